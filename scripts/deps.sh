@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs the Debian packages (and the browser driver for the page tests)
+# that the build and the tests need. Quiet and quick when nothing is missing.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+BUILD_PACKAGES=(
+  build-essential cmake ninja-build ccache pkg-config
+  qt6-base-dev qt6-multimedia-dev libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  default-jdk-headless
+  gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
+)
+TEST_PACKAGES=(nodejs npm chromium xvfb xauth clang-format)
+
+want=("${BUILD_PACKAGES[@]}")
+if [ "${1:-}" = "--test" ]; then
+  want+=("${TEST_PACKAGES[@]}")
+fi
+
+missing=()
+for p in "${want[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# The page tests drive Debian's chromium through playwright-core (no browser
+# download: it uses /usr/bin/chromium).
+if [ "${1:-}" = "--test" ] && [ ! -d tests/e2e/node_modules/playwright-core ]; then
+  echo "Installing playwright-core for the page tests"
+  (cd tests/e2e && npm install --no-audit --no-fund --silent >/dev/null)
+fi

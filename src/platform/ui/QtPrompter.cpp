@@ -1,0 +1,124 @@
+#include "platform/ui/QtPrompter.h"
+
+#include "project/ColorValue.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+QMessageBox::StandardButtons toButtons(MsgButtons b) {
+    switch (b) {
+    case MsgButtons::Ok:
+        return QMessageBox::Ok;
+    case MsgButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MsgButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MsgButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MsgButtons::RetryCancel:
+        return QMessageBox::Retry | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::StandardButton toButton(MsgResult r) {
+    switch (r) {
+    case MsgResult::Ok:
+        return QMessageBox::Ok;
+    case MsgResult::Cancel:
+        return QMessageBox::Cancel;
+    case MsgResult::Yes:
+        return QMessageBox::Yes;
+    case MsgResult::No:
+        return QMessageBox::No;
+    case MsgResult::Retry:
+        return QMessageBox::Retry;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon toIcon(MsgIcon i) {
+    switch (i) {
+    case MsgIcon::None:
+        return QMessageBox::NoIcon;
+    case MsgIcon::Critical:
+        return QMessageBox::Critical;
+    case MsgIcon::Question:
+        return QMessageBox::Question;
+    case MsgIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MsgIcon::Information:
+        return QMessageBox::Information;
+    }
+    return QMessageBox::NoIcon;
+}
+
+MsgResult fromButton(int b, MsgButtons set) {
+    switch (b) {
+    case QMessageBox::Ok:
+        return MsgResult::Ok;
+    case QMessageBox::Yes:
+        return MsgResult::Yes;
+    case QMessageBox::No:
+        return MsgResult::No;
+    case QMessageBox::Retry:
+        return MsgResult::Retry;
+    default:
+        // Escape or the close box on a box without Cancel answers No.
+        return set == MsgButtons::YesNo ? MsgResult::No : MsgResult::Cancel;
+    }
+}
+} // namespace
+
+MsgResult QtPrompter::messageBox(const MessageBoxRequest& request) {
+    QMessageBox box(toIcon(request.icon), request.title, request.text, toButtons(request.buttons),
+                    owner);
+    if (request.defaultButton)
+        box.setDefaultButton(toButton(*request.defaultButton));
+    return fromButton(box.exec(), request.buttons);
+}
+
+std::optional<QString> QtPrompter::inputBox(const InputBoxRequest& request) {
+    bool ok = false;
+    QString text = QInputDialog::getText(owner, request.title, request.prompt, QLineEdit::Normal,
+                                         request.defaultText, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+QStringList QtPrompter::openFiles(const FileDialogRequest& request) {
+    const QString filter = request.filters.join(QStringLiteral(";;"));
+    if (request.multiSelect)
+        return QFileDialog::getOpenFileNames(owner, request.title, request.directory, filter);
+    QString one = QFileDialog::getOpenFileName(owner, request.title, request.directory, filter);
+    return one.isEmpty() ? QStringList{} : QStringList{one};
+}
+
+QString QtPrompter::browseForFolder(const QString& prompt) {
+    return QFileDialog::getExistingDirectory(owner, prompt, QString(),
+                                             QFileDialog::ShowDirsOnly);
+}
+
+std::optional<std::uint32_t> QtPrompter::chooseColor(std::uint32_t initial) {
+    QColor start(RedOf(initial), GreenOf(initial), BlueOf(initial));
+    QColor chosen = QColorDialog::getColor(start, owner);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return RgbColor(chosen.red(), chosen.green(), chosen.blue());
+}
+
+std::optional<FontChoice> QtPrompter::chooseFont(const FontChoice& initial) {
+    QFont start(initial.family, initial.pointSize > 0 ? initial.pointSize : -1);
+    start.setBold(initial.bold);
+    start.setItalic(initial.italic);
+    bool ok = false;
+    QFont font = QFontDialog::getFont(&ok, start, owner);
+    if (!ok)
+        return std::nullopt;
+    return FontChoice{font.family(), font.pointSize(), font.bold(), font.italic()};
+}

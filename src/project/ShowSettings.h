@@ -1,0 +1,48 @@
+#pragma once
+
+#include "project/ColorValue.h"
+
+#include <QString>
+#include <QtGlobal>
+#include <array>
+
+// Show-wide values. Counters are signed 16-bit like every number the project
+// holds; Flashing is 1 (on) or 0 (off).
+struct ShowSettings {
+    QString FontInUse;
+    QString FontSizeInUse;
+    qint16 NumSecDelay = 3;
+    qint16 AmountOfSlidesFFRev = 3;
+    bool UseColTrueUsePicFalse = true;
+    bool SameBkColorEverySlide = true;
+    qint16 optIntBkImgOptionForm = 0;
+    qint16 Flashing = 1;
+    bool UseColorTool = true;
+    bool SoundOn = false;
+    bool ToolTipsOn = true;
+    QString SongPath;
+    QString MusicDir;
+    QString DirectoryLastOpenned;
+    QString OpenPgBkPic;
+    QString NewBkPicture;
+    QString TitleMessage;
+    ColorValue CaptionForeColor = 0x000000;
+    ColorValue CaptionBackColor = 0xFFFF80;
+    ColorValue CaptionFrameColor = 0xFF99CC;
+    ColorValue NewSlideBackColor = 0xC100FF;
+    ColorValue ActiveColor = 0xC100FF;
+    // 0 forward, 1 fast forward, 2 auto run, 3 rewind, 4 back.
+    std::array<ColorValue, 5> ButtonColors{0x000000, 0xFF0000, 0x00FF00, 0xFF0000, 0x000000};
+
+    // The values of a first start, when nothing has been stored yet. The
+    // default pictures live in the program folder; the song dialog opens in
+    // the user's home folder.
+    static ShowSettings FirstStart(const QString& programFolder, const QString& homeFolder);
+};
+
+// Names used by a compile run.
+struct CompileNames {
+    QString FirstPageName;  // opening page file name, without ".htm"
+    QString ShowFolderName; // the show folder's name
+    QString OutputFolder;   // full path of the show folder, ending in a separator
+};

@@ -1,0 +1,140 @@
+#include "platform/ScriptedPrompter.h"
+#include "project/SlideShowProject.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+const QString kFullText = QStringLiteral(
+    "End of the line. You have alot of Pictures\r\nCompile this and you'll have to make another "
+    "file.\r\n\r\nPress the 'Make HTML File' Button to finish!");
+
+struct Model : ::testing::Test {
+    ScriptedPrompter ui;
+    SlideShowProject p;
+    Model() {
+        p.GrowSlots(ui);
+        p.settings.NewBkPicture = QStringLiteral("/prog/clouds.jpg");
+    }
+    void add(int n) {
+        for (int i = 0; i < n; ++i)
+            p.AppendPicture(QStringLiteral("/pics/p%1.jpg").arg(p.SlideCount() + 1), ui);
+    }
+};
+} // namespace
+
+TEST_F(Model, EmptyProjectHasFirstBlockOfFreshSlots) {
+    EXPECT_EQ(p.SlideCount(), 0);
+    EXPECT_EQ(p.SlideCapacity(), 25);
+    EXPECT_EQ(p.CurrentSlide(), 1);
+    for (int i = 0; i <= 25; ++i) {
+        const Slide& s = p.slot(i);
+        EXPECT_EQ(s.Caption, "Type in your caption here.");
+        EXPECT_EQ(s.PicBackColor, "&HC100FF");
+        EXPECT_EQ(s.CapBackColor, "&HFFFF80");
+        EXPECT_EQ(s.CapForeColor, "&H000000");
+        EXPECT_TRUE(s.PicturePath.isEmpty());
+        // The first block exists before the default background is known.
+        EXPECT_TRUE(s.BkPicture.isEmpty());
+    }
+    EXPECT_THROW(p.slot(26), std::out_of_range);
+}
+
+TEST_F(Model, AppendFillsNextSlotAndItsBackground) {
+    add(1);
+    EXPECT_EQ(p.SlideCount(), 1);
+    EXPECT_EQ(p.CurrentSlide(), 1);
+    EXPECT_EQ(p.slide(1).PicturePath, "/pics/p1.jpg");
+    // The slot the next picture takes gets the default background now.
+    EXPECT_EQ(p.slot(1).BkPicture, "/prog/clouds.jpg");
+    EXPECT_TRUE(p.slot(2).BkPicture.isEmpty());
+    add(2);
+    EXPECT_EQ(p.CurrentSlide(), 3);
+    EXPECT_TRUE(ui.questions().empty());
+}
+
+TEST_F(Model, TwentyFifthPictureGrowsBlockWithColoursCurrentThen) {
+    add(24);
+    EXPECT_EQ(p.SlideCapacity(), 25);
+    p.settings.CaptionBackColor = RgbColor(0xFF, 0x00, 0x05);
+    p.settings.NewSlideBackColor = 0x123456;
+    add(1);
+    EXPECT_EQ(p.SlideCount(), 25);
+    EXPECT_EQ(p.SlideCapacity(), 50);
+    // Slot 25 belongs to the first block and keeps its values.
+    EXPECT_EQ(p.slot(25).CapBackColor, "&HFFFF80");
+    EXPECT_EQ(p.slot(25).BkPicture, "/prog/clouds.jpg");
+    for (int i = 26; i <= 50; ++i) {
+        EXPECT_EQ(p.slot(i).CapBackColor, "&H0500FF");
+        EXPECT_EQ(p.slot(i).PicBackColor, "&H123456");
+        EXPECT_EQ(p.slot(i).BkPicture, "/prog/clouds.jpg");
+    }
+}
+
+TEST_F(Model, GrowsInBlocksUpToThousandThenReportsFull) {
+    add(999);
+    EXPECT_EQ(p.SlideCapacity(), 1000);
+    EXPECT_TRUE(ui.messages().empty());
+    add(1);
+    EXPECT_EQ(p.SlideCount(), 1000);
+    EXPECT_EQ(p.SlideCapacity(), 1000);
+    ASSERT_EQ(ui.messages().size(), 1u);
+    const MessageBoxRequest m = ui.messages()[0];
+    EXPECT_EQ(m.title, "File is full!");
+    EXPECT_EQ(m.text, kFullText);
+    EXPECT_EQ(m.icon, MsgIcon::Information);
+    EXPECT_EQ(m.buttons, MsgButtons::Ok);
+    // A later growth step at the ceiling says so again and changes nothing.
+    p.GrowSlots(ui);
+    EXPECT_EQ(ui.messages().size(), 2u);
+    EXPECT_EQ(p.SlideCapacity(), 1000);
+}
+
+TEST_F(Model, GrowthOnlyWhenCountCaughtUpWithCapacity) {
+    add(3);
+    p.GrowSlots(ui);
+    EXPECT_EQ(p.SlideCapacity(), 25);
+    add(22); // 25 slides, capacity 50
+    p.GrowSlots(ui);
+    EXPECT_EQ(p.SlideCapacity(), 50);
+}
+
+TEST_F(Model, StoreCaptionWritesCurrentSlotAsColourText) {
+    add(3);
+    p.setCurrentSlide(2);
+    p.StoreCaption(QStringLiteral("Beach & <sun>"), RgbColor(0xFF, 0, 5), 0);
+    EXPECT_EQ(p.slide(2).Caption, "Beach & <sun>");
+    EXPECT_EQ(p.slide(2).CapBackColor, "&H0500FF");
+    EXPECT_EQ(p.slide(2).CapForeColor, "&H000000");
+    // Current slide 0 (nothing shown) means slot 0.
+    p.setCurrentSlide(0);
+    p.StoreCaption(QStringLiteral("first"), 0, 0);
+    EXPECT_EQ(p.slide(1).Caption, "first");
+}
+
+TEST_F(Model, ClearStartsOverWithColoursCurrentAtClear) {
+    add(30);
+    p.settings.CaptionForeColor = 0xABCDEF;
+    p.Clear(ui);
+    EXPECT_EQ(p.SlideCount(), 0);
+    EXPECT_EQ(p.SlideCapacity(), 25);
+    EXPECT_EQ(p.CurrentSlide(), 1);
+    EXPECT_TRUE(p.slot(0).PicturePath.isEmpty());
+    EXPECT_EQ(p.slot(25).CapForeColor, "&HABCDEF");
+    EXPECT_EQ(p.slot(0).BkPicture, "/prog/clouds.jpg");
+    EXPECT_THROW(p.slot(26), std::out_of_range);
+}
+
+TEST(ShowSettingsTest, FirstStartValues) {
+    const ShowSettings s = ShowSettings::FirstStart(QStringLiteral("/opt/pevrano"),
+                                                    QStringLiteral("/home/u"));
+    EXPECT_EQ(s.OpenPgBkPic, "/opt/pevrano/wood.gif");
+    EXPECT_EQ(s.NewBkPicture, "/opt/pevrano/clouds.jpg");
+    EXPECT_EQ(s.MusicDir, "/home/u");
+    EXPECT_EQ(s.NumSecDelay, 3);
+    EXPECT_EQ(s.AmountOfSlidesFFRev, 3);
+    EXPECT_EQ(s.Flashing, 1);
+    EXPECT_TRUE(s.UseColTrueUsePicFalse);
+    EXPECT_TRUE(s.SameBkColorEverySlide);
+    EXPECT_EQ(s.ButtonColors[1], 0xFF0000u);
+    EXPECT_EQ(s.ButtonColors[2], 0x00FF00u);
+}
