@@ -43,15 +43,21 @@ QString FileExtension(const QString& path) {
     return path.mid(dot).toLower();
 }
 
-QString GetJustFileName(const QString& path) { return path.mid(LastSeparator(path) + 1); }
+QString GetJustFileName(const QString& path) {
+    return path.mid(LastSeparator(path) + 1);
+}
 
 QString ScriptBoolean(bool value) {
     return value ? QStringLiteral("true") : QStringLiteral("false");
 }
 
-QString IntText(int value) { return QString::number(value); }
+QString IntText(int value) {
+    return QString::number(value);
+}
 
-QString Quoted(const QString& value) { return QLatin1Char('"') + value + QLatin1Char('"'); }
+QString Quoted(const QString& value) {
+    return QLatin1Char('"') + value + QLatin1Char('"');
+}
 
 QString ScriptStringText(const QString& value) {
     QString out;

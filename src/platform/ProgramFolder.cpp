@@ -3,4 +3,6 @@
 #include <QCoreApplication>
 #include <QDir>
 
-QString ProgramFolder() { return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()); }
+QString ProgramFolder() {
+    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+}

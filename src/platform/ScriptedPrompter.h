@@ -22,10 +22,10 @@ public:
 
     struct Question {
         Kind kind;
-        MessageBoxRequest message;   // Kind::Message
-        InputBoxRequest input;       // Kind::Input
+        MessageBoxRequest message;    // Kind::Message
+        InputBoxRequest input;        // Kind::Input
         FileDialogRequest fileDialog; // Kind::OpenFiles
-        QString folderPrompt;        // Kind::Folder
+        QString folderPrompt;         // Kind::Folder
         std::uint32_t initialColor = 0;
         FontChoice initialFont;
     };

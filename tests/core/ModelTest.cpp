@@ -125,8 +125,8 @@ TEST_F(Model, ClearStartsOverWithColoursCurrentAtClear) {
 }
 
 TEST(ShowSettingsTest, FirstStartValues) {
-    const ShowSettings s = ShowSettings::FirstStart(QStringLiteral("/opt/pevrano"),
-                                                    QStringLiteral("/home/u"));
+    const ShowSettings s =
+        ShowSettings::FirstStart(QStringLiteral("/opt/pevrano"), QStringLiteral("/home/u"));
     EXPECT_EQ(s.OpenPgBkPic, "/opt/pevrano/wood.gif");
     EXPECT_EQ(s.NewBkPicture, "/opt/pevrano/clouds.jpg");
     EXPECT_EQ(s.MusicDir, "/home/u");

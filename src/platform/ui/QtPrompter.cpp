@@ -100,8 +100,7 @@ QStringList QtPrompter::openFiles(const FileDialogRequest& request) {
 }
 
 QString QtPrompter::browseForFolder(const QString& prompt) {
-    return QFileDialog::getExistingDirectory(owner, prompt, QString(),
-                                             QFileDialog::ShowDirsOnly);
+    return QFileDialog::getExistingDirectory(owner, prompt, QString(), QFileDialog::ShowDirsOnly);
 }
 
 std::optional<std::uint32_t> QtPrompter::chooseColor(std::uint32_t initial) {
