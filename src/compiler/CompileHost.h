@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+class Prompter;
+class SlideShowProject;
+
+// What a compile run needs from the window that started it: the dialogs, the
+// name prompt, the progress bar and pointer, and the shell. The main window,
+// the headless command and the tests each provide one.
+class CompileHost {
+public:
+    virtual ~CompileHost() = default;
+
+    virtual Prompter& prompter() = 0;
+    // The name prompt in page mode: sets names.FirstPageName (lower-cased), or
+    // flags.CompileCancelled when the user cancels.
+    virtual void AskPageName(SlideShowProject& p) = 0;
+    // The name prompt in folder mode: sets names.ShowFolderName (lower-cased),
+    // or flags.CompileCancelled.
+    virtual void GetFolderName(SlideShowProject& p) = 0;
+    // Unticks the sound check box, which stops the song preview.
+    virtual void stopSongPreview() = 0;
+
+    // Progress of the copies (the main window's PBar1) and the hourglass.
+    virtual void showProgress(int maximum) = 0;
+    virtual void setProgress(int value) = 0;
+    virtual void hideProgress() = 0;
+    virtual void setBusy(bool busy) = 0;
+
+    // Opens a document with the desktop's default application (tHyperJump).
+    virtual void openDocument(const QString& path) = 0;
+};

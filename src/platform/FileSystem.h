@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// File-system calls of a compile run, behind one interface so tests can make
+// any step fail. LocalFileSystem does the real work.
+
+enum class FsError {
+    None,
+    AlreadyExists, // the directory to create is there already
+    PathNotFound,  // a parent folder or the source file is missing
+    AccessDenied,
+    Other,
+};
+
+struct FsResult {
+    FsError error = FsError::None;
+    QString reason; // the system's own description of the failure
+
+    bool ok() const { return error == FsError::None; }
+    static FsResult success() { return {}; }
+};
+
+// What kind of medium holds a directory: optical discs are refused as CD-ROM,
+// removable block devices as "floppy".
+enum class DriveType { Fixed, CdRom, Removable, Network, Unknown };
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+    // Creates one directory; an existing one is an error.
+    virtual FsResult createDirectory(const QString& path) = 0;
+    // Copies one file, replacing nothing: the destination is new.
+    virtual FsResult copyFile(const QString& from, const QString& to) = 0;
+    // Leaves a copied file writable by its owner (a read-only source stays
+    // editable in the show).
+    virtual FsResult makeOwnerWritable(const QString& path) = 0;
+    virtual DriveType driveType(const QString& directory) = 0;
+    // Creates or truncates the file and writes the bytes.
+    virtual FsResult writeFile(const QString& path, const QByteArray& bytes) = 0;
+};
