@@ -32,23 +32,24 @@ void WriteKeyCheck(PageBuilder& b, const SlideShowProject& p) {
     const QString step = IntText(p.settings.AmountOfSlidesFFRev);
     b.lines({u"function keycheck() { ", u"    charkey = window.event.keyCode;",
              u"    switch (charkey) { "});
-    const auto keyCase = [&b](const QString& caseLine, const char16_t* breakLine) {
+    // Each case line is followed by its commented break line.
+    const auto keyCase = [&b](const QString& caseLine, const char* breakLine) {
         b.line(QStringLiteral("        ") + caseLine);
-        b.line(QStringLiteral("            ") + QStringView(breakLine).toString());
+        b.line(QStringLiteral("            ") + QLatin1String(breakLine));
     };
-    keyCase(QStringLiteral("case 69:asktoclose();"), u"break; //exit");
-    keyCase(QStringLiteral("case 72:help();"), u"break; //help");
-    keyCase(QStringLiteral("case 32:checkIt(1);"), u"break; //spacebar");
-    keyCase(QStringLiteral("case 8:checkIt(-1);"), u"break; //backspace");
-    keyCase(QStringLiteral("case 83:togglenobuttons(0);"), u"break; //stop");
-    keyCase(QStringLiteral("case 65:togglenobuttons(1);"), u"break; //auto run");
-    keyCase(QStringLiteral("case 70:checkIt(1);"), u"break; //forward");
-    keyCase(QStringLiteral("case 66:checkIt(-1);"), u"break; //back");
+    keyCase(QStringLiteral("case 69:asktoclose();"), "break; //exit");
+    keyCase(QStringLiteral("case 72:help();"), "break; //help");
+    keyCase(QStringLiteral("case 32:checkIt(1);"), "break; //spacebar");
+    keyCase(QStringLiteral("case 8:checkIt(-1);"), "break; //backspace");
+    keyCase(QStringLiteral("case 83:togglenobuttons(0);"), "break; //stop");
+    keyCase(QStringLiteral("case 65:togglenobuttons(1);"), "break; //auto run");
+    keyCase(QStringLiteral("case 70:checkIt(1);"), "break; //forward");
+    keyCase(QStringLiteral("case 66:checkIt(-1);"), "break; //back");
     keyCase(QStringLiteral("case 84:checkIt(") + step + QStringLiteral(");"),
-            u"break; //'t' fast forward");
+            "break; //'t' fast forward");
     keyCase(QStringLiteral("case 82:checkIt(-") + step + QStringLiteral(");"),
-            u"break; //'r' rewind");
-    keyCase(QStringLiteral("default:togglenobuttons(0);"), u"break; //stop");
+            "break; //'r' rewind");
+    keyCase(QStringLiteral("default:togglenobuttons(0);"), "break; //stop");
     b.lines({u"    }", u"}"});
 }
 } // namespace
