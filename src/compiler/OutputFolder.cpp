@@ -15,8 +15,8 @@ namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 
 // The view images and the applet archive, in the order they are copied.
-constexpr std::array<const char*, 6> kViewImages{"fraright.jpg", "fraleft.jpg",  "catalog.jpg",
-                                                 "ssnobnoc.jpg", "ssbnoc.jpg", "ssbc.jpg"};
+constexpr std::array<const char*, 6> kViewImages{"fraright.jpg", "fraleft.jpg", "catalog.jpg",
+                                                 "ssnobnoc.jpg", "ssbnoc.jpg",  "ssbc.jpg"};
 
 void Critical(Prompter& ui, const QString& text, const QString& title) {
     ui.messageBox({text, title, MsgButtons::Ok, MsgIcon::Critical, std::nullopt});
@@ -214,8 +214,7 @@ void MoveFiles(SlideShowProject& p, CompileHost& host, FileSystem& fs,
             continue;
         }
         ui.messageBox({QStringLiteral("        Please take Note:") + kCrLf +
-                           QStringLiteral("Your Directory and folder is: ") +
-                           p.names.OutputFolder,
+                           QStringLiteral("Your Directory and folder is: ") + p.names.OutputFolder,
                        QStringLiteral("Pevrano Slide Show"), MsgButtons::Ok, MsgIcon::Exclamation,
                        std::nullopt});
         CopyEverything(p, host, fs, programFolder);

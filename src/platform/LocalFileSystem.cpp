@@ -99,8 +99,8 @@ DriveType LocalFileSystem::driveType(const QString& directory) {
 }
 
 FsResult LocalFileSystem::writeFile(const QString& path, const QByteArray& bytes) {
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0)
         return FsResultFromErrno(errno);
     const char* data = bytes.constData();

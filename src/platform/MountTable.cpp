@@ -100,8 +100,7 @@ std::vector<MountEntry> ParseProcMounts(QStringView text) {
     });
 }
 
-std::optional<MountEntry> MountHolding(const std::vector<MountEntry>& mounts,
-                                       const QString& path) {
+std::optional<MountEntry> MountHolding(const std::vector<MountEntry>& mounts, const QString& path) {
     const MountEntry* best = nullptr;
     for (const MountEntry& m : mounts)
         if (IsUnder(path, m.mountPoint) &&
@@ -126,9 +125,9 @@ bool IsRemovableDevice(const MountEntry& mount, const QString& sysRoot) {
 
 DriveType ClassifyMount(const MountEntry& mount, bool removableDevice) {
     static constexpr std::array kOptical{u"iso9660", u"udf"};
-    static constexpr std::array kNetwork{u"nfs",  u"nfs4",      u"cifs",       u"smb3",
-                                         u"smbfs", u"ncpfs",    u"afs",        u"coda",
-                                         u"9p",   u"ceph",      u"glusterfs", u"davfs",
+    static constexpr std::array kNetwork{u"nfs",        u"nfs4",           u"cifs",      u"smb3",
+                                         u"smbfs",      u"ncpfs",          u"afs",       u"coda",
+                                         u"9p",         u"ceph",           u"glusterfs", u"davfs",
                                          u"fuse.sshfs", u"fuse.glusterfs", u"fuse.davfs"};
     const QString type = mount.fsType.toLower();
     for (auto t : kOptical)
