@@ -90,16 +90,17 @@ TEST_F(SlideEditingTest, BombsAndBrokenFilesAreReportedAndSkipped) {
     const QString bomb = MakeJpegBomb(pics, "bomb.jpg", 30000, 30000);
     const QString broken = MakeBrokenPicture(pics, "broken.gif");
     const QString huge = MakeJpegBomb(pics, "huge.jpg", 65000, 65000);
+    const QString cut = MakeCutJpeg(pics, "cut.jpg");
     const QString good2 = MakePicture(pics, "good2.bmp");
-    AddThroughDialog({good1, bomb, broken, huge, good2});
+    AddThroughDialog({good1, bomb, broken, huge, cut, good2});
 
     ASSERT_EQ(project().SlideCount(), 2);
     EXPECT_EQ(project().slide(1).PicturePath, good1);
     EXPECT_EQ(project().slide(2).PicturePath, good2);
     const auto messages = ui.messages();
-    ASSERT_EQ(messages.size(), 3u);
-    const QStringList skipped{bomb, broken, huge};
-    for (int i = 0; i < 3; ++i) {
+    ASSERT_EQ(messages.size(), 4u);
+    const QStringList skipped{bomb, broken, huge, cut};
+    for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(messages[i].title, "File Error");
         EXPECT_EQ(messages[i].icon, MsgIcon::Critical);
         EXPECT_EQ(messages[i].text, "There was a problem with picture file " + skipped[i] +
