@@ -10,6 +10,17 @@ QtMediaPlayer::~QtMediaPlayer() {
         player->disconnect(this);
 }
 
+// A backend that failed waits a second on its next state change; a fresh one
+// does not.
+void QtMediaPlayer::dropBackend() {
+    if (!player)
+        return;
+    player->disconnect(this);
+    player.reset();
+    output.reset();
+    backendFailed = false;
+}
+
 QMediaPlayer& QtMediaPlayer::backend() {
     if (!player) {
         player = std::make_unique<QMediaPlayer>();
@@ -27,6 +38,8 @@ QMediaPlayer& QtMediaPlayer::backend() {
 }
 
 void QtMediaPlayer::setSource(const QString& path) {
+    if (backendFailed)
+        dropBackend();
     failedSinceCommand = false;
     remaining = 0;
     backend().setSource(QUrl::fromLocalFile(path));
@@ -42,7 +55,9 @@ void QtMediaPlayer::play(int times) {
 
 void QtMediaPlayer::stop() {
     remaining = 0;
-    if (player)
+    // After a failure nothing plays, and the backend, which still calls
+    // itself playing, would wait a second for a stop that cannot happen.
+    if (player && !backendFailed)
         player->stop();
 }
 
@@ -51,7 +66,7 @@ void QtMediaPlayer::mediaStatusChanged(QMediaPlayer::MediaStatus status) {
         fail(player->errorString());
         return;
     }
-    if (status != QMediaPlayer::EndOfMedia || failedSinceCommand || remaining <= 0)
+    if (status != QMediaPlayer::EndOfMedia || backendFailed || remaining <= 0)
         return;
     ++completed;
     if (--remaining > 0)
@@ -63,12 +78,12 @@ void QtMediaPlayer::mediaStatusChanged(QMediaPlayer::MediaStatus status) {
 void QtMediaPlayer::fail(const QString& reason) {
     // The backend raises several errors and an InvalidMedia status for one
     // bad file; the editor hears of it once, after the command has returned.
+    backendFailed = true;
+    remaining = 0;
     if (failedSinceCommand || reportPending)
         return;
     failedSinceCommand = true;
     reportPending = true;
-    remaining = 0;
-    player->stop();
     QMetaObject::invokeMethod(
         this,
         [this, reason] {

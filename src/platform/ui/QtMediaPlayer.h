@@ -31,6 +31,7 @@ signals:
 
 private:
     QMediaPlayer& backend();
+    void dropBackend();
     void mediaStatusChanged(QMediaPlayer::MediaStatus status);
     void fail(const QString& reason);
 
@@ -40,6 +41,9 @@ private:
     std::unique_ptr<QAudioOutput> output;
     int remaining = 0;
     int completed = 0;
+    // The backend raised an error; it is replaced before the next file.
+    bool backendFailed = false;
+    // A failure has been reported for the current command.
     bool failedSinceCommand = false;
     bool reportPending = false;
 };
