@@ -1,13 +1,15 @@
+#include "editor/ui/Form1.h"
+#include "platform/ui/QtPrompter.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pevrano Slide Show"));
     QApplication::setOrganizationName(QStringLiteral("Pevrano"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Pevrano Slide Show"));
-    window.resize(773, 573);
+    QtPrompter prompter;
+    Form1 window(prompter);
+    prompter.setParent(&window);
     window.show();
     return app.exec();
 }

@@ -1,0 +1,75 @@
+#include "GuiTestSupport.h"
+#include "editor/ui/ColorSwatch.h"
+#include "editor/ui/Form1.h"
+#include "editor/ui/PictureView.h"
+#include "editor/ui/PreviewStage.h"
+#include "platform/ScriptedPrompter.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScreen>
+#include <QScrollBar>
+#include <gtest/gtest.h>
+
+// Every named control is in the window with its design caption, and the
+// window opens at its design size, centred horizontally.
+TEST(Form1LayoutTest, ControlsCarryTheirNamesAndCaptions) {
+    ScriptedPrompter ui;
+    Form1 form(ui);
+    form.show();
+    RunEventsFor(50);
+
+    const std::vector<std::pair<const char*, const char*>> buttons{
+        {"cmdAdd", "Add Picture(s)"},
+        {"cmdChangePic", "Change Picture"},
+        {"cmdDelete", "Delete Picture/Caption"},
+        {"cmdAddCaption", "Add/Change Caption"},
+        {"cmdAllImages", "sort pictures..."},
+        {"cmdFinish", "Make HTML File"},
+        {"cmdShowOptForm", "Options..."},
+        {"cmdCapForeColor", "Fore Color"},
+        {"cmdCapBackColor", "Back Color"},
+        {"cmdCapFrameColor", "Frame Color"},
+        {"cmdFont", "Font..."},
+        {"cmdSelectSong", "Select Song"},
+        {"cmdDeleteSong", "Delete Song"},
+        {"Check1", "Sound On"},
+    };
+    for (const auto& [name, text] : buttons) {
+        auto* b = form.findChild<QAbstractButton*>(QString::fromLatin1(name));
+        ASSERT_NE(b, nullptr) << name;
+        EXPECT_EQ(b->text(), QString::fromLatin1(text)) << name;
+    }
+    const QStringList nav{"Forward", ">>", "Auto Run", "<<", "Back"};
+    for (QAbstractButton* b : form.findChildren<QAbstractButton*>(QStringLiteral("cmdFB")))
+        EXPECT_EQ(b->text(), nav[b->property("Index").toInt()]);
+    EXPECT_EQ(form.findChildren<ColorSwatch*>(QStringLiteral("PicMFormColors")).size(), 14);
+    EXPECT_EQ(form.findChildren<ColorSwatch*>(QStringLiteral("picButBakColor")).size(), 5);
+    EXPECT_EQ(form.findChild<QGroupBox*>(QStringLiteral("fmeBackGround"))->title(),
+              "Picture BackGnd  Color Or Wallpaper");
+    EXPECT_EQ(form.findChild<QLineEdit*>(QStringLiteral("txtCaption"))->text(),
+              "Add a Picture then type in a Caption here.");
+    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("lblSongSeleted"))->text(), ": None Selected");
+    EXPECT_EQ(form.ui.mnuSortPictures->text(), "Sort Pictures...");
+    EXPECT_EQ(form.windowTitle(), "Picture #0");
+
+    EXPECT_EQ(form.size(), QSize(773, 573));
+    const QRect screen = form.screen()->availableGeometry();
+    EXPECT_NEAR(form.x(), screen.x() + (screen.width() - 773) / 2, 1);
+
+    // The preview takes what the window gains.
+    const QSize before = form.ui.preview->size();
+    form.resize(1100, 800);
+    QCoreApplication::processEvents();
+    EXPECT_GT(form.ui.preview->width(), before.width() + 250);
+    EXPECT_GT(form.ui.preview->height(), before.height() + 150);
+
+    if (const QByteArray shot = qgetenv("PEVRANO_SCREENSHOT"); !shot.isEmpty()) {
+        form.resize(773, 573);
+        RunEventsFor(300);
+        form.grab().save(QString::fromLocal8Bit(shot));
+    }
+}
