@@ -98,10 +98,10 @@ void SlideColors::openColorTool() {
     if (showColorTool)
         showColorTool();
     else
-        colorToolStandIn();
+        ColorToolStandIn();
 }
 
-void SlideColors::colorToolStandIn() {
+void SlideColors::ColorToolStandIn() {
     if (!project.flags.ColorToolStandalone) {
         ShowColorDialog();
         return;
@@ -221,10 +221,10 @@ void SlideColors::cmdFont_Click() {
     if (showCaptionStyle)
         showCaptionStyle();
     else
-        captionStyleStandIn();
+        CaptionStyleStandIn();
 }
 
-void SlideColors::captionStyleStandIn() {
+void SlideColors::CaptionStyleStandIn() {
     ShowSettings& s = project.settings;
     FontChoice initial;
     initial.family = s.FontInUse;

@@ -28,6 +28,7 @@ public:
 
     // PicMFormColors 0..13.
     const Palette& PicMFormColors() const { return palette; }
+    Palette& PicMFormColors() { return palette; }
     void setPalette(const Palette& colors);
     void setPaletteColor(int index, ColorValue color);
 
@@ -55,13 +56,17 @@ public:
 
     void Form_Activate();
 
+    // What the seams do while unset: the system colour dialog for the
+    // pending target (the active colour when the tool was opened by
+    // itself), and the system font dialog for the caption font and size.
+    void ColorToolStandIn();
+    void CaptionStyleStandIn();
+
 private:
     int currentSlot() const;
     // Opens the chooser the user selected with optFullOrCondTintara.
     void openChooser();
     void openColorTool();
-    void colorToolStandIn();
-    void captionStyleStandIn();
     // Selects a background option; its click runs when the selection changes.
     void selectBackgroundOption(int index);
 

@@ -1,3 +1,4 @@
+#include "editor/ui/PictureView.h"
 #include "editor/ui/frmOptions.h"
 #include "platform/ScriptedPrompter.h"
 #include "project/SlideShowProject.h"
@@ -203,7 +204,7 @@ TEST_F(Options, OpeningPagePictureComesFromTheMainWindowsDialog) {
     ASSERT_TRUE(image.save(picture));
     project.settings.OpenPgBkPic = dir.filePath("none.gif");
     frmOptions w(project, ui, hooks());
-    EXPECT_TRUE(w.PicBxOpenBkPic->pixmap().isNull());
+    EXPECT_TRUE(w.PicBxOpenBkPic->image().isNull());
 
     // What the main window does with the flag set and a file chosen.
     addSinglePic = [&] {
@@ -213,7 +214,7 @@ TEST_F(Options, OpeningPagePictureComesFromTheMainWindowsDialog) {
     };
     w.cmdOpenBkPic->click();
     EXPECT_EQ(project.settings.OpenPgBkPic, picture);
-    EXPECT_FALSE(w.PicBxOpenBkPic->pixmap().isNull());
+    EXPECT_FALSE(w.PicBxOpenBkPic->image().isNull());
 
     // A cancelled pick leaves no flag for the main window's next pick.
     addSinglePic = [] {};

@@ -1,6 +1,7 @@
 #include "editor/ui/frmOptions.h"
 
 #include "editor/SkipAmountEntry.h"
+#include "editor/ui/PictureView.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompter.h"
 #include "project/SlideShowProject.h"
@@ -8,12 +9,10 @@
 #include <QCheckBox>
 #include <QDate>
 #include <QDir>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -68,17 +67,8 @@ void frmOptions::CheckOptions() {
 }
 
 void frmOptions::showOpeningPagePicture() {
-    QImageReader reader(project.settings.OpenPgBkPic);
-    reader.setAutoTransform(true);
-    const QSize full = reader.size();
-    const QSize box = PicBxOpenBkPic->contentsRect().size();
-    if (full.isValid() && !box.isEmpty())
-        reader.setScaledSize(full.scaled(box, Qt::KeepAspectRatio).expandedTo({1, 1}));
-    const QImage image = reader.read();
-    if (image.isNull())
+    if (!PicBxOpenBkPic->load(project.settings.OpenPgBkPic))
         PicBxOpenBkPic->clear();
-    else
-        PicBxOpenBkPic->setPixmap(QPixmap::fromImage(image));
 }
 
 void frmOptions::ckFlashing_Click() {

@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 
+class PictureView;
 class Prompter;
 class QCheckBox;
 class QGroupBox;
@@ -58,7 +59,7 @@ public:
     QLabel* Label3 = nullptr;
     QPushButton* cmdReset = nullptr;
     QGroupBox* Frame5 = nullptr;
-    QLabel* PicBxOpenBkPic = nullptr;
+    PictureView* PicBxOpenBkPic = nullptr;
     QPushButton* cmdOpenBkPic = nullptr;
     QGroupBox* Frame3 = nullptr;
     std::array<QRadioButton*, 2> optBkGndImgOptForm{};

@@ -1,6 +1,8 @@
 // The controls of the options window and their places.
 #include "editor/ui/frmOptions.h"
 
+#include "editor/ui/PictureView.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -49,10 +51,9 @@ void frmOptions::buildLayout() {
 
     Frame5 = Named(new QGroupBox(QStringLiteral("Openning page background picture/tile"), this),
                    "Frame5");
-    PicBxOpenBkPic = Named(new QLabel(Frame5), "PicBxOpenBkPic");
+    // A tile for the page's background: shown filling its box.
+    PicBxOpenBkPic = Named(new PictureView(PictureView::Fit::Cover, Frame5), "PicBxOpenBkPic");
     PicBxOpenBkPic->setFixedSize(120, 90);
-    PicBxOpenBkPic->setFrameShape(QFrame::StyledPanel);
-    PicBxOpenBkPic->setAlignment(Qt::AlignCenter);
     cmdOpenBkPic =
         Named(new QPushButton(QStringLiteral("Select Background"), Frame5), "cmdOpenBkPic");
     auto* frame5Layout = new QVBoxLayout(Frame5);
