@@ -51,13 +51,18 @@ void frmOptions::buildLayout() {
 
     Frame5 = Named(new QGroupBox(QStringLiteral("Openning page background picture/tile"), this),
                    "Frame5");
-    // A tile for the page's background: shown filling its box.
-    PicBxOpenBkPic = Named(new PictureView(PictureView::Fit::Cover, Frame5), "PicBxOpenBkPic");
+    // A tile for the page's background: shown filling a sunken box.
+    auto* picFrame = new QFrame(Frame5);
+    picFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    PicBxOpenBkPic = Named(new PictureView(PictureView::Fit::Cover, picFrame), "PicBxOpenBkPic");
     PicBxOpenBkPic->setFixedSize(120, 90);
+    auto* picFrameLayout = new QVBoxLayout(picFrame);
+    picFrameLayout->setContentsMargins(1, 1, 1, 1);
+    picFrameLayout->addWidget(PicBxOpenBkPic);
     cmdOpenBkPic =
         Named(new QPushButton(QStringLiteral("Select Background"), Frame5), "cmdOpenBkPic");
     auto* frame5Layout = new QVBoxLayout(Frame5);
-    frame5Layout->addWidget(PicBxOpenBkPic, 0, Qt::AlignHCenter);
+    frame5Layout->addWidget(picFrame, 0, Qt::AlignHCenter);
     frame5Layout->addWidget(cmdOpenBkPic);
 
     Frame3 = Named(new QGroupBox(QStringLiteral("Back Ground Image"), this), "Frame3");
