@@ -6,10 +6,13 @@
 #include "platform/ScriptedPrompter.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <gtest/gtest.h>
@@ -72,4 +75,63 @@ TEST(Form1LayoutTest, ControlsCarryTheirNamesAndCaptions) {
         RunEventsFor(300);
         form.grab().save(QString::fromLocal8Bit(shot));
     }
+}
+
+// The window starts like a first start: an empty show with its first block of
+// fresh slots, the default colours on the swatches and the caption box.
+TEST(Form1StartTest, StartsWithAnEmptyShowAndFirstStartSettings) {
+    ScriptedPrompter ui;
+    Form1 form(ui);
+    const SlideShowProject& p = form.project();
+    EXPECT_EQ(p.SlideCount(), 0);
+    EXPECT_EQ(p.SlideCapacity(), 25);
+    EXPECT_EQ(p.CurrentSlide(), 1);
+    EXPECT_EQ(p.slot(25).Caption, kFreshCaption);
+    // The same colour on every slide: the fill wrote the new-slide colour.
+    EXPECT_EQ(p.slot(25).PicBackColor, "&HC100FF");
+    EXPECT_EQ(form.ui.lblPicsLeft->text(), "Number of Picture(s) left: 1000");
+    EXPECT_FALSE(form.ui.cmdFinish->isEnabled());
+    EXPECT_FALSE(form.ui.cmdChangePic->isEnabled());
+    EXPECT_FALSE(form.ui.PBar1->isVisible());
+    EXPECT_EQ(form.ui.txtPicTimeSec->text(), "3");
+    EXPECT_EQ(form.ui.VScrollSec->value(), 3);
+    EXPECT_EQ(form.CaptionBoxBackColor(), 0xFFFF80u);
+    EXPECT_EQ(form.CaptionBoxForeColor(), 0x000000u);
+    EXPECT_EQ(form.ui.lblCaption->color(), 0xFF99CCu);
+    EXPECT_EQ(form.ui.picButBakColor[2]->color(), 0x00FF00u);
+    EXPECT_TRUE(ui.questions().empty());
+
+    // Swatches of show-wide colours write the settings.
+    form.ui.picCapFrameColor->setColor(RgbColor(1, 2, 3));
+    EXPECT_EQ(form.project().settings.CaptionFrameColor, RgbColor(1, 2, 3));
+    EXPECT_EQ(form.ui.lblCaption->color(), RgbColor(1, 2, 3));
+}
+
+TEST(Form1StartTest, FillShowsProgressOnlyWhileItRuns) {
+    ScriptedPrompter ui;
+    Form1 form(ui);
+    form.show();
+    form.project().settings.NewSlideBackColor = RgbColor(255, 0, 5);
+    int maximumSeen = -1;
+    bool visibleDuring = false;
+    QObject::connect(form.ui.PBar1, &QProgressBar::valueChanged, [&](int v) {
+        maximumSeen = qMax(maximumSeen, v);
+        visibleDuring = visibleDuring || form.ui.PBar1->isVisible();
+    });
+    form.FillBackgrounds(0);
+    EXPECT_TRUE(visibleDuring);
+    EXPECT_EQ(maximumSeen, 25);
+    EXPECT_FALSE(form.ui.PBar1->isVisible());
+    EXPECT_EQ(form.project().slot(0).PicBackColor, "&H0500FF");
+    EXPECT_EQ(form.project().slot(25).PicBackColor, "&H0500FF");
+}
+
+TEST(Form1StartTest, ActivationIsSignalled) {
+    ScriptedPrompter ui;
+    Form1 form(ui);
+    int activations = 0;
+    QObject::connect(&form, &Form1::activated, [&] { ++activations; });
+    form.show();
+    QApplication::setActiveWindow(&form);
+    EXPECT_TRUE(RunEventsUntil([&] { return activations > 0; }));
 }

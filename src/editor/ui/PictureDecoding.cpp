@@ -4,7 +4,7 @@
 #include <algorithm>
 
 namespace {
-// The check decodes at this size: JPEG then decodes at an eighth of its size.
+// Pictures other than JPEG are checked by decoding them at this size.
 constexpr QSize kProbeBox(96, 96);
 
 bool WithinLimits(QSize size) {
@@ -22,8 +22,9 @@ QImage Decode(const QString& path, QSize box, QSize (*choose)(QSize, QSize)) {
     if (!WithinLimits(source))
         return {};
     const QSize target = choose(source, box);
-    if (target != source)
+    if (target != source) {
         reader.setScaledSize(target);
+    }
     QImage image = reader.read();
     if (image.isNull())
         return {};
@@ -68,5 +69,13 @@ QImage DecodeToCover(const QString& path, QSize box) {
 }
 
 bool CanShowPicture(const QString& path) {
+    QImageReader reader(path);
+    if (!reader.canRead() || !WithinLimits(reader.size()))
+        return false;
+    // The JPEG reader has read every table up to the first scan to tell the
+    // size, and it shows whatever data follows, so the header answers; other
+    // formats are decoded at a small size.
+    if (reader.format() == "jpeg")
+        return true;
     return !DecodeToFit(path, kProbeBox).isNull();
 }

@@ -31,6 +31,6 @@ QImage DecodeToFit(const QString& path, QSize box);
 // The picture scaled to cover box (keeping proportions), for backgrounds.
 QImage DecodeToCover(const QString& path, QSize box);
 
-// Whether the picture can be shown: a header within the limits and pixel data
-// that decodes (at a small size, which is cheap for JPEG).
+// Whether the picture can be shown: a readable header within the limits; for
+// formats other than JPEG also pixel data that decodes at a small size.
 bool CanShowPicture(const QString& path);
