@@ -1,16 +1,8 @@
 #include "editor/FileNames.h"
 
-#include <QDir>
-
 QString GetFileDirectory(const QString& path) {
     const qsizetype cut = qMax(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'));
     return cut < 0 ? QString() : path.left(cut + 1);
-}
-
-QString WithTrailingSeparator(const QString& folder) {
-    if (folder.endsWith(u'\\') || folder.endsWith(u'/'))
-        return folder;
-    return folder + QDir::separator();
 }
 
 bool HasPictureExtension(const QString& path) {

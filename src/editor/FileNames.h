@@ -5,8 +5,6 @@
 // The path up to and including its last folder separator ("\" or "/"); empty
 // when there is none.
 QString GetFileDirectory(const QString& path);
-// The folder with a separator at its end (the native one when missing).
-QString WithTrailingSeparator(const QString& folder);
 // Whether the file name ends in one of the picture extensions the tool takes:
 // .bmp, .gif, .jpg or .jpeg, in any case.
 bool HasPictureExtension(const QString& path);

@@ -3,6 +3,7 @@
 #include "editor/ui/Form1.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewStage.h"
+#include "editor/ui/SlideEditing.h"
 #include "platform/ScriptedPrompter.h"
 
 #include <QAbstractButton>
@@ -11,10 +12,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 // Every named control is in the window with its design caption, and the
@@ -69,12 +72,6 @@ TEST(Form1LayoutTest, ControlsCarryTheirNamesAndCaptions) {
     QCoreApplication::processEvents();
     EXPECT_GT(form.ui.preview->width(), before.width() + 250);
     EXPECT_GT(form.ui.preview->height(), before.height() + 150);
-
-    if (const QByteArray shot = qgetenv("PEVRANO_SCREENSHOT"); !shot.isEmpty()) {
-        form.resize(773, 573);
-        RunEventsFor(300);
-        form.grab().save(QString::fromLocal8Bit(shot));
-    }
 }
 
 // The window starts like a first start: an empty show with its first block of
@@ -134,4 +131,47 @@ TEST(Form1StartTest, ActivationIsSignalled) {
     form.show();
     QApplication::setActiveWindow(&form);
     EXPECT_TRUE(RunEventsUntil([&] { return activations > 0; }));
+}
+
+// With slides loaded the preview draws the picture centred over the slide's
+// background colour. PEVRANO_SCREENSHOT=file.png saves the window as shown.
+TEST(Form1LookTest, PreviewDrawsThePictureOverTheBackground) {
+    QTemporaryDir dir;
+    ScriptedPrompter ui;
+    Form1 form(ui);
+    form.show();
+    RunEventsFor(50);
+    QStringList paths;
+    for (int i = 0; i < 3; ++i) {
+        QImage photo(1200, 900, QImage::Format_RGB32);
+        QPainter painter(&photo);
+        QLinearGradient sky(0, 0, 0, 900);
+        sky.setColorAt(0, QColor::fromHsv(200 + i * 20, 120, 250));
+        sky.setColorAt(0.6, QColor::fromHsv(30 + i * 10, 90, 240));
+        sky.setColorAt(1, QColor::fromHsv(100, 160, 120));
+        painter.fillRect(photo.rect(), sky);
+        painter.setBrush(QColor(255, 230, 120));
+        painter.setPen(Qt::NoPen);
+        painter.drawEllipse(QPoint(300 + i * 250, 260), 110, 110);
+        painter.end();
+        paths << dir.filePath(QStringLiteral("photo%1.jpg").arg(i + 1));
+        ASSERT_TRUE(photo.save(paths.back()));
+    }
+    ui.queueFiles(paths);
+    form.editing().cmdAdd_Click();
+    form.ui.txtCaption->setText(QStringLiteral("Sunset over the harbour, June 2003"));
+    form.editing().cmdAddCaption_Click();
+    RunEventsFor(200);
+
+    const QImage shot = form.grab().toImage();
+    const QRect stage(form.ui.preview->mapTo(&form, QPoint(0, 0)), form.ui.preview->size());
+    // The corner shows the background colour, the centre the picture.
+    EXPECT_EQ(QColor(shot.pixel(stage.topLeft() + QPoint(3, 3))).rgb(),
+              ToQColor(form.project().settings.NewSlideBackColor).rgb());
+    const QColor centre = shot.pixel(stage.center());
+    EXPECT_NE(centre.rgb(), ToQColor(form.project().settings.NewSlideBackColor).rgb());
+    EXPECT_GT(centre.value(), 150);
+
+    if (const QByteArray file = qgetenv("PEVRANO_SCREENSHOT"); !file.isEmpty())
+        shot.save(QString::fromLocal8Bit(file));
 }

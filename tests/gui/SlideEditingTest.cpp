@@ -380,3 +380,24 @@ TEST_F(SlideEditingTest, FinishCallsTheCompileSeamFromThreeSlides) {
     form->ui.mnuFinish->trigger();
     EXPECT_EQ(compiles, 1);
 }
+
+TEST_F(SlideEditingTest, WindowFollowsChangesMadeBehindItsBack) {
+    const QStringList paths = MakePictures(3);
+    AddThroughDialog(paths);
+    // As the sorter swaps two slides.
+    std::swap(project().slide(1), project().slide(3));
+    project().setCurrentSlide(1);
+    form->ShowCurrentSlide();
+    EXPECT_EQ(form->ui.Image1->path(), paths[2]);
+    EXPECT_EQ(form->windowTitle(), "Picture #1");
+
+    // As a reset clears the show.
+    project().Clear(ui);
+    form->ShowCurrentSlide();
+    EXPECT_EQ(form->windowTitle(), "Picture #0");
+    EXPECT_EQ(form->ui.lblPicSelNum->text(), "0");
+    EXPECT_EQ(form->ui.lblPicsLeft->text(), "Number of Picture(s) left: 1000");
+    EXPECT_FALSE(form->ui.Image1->isVisible());
+    EXPECT_FALSE(form->ui.cmdChangePic->isEnabled());
+    EXPECT_FALSE(form->ui.cmdFinish->isEnabled());
+}

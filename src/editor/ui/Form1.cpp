@@ -153,8 +153,21 @@ ColorValue Form1::CaptionBoxForeColor() const {
 }
 
 void Form1::ShowCurrentSlide() {
-    if (previewNavigation)
-        previewNavigation->ShowSlide(slideShow.CurrentSlide());
+    const qint16 count = slideShow.SlideCount();
+    ui.lblPicSelNum->setText(QString::number(count));
+    RefreshPicsLeft();
+    RefreshSorterAvailability(count < 101);
+    RefreshFinishAvailability();
+    if (count == 0) {
+        ShowPictureNumber(0);
+        ui.Image1->hide();
+        ui.Image1->clear();
+        ui.cmdChangePic->setEnabled(false);
+        return;
+    }
+    const qint16 current = qBound<qint16>(1, slideShow.CurrentSlide(), count);
+    slideShow.setCurrentSlide(current);
+    previewNavigation->ShowSlide(current);
 }
 
 bool Form1::event(QEvent* e) {

@@ -40,14 +40,28 @@ struct Form1Seams {
 // How the window is organised, and where more work plugs in:
 // - `ui` holds every control (Form1Controls.h), built by BuildForm1Layout,
 //   named after the tool's own control names. Controls are public so every
-//   concern can reach them.
+//   concern can reach them. Swatches of show-wide colours (picActiveColor,
+//   the three caption swatches, lblCaption, picBackColor, picButBakColor)
+//   are bound to the ShowSettings fields: ColorSwatch::setColor writes the
+//   setting and repaints. PicMFormColors and lblNewBkGnd keep their own
+//   colour.
 // - Each concern is a small class in its own file that takes Form1& and
 //   connects to its controls in its constructor: SlideEditing (adding,
 //   replacing, deleting, captions, counters), PreviewNavigation (stepping and
-//   auto run), AutoRunDelay (the delay box and scroll bar). More concerns
-//   (colours and backgrounds, the options window, the background song) are
+//   auto run), AutoRunDelay (the delay box and scroll bar). More concerns are
 //   added as members below and constructed at the marked line of the
-//   constructor; nothing else here needs to change for them.
+//   constructor; nothing else here needs to change for them:
+//   - colours and backgrounds: the palette, swatches, caption colour buttons
+//     (through seams.showColorTool or the Prompter's colour dialog), cmdFont
+//     (through seams.showCaptionStyle), the background options and
+//     cmdPicBakColorOrPic; FillBackgrounds and the single-file dialog below
+//     do the shared work.
+//   - the options window: connect to ui.cmdShowOptForm (mnuOptions clicks
+//     it). DigitKeyFilter and LeadingNumber (AutoRunDelay.h) serve its skip
+//     box; PictureView shows a picture file at its size. After a reset call
+//     ShowCurrentSlide().
+//   - the background song: ui.cmdSelectSong, cmdDeleteSong, Check1,
+//     lblSongSeleted.
 // - Shared steps several concerns use are public members here: the counters
 //   and availability refreshes, the window caption, the caption box colours,
 //   FillBackgrounds with PBar1, and ShowCurrentSlide.
@@ -56,9 +70,10 @@ struct Form1Seams {
 // - `seams` above: compile driver, picture sorter, colour tool, caption style.
 // - The single-file picture dialog (SlideEditing::AddSinglePic) serves the
 //   background-picture and opening-page picks: set project().flags
-//   PickingBkPicture or OpenPgBkPicChanged, then call it; the flag is cleared
-//   once the picture was applied (an opening-page pick left set means it
-//   failed or was cancelled).
+//   PickingBkPicture or OpenPgBkPicChanged, then call it (or set
+//   SlideEditing::SingleFilePick and run cmdAdd_Click); the flag is cleared
+//   once the picture was applied, so a flag still set afterwards means the
+//   pick failed. A cancelled dialog clears the pending flags.
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -98,7 +113,8 @@ public:
     ColorValue CaptionBoxBackColor() const;
     ColorValue CaptionBoxForeColor() const;
 
-    // Shows the current slide from the project (after the sorter, a reset).
+    // Shows the current slide and the counters from the project, after the
+    // sorter or a reset changed it behind the window's back.
     void ShowCurrentSlide();
 
 signals:

@@ -260,6 +260,7 @@ QGroupBox* BuildBackground(Form1Controls& c) {
     c.picBackColor = Swatch("picBackColorOrPic", 0, 26);
     c.picBackPicture = Named(new PictureView(PictureView::Fit::Cover), "picBackColorOrPic", 1);
     c.picBackPicture->setFixedSize(26, 26);
+    c.picBackPicture->setFramed(true);
     c.picBackPicture->setCursor(Qt::PointingHandCursor);
     c.cmdPicBakColorOrPic[0] = Button("cmdPicBakColorOrPic", QStringLiteral("Pic Color"), 0);
     c.cmdPicBakColorOrPic[1] = Button("cmdPicBakColorOrPic", QStringLiteral("Pic Wall P."), 1);

@@ -57,12 +57,20 @@ QRect PictureView::targetRect() const {
 }
 
 void PictureView::paintEvent(QPaintEvent*) {
-    if (picture.isNull())
+    if (picture.isNull() && !framed)
         return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.setClipRect(rect());
-    painter.drawImage(targetRect(), picture);
+    if (!picture.isNull()) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.setClipRect(rect());
+        painter.drawImage(targetRect(), picture);
+    }
+    if (framed) {
+        painter.setClipping(false);
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 void PictureView::resizeEvent(QResizeEvent* event) {

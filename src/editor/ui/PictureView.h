@@ -30,6 +30,8 @@ public:
     QSize decodeBox() const;
     // Blank space kept around a contained picture.
     void setMargin(int pixels) { margin = pixels; }
+    // Draws a sunken border, as the colour swatches have, for small views.
+    void setFramed(bool on) { framed = on; }
 
 signals:
     void clicked();
@@ -45,6 +47,7 @@ private:
 
     Fit fit;
     int margin = 0;
+    bool framed = false;
     QString shownPath;
     QImage picture;
     QTimer redecodeTimer;

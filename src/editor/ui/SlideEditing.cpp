@@ -1,5 +1,6 @@
 #include "editor/ui/SlideEditing.h"
 
+#include "compiler/OutputFolder.h"
 #include "compiler/PageText.h"
 #include "editor/FileNames.h"
 #include "editor/ui/ColorSwatch.h"
