@@ -36,7 +36,3 @@ SkipBoxUpdate SkipBoxLeft(const QString& text) {
         return {QString::number(kSkipMin), kSkipMin};
     return Clamped(text);
 }
-
-bool SkipBoxAcceptsKey(QChar c) {
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}

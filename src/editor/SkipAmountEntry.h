@@ -21,5 +21,3 @@ constexpr qint16 kSkipMax = 99;
 SkipBoxUpdate SkipBoxChanged(const QString& text);
 // On leaving the box: the number is taken and kept within 2..99.
 SkipBoxUpdate SkipBoxLeft(const QString& text);
-// Whether a typed character may enter the box: the digits only.
-bool SkipBoxAcceptsKey(QChar c);

@@ -36,11 +36,3 @@ TEST(SkipAmountEntry, PastedTextStaysInRange) {
     EXPECT_EQ(SkipBoxLeft("ab").amount, 2);
     EXPECT_EQ(SkipBoxChanged("4x").amount, 4);
 }
-
-TEST(SkipAmountEntry, OnlyDigitKeysEnter) {
-    EXPECT_TRUE(SkipBoxAcceptsKey('0'));
-    EXPECT_TRUE(SkipBoxAcceptsKey('9'));
-    EXPECT_FALSE(SkipBoxAcceptsKey('\b'));
-    EXPECT_FALSE(SkipBoxAcceptsKey('-'));
-    EXPECT_FALSE(SkipBoxAcceptsKey(QChar(0x0663))); // a non-Latin digit
-}

@@ -2,11 +2,9 @@
 
 #include "editor/ui/ColorWorkbench.h"
 #include "editor/ui/Form1.h"
-#include "editor/ui/PictureView.h"
 #include "editor/ui/SlideEditing.h"
 #include "editor/ui/frmOptions.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -35,17 +33,9 @@ void OptionsCommand::LoadAndUnload() {
 }
 
 void OptionsCommand::ProjectReset() {
-    Form1Controls& ui = form.ui;
-    ui.txtCaption->clear();
-    ui.lblPicSelNum->setText(QString::number(form.project().SlideCount()));
-    form.ShowPictureNumber(0);
-    ui.Image1->clear();
-    ui.Image1->hide();
-    ui.cmdChangePic->setEnabled(false);
-    form.RefreshPicsLeft();
-    // Not among the reset's own steps, but with no slide left neither
-    // compiling nor a stale sorter limit may stay offered.
-    form.RefreshFinishAvailability();
-    form.RefreshSorterAvailability(true);
+    form.ui.txtCaption->clear();
+    // With no slide left this shows "Picture #0", hides the picture and
+    // refreshes every counter and command that follows the slide list.
+    form.ShowCurrentSlide();
     form.update();
 }

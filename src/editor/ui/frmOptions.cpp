@@ -1,6 +1,7 @@
 #include "editor/ui/frmOptions.h"
 
 #include "editor/SkipAmountEntry.h"
+#include "editor/ui/AutoRunDelay.h"
 #include "editor/ui/PictureView.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompter.h"
@@ -9,7 +10,7 @@
 #include <QCheckBox>
 #include <QDate>
 #include <QDir>
-#include <QKeyEvent>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -43,6 +44,8 @@ void frmOptions::connectHandlers() {
         });
     }
     connect(txtFFRev, &QLineEdit::textChanged, this, [this] { txtFFRev_Change(); });
+    // Only the digit keys type into the box, Backspace refused too.
+    txtFFRev->installEventFilter(new DigitKeyFilter(txtFFRev));
     txtFFRev->installEventFilter(this);
     connect(VScrollopt, &QScrollBar::valueChanged, this, [this] { VScrollopt_Change(); });
     connect(cmdReset, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
@@ -115,20 +118,8 @@ void frmOptions::optPicBkGndColorOptionFrm_Click(int index) {
 }
 
 bool frmOptions::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == txtFFRev) {
-        if (event->type() == QEvent::KeyPress) {
-            // Only digit keys type into the box; Backspace is refused too,
-            // while Delete, arrows and shortcuts (which type nothing) pass.
-            const auto* key = static_cast<QKeyEvent*>(event);
-            const QString typed = key->text();
-            if (key->key() == Qt::Key_Backspace)
-                return true;
-            if (!typed.isEmpty() && typed.front().isPrint() && !SkipBoxAcceptsKey(typed.front()))
-                return true;
-        } else if (event->type() == QEvent::FocusOut) {
-            txtFFRev_LostFocus();
-        }
-    }
+    if (watched == txtFFRev && event->type() == QEvent::FocusOut)
+        txtFFRev_LostFocus();
     return QDialog::eventFilter(watched, event);
 }
 
