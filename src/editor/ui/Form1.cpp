@@ -2,9 +2,12 @@
 
 #include "editor/ui/AutoRunDelay.h"
 #include "editor/ui/ColorSwatch.h"
+#include "editor/ui/ColorWorkbench.h"
+#include "editor/ui/OptionsCommand.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewNavigation.h"
 #include "editor/ui/SlideEditing.h"
+#include "editor/ui/SongControls.h"
 #include "platform/ProgramFolder.h"
 #include "project/BackgroundFill.h"
 
@@ -66,6 +69,9 @@ Form1::Form1(Prompter& prompter, QWidget* parent)
     autoRunDelay = std::make_unique<AutoRunDelay>(*this);
     previewNavigation = std::make_unique<PreviewNavigation>(*this);
     slideEditing = std::make_unique<SlideEditing>(*this);
+    colorWorkbench = std::make_unique<ColorWorkbench>(*this);
+    optionsCommand = std::make_unique<OptionsCommand>(*this);
+    songControls = std::make_unique<SongControls>(*this);
 
     Form_Load();
 }

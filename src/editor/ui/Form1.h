@@ -12,6 +12,9 @@ class PreviewNavigation;
 class Prompter;
 class SlideEditing;
 class AutoRunDelay;
+class ColorWorkbench;
+class OptionsCommand;
+class SongControls;
 
 // Hooks that later parts of the tool set to plug into the main window. An
 // unset hook leaves the command doing nothing, except where noted.
@@ -87,6 +90,9 @@ public:
     SlideEditing& editing() { return *slideEditing; }
     PreviewNavigation& navigation() { return *previewNavigation; }
     AutoRunDelay& delay() { return *autoRunDelay; }
+    ColorWorkbench& colors() { return *colorWorkbench; }
+    OptionsCommand& options() { return *optionsCommand; }
+    SongControls& song() { return *songControls; }
 
     // Spreads the one shared background over slots start..SlideCapacity,
     // showing the progress on PBar1.
@@ -125,4 +131,7 @@ private:
     std::unique_ptr<SlideEditing> slideEditing;
     std::unique_ptr<PreviewNavigation> previewNavigation;
     std::unique_ptr<AutoRunDelay> autoRunDelay;
+    std::unique_ptr<ColorWorkbench> colorWorkbench;
+    std::unique_ptr<OptionsCommand> optionsCommand;
+    std::unique_ptr<SongControls> songControls;
 };

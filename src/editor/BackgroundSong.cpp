@@ -1,0 +1,63 @@
+#include "editor/BackgroundSong.h"
+
+#include "compiler/PageText.h"
+#include "platform/MediaPlayer.h"
+#include "platform/Prompter.h"
+#include "project/ShowSettings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+BackgroundSong::BackgroundSong(ShowSettings& settings, MediaPlayer& player, Prompter& ui)
+    : settings(settings), player(player), ui(ui), label(QStringLiteral(": None Selected")) {
+    player.setFailureHandler([this](const QString&) { playerFailed(); });
+}
+
+BackgroundSong::~BackgroundSong() {
+    player.setFailureHandler({});
+}
+
+void BackgroundSong::cmdSelectSong_Click() {
+    FileDialogRequest request;
+    request.title = QStringLiteral("Select a Song File");
+    request.directory = settings.MusicDir.isEmpty() ? QDir::homePath() : settings.MusicDir;
+    request.filters = {QStringLiteral("Sound Files (MP3 WAV MID) (*.mp3 *.wav *.mid *.midi)"),
+                       QStringLiteral("MP3 (*.MP3) (*.mp3)"), QStringLiteral("WAV(*.WAV) (*.wav)"),
+                       QStringLiteral("MID(*.MID *.MIDI) (*.mid *.midi)")};
+    const QStringList chosen = ui.openFiles(request);
+    if (chosen.isEmpty())
+        return;
+    const QString path = QDir::toNativeSeparators(chosen.front());
+    settings.SongPath = path;
+    fileName = GetJustFileName(path);
+    settings.MusicDir = path.left(path.size() - fileName.size());
+    label = QStringLiteral(": ") + fileName;
+    Check1_Click(settings.SoundOn);
+}
+
+void BackgroundSong::cmdDeleteSong_Click() {
+    label = QStringLiteral("None Selected:");
+    settings.SongPath.clear();
+    fileName.clear();
+    player.stop();
+}
+
+void BackgroundSong::Check1_Click(bool ticked) {
+    settings.SoundOn = ticked;
+    if (settings.SongPath.isEmpty())
+        return;
+    player.stop();
+    player.setSource(settings.SongPath);
+    if (ticked)
+        player.play(kPlayCount);
+    else
+        player.stop();
+}
+
+void BackgroundSong::playerFailed() {
+    ui.messageBox({QStringLiteral("Error occured but keep going."),
+                   QCoreApplication::applicationName(),
+                   MsgButtons::Ok,
+                   MsgIcon::None,
+                   {}});
+}

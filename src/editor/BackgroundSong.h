@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+class MediaPlayer;
+class Prompter;
+struct ShowSettings;
+
+// The song commands of the main window: choosing and removing the show's
+// song and the "Sound On" switch that plays it in the editor. The window
+// shows labelText() in lblSongSeleted after each command.
+class BackgroundSong {
+public:
+    static constexpr int kPlayCount = 15;
+
+    // Takes the player's failure report for as long as it lives.
+    BackgroundSong(ShowSettings& settings, MediaPlayer& player, Prompter& ui);
+    ~BackgroundSong();
+    BackgroundSong(const BackgroundSong&) = delete;
+    BackgroundSong& operator=(const BackgroundSong&) = delete;
+
+    void cmdSelectSong_Click();
+    void cmdDeleteSong_Click();
+    // `ticked` is the new state of Check1; it becomes SoundOn.
+    void Check1_Click(bool ticked);
+
+    const QString& labelText() const { return label; }
+    // The song's file name without its folder; empty when there is no song.
+    const QString& SongFileName() const { return fileName; }
+
+private:
+    void playerFailed();
+
+    ShowSettings& settings;
+    MediaPlayer& player;
+    Prompter& ui;
+    QString label;
+    QString fileName;
+};

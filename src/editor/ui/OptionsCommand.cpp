@@ -1,0 +1,41 @@
+#include "editor/ui/OptionsCommand.h"
+
+#include "editor/ui/ColorWorkbench.h"
+#include "editor/ui/Form1.h"
+#include "editor/ui/SlideEditing.h"
+#include "editor/ui/frmOptions.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+OptionsCommand::OptionsCommand(Form1& f) : form(f) {
+    connect(form.ui.cmdShowOptForm, &QPushButton::clicked, this,
+            &OptionsCommand::cmdShowOptForm_Click);
+}
+
+OptionsHooks OptionsCommand::hooks() {
+    return {[this] { form.FillBackgrounds(0); }, [this] { form.editing().AddSinglePic(); },
+            [this](const QString& caption) { form.ui.txtCaption->setText(caption); },
+            [this] { ProjectReset(); }};
+}
+
+void OptionsCommand::cmdShowOptForm_Click() {
+    frmOptions window(form.project(), form.prompter(), hooks(), &form);
+    window.exec();
+    // The main window is active again: what the options left pending
+    // applies now, whether or not the window system reports the activation.
+    form.colors().Form_Activate();
+}
+
+void OptionsCommand::LoadAndUnload() {
+    frmOptions window(form.project(), form.prompter(), hooks(), &form);
+    window.done(QDialog::Accepted);
+}
+
+void OptionsCommand::ProjectReset() {
+    form.ui.txtCaption->clear();
+    // With no slide left this shows "Picture #0", hides the picture and
+    // refreshes every counter and command that follows the slide list.
+    form.ShowCurrentSlide();
+    form.update();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+
+class Form1;
+struct OptionsHooks;
+
+// Opens the options window from the main window ("Options..." and the
+// Options menu entry) and applies what it leaves pending when it closes.
+class OptionsCommand : public QObject {
+    Q_OBJECT
+public:
+    explicit OptionsCommand(Form1& form);
+
+    void cmdShowOptForm_Click();
+    // Start-up: the window is loaded and closed once without being shown,
+    // which spreads the shared background and leaves OptionsChanged for the
+    // first activation.
+    void LoadAndUnload();
+
+private:
+    OptionsHooks hooks();
+    // The main window after a reset: no slide, no picture, fresh counters.
+    void ProjectReset();
+
+    Form1& form;
+};

@@ -1,0 +1,45 @@
+#include "editor/ui/SongControls.h"
+
+#include "editor/ui/Form1.h"
+#include "platform/ui/QtMediaPlayer.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+SongControls::SongControls(Form1& f) : form(f) {
+    usePlayer(std::make_unique<QtMediaPlayer>());
+    connect(form.ui.cmdSelectSong, &QPushButton::clicked, this, &SongControls::cmdSelectSong_Click);
+    connect(form.ui.cmdDeleteSong, &QPushButton::clicked, this, &SongControls::cmdDeleteSong_Click);
+    // Also when the box is set by the program: compiling unticks it to stop
+    // the song.
+    connect(form.ui.Check1, &QCheckBox::toggled, this, &SongControls::Check1_Click);
+}
+
+SongControls::~SongControls() = default;
+
+void SongControls::usePlayer(std::unique_ptr<MediaPlayer> next) {
+    if (player)
+        player->stop();
+    song.reset();
+    player = std::move(next);
+    song = std::make_unique<BackgroundSong>(form.project().settings, *player, form.prompter());
+}
+
+void SongControls::cmdSelectSong_Click() {
+    song->cmdSelectSong_Click();
+    showLabel();
+}
+
+void SongControls::cmdDeleteSong_Click() {
+    song->cmdDeleteSong_Click();
+    showLabel();
+}
+
+void SongControls::Check1_Click() {
+    song->Check1_Click(form.ui.Check1->isChecked());
+}
+
+void SongControls::showLabel() {
+    form.ui.lblSongSeleted->setText(song->labelText());
+}

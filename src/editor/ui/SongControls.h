@@ -1,0 +1,33 @@
+#pragma once
+
+#include "editor/BackgroundSong.h"
+
+#include <QObject>
+#include <memory>
+
+class Form1;
+class MediaPlayer;
+
+// The song controls of the main window: "Select Song", "Delete Song", the
+// "Sound On" box and the song label, on the Qt Multimedia player.
+class SongControls : public QObject {
+    Q_OBJECT
+public:
+    explicit SongControls(Form1& form);
+    ~SongControls() override;
+
+    BackgroundSong& commands() { return *song; }
+    // Plays through another player from now on (tests use a recording one).
+    void usePlayer(std::unique_ptr<MediaPlayer> player);
+
+    void cmdSelectSong_Click();
+    void cmdDeleteSong_Click();
+    void Check1_Click();
+
+private:
+    void showLabel();
+
+    Form1& form;
+    std::unique_ptr<MediaPlayer> player;
+    std::unique_ptr<BackgroundSong> song;
+};

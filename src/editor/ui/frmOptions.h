@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <functional>
+
+class PictureView;
+class Prompter;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class SlideShowProject;
+
+// What the options window asks of the main window.
+struct OptionsHooks {
+    // FillBackgrounds(0) with the main window's progress bar.
+    std::function<void()> FillBackgrounds;
+    // The main window's single-file picture dialog (AddSinglePic); with
+    // OpenPgBkPicChanged set, the file chosen becomes OpenPgBkPic and the
+    // flag is cleared.
+    std::function<void()> AddSinglePic;
+    // The caption box shows this text.
+    std::function<void(const QString&)> ShowCaption;
+    // The project has just been emptied: counters, caption, picture preview.
+    std::function<void()> ProjectReset;
+};
+
+// The options window: show-wide preferences that are not on the main window,
+// and the reset of the whole project. Every change applies at once; closing
+// by any means keeps them. Controls of an array share one object name and
+// carry their index in the dynamic property "Index".
+class frmOptions : public QDialog {
+    Q_OBJECT
+public:
+    frmOptions(SlideShowProject& project, Prompter& ui, OptionsHooks hooks,
+               QWidget* parent = nullptr);
+
+    // Closing: spreads the shared background and tells the main window.
+    void done(int result) override;
+
+    void CheckOptions();
+    void ckFlashing_Click();
+    void ckSameCaption_Click();
+    void cmdOpenBkPic_Click();
+    void optBkGndImgOptForm_Click(int index);
+    void optPicBkGndColorOptionFrm_Click(int index);
+    void txtFFRev_Change();
+    void txtFFRev_LostFocus();
+    void VScrollopt_Change();
+    void cmdReset_Click();
+    void cmdOk_Click();
+
+    QCheckBox* ckFlashing = nullptr;
+    QCheckBox* ckSameCaption = nullptr;
+    QLabel* Label3 = nullptr;
+    QPushButton* cmdReset = nullptr;
+    QGroupBox* Frame5 = nullptr;
+    PictureView* PicBxOpenBkPic = nullptr;
+    QPushButton* cmdOpenBkPic = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    std::array<QRadioButton*, 2> optBkGndImgOptForm{};
+    QGroupBox* Frame2 = nullptr;
+    std::array<QRadioButton*, 2> optPicBkGndColorOptionFrm{};
+    QGroupBox* Frame1 = nullptr;
+    QLineEdit* txtFFRev = nullptr;
+    QScrollBar* VScrollopt = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* lblFFRevButttons = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label2 = nullptr;
+    QPushButton* cmdOk = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildLayout();
+    void connectHandlers();
+    void showOpeningPagePicture();
+    void Form_QueryUnload();
+
+    SlideShowProject& project;
+    Prompter& ui;
+    OptionsHooks hooks;
+    bool unloaded = false;
+};

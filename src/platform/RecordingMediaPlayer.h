@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/MediaPlayer.h"
+
+#include <QStringList>
+
+// A MediaPlayer for tests: writes every call into a log ("stop",
+// "source <path>", "play <times>") and fails when told to.
+class RecordingMediaPlayer : public MediaPlayer {
+public:
+    void setSource(const QString& path) override;
+    void play(int times) override;
+    void stop() override;
+
+    // Reports a failure as the real player would when the file is bad.
+    void fail(const QString& reason) const { reportFailure(reason); }
+
+    const QStringList& calls() const { return log; }
+    void clear() { log.clear(); }
+
+private:
+    QStringList log;
+};

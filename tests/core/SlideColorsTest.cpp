@@ -1,0 +1,254 @@
+#include "editor/SlideColors.h"
+#include "platform/ScriptedPrompter.h"
+#include "project/SlideShowProject.h"
+
+#include <gtest/gtest.h>
+#include <optional>
+
+namespace {
+// Stands for the main window's controls: remembers what they show.
+struct FakeView : SlideColorsView {
+    std::optional<ColorValue> captionFore, captionBack, slideBack;
+    bool slideBackVisible = true;
+    QString backgroundPicture;
+    int option = 0;
+    int fills = 0;
+    int backgroundPicks = 0;
+    int fontApplied = 0;
+    std::function<void()> onBackgroundPick;
+
+    void refreshSwatches() override {}
+    void setCaptionBoxForeColor(ColorValue c) override { captionFore = c; }
+    void setCaptionBoxBackColor(ColorValue c) override { captionBack = c; }
+    void setSlideBackColor(ColorValue c) override { slideBack = c; }
+    void setSlideBackColorVisible(bool v) override { slideBackVisible = v; }
+    void showBackgroundPicture(const QString& path) override { backgroundPicture = path; }
+    int backgroundOption() const override { return option; }
+    void selectBackgroundOption(int index) override { option = index; }
+    void fillBackgrounds() override { ++fills; }
+    void addBackgroundPicture() override {
+        ++backgroundPicks;
+        if (onBackgroundPick)
+            onBackgroundPick();
+    }
+    void applyCaptionFont() override { ++fontApplied; }
+};
+
+constexpr ColorValue kTeal = RgbColor(0x16, 0xA0, 0x85);
+
+struct Colors : ::testing::Test {
+    ScriptedPrompter ui;
+    SlideShowProject project;
+    FakeView view;
+    SlideColors colors{project, view, ui};
+    ShowSettings& s = project.settings;
+
+    Colors() {
+        project.GrowSlots(ui);
+        for (int i = 0; i < 3; ++i)
+            project.AppendPicture(QStringLiteral("/p/%1.jpg").arg(i), ui);
+        project.setCurrentSlide(2);
+        SlideColors::Palette palette{};
+        palette[3] = kTeal;
+        colors.setPalette(palette);
+        s.UseColorTool = false;
+    }
+    std::vector<Slide> allSlots() const {
+        std::vector<Slide> out;
+        for (int i = 0; i <= project.SlideCapacity(); ++i)
+            out.push_back(project.slot(i));
+        return out;
+    }
+};
+} // namespace
+
+TEST_F(Colors, PaletteThenCaptionTextSwatchColoursTheCurrentSlide) {
+    colors.PicMFormColors_Click(3);
+    EXPECT_EQ(s.ActiveColor, kTeal);
+    colors.picCapForeColor_Click();
+    EXPECT_EQ(s.CaptionForeColor, kTeal);
+    EXPECT_EQ(view.captionFore, kTeal);
+    EXPECT_EQ(project.slide(2).CapForeColor, "&H85A016");
+    EXPECT_EQ(project.slide(1).CapForeColor, "&H000000");
+
+    colors.picCapBackColor_Click();
+    EXPECT_EQ(project.slide(2).CapBackColor, "&H85A016");
+    EXPECT_EQ(view.captionBack, kTeal);
+    colors.PicMFormColors_Click(14); // no such box
+    EXPECT_EQ(s.ActiveColor, kTeal);
+}
+
+TEST_F(Colors, SwatchWrittenByAChooserIsAppliedNotRepainted) {
+    s.ActiveColor = kTeal;
+    project.flags.PickingCapForeColor = true;
+    s.CaptionForeColor = RgbColor(255, 0, 5);
+    colors.picCapForeColor_Click();
+    EXPECT_FALSE(project.flags.PickingCapForeColor);
+    EXPECT_EQ(s.CaptionForeColor, RgbColor(255, 0, 5));
+    EXPECT_EQ(project.slide(2).CapForeColor, "&H0500FF");
+}
+
+TEST_F(Colors, FrameAndButtonSwatchesChangeNoSlide) {
+    const auto before = allSlots();
+    s.ActiveColor = kTeal;
+    colors.lblCaption_Click();
+    EXPECT_EQ(s.CaptionFrameColor, kTeal);
+    colors.picButBakColor_Click(2);
+    EXPECT_EQ(s.ButtonColors[2], kTeal);
+    EXPECT_EQ(s.ButtonColors[1], RgbColor(0, 0, 0xFF));
+    colors.picButBakColor_Click(5);
+    EXPECT_EQ(allSlots(), before);
+}
+
+TEST_F(Colors, SystemDialogTargetsThePendingSwatchAndCancelChangesNothing) {
+    ui.queueColor(kTeal);
+    colors.cmdCapForeColor_Click();
+    ASSERT_EQ(ui.questions().size(), 1u);
+    EXPECT_EQ(ui.questions()[0].initialColor, 0u); // the current text colour
+    EXPECT_FALSE(project.flags.PickingCapForeColor);
+    EXPECT_EQ(s.CaptionForeColor, kTeal);
+    EXPECT_EQ(view.captionFore, kTeal);
+    // The slide takes it when the caption box is left, not here.
+    EXPECT_EQ(project.slide(2).CapForeColor, "&H000000");
+
+    ui.queueColor(std::nullopt);
+    colors.cmdCapFrameColor_Click();
+    EXPECT_EQ(ui.questions()[1].initialColor, 0xFF99CCu);
+    EXPECT_FALSE(project.flags.PickingCapFrameColor);
+    EXPECT_EQ(s.CaptionFrameColor, 0xFF99CCu);
+}
+
+TEST_F(Colors, ColourToolSeamLeavesTheTargetForActivation) {
+    s.UseColorTool = true;
+    int toolOpened = 0;
+    colors.showColorTool = [&] {
+        ++toolOpened;
+        s.CaptionBackColor = kTeal; // what the colour tool writes on OK
+    };
+    colors.cmdCapBackColor_Click();
+    EXPECT_EQ(toolOpened, 1);
+    EXPECT_TRUE(project.flags.PickingCapBackColor);
+    EXPECT_TRUE(ui.questions().empty());
+    colors.Form_Activate();
+    EXPECT_FALSE(project.flags.PickingCapBackColor);
+    EXPECT_EQ(view.captionBack, kTeal);
+    EXPECT_EQ(project.slide(2).CapBackColor, "&H85A016");
+}
+
+TEST_F(Colors, WithoutTheColourToolTheSystemDialogStandsIn) {
+    s.UseColorTool = true;
+    ui.queueColor(kTeal);
+    colors.ShowCTform_Click();
+    EXPECT_EQ(s.ActiveColor, kTeal);
+    EXPECT_FALSE(project.flags.ColorToolStandalone);
+    ui.queueColor(RgbColor(1, 2, 3));
+    colors.cmdCapForeColor_Click();
+    EXPECT_EQ(s.CaptionForeColor, RgbColor(1, 2, 3));
+    EXPECT_FALSE(project.flags.PickingCapForeColor);
+}
+
+TEST_F(Colors, PicColorInPictureModeFirstOnlySwitchesToColourMode) {
+    view.option = 1;
+    s.UseColTrueUsePicFalse = false;
+    s.ActiveColor = kTeal;
+    colors.cmdPicBakColorOrPic_Click(0);
+    EXPECT_TRUE(ui.questions().empty());
+    EXPECT_TRUE(s.UseColTrueUsePicFalse);
+    EXPECT_EQ(view.option, 0);
+    EXPECT_TRUE(view.slideBackVisible);
+    EXPECT_EQ(s.NewSlideBackColor, kTeal);
+    EXPECT_EQ(view.fills, 0);
+
+    ui.queueColor(RgbColor(255, 0, 5));
+    colors.cmdPicBakColorOrPic_Click(0);
+    ASSERT_EQ(ui.questions().size(), 1u);
+    EXPECT_EQ(ui.questions()[0].initialColor, kTeal);
+    EXPECT_EQ(s.NewSlideBackColor, RgbColor(255, 0, 5));
+    EXPECT_EQ(view.slideBack, RgbColor(255, 0, 5));
+    EXPECT_EQ(project.slide(2).PicBackColor, "&H0500FF");
+    EXPECT_EQ(view.fills, 1);
+}
+
+TEST_F(Colors, WallpaperButtonPicksABackgroundPictureInPictureMode) {
+    view.onBackgroundPick = [&] {
+        EXPECT_TRUE(project.flags.PickingBkPicture);
+        EXPECT_FALSE(s.UseColTrueUsePicFalse);
+    };
+    colors.cmdPicBakColorOrPic_Click(1);
+    EXPECT_EQ(view.backgroundPicks, 1);
+    EXPECT_EQ(view.option, 1);
+    EXPECT_FALSE(view.slideBackVisible);
+    EXPECT_FALSE(s.UseColTrueUsePicFalse);
+
+    s.NewBkPicture = "/prog/clouds.jpg";
+    colors.picBackColorOrPic_Click(1);
+    EXPECT_EQ(project.slide(2).BkPicture, "/prog/clouds.jpg");
+    EXPECT_EQ(view.backgroundPicture, "/prog/clouds.jpg");
+}
+
+TEST_F(Colors, BackgroundColourSwatchTakesTheActiveColourForTheSlide) {
+    s.ActiveColor = kTeal;
+    colors.picBackColorOrPic_Click(0);
+    EXPECT_EQ(s.NewSlideBackColor, kTeal);
+    EXPECT_EQ(project.slide(2).PicBackColor, "&H85A016");
+    EXPECT_EQ(project.slide(3).PicBackColor, "&HC100FF");
+    EXPECT_EQ(view.fills, 1);
+}
+
+TEST_F(Colors, ActivationAppliesWhatTheOptionsLeft) {
+    project.flags.OptionsChanged = true;
+    s.NewSlideBackColor = kTeal;
+    colors.Form_Activate();
+    EXPECT_FALSE(project.flags.OptionsChanged);
+    EXPECT_EQ(project.slide(2).PicBackColor, "&H85A016");
+    EXPECT_EQ(view.fills, 1);
+    EXPECT_EQ(view.fontApplied, 1);
+
+    // Nothing pending: nothing filled.
+    colors.Form_Activate();
+    EXPECT_EQ(view.fills, 1);
+
+    // Picture mode hides the colour and leaves the slides alone.
+    project.flags.OptionsChanged = true;
+    s.UseColTrueUsePicFalse = false;
+    s.NewSlideBackColor = RgbColor(1, 2, 3);
+    colors.Form_Activate();
+    EXPECT_FALSE(view.slideBackVisible);
+    EXPECT_EQ(project.slide(2).PicBackColor, "&H85A016");
+    EXPECT_EQ(view.fills, 1);
+
+    project.flags.ColorToolClosed = true;
+    colors.Form_Activate();
+    EXPECT_FALSE(project.flags.ColorToolClosed);
+    EXPECT_EQ(view.fills, 2);
+}
+
+TEST_F(Colors, FontCommandUsesThePreviewSeamOrTheFontDialog) {
+    s.FontInUse = "Times New Roman";
+    s.FontSizeInUse = "16";
+    ui.queueFont(FontChoice{"DejaVu Serif", 20, false, false});
+    colors.cmdFont_Click();
+    ASSERT_EQ(ui.questions().size(), 1u);
+    EXPECT_EQ(ui.questions()[0].initialFont.family, "Times New Roman");
+    EXPECT_EQ(ui.questions()[0].initialFont.pointSize, 16);
+    EXPECT_EQ(s.FontInUse, "DejaVu Serif");
+    EXPECT_EQ(s.FontSizeInUse, "20");
+    EXPECT_EQ(view.fontApplied, 1);
+
+    ui.queueFont(std::nullopt);
+    colors.cmdFont_Click();
+    EXPECT_EQ(s.FontInUse, "DejaVu Serif");
+
+    int previews = 0;
+    colors.showCaptionStyle = [&] { ++previews; };
+    colors.cmdFont_Click();
+    EXPECT_EQ(previews, 1);
+    EXPECT_EQ(ui.questions().size(), 2u);
+}
+
+TEST_F(Colors, TintaraOptionSelectsTheChooser) {
+    colors.optFullOrCondTintara_Click(0);
+    EXPECT_TRUE(s.UseColorTool);
+    colors.optFullOrCondTintara_Click(1);
+    EXPECT_FALSE(s.UseColorTool);
+}

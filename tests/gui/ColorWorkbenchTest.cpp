@@ -1,0 +1,152 @@
+#include "editor/ui/ColorWorkbench.h"
+#include "colortool/ColorSchemeFile.h"
+#include "editor/ui/ColorSwatch.h"
+#include "editor/ui/Form1.h"
+#include "editor/ui/PictureView.h"
+#include "platform/ScriptedPrompter.h"
+
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+struct Workbench : ::testing::Test {
+    ScriptedPrompter ui;
+    Form1 form{ui};
+    SlideShowProject& p = form.project();
+    ShowSettings& s = form.project().settings;
+
+    Workbench() {
+        for (int i = 0; i < 4; ++i)
+            p.AppendPicture(QStringLiteral("/pics/%1.jpg").arg(i), ui);
+        p.setCurrentSlide(2);
+    }
+    QString picture(const QTemporaryDir& dir, const QString& name) {
+        QImage image(40, 30, QImage::Format_RGB32);
+        image.fill(Qt::darkGreen);
+        const QString path = dir.filePath(name);
+        EXPECT_TRUE(image.save(path));
+        return path;
+    }
+};
+} // namespace
+
+TEST_F(Workbench, PaletteComesFromTheUserColourFile) {
+    const UserColors shipped = DefaultUserColors();
+    for (std::size_t i = 0; i < shipped.size(); ++i)
+        EXPECT_EQ(form.ui.PicMFormColors[i]->color(), shipped[i]) << "box " << i;
+
+    emit form.ui.PicMFormColors[3]->clicked();
+    EXPECT_EQ(s.ActiveColor, shipped[3]);
+    EXPECT_EQ(form.ui.picActiveColor->color(), shipped[3]);
+    emit form.ui.picCapForeColor->clicked();
+    EXPECT_EQ(form.CaptionBoxForeColor(), shipped[3]);
+    EXPECT_EQ(p.slide(2).CapForeColor, "&H60AE27");
+    emit form.ui.picButBakColor[4]->clicked();
+    EXPECT_EQ(s.ButtonColors[4], shipped[3]);
+    // The frame swatch and its sample change together; no slide does.
+    const Slide before = p.slide(2);
+    emit form.ui.lblCaption->clicked();
+    EXPECT_EQ(form.ui.picCapFrameColor->color(), shipped[3]);
+    EXPECT_EQ(form.ui.lblCaption->color(), shipped[3]);
+    EXPECT_EQ(p.slide(2), before);
+}
+
+TEST_F(Workbench, SameBackColourForEverySlideFillsEverySlot) {
+    form.ui.optFullOrCondTintara[1]->click();
+    EXPECT_FALSE(s.UseColorTool);
+    ui.queueColor(RgbColor(255, 0, 5));
+    form.ui.cmdPicBakColorOrPic[0]->click();
+    EXPECT_EQ(ui.questions().back().initialColor, 0xC100FFu);
+    EXPECT_EQ(form.ui.lblNewBkGnd->color(), RgbColor(255, 0, 5));
+    for (int i = 0; i <= p.SlideCapacity(); ++i)
+        EXPECT_EQ(p.slot(i).PicBackColor, "&H0500FF") << "slot " << i;
+
+    // A different colour per slide: only the current slide.
+    s.SameBkColorEverySlide = false;
+    ui.queueColor(RgbColor(1, 2, 3));
+    form.ui.cmdPicBakColorOrPic[0]->click();
+    EXPECT_EQ(p.slide(2).PicBackColor, "&H030201");
+    EXPECT_EQ(p.slide(3).PicBackColor, "&H0500FF");
+}
+
+TEST_F(Workbench, PicColorInPictureModeOnlySwitchesBackFirst) {
+    form.ui.optFullOrCondTintara[1]->click();
+    form.ui.optBakPicColorOrPic[1]->click();
+    EXPECT_FALSE(s.UseColTrueUsePicFalse);
+    EXPECT_TRUE(form.ui.lblNewBkGnd->isHidden());
+    form.ui.cmdPicBakColorOrPic[0]->click();
+    EXPECT_TRUE(ui.questions().empty());
+    EXPECT_TRUE(s.UseColTrueUsePicFalse);
+    EXPECT_TRUE(form.ui.optBakPicColorOrPic[0]->isChecked());
+    EXPECT_FALSE(form.ui.lblNewBkGnd->isHidden());
+}
+
+TEST_F(Workbench, WallpaperForEverySlideOrJustTheCurrentOne) {
+    QTemporaryDir dir;
+    const QString wall = picture(dir, "wall.jpg");
+    ui.queueFiles({wall});
+    form.ui.cmdPicBakColorOrPic[1]->click();
+    ASSERT_EQ(ui.questions().size(), 1u);
+    EXPECT_EQ(ui.questions()[0].fileDialog.title, "Select a Picture File");
+    EXPECT_EQ(s.NewBkPicture, wall);
+    EXPECT_FALSE(p.flags.PickingBkPicture);
+    EXPECT_TRUE(form.ui.optBakPicColorOrPic[1]->isChecked());
+    EXPECT_TRUE(form.ui.lblNewBkGnd->isHidden());
+    for (int i = 0; i <= p.SlideCapacity(); ++i)
+        EXPECT_EQ(p.slot(i).BkPicture, wall) << "slot " << i;
+    EXPECT_EQ(form.ui.picBackPicture->path(), wall);
+
+    s.optIntBkImgOptionForm = 1;
+    const QString other = picture(dir, "other.jpg");
+    ui.queueFiles({other});
+    form.ui.cmdPicBakColorOrPic[1]->click();
+    EXPECT_EQ(p.slide(2).BkPicture, other);
+    EXPECT_EQ(p.slide(1).BkPicture, wall);
+    EXPECT_EQ(p.slide(3).BkPicture, wall);
+}
+
+TEST_F(Workbench, CaptionColourDialogReachesTheSlideWhenTheBoxIsLeft) {
+    form.ui.optFullOrCondTintara[1]->click();
+    ui.queueColor(RgbColor(10, 20, 30));
+    form.ui.cmdCapBackColor->click();
+    EXPECT_EQ(form.ui.picCapBackColor->color(), RgbColor(10, 20, 30));
+    EXPECT_EQ(form.CaptionBoxBackColor(), RgbColor(10, 20, 30));
+    EXPECT_EQ(p.slide(2).CapBackColor, "&HFFFF80");
+    ui.queueColor(std::nullopt);
+    form.ui.cmdCapFrameColor->click();
+    EXPECT_EQ(form.ui.lblCaption->color(), 0xFF99CCu);
+    EXPECT_FALSE(p.flags.PickingCapFrameColor);
+}
+
+TEST_F(Workbench, ColourToolSeamIsUsedWhenSetAndSelected) {
+    int opened = 0;
+    form.seams.showColorTool = [&] {
+        ++opened;
+        s.CaptionForeColor = RgbColor(9, 9, 9);
+    };
+    form.ui.optFullOrCondTintara[0]->click();
+    form.ui.cmdCapForeColor->click();
+    EXPECT_EQ(opened, 1);
+    EXPECT_TRUE(ui.questions().empty());
+    EXPECT_TRUE(p.flags.PickingCapForeColor);
+    form.colors().Form_Activate();
+    EXPECT_FALSE(p.flags.PickingCapForeColor);
+    EXPECT_EQ(form.CaptionBoxForeColor(), RgbColor(9, 9, 9));
+    EXPECT_EQ(p.slide(2).CapForeColor, "&H090909");
+}
+
+TEST_F(Workbench, FontWithoutThePreviewUsesTheFontDialog) {
+    ui.queueFont(FontChoice{"DejaVu Sans", 18, false, false});
+    form.ui.cmdFont->click();
+    EXPECT_EQ(s.FontInUse, "DejaVu Sans");
+    EXPECT_EQ(s.FontSizeInUse, "18");
+    EXPECT_EQ(form.ui.txtCaption->font().family(), "DejaVu Sans");
+    int previews = 0;
+    form.seams.showCaptionStyle = [&] { ++previews; };
+    form.ui.cmdFont->click();
+    EXPECT_EQ(previews, 1);
+}

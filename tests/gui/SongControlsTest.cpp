@@ -1,0 +1,45 @@
+#include "editor/ui/SongControls.h"
+#include "editor/ui/Form1.h"
+#include "platform/RecordingMediaPlayer.h"
+#include "platform/ScriptedPrompter.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+TEST(SongControlsTest, SoundSwitchPlaysStopsAndReportsFailure) {
+    ScriptedPrompter ui;
+    Form1 form(ui);
+    auto owned = std::make_unique<RecordingMediaPlayer>();
+    RecordingMediaPlayer& player = *owned;
+    form.song().usePlayer(std::move(owned));
+
+    // Ticked without a song: remembered, nothing played.
+    form.ui.Check1->click();
+    EXPECT_TRUE(form.project().settings.SoundOn);
+    EXPECT_TRUE(player.calls().isEmpty());
+
+    ui.queueFiles({"/music/tune.mid"});
+    form.ui.cmdSelectSong->click();
+    EXPECT_EQ(form.ui.lblSongSeleted->text(), ": tune.mid");
+    EXPECT_EQ(player.calls(), QStringList({"stop", "source /music/tune.mid", "play 15"}));
+
+    player.clear();
+    form.ui.Check1->setChecked(false); // as the compile command does
+    EXPECT_EQ(player.calls(), QStringList({"stop", "source /music/tune.mid", "stop"}));
+
+    player.fail("Could not determine type of stream.");
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].text, "Error occured but keep going.");
+    EXPECT_EQ(ui.messages()[0].title, "Pevrano Slide Show");
+    EXPECT_EQ(ui.messages()[0].icon, MsgIcon::None);
+
+    player.clear();
+    form.ui.cmdDeleteSong->click();
+    EXPECT_EQ(form.ui.lblSongSeleted->text(), "None Selected:");
+    EXPECT_EQ(player.calls(), QStringList({"stop"}));
+    player.clear();
+    form.ui.Check1->click();
+    EXPECT_TRUE(player.calls().isEmpty());
+}
