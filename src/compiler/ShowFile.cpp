@@ -67,7 +67,7 @@ public:
     // Colour text "&H" + six hexadecimal digits, blue-green-red; kept in the
     // upper case the tool writes.
     ColorValue color(const QJsonValue& v, const QString& key) const {
-        static const QRegularExpression form(QStringLiteral("^&H[0-9A-Fa-f]{6}$"));
+        static const QRegularExpression form(QStringLiteral("^&[Hh][0-9A-Fa-f]{6}$"));
         const QString t = v.isString() ? v.toString() : QString();
         if (!form.match(t).hasMatch())
             throw BadShow{key + QStringLiteral(": expected a colour such as \"&HC100FF\"")};
