@@ -30,7 +30,7 @@ TEST(QtPrompterTest, MessageBoxShowsRequestedTextsAndButtons) {
                              MsgIcon::Critical, MsgResult::Cancel});
     EXPECT_EQ(r, MsgResult::No);
     EXPECT_EQ(title, "Question");
-    EXPECT_EQ(text, "Go on?\r\nReally");
+    EXPECT_EQ(text, "Go on?\nReally");
     EXPECT_EQ(icon, QMessageBox::Critical);
     EXPECT_EQ(buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     EXPECT_EQ(defaultButton, QMessageBox::Cancel);

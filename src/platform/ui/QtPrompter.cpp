@@ -72,11 +72,17 @@ MsgResult fromButton(int b, MsgButtons set) {
         return set == MsgButtons::YesNo ? MsgResult::No : MsgResult::Cancel;
     }
 }
+// Texts keep the system's CR LF line breaks; Qt's labels want plain LF.
+QString DisplayText(const QString& text) {
+    QString out = text;
+    out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return out;
+}
 } // namespace
 
 MsgResult QtPrompter::messageBox(const MessageBoxRequest& request) {
-    QMessageBox box(toIcon(request.icon), request.title, request.text, toButtons(request.buttons),
-                    owner);
+    QMessageBox box(toIcon(request.icon), request.title, DisplayText(request.text),
+                    toButtons(request.buttons), owner);
     if (request.defaultButton)
         box.setDefaultButton(toButton(*request.defaultButton));
     return fromButton(box.exec(), request.buttons);
@@ -84,8 +90,8 @@ MsgResult QtPrompter::messageBox(const MessageBoxRequest& request) {
 
 std::optional<QString> QtPrompter::inputBox(const InputBoxRequest& request) {
     bool ok = false;
-    QString text = QInputDialog::getText(owner, request.title, request.prompt, QLineEdit::Normal,
-                                         request.defaultText, &ok);
+    QString text = QInputDialog::getText(owner, request.title, DisplayText(request.prompt),
+                                         QLineEdit::Normal, request.defaultText, &ok);
     if (!ok)
         return std::nullopt;
     return text;

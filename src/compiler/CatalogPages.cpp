@@ -1,0 +1,90 @@
+#include "compiler/CatalogPages.h"
+
+#include "compiler/PageText.h"
+#include "project/SlideShowProject.h"
+
+namespace {
+// The copied name of picture k: "pic" + k + its extension.
+QString PictureName(const SlideShowProject& p, int k) {
+    return QStringLiteral("pic") + IntText(k) + FileExtension(p.slide(k).PicturePath);
+}
+
+QString AltLine(int k) {
+    return QStringLiteral(" ALT=") + Quoted(QStringLiteral("Picture #") + IntText(k)) +
+           QStringLiteral(" HEIGHT=100 WIDTH=100></A>");
+}
+
+QString FrameLine(const char* name, const QString& source) {
+    return QStringLiteral("<FRAME NAME=") + Quoted(QLatin1String(name)) + QStringLiteral(" SRC=") +
+           Quoted(source) + QLatin1Char('>');
+}
+
+// Two lines per picture with the header and footer, around 150 characters.
+constexpr qsizetype kBytesPerEntry = 150;
+} // namespace
+
+QString CatalogPage(const SlideShowProject& p) {
+    PageBuilder page;
+    page.reserve(1024 + p.SlideCount() * kBytesPerEntry);
+    page.lines({u"<HTML>", u"<TITLE>Catalog</TITLE>", u"<HEAD>", u"<Script Language=Javascript>"});
+    page.lines({u"function newWindow(Catalog) {",
+                u"catWindow = window.open(Catalog,'catWin','resizeable=yes,toolbar=no,menubar=no,"
+                u"titlebar=yes,directories=no,scrollbars=yes,width=700 height=500')",
+                u"  catWindow.focus();", u"   catWindow.moveTo(0,0);", u" } "});
+    page.lines({u"function asktoclose() {", u"quit = confirm(\"Are you sure you want to exit?\");",
+                u"if(quit==true)", u"window.close();", u"   }"});
+    page.lines({u"</Script>", u"</HEAD>"});
+    page.line(QStringLiteral("<BODY BGCOLOR=") + Quoted(QStringLiteral("BLACK")) +
+              QLatin1Char('>'));
+    for (int k = 1; k <= p.SlideCount(); ++k) {
+        const QString name = PictureName(p, k);
+        page.line(QStringLiteral("<A HREF=") +
+                  Quoted(QStringLiteral("javascript:newWindow('") + name + QStringLiteral("')")) +
+                  QStringLiteral("><IMG SRC=") + Quoted(name));
+        page.line(AltLine(k));
+    }
+    page.line(QStringLiteral("<FORM NAME=") + Quoted(QStringLiteral("formbutton")) +
+              QLatin1Char('>'));
+    page.line(QStringLiteral("<center><INPUT TYPE=button VALUE=") +
+              Quoted(QStringLiteral(" Exit ")));
+    page.line(QStringLiteral("onClick=") + Quoted(QStringLiteral("asktoclose()")) +
+              QStringLiteral("></center>"));
+    page.lines({u"</FORM>", u"</BODY>", u"</HTML>"});
+    return std::move(page).text();
+}
+
+FramePageTexts FramePages(const SlideShowProject& p) {
+    const QString thumbs = FrameLine("thumbpics", QStringLiteral("thumbpic.htm"));
+    const QString viewer = FrameLine("whopics", PictureName(p, 1));
+    const auto frameset = [](const char* cols, const QString& first, const QString& second) {
+        PageBuilder page;
+        page.line(QStringLiteral("<FRAMESET COLS=") + Quoted(QLatin1String(cols)) +
+                  QLatin1Char('>'));
+        page.lines({first, second, u"</FRAMESET>"});
+        return std::move(page).text();
+    };
+    return {frameset("33,67", thumbs, viewer), frameset("67,33", viewer, thumbs)};
+}
+
+QString ThumbPage(const SlideShowProject& p) {
+    PageBuilder page;
+    page.reserve(1024 + p.SlideCount() * kBytesPerEntry);
+    page.lines({u"<HTML>", u"<HEAD><TITLE>  </TITLE></HEAD>"});
+    page.line(QStringLiteral("<BODY BGCOLOR=") + Quoted(QStringLiteral("BLACK")) +
+              QLatin1Char('>'));
+    const QString& song = p.settings.SongPath;
+    if (song.isEmpty())
+        page.line();
+    else
+        page.line(QStringLiteral("<BGSOUND SRC=") +
+                  Quoted(QStringLiteral("thesong") + FileExtension(song)) +
+                  QStringLiteral(" LOOP=-1>"));
+    for (int k = 1; k <= p.SlideCount(); ++k) {
+        const QString name = PictureName(p, k);
+        page.line(QStringLiteral("<A HREF=") + Quoted(name) + QStringLiteral(" TARGET=whopics>") +
+                  QStringLiteral("<IMG SRC=") + Quoted(name));
+        page.line(AltLine(k));
+    }
+    page.lines({u"</BODY>", u"</HTML>"});
+    return std::move(page).text();
+}
