@@ -86,8 +86,12 @@ QString CancelledReason(const HeadlessCompileHost& host, const RecordingFileSyst
     if (!host.folderAskedAgain())
         return host.stopReason();
     const auto* f = LastFailure(fs, QStringLiteral("create"));
-    if (!f)
-        return host.stopReason();
+    if (!f) {
+        // Refused before anything was created (a source without extension).
+        QString box = host.lastMessage().text;
+        return QStringLiteral("the show folder could not be made: ") +
+               box.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    }
     if (f->result.error == FsError::AlreadyExists)
         return QStringLiteral("the show folder ") + f->path +
                QStringLiteral(" already exists; choose another ShowFolderName or Directory");

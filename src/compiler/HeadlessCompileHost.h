@@ -25,6 +25,7 @@ public:
     void openDocument(const QString&) override {}
 
     ConsolePrompter& consolePrompter() { return console; }
+    const MessageBoxRequest& lastMessage() const { return console.lastMessage(); }
     // Why the run was cancelled; empty while it was not.
     const QString& stopReason() const { return reason; }
     // The run asked for the folder name again, after the show folder could not
