@@ -8,21 +8,31 @@ BUILD_PACKAGES=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  default-jdk-headless
   gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
 )
-TEST_PACKAGES=(nodejs npm chromium xvfb xauth clang-format)
+TEST_PACKAGES=(chromium xvfb xauth clang-format)
+# Tools that may come from elsewhere than Debian (a vendor's Node.js bundles
+# npm, a JDK may be installed by hand): only installed when the command is
+# missing.
+BUILD_COMMANDS=(javac:default-jdk-headless)
+TEST_COMMANDS=(node:nodejs npm:npm)
 
 want=("${BUILD_PACKAGES[@]}")
 if [ "${1:-}" = "--test" ]; then
   want+=("${TEST_PACKAGES[@]}")
 fi
 
+commands=("${BUILD_COMMANDS[@]}")
+[ "${1:-}" = "--test" ] && commands+=("${TEST_COMMANDS[@]}")
+
 missing=()
 for p in "${want[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
     missing+=("$p")
   fi
+done
+for entry in "${commands[@]}"; do
+  command -v "${entry%%:*}" >/dev/null 2>&1 || missing+=("${entry#*:}")
 done
 
 if [ ${#missing[@]} -gt 0 ]; then

@@ -17,6 +17,7 @@ enum class FsError {
 struct FsResult {
     FsError error = FsError::None;
     QString reason; // the system's own description of the failure
+    int code = 0;   // the system's error number (errno), 0 when none
 
     bool ok() const { return error == FsError::None; }
     static FsResult success() { return {}; }

@@ -1,0 +1,47 @@
+// Writes the pictures of the program folder: pevrano_assets OUTPUT_FOLDER
+
+#include "AssetPictures.h"
+#include "GifWriter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSaveFile>
+#include <cstdio>
+
+namespace {
+
+bool Save(const AssetPicture& picture, const QDir& folder) {
+    const QString path = folder.filePath(picture.fileName);
+    if (picture.fileName.endsWith(QLatin1String(".gif"))) {
+        const QImage indexed = picture.image.format() == QImage::Format_Indexed8
+                                   ? picture.image
+                                   : ToIndexed(picture.image);
+        QSaveFile out(path);
+        return out.open(QIODevice::WriteOnly) && out.write(EncodeGif(indexed)) >= 0 && out.commit();
+    }
+    return picture.image.save(path, "JPEG", 90);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 2) {
+        std::fprintf(stderr, "usage: pevrano_assets OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const QDir folder(args[1]);
+    if (!folder.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "pevrano_assets: cannot create %s\n", qPrintable(args[1]));
+        return 1;
+    }
+    for (const AssetPicture& picture : AllAssetPictures()) {
+        if (!Save(picture, folder)) {
+            std::fprintf(stderr, "pevrano_assets: cannot write %s\n",
+                         qPrintable(folder.filePath(picture.fileName)));
+            return 1;
+        }
+    }
+    return 0;
+}

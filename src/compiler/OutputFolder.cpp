@@ -1,0 +1,223 @@
+#include "compiler/OutputFolder.h"
+
+#include "compiler/CompileHost.h"
+#include "compiler/PageText.h"
+#include "platform/FileSystem.h"
+#include "platform/Prompter.h"
+#include "project/SlideShowProject.h"
+
+#include <array>
+#include <cerrno>
+#include <optional>
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+// The view images and the applet archive, in the order they are copied.
+constexpr std::array<const char*, 6> kViewImages{"fraright.jpg", "fraleft.jpg", "catalog.jpg",
+                                                 "ssnobnoc.jpg", "ssbnoc.jpg",  "ssbc.jpg"};
+
+void Critical(Prompter& ui, const QString& text, const QString& title) {
+    ui.messageBox({text, title, MsgButtons::Ok, MsgIcon::Critical, std::nullopt});
+}
+
+// Shows the folder browser until it returns a directory on an acceptable
+// drive; there is no way out but a directory.
+QString ChooseDirectory(Prompter& ui, FileSystem& fs) {
+    const QString title = QStringLiteral("Please select another path...");
+    for (;;) {
+        const QString dir =
+            ui.browseForFolder(QStringLiteral("Please select a Directory to store your folder."));
+        if (dir.isEmpty())
+            continue;
+        switch (fs.driveType(dir)) {
+        case DriveType::CdRom:
+            Critical(ui, QStringLiteral("You Can Not Select a CD Rom Drive!"), title);
+            break;
+        case DriveType::Removable:
+            Critical(ui, QStringLiteral("You Can Not Select a Foppy Drive!"), title);
+            break;
+        default:
+            return dir;
+        }
+    }
+}
+
+// A source whose extension is taken must have one. Empty sources (a slide
+// left without a picture after the completeness check) are skipped later.
+std::optional<QString> SourceWithoutExtension(const SlideShowProject& p) {
+    QStringList sources;
+    const ShowSettings& s = p.settings;
+    for (int k = 1; k <= p.SlideCount(); ++k) {
+        sources << p.slide(k).PicturePath;
+        if (!s.UseColTrueUsePicFalse && s.optIntBkImgOptionForm == 1)
+            sources << p.slide(k).BkPicture;
+    }
+    if (!s.UseColTrueUsePicFalse && s.optIntBkImgOptionForm == 0)
+        sources << p.slot(0).BkPicture;
+    sources << s.SongPath;
+    for (const QString& src : sources)
+        if (!src.isEmpty() && FileExtension(src).isEmpty())
+            return src;
+    return std::nullopt;
+}
+
+FsResult MakeShowFolder(const SlideShowProject& p, FileSystem& fs) {
+    if (std::optional<QString> bad = SourceWithoutExtension(p))
+        return {FsError::Other, QStringLiteral("The file name has no extension: ") + *bad, EINVAL};
+    const QString& folder = p.names.OutputFolder;
+    FsResult r = fs.createDirectory(folder);
+    if (r.ok())
+        r = fs.createDirectory(folder + QStringLiteral("pix"));
+    return r;
+}
+
+void ReportFolderError(Prompter& ui, const FsResult& r) {
+    if (r.error == FsError::AlreadyExists || r.error == FsError::PathNotFound)
+        Critical(ui,
+                 QStringLiteral("A folder with this name in this Directory already exist! ") +
+                     kCrLf + QStringLiteral("Please type (select) a different Name file path."),
+                 QStringLiteral("Need a New File Path Name or Directory."));
+    else
+        Critical(ui,
+                 QString::number(r.code) + u' ' + r.reason +
+                     QStringLiteral(" Error has occured please try again!"),
+                 QStringLiteral("File Error!"));
+}
+
+// The hourglass for as long as the copies run, however they end.
+class BusyPointer {
+public:
+    explicit BusyPointer(CompileHost& h) : host(h) { host.setBusy(true); }
+    ~BusyPointer() { host.setBusy(false); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+private:
+    CompileHost& host;
+};
+
+// The progress bar of the copies: shown with its range, advanced after each
+// step, hidden again however the copies end.
+class ProgressBar {
+public:
+    ProgressBar(CompileHost& h, int maximum) : host(h) { host.showProgress(maximum); }
+    ~ProgressBar() { host.hideProgress(); }
+    ProgressBar(const ProgressBar&) = delete;
+    ProgressBar& operator=(const ProgressBar&) = delete;
+
+    void advance(int by = 1) {
+        value += by;
+        host.setProgress(value);
+    }
+
+private:
+    CompileHost& host;
+    int value = 0;
+};
+
+// Copies one file into pix under a fixed name and leaves it writable by its
+// owner. A failure is reported and the run goes on without the file.
+class PixCopier {
+public:
+    PixCopier(Prompter& ui, FileSystem& fs, QString pixFolder)
+        : ui(ui), fs(fs), pix(std::move(pixFolder)) {}
+
+    void copy(const QString& from, const QString& name) {
+        if (from.isEmpty() || name.isEmpty())
+            return;
+        const QString to = pix + name;
+        if (!fs.copyFile(from, to).ok()) {
+            ui.inform(QStringLiteral("Error occurred!"), QStringLiteral("File Copy Error"));
+            return;
+        }
+        // The copy is ours and new; should its mode not change, it is still
+        // in the show, so there is nothing to report.
+        fs.makeOwnerWritable(to);
+    }
+
+private:
+    Prompter& ui;
+    FileSystem& fs;
+    QString pix;
+};
+
+QString InProgramFolder(const QString& programFolder, const QString& name) {
+    return WithTrailingSeparator(programFolder) + name;
+}
+
+void CopyEverything(const SlideShowProject& p, CompileHost& host, FileSystem& fs,
+                    const QString& programFolder) {
+    const ShowSettings& s = p.settings;
+    const int count = p.SlideCount();
+    ProgressBar bar(host, 2 * count + 23);
+    BusyPointer busy(host);
+    PixCopier pix(host.prompter(), fs, p.names.OutputFolder + QStringLiteral("pix/"));
+
+    for (int k = 1; k <= count; ++k) {
+        const QString& src = p.slide(k).PicturePath;
+        pix.copy(src, QStringLiteral("pic") + IntText(k) + FileExtension(src));
+        bar.advance();
+    }
+    const bool pictureBackgrounds = !s.UseColTrueUsePicFalse;
+    if (pictureBackgrounds && s.optIntBkImgOptionForm == 1) {
+        for (int k = 1; k <= count; ++k) {
+            const QString& src = p.slide(k).BkPicture;
+            pix.copy(src, QStringLiteral("bkimg") + IntText(k) + FileExtension(src));
+            bar.advance();
+        }
+    } else {
+        bar.advance(count - 1);
+    }
+    if (pictureBackgrounds && s.optIntBkImgOptionForm == 0) {
+        const QString& src = p.slot(0).BkPicture;
+        pix.copy(src, QStringLiteral("bgimg") + FileExtension(src));
+    }
+    bar.advance();
+    if (!s.SongPath.isEmpty()) {
+        pix.copy(s.SongPath, QStringLiteral("thesong") + FileExtension(s.SongPath));
+        bar.advance();
+    }
+    for (const char* image : kViewImages) {
+        const QString name = QString::fromLatin1(image);
+        pix.copy(InProgramFolder(programFolder, name), name);
+        bar.advance();
+    }
+    pix.copy(InProgramFolder(programFolder, QStringLiteral("photo.jar")),
+             QStringLiteral("photo.jar"));
+    bar.advance();
+    pix.copy(s.OpenPgBkPic, GetJustFileName(s.OpenPgBkPic).toLower());
+    bar.advance();
+}
+
+} // namespace
+
+QString WithTrailingSeparator(const QString& directory) {
+    return directory.endsWith(u'/') ? directory : directory + u'/';
+}
+
+void MoveFiles(SlideShowProject& p, CompileHost& host, FileSystem& fs,
+               const QString& programFolder) {
+    Prompter& ui = host.prompter();
+    // A failed attempt asks every question again, as a loop rather than a
+    // nested run.
+    for (;;) {
+        host.GetFolderName(p);
+        if (p.flags.CompileCancelled)
+            return;
+        const QString directory = WithTrailingSeparator(ChooseDirectory(ui, fs));
+        p.names.OutputFolder = directory + p.names.ShowFolderName + u'/';
+        const FsResult made = MakeShowFolder(p, fs);
+        if (!made.ok()) {
+            ReportFolderError(ui, made);
+            continue;
+        }
+        ui.messageBox({QStringLiteral("        Please take Note:") + kCrLf +
+                           QStringLiteral("Your Directory and folder is: ") + p.names.OutputFolder,
+                       QStringLiteral("Pevrano Slide Show"), MsgButtons::Ok, MsgIcon::Exclamation,
+                       std::nullopt});
+        CopyEverything(p, host, fs, programFolder);
+        return;
+    }
+}

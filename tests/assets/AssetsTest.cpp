@@ -1,0 +1,186 @@
+#include "AssetPictures.h"
+#include "GifWriter.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <QSet>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kProgramFolder = QStringLiteral(PEVRANO_PROGRAM_FOLDER);
+
+QImage DecodeGif(const QByteArray& bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer, "gif");
+    return reader.read();
+}
+
+// Every pixel of the decoded picture has the colour its index stood for.
+void ExpectSamePicture(const QImage& indexed, const QImage& decoded) {
+    ASSERT_EQ(decoded.size(), indexed.size());
+    const QImage rgb = decoded.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < indexed.height(); ++y)
+        for (int x = 0; x < indexed.width(); ++x)
+            ASSERT_EQ(rgb.pixel(x, y) | 0xFF000000u, indexed.pixel(x, y) | 0xFF000000u)
+                << "at " << x << "," << y;
+}
+
+int DistinctColours(const QImage& image) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    QSet<QRgb> seen;
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x = 0; x < rgb.width(); ++x)
+            seen.insert(rgb.pixel(x, y));
+    return int(seen.size());
+}
+
+QImage Indexed(int w, int h, int colours, auto pixelIndex) {
+    QImage img(w, h, QImage::Format_Indexed8);
+    QList<QRgb> table;
+    for (int i = 0; i < colours; ++i)
+        table.append(qRgb(i, (i * 7) % 256, 255 - i));
+    img.setColorTable(table);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            img.scanLine(y)[x] = uchar(pixelIndex(x, y));
+    return img;
+}
+
+} // namespace
+
+TEST(GifWriter, QtReadsBackEveryPixel) {
+    // Noise in all 256 colours fills the code table several times over.
+    std::uint32_t state = 12345;
+    auto noise = [&state](int, int) {
+        state = state * 1664525u + 1013904223u;
+        return int(state >> 24);
+    };
+    const QImage noisy = Indexed(300, 200, 256, noise);
+    const QByteArray bytes = EncodeGif(noisy);
+    EXPECT_TRUE(bytes.startsWith("GIF89a"));
+    EXPECT_TRUE(bytes.endsWith(';'));
+    ExpectSamePicture(noisy, DecodeGif(bytes));
+
+    // Long runs of one colour make long strings; a 1x1 picture has one code.
+    const QImage bands = Indexed(257, 31, 3, [](int x, int y) { return (x / 50 + y / 10) % 3; });
+    ExpectSamePicture(bands, DecodeGif(EncodeGif(bands)));
+    const QImage dot = Indexed(1, 1, 2, [](int, int) { return 1; });
+    ExpectSamePicture(dot, DecodeGif(EncodeGif(dot)));
+}
+
+TEST(GifWriter, FewColoursAreKeptExactlyManyAreDithered) {
+    QImage flat(40, 10, QImage::Format_RGB32);
+    flat.fill(qRgb(10, 20, 30));
+    for (int x = 0; x < 40; ++x)
+        flat.setPixel(x, 5, qRgb(x, 200, 7));
+    const QImage exact = ToIndexed(flat);
+    EXPECT_EQ(exact.colorCount(), 41);
+    EXPECT_EQ(exact.convertToFormat(QImage::Format_RGB32), flat);
+
+    QImage gradient(256, 64, QImage::Format_RGB32);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 256; ++x)
+            gradient.setPixel(x, y, qRgb(x, y * 4, 255 - x));
+    const QImage cube = ToIndexed(gradient);
+    EXPECT_EQ(cube.colorCount(), 252);
+    // Dithering stays within one step of the cube of the true colour.
+    for (int y = 0; y < 64; y += 7)
+        for (int x = 0; x < 256; x += 13) {
+            const QRgb a = gradient.pixel(x, y), b = cube.pixel(x, y);
+            EXPECT_LE(std::abs(qRed(a) - qRed(b)), 51);
+            EXPECT_LE(std::abs(qGreen(a) - qGreen(b)), 43);
+            EXPECT_LE(std::abs(qBlue(a) - qBlue(b)), 51);
+        }
+}
+
+TEST(AssetPictures, SameDrawingEveryTime) {
+    const auto first = AllAssetPictures();
+    const auto second = AllAssetPictures();
+    ASSERT_EQ(first.size(), 9u);
+    for (std::size_t i = 0; i < first.size(); ++i)
+        EXPECT_EQ(first[i].image, second[i].image) << first[i].fileName.toStdString();
+}
+
+TEST(AssetPictures, WoodTileJoinsItselfWithoutASeam) {
+    const QImage wood = WoodGrainTile();
+    auto columnGap = [&wood](int a, int b) {
+        double sum = 0;
+        for (int y = 0; y < wood.height(); ++y)
+            sum += std::abs(qRed(wood.pixel(a, y)) - qRed(wood.pixel(b, y)));
+        return sum / wood.height();
+    };
+    double inside = 0;
+    for (int x = 0; x + 1 < wood.width(); ++x)
+        inside = std::max(inside, columnGap(x, x + 1));
+    EXPECT_LE(columnGap(wood.width() - 1, 0), inside);
+}
+
+TEST(ProgramFolder, PicturesAreInstalledAndReadable) {
+    struct Expected {
+        const char* name;
+        const char* format;
+        QSize size;
+    };
+    for (const Expected& e :
+         {Expected{"ssbc.jpg", "jpeg", {160, 120}}, Expected{"ssbnoc.jpg", "jpeg", {160, 120}},
+          Expected{"ssnobnoc.jpg", "jpeg", {160, 120}}, Expected{"catalog.jpg", "jpeg", {160, 120}},
+          Expected{"fraleft.jpg", "jpeg", {160, 120}}, Expected{"fraright.jpg", "jpeg", {160, 120}},
+          Expected{"clouds.jpg", "jpeg", {320, 240}}, Expected{"wood.gif", "gif", {128, 128}},
+          Expected{"film.gif", "gif", {96, 96}}}) {
+        SCOPED_TRACE(e.name);
+        QImageReader reader(kProgramFolder + '/' + QString::fromLatin1(e.name));
+        EXPECT_EQ(reader.format(), e.format);
+        const QImage image = reader.read();
+        ASSERT_FALSE(image.isNull()) << reader.errorString().toStdString();
+        EXPECT_EQ(image.size(), e.size);
+        EXPECT_GE(DistinctColours(image), 5); // a picture, not a blank
+    }
+    // Each view sketch looks different from the others.
+    QSet<QByteArray> contents;
+    for (const char* view :
+         {"ssbc.jpg", "ssbnoc.jpg", "ssnobnoc.jpg", "catalog.jpg", "fraleft.jpg", "fraright.jpg"}) {
+        QFile f(kProgramFolder + '/' + QString::fromLatin1(view));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        contents.insert(f.readAll());
+    }
+    EXPECT_EQ(contents.size(), 6);
+}
+
+TEST(ProgramFolder, AppletArchiveHoldsTheJava8Class) {
+#ifndef PEVRANO_HAVE_APPLET
+    GTEST_SKIP() << "built without a Java compiler";
+#endif
+    QFile jar(kProgramFolder + "/photo.jar");
+    ASSERT_TRUE(jar.open(QIODevice::ReadOnly));
+    const QByteArray zip = jar.readAll();
+    // Walk the local entries of the (uncompressed) archive.
+    QByteArray classBytes;
+    QStringList names;
+    qsizetype at = 0;
+    while (at + 30 <= zip.size() && zip.mid(at, 4) == QByteArray("PK\x03\x04", 4)) {
+        const auto* h = reinterpret_cast<const uchar*>(zip.constData() + at);
+        const quint16 method = qFromLittleEndian<quint16>(h + 8);
+        const quint32 size = qFromLittleEndian<quint32>(h + 18);
+        const quint16 nameLength = qFromLittleEndian<quint16>(h + 26);
+        const quint16 extraLength = qFromLittleEndian<quint16>(h + 28);
+        const QString name = QString::fromUtf8(zip.mid(at + 30, nameLength));
+        names << name;
+        const qsizetype data = at + 30 + nameLength + extraLength;
+        if (name == "photoalbum.class") {
+            EXPECT_EQ(method, 0); // stored
+            classBytes = zip.mid(data, size);
+        }
+        at = data + size;
+    }
+    EXPECT_TRUE(names.contains("META-INF/MANIFEST.MF"));
+    ASSERT_TRUE(names.contains("photoalbum.class")) << names.join(' ').toStdString();
+    ASSERT_GE(classBytes.size(), 8);
+    EXPECT_EQ(classBytes.left(4), QByteArray("\xCA\xFE\xBA\xBE", 4));
+    EXPECT_EQ(qFromBigEndian<quint16>(classBytes.constData() + 6), 52); // Java 8
+    for (const char* text : {"java/applet/Applet", "bgcolor", "pause", "timeout", "image"})
+        EXPECT_TRUE(classBytes.contains(text)) << text;
+}

@@ -1,0 +1,93 @@
+#include "platform/LocalFileSystem.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class LocalFs : public ::testing::Test {
+protected:
+    QTemporaryDir tmp;
+    LocalFileSystem fs;
+    QString path(const char* name) const { return tmp.filePath(QString::fromLatin1(name)); }
+    static QByteArray read(const QString& p) {
+        QFile f(p);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+};
+
+} // namespace
+
+TEST_F(LocalFs, CreateDirectoryMapsTheSystemsRefusals) {
+    EXPECT_TRUE(fs.createDirectory(path("show")).ok());
+    EXPECT_TRUE(QFileInfo(path("show")).isDir());
+
+    const FsResult again = fs.createDirectory(path("show"));
+    EXPECT_EQ(again.error, FsError::AlreadyExists);
+    EXPECT_EQ(again.code, EEXIST);
+    EXPECT_EQ(again.reason, "File exists");
+
+    EXPECT_EQ(fs.createDirectory(path("no/such/parent")).error, FsError::PathNotFound);
+    ASSERT_TRUE(fs.writeFile(path("file"), "x").ok());
+    EXPECT_EQ(fs.createDirectory(path("file/sub")).error, FsError::PathNotFound);
+
+    const FsResult tooLong = fs.createDirectory(tmp.filePath(QString(300, 'n')));
+    EXPECT_EQ(tooLong.error, FsError::Other);
+    EXPECT_EQ(tooLong.reason, "File name too long");
+}
+
+TEST_F(LocalFs, CopyMakesANewFileAndNeverReplacesOne) {
+    ASSERT_TRUE(fs.writeFile(path("a.jpg"), QByteArray(100000, 'a')).ok());
+    ASSERT_TRUE(fs.writeFile(path("b.jpg"), "bee").ok());
+    EXPECT_TRUE(fs.copyFile(path("a.jpg"), path("copy.jpg")).ok());
+    EXPECT_EQ(read(path("copy.jpg")), QByteArray(100000, 'a'));
+
+    const FsResult onto = fs.copyFile(path("a.jpg"), path("b.jpg"));
+    EXPECT_EQ(onto.error, FsError::AlreadyExists);
+    EXPECT_EQ(read(path("b.jpg")), "bee");
+
+    EXPECT_EQ(fs.copyFile(path("none.jpg"), path("n.jpg")).error, FsError::PathNotFound);
+    EXPECT_FALSE(QFile::exists(path("n.jpg")));
+    EXPECT_EQ(fs.copyFile(path("a.jpg"), path("gone/a.jpg")).error, FsError::PathNotFound);
+}
+
+TEST_F(LocalFs, CopyOfAReadOnlyFileBecomesOwnerWritable) {
+    ASSERT_TRUE(fs.writeFile(path("ro.gif"), "GIF").ok());
+    ASSERT_TRUE(QFile::setPermissions(path("ro.gif"), QFile::ReadOwner | QFile::ReadOther));
+    ASSERT_TRUE(fs.copyFile(path("ro.gif"), path("copy.gif")).ok());
+    EXPECT_FALSE(QFileInfo(path("copy.gif")).permissions() & QFile::WriteOwner);
+    EXPECT_TRUE(fs.makeOwnerWritable(path("copy.gif")).ok());
+    const auto perms = QFileInfo(path("copy.gif")).permissions();
+    EXPECT_TRUE(perms & QFile::WriteOwner);
+    EXPECT_TRUE(perms & QFile::ReadOther); // the rest stays
+    EXPECT_FALSE(perms & QFile::WriteOther);
+    EXPECT_EQ(fs.makeOwnerWritable(path("none")).error, FsError::PathNotFound);
+}
+
+TEST_F(LocalFs, WriteFileTruncatesAndReportsFailures) {
+    ASSERT_TRUE(fs.writeFile(path("page.htm"), "a long first text").ok());
+    ASSERT_TRUE(fs.writeFile(path("page.htm"), "short").ok());
+    EXPECT_EQ(read(path("page.htm")), "short");
+    EXPECT_TRUE(fs.writeFile(path("empty.htm"), {}).ok());
+    EXPECT_EQ(QFileInfo(path("empty.htm")).size(), 0);
+
+    EXPECT_EQ(fs.writeFile(path("gone/page.htm"), "x").error, FsError::PathNotFound);
+    // A full disk.
+    if (QFileInfo::exists("/dev/full")) {
+        const FsResult full = fs.writeFile("/dev/full", "bytes");
+        EXPECT_EQ(full.error, FsError::Other);
+        EXPECT_EQ(full.code, ENOSPC);
+        EXPECT_EQ(full.reason, "No space left on device");
+    }
+}
+
+TEST_F(LocalFs, DriveTypeOfOrdinaryFolders) {
+    // The temporary folder and the kernel's own file systems sit on fixed
+    // media here; a missing folder is judged by the mount it would be on.
+    EXPECT_EQ(fs.driveType(tmp.path()), DriveType::Fixed);
+    EXPECT_EQ(fs.driveType(path("not/made/yet")), DriveType::Fixed);
+    EXPECT_EQ(fs.driveType("/proc"), DriveType::Fixed);
+}
