@@ -3,6 +3,7 @@
 #include "compiler/AppletPage.h"
 #include "compiler/CatalogPages.h"
 #include "compiler/CompileHost.h"
+#include "compiler/OutputFolder.h"
 #include "compiler/PageFile.h"
 #include "compiler/ScriptLibrary.h"
 #include "compiler/SlidePages.h"
@@ -14,11 +15,6 @@
 #include <QDir>
 #include <array>
 #include <utility>
-
-// Declared in compiler/OutputFolder.h once that lands.
-class FileSystem;
-void MoveFiles(SlideShowProject& p, CompileHost& host, FileSystem& fs,
-               const QString& programFolder);
 
 namespace {
 const QString kCrLf2 = QStringLiteral("\r\n\r\n");

@@ -35,9 +35,9 @@ protected:
         QDir(dir.path()).mkdir("out");
     }
 
-    int Run(FileSystem& fs, QStringList args = {"pevrano-slideshow", "compile", "show.json"}) {
-        CommandContext c{fs,  dir.filePath("program"), dir.path(), dir.path(), kNow,
-                         out, err};
+    int RunCommand(FileSystem& fs,
+                   QStringList args = {"pevrano-slideshow", "compile", "show.json"}) {
+        CommandContext c{fs, dir.filePath("program"), dir.path(), dir.path(), kNow, out, err};
         const int status = RunCommandLine(args, c);
         out.flush();
         err.flush();
@@ -56,7 +56,7 @@ protected:
 
 TEST_F(Command, RefusedDrivesEndTheRunWithOneLine) {
     DriveOf cd(local, DriveType::CdRom);
-    EXPECT_EQ(Run(cd), 1);
+    EXPECT_EQ(RunCommand(cd), 1);
     EXPECT_TRUE(errText.contains("[Please select another path...]\n"
                                  "    You Can Not Select a CD Rom Drive!\n"));
     EXPECT_EQ(LastLine(), "error: the directory " + dir.filePath("out") +
@@ -64,7 +64,7 @@ TEST_F(Command, RefusedDrivesEndTheRunWithOneLine) {
 
     errText.clear();
     DriveOf floppy(local, DriveType::Removable);
-    EXPECT_EQ(Run(floppy), 1);
+    EXPECT_EQ(RunCommand(floppy), 1);
     EXPECT_EQ(LastLine(), "error: the directory " + dir.filePath("out") +
                               " can not hold the show: You Can Not Select a Foppy Drive!");
     EXPECT_TRUE(QDir(dir.filePath("out")).isEmpty());
@@ -72,27 +72,28 @@ TEST_F(Command, RefusedDrivesEndTheRunWithOneLine) {
 }
 
 TEST_F(Command, UncreatableFolderIsNotAskedAgain) {
-    FaultyFileSystem denied(local, [](const QString& op, const QString&) -> std::optional<FsResult> {
-        if (op == "create")
-            return FsResult{FsError::AccessDenied, "Permission denied", 13};
-        return std::nullopt;
-    });
-    EXPECT_EQ(Run(denied), 1);
+    FaultyFileSystem denied(local,
+                            [](const QString& op, const QString&) -> std::optional<FsResult> {
+                                if (op == "create")
+                                    return FsResult{FsError::AccessDenied, "Permission denied", 13};
+                                return std::nullopt;
+                            });
+    EXPECT_EQ(RunCommand(denied), 1);
     EXPECT_EQ(errText.count("[File Error!]"), 1);
     EXPECT_EQ(LastLine(), "error: cannot create the show folder " + dir.filePath("out/trip/") +
                               ": Permission denied");
 }
 
 TEST_F(Command, FailedPageWriteIsOneLine) {
-    FaultyFileSystem full(local, [](const QString& op, const QString& path) -> std::optional<FsResult> {
-        if (op == "write" && path.endsWith("netscape.htm"))
-            return FsResult{FsError::Other, "No space left on device", 28};
-        return std::nullopt;
-    });
-    EXPECT_EQ(Run(full), 1);
-    EXPECT_EQ(LastLine(),
-              "error: cannot write " + dir.filePath("out/trip/pix/netscape.htm") +
-                  ": No space left on device");
+    FaultyFileSystem full(local,
+                          [](const QString& op, const QString& path) -> std::optional<FsResult> {
+                              if (op == "write" && path.endsWith("netscape.htm"))
+                                  return FsResult{FsError::Other, "No space left on device", 28};
+                              return std::nullopt;
+                          });
+    EXPECT_EQ(RunCommand(full), 1);
+    EXPECT_EQ(LastLine(), "error: cannot write " + dir.filePath("out/trip/pix/netscape.htm") +
+                              ": No space left on device");
 }
 
 TEST_F(Command, NameThatIsEmptyOnceFilteredIsRefused) {
@@ -102,7 +103,7 @@ TEST_F(Command, NameThatIsEmptyOnceFilteredIsRefused) {
                               {"PicturePath": "c.jpg"}],
                    "compile": {"ShowFolderName": "../..", "Directory": "out"}})");
     show.close();
-    EXPECT_EQ(Run(local, {"pevrano-slideshow", "compile", "dots.json"}), 1);
+    EXPECT_EQ(RunCommand(local, {"pevrano-slideshow", "compile", "dots.json"}), 1);
     EXPECT_TRUE(errText.contains("[Please type in a Name.]\n"
                                  "    Name needed, Please type in a Name.\n"));
     EXPECT_EQ(LastLine(),
@@ -111,10 +112,10 @@ TEST_F(Command, NameThatIsEmptyOnceFilteredIsRefused) {
 }
 
 TEST_F(Command, WrongCommandLines) {
-    EXPECT_EQ(Run(local, {"pevrano-slideshow", "compile"}), 2);
+    EXPECT_EQ(RunCommand(local, {"pevrano-slideshow", "compile"}), 2);
     EXPECT_EQ(LastLine(), "error: compile takes one show file; see \"pevrano-slideshow "
                           "compile --help\"");
-    EXPECT_EQ(Run(local, {"pevrano-slideshow", "compile", "a.json", "b.json"}), 2);
+    EXPECT_EQ(RunCommand(local, {"pevrano-slideshow", "compile", "a.json", "b.json"}), 2);
     EXPECT_TRUE(IsCommandLine({"pevrano-slideshow", "compile"}));
     EXPECT_TRUE(IsCommandLine({"pevrano-slideshow", "--help"}));
     EXPECT_FALSE(IsCommandLine({"pevrano-slideshow"}));

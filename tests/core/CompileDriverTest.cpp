@@ -39,7 +39,7 @@ SlideShowProject Project(int slides) {
 const QDateTime kNow(QDate(2024, 3, 5), QTime(10, 0));
 const QString kCheckTitle = "To Go Back Select 'No' Or 'Cancel'";
 
-CompileOutcome Run(SlideShowProject& p, ScriptedCompileHost& host) {
+CompileOutcome CompileIt(SlideShowProject& p, ScriptedCompileHost& host) {
     UntouchedFileSystem fs;
     return CompileShow(p, host, fs, "/opt/pevrano", kNow);
 }
@@ -48,7 +48,7 @@ CompileOutcome Run(SlideShowProject& p, ScriptedCompileHost& host) {
 TEST(CompileDriver, TwoSlidesStopAtTheFirstStep) {
     SlideShowProject p = Project(2);
     ScriptedCompileHost host;
-    EXPECT_EQ(Run(p, host), CompileOutcome::TooFewSlides);
+    EXPECT_EQ(CompileIt(p, host), CompileOutcome::TooFewSlides);
     ASSERT_EQ(host.ui.questions().size(), 1u);
     const MessageBoxRequest m = host.ui.messages()[0];
     EXPECT_EQ(m.text, "Sorry you need at least 3 pictures to make a slide show...\r\n\r\n"
@@ -64,7 +64,7 @@ TEST(CompileDriver, NoToTheConfirmationChangesNothing) {
     p.slide(2).Caption = "say \"cheese\"";
     ScriptedCompileHost host;
     host.ui.queueMessageAnswer(MsgResult::No);
-    EXPECT_EQ(Run(p, host), CompileOutcome::NotConfirmed);
+    EXPECT_EQ(CompileIt(p, host), CompileOutcome::NotConfirmed);
     const MessageBoxRequest m = host.ui.messages().at(0);
     EXPECT_EQ(m.text, "Are you ready to compile your slide show now?");
     EXPECT_EQ(m.title, "Compile your Slide Show Now?");
@@ -81,7 +81,7 @@ TEST(CompileDriver, QuotesBecomeApostrophesInEverySlotAndStay) {
     ScriptedCompileHost host;
     host.ui.queueMessageAnswer(MsgResult::Yes);
     host.pageNames.push_back(std::nullopt);
-    EXPECT_EQ(Run(p, host), CompileOutcome::Cancelled);
+    EXPECT_EQ(CompileIt(p, host), CompileOutcome::Cancelled);
     EXPECT_EQ(p.slide(1).Caption, "say 'cheese' at Ann's");
     EXPECT_EQ(p.slot(20).Caption, "'unused'");
     EXPECT_FALSE(p.flags.CompileCancelled);
@@ -94,7 +94,7 @@ TEST(CompileDriver, CancelInTheFolderPromptWritesNothing) {
     host.ui.queueMessageAnswer(MsgResult::Yes);
     host.pageNames.push_back("My Show");
     host.folderNames.push_back(std::nullopt);
-    EXPECT_EQ(Run(p, host), CompileOutcome::Cancelled);
+    EXPECT_EQ(CompileIt(p, host), CompileOutcome::Cancelled);
     EXPECT_FALSE(p.flags.CompileCancelled);
     EXPECT_EQ(p.names.FirstPageName, "my show");
     EXPECT_EQ(host.events, QStringList({"stop song", "page prompt", "folder prompt"}));
@@ -163,6 +163,6 @@ TEST(CompileDriver, GoingBackFromTheCheckWritesNothing) {
     ScriptedCompileHost host;
     host.ui.queueMessageAnswer(MsgResult::Yes);
     host.ui.queueMessageAnswer(MsgResult::Cancel);
-    EXPECT_EQ(Run(p, host), CompileOutcome::WentBack);
+    EXPECT_EQ(CompileIt(p, host), CompileOutcome::WentBack);
     EXPECT_TRUE(host.events.isEmpty());
 }

@@ -28,7 +28,9 @@ public:
         answer(folderNames, p.names.ShowFolderName, p);
     }
     void stopSongPreview() override { events << "stop song"; }
-    void showProgress(int maximum) override { events << QStringLiteral("progress 0..%1").arg(maximum); }
+    void showProgress(int maximum) override {
+        events << QStringLiteral("progress 0..%1").arg(maximum);
+    }
     void setProgress(int value) override { lastProgress = value; }
     void hideProgress() override { events << "progress hidden"; }
     void setBusy(bool busy) override { events << (busy ? "busy" : "not busy"); }

@@ -46,9 +46,8 @@ protected:
         ASSERT_TRUE(root.isValid());
         for (const char* sub : {"program", "pictures", "out"})
             QDir(root.path()).mkdir(sub);
-        for (const char* view :
-             {"fraright.jpg", "fraleft.jpg", "catalog.jpg", "ssnobnoc.jpg", "ssbnoc.jpg", "ssbc.jpg",
-              "clouds.jpg"})
+        for (const char* view : {"fraright.jpg", "fraleft.jpg", "catalog.jpg", "ssnobnoc.jpg",
+                                 "ssbnoc.jpg", "ssbc.jpg", "clouds.jpg"})
             WriteJpeg(program() + "/" + view, Qt::gray);
         WriteBytes(program() + "/photo.jar", "PK\x03\x04 applet");
         WriteBytes(program() + "/wood.gif", "GIF89a wood");
@@ -93,8 +92,8 @@ protected:
         return t;
     }
 
-    const QSet<QString> kPages{"slideshw.htm", "ssbnoc.htm",  "ssnobnoc.htm", "allcode.js",
-                               "netscape.htm", "appletss.htm", "catalog.htm", "frmleft.htm",
+    const QSet<QString> kPages{"slideshw.htm", "ssbnoc.htm",   "ssnobnoc.htm", "allcode.js",
+                               "netscape.htm", "appletss.htm", "catalog.htm",  "frmleft.htm",
                                "frmright.htm", "thumbpic.htm"};
     const QSet<QString> kFixed{"fraright.jpg", "fraleft.jpg", "catalog.jpg", "ssnobnoc.jpg",
                                "ssbnoc.jpg",   "ssbc.jpg",    "photo.jar",   "wood.gif"};
@@ -150,10 +149,9 @@ TEST_F(CompileRun, PicturePerSlideCopiesEveryBackground) {
     }
     Script();
     ASSERT_EQ(Compile(), CompileOutcome::Compiled);
-    EXPECT_EQ(Listing(show() + "pix"),
-              QSet<QString>({"pic1.jpg", "pic2.jpg", "pic3.jpg", "bkimg1.gif", "bkimg2.jpg",
-                             "bkimg3.bmp"}) +
-                  kFixed + kPages);
+    EXPECT_EQ(Listing(show() + "pix"), QSet<QString>({"pic1.jpg", "pic2.jpg", "pic3.jpg",
+                                                      "bkimg1.gif", "bkimg2.jpg", "bkimg3.bmp"}) +
+                                           kFixed + kPages);
 }
 
 TEST_F(CompileRun, OneBackgroundPictureIsCopiedOnceFromTheFirstSlot) {
@@ -206,7 +204,8 @@ TEST_F(CompileRun, CancelInEitherNamePromptWritesNothing) {
     EXPECT_EQ(Compile(), CompileOutcome::Cancelled);
     EXPECT_FALSE(p.flags.CompileCancelled);
     EXPECT_TRUE(Listing(out()).isEmpty());
-    EXPECT_EQ(Titles(), QStringList({"Compile your Slide Show Now?", "Compile your Slide Show Now?"}));
+    EXPECT_EQ(Titles(),
+              QStringList({"Compile your Slide Show Now?", "Compile your Slide Show Now?"}));
 }
 
 TEST_F(CompileRun, MissingPictureIsReportedAndTheShowIsStillWritten) {
@@ -245,11 +244,12 @@ TEST_F(CompileRun, FailingPageWriteStopsTheRunAndKeepsTheProject) {
     p.names.FirstPageName = "before";
     p.settings.TitleMessage = "old message";
     const CompileNames namesBefore = p.names;
-    FaultyFileSystem fs(local, [](const QString& op, const QString& path) -> std::optional<FsResult> {
-        if (op == "write" && path.endsWith("allcode.js"))
-            return FsResult{FsError::Other, "No space left on device", 28};
-        return std::nullopt;
-    });
+    FaultyFileSystem fs(local,
+                        [](const QString& op, const QString& path) -> std::optional<FsResult> {
+                            if (op == "write" && path.endsWith("allcode.js"))
+                                return FsResult{FsError::Other, "No space left on device", 28};
+                            return std::nullopt;
+                        });
     host.ui.queueMessageAnswer(MsgResult::Yes);
     host.pageNames.push_back("My Show");
     host.folderNames.push_back("Show");
@@ -260,8 +260,9 @@ TEST_F(CompileRun, FailingPageWriteStopsTheRunAndKeepsTheProject) {
     const MessageBoxRequest m = host.ui.messages().back();
     EXPECT_EQ(m.title, "File Error!");
     EXPECT_EQ(m.icon, MsgIcon::Critical);
-    EXPECT_EQ(m.text, "The file \"" + show() + "pix/allcode.js\" could not be written: "
-                      "No space left on device\r\nThe slide show was not finished.");
+    EXPECT_EQ(m.text, "The file \"" + show() +
+                          "pix/allcode.js\" could not be written: "
+                          "No space left on device\r\nThe slide show was not finished.");
     EXPECT_FALSE(Titles().contains("Compiled Successfully"));
     const QSet<QString> pix = Listing(show() + "pix");
     EXPECT_TRUE(pix.contains("ssnobnoc.htm"));
@@ -280,7 +281,8 @@ TEST_F(CompileRun, PagesAreWindows1252OrUtf8WithBomWhenTheTextNeedsIt) {
     Script(QString::fromUtf8("Caf\u00e9 \u2013 \u20ac5"));
     ASSERT_EQ(Compile(), CompileOutcome::Compiled);
     const QByteArray western = Bytes(show() + "my show.htm");
-    EXPECT_TRUE(western.contains("<TITLE>Caf\xE9 \x96 \x80" "5</TITLE>"));
+    EXPECT_TRUE(western.contains("<TITLE>Caf\xE9 \x96 \x80"
+                                 "5</TITLE>"));
     EXPECT_FALSE(western.startsWith("\xEF\xBB\xBF"));
 
     QDir(out()).rename("show", "first");
@@ -298,10 +300,11 @@ TEST_F(CompileRun, PagesAreWindows1252OrUtf8WithBomWhenTheTextNeedsIt) {
 // A directory at the root of a drive gets no doubled separator.
 TEST_F(CompileRun, DriveRootAsDirectory) {
     QStringList made;
-    FaultyFileSystem fs(local, [&](const QString& op, const QString& path) -> std::optional<FsResult> {
-        made << op + " " + path;
-        return FsResult::success(); // nothing really happens at the root
-    });
+    FaultyFileSystem fs(local,
+                        [&](const QString& op, const QString& path) -> std::optional<FsResult> {
+                            made << op + " " + path;
+                            return FsResult::success(); // nothing really happens at the root
+                        });
     host.ui.queueMessageAnswer(MsgResult::Yes);
     host.pageNames.push_back("My Show");
     host.folderNames.push_back("Show");
