@@ -38,6 +38,11 @@ void HeadlessCompileHost::GetFolderName(SlideShowProject& p) {
     acceptName(p, name, QStringLiteral("ShowFolderName"));
 }
 
+void HeadlessCompileHost::hideProgress() {
+    log << "Copying files: done\n";
+    log.flush();
+}
+
 void HeadlessCompileHost::showProgress(int maximum) {
     progressMaximum = maximum;
     lastTenth = -1;

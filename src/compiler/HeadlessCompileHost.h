@@ -20,7 +20,7 @@ public:
     void stopSongPreview() override {}
     void showProgress(int maximum) override;
     void setProgress(int value) override;
-    void hideProgress() override {}
+    void hideProgress() override;
     void setBusy(bool) override {}
     void openDocument(const QString&) override {}
 
