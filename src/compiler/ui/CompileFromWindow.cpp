@@ -1,0 +1,14 @@
+#include "compiler/ui/CompileFromWindow.h"
+
+#include "compiler/ui/WindowCompileHost.h"
+#include "platform/LocalFileSystem.h"
+#include "platform/ProgramFolder.h"
+
+#include <QDateTime>
+
+CompileOutcome CompileFromWindow(SlideShowProject& p, QWidget* window, Prompter& ui,
+                                 QProgressBar* PBar1, std::function<void()> stopSongPreview) {
+    WindowCompileHost host(window, ui, PBar1, std::move(stopSongPreview));
+    LocalFileSystem fs;
+    return CompileShow(p, host, fs, ProgramFolder(), QDateTime::currentDateTime());
+}
