@@ -99,10 +99,11 @@ def main():
         comp = statistics.median(compile_times)
         peak = max(peaks) / 1024
         print()
-        print(f"cp of the pictures (median):      {cp:.3f} s")
-        print(f"headless compile (median):        {comp:.3f} s")
-        print(f"ratio compile / cp:               {comp / cp:.2f}  (target <= 1.15)")
-        print(f"compile peak memory:              {peak:.1f} MB  (target <= 100 MB)")
+        print(f"cp of the pictures:  median {cp:.3f} s, best {min(cp_times):.3f} s")
+        print(f"headless compile:    median {comp:.3f} s, best {min(compile_times):.3f} s")
+        print(f"ratio compile / cp:  median {comp / cp:.2f}, best "
+              f"{min(compile_times) / min(cp_times):.2f}  (target <= 1.15)")
+        print(f"compile peak memory: {peak:.1f} MB  (target <= 100 MB)")
     finally:
         shutil.rmtree(work, ignore_errors=True)
 

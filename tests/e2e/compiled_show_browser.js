@@ -68,7 +68,6 @@ async function openView(opening, buttonValue) {
 async function main() {
   const stdout = execFileSync(program, ['compile', path.resolve(showFile)], {
     cwd: work,
-    env: { ...process.env, QT_QPA_PLATFORM: 'minimal' },
     stdio: ['ignore', 'pipe', 'inherit'],
   }).toString().trim();
   const openingPage = stdout.split('\n').pop();
