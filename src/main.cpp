@@ -1,10 +1,11 @@
 #include "compiler/CompileCommand.h"
+#include "editor/ui/Form1.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/ProgramFolder.h"
+#include "platform/ui/QtPrompter.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QMainWindow>
 
 namespace {
 // The command line's commands (the headless compile, --help) run before any
@@ -40,9 +41,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pevrano Slide Show"));
     QApplication::setOrganizationName(QStringLiteral("Pevrano"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Pevrano Slide Show"));
-    window.resize(773, 573);
+    QtPrompter prompter;
+    Form1 window(prompter);
+    prompter.setParent(&window);
     window.show();
     return app.exec();
 }

@@ -29,6 +29,10 @@ public:
     qint16 SlideCapacity() const { return capacity; }
     qint16 CurrentSlide() const { return current; }
     void setCurrentSlide(qint16 n) { current = n; }
+    // Sets the count directly, for editing steps that fill the slots
+    // themselves (adding without a growth step afterwards, deleting). Kept
+    // within 0..SlideCapacity so slot SlideCount always exists.
+    void setSlideCount(qint16 n) { count = qBound<qint16>(0, n, capacity); }
 
     Slide& slot(int index) { return table.at(static_cast<std::size_t>(index)); }
     const Slide& slot(int index) const { return table.at(static_cast<std::size_t>(index)); }

@@ -1,0 +1,92 @@
+#include "editor/ui/AutoRunDelay.h"
+
+#include "editor/ui/ClickLabel.h"
+#include "editor/ui/Form1.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+namespace {
+constexpr int kMinDelay = 3;
+constexpr int kMaxDelay = 59;
+
+// Focus that moves inside the window, not to another window or a popup.
+bool FocusLeftWithinWindow(const QEvent* event) {
+    const auto reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+} // namespace
+
+bool DigitKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QString typed = key->text();
+        if (!typed.isEmpty() && key->key() != Qt::Key_Delete &&
+            !(typed.front() >= u'0' && typed.front() <= u'9'))
+            return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+int LeadingNumber(const QString& text) {
+    constexpr int kSaturated = 1'000'000;
+    int value = 0;
+    for (QChar c : text) {
+        if (c < u'0' || c > u'9')
+            break;
+        value = qMin(kSaturated, value * 10 + (c.unicode() - u'0'));
+    }
+    return value;
+}
+
+AutoRunDelay::AutoRunDelay(Form1& f) : form(f) {
+    Form1Controls& ui = form.ui;
+    ui.txtPicTimeSec->installEventFilter(&digitsOnly);
+    ui.txtPicTimeSec->installEventFilter(this);
+    connect(ui.VScrollSec, &QScrollBar::valueChanged, this, &AutoRunDelay::VScrollSec_Change);
+    connect(ui.lblAutoRun, &ClickLabel::clicked, this, &AutoRunDelay::lblAutoRun_Click);
+    ShowDelay();
+}
+
+bool AutoRunDelay::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == form.ui.txtPicTimeSec && event->type() == QEvent::FocusOut &&
+        FocusLeftWithinWindow(event))
+        txtPicTimeSec_LostFocus();
+    return QObject::eventFilter(watched, event);
+}
+
+void AutoRunDelay::txtPicTimeSec_LostFocus() {
+    // An empty box counts as the shortest delay; anything typed is held to
+    // the range the scroll bar offers.
+    const QString typed = form.ui.txtPicTimeSec->text().trimmed();
+    const int seconds =
+        typed.isEmpty() ? kMinDelay : qBound(kMinDelay, LeadingNumber(typed), kMaxDelay);
+    form.ui.txtPicTimeSec->setText(QString::number(seconds));
+    form.ui.VScrollSec->setValue(seconds);
+    form.project().settings.NumSecDelay = static_cast<qint16>(seconds);
+}
+
+void AutoRunDelay::VScrollSec_Change(int value) {
+    form.ui.txtPicTimeSec->setText(QString::number(value));
+    form.project().settings.NumSecDelay = static_cast<qint16>(value);
+}
+
+void AutoRunDelay::lblAutoRun_Click() {
+    SetDelayControlsEnabled(true);
+    form.ui.txtPicTimeSec->setFocus(Qt::OtherFocusReason);
+}
+
+void AutoRunDelay::ShowDelay() {
+    const int seconds = form.project().settings.NumSecDelay;
+    const QSignalBlocker quiet(form.ui.VScrollSec);
+    form.ui.VScrollSec->setValue(qBound(kMinDelay, seconds, kMaxDelay));
+    form.ui.txtPicTimeSec->setText(QString::number(seconds));
+}
+
+void AutoRunDelay::SetDelayControlsEnabled(bool enabled) {
+    form.ui.txtPicTimeSec->setEnabled(enabled);
+    form.ui.VScrollSec->setEnabled(enabled);
+}

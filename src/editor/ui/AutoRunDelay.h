@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+
+class Form1;
+class QLineEdit;
+
+// Lets only the digit keys into a numeric entry box: every key that types any
+// other character is discarded, Backspace included, as the tool's numeric
+// boxes do. Keys that type nothing (arrows, Delete) pass.
+class DigitKeyFilter : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+// The number a numeric box holds: its leading digits, saturated far above any
+// range the boxes clamp to; 0 when it starts with no digit.
+int LeadingNumber(const QString& text);
+
+// The auto-run delay: the box txtPicTimeSec, the scroll bar VScrollSec
+// (3..59 seconds) and the label lblAutoRun that unlocks them.
+class AutoRunDelay : public QObject {
+    Q_OBJECT
+public:
+    explicit AutoRunDelay(Form1& form);
+
+    void txtPicTimeSec_LostFocus();
+    void VScrollSec_Change(int value);
+    void lblAutoRun_Click();
+    // The box and scroll bar show NumSecDelay.
+    void ShowDelay();
+    void SetDelayControlsEnabled(bool enabled);
+
+private:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    Form1& form;
+    DigitKeyFilter digitsOnly;
+};

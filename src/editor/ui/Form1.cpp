@@ -1,0 +1,172 @@
+#include "editor/ui/Form1.h"
+
+#include "editor/ui/AutoRunDelay.h"
+#include "editor/ui/ColorSwatch.h"
+#include "editor/ui/PictureView.h"
+#include "editor/ui/PreviewNavigation.h"
+#include "editor/ui/SlideEditing.h"
+#include "platform/ProgramFolder.h"
+#include "project/BackgroundFill.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+namespace {
+// PBar1 as the progress of a background fill.
+class ProgressBarFill : public FillProgress {
+public:
+    explicit ProgressBarFill(QProgressBar& bar) : bar(bar) {}
+    void begin(int minimum, int maximum) override {
+        bar.setRange(minimum, maximum);
+        bar.setValue(minimum);
+        bar.show();
+    }
+    void step(int value) override { bar.setValue(value); }
+    void end() override { bar.hide(); }
+
+private:
+    QProgressBar& bar;
+};
+} // namespace
+
+Form1::Form1(Prompter& prompter, QWidget* parent)
+    : QMainWindow(parent), ui(BuildForm1Layout(*this)), ask(prompter) {
+    setObjectName(QStringLiteral("Form1"));
+    slideShow.settings = ShowSettings::FirstStart(ProgramFolder(), QDir::homePath());
+
+    // Swatches of show-wide colours read and write the settings themselves.
+    ShowSettings& s = slideShow.settings;
+    ui.picActiveColor->bind(&s.ActiveColor);
+    ui.picCapForeColor->bind(&s.CaptionForeColor);
+    ui.picCapBackColor->bind(&s.CaptionBackColor);
+    ui.picCapFrameColor->bind(&s.CaptionFrameColor);
+    ui.lblCaption->bind(&s.CaptionFrameColor);
+    ui.picBackColor->bind(&s.NewSlideBackColor);
+    for (int i = 0; i < 5; ++i)
+        ui.picButBakColor[i]->bind(&s.ButtonColors[static_cast<std::size_t>(i)]);
+
+    connect(ui.mnuAddPictures, &QAction::triggered, ui.cmdAdd, &QPushButton::click);
+    connect(ui.mnuFinish, &QAction::triggered, ui.cmdFinish, &QPushButton::click);
+    connect(ui.mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(ui.mnuOptions, &QAction::triggered, ui.cmdShowOptForm, &QPushButton::click);
+    connect(ui.cmdFinish, &QPushButton::clicked, this, [this] {
+        if (seams.compile)
+            seams.compile();
+    });
+
+    // Concerns of the window; later concerns are constructed here too.
+    autoRunDelay = std::make_unique<AutoRunDelay>(*this);
+    previewNavigation = std::make_unique<PreviewNavigation>(*this);
+    slideEditing = std::make_unique<SlideEditing>(*this);
+
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::Form_Load() {
+    slideShow.flags = EditorFlags{};
+    slideShow.settings.SongPath.clear();
+    slideShow.GrowSlots(ask);
+    FillBackgrounds(0);
+
+    const ShowSettings& s = slideShow.settings;
+    ui.optBakPicColorOrPic[s.UseColTrueUsePicFalse ? 0 : 1]->setChecked(true);
+    ui.lblNewBkGnd->setColor(s.NewSlideBackColor);
+    ui.lblNewBkGnd->setVisible(s.UseColTrueUsePicFalse);
+    ui.picBackPicture->load(s.NewBkPicture);
+    ui.optFullOrCondTintara[s.UseColorTool ? 0 : 1]->setChecked(true);
+    ui.Check1->setChecked(s.SoundOn);
+    ui.ckToolTips->setChecked(s.ToolTipsOn);
+    SetCaptionBoxColors(s.CaptionBackColor, s.CaptionForeColor);
+
+    ui.Image1->hide();
+    ui.cmdChangePic->setEnabled(false);
+    ShowPictureNumber(0);
+    ui.lblPicSelNum->setText(QStringLiteral("0"));
+    RefreshPicsLeft();
+    RefreshSorterAvailability(true);
+    RefreshFinishAvailability();
+
+    // 11595 x 8595 twips, centred horizontally.
+    resize(773, 573);
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.x() + (area.width() - width()) / 2,
+             area.y() + qMax(0, (area.height() - height()) / 2));
+    }
+}
+
+void Form1::FillBackgrounds(qint16 start) {
+    ProgressBarFill progress(*ui.PBar1);
+    ::FillBackgrounds(slideShow, start, &progress);
+}
+
+void Form1::ShowPictureNumber(int n) {
+    setWindowTitle(QStringLiteral("Picture #") + QString::number(n));
+    ui.lblCount->setText(QString::number(n));
+}
+
+void Form1::RefreshPicsLeft() {
+    ui.lblPicsLeft->setText(QStringLiteral("Number of Picture(s) left: ") +
+                            QString::number(SlideShowProject::kMaxSlides - slideShow.SlideCount()));
+}
+
+void Form1::RefreshSorterAvailability(bool offered) {
+    ui.cmdAllImages->setVisible(offered);
+    ui.mnuSortPictures->setEnabled(offered);
+}
+
+void Form1::RefreshFinishAvailability() {
+    const bool enough = slideShow.SlideCount() >= 3;
+    ui.cmdFinish->setEnabled(enough);
+    ui.mnuFinish->setEnabled(enough);
+}
+
+void Form1::SetCaptionBoxColors(ColorValue back, ColorValue fore) {
+    QPalette palette = ui.txtCaption->palette();
+    palette.setColor(QPalette::Base, ToQColor(back));
+    palette.setColor(QPalette::Text, ToQColor(fore));
+    ui.txtCaption->setPalette(palette);
+}
+
+ColorValue Form1::CaptionBoxBackColor() const {
+    return FromQColor(ui.txtCaption->palette().color(QPalette::Base));
+}
+
+ColorValue Form1::CaptionBoxForeColor() const {
+    return FromQColor(ui.txtCaption->palette().color(QPalette::Text));
+}
+
+void Form1::ShowCurrentSlide() {
+    const qint16 count = slideShow.SlideCount();
+    ui.lblPicSelNum->setText(QString::number(count));
+    RefreshPicsLeft();
+    RefreshSorterAvailability(count < 101);
+    RefreshFinishAvailability();
+    if (count == 0) {
+        ShowPictureNumber(0);
+        ui.Image1->hide();
+        ui.Image1->clear();
+        ui.cmdChangePic->setEnabled(false);
+        return;
+    }
+    const qint16 current = qBound<qint16>(1, slideShow.CurrentSlide(), count);
+    slideShow.setCurrentSlide(current);
+    previewNavigation->ShowSlide(current);
+}
+
+bool Form1::event(QEvent* e) {
+    const bool handled = QMainWindow::event(e);
+    if (e->type() == QEvent::WindowActivate)
+        emit activated();
+    return handled;
+}

@@ -1,0 +1,128 @@
+#pragma once
+
+#include "editor/ui/Form1Controls.h"
+#include "project/ColorValue.h"
+#include "project/SlideShowProject.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+class PreviewNavigation;
+class Prompter;
+class SlideEditing;
+class AutoRunDelay;
+
+// Hooks that later parts of the tool set to plug into the main window. An
+// unset hook leaves the command doing nothing, except where noted.
+struct Form1Seams {
+    // cmdFinish and its menu entry: compile the slideShow. The app sets it once the
+    // compile driver exists. Availability (3 slides or more) stays here.
+    std::function<void()> compile;
+    // cmdAllImages and mnuSortPictures: the picture sorter's opening step.
+    // When the sorter closes it calls Form1::ShowCurrentSlide().
+    std::function<void()> openSorter;
+    // The colour tool Tintara, shown modeless for the pending target flag of
+    // the project. Unset: the colour commands use the system colour dialog
+    // through the Prompter.
+    std::function<void()> showColorTool;
+    // cmdFont: the caption style preview (it hides this window while open).
+    // Unset: the colour concern picks the caption font with the font dialog.
+    std::function<void()> showCaptionStyle;
+};
+
+// The main window: the one slide show project, its preview and every command
+// on it. Every modal question goes through the Prompter.
+//
+// How the window is organised, and where more work plugs in:
+// - `ui` holds every control (Form1Controls.h), built by BuildForm1Layout,
+//   named after the tool's own control names. Controls are public so every
+//   concern can reach them. Swatches of show-wide colours (picActiveColor,
+//   the three caption swatches, lblCaption, picBackColor, picButBakColor)
+//   are bound to the ShowSettings fields: ColorSwatch::setColor writes the
+//   setting and repaints. PicMFormColors and lblNewBkGnd keep their own
+//   colour.
+// - Each concern is a small class in its own file that takes Form1& and
+//   connects to its controls in its constructor: SlideEditing (adding,
+//   replacing, deleting, captions, counters), PreviewNavigation (stepping and
+//   auto run), AutoRunDelay (the delay box and scroll bar). More concerns are
+//   added as members below and constructed at the marked line of the
+//   constructor; nothing else here needs to change for them:
+//   - colours and backgrounds: the palette, swatches, caption colour buttons
+//     (through seams.showColorTool or the Prompter's colour dialog), cmdFont
+//     (through seams.showCaptionStyle), the background options and
+//     cmdPicBakColorOrPic; FillBackgrounds and the single-file dialog below
+//     do the shared work.
+//   - the options window: connect to ui.cmdShowOptForm (mnuOptions clicks
+//     it). DigitKeyFilter and LeadingNumber (AutoRunDelay.h) serve its skip
+//     box; PictureView shows a picture file at its size. After a reset call
+//     ShowCurrentSlide().
+//   - the background song: ui.cmdSelectSong, cmdDeleteSong, Check1,
+//     lblSongSeleted.
+// - Shared steps several concerns use are public members here: the counters
+//   and availability refreshes, the window caption, the caption box colours,
+//   FillBackgrounds with PBar1, and ShowCurrentSlide.
+// - Form_Activate: connect to the `activated` signal, emitted every time the
+//   window becomes active.
+// - `seams` above: compile driver, picture sorter, colour tool, caption style.
+// - The single-file picture dialog (SlideEditing::AddSinglePic) serves the
+//   background-picture and opening-page picks: set project().flags
+//   PickingBkPicture or OpenPgBkPicChanged, then call it (or set
+//   SlideEditing::SingleFilePick and run cmdAdd_Click); the flag is cleared
+//   once the picture was applied, so a flag still set afterwards means the
+//   pick failed. A cancelled dialog clears the pending flags.
+class Form1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Form1(Prompter& prompter, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    Form1Controls ui;
+    Form1Seams seams;
+
+    SlideShowProject& project() { return slideShow; }
+    const SlideShowProject& project() const { return slideShow; }
+    Prompter& prompter() { return ask; }
+
+    SlideEditing& editing() { return *slideEditing; }
+    PreviewNavigation& navigation() { return *previewNavigation; }
+    AutoRunDelay& delay() { return *autoRunDelay; }
+
+    // Spreads the one shared background over slots start..SlideCapacity,
+    // showing the progress on PBar1.
+    void FillBackgrounds(qint16 start);
+
+    // Window caption "Picture #" n and lblCount n.
+    void ShowPictureNumber(int n);
+    // lblPicsLeft: the free slots.
+    void RefreshPicsLeft();
+    // cmdAllImages shown and mnuSortPictures enabled when offered.
+    void RefreshSorterAvailability(bool offered);
+    // cmdFinish and its menu entry enabled from 3 slides on.
+    void RefreshFinishAvailability();
+
+    // The caption box's own colours, which the current slide takes when the
+    // box loses the focus.
+    void SetCaptionBoxColors(ColorValue back, ColorValue fore);
+    ColorValue CaptionBoxBackColor() const;
+    ColorValue CaptionBoxForeColor() const;
+
+    // Shows the current slide and the counters from the project, after the
+    // sorter or a reset changed it behind the window's back.
+    void ShowCurrentSlide();
+
+signals:
+    void activated();
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void Form_Load();
+
+    Prompter& ask;
+    SlideShowProject slideShow;
+    std::unique_ptr<SlideEditing> slideEditing;
+    std::unique_ptr<PreviewNavigation> previewNavigation;
+    std::unique_ptr<AutoRunDelay> autoRunDelay;
+};

@@ -1,0 +1,41 @@
+#include "editor/ui/PictureChecks.h"
+
+#include "editor/FileNames.h"
+#include "editor/ui/PictureDecoding.h"
+
+#include <QEventLoop>
+#include <QtConcurrent/QtConcurrentMap>
+
+namespace {
+bool CheckPicture(const QString& path) {
+    return HasPictureExtension(path) && CanShowPicture(path);
+}
+} // namespace
+
+PictureChecks::PictureChecks(const QStringList& paths)
+    : checks(QtConcurrent::mapped(paths, &CheckPicture)) {
+    watcher.setFuture(checks);
+}
+
+PictureChecks::~PictureChecks() {
+    cancel();
+    checks.waitForFinished();
+}
+
+bool PictureChecks::canShow(int index) {
+    if (!checks.isResultReadyAt(index) && !checks.isFinished()) {
+        QEventLoop loop;
+        QObject::connect(&watcher, &QFutureWatcherBase::resultReadyAt, &loop, [&](int) {
+            if (checks.isResultReadyAt(index))
+                loop.quit();
+        });
+        QObject::connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
+        if (!checks.isResultReadyAt(index) && !checks.isFinished())
+            loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    return checks.isResultReadyAt(index) && checks.resultAt(index);
+}
+
+void PictureChecks::cancel() {
+    checks.cancel();
+}

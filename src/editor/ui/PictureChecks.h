@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QFuture>
+#include <QFutureWatcher>
+#include <QStringList>
+
+// Checks on worker threads whether each picture of a selection can be shown,
+// and hands the answers to the window thread in the selection's order.
+class PictureChecks {
+public:
+    explicit PictureChecks(const QStringList& paths);
+    ~PictureChecks();
+    PictureChecks(const PictureChecks&) = delete;
+    PictureChecks& operator=(const PictureChecks&) = delete;
+
+    // The answer for paths[index]. While it is not ready the event loop runs
+    // without user input, so the window repaints but takes no commands.
+    bool canShow(int index);
+    // Drops the checks not yet started.
+    void cancel();
+
+private:
+    QFuture<bool> checks;
+    QFutureWatcher<bool> watcher;
+};

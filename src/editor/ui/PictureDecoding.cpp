@@ -1,0 +1,81 @@
+#include "editor/ui/PictureDecoding.h"
+
+#include <QImageReader>
+#include <algorithm>
+
+namespace {
+// Pictures other than JPEG are checked by decoding them at this size.
+constexpr QSize kProbeBox(96, 96);
+
+bool WithinLimits(QSize size) {
+    return size.isValid() && size.width() <= kMaxPictureSide && size.height() <= kMaxPictureSide &&
+           qint64(size.width()) * size.height() <= kMaxPicturePixels;
+}
+
+QImage Decode(const QString& path, QSize box, QSize (*choose)(QSize, QSize)) {
+    if (box.isEmpty())
+        return {};
+    QImageReader reader(path);
+    if (!reader.canRead())
+        return {};
+    const QSize source = reader.size();
+    if (!WithinLimits(source))
+        return {};
+    const QSize target = choose(source, box);
+    if (target != source) {
+        reader.setScaledSize(target);
+    }
+    QImage image = reader.read();
+    if (image.isNull())
+        return {};
+    return image;
+}
+} // namespace
+
+std::optional<QSize> PictureHeaderSize(const QString& path) {
+    QImageReader reader(path);
+    if (!reader.canRead())
+        return std::nullopt;
+    const QSize size = reader.size();
+    if (!WithinLimits(size))
+        return std::nullopt;
+    return size;
+}
+
+QSize FitInside(QSize source, QSize box) {
+    if (source.isEmpty() || box.isEmpty())
+        return {};
+    if (source.width() <= box.width() && source.height() <= box.height())
+        return source;
+    QSize fitted = source.scaled(box, Qt::KeepAspectRatio);
+    return fitted.expandedTo(QSize(1, 1));
+}
+
+QSize CoverBox(QSize source, QSize box) {
+    if (source.isEmpty() || box.isEmpty())
+        return {};
+    QSize covered = source.scaled(box, Qt::KeepAspectRatioByExpanding);
+    if (covered.width() >= source.width())
+        return source;
+    return covered.expandedTo(QSize(1, 1));
+}
+
+QImage DecodeToFit(const QString& path, QSize box) {
+    return Decode(path, box, &FitInside);
+}
+
+QImage DecodeToCover(const QString& path, QSize box) {
+    return Decode(path, box, &CoverBox);
+}
+
+bool CanShowPicture(const QString& path) {
+    QImageReader reader(path);
+    if (!reader.canRead() || !WithinLimits(reader.size()))
+        return false;
+    // The JPEG reader has read every table up to the first scan to tell the
+    // size, and it shows whatever data follows, so the header answers; other
+    // formats are decoded at a small size.
+    if (reader.format() == "jpeg")
+        return true;
+    return !DecodeToFit(path, kProbeBox).isNull();
+}

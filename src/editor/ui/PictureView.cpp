@@ -1,0 +1,98 @@
+#include "editor/ui/PictureView.h"
+
+#include "editor/ui/PictureDecoding.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QResizeEvent>
+
+PictureView::PictureView(Fit fitMode, QWidget* parent) : QWidget(parent), fit(fitMode) {
+    redecodeTimer.setSingleShot(true);
+    redecodeTimer.setInterval(120);
+    connect(&redecodeTimer, &QTimer::timeout, this, &PictureView::redecodeIfTooSmall);
+}
+
+QSize PictureView::decodeBox() const {
+    const QSize logical =
+        fit == Fit::Contain ? size().shrunkBy({margin, margin, margin, margin}) : size();
+    return (QSizeF(logical.expandedTo({1, 1})) * devicePixelRatioF()).toSize();
+}
+
+bool PictureView::load(const QString& path) {
+    QImage decoded =
+        fit == Fit::Contain ? DecodeToFit(path, decodeBox()) : DecodeToCover(path, decodeBox());
+    if (decoded.isNull())
+        return false;
+    showDecoded(path, decoded);
+    return true;
+}
+
+void PictureView::showDecoded(const QString& path, const QImage& image) {
+    shownPath = path;
+    picture = image;
+    picture.setDevicePixelRatio(devicePixelRatioF());
+    update();
+}
+
+void PictureView::clear() {
+    shownPath.clear();
+    picture = QImage();
+    update();
+}
+
+QRect PictureView::targetRect() const {
+    const QSizeF pictureSize = QSizeF(picture.size()) / devicePixelRatioF();
+    const QRectF box = fit == Fit::Contain
+                           ? QRectF(rect()).adjusted(margin, margin, -margin, -margin)
+                           : QRectF(rect());
+    const QSizeF shown =
+        fit == Fit::Contain
+            ? (pictureSize.width() <= box.width() && pictureSize.height() <= box.height()
+                   ? pictureSize
+                   : pictureSize.scaled(box.size(), Qt::KeepAspectRatio))
+            : pictureSize.scaled(box.size(), Qt::KeepAspectRatioByExpanding);
+    QRectF target(QPointF(), shown);
+    target.moveCenter(box.center());
+    return target.toRect();
+}
+
+void PictureView::paintEvent(QPaintEvent*) {
+    if (picture.isNull() && !framed)
+        return;
+    QPainter painter(this);
+    if (!picture.isNull()) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.setClipRect(rect());
+        painter.drawImage(targetRect(), picture);
+    }
+    if (framed) {
+        painter.setClipping(false);
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void PictureView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!shownPath.isEmpty())
+        redecodeTimer.start();
+}
+
+void PictureView::redecodeIfTooSmall() {
+    if (shownPath.isEmpty())
+        return;
+    const std::optional<QSize> source = PictureHeaderSize(shownPath);
+    if (!source)
+        return;
+    const QSize wanted =
+        fit == Fit::Contain ? FitInside(*source, decodeBox()) : CoverBox(*source, decodeBox());
+    if (wanted.width() > picture.width() || wanted.height() > picture.height())
+        load(shownPath);
+}
+
+void PictureView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    QWidget::mouseReleaseEvent(event);
+}

@@ -1,0 +1,237 @@
+#include "editor/ui/PreviewNavigation.h"
+
+#include "compiler/PageText.h"
+#include "editor/ui/AutoRunDelay.h"
+#include "editor/ui/ColorSwatch.h"
+#include "editor/ui/Form1.h"
+#include "editor/ui/PictureDecoding.h"
+#include "editor/ui/PictureView.h"
+#include "platform/Prompter.h"
+
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace {
+const QString kAutoRunCaption = QStringLiteral("Auto Run");
+const QString kSimulatorTitle = QStringLiteral("Microsoft Explorer (Simulator)");
+
+QString StopCaption(int slide) {
+    return QStringLiteral("Stop #") + QString::number(slide);
+}
+} // namespace
+
+PreviewNavigation::PreviewNavigation(Form1& f) : form(f) {
+    for (int i = 0; i < 5; ++i)
+        connect(form.ui.cmdFB[i], &QPushButton::clicked, this, [this, i] { cmdFB_Click(i); });
+    connect(form.ui.Timer1, &QTimer::timeout, this, &PreviewNavigation::Timer1_Timer);
+    form.ui.cmdFB[AutoRun]->installEventFilter(this);
+}
+
+bool PreviewNavigation::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == form.ui.cmdFB[AutoRun] && event->type() == QEvent::FocusOut) {
+        // Another control took the focus; switching to another window does
+        // not count.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            cmdFB_LostFocus(AutoRun);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool PreviewNavigation::AutoRunning() const {
+    return form.ui.cmdFB[AutoRun]->text() != kAutoRunCaption;
+}
+
+void PreviewNavigation::StopAutoRun() {
+    form.ui.Timer1->stop();
+    form.ui.cmdFB[AutoRun]->setText(kAutoRunCaption);
+    form.delay().SetDelayControlsEnabled(true);
+}
+
+void PreviewNavigation::cmdFB_Click(int index) {
+    SlideShowProject& p = form.project();
+    const int count = p.SlideCount();
+    if (count == 0) {
+        ShowNoPicturesMessage();
+        return;
+    }
+    form.delay().SetDelayControlsEnabled(true);
+    if (index != AutoRun) {
+        form.ui.Timer1->stop();
+        form.ui.cmdFB[AutoRun]->setText(kAutoRunCaption);
+    }
+    const int current = p.CurrentSlide();
+    const int skip = p.settings.AmountOfSlidesFFRev;
+    switch (index) {
+    case Forward:
+        if (current == count) {
+            ShowEndMessage();
+        } else if (current + 1 <= count) {
+            StepTo(current + 1, +1);
+        } else {
+            p.setCurrentSlide(static_cast<qint16>(count));
+        }
+        break;
+    case FastForward:
+        if (current == count)
+            ShowEndMessage();
+        else
+            StepTo(qMin(current + skip, count), +1);
+        break;
+    case Rewind:
+        if (current == 1)
+            ShowBeginningMessage();
+        else
+            StepTo(qMax(current - skip, 1), -1);
+        break;
+    case Back:
+        if (current == 1)
+            ShowBeginningMessage();
+        else if (current - 1 < 1)
+            p.setCurrentSlide(1);
+        else
+            StepTo(current - 1, -1);
+        break;
+    case AutoRun:
+        if (AutoRunning()) {
+            StopAutoRun();
+            ApplySlideLook();
+        } else {
+            p.setCurrentSlide(1);
+            form.ui.cmdFB[AutoRun]->setText(StopCaption(1));
+            form.ui.Timer1->start(p.settings.NumSecDelay * 1000);
+            ApplySlideLook();
+            Prefetch(p.slide(1).PicturePath);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void PreviewNavigation::StepTo(int n, int direction) {
+    SlideShowProject& p = form.project();
+    p.setCurrentSlide(static_cast<qint16>(n));
+    ShowSlide(n);
+    const int further = n + direction;
+    if (further >= 1 && further <= p.SlideCount())
+        Prefetch(p.slide(further).PicturePath);
+}
+
+void PreviewNavigation::ShowSlide(int n) {
+    SlideShowProject& p = form.project();
+    form.ShowPictureNumber(n);
+    const Slide& slide = p.slot(qBound(0, n - 1, int(p.SlideCapacity())));
+    if (!slide.PicturePath.isEmpty()) {
+        // A picture that cannot be shown is skipped; the step goes on.
+        if (!ShowPicture(slide.PicturePath))
+            form.ui.Image1->clear();
+        form.ui.txtCaption->setText(slide.Caption);
+        form.ui.cmdChangePic->setEnabled(true);
+    } else {
+        form.ui.Image1->hide();
+        form.ui.cmdChangePic->setEnabled(false);
+    }
+    ApplySlideLook();
+}
+
+void PreviewNavigation::ApplySlideLook() {
+    const SlideShowProject& p = form.project();
+    const Slide& slide = p.slot(qBound(0, p.CurrentSlide() - 1, int(p.SlideCapacity())));
+    form.ui.lblNewBkGnd->setColor(StoredColorValue(slide.PicBackColor));
+    ShowBackgroundPicture(slide.BkPicture);
+    form.SetCaptionBoxColors(StoredColorValue(slide.CapBackColor),
+                             StoredColorValue(slide.CapForeColor));
+}
+
+void PreviewNavigation::Timer1_Timer() {
+    SlideShowProject& p = form.project();
+    const int count = p.SlideCount();
+    if (count == 0) {
+        p.setCurrentSlide(1);
+        StopAutoRun();
+        form.prompter().inform(QStringLiteral("You need to add some pictures for me to show"),
+                               QStringLiteral("No Pictures, you poor thing!"),
+                               MsgIcon::Exclamation);
+        return;
+    }
+    // Slides deleted while running: start over.
+    int current = p.CurrentSlide();
+    if (current < 1 || current > count)
+        current = 1;
+    form.delay().SetDelayControlsEnabled(false);
+    form.ui.cmdFB[AutoRun]->setText(StopCaption(current));
+    form.ShowPictureNumber(current);
+
+    const Slide& slide = p.slide(current);
+    form.ui.txtCaption->setText(slide.Caption);
+    if (!ShowPicture(slide.PicturePath))
+        form.ui.Image1->clear();
+    form.ui.cmdChangePic->setEnabled(true);
+    form.ui.lblNewBkGnd->setColor(StoredColorValue(slide.PicBackColor));
+    ShowBackgroundPicture(slide.BkPicture);
+    form.SetCaptionBoxColors(StoredColorValue(slide.CapBackColor),
+                             StoredColorValue(slide.CapForeColor));
+
+    const int next = current >= count ? 1 : current + 1;
+    p.setCurrentSlide(static_cast<qint16>(next));
+    Prefetch(p.slide(next).PicturePath);
+}
+
+void PreviewNavigation::cmdFB_LostFocus(int index) {
+    if (index == AutoRun)
+        StopAutoRun();
+}
+
+bool PreviewNavigation::ShowPicture(const QString& path) {
+    if (path.isEmpty())
+        return false;
+    PictureView& view = *form.ui.Image1;
+    const QSize box = view.decodeBox();
+    QImage image;
+    if (ahead.path == path && ahead.box == box && ahead.image.isValid())
+        image = ahead.image.result();
+    else
+        image = DecodeToFit(path, box);
+    if (ahead.path == path)
+        ahead = {};
+    if (image.isNull())
+        return false;
+    view.showDecoded(path, image);
+    view.show();
+    return true;
+}
+
+void PreviewNavigation::Prefetch(const QString& path) {
+    const QSize box = form.ui.Image1->decodeBox();
+    if (path.isEmpty() || (ahead.path == path && ahead.box == box))
+        return;
+    // The task holds copies only, so an abandoned prefetch just finishes
+    // on its own.
+    ahead = {path, box, QtConcurrent::run([path, box] { return DecodeToFit(path, box); })};
+}
+
+void PreviewNavigation::ShowBackgroundPicture(const QString& path) {
+    if (path.isEmpty() || !form.ui.ImageBk->load(path))
+        form.ui.ImageBk->clear();
+}
+
+void PreviewNavigation::ShowNoPicturesMessage() {
+    form.prompter().inform(QString(34, u' ') + QStringLiteral("Please Add a Picture."),
+                           QStringLiteral("You need to add some pictures in order to move "
+                                          "forward or backward."),
+                           MsgIcon::Critical);
+}
+
+void PreviewNavigation::ShowEndMessage() {
+    form.prompter().inform(QStringLiteral("You are at the End of the Slide Show! Press: 'Back'"),
+                           kSimulatorTitle);
+}
+
+void PreviewNavigation::ShowBeginningMessage() {
+    form.prompter().inform(QStringLiteral("You are at the Beginning! Press: 'Forward'"),
+                           kSimulatorTitle);
+}

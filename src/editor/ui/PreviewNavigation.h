@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QFuture>
+#include <QImage>
+#include <QObject>
+#include <QSize>
+#include <QString>
+
+class Form1;
+
+// The preview as a show: the five stepping buttons cmdFB and the auto-run
+// timer Timer1. Pictures are decoded at the preview's size; the slide that
+// comes next is decoded ahead on a worker thread.
+class PreviewNavigation : public QObject {
+    Q_OBJECT
+public:
+    explicit PreviewNavigation(Form1& form);
+
+    enum Button { Forward = 0, FastForward = 1, AutoRun = 2, Rewind = 3, Back = 4 };
+
+    void cmdFB_Click(int index);
+    void Timer1_Timer();
+    void cmdFB_LostFocus(int index);
+
+    // Shows slide n (window caption, counter, picture, caption, look).
+    void ShowSlide(int n);
+    // The current slide's background colour, background picture and caption
+    // colours.
+    void ApplySlideLook();
+    bool AutoRunning() const;
+    // Stops auto run: timer off, caption "Auto Run", delay controls enabled.
+    void StopAutoRun();
+
+    // Shows a picture in Image1, taking the decoded-ahead picture when it is
+    // the one; false when it cannot be shown.
+    bool ShowPicture(const QString& path);
+    // Starts decoding a picture that is likely to be shown next.
+    void Prefetch(const QString& path);
+    // ImageBk shows the picture; an empty path or a picture that cannot be
+    // shown leaves it empty.
+    void ShowBackgroundPicture(const QString& path);
+
+private:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void ShowNoPicturesMessage();
+    void ShowEndMessage();
+    void ShowBeginningMessage();
+    // Shows slide n after a step, then decodes ahead the slide one further
+    // step in the same direction.
+    void StepTo(int n, int direction);
+
+    Form1& form;
+    struct Ahead {
+        QString path;
+        QSize box;
+        QFuture<QImage> image;
+    } ahead;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+
+class ColorSwatch;
+class PictureView;
+
+// The slide preview: the background picture at the bottom, the background
+// colour swatch over it (shown in colour mode only, so it hides the picture),
+// and the slide picture on top, centred with a border of background around it.
+// All three fill the stage and grow with it. The slide picture lets clicks
+// through to the colour swatch below.
+class PreviewStage : public QWidget {
+    Q_OBJECT
+public:
+    explicit PreviewStage(QWidget* parent = nullptr);
+
+    PictureView* picture() const { return image1; }
+    PictureView* background() const { return imageBk; }
+    ColorSwatch* colorSwatch() const { return newBkGnd; }
+
+    QSize sizeHint() const override { return {480, 330}; }
+    QSize minimumSizeHint() const override { return {200, 140}; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    PictureView* imageBk;
+    ColorSwatch* newBkGnd;
+    PictureView* image1;
+};

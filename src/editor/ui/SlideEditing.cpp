@@ -1,0 +1,342 @@
+#include "editor/ui/SlideEditing.h"
+
+#include "compiler/OutputFolder.h"
+#include "compiler/PageText.h"
+#include "editor/FileNames.h"
+#include "editor/ui/ColorSwatch.h"
+#include "editor/ui/Form1.h"
+#include "editor/ui/PictureChecks.h"
+#include "editor/ui/PictureDecoding.h"
+#include "editor/ui/PictureView.h"
+#include "editor/ui/PreviewNavigation.h"
+#include "platform/ProgramFolder.h"
+#include "platform/Prompter.h"
+
+#include <QAction>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+constexpr int kSorterLimitBeforeAdd = 100;
+constexpr int kSorterLimit = 101;
+
+bool FocusMovedWithinWindow(const QEvent* event) {
+    const auto reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+} // namespace
+
+SlideEditing::SlideEditing(Form1& f) : form(f) {
+    Form1Controls& ui = form.ui;
+    connect(ui.cmdAdd, &QPushButton::clicked, this, &SlideEditing::cmdAdd_Click);
+    connect(ui.cmdChangePic, &QPushButton::clicked, this, &SlideEditing::cmdChangePic_Click);
+    connect(ui.cmdDelete, &QPushButton::clicked, this, &SlideEditing::cmdDelete_Click);
+    connect(ui.cmdAddCaption, &QPushButton::clicked, this, &SlideEditing::cmdAddCaption_Click);
+    connect(ui.cmdAllImages, &QPushButton::clicked, this, &SlideEditing::cmdAllImages_Click);
+    connect(ui.mnuSortPictures, &QAction::triggered, this, &SlideEditing::cmdAllImages_Click);
+    ui.txtCaption->installEventFilter(this);
+}
+
+bool SlideEditing::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == form.ui.txtCaption && FocusMovedWithinWindow(event) &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        if (event->type() == QEvent::FocusIn)
+            txtCaption_GotFocus();
+        else
+            txtCaption_LostFocus();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QStringList SlideEditing::PictureFilters() {
+    return {QStringLiteral("Picture Files (jpg gif bmp) (*.bmp *.gif *.jpeg *.jpg)"),
+            QStringLiteral("JPEG JPG (*.jpeg *.jpg)"), QStringLiteral("GIF (*.gif)"),
+            QStringLiteral("BITMAP (*.bmp)")};
+}
+
+FileDialogRequest SlideEditing::PictureDialog(const QString& title, bool multiSelect) const {
+    const QString& last = form.project().settings.DirectoryLastOpenned;
+    FileDialogRequest request;
+    request.title = title;
+    request.directory = last.isEmpty() ? WithTrailingSeparator(ProgramFolder()) : last;
+    request.filters = PictureFilters();
+    request.multiSelect = multiSelect;
+    return request;
+}
+
+void SlideEditing::cmdAdd_Click() {
+    SlideShowProject& p = form.project();
+    p.GrowSlots(form.prompter());
+    form.RefreshSorterAvailability(p.SlideCount() < kSorterLimitBeforeAdd);
+    if (SingleFilePick || ReplacePending) {
+        SingleFilePick = false;
+        AddSinglePic();
+        return;
+    }
+    if (p.SlideCount() >= SlideShowProject::kMaxSlides)
+        ShowFileFullMessage(form.prompter());
+    else
+        AddMultiplePic();
+    form.RefreshFinishAvailability();
+    form.ui.txtCaption->setFocus(Qt::OtherFocusReason);
+}
+
+void SlideEditing::AddMultiplePic() {
+    const QStringList files = form.prompter().openFiles(
+        PictureDialog(QStringLiteral("Select your Picture(s) File(s). "), true));
+    if (files.isEmpty())
+        return;
+    if (files.size() == 1)
+        AddFirstOfOne(files.front());
+    else
+        AddPictures(files);
+}
+
+void SlideEditing::AddPictures(const QStringList& paths) {
+    SlideShowProject& p = form.project();
+    p.settings.DirectoryLastOpenned = WithTrailingSeparator(GetFileDirectory(paths.front()));
+
+    // Every picture is checked on worker threads; the window takes the
+    // answers in the dialog's order and decodes only the picture it shows.
+    PictureChecks checks(paths);
+    QProgressBar& bar = *form.ui.PBar1;
+    bar.setRange(0, static_cast<int>(paths.size()));
+    bar.setValue(0);
+    bar.show();
+    QString lastAdded;
+    for (int i = 0; i < paths.size(); ++i) {
+        const qint16 before = p.SlideCount();
+        AddOneChecked(paths[i], checks.canShow(i));
+        if (p.SlideCount() != before)
+            lastAdded = paths[i];
+        form.RefreshSorterAvailability(p.SlideCount() < kSorterLimit);
+        bar.setValue(i + 1);
+        if (p.SlideCount() >= SlideShowProject::kMaxSlides)
+            break;
+    }
+    checks.cancel();
+    bar.hide();
+    if (!lastAdded.isEmpty()) {
+        form.navigation().ShowPicture(lastAdded);
+        ShowBkPictureOf(p.SlideCount() - 1);
+    }
+}
+
+void SlideEditing::AddOnePic(const QString& path) {
+    const qint16 before = form.project().SlideCount();
+    AddOneChecked(path, HasPictureExtension(path) && CanShowPicture(path));
+    if (form.project().SlideCount() != before) {
+        form.navigation().ShowPicture(path);
+        ShowBkPictureOf(before);
+    }
+}
+
+void SlideEditing::AddOneChecked(const QString& path, bool canShow) {
+    SlideShowProject& p = form.project();
+    p.GrowSlots(form.prompter());
+    if (!canShow) {
+        form.prompter().inform(QStringLiteral("There was a problem with picture file ") + path +
+                                   QStringLiteral(" this file will not be used."),
+                               QStringLiteral("File Error"), MsgIcon::Critical);
+        return;
+    }
+    const qint16 n = p.SlideCount();
+    form.ui.txtCaption->clear();
+    Slide& slot = p.slot(n);
+    slot.PicturePath = path;
+    slot.Caption.clear();
+    if (slot.BkPicture.isEmpty())
+        slot.BkPicture = p.settings.NewBkPicture;
+    form.ui.cmdChangePic->setEnabled(true);
+    form.ui.lblPicSelNum->setText(QString::number(n + 1));
+    form.ShowPictureNumber(n + 1);
+    p.setSlideCount(static_cast<qint16>(n + 1));
+    p.setCurrentSlide(static_cast<qint16>(n + 1));
+    form.RefreshPicsLeft();
+}
+
+void SlideEditing::AddFirstOfOne(const QString& path) {
+    SlideShowProject& p = form.project();
+    p.settings.DirectoryLastOpenned = GetFileDirectory(path);
+    if (!HasPictureExtension(path) || !ShowInImage1(path)) {
+        ShowSingleFileError();
+        return;
+    }
+    const qint16 n = p.SlideCount();
+    form.ui.txtCaption->clear();
+    p.slot(n).PicturePath = path;
+    ShowBkPictureOf(n);
+    form.ui.cmdChangePic->setEnabled(true);
+    form.ui.txtCaption->setFocus(Qt::OtherFocusReason);
+    form.ui.lblPicSelNum->setText(QString::number(n + 1));
+    form.ShowPictureNumber(n + 1);
+    p.AppendPicture(path, form.prompter());
+    form.RefreshPicsLeft();
+}
+
+void SlideEditing::AddSinglePic() {
+    const QStringList files =
+        form.prompter().openFiles(PictureDialog(QStringLiteral("Select a Picture File"), false));
+    if (files.isEmpty()) {
+        // A cancelled pick is no pick: a pending replacement or background
+        // pick must not take over the next, unrelated dialog.
+        ReplacePending = false;
+        form.project().flags.PickingBkPicture = false;
+        form.project().flags.OpenPgBkPicChanged = false;
+        return;
+    }
+    PickOutFileNameFromPath(files.front());
+}
+
+void SlideEditing::PickOutFileNameFromPath(const QString& path) {
+    SlideShowProject& p = form.project();
+    EditorFlags& flags = p.flags;
+    p.settings.DirectoryLastOpenned = GetFileDirectory(path);
+    if (!HasPictureExtension(path)) {
+        ShowSingleFileError();
+        return;
+    }
+    if (!flags.OpenPgBkPicChanged && !flags.PickingBkPicture) {
+        if (!ShowInImage1(path)) {
+            ShowSingleFileError();
+            return;
+        }
+        form.ui.cmdChangePic->setEnabled(true);
+        if (ReplacePending) {
+            const int current = p.CurrentSlide();
+            Slide& slide = p.slide(current);
+            slide.PicturePath = path;
+            ReplacePending = false;
+            // The box shows the slide's own caption rather than an empty
+            // text, so leaving the box keeps the caption.
+            form.ui.txtCaption->setText(slide.Caption);
+            form.SetCaptionBoxColors(StoredColorValue(slide.CapBackColor),
+                                     StoredColorValue(slide.CapForeColor));
+            form.ui.txtCaption->setFocus(Qt::OtherFocusReason);
+            form.ui.lblPicSelNum->setText(QString::number(p.SlideCount()));
+            form.ShowPictureNumber(current);
+            ShowBkPictureOf(current - 1);
+        }
+        form.RefreshPicsLeft();
+    } else if (flags.PickingBkPicture && !flags.OpenPgBkPicChanged) {
+        p.settings.NewBkPicture = path;
+        p.slide(p.CurrentSlide()).BkPicture = path;
+        form.FillBackgrounds(0);
+        if (!form.ui.ImageBk->load(path) || !form.ui.picBackPicture->load(path)) {
+            ShowSingleFileError();
+            return;
+        }
+        flags.PickingBkPicture = false;
+    } else {
+        if (!CanShowPicture(path)) {
+            ShowSingleFileError();
+            return;
+        }
+        p.settings.OpenPgBkPic = path;
+        flags.OpenPgBkPicChanged = false;
+    }
+}
+
+bool SlideEditing::ShowInImage1(const QString& path) {
+    return form.navigation().ShowPicture(path);
+}
+
+void SlideEditing::ShowBkPictureOf(int slot) {
+    const SlideShowProject& p = form.project();
+    if (!p.settings.UseColTrueUsePicFalse && slot >= 0)
+        form.navigation().ShowBackgroundPicture(p.slot(slot).BkPicture);
+}
+
+void SlideEditing::ShowSingleFileError() {
+    form.prompter().inform(QStringLiteral("There was a problem with this file, please try again."),
+                           QStringLiteral("File Error"), MsgIcon::Critical);
+}
+
+void SlideEditing::cmdChangePic_Click() {
+    ReplacePending = true;
+    SingleFilePick = true;
+    cmdAdd_Click();
+}
+
+void SlideEditing::cmdDelete_Click() {
+    SlideShowProject& p = form.project();
+    Prompter& ask = form.prompter();
+    if (p.SlideCount() == 0) {
+        ask.inform(QStringLiteral("You have no Pictures to delete!"),
+                   QStringLiteral("Add some Pictures!"), MsgIcon::Critical);
+        return;
+    }
+    const MsgResult answer = ask.messageBox(
+        {QStringLiteral("Delete the picture viewing. Are you sure?"),
+         QStringLiteral("Delete Picture?"), MsgButtons::YesNo, MsgIcon::Question, std::nullopt});
+    if (answer != MsgResult::Yes)
+        return;
+
+    // Caption, picture and background picture move up one place; the
+    // colours stay with the slide positions.
+    const int current = p.CurrentSlide();
+    if (current != 0) {
+        for (int i = current - 1; i <= p.SlideCount() - 1; ++i) {
+            Slide& here = p.slot(i);
+            Slide& next = p.slot(i + 1);
+            here.Caption = next.Caption;
+            here.PicturePath = next.PicturePath;
+            here.BkPicture = next.BkPicture;
+            next.Caption.clear();
+            next.PicturePath.clear();
+            next.BkPicture.clear();
+        }
+    } else {
+        Slide& first = p.slot(0);
+        first.Caption.clear();
+        first.PicturePath.clear();
+        first.BkPicture.clear();
+        form.ui.txtCaption->setText(first.Caption);
+    }
+    p.setCurrentSlide(static_cast<qint16>(qMax(1, current - 1)));
+    if (p.SlideCount() > 0)
+        p.setSlideCount(static_cast<qint16>(p.SlideCount() - 1));
+
+    form.ui.lblPicSelNum->setText(QString::number(p.SlideCount()));
+    if (p.slot(0).PicturePath.isEmpty()) {
+        form.ui.Image1->hide();
+        form.ui.cmdChangePic->setEnabled(false);
+        form.ShowPictureNumber(0);
+    } else {
+        const Slide& shown = p.slide(p.CurrentSlide());
+        if (!form.navigation().ShowPicture(shown.PicturePath))
+            form.ui.Image1->clear();
+        form.ui.cmdChangePic->setEnabled(true);
+        form.ui.txtCaption->setText(shown.Caption);
+        form.ui.lblNewBkGnd->setColor(StoredColorValue(shown.PicBackColor));
+        form.ShowPictureNumber(p.CurrentSlide());
+    }
+    form.RefreshPicsLeft();
+    form.RefreshSorterAvailability(p.SlideCount() < kSorterLimit);
+    form.RefreshFinishAvailability();
+}
+
+void SlideEditing::cmdAddCaption_Click() {
+    SlideShowProject& p = form.project();
+    p.slot(qMax(0, p.CurrentSlide() - 1)).Caption = form.ui.txtCaption->text();
+    form.ui.txtCaption->setFocus(Qt::OtherFocusReason);
+}
+
+void SlideEditing::txtCaption_GotFocus() {
+    // After a mouse press has placed the cursor, so the selection stays.
+    QTimer::singleShot(0, form.ui.txtCaption, &QLineEdit::selectAll);
+}
+
+void SlideEditing::txtCaption_LostFocus() {
+    form.project().StoreCaption(form.ui.txtCaption->text(), form.CaptionBoxBackColor(),
+                                form.CaptionBoxForeColor());
+}
+
+void SlideEditing::cmdAllImages_Click() {
+    if (form.seams.openSorter)
+        form.seams.openSorter();
+}

@@ -1,0 +1,403 @@
+#include "editor/ui/SlideEditing.h"
+#include "Form1Fixture.h"
+#include "editor/ui/ColorSwatch.h"
+#include "editor/ui/PictureView.h"
+#include "platform/ProgramFolder.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
+using SlideEditingTest = Form1Test;
+
+namespace {
+const QStringList kFilters{"Picture Files (jpg gif bmp) (*.bmp *.gif *.jpeg *.jpg)",
+                           "JPEG JPG (*.jpeg *.jpg)", "GIF (*.gif)", "BITMAP (*.bmp)"};
+const QString kSingleFileError = "There was a problem with this file, please try again.";
+} // namespace
+
+TEST_F(SlideEditingTest, SeveralFilesAreAddedInTheDialogsOrder) {
+    const QString pics = dir.filePath("holiday");
+    const QString b = MakePicture(pics, "b.gif", Qt::green);
+    const QString a = MakePicture(pics, "a.jpg", Qt::blue);
+    const QString c = MakePicture(pics, "c.bmp", Qt::yellow);
+    AddThroughDialog({b, a, c});
+
+    ASSERT_EQ(ui.questions().size(), 1u);
+    const FileDialogRequest& asked = ui.questions()[0].fileDialog;
+    EXPECT_EQ(asked.title, "Select your Picture(s) File(s). ");
+    EXPECT_EQ(asked.filters, kFilters);
+    EXPECT_TRUE(asked.multiSelect);
+    EXPECT_EQ(asked.directory, ProgramFolder() + "/");
+
+    ASSERT_EQ(project().SlideCount(), 3);
+    EXPECT_EQ(project().slide(1).PicturePath, b);
+    EXPECT_EQ(project().slide(2).PicturePath, a);
+    EXPECT_EQ(project().slide(3).PicturePath, c);
+    EXPECT_EQ(project().slide(1).Caption, "");
+    EXPECT_EQ(project().CurrentSlide(), 3);
+    EXPECT_EQ(project().settings.DirectoryLastOpenned, pics + "/");
+    EXPECT_EQ(form->windowTitle(), "Picture #3");
+    EXPECT_EQ(form->ui.lblPicSelNum->text(), "3");
+    EXPECT_EQ(form->ui.lblCount->text(), "3");
+    EXPECT_EQ(form->ui.lblPicsLeft->text(), "Number of Picture(s) left: 997");
+    EXPECT_TRUE(form->ui.cmdChangePic->isEnabled());
+    EXPECT_TRUE(form->ui.cmdFinish->isEnabled());
+    EXPECT_TRUE(form->ui.mnuFinish->isEnabled());
+    EXPECT_TRUE(form->ui.Image1->isVisible());
+    EXPECT_EQ(form->ui.Image1->path(), c);
+    EXPECT_FALSE(form->ui.PBar1->isVisible());
+
+    // The next dialog opens in the folder last used.
+    ui.queueFiles({});
+    form->editing().cmdAdd_Click();
+    EXPECT_EQ(ui.questions().back().fileDialog.directory, pics + "/");
+}
+
+TEST_F(SlideEditingTest, OneFileInAFolderNamedLikeAPictureIsAddedAlone) {
+    const QString path = MakePicture(dir.filePath("trip.gif"), "beach.jpeg");
+    AddThroughDialog({path});
+
+    ASSERT_EQ(project().SlideCount(), 1);
+    EXPECT_EQ(project().slide(1).PicturePath, path);
+    EXPECT_EQ(project().slide(2).BkPicture, project().settings.NewBkPicture);
+    EXPECT_EQ(project().settings.DirectoryLastOpenned, dir.filePath("trip.gif") + "/");
+    EXPECT_EQ(form->windowTitle(), "Picture #1");
+    EXPECT_EQ(form->ui.lblPicsLeft->text(), "Number of Picture(s) left: 999");
+    EXPECT_TRUE(ui.messages().empty());
+    EXPECT_FALSE(form->ui.cmdFinish->isEnabled());
+}
+
+TEST_F(SlideEditingTest, TypedNameWithoutPictureExtensionIsRefused) {
+    // A real JPEG, but the name typed into the dialog has no extension.
+    const QString path = MakePicture(dir.filePath("typed"), "holiday", Qt::red, {64, 48}, "JPG");
+    AddThroughDialog({path});
+
+    EXPECT_EQ(project().SlideCount(), 0);
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].text, kSingleFileError);
+    EXPECT_EQ(ui.messages()[0].title, "File Error");
+    EXPECT_EQ(ui.messages()[0].icon, MsgIcon::Critical);
+    // The folder is remembered all the same.
+    EXPECT_EQ(project().settings.DirectoryLastOpenned, dir.filePath("typed") + "/");
+}
+
+TEST_F(SlideEditingTest, BombsAndBrokenFilesAreReportedAndSkipped) {
+    const QString pics = dir.filePath("mixed");
+    const QString good1 = MakePicture(pics, "good1.jpg");
+    const QString bomb = MakeJpegBomb(pics, "bomb.jpg", 30000, 30000);
+    const QString broken = MakeBrokenPicture(pics, "broken.gif");
+    const QString huge = MakeJpegBomb(pics, "huge.jpg", 65000, 65000);
+    const QString cut = MakeCutJpeg(pics, "cut.jpg");
+    const QString good2 = MakePicture(pics, "good2.bmp");
+    AddThroughDialog({good1, bomb, broken, huge, cut, good2});
+
+    ASSERT_EQ(project().SlideCount(), 2);
+    EXPECT_EQ(project().slide(1).PicturePath, good1);
+    EXPECT_EQ(project().slide(2).PicturePath, good2);
+    const auto messages = ui.messages();
+    ASSERT_EQ(messages.size(), 4u);
+    const QStringList skipped{bomb, broken, huge, cut};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(messages[i].title, "File Error");
+        EXPECT_EQ(messages[i].icon, MsgIcon::Critical);
+        EXPECT_EQ(messages[i].text, "There was a problem with picture file " + skipped[i] +
+                                        " this file will not be used.");
+    }
+
+    // Alone, each gets the single-file message and changes nothing.
+    ui.clear();
+    AddThroughDialog({bomb});
+    AddThroughDialog({broken});
+    EXPECT_EQ(project().SlideCount(), 2);
+    ASSERT_EQ(ui.messages().size(), 2u);
+    EXPECT_EQ(ui.messages()[0].text, kSingleFileError);
+    EXPECT_EQ(ui.messages()[1].text, kSingleFileError);
+    EXPECT_EQ(form->ui.Image1->path(), good2);
+}
+
+TEST_F(SlideEditingTest, SelectionStopsAtTheThousandthSlide) {
+    const QString filler = MakePicture(dir.filePath("fill"), "f.jpg");
+    for (int i = 0; i < 995; ++i)
+        project().AppendPicture(filler, ui);
+    ui.clear();
+    const QStringList more = MakePictures(8);
+    AddThroughDialog(more);
+
+    EXPECT_EQ(project().SlideCount(), 1000);
+    EXPECT_EQ(project().slide(996).PicturePath, more[0]);
+    EXPECT_EQ(project().slide(1000).PicturePath, more[4]);
+    EXPECT_TRUE(ui.messages().empty());
+    EXPECT_EQ(form->ui.lblPicsLeft->text(), "Number of Picture(s) left: 0");
+
+    // Add at the ceiling: the growth step and the add command each say so,
+    // and no dialog opens.
+    ui.clear();
+    form->editing().cmdAdd_Click();
+    ASSERT_EQ(ui.questions().size(), 2u);
+    for (const auto& m : ui.messages()) {
+        EXPECT_EQ(m.title, "File is full!");
+        EXPECT_EQ(m.text, "End of the line. You have alot of Pictures\r\n"
+                          "Compile this and you'll have to make another file.\r\n\r\n"
+                          "Press the 'Make HTML File' Button to finish!");
+        EXPECT_EQ(m.icon, MsgIcon::Information);
+    }
+}
+
+TEST_F(SlideEditingTest, SorterIsOfferedBelowItsLimit) {
+    const QString filler = MakePicture(dir.filePath("fill"), "f.jpg");
+    for (int i = 0; i < 100; ++i)
+        project().AppendPicture(filler, ui);
+    EXPECT_TRUE(form->ui.cmdAllImages->isVisible());
+
+    // Pressing Add with 100 slides hides it, even when the dialog is cancelled.
+    ui.queueFiles({});
+    form->editing().cmdAdd_Click();
+    EXPECT_FALSE(form->ui.cmdAllImages->isVisible());
+    EXPECT_FALSE(form->ui.mnuSortPictures->isEnabled());
+
+    // Deleting from 101 back to 100 offers it again.
+    project().AppendPicture(filler, ui);
+    ui.queueMessageAnswer(MsgResult::Yes);
+    form->editing().cmdDelete_Click();
+    EXPECT_EQ(project().SlideCount(), 100);
+    EXPECT_TRUE(form->ui.cmdAllImages->isVisible());
+    EXPECT_TRUE(form->ui.mnuSortPictures->isEnabled());
+
+    // The sort command reaches the sorter through its seam.
+    int opened = 0;
+    form->seams.openSorter = [&] { ++opened; };
+    form->ui.cmdAllImages->click();
+    form->ui.mnuSortPictures->trigger();
+    EXPECT_EQ(opened, 2);
+}
+
+TEST_F(SlideEditingTest, DeletingInTheMiddleMovesPicturesButNotColours) {
+    const QStringList paths = MakePictures(3);
+    AddThroughDialog(paths);
+    for (int k = 1; k <= 3; ++k) {
+        Slide& s = project().slide(k);
+        s.Caption = QStringLiteral("caption %1").arg(k);
+        s.BkPicture = QStringLiteral("/bk/%1.jpg").arg(k);
+        s.PicBackColor = "&H00000" + QString::number(k);
+        s.CapBackColor = "&H0000" + QString::number(k) + "0";
+        s.CapForeColor = "&H000" + QString::number(k) + "00";
+    }
+    project().setCurrentSlide(2);
+    ui.clear();
+    ui.queueMessageAnswer(MsgResult::Yes);
+    form->editing().cmdDelete_Click();
+
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].text, "Delete the picture viewing. Are you sure?");
+    EXPECT_EQ(ui.messages()[0].title, "Delete Picture?");
+    EXPECT_EQ(ui.messages()[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(ui.messages()[0].icon, MsgIcon::Question);
+
+    EXPECT_EQ(project().SlideCount(), 2);
+    EXPECT_EQ(project().CurrentSlide(), 1);
+    const Slide& second = project().slide(2);
+    EXPECT_EQ(second.PicturePath, paths[2]);
+    EXPECT_EQ(second.Caption, "caption 3");
+    EXPECT_EQ(second.BkPicture, "/bk/3.jpg");
+    EXPECT_EQ(second.PicBackColor, "&H000002");
+    EXPECT_EQ(second.CapBackColor, "&H000020");
+    EXPECT_EQ(second.CapForeColor, "&H000200");
+    // Position 3 takes what the slot after it held (no slide), and that slot
+    // is emptied; colours stay where they were.
+    const Slide freshSlot = project().slot(3);
+    EXPECT_EQ(freshSlot.PicturePath, "");
+    EXPECT_EQ(freshSlot.Caption, "");
+    EXPECT_EQ(freshSlot.BkPicture, "");
+    const Slide& third = project().slide(3);
+    EXPECT_EQ(third.PicturePath, "");
+    EXPECT_EQ(third.Caption, kFreshCaption);
+    EXPECT_EQ(third.PicBackColor, "&H000003");
+
+    // Slide 1 is shown, with its background colour.
+    EXPECT_EQ(form->windowTitle(), "Picture #1");
+    EXPECT_EQ(form->ui.lblCount->text(), "1");
+    EXPECT_EQ(form->ui.lblPicSelNum->text(), "2");
+    EXPECT_EQ(form->ui.txtCaption->text(), "caption 1");
+    EXPECT_EQ(form->ui.Image1->path(), paths[0]);
+    EXPECT_EQ(form->ui.lblNewBkGnd->color(), 0x000001u);
+    EXPECT_FALSE(form->ui.cmdFinish->isEnabled());
+}
+
+TEST_F(SlideEditingTest, DeletingTheOnlySlideEmptiesTheWindow) {
+    AddThroughDialog(MakePictures(1));
+    ui.queueMessageAnswer(MsgResult::No);
+    form->editing().cmdDelete_Click();
+    EXPECT_EQ(project().SlideCount(), 1);
+
+    ui.queueMessageAnswer(MsgResult::Yes);
+    form->editing().cmdDelete_Click();
+    EXPECT_EQ(project().SlideCount(), 0);
+    EXPECT_EQ(project().CurrentSlide(), 1);
+    EXPECT_EQ(form->windowTitle(), "Picture #0");
+    EXPECT_EQ(form->ui.lblCount->text(), "0");
+    EXPECT_EQ(form->ui.lblPicSelNum->text(), "0");
+    EXPECT_FALSE(form->ui.cmdChangePic->isEnabled());
+    EXPECT_FALSE(form->ui.Image1->isVisible());
+    EXPECT_EQ(form->ui.lblPicsLeft->text(), "Number of Picture(s) left: 1000");
+
+    ui.clear();
+    form->editing().cmdDelete_Click();
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].text, "You have no Pictures to delete!");
+    EXPECT_EQ(ui.messages()[0].title, "Add some Pictures!");
+    EXPECT_EQ(ui.messages()[0].icon, MsgIcon::Critical);
+}
+
+TEST_F(SlideEditingTest, ReplacingKeepsCaptionAndColours) {
+    const QStringList paths = MakePictures(2);
+    AddThroughDialog(paths);
+    Slide& first = project().slide(1);
+    first.Caption = "Beach at dawn";
+    first.CapBackColor = "&H123456";
+    first.CapForeColor = "&H654321";
+    first.PicBackColor = "&H0000FF";
+    project().setCurrentSlide(1);
+    const QString replacement = MakePicture(dir.filePath("new"), "sunrise.jpg", Qt::darkRed);
+
+    ui.clear();
+    ui.queueFiles({replacement});
+    form->ui.cmdChangePic->click();
+
+    ASSERT_EQ(ui.questions().size(), 1u);
+    EXPECT_EQ(ui.questions()[0].fileDialog.title, "Select a Picture File");
+    EXPECT_FALSE(ui.questions()[0].fileDialog.multiSelect);
+    EXPECT_EQ(ui.questions()[0].fileDialog.filters, kFilters);
+    EXPECT_EQ(first.PicturePath, replacement);
+    EXPECT_EQ(project().SlideCount(), 2);
+    EXPECT_FALSE(form->editing().ReplacePending);
+    EXPECT_EQ(form->ui.Image1->path(), replacement);
+    EXPECT_EQ(form->windowTitle(), "Picture #1");
+
+    // Leaving the caption box afterwards keeps the caption and its colours.
+    form->editing().txtCaption_LostFocus();
+    EXPECT_EQ(first.Caption, "Beach at dawn");
+    EXPECT_EQ(first.CapBackColor, "&H123456");
+    EXPECT_EQ(first.CapForeColor, "&H654321");
+    EXPECT_EQ(first.PicBackColor, "&H0000FF");
+    EXPECT_EQ(project().slide(2).PicturePath, paths[1]);
+}
+
+TEST_F(SlideEditingTest, CancelledPickLeavesNothingPending) {
+    AddThroughDialog(MakePictures(2));
+    ui.clear();
+    ui.queueFiles({});
+    form->editing().cmdChangePic_Click();
+    EXPECT_FALSE(form->editing().ReplacePending);
+
+    // The next Add is an ordinary add again.
+    ui.queueFiles({});
+    form->editing().cmdAdd_Click();
+    EXPECT_EQ(ui.questions().back().fileDialog.title, "Select your Picture(s) File(s). ");
+
+    // A failed replacement stays pending, as the user is asked to try again.
+    ui.queueFiles({MakeBrokenPicture(folder(), "bad.jpg")});
+    form->editing().cmdChangePic_Click();
+    EXPECT_TRUE(form->editing().ReplacePending);
+    EXPECT_EQ(ui.messages().back().text, kSingleFileError);
+}
+
+TEST_F(SlideEditingTest, BackgroundPicturePickFillsEverySlotInPictureMode) {
+    AddThroughDialog(MakePictures(3));
+    ShowSettings& s = project().settings;
+    s.UseColTrueUsePicFalse = false;
+    s.optIntBkImgOptionForm = 0;
+    const QString wall = MakePicture(dir.filePath("walls"), "bricks.gif", Qt::darkYellow);
+    project().flags.PickingBkPicture = true;
+    form->editing().SingleFilePick = true;
+    ui.queueFiles({wall});
+    form->editing().cmdAdd_Click();
+
+    EXPECT_EQ(s.NewBkPicture, wall);
+    for (int i = 0; i <= project().SlideCapacity(); ++i)
+        EXPECT_EQ(project().slot(i).BkPicture, wall) << i;
+    EXPECT_FALSE(project().flags.PickingBkPicture);
+    EXPECT_EQ(form->ui.ImageBk->path(), wall);
+    EXPECT_EQ(form->ui.picBackPicture->path(), wall);
+    EXPECT_EQ(project().SlideCount(), 3);
+
+    // One picture per slide: only the current slide takes it.
+    s.optIntBkImgOptionForm = 1;
+    const QString other = MakePicture(dir.filePath("walls"), "stone.jpg", Qt::gray);
+    project().setCurrentSlide(2);
+    project().flags.PickingBkPicture = true;
+    form->editing().SingleFilePick = true;
+    ui.queueFiles({other});
+    form->editing().cmdAdd_Click();
+    EXPECT_EQ(project().slide(1).BkPicture, wall);
+    EXPECT_EQ(project().slide(2).BkPicture, other);
+    EXPECT_EQ(project().slide(3).BkPicture, wall);
+}
+
+TEST_F(SlideEditingTest, OpeningPagePictureIsTakenOnlyWhenItCanBeShown) {
+    project().flags.OpenPgBkPicChanged = true;
+    ui.queueFiles({MakeBrokenPicture(folder(), "tile.gif")});
+    form->editing().AddSinglePic();
+    EXPECT_TRUE(project().flags.OpenPgBkPicChanged);
+    EXPECT_EQ(ui.messages().back().text, kSingleFileError);
+
+    const QString tile = MakePicture(dir.filePath("tiles"), "tile.jpg");
+    ui.queueFiles({tile});
+    form->editing().AddSinglePic();
+    EXPECT_FALSE(project().flags.OpenPgBkPicChanged);
+    EXPECT_EQ(project().settings.OpenPgBkPic, tile);
+    EXPECT_EQ(project().SlideCount(), 0);
+}
+
+TEST_F(SlideEditingTest, CaptionBoxStoresTextAndColoursOfTheCurrentSlide) {
+    AddThroughDialog(MakePictures(2));
+    project().setCurrentSlide(1);
+    form->ui.txtCaption->setText("Grandma's 80th");
+    form->SetCaptionBoxColors(RgbColor(255, 0, 5), RgbColor(1, 2, 3));
+    form->editing().txtCaption_LostFocus();
+    EXPECT_EQ(project().slide(1).Caption, "Grandma's 80th");
+    EXPECT_EQ(project().slide(1).CapBackColor, "&H0500FF");
+    EXPECT_EQ(project().slide(1).CapForeColor, "&H030201");
+
+    project().setCurrentSlide(2);
+    form->ui.txtCaption->setText("Cake");
+    form->ui.cmdAddCaption->click();
+    EXPECT_EQ(project().slide(2).Caption, "Cake");
+    EXPECT_EQ(project().slide(1).Caption, "Grandma's 80th");
+}
+
+TEST_F(SlideEditingTest, FinishCallsTheCompileSeamFromThreeSlides) {
+    int compiles = 0;
+    form->seams.compile = [&] { ++compiles; };
+    AddThroughDialog(MakePictures(2));
+    EXPECT_FALSE(form->ui.cmdFinish->isEnabled());
+    form->ui.cmdFinish->click();
+    EXPECT_EQ(compiles, 0);
+    AddThroughDialog({MakePicture(folder(), "third.jpg")});
+    EXPECT_TRUE(form->ui.cmdFinish->isEnabled());
+    form->ui.mnuFinish->trigger();
+    EXPECT_EQ(compiles, 1);
+}
+
+TEST_F(SlideEditingTest, WindowFollowsChangesMadeBehindItsBack) {
+    const QStringList paths = MakePictures(3);
+    AddThroughDialog(paths);
+    // As the sorter swaps two slides.
+    std::swap(project().slide(1), project().slide(3));
+    project().setCurrentSlide(1);
+    form->ShowCurrentSlide();
+    EXPECT_EQ(form->ui.Image1->path(), paths[2]);
+    EXPECT_EQ(form->windowTitle(), "Picture #1");
+
+    // As a reset clears the show.
+    project().Clear(ui);
+    form->ShowCurrentSlide();
+    EXPECT_EQ(form->windowTitle(), "Picture #0");
+    EXPECT_EQ(form->ui.lblPicSelNum->text(), "0");
+    EXPECT_EQ(form->ui.lblPicsLeft->text(), "Number of Picture(s) left: 1000");
+    EXPECT_FALSE(form->ui.Image1->isVisible());
+    EXPECT_FALSE(form->ui.cmdChangePic->isEnabled());
+    EXPECT_FALSE(form->ui.cmdFinish->isEnabled());
+}
