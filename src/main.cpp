@@ -1,4 +1,5 @@
 #include "compiler/CompileCommand.h"
+#include "compiler/ui/CompileFromWindow.h"
 #include "editor/ui/Form1.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/ProgramFolder.h"
@@ -44,6 +45,7 @@ int main(int argc, char* argv[]) {
     QtPrompter prompter;
     Form1 window(prompter);
     prompter.setParent(&window);
+    ConnectCompileCommand(window);
     window.show();
     return app.exec();
 }

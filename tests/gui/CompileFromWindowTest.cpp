@@ -3,10 +3,12 @@
 #include "compiler/ui/CompileFromWindow.h"
 #include "compiler/ui/frmFileName.h"
 #include "core/PrintQt.h"
+#include "editor/ui/Form1.h"
 #include "platform/ScriptedPrompter.h"
 #include "project/SlideShowProject.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -69,4 +71,35 @@ TEST(CompileFromWindowTest, NamePromptsAndProgressBarOfTheMainWindow) {
     EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);
     for (const MessageBoxRequest& m : ui.messages())
         EXPECT_NE(m.title, "File Copy Error") << "a program folder asset is missing";
+}
+
+// Form1's Make HTML File button runs the compile: the song preview stops and
+// the window shows the captions as the run left them.
+TEST(CompileFromWindowTest, Form1FinishButtonRunsTheCompile) {
+    ScriptedPrompter ui;
+    Form1 window(ui);
+    ConnectCompileCommand(window);
+    SlideShowProject& p = window.project();
+    for (int k = 1; k <= 3; ++k) {
+        p.AppendPicture(QStringLiteral("/pictures/p%1.jpg").arg(k), ui);
+        p.slide(k).Caption = QStringLiteral("the \"%1\" one").arg(k);
+    }
+    p.setCurrentSlide(2);
+    window.ShowCurrentSlide();
+    window.RefreshFinishAvailability();
+    window.ui.Check1->setChecked(true);
+    ASSERT_TRUE(window.ui.cmdFinish->isEnabled());
+
+    ui.queueMessageAnswer(MsgResult::Yes); // compile now
+    ui.queueMessageAnswer(MsgResult::Yes); // yes, cancel the show
+    QTimer::singleShot(0, [&] {
+        auto* w = qobject_cast<frmFileName*>(QApplication::activeModalWidget());
+        ASSERT_NE(w, nullptr);
+        w->cmdCancel->click();
+    });
+    window.ui.cmdFinish->click();
+    EXPECT_FALSE(window.ui.Check1->isChecked());
+    EXPECT_EQ(window.ui.txtCaption->text(), "the '2' one");
+    EXPECT_FALSE(p.flags.CompileCancelled);
+    EXPECT_EQ(ui.messages().size(), 2u);
 }

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class Form1;
 class Prompter;
 class QProgressBar;
 class QWidget;
@@ -15,3 +16,9 @@ class SlideShowProject;
 // `stopSongPreview` unticks the sound check box (which stops the preview).
 CompileOutcome CompileFromWindow(SlideShowProject& p, QWidget* window, Prompter& ui,
                                  QProgressBar* PBar1, std::function<void()> stopSongPreview);
+
+// Makes Form1's cmdFinish (and its menu entry) run CompileFromWindow on the
+// window's project, prompter and PBar1. The song preview stops by unticking
+// Check1 through its own handler; afterwards the window shows the current
+// slide again, captions with their quotes replaced.
+void ConnectCompileCommand(Form1& window);
