@@ -1,15 +1,51 @@
+#include "compiler/CompileCommand.h"
+#include "compiler/ui/CompileFromWindow.h"
 #include "editor/ui/Form1.h"
+#include "platform/LocalFileSystem.h"
+#include "platform/ProgramFolder.h"
 #include "platform/ui/QtPrompter.h"
 
 #include <QApplication>
+#include <QDir>
+
+namespace {
+// The command line's commands (the headless compile, --help) run before any
+// window exists, on a core application: they need no display.
+int RunCommand(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Pevrano Slide Show"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Pevrano"));
+    LocalFileSystem fs;
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    CommandContext context{fs,
+                           ProgramFolder(),
+                           QDir::homePath(),
+                           QDir::currentPath(),
+                           QDateTime::currentDateTime(),
+                           out,
+                           err};
+    return RunCommandLine(QCoreApplication::arguments(), context);
+}
+
+QStringList Arguments(int argc, char* argv[]) {
+    QStringList list;
+    for (int i = 0; i < argc; ++i)
+        list << QString::fromLocal8Bit(argv[i]);
+    return list;
+}
+} // namespace
 
 int main(int argc, char* argv[]) {
+    if (IsCommandLine(Arguments(argc, argv)))
+        return RunCommand(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pevrano Slide Show"));
     QApplication::setOrganizationName(QStringLiteral("Pevrano"));
     QtPrompter prompter;
     Form1 window(prompter);
     prompter.setParent(&window);
+    ConnectCompileCommand(window);
     window.show();
     return app.exec();
 }

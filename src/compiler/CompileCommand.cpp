@@ -1,0 +1,195 @@
+#include "compiler/CompileCommand.h"
+
+#include "compiler/CompileDriver.h"
+#include "compiler/HeadlessCompileHost.h"
+#include "compiler/ShowFile.h"
+#include "platform/RecordingFileSystem.h"
+
+#include <QDir>
+
+namespace {
+const QString kProgram = QStringLiteral("pevrano-slideshow");
+
+const char* const kUsage = R"(Usage: pevrano-slideshow
+       pevrano-slideshow compile SHOW.json
+       pevrano-slideshow --help
+
+Without arguments the tool opens its main window.
+
+Commands:
+  compile SHOW.json   compile the slide show described in SHOW.json, without
+                      any window (see "pevrano-slideshow compile --help")
+  --help              show this text
+)";
+
+const char* const kCompileUsage = R"(Usage: pevrano-slideshow compile SHOW.json
+
+Compiles the slide show described in SHOW.json as the "Make HTML File" button
+does, without any window or display: the show folder gets the opening page and
+a "pix" folder with the pictures, the song, the script library and the pages.
+
+SHOW.json uses the tool's own names. Every key is optional except each slide's
+PicturePath:
+
+  { "slides":   [ { "PicturePath": "a.jpg", "Caption": "...",
+                    "PicBackColor": "&HC100FF", "CapBackColor": "&HFFFF80",
+                    "CapForeColor": "&H000000", "BkPicture": "..." } ],
+    "settings": { "FontInUse": "Arial", "FontSizeInUse": "16",
+                  "NumSecDelay": 3, "AmountOfSlidesFFRev": 3,
+                  "UseColTrueUsePicFalse": true, "SameBkColorEverySlide": true,
+                  "optIntBkImgOptionForm": 0, "Flashing": 1, "SongPath": "",
+                  "OpenPgBkPic": "wood.gif", "CaptionFrameColor": "&HFF99CC",
+                  "ButtonColors": ["&H000000", "&HFF0000", "&H00FF00",
+                                   "&HFF0000", "&H000000"] },
+    "compile":  { "FirstPageName": "...", "ShowFolderName": "...",
+                  "Directory": "...", "TitleMessage": "..." } }
+
+- Colours are "&H" and six hexadecimal digits in blue-green-red order.
+- Missing slide fields take a new slide's values, missing settings those of a
+  first start, missing names what the name prompts propose; a missing
+  Directory is the current directory.
+- Relative paths start in the folder of SHOW.json.
+- FirstPageName and ShowFolderName are taken as if typed into the name
+  prompt: the characters ? \ : * < > | . / are dropped, the rest lower-cased.
+
+Every question gets a fixed answer: Yes to "Compile your Slide Show Now?" and
+to the check for missing captions or pictures (printed as a warning), No to
+viewing the show. Every message is printed to standard error with its title,
+and so is the progress of the copies. On success standard output receives the
+path of the opening page.
+
+Exit status:
+  0  the show was compiled
+  1  the compile stopped (fewer than 3 slides, an existing show folder, a
+     refused drive, a page that could not be written), or files could not be
+     copied into the show (a missing picture); the show is written without them
+  2  a wrong command line, or a show file that cannot be read or used
+)";
+
+QString Joined(const QString& folder, const QString& name) {
+    if (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\')))
+        return folder + name;
+    return folder + QDir::separator() + name;
+}
+
+const RecordingFileSystem::Failure* LastFailure(const RecordingFileSystem& fs,
+                                                const QString& operation) {
+    const auto& all = fs.failures();
+    for (auto it = all.rbegin(); it != all.rend(); ++it)
+        if (it->operation == operation)
+            return &*it;
+    return nullptr;
+}
+
+// One line saying why a cancelled run stopped.
+QString CancelledReason(const HeadlessCompileHost& host, const RecordingFileSystem& fs) {
+    if (!host.folderAskedAgain())
+        return host.stopReason();
+    const auto* f = LastFailure(fs, QStringLiteral("create"));
+    if (!f) {
+        // Refused before anything was created (a source without extension).
+        QString box = host.lastMessage().text;
+        return QStringLiteral("the show folder could not be made: ") +
+               box.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    }
+    if (f->result.error == FsError::AlreadyExists)
+        return QStringLiteral("the show folder ") + f->path +
+               QStringLiteral(" already exists; choose another ShowFolderName or Directory");
+    return QStringLiteral("cannot create the show folder ") + f->path + QStringLiteral(": ") +
+           f->result.reason;
+}
+
+int Compile(const QString& showPath, CommandContext& c) {
+    const QString path = QDir(c.currentDirectory).absoluteFilePath(showPath);
+    auto loaded = LoadShowFile(path, {c.programFolder, c.homeFolder, c.currentDirectory});
+    if (const QString* bad = std::get_if<QString>(&loaded)) {
+        c.err << "error: " << *bad << '\n';
+        return kBadArguments;
+    }
+    LoadedShow& show = std::get<LoadedShow>(loaded);
+    for (const QString& w : show.warnings)
+        c.err << "warning: " << w << '\n';
+    c.err.flush();
+
+    const QString directory = show.answers.Directory;
+    HeadlessCompileHost host(show.answers, c.now.date(), c.err);
+    ConsolePrompter& ui = host.consolePrompter();
+    ui.answer(QStringLiteral("Compile your Slide Show Now?"), MsgResult::Yes);
+    ui.answer(QStringLiteral("To Go Back Select 'No' Or 'Cancel'"), MsgResult::Yes);
+    ui.markAsWarning(QStringLiteral("To Go Back Select 'No' Or 'Cancel'"));
+    ui.answer(QStringLiteral("View your Slide Show now?"), MsgResult::No);
+    ui.answerInput(QStringLiteral("Please Enter a one line message."), show.answers.TitleMessage);
+    ui.answerFolder(directory);
+
+    SlideShowProject& p = show.project;
+    RecordingFileSystem fs(c.fs);
+    CompileOutcome outcome;
+    try {
+        outcome = CompileShow(p, host, fs, c.programFolder, c.now);
+    } catch (const RepeatedQuestion&) {
+        c.err << "error: the directory " << directory
+              << " can not hold the show: " << ui.lastMessage().text << '\n';
+        return kCompileFailed;
+    }
+
+    switch (outcome) {
+    case CompileOutcome::Compiled:
+        break;
+    case CompileOutcome::TooFewSlides:
+        c.err << "error: a slide show needs at least 3 slides; " << showPath << " has "
+              << p.SlideCount() << '\n';
+        return kCompileFailed;
+    case CompileOutcome::Cancelled:
+        c.err << "error: " << CancelledReason(host, fs) << '\n';
+        return kCompileFailed;
+    case CompileOutcome::WriteFailed:
+        if (const auto* f = LastFailure(fs, QStringLiteral("write")))
+            c.err << "error: cannot write " << f->path << ": " << f->result.reason << '\n';
+        return kCompileFailed;
+    case CompileOutcome::NotConfirmed:
+    case CompileOutcome::WentBack:
+        c.err << "error: the compile was not confirmed\n";
+        return kCompileFailed;
+    }
+
+    int missing = 0;
+    for (const auto& f : fs.failures()) {
+        if (f.operation != u"copy")
+            continue;
+        ++missing;
+        c.err << "error: cannot copy " << f.source << " to " << f.path << ": " << f.result.reason
+              << '\n';
+    }
+    c.out << Joined(p.names.OutputFolder, p.names.FirstPageName + QStringLiteral(".htm")) << '\n';
+    return missing == 0 ? kCompiled : kCompileFailed;
+}
+} // namespace
+
+bool IsCommandLine(const QStringList& arguments) {
+    if (arguments.size() < 2)
+        return false;
+    const QString& first = arguments[1];
+    return first == u"compile" || first == u"--help" || first == u"-h";
+}
+
+int RunCommandLine(const QStringList& arguments, CommandContext& context) {
+    const QString command = arguments.value(1);
+    if (command != u"compile") {
+        context.out << kUsage;
+        return kCompiled;
+    }
+    const QStringList rest = arguments.mid(2);
+    if (rest.contains(u"--help") || rest.contains(u"-h")) {
+        context.out << kCompileUsage;
+        return kCompiled;
+    }
+    if (rest.size() != 1 || rest[0].startsWith(QLatin1Char('-'))) {
+        context.err << "error: compile takes one show file; see \"" << kProgram
+                    << " compile --help\"\n";
+        return kBadArguments;
+    }
+    const int status = Compile(rest[0], context);
+    context.out.flush();
+    context.err.flush();
+    return status;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+class FileSystem;
+
+// The headless compile: `pevrano-slideshow compile SHOW.json` runs the compile
+// driver on a show file with the answers a batch user wants (Yes to the
+// confirmation and the completeness check, No to "view now") and prints every
+// message box to `err`. On success `out` receives the opening page's path.
+
+// Exit statuses.
+enum CompileCommandStatus : int {
+    kCompiled = 0,
+    kCompileFailed = 1, // the run stopped, or files are missing from the show
+    kBadArguments = 2,  // wrong command line, or a show file that cannot be used
+};
+
+struct CommandContext {
+    FileSystem& fs;
+    QString programFolder;
+    QString homeFolder;
+    QString currentDirectory;
+    QDateTime now;
+    QTextStream& out;
+    QTextStream& err;
+};
+
+// True when the command line (program name first) asks for a command rather
+// than the windows: "compile ..." or "--help".
+bool IsCommandLine(const QStringList& arguments);
+// Runs the command of such a command line and returns the exit status.
+int RunCommandLine(const QStringList& arguments, CommandContext& context);

@@ -1,0 +1,180 @@
+#include "compiler/CompileDriver.h"
+
+#include "compiler/AppletPage.h"
+#include "compiler/CatalogPages.h"
+#include "compiler/CompileHost.h"
+#include "compiler/OutputFolder.h"
+#include "compiler/PageFile.h"
+#include "compiler/ScriptLibrary.h"
+#include "compiler/SlidePages.h"
+#include "compiler/TitlePage.h"
+#include "platform/FileSystem.h"
+#include "platform/Prompter.h"
+#include "project/SlideShowProject.h"
+
+#include <QDir>
+#include <array>
+#include <utility>
+
+namespace {
+const QString kCrLf2 = QStringLiteral("\r\n\r\n");
+const QString kGoBackNote = QStringLiteral("Note: To Go Back Select 'No' Or 'Cancel'");
+
+// The list of slide numbers as the check shows it: ", 2, 5" without its
+// first character, so " 2, 5".
+QString MissingList(const SlideShowProject& p, bool (*missing)(const Slide&)) {
+    QString list;
+    for (int k = 1; k <= p.SlideCount(); ++k)
+        if (missing(p.slide(k)))
+            list += QStringLiteral(", ") + QString::number(k);
+    return list.mid(1);
+}
+
+// The folder joined with a name: a separator is put between them only when
+// the folder does not end with one.
+QString InFolder(const QString& folder, const QString& name) {
+    if (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\')))
+        return folder + name;
+    return folder + QDir::separator() + name;
+}
+
+// Writes the pages of one run and remembers the first failure, after which
+// nothing more is written.
+class PageWriter {
+public:
+    PageWriter(FileSystem& fs, Prompter& ui) : fs(fs), ui(ui) {}
+
+    bool write(const QString& path, const QString& text) {
+        if (failed)
+            return false;
+        const FsResult r = WritePageFile(fs, path, text);
+        if (r.ok())
+            return true;
+        failed = true;
+        ui.messageBox(
+            {QStringLiteral("The file \"") + path + QStringLiteral("\" could not be written: ") +
+                 r.reason + QStringLiteral("\r\nThe slide show was not finished."),
+             QStringLiteral("File Error!"), MsgButtons::Ok, MsgIcon::Critical, std::nullopt});
+        return false;
+    }
+
+private:
+    FileSystem& fs;
+    Prompter& ui;
+    bool failed = false;
+};
+
+// Steps 8 to 14: every page text, built and written in the order of the run.
+bool WriteAllPages(SlideShowProject& p, Prompter& ui, FileSystem& fs, const QDateTime& now) {
+    PageWriter out(fs, ui);
+    const QString folder = p.names.OutputFolder;
+    const QString pix = InFolder(folder, QStringLiteral("pix"));
+    std::array<QString, 6> texts;
+    texts[0] = PageHead(p, now) + SlidePage(p, true, true);
+    texts[1] = PageHead(p, now) + SlidePage(p, true, false);
+    texts[2] = PageHead(p, now) + KeyboardSlidePage(p);
+    texts[3] = AllCode(p);
+    texts[4] = PageHead(p, now) + NetscapePage(p);
+    const QString title = TitlePage(p, ui);
+    if (!out.write(InFolder(folder, p.names.FirstPageName + QStringLiteral(".htm")), title))
+        return false;
+    texts[5] = AppletPage(p, now);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (!out.write(InFolder(pix, QLatin1String(kPageTableFiles[i])), texts[i]))
+            return false;
+        texts[i].clear();
+    }
+    if (!out.write(InFolder(pix, QStringLiteral("catalog.htm")), CatalogPage(p)))
+        return false;
+    {
+        const FramePageTexts frames = FramePages(p);
+        if (!out.write(InFolder(pix, QStringLiteral("frmleft.htm")), frames.left) ||
+            !out.write(InFolder(pix, QStringLiteral("frmright.htm")), frames.right))
+            return false;
+    }
+    return out.write(InFolder(pix, QStringLiteral("thumbpic.htm")), ThumbPage(p));
+}
+} // namespace
+
+void ReplaceCaptionQuotes(SlideShowProject& p) {
+    for (int i = 0; i <= p.SlideCapacity(); ++i)
+        p.slot(i).Caption.replace(QLatin1Char('"'), QLatin1Char('\''));
+}
+
+bool CheckFinishedProduct(const SlideShowProject& p, Prompter& ui) {
+    const QString captions = MissingList(p, [](const Slide& s) { return s.Caption.isEmpty(); });
+    const QString pictures = MissingList(p, [](const Slide& s) { return s.PicturePath.isEmpty(); });
+    QString text;
+    if (!captions.isEmpty() && pictures.isEmpty()) {
+        text = QStringLiteral("You have  No Captions for side(s) ") + captions + kCrLf2 +
+               QStringLiteral("Do You want to Continue and Finish ") + kCrLf2 +
+               QStringLiteral("Or Go Back to Put in your Missing Captions ?") + kCrLf2 +
+               kGoBackNote;
+    } else if (captions.isEmpty() && !pictures.isEmpty()) {
+        text = QStringLiteral("You have No Pictures in slide(s) ") + pictures + kCrLf2 +
+               QStringLiteral("Do You want to Continue and Finish ?") + kCrLf2 +
+               QStringLiteral("Or Go Back to Put in your Missing Pictures ?") + kCrLf2 +
+               kGoBackNote;
+    } else if (!captions.isEmpty()) {
+        text = QStringLiteral("You have No Pictures in slide(s) ") + pictures + kCrLf2 +
+               QStringLiteral(" And No Captions for side(s) ") + captions + kCrLf2 + kCrLf2 +
+               QStringLiteral("Do You want to Continue and  Finish ?") + kCrLf2 +
+               QStringLiteral("Or Go Back to Put in your Missing Pictures and Captions.") + kCrLf2 +
+               kGoBackNote;
+    } else {
+        return true;
+    }
+    const MsgResult answer =
+        ui.messageBox({text, QStringLiteral("To Go Back Select 'No' Or 'Cancel'"),
+                       MsgButtons::YesNoCancel, MsgIcon::Critical, MsgResult::Cancel});
+    return answer == MsgResult::Yes;
+}
+
+CompileOutcome CompileShow(SlideShowProject& p, CompileHost& host, FileSystem& fs,
+                           const QString& programFolder, const QDateTime& now) {
+    Prompter& ui = host.prompter();
+    if (p.SlideCount() < 3) {
+        ui.messageBox({QStringLiteral("Sorry you need at least 3 pictures to make a slide "
+                                      "show...\r\n\r\nI'm sure you have some pictures around..."),
+                       QStringLiteral("Pevrano Slide Show"), MsgButtons::Ok, MsgIcon::None,
+                       std::nullopt});
+        return CompileOutcome::TooFewSlides;
+    }
+    if (ui.messageBox({QStringLiteral("Are you ready to compile your slide show now?"),
+                       QStringLiteral("Compile your Slide Show Now?"), MsgButtons::YesNo,
+                       MsgIcon::Question, std::nullopt}) != MsgResult::Yes)
+        return CompileOutcome::NotConfirmed;
+    ReplaceCaptionQuotes(p);
+    if (!CheckFinishedProduct(p, ui))
+        return CompileOutcome::WentBack;
+    host.stopSongPreview();
+
+    // A failed write leaves the project as it was before the run, apart from
+    // the quote replacement above.
+    const CompileNames namesBefore = p.names;
+    const QString messageBefore = p.settings.TitleMessage;
+
+    host.AskPageName(p);
+    if (std::exchange(p.flags.CompileCancelled, false))
+        return CompileOutcome::Cancelled;
+    MoveFiles(p, host, fs, programFolder);
+    if (std::exchange(p.flags.CompileCancelled, false))
+        return CompileOutcome::Cancelled;
+
+    if (!WriteAllPages(p, ui, fs, now)) {
+        p.names = namesBefore;
+        p.settings.TitleMessage = messageBefore;
+        return CompileOutcome::WriteFailed;
+    }
+
+    const QString folder = p.names.OutputFolder;
+    ui.messageBox({QStringLiteral("Your files were put in the your path \"") + folder +
+                       QStringLiteral("\" successfully!"),
+                   QStringLiteral("Compiled Successfully"), MsgButtons::Ok, MsgIcon::Information,
+                   std::nullopt});
+    if (ui.messageBox({QStringLiteral("Would you like to see your Slide Show Now?"),
+                       QStringLiteral("View your Slide Show now?"), MsgButtons::YesNo,
+                       MsgIcon::Question, std::nullopt}) == MsgResult::Yes)
+        host.openDocument(InFolder(folder, p.names.FirstPageName + QStringLiteral(".htm")));
+    return CompileOutcome::Compiled;
+}

@@ -1,0 +1,61 @@
+#include "compiler/HeadlessCompileHost.h"
+
+#include "compiler/NameRules.h"
+#include "project/SlideShowProject.h"
+
+HeadlessCompileHost::HeadlessCompileHost(CompileAnswers answers, const QDate& today,
+                                         QTextStream& log)
+    : answers(std::move(answers)), today(today), log(log), console(log) {}
+
+bool HeadlessCompileHost::acceptName(SlideShowProject& p, const QString& name, const QString& key) {
+    if (!name.isEmpty())
+        return true;
+    console.messageBox({QStringLiteral("Name needed, Please type in a Name."),
+                        QStringLiteral("Please type in a Name."), MsgButtons::Ok, MsgIcon::Critical,
+                        std::nullopt});
+    reason = key + QStringLiteral(" is empty once the characters ? \\ : * < > | . / are dropped");
+    p.flags.CompileCancelled = true;
+    return false;
+}
+
+void HeadlessCompileHost::AskPageName(SlideShowProject& p) {
+    const QString name =
+        answers.FirstPageName.value_or(FilterNameText(ProposedPageName(today)).toLower());
+    p.names.FirstPageName = name;
+    acceptName(p, name, QStringLiteral("FirstPageName"));
+}
+
+void HeadlessCompileHost::GetFolderName(SlideShowProject& p) {
+    if (++folderAsks > 1) {
+        // The folder could not be made; asking again would give the same name.
+        reason = QStringLiteral("the show folder could not be created");
+        p.flags.CompileCancelled = true;
+        return;
+    }
+    const QString name = answers.ShowFolderName.value_or(
+        FilterNameText(ProposedFolderName(p.names.FirstPageName)).toLower());
+    p.names.ShowFolderName = name;
+    acceptName(p, name, QStringLiteral("ShowFolderName"));
+}
+
+void HeadlessCompileHost::hideProgress() {
+    log << "Copying files: done\n";
+    log.flush();
+}
+
+void HeadlessCompileHost::showProgress(int maximum) {
+    progressMaximum = maximum;
+    lastTenth = -1;
+    setProgress(0);
+}
+
+void HeadlessCompileHost::setProgress(int value) {
+    if (progressMaximum <= 0)
+        return;
+    const int tenth = qBound(0, value * 10 / progressMaximum, 10);
+    if (tenth == lastTenth)
+        return;
+    lastTenth = tenth;
+    log << "Copying files: " << tenth * 10 << "% (" << value << " of " << progressMaximum << ")\n";
+    log.flush();
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+// Rules of the page and folder names asked for by the name prompt.
+
+// The characters the prompt drops: ? \ : * < > | . /
+bool IsRefusedNameChar(QChar c);
+// The text without the refused characters, so a name can never hold a path
+// separator or "..".
+QString FilterNameText(const QString& text);
+// "Slide Show " + the date as "mmmm dd, yyyy" with the English month name.
+QString ProposedPageName(const QDate& today);
+// What the folder prompt proposes: the page name given earlier, or
+// "Folder Name".
+QString ProposedFolderName(const QString& firstPageName);
+
+inline const QString kPageNamePlaceholder = QStringLiteral("Html File Name");
+inline const QString kFolderNamePlaceholder = QStringLiteral("Folder Name");

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The bytes of a generated file: its text and one CR LF. Windows-1252 when
+// every character has a place in it (what browsers assume for a page without
+// a charset); otherwise UTF-8 with a byte-order mark, so no caption is lost.
+QByteArray EncodePageText(const QString& text);
+
+// Creates or truncates `path` and writes the encoded text.
+FsResult WritePageFile(FileSystem& fs, const QString& path, const QString& text);

@@ -1,0 +1,262 @@
+#include "compiler/ShowFile.h"
+
+#include "compiler/NameRules.h"
+#include "compiler/PageText.h"
+#include "platform/ScriptedPrompter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <cmath>
+
+namespace {
+// The first thing wrong with the file; caught by ParseShow.
+struct BadShow {
+    QString message;
+};
+
+QString LineAndColumn(const QByteArray& json, int offset) {
+    int line = 1;
+    int column = 1;
+    for (int i = 0; i < offset && i < json.size(); ++i) {
+        if (json[i] == '\n') {
+            ++line;
+            column = 1;
+        } else {
+            ++column;
+        }
+    }
+    return QStringLiteral("%1:%2").arg(line).arg(column);
+}
+
+class Reader {
+public:
+    Reader(const QString& showFolder, QStringList& warnings)
+        : showFolder(showFolder), warnings(warnings) {}
+
+    QString text(const QJsonValue& v, const QString& key) const {
+        if (!v.isString())
+            throw BadShow{key + QStringLiteral(": expected a text")};
+        return v.toString();
+    }
+
+    // A number or a text, kept as text (the font size is typed text).
+    QString textOrNumber(const QJsonValue& v, const QString& key) const {
+        if (v.isDouble())
+            return QString::number(v.toDouble());
+        return text(v, key);
+    }
+
+    qint16 number(const QJsonValue& v, const QString& key, int low, int high) const {
+        const double d = v.toDouble(NAN);
+        if (!v.isDouble() || d != std::floor(d) || d < low || d > high)
+            throw BadShow{
+                key + QStringLiteral(": expected a whole number from %1 to %2").arg(low).arg(high)};
+        return static_cast<qint16>(d);
+    }
+
+    bool boolean(const QJsonValue& v, const QString& key) const {
+        if (!v.isBool())
+            throw BadShow{key + QStringLiteral(": expected true or false")};
+        return v.toBool();
+    }
+
+    // Colour text "&H" + six hexadecimal digits, blue-green-red; kept in the
+    // upper case the tool writes.
+    ColorValue color(const QJsonValue& v, const QString& key) const {
+        static const QRegularExpression form(QStringLiteral("^&[Hh][0-9A-Fa-f]{6}$"));
+        const QString t = v.isString() ? v.toString() : QString();
+        if (!form.match(t).hasMatch())
+            throw BadShow{key + QStringLiteral(": expected a colour such as \"&HC100FF\"")};
+        return StoredColorValue(t);
+    }
+
+    // Both separators separate folders; a relative path starts in the show
+    // file's folder. An empty path stays empty.
+    QString path(const QJsonValue& v, const QString& key) const {
+        QString p = text(v, key);
+        if (p.isEmpty())
+            return p;
+        p.replace(QLatin1Char('\\'), QLatin1Char('/'));
+        return QDir::toNativeSeparators(QDir::cleanPath(QDir(showFolder).absoluteFilePath(p)));
+    }
+
+    QJsonObject object(const QJsonValue& v, const QString& key) const {
+        if (!v.isObject())
+            throw BadShow{key + QStringLiteral(": expected an object")};
+        return v.toObject();
+    }
+
+    void unknown(const QString& key) { warnings << key + QStringLiteral(": unknown key, ignored"); }
+
+private:
+    QString showFolder;
+    QStringList& warnings;
+};
+
+void ReadSettings(const QJsonObject& o, ShowSettings& s, Reader& r) {
+    for (auto it = o.begin(); it != o.end(); ++it) {
+        const QString& k = it.key();
+        const QJsonValue v = it.value();
+        const QString key = QStringLiteral("settings.") + k;
+        if (k == u"FontInUse")
+            s.FontInUse = r.text(v, key);
+        else if (k == u"FontSizeInUse")
+            s.FontSizeInUse = r.textOrNumber(v, key);
+        else if (k == u"NumSecDelay")
+            s.NumSecDelay = r.number(v, key, 3, 59);
+        else if (k == u"AmountOfSlidesFFRev")
+            s.AmountOfSlidesFFRev = r.number(v, key, 1, SlideShowProject::kMaxSlides);
+        else if (k == u"UseColTrueUsePicFalse")
+            s.UseColTrueUsePicFalse = r.boolean(v, key);
+        else if (k == u"SameBkColorEverySlide")
+            s.SameBkColorEverySlide = r.boolean(v, key);
+        else if (k == u"optIntBkImgOptionForm")
+            s.optIntBkImgOptionForm = r.number(v, key, 0, 1);
+        else if (k == u"Flashing")
+            s.Flashing = v.isBool() ? qint16(v.toBool() ? 1 : 0) : r.number(v, key, 0, 1);
+        else if (k == u"SongPath")
+            s.SongPath = r.path(v, key);
+        else if (k == u"OpenPgBkPic")
+            s.OpenPgBkPic = r.path(v, key);
+        else if (k == u"NewBkPicture")
+            s.NewBkPicture = r.path(v, key);
+        else if (k == u"CaptionFrameColor")
+            s.CaptionFrameColor = r.color(v, key);
+        else if (k == u"CaptionForeColor")
+            s.CaptionForeColor = r.color(v, key);
+        else if (k == u"CaptionBackColor")
+            s.CaptionBackColor = r.color(v, key);
+        else if (k == u"NewSlideBackColor")
+            s.NewSlideBackColor = r.color(v, key);
+        else if (k == u"ButtonColors") {
+            const QJsonArray a = v.toArray();
+            if (!v.isArray() || a.size() != 5)
+                throw BadShow{key + QStringLiteral(": expected a list of 5 colours")};
+            for (int i = 0; i < 5; ++i)
+                s.ButtonColors[i] = r.color(a[i], key + QStringLiteral("[%1]").arg(i));
+        } else
+            r.unknown(key);
+    }
+}
+
+void ReadSlide(const QJsonObject& o, int k, SlideShowProject& p, Reader& r) {
+    const QString at = QStringLiteral("slides[%1]").arg(k - 1);
+    if (!o.contains(u"PicturePath"))
+        throw BadShow{at + QStringLiteral(": PicturePath is missing")};
+    ScriptedPrompter quiet; // "File is full!" belongs to the editor, not here
+    const QString picture = r.path(o.value(u"PicturePath"), at + QStringLiteral(".PicturePath"));
+    if (picture.isEmpty())
+        throw BadShow{at + QStringLiteral(".PicturePath: expected a picture file")};
+    p.AppendPicture(picture, quiet);
+    Slide& s = p.slide(k);
+    for (auto it = o.begin(); it != o.end(); ++it) {
+        const QString& f = it.key();
+        const QString key = at + QLatin1Char('.') + f;
+        if (f == u"PicturePath")
+            continue;
+        if (f == u"Caption")
+            s.Caption = r.text(it.value(), key);
+        else if (f == u"PicBackColor")
+            s.PicBackColor = StoredColorText(r.color(it.value(), key));
+        else if (f == u"CapBackColor")
+            s.CapBackColor = StoredColorText(r.color(it.value(), key));
+        else if (f == u"CapForeColor")
+            s.CapForeColor = StoredColorText(r.color(it.value(), key));
+        else if (f == u"BkPicture")
+            s.BkPicture = r.path(it.value(), key);
+        else
+            r.unknown(key);
+    }
+}
+
+// A name as the prompt would keep it once typed.
+QString TypedName(const QJsonValue& v, const QString& key, Reader& r) {
+    return FilterNameText(r.text(v, key)).toLower();
+}
+
+void ReadCompile(const QJsonObject& o, CompileAnswers& a, Reader& r) {
+    for (auto it = o.begin(); it != o.end(); ++it) {
+        const QString& k = it.key();
+        const QString key = QStringLiteral("compile.") + k;
+        if (k == u"FirstPageName")
+            a.FirstPageName = TypedName(it.value(), key, r);
+        else if (k == u"ShowFolderName")
+            a.ShowFolderName = TypedName(it.value(), key, r);
+        else if (k == u"TitleMessage")
+            a.TitleMessage = r.text(it.value(), key);
+        else if (k == u"Directory")
+            a.Directory = r.path(it.value(), key);
+        else
+            r.unknown(key);
+    }
+}
+
+LoadedShow Read(const QJsonObject& top, const QString& showFolder, const ShowFileContext& where) {
+    LoadedShow show;
+    Reader r(showFolder, show.warnings);
+    SlideShowProject& p = show.project;
+    ShowSettings& s = p.settings;
+    s = ShowSettings::FirstStart(where.programFolder, where.homeFolder);
+    // A first start takes its caption font from the caption style window's
+    // recommended entry "Times New Roman 16pt".
+    s.FontInUse = QStringLiteral("Times New Roman");
+    s.FontSizeInUse = QStringLiteral("16");
+    show.answers.Directory = QDir::toNativeSeparators(where.currentDirectory);
+
+    for (auto it = top.begin(); it != top.end(); ++it) {
+        const QString& k = it.key();
+        if (k == u"settings")
+            ReadSettings(r.object(it.value(), k), s, r);
+        else if (k == u"compile")
+            ReadCompile(r.object(it.value(), k), show.answers, r);
+        else if (k != u"slides")
+            r.unknown(k);
+    }
+
+    // Fresh slots take the settings' colours and background picture.
+    ScriptedPrompter quiet;
+    p.Clear(quiet);
+    const QJsonValue slides = top.value(u"slides");
+    if (slides.isUndefined())
+        return show;
+    if (!slides.isArray())
+        throw BadShow{QStringLiteral("slides: expected a list of slides")};
+    const QJsonArray list = slides.toArray();
+    if (list.size() > SlideShowProject::kMaxSlides)
+        throw BadShow{QStringLiteral("slides: %1 slides; a show holds at most %2")
+                          .arg(list.size())
+                          .arg(SlideShowProject::kMaxSlides)};
+    for (int i = 0; i < list.size(); ++i)
+        ReadSlide(r.object(list[i], QStringLiteral("slides[%1]").arg(i)), i + 1, p, r);
+    return show;
+}
+} // namespace
+
+std::variant<LoadedShow, QString> ParseShow(const QByteArray& json, const QString& showFolder,
+                                            const QString& fileLabel,
+                                            const ShowFileContext& where) {
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError)
+        return fileLabel + QLatin1Char(':') + LineAndColumn(json, error.offset) +
+               QStringLiteral(": ") + error.errorString();
+    if (!doc.isObject())
+        return fileLabel + QStringLiteral(": expected an object with \"slides\"");
+    try {
+        return Read(doc.object(), showFolder, where);
+    } catch (const BadShow& bad) {
+        return fileLabel + QStringLiteral(": ") + bad.message;
+    }
+}
+
+std::variant<LoadedShow, QString> LoadShowFile(const QString& path, const ShowFileContext& where) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return path + QStringLiteral(": cannot read the show file: ") + file.errorString();
+    const QString folder = QFileInfo(path).absolutePath();
+    return ParseShow(file.readAll(), folder, path, where);
+}

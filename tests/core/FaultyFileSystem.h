@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+// Passes every call on to another file system, except those a test chooses to
+// fail: `fault` sees the operation ("create", "copy", "write") and the target
+// path and returns the failure to report, or nullopt to let the call through.
+class FaultyFileSystem : public FileSystem {
+public:
+    using Fault = std::function<std::optional<FsResult>(const QString& op, const QString& path)>;
+
+    FaultyFileSystem(FileSystem& inner, Fault fault) : inner(inner), fault(std::move(fault)) {}
+
+    FsResult createDirectory(const QString& path) override {
+        return pass(QStringLiteral("create"), path, [&] { return inner.createDirectory(path); });
+    }
+    FsResult copyFile(const QString& from, const QString& to) override {
+        return pass(QStringLiteral("copy"), to, [&] { return inner.copyFile(from, to); });
+    }
+    FsResult makeOwnerWritable(const QString& path) override {
+        return inner.makeOwnerWritable(path);
+    }
+    DriveType driveType(const QString& directory) override { return inner.driveType(directory); }
+    FsResult writeFile(const QString& path, const QByteArray& bytes) override {
+        return pass(QStringLiteral("write"), path, [&] { return inner.writeFile(path, bytes); });
+    }
+
+private:
+    template <typename Call> FsResult pass(const QString& op, const QString& path, Call call) {
+        if (std::optional<FsResult> r = fault(op, path))
+            return *r;
+        return call();
+    }
+
+    FileSystem& inner;
+    Fault fault;
+};

@@ -1,0 +1,127 @@
+#include "compiler/ShowFile.h"
+
+#include "core/PrintQt.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+const ShowFileContext kWhere{"/opt/pevrano", "/home/ann", "/work/here"};
+
+LoadedShow Parse(const char* json) {
+    auto r = ParseShow(QByteArray(json), "/shows/trip", "show.json", kWhere);
+    if (const QString* bad = std::get_if<QString>(&r)) {
+        ADD_FAILURE() << bad->toStdString();
+        return {};
+    }
+    return std::get<LoadedShow>(std::move(r));
+}
+
+QString Error(const char* json) {
+    auto r = ParseShow(QByteArray(json), "/shows/trip", "show.json", kWhere);
+    const QString* bad = std::get_if<QString>(&r);
+    return bad ? *bad : QStringLiteral("(parsed)");
+}
+} // namespace
+
+TEST(ShowFile, MissingKeysTakeFreshSlotAndFirstStartValues) {
+    const LoadedShow s =
+        Parse(R"({"slides": [{"PicturePath": "a.jpg"}, {"PicturePath": "b.gif"}]})");
+    const SlideShowProject& p = s.project;
+    ASSERT_EQ(p.SlideCount(), 2);
+    EXPECT_EQ(p.slide(1).PicturePath, "/shows/trip/a.jpg");
+    EXPECT_EQ(p.slide(2).PicturePath, "/shows/trip/b.gif");
+    EXPECT_EQ(p.slide(1).Caption, "Type in your caption here.");
+    EXPECT_EQ(p.slide(1).PicBackColor, "&HC100FF");
+    EXPECT_EQ(p.slide(1).CapBackColor, "&HFFFF80");
+    EXPECT_EQ(p.slide(1).CapForeColor, "&H000000");
+    EXPECT_EQ(p.slide(1).BkPicture, "/opt/pevrano/clouds.jpg");
+    EXPECT_EQ(p.settings.OpenPgBkPic, "/opt/pevrano/wood.gif");
+    EXPECT_EQ(p.settings.FontInUse, "Times New Roman");
+    EXPECT_EQ(p.settings.FontSizeInUse, "16");
+    EXPECT_EQ(p.settings.NumSecDelay, 3);
+    EXPECT_TRUE(p.settings.SongPath.isEmpty());
+    EXPECT_EQ(s.answers.Directory, "/work/here");
+    EXPECT_FALSE(s.answers.FirstPageName);
+    EXPECT_FALSE(s.answers.ShowFolderName);
+    EXPECT_FALSE(s.answers.TitleMessage);
+    EXPECT_TRUE(s.warnings.isEmpty());
+}
+
+TEST(ShowFile, GivenValuesPathsAndNamesAsIfTyped) {
+    const LoadedShow s = Parse(R"({
+      "slides": [{"PicturePath": "pics\\a.JPG", "Caption": "Ann's \"hat\"",
+                  "PicBackColor": "&hc100ff", "CapBackColor": "&H00FF00",
+                  "CapForeColor": "&H0000FF", "BkPicture": "/bk/sea.gif"}],
+      "settings": {"FontInUse": "Arial", "FontSizeInUse": 18, "NumSecDelay": 7,
+                   "AmountOfSlidesFFRev": 5, "UseColTrueUsePicFalse": false,
+                   "SameBkColorEverySlide": false, "optIntBkImgOptionForm": 1,
+                   "Flashing": false, "SongPath": "../music/Tune.MID",
+                   "OpenPgBkPic": "wood.gif", "CaptionFrameColor": "&H123456",
+                   "ButtonColors": ["&H000001", "&H000002", "&H000003", "&H000004", "&H000005"]},
+      "compile": {"FirstPageName": "My ../Show: 1", "ShowFolderName": "A/B.C",
+                  "Directory": "out", "TitleMessage": "Hi"}})");
+    const SlideShowProject& p = s.project;
+    EXPECT_EQ(p.slide(1).PicturePath, "/shows/trip/pics/a.JPG");
+    EXPECT_EQ(p.slide(1).Caption, "Ann's \"hat\"");
+    EXPECT_EQ(p.slide(1).PicBackColor, "&HC100FF");
+    EXPECT_EQ(p.slide(1).CapBackColor, "&H00FF00");
+    EXPECT_EQ(p.slide(1).CapForeColor, "&H0000FF");
+    EXPECT_EQ(p.slide(1).BkPicture, "/bk/sea.gif");
+    EXPECT_EQ(p.settings.FontInUse, "Arial");
+    EXPECT_EQ(p.settings.FontSizeInUse, "18");
+    EXPECT_EQ(p.settings.NumSecDelay, 7);
+    EXPECT_EQ(p.settings.AmountOfSlidesFFRev, 5);
+    EXPECT_FALSE(p.settings.UseColTrueUsePicFalse);
+    EXPECT_FALSE(p.settings.SameBkColorEverySlide);
+    EXPECT_EQ(p.settings.optIntBkImgOptionForm, 1);
+    EXPECT_EQ(p.settings.Flashing, 0);
+    EXPECT_EQ(p.settings.SongPath, "/shows/music/Tune.MID");
+    EXPECT_EQ(p.settings.OpenPgBkPic, "/shows/trip/wood.gif");
+    EXPECT_EQ(p.settings.CaptionFrameColor, 0x123456u);
+    EXPECT_EQ(p.settings.ButtonColors[4], 0x000005u);
+    EXPECT_EQ(s.answers.FirstPageName, std::optional<QString>("my show 1"));
+    EXPECT_EQ(s.answers.ShowFolderName, std::optional<QString>("abc"));
+    EXPECT_EQ(s.answers.Directory, "/shows/trip/out");
+    EXPECT_EQ(s.answers.TitleMessage, std::optional<QString>("Hi"));
+}
+
+TEST(ShowFile, UnknownKeysAreWarnedAbout) {
+    const LoadedShow s =
+        Parse(R"({"slides": [{"PicturePath": "a.jpg", "Title": "x"}], "extra": 1})");
+    EXPECT_EQ(s.warnings, QStringList({"extra: unknown key, ignored",
+                                       "slides[0].Title: unknown key, ignored"}));
+}
+
+TEST(ShowFile, ErrorsNameThePlaceOfTheFault) {
+    EXPECT_EQ(Error("{\n  \"slides\": [\n    {\"PicturePath\": \"a.jpg\",,}\n  ]\n}"),
+              "show.json:3:30: unterminated object");
+    EXPECT_EQ(Error("[1, 2]"), "show.json: expected an object with \"slides\"");
+    EXPECT_EQ(Error(R"({"slides": [{"Caption": "x"}]})"),
+              "show.json: slides[0]: PicturePath is missing");
+    EXPECT_EQ(Error(R"({"slides": [{"PicturePath": ""}]})"),
+              "show.json: slides[0].PicturePath: expected a picture file");
+    EXPECT_EQ(Error(R"({"slides": [{"PicturePath": "a", "CapForeColor": "#FF0000"}]})"),
+              "show.json: slides[0].CapForeColor: expected a colour such as \"&HC100FF\"");
+    EXPECT_EQ(Error(R"({"settings": {"NumSecDelay": 60}})"),
+              "show.json: settings.NumSecDelay: expected a whole number from 3 to 59");
+    EXPECT_EQ(Error(R"({"settings": {"ButtonColors": ["&H000000"]}})"),
+              "show.json: settings.ButtonColors: expected a list of 5 colours");
+    EXPECT_EQ(Error(R"({"slides": {}})"), "show.json: slides: expected a list of slides");
+}
+
+TEST(ShowFile, AtMostAThousandSlides) {
+    QByteArray json = "{\"slides\": [";
+    for (int i = 0; i < 1001; ++i)
+        json += QByteArray(i ? "," : "") + "{\"PicturePath\": \"a.jpg\"}";
+    json += "]}";
+    auto r = ParseShow(json, "/s", "show.json", kWhere);
+    ASSERT_TRUE(std::holds_alternative<QString>(r));
+    EXPECT_EQ(std::get<QString>(r), "show.json: slides: 1001 slides; a show holds at most 1000");
+}
+
+TEST(ShowFile, UnreadableFile) {
+    auto r = LoadShowFile("/nonexistent/show.json", kWhere);
+    ASSERT_TRUE(std::holds_alternative<QString>(r));
+    EXPECT_TRUE(
+        std::get<QString>(r).startsWith("/nonexistent/show.json: cannot read the show file: "));
+}

@@ -1,0 +1,155 @@
+'use strict';
+// Compiles a show with the headless command and plays it in Debian's headless
+// chromium: the opening page's "Buttons and Captions" window steps Forward,
+// Back and Auto Run, the catalog shows one thumbnail per slide, and the
+// keyboard page answers the F and B keys. Any script error fails the test.
+//
+//   node compiled_show_browser.js <pevrano-slideshow> <show.json>
+let chromium;
+try {
+  ({ chromium } = require('playwright-core'));
+} catch (e) {
+  console.error('playwright-core is missing: run scripts/deps.sh --test');
+  process.exit(1);
+}
+const { execFileSync } = require('child_process');
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const { pathToFileURL } = require('url');
+const assert = require('assert');
+
+const [program, showFile] = process.argv.slice(2);
+const show = JSON.parse(fs.readFileSync(showFile, 'utf8'));
+const slideCount = show.slides.length;
+const delaySeconds = (show.settings && show.settings.NumSecDelay) || 3;
+
+const work = fs.mkdtempSync(path.join(os.tmpdir(), 'pevrano-browser-'));
+const errors = [];
+const dialogs = [];
+
+// The slide pages name their picture "docimage": an id in the pages with
+// form1, a name in netscape.htm.
+async function shownPicture(page) {
+  return page.evaluate(() => document.images['docimage'].src);
+}
+
+async function expectPicture(page, n, what) {
+  const name = `/pic${n}.jpg`;
+  await page.waitForFunction((end) => document.images['docimage'].src.endsWith(end), name,
+      { timeout: 2000 }).catch(() => {});
+  const src = await shownPicture(page);
+  assert.ok(src.endsWith(name), `${what}: expected pic${n}.jpg, shown ${src}`);
+}
+
+async function caption(page) {
+  return (await page.$eval('#text', (t) => t.innerText)).trim();
+}
+
+// Every window of the show reports its script errors and has its alerts and
+// confirmations dismissed.
+function watch(page) {
+  page.on('pageerror', (e) => errors.push(`${page.url()}: ${e.message}`));
+  page.on('dialog', (d) => {
+    dialogs.push(`${d.type()}: ${d.message()}`);
+    d.dismiss().catch(() => {});
+  });
+}
+
+async function openView(opening, buttonValue) {
+  const [popup] = await Promise.all([
+    opening.waitForEvent('popup'),
+    opening.click(`input[value="${buttonValue}"]`),
+  ]);
+  await popup.waitForLoadState('load');
+  return popup;
+}
+
+async function main() {
+  const stdout = execFileSync(program, ['compile', path.resolve(showFile)], {
+    cwd: work,
+    stdio: ['ignore', 'pipe', 'inherit'],
+  }).toString().trim();
+  const openingPage = stdout.split('\n').pop();
+  assert.ok(fs.existsSync(openingPage), `opening page missing: ${openingPage}`);
+
+  const context = await chromium.launchPersistentContext(path.join(work, 'profile'), {
+    executablePath: '/usr/bin/chromium',
+    headless: true,
+    args: ['--no-sandbox', '--headless', '--disable-gpu', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync', '--no-first-run',
+      '--disable-dev-shm-usage'],
+  });
+  context.on('page', watch);
+  try {
+    const opening = await context.newPage();
+    await opening.goto(pathToFileURL(openingPage).href);
+    assert.strictEqual(await opening.title(), show.compile.TitleMessage);
+    const pix = pathToFileURL(path.join(path.dirname(openingPage), 'pix')).href + '/';
+
+    // "Buttons and Captions" opens the show in a window of its own (this
+    // browser calls itself Netscape, so the page without transitions).
+    const slides = await openView(opening, 'Buttons and Captions');
+    await expectPicture(slides, 1, 'first slide');
+    await slides.click('input[name="ff"]');
+    await expectPicture(slides, 2, 'after Forward');
+    await slides.click('input[name="ff"]');
+    await expectPicture(slides, 3, 'after a second Forward');
+    await slides.click('input[name="bb"]');
+    await expectPicture(slides, 2, 'after Back');
+    await slides.click('input[name="aut"]');
+    await slides.waitForFunction(() => /^Stop #/.test(document.getElementsByName('aut')[0].value),
+        null, { timeout: (delaySeconds + 3) * 1000 });
+    const step = await slides.$eval('input[name="aut"]', (b) => b.value);
+    const shown = Number(/^Stop #(\d+) of (\d+)$/.exec(step)[1]);
+    assert.match(step, new RegExp(`^Stop #\\d+ of ${slideCount}$`));
+    await expectPicture(slides, shown, `Auto Run at "${step}"`);
+    await slides.click('input[name="aut"]');
+    assert.strictEqual(await slides.$eval('input[name="aut"]', (b) => b.value), ' Auto Run ');
+    await slides.close();
+
+    // The page with captions, as a browser with transitions gets it: the
+    // first slide's picture and caption. (Its buttons are made for that
+    // browser; this one is sent to the page without transitions above.)
+    const captioned = await context.newPage();
+    await captioned.goto(pix + 'slideshw.htm');
+    await expectPicture(captioned, 1, 'captioned page start');
+    assert.strictEqual(await caption(captioned), show.slides[0].Caption.replace(/"/g, "'"));
+    await captioned.close();
+
+    // The catalog: one thumbnail per slide, in order, every one loaded.
+    const catalog = await openView(opening, 'Catalog');
+    const thumbs = await catalog.$$eval('img', (imgs) => imgs.map((i) => i.getAttribute('src')));
+    assert.deepStrictEqual(thumbs, show.slides.map((_, i) => `pic${i + 1}.jpg`));
+    const loaded = await catalog.$$eval('img', (imgs) => imgs.every((i) => i.naturalWidth > 0));
+    assert.ok(loaded, 'a catalog thumbnail did not load');
+    await catalog.close();
+
+    // The keyboard page: its hidden button takes F (forward) and B (back).
+    const keys = await context.newPage();
+    await keys.goto(pix + 'ssnobnoc.htm');
+    await expectPicture(keys, 1, 'keyboard page start');
+    await keys.focus('input[name="bb"]');
+    await keys.keyboard.press('f');
+    await expectPicture(keys, 2, 'after F');
+    await keys.keyboard.press('f');
+    await expectPicture(keys, 3, 'after a second F');
+    await keys.keyboard.press('b');
+    await expectPicture(keys, 2, 'after B');
+    await keys.close();
+
+    assert.ok(dialogs.some((d) => d.startsWith('alert: Use these keys')),
+        'the keyboard page did not show its key help');
+    assert.deepStrictEqual(errors, [], 'script errors in the show');
+    console.log(`ok: ${slideCount} slides played; dialogs dismissed: ${dialogs.length}`);
+  } finally {
+    await context.close();
+    fs.rmSync(work, { recursive: true, force: true });
+  }
+}
+
+main().catch((e) => {
+  console.error(e && e.stack ? e.stack : String(e));
+  if (errors.length) console.error('script errors:\n' + errors.join('\n'));
+  process.exit(1);
+});

@@ -1,0 +1,214 @@
+#include "compiler/ui/WindowCompileHost.h"
+#include "compiler/ui/frmFileName.h"
+#include "core/PrintQt.h"
+#include "platform/ScriptedPrompter.h"
+#include "project/SlideShowProject.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+const QDate kToday(2024, 3, 5);
+
+void Type(QLineEdit* box, const QString& text) {
+    for (QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(box, &press);
+    }
+}
+} // namespace
+
+TEST(frmFileNameTest, PageModeProposesTodaysNameAllSelected) {
+    ScriptedPrompter ui;
+    frmFileName w(frmFileName::Mode::PageName, ui, "earlier", kToday);
+    EXPECT_EQ(w.windowTitle(), "First Html File Name?");
+    EXPECT_EQ(w.Label1->text(), "Please type in a name for your Html file.");
+    EXPECT_EQ(w.txtFileName->text(), "Slide Show March 05, 2024");
+    EXPECT_EQ(w.txtFileName->selectedText(), "Slide Show March 05, 2024");
+    EXPECT_EQ(w.Label2->text(),
+              "Can't use the following characters                   \\ / ? : * < > |.");
+    EXPECT_EQ(w.cmdOk->text(), "OK!");
+    EXPECT_EQ(w.cmdCancel->text(), "Cancel");
+}
+
+TEST(frmFileNameTest, FolderModeProposesPageNameOrPlaceholder) {
+    ScriptedPrompter ui;
+    frmFileName named(frmFileName::Mode::FolderName, ui, "slide show march 05, 2024", kToday);
+    EXPECT_EQ(named.windowTitle(), "Folder Name?");
+    EXPECT_EQ(named.Label1->text(), "Please type in a name for your folder.");
+    EXPECT_EQ(named.txtFileName->text(), "slide show march 05, 2024");
+    EXPECT_EQ(named.txtFileName->selectedText(), "slide show march 05, 2024");
+    frmFileName fresh(frmFileName::Mode::FolderName, ui, "", kToday);
+    EXPECT_EQ(fresh.txtFileName->text(), "Folder Name");
+}
+
+TEST(frmFileNameTest, RefusedCharactersAreDroppedWhenTypedPastedOrInserted) {
+    ScriptedPrompter ui;
+    frmFileName w(frmFileName::Mode::PageName, ui, "", kToday);
+    w.show();
+    w.txtFileName->clear();
+    Type(w.txtFileName, "My?Tr\\ip:*<>|./, 2");
+    EXPECT_EQ(w.txtFileName->text(), "MyTrip, 2");
+
+    w.txtFileName->clear();
+    QApplication::clipboard()->setText("../../etc/pass:wd");
+    w.txtFileName->paste();
+    EXPECT_EQ(w.txtFileName->text(), "etcpasswd");
+    // The caret stays where the paste ended, so typing goes on from there.
+    Type(w.txtFileName, "x");
+    EXPECT_EQ(w.txtFileName->text(), "etcpasswdx");
+
+    w.txtFileName->setCursorPosition(3);
+    w.txtFileName->insert("/a..b\\");
+    EXPECT_EQ(w.txtFileName->text(), "etcabpasswdx");
+    EXPECT_TRUE(ui.questions().empty());
+}
+
+TEST(frmFileNameTest, OkWithEmptyTextRestoresThePlaceholderAndStaysOpen) {
+    ScriptedPrompter ui;
+    frmFileName page(frmFileName::Mode::PageName, ui, "", kToday);
+    page.show();
+    page.txtFileName->clear();
+    page.setWindowTitle("changed");
+    page.cmdOk->click();
+    EXPECT_TRUE(page.isVisible());
+    EXPECT_EQ(page.windowTitle(), "First Html File Name?");
+    EXPECT_EQ(page.txtFileName->text(), "Html File Name");
+    EXPECT_EQ(page.txtFileName->selectedText(), "Html File Name");
+
+    frmFileName folder(frmFileName::Mode::FolderName, ui, "x", kToday);
+    folder.show();
+    folder.txtFileName->clear();
+    folder.cmdOk->click();
+    EXPECT_TRUE(folder.isVisible());
+    EXPECT_EQ(folder.txtFileName->text(), "Folder Name");
+    EXPECT_TRUE(ui.questions().empty());
+}
+
+TEST(frmFileNameTest, OkInAModalRunGivesTheLowerCasedName) {
+    ScriptedPrompter ui;
+    frmFileName w(frmFileName::Mode::PageName, ui, "", kToday);
+    QTimer::singleShot(0, [&] {
+        w.txtFileName->setText("Our Trip, JUNE");
+        w.cmdOk->click();
+    });
+    EXPECT_EQ(w.exec(), QDialog::Accepted);
+    EXPECT_EQ(w.name(), "our trip, june");
+    EXPECT_FALSE(w.cancelled());
+}
+
+TEST(frmFileNameTest, CloseBoxAcceptsTheTextOrRefusesAnEmptyBox) {
+    ScriptedPrompter ui;
+    frmFileName w(frmFileName::Mode::FolderName, ui, "", kToday);
+    w.show();
+    w.txtFileName->clear();
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+    ASSERT_EQ(ui.messages().size(), 1u);
+    const MessageBoxRequest m = ui.messages()[0];
+    EXPECT_EQ(m.text, "Name needed, Please type in a Name.");
+    EXPECT_EQ(m.title, "Please type in a Name.");
+    EXPECT_EQ(m.icon, MsgIcon::Critical);
+    EXPECT_EQ(m.buttons, MsgButtons::Ok);
+    EXPECT_EQ(w.name(), "");
+
+    w.txtFileName->setText("Holiday Pics");
+    EXPECT_TRUE(w.close());
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(w.name(), "holiday pics");
+    EXPECT_FALSE(w.cancelled());
+    EXPECT_EQ(w.result(), QDialog::Accepted);
+}
+
+TEST(frmFileNameTest, CancelAsksAndOnlyYesCancels) {
+    ScriptedPrompter ui;
+    frmFileName w(frmFileName::Mode::PageName, ui, "", kToday);
+    w.show();
+    ui.queueMessageAnswer(MsgResult::No);
+    w.cmdCancel->click();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(w.cancelled());
+
+    // Escape asks the same question.
+    ui.queueMessageAnswer(MsgResult::Yes);
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&w, &escape);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(w.cancelled());
+    EXPECT_EQ(w.result(), QDialog::Rejected);
+    ASSERT_EQ(ui.messages().size(), 2u);
+    for (const MessageBoxRequest& m : ui.messages()) {
+        EXPECT_EQ(m.text, "Are you sure you wish to cancel making this Slide Show?");
+        EXPECT_EQ(m.title, "Cancel Slide Show Project?");
+        EXPECT_EQ(m.buttons, MsgButtons::YesNo);
+        EXPECT_EQ(m.icon, MsgIcon::Question);
+    }
+}
+
+TEST(frmFileNameTest, CancelWithAnEmptyBoxStillNeedsAName) {
+    ScriptedPrompter ui;
+    frmFileName w(frmFileName::Mode::PageName, ui, "", kToday);
+    w.show();
+    w.txtFileName->clear();
+    ui.queueMessageAnswer(MsgResult::Yes);
+    w.cmdCancel->click();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(w.cancelled());
+    ASSERT_EQ(ui.messages().size(), 2u);
+    EXPECT_EQ(ui.messages()[1].title, "Please type in a Name.");
+}
+
+// The main window's host shows the prompt modally and fills the names.
+TEST(WindowCompileHostTest, NamePromptsFillTheProjectOrCancel) {
+    ScriptedPrompter ui;
+    QWidget window;
+    QProgressBar bar(&window);
+    bool stopped = false;
+    WindowCompileHost host(&window, ui, &bar, [&] { stopped = true; });
+    SlideShowProject p;
+    p.names.FirstPageName = "old";
+
+    QString proposed;
+    QTimer::singleShot(0, [&] {
+        auto* w = qobject_cast<frmFileName*>(QApplication::activeModalWidget());
+        ASSERT_NE(w, nullptr);
+        proposed = w->txtFileName->text();
+        w->txtFileName->setText("Beach Day");
+        w->cmdOk->click();
+    });
+    host.AskPageName(p);
+    EXPECT_TRUE(proposed.startsWith("Slide Show "));
+    EXPECT_EQ(p.names.FirstPageName, "beach day");
+    EXPECT_FALSE(p.flags.CompileCancelled);
+
+    ui.queueMessageAnswer(MsgResult::Yes);
+    QTimer::singleShot(0, [&] {
+        auto* w = qobject_cast<frmFileName*>(QApplication::activeModalWidget());
+        ASSERT_NE(w, nullptr);
+        proposed = w->txtFileName->text();
+        w->cmdCancel->click();
+    });
+    host.GetFolderName(p);
+    EXPECT_EQ(proposed, "beach day");
+    EXPECT_TRUE(p.flags.CompileCancelled);
+
+    host.stopSongPreview();
+    EXPECT_TRUE(stopped);
+    host.showProgress(29);
+    host.setProgress(7);
+    EXPECT_TRUE(bar.isVisibleTo(&window));
+    EXPECT_EQ(bar.maximum(), 29);
+    EXPECT_EQ(bar.value(), 7);
+    host.hideProgress();
+    EXPECT_FALSE(bar.isVisibleTo(&window));
+    host.setBusy(true);
+    EXPECT_EQ(window.cursor().shape(), Qt::WaitCursor);
+    host.setBusy(false);
+    EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);
+}
