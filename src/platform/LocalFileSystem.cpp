@@ -5,28 +5,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
-#include <filesystem>
+#include <sys/sendfile.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
-
-namespace fs = std::filesystem;
+#include <vector>
 
 namespace {
-
-fs::path NativePath(const QString& path) {
-    return fs::path(QFile::encodeName(path).toStdString());
-}
-
-FsResult FromErrorCode(const std::error_code& ec) {
-    if (!ec)
-        return FsResult::success();
-    // std::filesystem reports the OS's errno values in the generic or system
-    // category alike on this platform.
-    return FsResultFromErrno(ec.value());
-}
 
 QString ReadProcFile(const char* path) {
     // /proc files report size 0, so read to the end rather than by size.
@@ -34,6 +22,52 @@ QString ReadProcFile(const char* path) {
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(f.readAll());
+}
+
+// Copies `size` bytes in the kernel: copy_file_range where the file systems
+// allow it, sendfile otherwise, plain reads and writes as the last resort.
+// Returns 0 or the errno of the failure.
+int CopyContents(int in, int out, off_t size) {
+    enum class Way { Range, SendFile, ReadWrite } way = Way::Range;
+    std::vector<char> buffer;
+    off_t left = size;
+    while (left > 0) {
+        const size_t chunk = static_cast<size_t>(std::min<off_t>(left, off_t{1} << 30));
+        ssize_t n = -1;
+        switch (way) {
+        case Way::Range:
+            n = ::copy_file_range(in, nullptr, out, nullptr, chunk, 0);
+            break;
+        case Way::SendFile:
+            n = ::sendfile(out, in, nullptr, chunk);
+            break;
+        case Way::ReadWrite:
+            buffer.resize(1 << 20);
+            n = ::read(in, buffer.data(), std::min(chunk, buffer.size()));
+            for (ssize_t done = 0; n > 0 && done < n;) {
+                const ssize_t w = ::write(out, buffer.data() + done, static_cast<size_t>(n - done));
+                if (w < 0 && errno != EINTR)
+                    return errno;
+                done += std::max<ssize_t>(w, 0);
+            }
+            break;
+        }
+        if (n < 0) {
+            const bool unsupported =
+                errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP;
+            if (unsupported && way != Way::ReadWrite) {
+                way = way == Way::Range ? Way::SendFile : Way::ReadWrite;
+                continue;
+            }
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (n == 0)
+            break; // the source shrank while being copied
+        left -= n;
+    }
+    return 0;
 }
 
 } // namespace
@@ -71,17 +105,47 @@ FsResult LocalFileSystem::createDirectory(const QString& path) {
 }
 
 FsResult LocalFileSystem::copyFile(const QString& from, const QString& to) {
-    // copy_file lets the kernel copy the data and, without overwrite options,
-    // fails when the destination exists.
-    std::error_code ec;
-    fs::copy_file(NativePath(from), NativePath(to), fs::copy_options::none, ec);
-    return FromErrorCode(ec);
+    // One open of each side and the kernel's own copy; the destination must
+    // be new (O_EXCL) and is created writable by its owner, so the attribute
+    // step that follows usually has nothing left to do.
+    const int in = ::open(QFile::encodeName(from).constData(), O_RDONLY | O_CLOEXEC);
+    if (in < 0)
+        return FsResultFromErrno(errno);
+    struct stat st {};
+    if (::fstat(in, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const int e = S_ISDIR(st.st_mode) ? EISDIR : errno;
+        ::close(in);
+        return FsResultFromErrno(e ? e : EINVAL);
+    }
+    const mode_t mode = (st.st_mode & 0777) | S_IWUSR;
+    const int out =
+        ::open(QFile::encodeName(to).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (out < 0) {
+        const int e = errno;
+        ::close(in);
+        return FsResultFromErrno(e);
+    }
+    int error = CopyContents(in, out, st.st_size);
+    ::close(in);
+    // Some file systems (NFS, quota) only report a failed write on close.
+    if (::close(out) != 0 && error == 0)
+        error = errno;
+    if (error != 0) {
+        ::unlink(QFile::encodeName(to).constData());
+        return FsResultFromErrno(error);
+    }
+    return FsResult::success();
 }
 
 FsResult LocalFileSystem::makeOwnerWritable(const QString& path) {
-    std::error_code ec;
-    fs::permissions(NativePath(path), fs::perms::owner_write, fs::perm_options::add, ec);
-    return FromErrorCode(ec);
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0)
+        return FsResultFromErrno(errno);
+    if ((st.st_mode & S_IWUSR) == 0 &&
+        ::chmod(name.constData(), (st.st_mode & 07777) | S_IWUSR) != 0)
+        return FsResultFromErrno(errno);
+    return FsResult::success();
 }
 
 DriveType LocalFileSystem::driveType(const QString& directory) {

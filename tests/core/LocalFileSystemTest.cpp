@@ -52,15 +52,25 @@ TEST_F(LocalFs, CopyMakesANewFileAndNeverReplacesOne) {
     EXPECT_EQ(fs.copyFile(path("none.jpg"), path("n.jpg")).error, FsError::PathNotFound);
     EXPECT_FALSE(QFile::exists(path("n.jpg")));
     EXPECT_EQ(fs.copyFile(path("a.jpg"), path("gone/a.jpg")).error, FsError::PathNotFound);
+    // A folder is no picture: nothing is created for it.
+    ASSERT_TRUE(fs.createDirectory(path("folder.jpg")).ok());
+    EXPECT_FALSE(fs.copyFile(path("folder.jpg"), path("f.jpg")).ok());
+    EXPECT_FALSE(QFile::exists(path("f.jpg")));
 }
 
 TEST_F(LocalFs, CopyOfAReadOnlyFileBecomesOwnerWritable) {
     ASSERT_TRUE(fs.writeFile(path("ro.gif"), "GIF").ok());
     ASSERT_TRUE(QFile::setPermissions(path("ro.gif"), QFile::ReadOwner | QFile::ReadOther));
     ASSERT_TRUE(fs.copyFile(path("ro.gif"), path("copy.gif")).ok());
-    EXPECT_FALSE(QFileInfo(path("copy.gif")).permissions() & QFile::WriteOwner);
+    // The copy is made writable by its owner at once, the rest of the mode kept.
+    auto perms = QFileInfo(path("copy.gif")).permissions();
+    EXPECT_TRUE(perms & QFile::WriteOwner);
+    EXPECT_TRUE(perms & QFile::ReadOther);
+    EXPECT_FALSE(perms & QFile::WriteOther);
+    // The attribute step mends a file that is read-only after all.
+    ASSERT_TRUE(QFile::setPermissions(path("copy.gif"), QFile::ReadOwner | QFile::ReadOther));
     EXPECT_TRUE(fs.makeOwnerWritable(path("copy.gif")).ok());
-    const auto perms = QFileInfo(path("copy.gif")).permissions();
+    perms = QFileInfo(path("copy.gif")).permissions();
     EXPECT_TRUE(perms & QFile::WriteOwner);
     EXPECT_TRUE(perms & QFile::ReadOther); // the rest stays
     EXPECT_FALSE(perms & QFile::WriteOther);
