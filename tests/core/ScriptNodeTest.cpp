@@ -187,3 +187,63 @@ TEST_F(AllCodeInNode, InternetExplorerGetsTransitionsAndSlideColours) {
     EXPECT_EQ(Str(s, 5, "ff"), "Forward #3 of 6");
     EXPECT_EQ(Str(s, 5, "bb"), " Back #3 of 6");
 }
+
+TEST_F(AllCodeInNode, AutoRunButtonsCarryTheirLabelsAndTitles) {
+    const SlideShowProject p = MakeShow(4, Background::OneColor);
+    const QJsonArray s = Play(p, "form1", "ie",
+                              {"hasbutscaps(true,true)", "changedisplay(0)", "togglebuttons()",
+                               "togglebuttons()", "togglebuttons()", "checkIt(1),picnum()"});
+    ASSERT_EQ(s.size(), 6);
+    // Started: Stop between two blanks each side, and the plain step labels.
+    EXPECT_EQ(Str(s, 2, "aut"), "  Stop  ");
+    EXPECT_EQ(Str(s, 2, "autTitle"), "Press any button to Stop auto mode!");
+    EXPECT_EQ(Str(s, 2, "ff"), "  Forward  ");
+    EXPECT_EQ(Str(s, 2, "bb"), "  Back  ");
+    EXPECT_TRUE(s[2][QStringLiteral("auto")].toBool());
+    // Stopped by the same button.
+    EXPECT_EQ(Str(s, 3, "aut"), "Auto Run");
+    EXPECT_EQ(Str(s, 3, "autTitle"), "Press this Button to Start Movie Mode!");
+    EXPECT_FALSE(s[3][QStringLiteral("auto")].toBool());
+    // A step while running resets the button; its title has no "!".
+    EXPECT_TRUE(s[4][QStringLiteral("auto")].toBool());
+    EXPECT_EQ(Str(s, 5, "aut"), "Auto Run");
+    EXPECT_EQ(Str(s, 5, "autTitle"), "Press this Button to Start Movie Mode");
+    EXPECT_FALSE(s[5][QStringLiteral("auto")].toBool());
+    EXPECT_EQ(Str(s, 5, "ff"), "Forward #2 of 4");
+    EXPECT_EQ(Str(s, 5, "bb"), " Back #2 of 4");
+
+    const QJsonArray n = Play(p, "netscape", "modern",
+                              {"hasbutscaps(true,false)", "changedisplay(0)", "autorun()",
+                               "autorun()", "autorun()", "resetnetscapebutton()"});
+    ASSERT_EQ(n.size(), 6);
+    EXPECT_EQ(Str(n, 2, "aut"), " Stop ");
+    EXPECT_EQ(Str(n, 2, "ff"), "  Forward  ");
+    EXPECT_EQ(Str(n, 2, "bb"), "  Back  ");
+    EXPECT_TRUE(n[2][QStringLiteral("auto")].toBool());
+    EXPECT_EQ(Str(n, 3, "aut"), " Auto Run ");
+    EXPECT_FALSE(n[3][QStringLiteral("auto")].toBool());
+    EXPECT_TRUE(n[4][QStringLiteral("auto")].toBool());
+    EXPECT_EQ(Str(n, 5, "aut"), " Auto Run ");
+    EXPECT_FALSE(n[5][QStringLiteral("auto")].toBool());
+}
+
+TEST_F(AllCodeInNode, BrowserNameAndVersionDecideTheTransitions) {
+    const SlideShowProject p = MakeShow(3, Background::OneColor);
+    struct Case {
+        const char* browser;
+        const char* name;
+        const char* version;
+        bool transitions;
+    };
+    for (const Case& c :
+         {Case{"ie", "Microsoft Internet Explorer", "6.0", true},
+          Case{"ie50", "Microsoft Internet Explorer", "5.0", false},
+          Case{"opera", "Opera", "9.80", false}, Case{"netscape4", "Netscape", "4.7", false},
+          Case{"modern", "Netscape", "537.36", false}}) {
+        const QJsonArray s = Play(p, "form1", c.browser, {"hasbutscaps(false,true)"});
+        ASSERT_EQ(s.size(), 1) << c.browser;
+        EXPECT_EQ(Str(s, 0, "bName"), c.name) << c.browser;
+        EXPECT_EQ(Str(s, 0, "bVer"), c.version) << c.browser;
+        EXPECT_EQ(s[0][QStringLiteral("browsercompatible")].toBool(), c.transitions) << c.browser;
+    }
+}

@@ -25,6 +25,21 @@ const browsers = {
     appVersion: '4.0 (compatible; MSIE 6.0; Windows NT 5.1)',
     userAgent: 'Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.1)',
   },
+  ie50: {
+    appName: 'Microsoft Internet Explorer',
+    appVersion: '4.0 (compatible; MSIE 5.0; Windows 98)',
+    userAgent: 'Mozilla/4.0 (compatible; MSIE 5.0; Windows 98)',
+  },
+  opera: {
+    appName: 'Opera',
+    appVersion: '9.80 (Windows NT 6.1; U; en)',
+    userAgent: 'Opera/9.80 (Windows NT 6.1; U; en) Presto/2.12.388 Version/12.16',
+  },
+  netscape4: {
+    appName: 'Netscape',
+    appVersion: '4.7 [en] (WinNT; I)',
+    userAgent: 'Mozilla/4.7 [en] (WinNT; I)',
+  },
 };
 
 const button = (value) => ({ value, title: '' });
@@ -105,6 +120,7 @@ for (const step of steps) {
     alerts: [...alerts],
     timers: timers.map((t) => t.ms),
     aut: buttons.aut.value,
+    autTitle: buttons.aut.title,
     ff: buttons.ff.value,
     bb: buttons.bb.value,
     caption: caption.innerText,
