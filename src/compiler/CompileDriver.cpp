@@ -44,10 +44,10 @@ class PageWriter {
 public:
     PageWriter(FileSystem& fs, Prompter& ui) : fs(fs), ui(ui) {}
 
-    bool write(const QString& path, const QString& text) {
+    bool write(const QString& path, const QString& text, bool utf8 = false) {
         if (failed)
             return false;
-        const FsResult r = WritePageFile(fs, path, text);
+        const FsResult r = WritePageFile(fs, path, text, utf8);
         if (r.ok())
             return true;
         failed = true;
@@ -79,8 +79,15 @@ bool WriteAllPages(SlideShowProject& p, Prompter& ui, FileSystem& fs, const QDat
     if (!out.write(InFolder(folder, p.names.FirstPageName + QStringLiteral(".htm")), title))
         return false;
     texts[5] = AppletPage(p, now);
+    // A browser reads a script without a byte-order mark in the encoding of
+    // the page that loads it; when one of those pages is UTF-8, so is the
+    // script, or its captions would come out garbled there.
+    const bool scriptUtf8 = !FitsWindows1252(title) || !FitsWindows1252(texts[0]) ||
+                            !FitsWindows1252(texts[1]) || !FitsWindows1252(texts[2]) ||
+                            !FitsWindows1252(texts[4]);
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        if (!out.write(InFolder(pix, QLatin1String(kPageTableFiles[i])), texts[i]))
+        if (!out.write(InFolder(pix, QLatin1String(kPageTableFiles[i])), texts[i],
+                       i == 3 && scriptUtf8))
             return false;
         texts[i].clear();
     }

@@ -41,15 +41,23 @@ std::optional<QByteArray> ToWindows1252(const QString& text) {
 }
 } // namespace
 
-QByteArray EncodePageText(const QString& text) {
-    if (std::optional<QByteArray> ansi = ToWindows1252(text))
-        return std::move(*ansi);
-    QByteArray utf8 = QByteArrayLiteral("\xEF\xBB\xBF");
-    utf8 += text.toUtf8();
-    utf8 += "\r\n";
-    return utf8;
+bool FitsWindows1252(const QString& text) {
+    for (QChar qc : text)
+        if (qc.unicode() >= 0x80 && !Windows1252Byte(qc.unicode()))
+            return false;
+    return true;
 }
 
-FsResult WritePageFile(FileSystem& fs, const QString& path, const QString& text) {
-    return fs.writeFile(path, EncodePageText(text));
+QByteArray EncodePageText(const QString& text, bool utf8) {
+    if (!utf8)
+        if (std::optional<QByteArray> ansi = ToWindows1252(text))
+            return std::move(*ansi);
+    QByteArray bytes = QByteArrayLiteral("\xEF\xBB\xBF");
+    bytes += text.toUtf8();
+    bytes += "\r\n";
+    return bytes;
+}
+
+FsResult WritePageFile(FileSystem& fs, const QString& path, const QString& text, bool utf8) {
+    return fs.writeFile(path, EncodePageText(text, utf8));
 }

@@ -295,6 +295,27 @@ TEST_F(CompileRun, PagesAreWindows1252OrUtf8WithBomWhenTheTextNeedsIt) {
     EXPECT_TRUE(greek.endsWith("\r\n\r\n"));
     // The other pages do not hold the message and stay single-byte.
     EXPECT_FALSE(Bytes(show() + "pix/slideshw.htm").startsWith("\xEF\xBB\xBF"));
+    // The opening page loads the script, so the script is read as UTF-8 too.
+    EXPECT_TRUE(Bytes(show() + "pix/allcode.js").startsWith("\xEF\xBB\xBF"));
+}
+
+// A slide page in UTF-8 takes its script along: a Western caption in the
+// script must read the same in the page's encoding.
+TEST_F(CompileRun, ScriptFollowsItsPagesIntoUtf8) {
+    p.slide(2).Caption = QString::fromUtf8("Caf\u00e9 in town");
+    Script();
+    ASSERT_EQ(Compile(), CompileOutcome::Compiled);
+    EXPECT_FALSE(Bytes(show() + "pix/allcode.js").startsWith("\xEF\xBB\xBF"));
+
+    // A page name outside Windows-1252 sits in every slide page's title.
+    QDir(out()).rename("show", "first");
+    Script();
+    host.pageNames.back() = QString::fromUtf8("\u0141\u00f3d\u017a");
+    ASSERT_EQ(Compile(), CompileOutcome::Compiled);
+    ASSERT_TRUE(Bytes(show() + "pix/slideshw.htm").startsWith("\xEF\xBB\xBF"));
+    const QByteArray script = Bytes(show() + "pix/allcode.js");
+    ASSERT_TRUE(script.startsWith("\xEF\xBB\xBF"));
+    EXPECT_TRUE(QString::fromUtf8(script).contains(QString::fromUtf8("\"Caf\u00e9 in town\"")));
 }
 
 // A directory at the root of a drive gets no doubled separator.
