@@ -270,6 +270,8 @@ QGroupBox* BuildBackground(Form1Controls& c) {
     grid->addWidget(c.optBakPicColorOrPic[1], 1, 0);
     grid->addWidget(c.picBackPicture, 1, 1);
     grid->addWidget(c.cmdPicBakColorOrPic[1], 1, 2);
+    // Extra width goes beside the buttons, keeping each swatch by its option.
+    grid->setColumnStretch(3, 1);
     grid->setRowStretch(2, 1);
     return c.fmeBackGround;
 }
