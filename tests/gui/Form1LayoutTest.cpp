@@ -14,8 +14,8 @@
 #include <QMenu>
 #include <QPainter>
 #include <QProgressBar>
-#include <QRadioButton>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
