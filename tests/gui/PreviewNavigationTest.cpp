@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -300,4 +301,22 @@ TEST_F(PreviewNavigationTest, AutoRunLabelUnlocksTheDelay) {
     form->ui.lblAutoRun->clicked();
     EXPECT_TRUE(form->ui.txtPicTimeSec->isEnabled());
     EXPECT_TRUE(form->ui.VScrollSec->isEnabled());
+}
+
+// Clicking a colour swatch is clicking another control: auto run stops.
+TEST_F(PreviewNavigationTest, ClickingASwatchStopsAutoRun) {
+    AddThroughDialog(MakePictures(3));
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(RunEventsUntil([&] { return form->isActiveWindow(); }));
+    for (QWidget* swatch : {static_cast<QWidget*>(form->ui.PicMFormColors[3]),
+                            static_cast<QWidget*>(form->ui.picBackPicture)}) {
+        QPushButton* autoRun = form->ui.cmdFB[PreviewNavigation::AutoRun];
+        autoRun->setFocus(Qt::MouseFocusReason);
+        autoRun->click();
+        nav().Timer1_Timer();
+        ASSERT_TRUE(form->ui.Timer1->isActive());
+        QTest::mouseClick(swatch, Qt::LeftButton, {}, QPoint(4, 4));
+        EXPECT_FALSE(form->ui.Timer1->isActive()) << swatch->objectName().toStdString();
+        EXPECT_EQ(AutoRunCaption(), "Auto Run");
+    }
 }
