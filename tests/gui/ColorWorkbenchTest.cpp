@@ -3,6 +3,7 @@
 #include "editor/ui/ColorSwatch.h"
 #include "editor/ui/Form1.h"
 #include "editor/ui/PictureView.h"
+#include "editor/ui/PreviewStage.h"
 #include "platform/ScriptedPrompter.h"
 
 #include <QImage>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -149,4 +151,38 @@ TEST_F(Workbench, FontWithoutThePreviewUsesTheFontDialog) {
     form.seams.showCaptionStyle = [&] { ++previews; };
     form.ui.cmdFont->click();
     EXPECT_EQ(previews, 1);
+}
+
+// The picture sits over the background colour swatch: a click on the border
+// around the picture is a click on lblNewBkGnd, which gives the slide the
+// background colour; a click on the picture itself is not.
+TEST_F(Workbench, OnlyTheBorderAroundThePictureIsTheBackgroundSwatch) {
+    QTemporaryDir dir;
+    form.resize(773, 573);
+    form.show();
+    QImage photo(400, 300, QImage::Format_RGB32);
+    photo.fill(Qt::darkCyan);
+    const QString path = dir.filePath("wide.png");
+    ASSERT_TRUE(photo.save(path));
+    ASSERT_TRUE(form.ui.Image1->load(path));
+    form.ui.Image1->show();
+    s.SameBkColorEverySlide = false;
+    s.NewSlideBackColor = RgbColor(9, 9, 9);
+    p.slide(2).PicBackColor = QStringLiteral("&H0000FF");
+
+    QWidget& stage = *form.ui.preview;
+    const QPoint middle = stage.rect().center();
+    const QPoint corner(3, 3);
+    EXPECT_EQ(stage.childAt(middle), form.ui.Image1);
+    EXPECT_EQ(stage.childAt(corner), form.ui.lblNewBkGnd);
+
+    QTest::mouseClick(stage.childAt(middle), Qt::LeftButton, {},
+                      stage.childAt(middle)->mapFrom(&stage, middle));
+    EXPECT_EQ(p.slide(2).PicBackColor, "&H0000FF");
+    QTest::mouseClick(form.ui.lblNewBkGnd, Qt::LeftButton, {}, corner);
+    EXPECT_EQ(p.slide(2).PicBackColor, "&H090909");
+
+    // Without a picture the whole stage is the swatch.
+    form.ui.Image1->clear();
+    EXPECT_EQ(stage.childAt(middle), form.ui.lblNewBkGnd);
 }

@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -174,4 +175,29 @@ TEST(Form1LookTest, PreviewDrawsThePictureOverTheBackground) {
 
     if (const QByteArray file = qgetenv("PEVRANO_SCREENSHOT"); !file.isEmpty())
         shot.save(QString::fromLocal8Bit(file));
+}
+
+// Made larger, the window gives the room to the preview; texts still fit,
+// and each background swatch stays beside its option and button.
+TEST(Form1LayoutTest, GrowsSensibly) {
+    ScriptedPrompter ui;
+    Form1 form(ui);
+    form.show();
+    RunEventsFor(20);
+    const QSize stage = form.ui.preview->size();
+    form.resize(1280, 900);
+    RunEventsFor(20);
+    EXPECT_GE(form.ui.preview->width(), stage.width() + 400);
+    EXPECT_GE(form.ui.preview->height(), stage.height() + 250);
+    for (QAbstractButton* b : form.findChildren<QAbstractButton*>())
+        if (b->isVisible())
+            EXPECT_GE(b->width(), b->minimumSizeHint().width()) << b->text().toStdString();
+    for (int i = 0; i < 2; ++i) {
+        QWidget* option = form.ui.optBakPicColorOrPic[i];
+        QWidget* swatch =
+            i == 0 ? static_cast<QWidget*>(form.ui.picBackColor) : form.ui.picBackPicture;
+        QWidget* button = form.ui.cmdPicBakColorOrPic[i];
+        EXPECT_LT(swatch->x() - option->geometry().right(), 30) << i;
+        EXPECT_LT(button->width(), 2 * button->sizeHint().width()) << i;
+    }
 }

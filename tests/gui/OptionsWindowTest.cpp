@@ -3,6 +3,7 @@
 #include "platform/ScriptedPrompter.h"
 #include "project/SlideShowProject.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDate>
@@ -221,4 +222,33 @@ TEST_F(Options, OpeningPagePictureComesFromTheMainWindowsDialog) {
     w.cmdOpenBkPic->click();
     EXPECT_FALSE(project.flags.OpenPgBkPicChanged);
     EXPECT_EQ(project.settings.OpenPgBkPic, picture);
+}
+
+// Every text fits its control at the window's own size and when it is made
+// larger, and the opening-page picture keeps its box instead of stretching.
+// PEVRANO_OPTIONS_SCREENSHOT=file.png saves the window as shown.
+TEST_F(Options, TextsFitAndThePictureBoxKeepsItsSize) {
+    frmOptions w(project, ui, hooks());
+    w.show();
+    QCoreApplication::processEvents();
+    const QSize pictureBox = w.PicBxOpenBkPic->parentWidget()->size();
+    auto expectTextsFit = [&](const char* when) {
+        for (QAbstractButton* b : w.findChildren<QAbstractButton*>())
+            EXPECT_GE(b->width(), b->minimumSizeHint().width())
+                << when << " " << b->text().toStdString();
+        for (QLabel* l : w.findChildren<QLabel*>())
+            if (!l->wordWrap())
+                EXPECT_GE(l->width(), l->sizeHint().width())
+                    << when << " " << l->text().toStdString();
+        for (QGroupBox* g : w.findChildren<QGroupBox*>())
+            EXPECT_GE(g->width(), g->fontMetrics().horizontalAdvance(g->title())) << when;
+    };
+    expectTextsFit("as opened");
+    if (const QByteArray file = qgetenv("PEVRANO_OPTIONS_SCREENSHOT"); !file.isEmpty())
+        w.grab().save(QString::fromLocal8Bit(file));
+
+    w.resize(w.width() + 300, w.height() + 200);
+    QCoreApplication::processEvents();
+    expectTextsFit("enlarged");
+    EXPECT_EQ(w.PicBxOpenBkPic->parentWidget()->size(), pictureBox);
 }

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -182,6 +183,51 @@ TEST_F(PreviewNavigationTest, AutoRunStopsWhenAnotherControlTakesTheFocus) {
     EXPECT_FALSE(form->ui.Timer1->isActive());
 }
 
+// Stopping leaves CurrentSlide on the slide the next tick would show; the
+// window shows that slide in full, so a caption edited after stopping goes
+// into the slide whose caption the box shows.
+TEST_F(PreviewNavigationTest, StoppingShowsTheSlideTheCommandsActOn) {
+    const QStringList paths = MakePictures(3);
+    AddThroughDialog(paths);
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(RunEventsUntil([&] { return form->isActiveWindow(); }));
+    QPushButton* autoRun = form->ui.cmdFB[PreviewNavigation::AutoRun];
+    autoRun->setFocus(Qt::MouseFocusReason);
+    for (int k = 1; k <= 3; ++k)
+        project().slide(k).Caption = QStringLiteral("caption %1").arg(k);
+    autoRun->click();
+    nav().Timer1_Timer(); // slide 1 on screen, slide 2 next
+    ASSERT_EQ(form->ui.txtCaption->text(), "caption 1");
+
+    // The user clicks into the caption box to mend a caption.
+    form->ui.txtCaption->setFocus(Qt::MouseFocusReason);
+    EXPECT_FALSE(form->ui.Timer1->isActive());
+    EXPECT_EQ(project().CurrentSlide(), 2);
+    EXPECT_EQ(form->windowTitle(), "Picture #2");
+    EXPECT_EQ(form->ui.lblCount->text(), "2");
+    EXPECT_EQ(form->ui.Image1->path(), paths[1]);
+    EXPECT_EQ(form->ui.txtCaption->text(), "caption 2");
+    form->ui.txtCaption->setText("mended");
+    form->ui.cmdFB[PreviewNavigation::Forward]->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(project().slide(1).Caption, "caption 1");
+    EXPECT_EQ(project().slide(2).Caption, "mended");
+
+    // Pressing Auto Run again to stop does the same; a stopped button that
+    // loses the focus changes nothing shown.
+    autoRun->setFocus(Qt::MouseFocusReason);
+    autoRun->click();
+    nav().Timer1_Timer(); // 1 on screen, 2 next
+    nav().Timer1_Timer(); // 2 on screen, 3 next
+    autoRun->click();
+    EXPECT_EQ(AutoRunCaption(), "Auto Run");
+    EXPECT_EQ(form->windowTitle(), "Picture #3");
+    EXPECT_EQ(form->ui.Image1->path(), paths[2]);
+    EXPECT_EQ(form->ui.txtCaption->text(), "caption 3");
+    project().setCurrentSlide(1);
+    form->ui.cmdDelete->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(form->windowTitle(), "Picture #3");
+}
+
 TEST_F(PreviewNavigationTest, TickWithoutSlidesStopsAndSaysSo) {
     AddThroughDialog(MakePictures(1));
     Press(PreviewNavigation::AutoRun);
@@ -255,4 +301,22 @@ TEST_F(PreviewNavigationTest, AutoRunLabelUnlocksTheDelay) {
     form->ui.lblAutoRun->clicked();
     EXPECT_TRUE(form->ui.txtPicTimeSec->isEnabled());
     EXPECT_TRUE(form->ui.VScrollSec->isEnabled());
+}
+
+// Clicking a colour swatch is clicking another control: auto run stops.
+TEST_F(PreviewNavigationTest, ClickingASwatchStopsAutoRun) {
+    AddThroughDialog(MakePictures(3));
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(RunEventsUntil([&] { return form->isActiveWindow(); }));
+    for (QWidget* swatch : {static_cast<QWidget*>(form->ui.PicMFormColors[3]),
+                            static_cast<QWidget*>(form->ui.picBackPicture)}) {
+        QPushButton* autoRun = form->ui.cmdFB[PreviewNavigation::AutoRun];
+        autoRun->setFocus(Qt::MouseFocusReason);
+        autoRun->click();
+        nav().Timer1_Timer();
+        ASSERT_TRUE(form->ui.Timer1->isActive());
+        QTest::mouseClick(swatch, Qt::LeftButton, {}, QPoint(4, 4));
+        EXPECT_FALSE(form->ui.Timer1->isActive()) << swatch->objectName().toStdString();
+        EXPECT_EQ(AutoRunCaption(), "Auto Run");
+    }
 }

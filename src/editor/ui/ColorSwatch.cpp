@@ -7,6 +7,9 @@ ColorSwatch::ColorSwatch(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
     setCursor(Qt::PointingHandCursor);
+    // A click takes the focus as on any other control, so it stops auto run
+    // and the caption box stores what it holds first.
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 void ColorSwatch::bind(ColorValue* value) {

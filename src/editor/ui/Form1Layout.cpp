@@ -262,6 +262,7 @@ QGroupBox* BuildBackground(Form1Controls& c) {
     c.picBackPicture->setFixedSize(26, 26);
     c.picBackPicture->setFramed(true);
     c.picBackPicture->setCursor(Qt::PointingHandCursor);
+    c.picBackPicture->setFocusPolicy(Qt::ClickFocus);
     c.cmdPicBakColorOrPic[0] = Button("cmdPicBakColorOrPic", QStringLiteral("Pic Color"), 0);
     c.cmdPicBakColorOrPic[1] = Button("cmdPicBakColorOrPic", QStringLiteral("Pic Wall P."), 1);
     grid->addWidget(c.optBakPicColorOrPic[0], 0, 0);
@@ -270,6 +271,8 @@ QGroupBox* BuildBackground(Form1Controls& c) {
     grid->addWidget(c.optBakPicColorOrPic[1], 1, 0);
     grid->addWidget(c.picBackPicture, 1, 1);
     grid->addWidget(c.cmdPicBakColorOrPic[1], 1, 2);
+    // Extra width goes beside the buttons, keeping each swatch by its option.
+    grid->setColumnStretch(3, 1);
     grid->setRowStretch(2, 1);
     return c.fmeBackGround;
 }

@@ -31,13 +31,33 @@ void PictureView::showDecoded(const QString& path, const QImage& image) {
     shownPath = path;
     picture = image;
     picture.setDevicePixelRatio(devicePixelRatioF());
+    updateClickArea();
     update();
 }
 
 void PictureView::clear() {
     shownPath.clear();
     picture = QImage();
+    updateClickArea();
     update();
+}
+
+void PictureView::setClickableOnPictureOnly(bool on) {
+    clickableOnPictureOnly = on;
+    updateClickArea();
+}
+
+void PictureView::updateClickArea() {
+    if (!clickableOnPictureOnly)
+        return;
+    // A widget's mask limits where it is hit as well as where it paints;
+    // the picture is drawn only inside targetRect anyway.
+    const bool none = picture.isNull();
+    setAttribute(Qt::WA_TransparentForMouseEvents, none);
+    if (none)
+        clearMask();
+    else
+        setMask(targetRect());
 }
 
 QRect PictureView::targetRect() const {
@@ -75,6 +95,7 @@ void PictureView::paintEvent(QPaintEvent*) {
 
 void PictureView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    updateClickArea();
     if (!shownPath.isEmpty())
         redecodeTimer.start();
 }

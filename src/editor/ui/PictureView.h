@@ -32,6 +32,9 @@ public:
     void setMargin(int pixels) { margin = pixels; }
     // Draws a sunken border, as the colour swatches have, for small views.
     void setFramed(bool on) { framed = on; }
+    // Takes mouse clicks only where the picture is drawn; elsewhere they
+    // reach the widget below.
+    void setClickableOnPictureOnly(bool on);
 
 signals:
     void clicked();
@@ -44,10 +47,12 @@ protected:
 private:
     QRect targetRect() const;
     void redecodeIfTooSmall();
+    void updateClickArea();
 
     Fit fit;
     int margin = 0;
     bool framed = false;
+    bool clickableOnPictureOnly = false;
     QString shownPath;
     QImage picture;
     QTimer redecodeTimer;

@@ -98,7 +98,7 @@ void PreviewNavigation::cmdFB_Click(int index) {
     case AutoRun:
         if (AutoRunning()) {
             StopAutoRun();
-            ApplySlideLook();
+            ShowNextAfterStop();
         } else {
             p.setCurrentSlide(1);
             form.ui.cmdFB[AutoRun]->setText(StopCaption(1));
@@ -182,8 +182,25 @@ void PreviewNavigation::Timer1_Timer() {
 }
 
 void PreviewNavigation::cmdFB_LostFocus(int index) {
-    if (index == AutoRun)
-        StopAutoRun();
+    if (index != AutoRun)
+        return;
+    const bool wasRunning = AutoRunning();
+    StopAutoRun();
+    if (wasRunning)
+        ShowNextAfterStop();
+}
+
+void PreviewNavigation::ShowNextAfterStop() {
+    // While running, CurrentSlide is the slide the next tick would show, not
+    // the one on screen. The caption box, Delete and Change Picture act on
+    // CurrentSlide, so the screen must show that slide in full; its look
+    // alone would leave the previous slide's caption in the box, to be
+    // stored into this one when the box is left.
+    SlideShowProject& p = form.project();
+    if (p.SlideCount() == 0)
+        return;
+    p.setCurrentSlide(qBound<qint16>(1, p.CurrentSlide(), p.SlideCount()));
+    ShowSlide(p.CurrentSlide());
 }
 
 bool PreviewNavigation::ShowPicture(const QString& path) {

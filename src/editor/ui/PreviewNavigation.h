@@ -45,6 +45,8 @@ private:
     void ShowNoPicturesMessage();
     void ShowEndMessage();
     void ShowBeginningMessage();
+    // After auto run stops: shows the slide CurrentSlide names.
+    void ShowNextAfterStop();
     // Shows slide n after a step, then decodes ahead the slide one further
     // step in the same direction.
     void StepTo(int n, int direction);

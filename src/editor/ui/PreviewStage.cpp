@@ -10,7 +10,7 @@ PreviewStage::PreviewStage(QWidget* parent)
       newBkGnd(new ColorSwatch(this)), image1(new PictureView(PictureView::Fit::Contain, this)) {
     newBkGnd->setFrameStyle(QFrame::NoFrame);
     image1->setMargin(14);
-    image1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    image1->setClickableOnPictureOnly(true);
     newBkGnd->raise();
     image1->raise();
     setAutoFillBackground(true);

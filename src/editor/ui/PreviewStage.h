@@ -8,8 +8,8 @@ class PictureView;
 // The slide preview: the background picture at the bottom, the background
 // colour swatch over it (shown in colour mode only, so it hides the picture),
 // and the slide picture on top, centred with a border of background around it.
-// All three fill the stage and grow with it. The slide picture lets clicks
-// through to the colour swatch below.
+// All three fill the stage and grow with it. Clicks on the border around the
+// slide picture reach the colour swatch below; clicks on the picture do not.
 class PreviewStage : public QWidget {
     Q_OBJECT
 public:

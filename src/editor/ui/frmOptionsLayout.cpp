@@ -54,6 +54,7 @@ void frmOptions::buildLayout() {
     // A tile for the page's background: shown filling a sunken box.
     auto* picFrame = new QFrame(Frame5);
     picFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picFrame->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     PicBxOpenBkPic = Named(new PictureView(PictureView::Fit::Cover, picFrame), "PicBxOpenBkPic");
     PicBxOpenBkPic->setFixedSize(120, 90);
     auto* picFrameLayout = new QVBoxLayout(picFrame);
@@ -64,6 +65,7 @@ void frmOptions::buildLayout() {
     auto* frame5Layout = new QVBoxLayout(Frame5);
     frame5Layout->addWidget(picFrame, 0, Qt::AlignHCenter);
     frame5Layout->addWidget(cmdOpenBkPic);
+    frame5Layout->addStretch();
 
     Frame3 = Named(new QGroupBox(QStringLiteral("Back Ground Image"), this), "Frame3");
     optBkGndImgOptForm = {
