@@ -1,6 +1,7 @@
 #include "editor/ui/AutoRunDelay.h"
 
 #include "editor/ui/ClickLabel.h"
+#include "editor/ui/FocusMoves.h"
 #include "editor/ui/Form1.h"
 
 #include <QFocusEvent>
@@ -12,12 +13,6 @@
 namespace {
 constexpr int kMinDelay = 3;
 constexpr int kMaxDelay = 59;
-
-// Focus that moves inside the window, not to another window or a popup.
-bool FocusLeftWithinWindow(const QEvent* event) {
-    const auto reason = static_cast<const QFocusEvent*>(event)->reason();
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-}
 } // namespace
 
 bool DigitKeyFilter::eventFilter(QObject* watched, QEvent* event) {
@@ -53,7 +48,7 @@ AutoRunDelay::AutoRunDelay(Form1& f) : form(f) {
 
 bool AutoRunDelay::eventFilter(QObject* watched, QEvent* event) {
     if (watched == form.ui.txtPicTimeSec && event->type() == QEvent::FocusOut &&
-        FocusLeftWithinWindow(event))
+        FocusMovedWithinWindow(event))
         txtPicTimeSec_LostFocus();
     return QObject::eventFilter(watched, event);
 }

@@ -3,6 +3,7 @@
 #include "compiler/PageText.h"
 #include "editor/ui/AutoRunDelay.h"
 #include "editor/ui/ColorSwatch.h"
+#include "editor/ui/FocusMoves.h"
 #include "editor/ui/Form1.h"
 #include "editor/ui/PictureDecoding.h"
 #include "editor/ui/PictureView.h"
@@ -31,13 +32,9 @@ PreviewNavigation::PreviewNavigation(Form1& f) : form(f) {
 }
 
 bool PreviewNavigation::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == form.ui.cmdFB[AutoRun] && event->type() == QEvent::FocusOut) {
-        // Another control took the focus; switching to another window does
-        // not count.
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            cmdFB_LostFocus(AutoRun);
-    }
+    if (watched == form.ui.cmdFB[AutoRun] && event->type() == QEvent::FocusOut &&
+        FocusMovedWithinWindow(event))
+        cmdFB_LostFocus(AutoRun);
     return QObject::eventFilter(watched, event);
 }
 

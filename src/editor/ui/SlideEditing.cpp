@@ -4,6 +4,7 @@
 #include "compiler/PageText.h"
 #include "editor/FileNames.h"
 #include "editor/ui/ColorSwatch.h"
+#include "editor/ui/FocusMoves.h"
 #include "editor/ui/Form1.h"
 #include "editor/ui/PictureChecks.h"
 #include "editor/ui/PictureDecoding.h"
@@ -23,11 +24,6 @@
 namespace {
 constexpr int kSorterLimitBeforeAdd = 100;
 constexpr int kSorterLimit = 101;
-
-bool FocusMovedWithinWindow(const QEvent* event) {
-    const auto reason = static_cast<const QFocusEvent*>(event)->reason();
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-}
 } // namespace
 
 SlideEditing::SlideEditing(Form1& f) : form(f) {
@@ -42,8 +38,7 @@ SlideEditing::SlideEditing(Form1& f) : form(f) {
 }
 
 bool SlideEditing::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == form.ui.txtCaption && FocusMovedWithinWindow(event) &&
-        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+    if (watched == form.ui.txtCaption && FocusMovedWithinWindow(event)) {
         if (event->type() == QEvent::FocusIn)
             txtCaption_GotFocus();
         else
