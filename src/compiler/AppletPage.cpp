@@ -2,6 +2,7 @@
 
 #include "compiler/PageHeadParts.h"
 #include "compiler/PageText.h"
+#include "compiler/PixNames.h"
 #include "project/SlideShowProject.h"
 
 #include <utility>
@@ -61,8 +62,7 @@ QString AppletPage(const SlideShowProject& p, const QDateTime& createdOn) {
     // Parameters count from 0, the copied pictures from 1.
     for (int i = 0; i < p.SlideCount(); ++i)
         page.line(Parameter(QStringLiteral("image") + IntText(i),
-                            QStringLiteral("pic") + IntText(i + 1) +
-                                FileExtension(p.slot(i).PicturePath)));
+                            PixPictureName(i + 1, p.slot(i).PicturePath)));
     page.lines({u"</APPLET>", u"</CENTER>", u"</BODY>", u"</HTML>"});
     return std::move(page).text();
 }

@@ -1,12 +1,12 @@
 #include "compiler/CatalogPages.h"
 
 #include "compiler/PageText.h"
+#include "compiler/PixNames.h"
 #include "project/SlideShowProject.h"
 
 namespace {
-// The copied name of picture k: "pic" + k + its extension.
 QString PictureName(const SlideShowProject& p, int k) {
-    return QStringLiteral("pic") + IntText(k) + FileExtension(p.slide(k).PicturePath);
+    return PixPictureName(k, p.slide(k).PicturePath);
 }
 
 QString AltLine(int k) {

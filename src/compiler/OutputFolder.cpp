@@ -2,6 +2,7 @@
 
 #include "compiler/CompileHost.h"
 #include "compiler/PageText.h"
+#include "compiler/PixNames.h"
 #include "platform/FileSystem.h"
 #include "platform/Prompter.h"
 #include "project/SlideShowProject.h"
@@ -157,14 +158,14 @@ void CopyEverything(const SlideShowProject& p, CompileHost& host, FileSystem& fs
 
     for (int k = 1; k <= count; ++k) {
         const QString& src = p.slide(k).PicturePath;
-        pix.copy(src, QStringLiteral("pic") + IntText(k) + FileExtension(src));
+        pix.copy(src, PixPictureName(k, src));
         bar.advance();
     }
     const bool pictureBackgrounds = !s.UseColTrueUsePicFalse;
     if (pictureBackgrounds && s.optIntBkImgOptionForm == 1) {
         for (int k = 1; k <= count; ++k) {
             const QString& src = p.slide(k).BkPicture;
-            pix.copy(src, QStringLiteral("bkimg") + IntText(k) + FileExtension(src));
+            pix.copy(src, PixSlideBackgroundName(k, src));
             bar.advance();
         }
     } else {
@@ -172,11 +173,11 @@ void CopyEverything(const SlideShowProject& p, CompileHost& host, FileSystem& fs
     }
     if (pictureBackgrounds && s.optIntBkImgOptionForm == 0) {
         const QString& src = p.slot(0).BkPicture;
-        pix.copy(src, QStringLiteral("bgimg") + FileExtension(src));
+        pix.copy(src, PixSharedBackgroundName(src));
     }
     bar.advance();
     if (!s.SongPath.isEmpty()) {
-        pix.copy(s.SongPath, QStringLiteral("thesong") + FileExtension(s.SongPath));
+        pix.copy(s.SongPath, PixSongName(s.SongPath));
         bar.advance();
     }
     for (const char* image : kViewImages) {

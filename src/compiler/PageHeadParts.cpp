@@ -1,5 +1,6 @@
 #include "compiler/PageHeadParts.h"
 
+#include "compiler/PixNames.h"
 #include "project/SlideShowProject.h"
 
 namespace {
@@ -50,7 +51,6 @@ void AppendSongLine(PageBuilder& page, const SlideShowProject& p) {
         page.line();
         return;
     }
-    page.line(QStringLiteral("<BGSOUND SRC=") +
-              Quoted(QStringLiteral("thesong") + FileExtension(song)) +
+    page.line(QStringLiteral("<BGSOUND SRC=") + Quoted(PixSongName(song)) +
               QStringLiteral(" LOOP=-1>"));
 }

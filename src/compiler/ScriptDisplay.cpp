@@ -1,4 +1,5 @@
 #include "compiler/PageText.h"
+#include "compiler/PixNames.h"
 #include "compiler/ScriptLibrary.h"
 #include "compiler/ScriptParts.h"
 #include "project/SlideShowProject.h"
@@ -9,7 +10,7 @@ QString ScriptStartDisplay(const SlideShowProject& p) {
     QString background;
     switch (BackgroundModeOf(p.settings)) {
     case BackgroundMode::OnePicture:
-        background = QStringLiteral("bgimg") + FileExtension(p.slot(0).BkPicture);
+        background = PixSharedBackgroundName(p.slot(0).BkPicture);
         break;
     case BackgroundMode::OneColor:
         background = StoredColorToHtml(p.slot(0).PicBackColor);

@@ -1,4 +1,5 @@
 #include "compiler/PageText.h"
+#include "compiler/PixNames.h"
 #include "compiler/ScriptLibrary.h"
 #include "compiler/ScriptParts.h"
 #include "project/SlideShowProject.h"
@@ -17,9 +18,9 @@ QString ListEntry(const SlideShowProject& p, ListKind kind, const QString& listN
     const Slide& s = p.slide(k);
     switch (kind) {
     case ListKind::Picture:
-        return QStringLiteral("pic") + IntText(k) + FileExtension(s.PicturePath);
+        return PixPictureName(k, s.PicturePath);
     case ListKind::BackgroundPicture:
-        return QStringLiteral("bkimg") + IntText(k) + FileExtension(s.BkPicture);
+        return PixSlideBackgroundName(k, s.BkPicture);
     case ListKind::Color:
         return StoredColorToHtml(ColorField(s, listName));
     case ListKind::Text:

@@ -2,6 +2,7 @@
 
 #include "compiler/PageHeadParts.h"
 #include "compiler/PageText.h"
+#include "compiler/PixNames.h"
 #include "project/SlideShowProject.h"
 
 #include <array>
@@ -71,7 +72,7 @@ void AppendButtonCells(PageBuilder& page, const SlideShowProject& p, const Butto
 }
 
 QString FirstPictureName(const SlideShowProject& p) {
-    return QStringLiteral("pic1") + FileExtension(p.slot(0).PicturePath);
+    return PixPictureName(1, p.slot(0).PicturePath);
 }
 
 void AppendBodyTag(PageBuilder& page, const SlideShowProject& p, const QString& onload) {
@@ -185,8 +186,7 @@ QString NetscapePage(const SlideShowProject& p) {
     // The embed element is written even without a song: it then names a file
     // that is not there, which the browser ignores.
     const QString& song = p.settings.SongPath;
-    const QString songFile = song.isEmpty() ? QStringLiteral("thesong.mp3")
-                                            : QStringLiteral("thesong") + FileExtension(song);
+    const QString songFile = song.isEmpty() ? QStringLiteral("thesong.mp3") : PixSongName(song);
     page.line(QStringLiteral("<embed src=") + Quoted(songFile) + QStringLiteral(" hidden=") +
               Quoted(QStringLiteral("true")) + QStringLiteral(" autostart=") +
               Quoted(QStringLiteral("true")) + QStringLiteral(" loop=") +
