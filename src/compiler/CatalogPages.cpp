@@ -1,5 +1,6 @@
 #include "compiler/CatalogPages.h"
 
+#include "compiler/PageHeadParts.h"
 #include "compiler/PageText.h"
 #include "compiler/PixNames.h"
 #include "project/SlideShowProject.h"
@@ -72,13 +73,7 @@ QString ThumbPage(const SlideShowProject& p) {
     page.lines({u"<HTML>", u"<HEAD><TITLE>  </TITLE></HEAD>"});
     page.line(QStringLiteral("<BODY BGCOLOR=") + Quoted(QStringLiteral("BLACK")) +
               QLatin1Char('>'));
-    const QString& song = p.settings.SongPath;
-    if (song.isEmpty())
-        page.line();
-    else
-        page.line(QStringLiteral("<BGSOUND SRC=") +
-                  Quoted(QStringLiteral("thesong") + FileExtension(song)) +
-                  QStringLiteral(" LOOP=-1>"));
+    AppendSongLine(page, p);
     for (int k = 1; k <= p.SlideCount(); ++k) {
         const QString name = PictureName(p, k);
         page.line(QStringLiteral("<A HREF=") + Quoted(name) + QStringLiteral(" TARGET=whopics>") +

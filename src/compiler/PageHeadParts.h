@@ -7,7 +7,7 @@
 
 class SlideShowProject;
 
-// Pieces shared by the heads of the slide pages and the applet page.
+// Pieces shared by the slide pages, the applet page and the thumbnail page.
 
 // Which contact comment comes first after the "created on" comment.
 enum class ContactOrder { AddressFirst, HomePageFirst };
