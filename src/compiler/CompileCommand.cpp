@@ -2,6 +2,7 @@
 
 #include "compiler/CompileDriver.h"
 #include "compiler/HeadlessCompileHost.h"
+#include "compiler/OutputFolder.h"
 #include "compiler/ShowFile.h"
 #include "platform/RecordingFileSystem.h"
 
@@ -65,12 +66,6 @@ Exit status:
      copied into the show (a missing picture); the show is written without them
   2  a wrong command line, or a show file that cannot be read or used
 )";
-
-QString Joined(const QString& folder, const QString& name) {
-    if (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\')))
-        return folder + name;
-    return folder + QDir::separator() + name;
-}
 
 const RecordingFileSystem::Failure* LastFailure(const RecordingFileSystem& fs,
                                                 const QString& operation) {
@@ -160,7 +155,7 @@ int Compile(const QString& showPath, CommandContext& c) {
         c.err << "error: cannot copy " << f.source << " to " << f.path << ": " << f.result.reason
               << '\n';
     }
-    c.out << Joined(p.names.OutputFolder, p.names.FirstPageName + QStringLiteral(".htm")) << '\n';
+    c.out << InFolder(p.names.OutputFolder, p.names.FirstPageName + QStringLiteral(".htm")) << '\n';
     return missing == 0 ? kCompiled : kCompileFailed;
 }
 } // namespace

@@ -12,7 +12,6 @@
 #include "platform/Prompter.h"
 #include "project/SlideShowProject.h"
 
-#include <QDir>
 #include <array>
 #include <utility>
 
@@ -28,14 +27,6 @@ QString MissingList(const SlideShowProject& p, bool (*missing)(const Slide&)) {
         if (missing(p.slide(k)))
             list += QStringLiteral(", ") + QString::number(k);
     return list.mid(1);
-}
-
-// The folder joined with a name: a separator is put between them only when
-// the folder does not end with one.
-QString InFolder(const QString& folder, const QString& name) {
-    if (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\')))
-        return folder + name;
-    return folder + QDir::separator() + name;
 }
 
 // Writes the pages of one run and remembers the first failure, after which

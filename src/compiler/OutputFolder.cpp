@@ -7,6 +7,7 @@
 #include "platform/Prompter.h"
 #include "project/SlideShowProject.h"
 
+#include <QDir>
 #include <array>
 #include <cerrno>
 #include <optional>
@@ -196,6 +197,12 @@ void CopyEverything(const SlideShowProject& p, CompileHost& host, FileSystem& fs
 
 QString WithTrailingSeparator(const QString& directory) {
     return directory.endsWith(u'/') ? directory : directory + u'/';
+}
+
+QString InFolder(const QString& folder, const QString& name) {
+    if (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\')))
+        return folder + name;
+    return folder + QDir::separator() + name;
 }
 
 void MoveFiles(SlideShowProject& p, CompileHost& host, FileSystem& fs,

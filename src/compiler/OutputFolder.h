@@ -19,3 +19,6 @@ void MoveFiles(SlideShowProject& p, CompileHost& host, FileSystem& fs,
 
 // The directory with exactly one "/" at its end: "/srv" -> "/srv/", "/" -> "/".
 QString WithTrailingSeparator(const QString& directory);
+// The folder joined with a name: a separator is put between them only when
+// the folder does not end with one ("\" or "/").
+QString InFolder(const QString& folder, const QString& name);
