@@ -60,12 +60,13 @@ bool WriteAllPages(SlideShowProject& p, Prompter& ui, FileSystem& fs, const QDat
     PageWriter out(fs, ui);
     const QString folder = p.names.OutputFolder;
     const QString pix = InFolder(folder, QStringLiteral("pix"));
+    const QString head = PageHead(p, now);
     std::array<QString, 6> texts;
-    texts[0] = PageHead(p, now) + SlidePage(p, true, true);
-    texts[1] = PageHead(p, now) + SlidePage(p, true, false);
-    texts[2] = PageHead(p, now) + KeyboardSlidePage(p);
+    texts[0] = head + SlidePage(p, true, true);
+    texts[1] = head + SlidePage(p, true, false);
+    texts[2] = head + KeyboardSlidePage(p);
     texts[3] = AllCode(p);
-    texts[4] = PageHead(p, now) + NetscapePage(p);
+    texts[4] = head + NetscapePage(p);
     const QString title = TitlePage(p, ui);
     if (!out.write(InFolder(folder, p.names.FirstPageName + QStringLiteral(".htm")), title))
         return false;
