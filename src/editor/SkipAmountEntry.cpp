@@ -1,18 +1,8 @@
 #include "editor/SkipAmountEntry.h"
 
-namespace {
-// The value of the leading digits; saturates instead of overflowing, since a
-// pasted run of digits can be any length.
-int LeadingNumber(const QString& text) {
-    int value = 0;
-    for (QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            break;
-        value = std::min(value * 10 + (c.unicode() - '0'), 100000);
-    }
-    return value;
-}
+#include "editor/LeadingNumber.h"
 
+namespace {
 SkipBoxUpdate Clamped(const QString& text) {
     const int n = LeadingNumber(text);
     if (n > kSkipMax)

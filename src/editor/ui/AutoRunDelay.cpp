@@ -1,5 +1,6 @@
 #include "editor/ui/AutoRunDelay.h"
 
+#include "editor/LeadingNumber.h"
 #include "editor/ui/ClickLabel.h"
 #include "editor/ui/FocusMoves.h"
 #include "editor/ui/Form1.h"
@@ -24,17 +25,6 @@ bool DigitKeyFilter::eventFilter(QObject* watched, QEvent* event) {
             return true;
     }
     return QObject::eventFilter(watched, event);
-}
-
-int LeadingNumber(const QString& text) {
-    constexpr int kSaturated = 1'000'000;
-    int value = 0;
-    for (QChar c : text) {
-        if (c < u'0' || c > u'9')
-            break;
-        value = qMin(kSaturated, value * 10 + (c.unicode() - u'0'));
-    }
-    return value;
 }
 
 AutoRunDelay::AutoRunDelay(Form1& f) : form(f) {

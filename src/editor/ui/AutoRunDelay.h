@@ -17,10 +17,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
-// The number a numeric box holds: its leading digits, saturated far above any
-// range the boxes clamp to; 0 when it starts with no digit.
-int LeadingNumber(const QString& text);
-
 // The auto-run delay: the box txtPicTimeSec, the scroll bar VScrollSec
 // (3..59 seconds) and the label lblAutoRun that unlocks them.
 class AutoRunDelay : public QObject {

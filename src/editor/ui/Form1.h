@@ -57,7 +57,7 @@ struct Form1Seams {
 //     cmdPicBakColorOrPic; FillBackgrounds and the single-file dialog below
 //     do the shared work.
 //   - the options window: connect to ui.cmdShowOptForm (mnuOptions clicks
-//     it). DigitKeyFilter and LeadingNumber (AutoRunDelay.h) serve its skip
+//     it). DigitKeyFilter (AutoRunDelay.h) and LeadingNumber serve its skip
 //     box; PictureView shows a picture file at its size. After a reset call
 //     ShowCurrentSlide().
 //   - the background song: ui.cmdSelectSong, cmdDeleteSong, Check1,
