@@ -1,6 +1,7 @@
 #include "editor/ui/ClickLabel.h"
 #include "editor/ui/ColorSwatch.h"
 #include "editor/ui/Form1Controls.h"
+#include "editor/ui/NamedControl.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewStage.h"
 
@@ -22,13 +23,6 @@
 
 namespace {
 constexpr int kSwatch = 18;
-
-template <typename W> W* Named(W* widget, const char* name, int index = -1) {
-    widget->setObjectName(QString::fromLatin1(name));
-    if (index >= 0)
-        widget->setProperty("Index", index);
-    return widget;
-}
 
 QPushButton* Button(const char* name, const QString& text, int index = -1) {
     return Named(new QPushButton(text), name, index);

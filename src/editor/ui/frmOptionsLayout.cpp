@@ -1,6 +1,7 @@
 // The controls of the options window and their places.
 #include "editor/ui/frmOptions.h"
 
+#include "editor/ui/NamedControl.h"
 #include "editor/ui/PictureView.h"
 
 #include <QCheckBox>
@@ -15,13 +16,6 @@
 #include <QVBoxLayout>
 
 namespace {
-template <typename W> W* Named(W* widget, const char* name, int index = -1) {
-    widget->setObjectName(QString::fromLatin1(name));
-    if (index >= 0)
-        widget->setProperty("Index", index);
-    return widget;
-}
-
 QLabel* WrappedLabel(const QString& text, const char* name, QWidget* parent) {
     auto* label = Named(new QLabel(text, parent), name);
     label->setWordWrap(true);
