@@ -65,7 +65,7 @@ Form1::Form1(Prompter& prompter, QWidget* parent)
             seams.compile();
     });
 
-    // Concerns of the window; later concerns are constructed here too.
+    // The concerns of the window, each connecting to its own controls.
     autoRunDelay = std::make_unique<AutoRunDelay>(*this);
     previewNavigation = std::make_unique<PreviewNavigation>(*this);
     slideEditing = std::make_unique<SlideEditing>(*this);

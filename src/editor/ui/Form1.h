@@ -19,8 +19,8 @@ class SongControls;
 // Hooks that later parts of the tool set to plug into the main window. An
 // unset hook leaves the command doing nothing, except where noted.
 struct Form1Seams {
-    // cmdFinish and its menu entry: compile the slideShow. The app sets it once the
-    // compile driver exists. Availability (3 slides or more) stays here.
+    // cmdFinish and its menu entry: compile the slide show (set by
+    // ConnectCompileCommand). Availability (3 slides or more) stays here.
     std::function<void()> compile;
     // cmdAllImages and mnuSortPictures: the picture sorter's opening step.
     // When the sorter closes it calls Form1::ShowCurrentSlide().
@@ -37,7 +37,7 @@ struct Form1Seams {
 // The main window: the one slide show project, its preview and every command
 // on it. Every modal question goes through the Prompter.
 //
-// How the window is organised, and where more work plugs in:
+// How the window is organised:
 // - `ui` holds every control (Form1Controls.h), built by BuildForm1Layout,
 //   named after the tool's own control names. Controls are public so every
 //   concern can reach them. Swatches of show-wide colours (picActiveColor,
@@ -48,25 +48,15 @@ struct Form1Seams {
 // - Each concern is a small class in its own file that takes Form1& and
 //   connects to its controls in its constructor: SlideEditing (adding,
 //   replacing, deleting, captions, counters), PreviewNavigation (stepping and
-//   auto run), AutoRunDelay (the delay box and scroll bar). More concerns are
-//   added as members below and constructed at the marked line of the
-//   constructor; nothing else here needs to change for them:
-//   - colours and backgrounds: the palette, swatches, caption colour buttons
-//     (through seams.showColorTool or the Prompter's colour dialog), cmdFont
-//     (through seams.showCaptionStyle), the background options and
-//     cmdPicBakColorOrPic; FillBackgrounds and the single-file dialog below
-//     do the shared work.
-//   - the options window: connect to ui.cmdShowOptForm (mnuOptions clicks
-//     it). DigitKeyFilter (AutoRunDelay.h) and LeadingNumber serve its skip
-//     box; PictureView shows a picture file at its size. After a reset call
-//     ShowCurrentSlide().
-//   - the background song: ui.cmdSelectSong, cmdDeleteSong, Check1,
-//     lblSongSeleted.
+//   auto run), AutoRunDelay (the delay box and scroll bar), ColorWorkbench
+//   (palette, swatches, caption colours and font, backgrounds, through
+//   seams.showColorTool and seams.showCaptionStyle when set), OptionsCommand
+//   (the options window) and SongControls (the background song).
 // - Shared steps several concerns use are public members here: the counters
 //   and availability refreshes, the window caption, the caption box colours,
 //   FillBackgrounds with PBar1, and ShowCurrentSlide.
-// - Form_Activate: connect to the `activated` signal, emitted every time the
-//   window becomes active.
+// - Form_Activate: concerns connect to the `activated` signal, emitted every
+//   time the window becomes active.
 // - `seams` above: compile driver, picture sorter, colour tool, caption style.
 // - The single-file picture dialog (SlideEditing::AddSinglePic) serves the
 //   background-picture and opening-page picks: set project().flags
