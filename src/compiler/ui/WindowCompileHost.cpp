@@ -7,28 +7,30 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+namespace {
+// Shows the name prompt in `mode` and keeps what was typed in `name`, which
+// is empty while the prompt is open.
+void AskName(frmFileName::Mode mode, QString& name, SlideShowProject& p, Prompter& ui,
+             QWidget* window) {
+    name.clear();
+    frmFileName prompt(mode, ui, p.names.FirstPageName, QDate::currentDate(), window);
+    prompt.exec();
+    name = prompt.name();
+    if (prompt.cancelled())
+        p.flags.CompileCancelled = true;
+}
+} // namespace
+
 WindowCompileHost::WindowCompileHost(QWidget* window, Prompter& ui, QProgressBar* progressBar,
                                      std::function<void()> stopSong)
     : window(window), ui(ui), bar(progressBar), stopSong(std::move(stopSong)) {}
 
 void WindowCompileHost::AskPageName(SlideShowProject& p) {
-    p.names.FirstPageName.clear();
-    frmFileName prompt(frmFileName::Mode::PageName, ui, p.names.FirstPageName, QDate::currentDate(),
-                       window);
-    prompt.exec();
-    p.names.FirstPageName = prompt.name();
-    if (prompt.cancelled())
-        p.flags.CompileCancelled = true;
+    AskName(frmFileName::Mode::PageName, p.names.FirstPageName, p, ui, window);
 }
 
 void WindowCompileHost::GetFolderName(SlideShowProject& p) {
-    p.names.ShowFolderName.clear();
-    frmFileName prompt(frmFileName::Mode::FolderName, ui, p.names.FirstPageName,
-                       QDate::currentDate(), window);
-    prompt.exec();
-    p.names.ShowFolderName = prompt.name();
-    if (prompt.cancelled())
-        p.flags.CompileCancelled = true;
+    AskName(frmFileName::Mode::FolderName, p.names.ShowFolderName, p, ui, window);
 }
 
 void WindowCompileHost::stopSongPreview() {
