@@ -137,7 +137,10 @@ void PreviewNavigation::ShowSlide(int n) {
 
 void PreviewNavigation::ApplySlideLook() {
     const SlideShowProject& p = form.project();
-    const Slide& slide = p.slot(qBound(0, p.CurrentSlide() - 1, int(p.SlideCapacity())));
+    ShowLook(p.slot(qBound(0, p.CurrentSlide() - 1, int(p.SlideCapacity()))));
+}
+
+void PreviewNavigation::ShowLook(const Slide& slide) {
     form.ui.lblNewBkGnd->setColor(StoredColorValue(slide.PicBackColor));
     ShowBackgroundPicture(slide.BkPicture);
     form.SetCaptionBoxColors(StoredColorValue(slide.CapBackColor),
@@ -168,10 +171,7 @@ void PreviewNavigation::Timer1_Timer() {
     if (!ShowPicture(slide.PicturePath))
         form.ui.Image1->clear();
     form.ui.cmdChangePic->setEnabled(true);
-    form.ui.lblNewBkGnd->setColor(StoredColorValue(slide.PicBackColor));
-    ShowBackgroundPicture(slide.BkPicture);
-    form.SetCaptionBoxColors(StoredColorValue(slide.CapBackColor),
-                             StoredColorValue(slide.CapForeColor));
+    ShowLook(slide);
 
     const int next = current >= count ? 1 : current + 1;
     p.setCurrentSlide(static_cast<qint16>(next));

@@ -7,6 +7,7 @@
 #include <QString>
 
 class Form1;
+struct Slide;
 
 // The preview as a show: the five stepping buttons cmdFB and the auto-run
 // timer Timer1. Pictures are decoded at the preview's size; the slide that
@@ -45,6 +46,8 @@ private:
     void ShowNoPicturesMessage();
     void ShowEndMessage();
     void ShowBeginningMessage();
+    // The slide's background colour, background picture and caption colours.
+    void ShowLook(const Slide& slide);
     // After auto run stops: shows the slide CurrentSlide names.
     void ShowNextAfterStop();
     // Shows slide n after a step, then decodes ahead the slide one further
