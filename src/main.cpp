@@ -9,12 +9,17 @@
 #include <QDir>
 
 namespace {
+// The names the settings and the message boxes go by.
+void NameApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("Pevrano Slide Show"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Pevrano"));
+}
+
 // The command line's commands (the headless compile, --help) run before any
 // window exists, on a core application: they need no display.
 int RunCommand(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Pevrano Slide Show"));
-    QCoreApplication::setOrganizationName(QStringLiteral("Pevrano"));
+    NameApplication();
     LocalFileSystem fs;
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -40,8 +45,7 @@ int main(int argc, char* argv[]) {
     if (IsCommandLine(Arguments(argc, argv)))
         return RunCommand(argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Pevrano Slide Show"));
-    QApplication::setOrganizationName(QStringLiteral("Pevrano"));
+    NameApplication();
     QtPrompter prompter;
     Form1 window(prompter);
     prompter.setParent(&window);
