@@ -1,7 +1,7 @@
 // Writes numbered JPEG test pictures of about a chosen size: a colour wash,
 // grain that keeps the file from compressing away, and one mark per slide
-// number so neighbouring pictures differ. Used by bench/compile_vs_cp.sh and
-// examples/make-example.sh.
+// number so neighbouring pictures differ. Used by bench/compile_vs_cp.py and
+// examples/make-pictures.sh.
 //
 //   make_pictures FOLDER COUNT KILOBYTES WIDTH HEIGHT
 //
