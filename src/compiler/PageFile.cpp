@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <utility>
 
 namespace {
 // Unicode values of the bytes 0x80 to 0x9F. The five bytes Windows leaves

@@ -2,6 +2,7 @@
 
 #include "project/SlideShowProject.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <optional>

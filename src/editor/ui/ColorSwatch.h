@@ -2,6 +2,7 @@
 
 #include "project/ColorValue.h"
 
+#include <QColor>
 #include <QFrame>
 
 class QMouseEvent;
