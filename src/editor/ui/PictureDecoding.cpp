@@ -22,13 +22,9 @@ QImage Decode(const QString& path, QSize box, QSize (*choose)(QSize, QSize)) {
     if (!WithinLimits(source))
         return {};
     const QSize target = choose(source, box);
-    if (target != source) {
+    if (target != source)
         reader.setScaledSize(target);
-    }
-    QImage image = reader.read();
-    if (image.isNull())
-        return {};
-    return image;
+    return reader.read(); // a null image when the data does not decode
 }
 } // namespace
 
