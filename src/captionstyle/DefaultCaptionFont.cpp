@@ -1,0 +1,5 @@
+#include "captionstyle/DefaultCaptionFont.h"
+
+CaptionFont DefaultCaptionFont() {
+    return {QStringLiteral("Times New Roman"), QStringLiteral("16")};
+}
