@@ -4,12 +4,12 @@
 // in one run: decoding each at full size one after another (the naive way of
 // adding them), adding them in one selection through the main window's Add
 // command, and Forward onto a 12-megapixel slide. Prints the figures.
+#include "ScriptedPrompter.h"
 #include "editor/ui/Form1.h"
 #include "editor/ui/PictureDecoding.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewNavigation.h"
 #include "editor/ui/SlideEditing.h"
-#include "platform/ScriptedPrompter.h"
 
 #include <QApplication>
 #include <QDir>

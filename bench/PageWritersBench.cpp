@@ -5,14 +5,12 @@
 #include "compiler/ScriptLibrary.h"
 #include "compiler/SlidePages.h"
 #include "compiler/TitlePage.h"
-#include "platform/ScriptedPrompter.h"
 #include "project/SlideShowProject.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 SlideShowProject ThousandSlides(bool colours, qint16 bkMode) {
-    ScriptedPrompter ui;
     SlideShowProject p;
     p.settings =
         ShowSettings::FirstStart(QStringLiteral("/opt/pevrano"), QStringLiteral("/home/u"));
@@ -22,10 +20,10 @@ SlideShowProject ThousandSlides(bool colours, qint16 bkMode) {
     p.settings.SongPath = QStringLiteral("/music/tune.mp3");
     p.settings.TitleMessage = QStringLiteral("Enjoy my slide show of family pictures.");
     p.names.FirstPageName = QStringLiteral("slide show");
-    p.GrowSlots(ui);
+    p.GrowSlots();
     const char* exts[] = {".jpg", ".GIF", ".bmp", ".jpeg"};
     for (int k = 1; k <= 1000; ++k) {
-        p.AppendPicture(QStringLiteral("/pictures/holiday/photo %1%2").arg(k).arg(exts[k % 4]), ui);
+        p.AppendPicture(QStringLiteral("/pictures/holiday/photo %1%2").arg(k).arg(exts[k % 4]));
         p.slide(k).Caption =
             QStringLiteral("Slide %1: the beach at sunset, with Tom's & Ann's <kids>").arg(k);
     }

@@ -1,5 +1,5 @@
 #include "compiler/CompileCommand.h"
-#include "compiler/ui/CompileFromWindow.h"
+#include "editor/ui/CompileWiring.h"
 #include "editor/ui/Form1.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/ProgramFolder.h"

@@ -1,6 +1,6 @@
 #include "colortool/ColorSchemeFile.h"
 
-#include "compiler/PageText.h"
+#include "project/ColorText.h"
 
 #include <QDir>
 #include <QFile>

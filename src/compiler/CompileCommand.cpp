@@ -4,7 +4,8 @@
 #include "compiler/HeadlessCompileHost.h"
 #include "compiler/OutputFolder.h"
 #include "compiler/ShowFile.h"
-#include "platform/RecordingFileSystem.h"
+#include "platform/FailureKeepingFileSystem.h"
+#include "platform/FilePaths.h"
 
 #include <QDir>
 
@@ -67,8 +68,8 @@ Exit status:
   2  a wrong command line, or a show file that cannot be read or used
 )";
 
-const RecordingFileSystem::Failure* LastFailure(const RecordingFileSystem& fs,
-                                                const QString& operation) {
+const FailureKeepingFileSystem::Failure* LastFailure(const FailureKeepingFileSystem& fs,
+                                                     const QString& operation) {
     const auto& all = fs.failures();
     for (auto it = all.rbegin(); it != all.rend(); ++it)
         if (it->operation == operation)
@@ -77,7 +78,7 @@ const RecordingFileSystem::Failure* LastFailure(const RecordingFileSystem& fs,
 }
 
 // One line saying why a cancelled run stopped.
-QString CancelledReason(const HeadlessCompileHost& host, const RecordingFileSystem& fs) {
+QString CancelledReason(const HeadlessCompileHost& host, const FailureKeepingFileSystem& fs) {
     if (!host.folderAskedAgain())
         return host.stopReason();
     const auto* f = LastFailure(fs, QStringLiteral("create"));
@@ -117,7 +118,7 @@ int Compile(const QString& showPath, CommandContext& c) {
     ui.answerFolder(directory);
 
     SlideShowProject& p = show.project;
-    RecordingFileSystem fs(c.fs);
+    FailureKeepingFileSystem fs(c.fs);
     CompileOutcome outcome;
     try {
         outcome = CompileShow(p, host, fs, c.programFolder, c.now);

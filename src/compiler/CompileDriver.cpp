@@ -8,6 +8,7 @@
 #include "compiler/ScriptLibrary.h"
 #include "compiler/SlidePages.h"
 #include "compiler/TitlePage.h"
+#include "platform/FilePaths.h"
 #include "platform/FileSystem.h"
 #include "platform/Prompter.h"
 #include "project/SlideShowProject.h"

@@ -3,6 +3,7 @@
 #include "compiler/CompileHost.h"
 #include "compiler/PageText.h"
 #include "compiler/PixNames.h"
+#include "platform/FilePaths.h"
 #include "platform/FileSystem.h"
 #include "platform/Prompter.h"
 #include "project/SlideShowProject.h"
@@ -194,16 +195,6 @@ void CopyEverything(const SlideShowProject& p, CompileHost& host, FileSystem& fs
 }
 
 } // namespace
-
-QString WithTrailingSeparator(const QString& directory) {
-    return directory.endsWith(u'/') ? directory : directory + u'/';
-}
-
-QString InFolder(const QString& folder, const QString& name) {
-    if (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\')))
-        return folder + name;
-    return folder + QDir::separator() + name;
-}
 
 void MoveFiles(SlideShowProject& p, CompileHost& host, FileSystem& fs,
                const QString& programFolder) {

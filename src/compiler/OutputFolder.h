@@ -16,9 +16,3 @@ class SlideShowProject;
 // run goes on.
 void MoveFiles(SlideShowProject& p, CompileHost& host, FileSystem& fs,
                const QString& programFolder);
-
-// The directory with exactly one "/" at its end: "/srv" -> "/srv/", "/" -> "/".
-QString WithTrailingSeparator(const QString& directory);
-// The folder joined with a name: a separator is put between them only when
-// the folder does not end with one ("\" or "/").
-QString InFolder(const QString& folder, const QString& name);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "compiler/PageText.h"
+#include "platform/FilePaths.h"
 
 #include <QString>
 

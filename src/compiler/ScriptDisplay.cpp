@@ -2,6 +2,7 @@
 #include "compiler/PixNames.h"
 #include "compiler/ScriptLibrary.h"
 #include "compiler/ScriptParts.h"
+#include "project/ColorText.h"
 #include "project/SlideShowProject.h"
 
 QString ScriptStartDisplay(const SlideShowProject& p) {

@@ -2,7 +2,7 @@
 
 #include "compiler/NameRules.h"
 #include "compiler/PageText.h"
-#include "platform/ScriptedPrompter.h"
+#include "project/ColorText.h"
 
 #include <QDir>
 #include <QFile>
@@ -147,11 +147,10 @@ void ReadSlide(const QJsonObject& o, int k, SlideShowProject& p, Reader& r) {
     const QString at = QStringLiteral("slides[%1]").arg(k - 1);
     if (!o.contains(u"PicturePath"))
         throw BadShow{at + QStringLiteral(": PicturePath is missing")};
-    ScriptedPrompter quiet; // "File is full!" belongs to the editor, not here
     const QString picture = r.path(o.value(u"PicturePath"), at + QStringLiteral(".PicturePath"));
     if (picture.isEmpty())
         throw BadShow{at + QStringLiteral(".PicturePath: expected a picture file")};
-    p.AppendPicture(picture, quiet);
+    p.AppendPicture(picture);
     Slide& s = p.slide(k);
     for (auto it = o.begin(); it != o.end(); ++it) {
         const QString& f = it.key();
@@ -218,8 +217,7 @@ LoadedShow Read(const QJsonObject& top, const QString& showFolder, const ShowFil
     }
 
     // Fresh slots take the settings' colours and background picture.
-    ScriptedPrompter quiet;
-    p.Clear(quiet);
+    p.Clear();
     const QJsonValue slides = top.value(u"slides");
     if (slides.isUndefined())
         return show;

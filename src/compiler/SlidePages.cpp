@@ -3,6 +3,7 @@
 #include "compiler/PageHeadParts.h"
 #include "compiler/PageText.h"
 #include "compiler/PixNames.h"
+#include "project/ColorText.h"
 #include "project/SlideShowProject.h"
 
 #include <array>

@@ -1,6 +1,7 @@
 #include "compiler/TitlePage.h"
 
 #include "compiler/PageText.h"
+#include "platform/FilePaths.h"
 #include "platform/Prompter.h"
 #include "project/SlideShowProject.h"
 

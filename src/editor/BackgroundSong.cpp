@@ -1,6 +1,6 @@
 #include "editor/BackgroundSong.h"
 
-#include "compiler/PageText.h"
+#include "platform/FilePaths.h"
 #include "platform/MediaPlayer.h"
 #include "platform/Prompter.h"
 #include "project/ShowSettings.h"

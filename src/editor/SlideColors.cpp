@@ -1,7 +1,7 @@
 #include "editor/SlideColors.h"
 
-#include "compiler/PageText.h"
 #include "platform/Prompter.h"
+#include "project/ColorText.h"
 #include "project/SlideShowProject.h"
 
 SlideColors::SlideColors(SlideShowProject& project, SlideColorsView& view, Prompter& ui)

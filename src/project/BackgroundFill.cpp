@@ -1,6 +1,6 @@
 #include "project/BackgroundFill.h"
 
-#include "compiler/PageText.h"
+#include "project/ColorText.h"
 #include "project/SlideShowProject.h"
 
 void FillBackgrounds(SlideShowProject& project, qint16 start, FillProgress* progress) {

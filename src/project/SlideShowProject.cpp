@@ -1,26 +1,17 @@
 #include "project/SlideShowProject.h"
 
-#include "compiler/PageText.h"
-#include "platform/Prompter.h"
+#include "project/ColorText.h"
 
-void ShowFileFullMessage(Prompter& ui) {
-    ui.inform(QStringLiteral("End of the line. You have alot of Pictures\r\n"
-                             "Compile this and you'll have to make another file.\r\n\r\n"
-                             "Press the 'Make HTML File' Button to finish!"),
-              QStringLiteral("File is full!"));
-}
-
-void SlideShowProject::GrowSlots(Prompter& ui) {
+GrowOutcome SlideShowProject::GrowSlots() {
     const qint16 n = count;
-    if (n == kMaxSlides) {
-        ShowFileFullMessage(ui);
-        return;
-    }
+    if (n == kMaxSlides)
+        return GrowOutcome::Full;
     if (n % kBlockSize != 0 || n < 0 || n > kMaxSlides - kBlockSize || capacity != n)
-        return;
+        return GrowOutcome::Unchanged;
     capacity = static_cast<qint16>(n + kBlockSize);
     table.resize(static_cast<std::size_t>(capacity) + 1);
     InitSlots(n == 0 ? 0 : n + 1);
+    return GrowOutcome::Grown;
 }
 
 void SlideShowProject::InitSlots(int first) {
@@ -37,14 +28,15 @@ void SlideShowProject::InitSlots(int first) {
     }
 }
 
-void SlideShowProject::AppendPicture(const QString& path, Prompter& ui) {
+GrowOutcome SlideShowProject::AppendPicture(const QString& path) {
     slot(count).PicturePath = path;
     count = static_cast<qint16>(count + 1);
     current = count;
-    GrowSlots(ui);
+    const GrowOutcome grown = GrowSlots();
     Slide& next = slot(count);
     if (next.BkPicture.isEmpty())
         next.BkPicture = settings.NewBkPicture;
+    return grown;
 }
 
 void SlideShowProject::StoreCaption(const QString& caption, ColorValue backColor,
@@ -55,10 +47,10 @@ void SlideShowProject::StoreCaption(const QString& caption, ColorValue backColor
     s.CapForeColor = StoredColorText(foreColor);
 }
 
-void SlideShowProject::Clear(Prompter& ui) {
+GrowOutcome SlideShowProject::Clear() {
     count = 0;
     capacity = 0;
     table.assign(static_cast<std::size_t>(kBlockSize) + 1, Slide{});
     current = 1;
-    GrowSlots(ui);
+    return GrowSlots();
 }

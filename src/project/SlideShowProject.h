@@ -7,7 +7,12 @@
 #include <QtGlobal>
 #include <vector>
 
-class Prompter;
+// What a growth step did to the slide table.
+enum class GrowOutcome {
+    Grown,     // a block of fresh slots was added
+    Unchanged, // the count has not caught up with the table yet
+    Full,      // the show holds the most slides it can; the editor says so
+};
 
 // The one slide show of the running tool. Slide k (1-based) lives in slot
 // k-1; slots 0 to SlideCapacity all exist and hold initialised values, and the
@@ -40,18 +45,18 @@ public:
     Slide& slide(int k) { return slot(k - 1); }
     const Slide& slide(int k) const { return slot(k - 1); }
 
-    // The growth step: at the ceiling it shows the "File is full!" box;
-    // when the count has caught up with a block boundary it adds a block of
-    // 25 fresh slots.
-    void GrowSlots(Prompter& ui);
+    // The growth step: when the count has caught up with a block boundary it
+    // adds a block of 25 fresh slots; at the ceiling it reports Full.
+    GrowOutcome GrowSlots();
     // Fresh values, captured now, for slot `first` up to SlideCapacity.
     void InitSlots(int first);
-    // Puts the picture into the next free slot and makes it the current slide.
-    void AppendPicture(const QString& path, Prompter& ui);
+    // Puts the picture into the next free slot, makes it the current slide
+    // and runs the growth step, whose outcome it returns.
+    GrowOutcome AppendPicture(const QString& path);
     // The caption box's text and colours go into the current slide's slot.
     void StoreCaption(const QString& caption, ColorValue backColor, ColorValue foreColor);
     // Drops every slide and starts a fresh first block.
-    void Clear(Prompter& ui);
+    GrowOutcome Clear();
 
 private:
     std::vector<Slide> table;
@@ -59,7 +64,3 @@ private:
     qint16 capacity = 0;
     qint16 current = 1;
 };
-
-// The text of the "File is full!" box, shared by the growth step and the add
-// command's own check.
-void ShowFileFullMessage(Prompter& ui);

@@ -127,10 +127,10 @@ TEST_F(AppletPageTest, HeadingShowsTheTitleMessage) {
 
 TEST_F(AppletPageTest, OneImageParameterPerSlideUpToAThousand) {
     SlideShowProject big;
-    big.GrowSlots(ui);
+    big.GrowSlots();
     big.names.FirstPageName = QStringLiteral("big");
     for (int k = 1; k <= SlideShowProject::kMaxSlides; ++k)
-        big.AppendPicture(QStringLiteral("/pics/p%1.%2").arg(k).arg(k % 2 ? "JPG" : "Gif"), ui);
+        big.AppendPicture(QStringLiteral("/pics/p%1.%2").arg(k).arg(k % 2 ? "JPG" : "Gif"));
     ASSERT_EQ(big.SlideCount(), 1000);
 
     const Page page = Lines(AppletPage(big, createdOn));

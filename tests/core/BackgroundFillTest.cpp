@@ -1,6 +1,5 @@
 #include "project/BackgroundFill.h"
-#include "editor/FileNames.h"
-#include "platform/ScriptedPrompter.h"
+#include "ScriptedPrompter.h"
 #include "project/SlideShowProject.h"
 
 #include <gtest/gtest.h>
@@ -25,9 +24,9 @@ struct RecordedProgress : FillProgress {
 class BackgroundFillTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        p.GrowSlots(ui);
+        p.GrowSlots();
         for (int i = 0; i < 4; ++i)
-            p.AppendPicture(QStringLiteral("/p/%1.jpg").arg(i), ui);
+            p.AppendPicture(QStringLiteral("/p/%1.jpg").arg(i));
         p.settings.NewBkPicture = "/bk/clouds.jpg";
         p.settings.NewSlideBackColor = RgbColor(255, 0, 5);
         for (int i = 0; i <= p.SlideCapacity(); ++i) {
@@ -99,15 +98,4 @@ TEST_F(BackgroundFillTest, StartsAtTheGivenSlot) {
     EXPECT_EQ(p.slot(2).PicBackColor, "&H111111");
     EXPECT_EQ(p.slot(3).PicBackColor, "&H0500FF");
     EXPECT_EQ(p.slot(25).PicBackColor, "&H0500FF");
-}
-
-TEST(FileNamesTest, FolderPartAndPictureExtensions) {
-    EXPECT_EQ(GetFileDirectory("/home/ann/trip.gif/beach.jpeg"), "/home/ann/trip.gif/");
-    EXPECT_EQ(GetFileDirectory("C:\\pics\\a.jpg"), "C:\\pics\\");
-    EXPECT_EQ(GetFileDirectory("a.jpg"), "");
-    EXPECT_TRUE(HasPictureExtension("/x/A.JPEG"));
-    EXPECT_TRUE(HasPictureExtension("/x/a.Bmp"));
-    EXPECT_FALSE(HasPictureExtension("/x/trip.gif/holiday"));
-    EXPECT_FALSE(HasPictureExtension("/x/a.png"));
-    EXPECT_FALSE(HasPictureExtension("/x/ajpg"));
 }

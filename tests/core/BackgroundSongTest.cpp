@@ -1,6 +1,6 @@
 #include "editor/BackgroundSong.h"
-#include "platform/RecordingMediaPlayer.h"
-#include "platform/ScriptedPrompter.h"
+#include "RecordingMediaPlayer.h"
+#include "ScriptedPrompter.h"
 #include "project/ShowSettings.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "compiler/CatalogPages.h"
-#include "platform/ScriptedPrompter.h"
+#include "ScriptedPrompter.h"
 #include "project/SlideShowProject.h"
 
 #include <gtest/gtest.h>
@@ -12,9 +12,9 @@ QString Crlf(const char* text) {
 SlideShowProject ProjectWith(const QStringList& pictures) {
     SlideShowProject p;
     ScriptedPrompter ui;
-    p.GrowSlots(ui); // the first block, as start-up makes it
+    p.GrowSlots(); // the first block, as start-up makes it
     for (const QString& path : pictures)
-        p.AppendPicture(path, ui);
+        p.AppendPicture(path);
     return p;
 }
 

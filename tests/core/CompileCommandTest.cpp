@@ -1,6 +1,6 @@
 // The headless command run in this process, with file systems that refuse.
 #include "compiler/CompileCommand.h"
-#include "core/FaultyFileSystem.h"
+#include "FaultyFileSystem.h"
 #include "core/PrintQt.h"
 #include "platform/LocalFileSystem.h"
 

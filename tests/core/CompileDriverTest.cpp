@@ -1,6 +1,6 @@
 #include "compiler/CompileDriver.h"
+#include "ScriptedCompileHost.h"
 #include "core/PrintQt.h"
-#include "core/ScriptedCompileHost.h"
 #include "platform/FileSystem.h"
 
 #include <gtest/gtest.h>
@@ -27,10 +27,9 @@ private:
 
 SlideShowProject Project(int slides) {
     SlideShowProject p;
-    ScriptedPrompter quiet;
-    p.Clear(quiet);
+    p.Clear();
     for (int k = 1; k <= slides; ++k) {
-        p.AppendPicture(QStringLiteral("/pics/p%1.jpg").arg(k), quiet);
+        p.AppendPicture(QStringLiteral("/pics/p%1.jpg").arg(k));
         p.slide(k).Caption = QStringLiteral("Caption %1").arg(k);
     }
     return p;

@@ -1,23 +1,17 @@
-#include "platform/ScriptedPrompter.h"
 #include "project/SlideShowProject.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-const QString kFullText = QStringLiteral(
-    "End of the line. You have alot of Pictures\r\nCompile this and you'll have to make another "
-    "file.\r\n\r\nPress the 'Make HTML File' Button to finish!");
-
 struct Model : ::testing::Test {
-    ScriptedPrompter ui;
     SlideShowProject p;
     Model() {
-        p.GrowSlots(ui);
+        p.GrowSlots();
         p.settings.NewBkPicture = QStringLiteral("/prog/clouds.jpg");
     }
     void add(int n) {
         for (int i = 0; i < n; ++i)
-            p.AppendPicture(QStringLiteral("/pics/p%1.jpg").arg(p.SlideCount() + 1), ui);
+            p.AppendPicture(QStringLiteral("/pics/p%1.jpg").arg(p.SlideCount() + 1));
     }
 };
 } // namespace
@@ -49,7 +43,6 @@ TEST_F(Model, AppendFillsNextSlotAndItsBackground) {
     EXPECT_TRUE(p.slot(2).BkPicture.isEmpty());
     add(2);
     EXPECT_EQ(p.CurrentSlide(), 3);
-    EXPECT_TRUE(ui.questions().empty());
 }
 
 TEST_F(Model, TwentyFifthPictureGrowsBlockWithColoursCurrentThen) {
@@ -73,28 +66,21 @@ TEST_F(Model, TwentyFifthPictureGrowsBlockWithColoursCurrentThen) {
 TEST_F(Model, GrowsInBlocksUpToThousandThenReportsFull) {
     add(999);
     EXPECT_EQ(p.SlideCapacity(), 1000);
-    EXPECT_TRUE(ui.messages().empty());
-    add(1);
+    EXPECT_EQ(p.AppendPicture(QStringLiteral("/pics/last.jpg")), GrowOutcome::Full);
     EXPECT_EQ(p.SlideCount(), 1000);
     EXPECT_EQ(p.SlideCapacity(), 1000);
-    ASSERT_EQ(ui.messages().size(), 1u);
-    const MessageBoxRequest m = ui.messages()[0];
-    EXPECT_EQ(m.title, "File is full!");
-    EXPECT_EQ(m.text, kFullText);
-    EXPECT_EQ(m.icon, MsgIcon::Information);
-    EXPECT_EQ(m.buttons, MsgButtons::Ok);
     // A later growth step at the ceiling says so again and changes nothing.
-    p.GrowSlots(ui);
-    EXPECT_EQ(ui.messages().size(), 2u);
+    EXPECT_EQ(p.GrowSlots(), GrowOutcome::Full);
     EXPECT_EQ(p.SlideCapacity(), 1000);
 }
 
 TEST_F(Model, GrowthOnlyWhenCountCaughtUpWithCapacity) {
     add(3);
-    p.GrowSlots(ui);
+    EXPECT_EQ(p.GrowSlots(), GrowOutcome::Unchanged);
     EXPECT_EQ(p.SlideCapacity(), 25);
-    add(22); // 25 slides, capacity 50
-    p.GrowSlots(ui);
+    add(21);
+    EXPECT_EQ(p.AppendPicture(QStringLiteral("/pics/p25.jpg")), GrowOutcome::Grown);
+    EXPECT_EQ(p.GrowSlots(), GrowOutcome::Unchanged);
     EXPECT_EQ(p.SlideCapacity(), 50);
 }
 
@@ -114,7 +100,7 @@ TEST_F(Model, StoreCaptionWritesCurrentSlotAsColourText) {
 TEST_F(Model, ClearStartsOverWithColoursCurrentAtClear) {
     add(30);
     p.settings.CaptionForeColor = 0xABCDEF;
-    p.Clear(ui);
+    p.Clear();
     EXPECT_EQ(p.SlideCount(), 0);
     EXPECT_EQ(p.SlideCapacity(), 25);
     EXPECT_EQ(p.CurrentSlide(), 1);

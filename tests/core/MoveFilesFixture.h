@@ -1,9 +1,9 @@
 #pragma once
 
+#include "ScriptedPrompter.h"
 #include "compiler/CompileHost.h"
 #include "compiler/OutputFolder.h"
 #include "platform/LocalFileSystem.h"
-#include "platform/ScriptedPrompter.h"
 #include "project/SlideShowProject.h"
 
 #include <QDir>
@@ -128,7 +128,7 @@ protected:
         for (const QString& name : kProgramFiles)
             WriteBytes(program + '/' + name, "asset " + name.toLatin1());
         WriteBytes(program + "/wood.gif", "GIF89a wood");
-        p.GrowSlots(host.ui);
+        p.GrowSlots();
         p.settings = ShowSettings::FirstStart(program, QDir::homePath());
         for (const char* name : {"Beach.JPG", "hill.jpg", "sea.jpeg"})
             addSlide(QString::fromLatin1(name));
@@ -139,7 +139,7 @@ protected:
         const QString path = sources + name;
         if (!QFile::exists(path))
             WriteBytes(path, "picture " + name.toUtf8());
-        p.AppendPicture(path, host.ui);
+        p.AppendPicture(path);
     }
     QString source(const QString& name) const {
         WriteBytes(sources + name, "picture " + name.toUtf8());

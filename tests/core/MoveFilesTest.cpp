@@ -116,12 +116,6 @@ TEST_F(MoveFilesTest, CancelledBrowserAndRefusedDrivesAskForTheDirectoryAgain) {
     EXPECT_TRUE(QFile::exists(pix() + "/pic3.jpeg"));
 }
 
-TEST(OutputFolderPath, OneSeparatorEndsTheDirectory) {
-    EXPECT_EQ(WithTrailingSeparator("/"), "/");
-    EXPECT_EQ(WithTrailingSeparator("/srv/shows"), "/srv/shows/");
-    EXPECT_EQ(WithTrailingSeparator("/srv/shows/"), "/srv/shows/");
-}
-
 namespace {
 // Records every call and touches no disk, so a run can target "/".
 class PaperFileSystem : public FileSystem {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ScriptedPrompter.h"
+#include "ScriptedPrompter.h"
 #include "project/SlideShowProject.h"
 
 #include <QString>
@@ -36,14 +36,14 @@ inline void SetBackground(ShowSettings& s, Background mode) {
 inline SlideShowProject MakeShow(const QStringList& pictures, Background mode) {
     ScriptedPrompter ui;
     SlideShowProject p;
-    p.GrowSlots(ui);
+    p.GrowSlots();
     SetBackground(p.settings, mode);
     p.settings.NumSecDelay = 4;
     p.settings.AmountOfSlidesFFRev = 3;
     p.settings.FontInUse = QStringLiteral("Times New Roman");
     p.settings.FontSizeInUse = QStringLiteral("16");
     for (const QString& path : pictures) {
-        p.AppendPicture(path, ui);
+        p.AppendPicture(path);
         const int k = p.SlideCount();
         Slide& s = p.slide(k);
         s.Caption = QStringLiteral("Slide %1").arg(k);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ScriptedPrompter.h"
+#include "ScriptedPrompter.h"
 #include "project/SlideShowProject.h"
 
 #include <QDateTime>
@@ -18,13 +18,13 @@ struct ShowPageFixture : ::testing::Test {
     const QDateTime createdOn{QDate(2024, 3, 5), QTime(14, 7, 9)};
 
     ShowPageFixture() {
-        p.GrowSlots(ui);
+        p.GrowSlots();
         p.names.FirstPageName = QStringLiteral("myshow");
     }
 
     void addPictures(const QStringList& paths) {
         for (const QString& path : paths)
-            p.AppendPicture(path, ui);
+            p.AppendPicture(path);
     }
 
     // The page's lines; fails the test when a line does not end in CR LF.

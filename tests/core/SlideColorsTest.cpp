@@ -1,5 +1,5 @@
 #include "editor/SlideColors.h"
-#include "platform/ScriptedPrompter.h"
+#include "ScriptedPrompter.h"
 #include "project/SlideShowProject.h"
 
 #include <gtest/gtest.h>
@@ -44,9 +44,9 @@ struct Colors : ::testing::Test {
     ShowSettings& s = project.settings;
 
     Colors() {
-        project.GrowSlots(ui);
+        project.GrowSlots();
         for (int i = 0; i < 3; ++i)
-            project.AppendPicture(QStringLiteral("/p/%1.jpg").arg(i), ui);
+            project.AppendPicture(QStringLiteral("/p/%1.jpg").arg(i));
         project.setCurrentSlide(2);
         SlideColors::Palette palette{};
         palette[3] = kTeal;

@@ -1,5 +1,5 @@
 #include "compiler/TitlePage.h"
-#include "platform/ScriptedPrompter.h"
+#include "ScriptedPrompter.h"
 #include "project/SlideShowProject.h"
 
 #include <QDir>

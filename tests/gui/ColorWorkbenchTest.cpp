@@ -1,10 +1,10 @@
 #include "editor/ui/ColorWorkbench.h"
+#include "ScriptedPrompter.h"
 #include "colortool/ColorSchemeFile.h"
 #include "editor/ui/ColorSwatch.h"
 #include "editor/ui/Form1.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewStage.h"
-#include "platform/ScriptedPrompter.h"
 
 #include <QImage>
 #include <QLineEdit>
@@ -23,7 +23,7 @@ struct Workbench : ::testing::Test {
 
     Workbench() {
         for (int i = 0; i < 4; ++i)
-            p.AppendPicture(QStringLiteral("/pics/%1.jpg").arg(i), ui);
+            p.AppendPicture(QStringLiteral("/pics/%1.jpg").arg(i));
         p.setCurrentSlide(2);
     }
     QString picture(const QTemporaryDir& dir, const QString& name) {

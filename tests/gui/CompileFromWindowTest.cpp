@@ -1,10 +1,11 @@
 // The main window's compile command end to end: real name prompt windows,
 // the program folder's assets, the real file system.
 #include "compiler/ui/CompileFromWindow.h"
+#include "ScriptedPrompter.h"
 #include "compiler/ui/frmFileName.h"
 #include "core/PrintQt.h"
+#include "editor/ui/CompileWiring.h"
 #include "editor/ui/Form1.h"
-#include "platform/ScriptedPrompter.h"
 #include "project/SlideShowProject.h"
 
 #include <QApplication>
@@ -25,13 +26,13 @@ TEST(CompileFromWindowTest, NamePromptsAndProgressBarOfTheMainWindow) {
     ScriptedPrompter ui;
     SlideShowProject p;
     p.settings = ShowSettings::FirstStart(QCoreApplication::applicationDirPath(), dir.path());
-    p.Clear(ui);
+    p.Clear();
     for (int k = 1; k <= 3; ++k) {
         const QString path = dir.filePath(QStringLiteral("p%1.jpg").arg(k));
         QImage image(20, 20, QImage::Format_RGB32);
         image.fill(Qt::darkCyan);
         ASSERT_TRUE(image.save(path, "JPG"));
-        p.AppendPicture(path, ui);
+        p.AppendPicture(path);
         p.slide(k).Caption = QStringLiteral("Slide %1").arg(k);
     }
     QDir(dir.path()).mkdir("out");
@@ -81,7 +82,7 @@ TEST(CompileFromWindowTest, Form1FinishButtonRunsTheCompile) {
     ConnectCompileCommand(window);
     SlideShowProject& p = window.project();
     for (int k = 1; k <= 3; ++k) {
-        p.AppendPicture(QStringLiteral("/pictures/p%1.jpg").arg(k), ui);
+        p.AppendPicture(QStringLiteral("/pictures/p%1.jpg").arg(k));
         p.slide(k).Caption = QStringLiteral("the \"%1\" one").arg(k);
     }
     p.setCurrentSlide(2);

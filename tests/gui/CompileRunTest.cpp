@@ -1,10 +1,10 @@
 // Whole compile runs into temporary folders, with scripted answers.
+#include "FaultyFileSystem.h"
+#include "ScriptedCompileHost.h"
 #include "compiler/CompileDriver.h"
 #include "compiler/SlidePages.h"
 #include "compiler/TitlePage.h"
-#include "core/FaultyFileSystem.h"
 #include "core/PrintQt.h"
-#include "core/ScriptedCompileHost.h"
 #include "platform/LocalFileSystem.h"
 
 #include <QDir>
@@ -58,10 +58,9 @@ protected:
         p.settings = ShowSettings::FirstStart(program(), root.path());
         p.settings.FontInUse = "Arial";
         p.settings.FontSizeInUse = "16";
-        ScriptedPrompter quiet;
-        p.Clear(quiet);
+        p.Clear();
         for (int k = 1; k <= 3; ++k) {
-            p.AppendPicture(pictures() + QStringLiteral("/photo%1.JPG").arg(k), quiet);
+            p.AppendPicture(pictures() + QStringLiteral("/photo%1.JPG").arg(k));
             p.slide(k).Caption = QStringLiteral("Slide number %1").arg(k);
         }
     }

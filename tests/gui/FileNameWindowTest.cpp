@@ -1,7 +1,7 @@
+#include "ScriptedPrompter.h"
 #include "compiler/ui/WindowCompileHost.h"
 #include "compiler/ui/frmFileName.h"
 #include "core/PrintQt.h"
-#include "platform/ScriptedPrompter.h"
 #include "project/SlideShowProject.h"
 
 #include <QApplication>

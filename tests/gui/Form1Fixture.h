@@ -1,9 +1,9 @@
 #pragma once
 
 #include "GuiTestSupport.h"
+#include "ScriptedPrompter.h"
 #include "editor/ui/Form1.h"
 #include "editor/ui/SlideEditing.h"
-#include "platform/ScriptedPrompter.h"
 
 #include <QColor>
 #include <QDir>

@@ -1,10 +1,10 @@
 #include "GuiTestSupport.h"
+#include "ScriptedPrompter.h"
 #include "editor/ui/ColorSwatch.h"
 #include "editor/ui/Form1.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewStage.h"
 #include "editor/ui/SlideEditing.h"
-#include "platform/ScriptedPrompter.h"
 
 #include <QAbstractButton>
 #include <QApplication>

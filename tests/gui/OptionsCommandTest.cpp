@@ -1,9 +1,9 @@
 #include "editor/ui/OptionsCommand.h"
+#include "ScriptedPrompter.h"
 #include "editor/ui/ColorSwatch.h"
 #include "editor/ui/Form1.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/frmOptions.h"
-#include "platform/ScriptedPrompter.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -25,7 +25,7 @@ struct OptionsFromForm1 : ::testing::Test {
 
     OptionsFromForm1() {
         for (int i = 0; i < 4; ++i)
-            p.AppendPicture(QStringLiteral("/pics/%1.jpg").arg(i), ui);
+            p.AppendPicture(QStringLiteral("/pics/%1.jpg").arg(i));
     }
     // Opens the options window as the user does and works it while it is
     // up; `work` ends by closing it.

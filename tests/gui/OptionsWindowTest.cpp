@@ -1,6 +1,6 @@
+#include "ScriptedPrompter.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/frmOptions.h"
-#include "platform/ScriptedPrompter.h"
 #include "project/SlideShowProject.h"
 
 #include <QAbstractButton>
@@ -30,9 +30,9 @@ struct Options : ::testing::Test {
     std::function<void()> addSinglePic;
 
     Options() {
-        project.GrowSlots(ui);
+        project.GrowSlots();
         for (int i = 0; i < 4; ++i)
-            project.AppendPicture(QStringLiteral("/p/%1.jpg").arg(i), ui);
+            project.AppendPicture(QStringLiteral("/p/%1.jpg").arg(i));
     }
     OptionsHooks hooks() {
         return {[this] { ++fills; },
@@ -140,7 +140,7 @@ TEST_F(Options, SameCaptionGoesIntoEverySlotAndTheBoxStaysUnchecked) {
 
 TEST_F(Options, ResetEmptiesTheProjectButKeepsTheSettings) {
     for (int i = 0; i < 36; ++i)
-        project.AppendPicture(QStringLiteral("/q/%1.jpg").arg(i), ui);
+        project.AppendPicture(QStringLiteral("/q/%1.jpg").arg(i));
     ASSERT_EQ(project.SlideCount(), 40);
     project.settings.AmountOfSlidesFFRev = 9;
     project.settings.SongPath = "/music/a.mp3";

@@ -121,7 +121,7 @@ TEST_F(SlideEditingTest, BombsAndBrokenFilesAreReportedAndSkipped) {
 TEST_F(SlideEditingTest, SelectionStopsAtTheThousandthSlide) {
     const QString filler = MakePicture(dir.filePath("fill"), "f.jpg");
     for (int i = 0; i < 995; ++i)
-        project().AppendPicture(filler, ui);
+        project().AppendPicture(filler);
     ui.clear();
     const QStringList more = MakePictures(8);
     AddThroughDialog(more);
@@ -149,7 +149,7 @@ TEST_F(SlideEditingTest, SelectionStopsAtTheThousandthSlide) {
 TEST_F(SlideEditingTest, SorterIsOfferedBelowItsLimit) {
     const QString filler = MakePicture(dir.filePath("fill"), "f.jpg");
     for (int i = 0; i < 100; ++i)
-        project().AppendPicture(filler, ui);
+        project().AppendPicture(filler);
     EXPECT_TRUE(form->ui.cmdAllImages->isVisible());
 
     // Pressing Add with 100 slides hides it, even when the dialog is cancelled.
@@ -159,7 +159,7 @@ TEST_F(SlideEditingTest, SorterIsOfferedBelowItsLimit) {
     EXPECT_FALSE(form->ui.mnuSortPictures->isEnabled());
 
     // Deleting from 101 back to 100 offers it again.
-    project().AppendPicture(filler, ui);
+    project().AppendPicture(filler);
     ui.queueMessageAnswer(MsgResult::Yes);
     form->editing().cmdDelete_Click();
     EXPECT_EQ(project().SlideCount(), 100);
@@ -392,7 +392,7 @@ TEST_F(SlideEditingTest, WindowFollowsChangesMadeBehindItsBack) {
     EXPECT_EQ(form->windowTitle(), "Picture #1");
 
     // As a reset clears the show.
-    project().Clear(ui);
+    project().Clear();
     form->ShowCurrentSlide();
     EXPECT_EQ(form->windowTitle(), "Picture #0");
     EXPECT_EQ(form->ui.lblPicSelNum->text(), "0");

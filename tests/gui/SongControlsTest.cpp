@@ -1,7 +1,7 @@
 #include "editor/ui/SongControls.h"
+#include "RecordingMediaPlayer.h"
+#include "ScriptedPrompter.h"
 #include "editor/ui/Form1.h"
-#include "platform/RecordingMediaPlayer.h"
-#include "platform/ScriptedPrompter.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -26,8 +26,10 @@ TEST(SongControlsTest, SoundSwitchPlaysStopsAndReportsFailure) {
     EXPECT_EQ(player.calls(), QStringList({"stop", "source /music/tune.mid", "play 15"}));
 
     player.clear();
-    form.ui.Check1->setChecked(false); // as the compile command does
+    form.song().StopPreview(); // as the compile command does
     EXPECT_EQ(player.calls(), QStringList({"stop", "source /music/tune.mid", "stop"}));
+    EXPECT_FALSE(form.ui.Check1->isChecked());
+    EXPECT_FALSE(form.project().settings.SoundOn);
 
     player.fail("Could not determine type of stream.");
     ASSERT_EQ(ui.messages().size(), 1u);

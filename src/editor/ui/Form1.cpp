@@ -81,7 +81,7 @@ Form1::~Form1() = default;
 void Form1::Form_Load() {
     slideShow.flags = EditorFlags{};
     slideShow.settings.SongPath.clear();
-    slideShow.GrowSlots(ask);
+    slideShow.GrowSlots();
     FillBackgrounds(0);
 
     const ShowSettings& s = slideShow.settings;

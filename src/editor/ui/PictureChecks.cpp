@@ -1,7 +1,7 @@
 #include "editor/ui/PictureChecks.h"
 
-#include "editor/FileNames.h"
 #include "editor/ui/PictureDecoding.h"
+#include "platform/FilePaths.h"
 
 #include <QEventLoop>
 #include <QtConcurrent/QtConcurrentMap>

@@ -1,6 +1,5 @@
 #include "editor/ui/PreviewNavigation.h"
 
-#include "compiler/PageText.h"
 #include "editor/ui/AutoRunDelay.h"
 #include "editor/ui/ColorSwatch.h"
 #include "editor/ui/FocusMoves.h"
@@ -8,6 +7,7 @@
 #include "editor/ui/PictureDecoding.h"
 #include "editor/ui/PictureView.h"
 #include "platform/Prompter.h"
+#include "project/ColorText.h"
 
 #include <QFocusEvent>
 #include <QLineEdit>

@@ -1,8 +1,6 @@
 #include "editor/ui/SlideEditing.h"
 
-#include "compiler/OutputFolder.h"
-#include "compiler/PageText.h"
-#include "editor/FileNames.h"
+#include "editor/FileFullMessage.h"
 #include "editor/ui/ColorSwatch.h"
 #include "editor/ui/FocusMoves.h"
 #include "editor/ui/Form1.h"
@@ -10,8 +8,10 @@
 #include "editor/ui/PictureDecoding.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewNavigation.h"
+#include "platform/FilePaths.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompter.h"
+#include "project/ColorText.h"
 
 #include <QAction>
 #include <QFocusEvent>
@@ -65,7 +65,7 @@ FileDialogRequest SlideEditing::PictureDialog(const QString& title, bool multiSe
 
 void SlideEditing::cmdAdd_Click() {
     SlideShowProject& p = form.project();
-    p.GrowSlots(form.prompter());
+    SayWhenFull(p.GrowSlots(), form.prompter());
     form.RefreshSorterAvailability(p.SlideCount() < kSorterLimitBeforeAdd);
     if (SingleFilePick || ReplacePending) {
         SingleFilePick = false;
@@ -121,18 +121,9 @@ void SlideEditing::AddPictures(const QStringList& paths) {
     }
 }
 
-void SlideEditing::AddOnePic(const QString& path) {
-    const qint16 before = form.project().SlideCount();
-    AddOneChecked(path, HasPictureExtension(path) && CanShowPicture(path));
-    if (form.project().SlideCount() != before) {
-        form.navigation().ShowPicture(path);
-        ShowBkPictureOf(before);
-    }
-}
-
 void SlideEditing::AddOneChecked(const QString& path, bool canShow) {
     SlideShowProject& p = form.project();
-    p.GrowSlots(form.prompter());
+    SayWhenFull(p.GrowSlots(), form.prompter());
     if (!canShow) {
         form.prompter().inform(QStringLiteral("There was a problem with picture file ") + path +
                                    QStringLiteral(" this file will not be used."),
@@ -169,7 +160,7 @@ void SlideEditing::AddFirstOfOne(const QString& path) {
     form.ui.txtCaption->setFocus(Qt::OtherFocusReason);
     form.ui.lblPicSelNum->setText(QString::number(n + 1));
     form.ShowPictureNumber(n + 1);
-    p.AppendPicture(path, form.prompter());
+    SayWhenFull(p.AppendPicture(path), form.prompter());
     form.RefreshPicsLeft();
 }
 

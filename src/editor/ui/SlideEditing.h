@@ -24,9 +24,6 @@ public:
 
     void cmdAdd_Click();
     void AddMultiplePic();
-    // Appends one slide, checking the picture first; the "File Error" box
-    // names the file when it cannot be shown.
-    void AddOnePic(const QString& path);
     void AddSinglePic();
     void PickOutFileNameFromPath(const QString& path);
     void cmdChangePic_Click();

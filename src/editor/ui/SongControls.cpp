@@ -11,8 +11,7 @@ SongControls::SongControls(Form1& f) : form(f) {
     usePlayer(std::make_unique<QtMediaPlayer>());
     connect(form.ui.cmdSelectSong, &QPushButton::clicked, this, &SongControls::cmdSelectSong_Click);
     connect(form.ui.cmdDeleteSong, &QPushButton::clicked, this, &SongControls::cmdDeleteSong_Click);
-    // Also when the box is set by the program: compiling unticks it to stop
-    // the song.
+    // Also when the box is set by the program (StopPreview).
     connect(form.ui.Check1, &QCheckBox::toggled, this, &SongControls::Check1_Click);
 }
 
@@ -38,6 +37,10 @@ void SongControls::cmdDeleteSong_Click() {
 
 void SongControls::Check1_Click() {
     song->Check1_Click(form.ui.Check1->isChecked());
+}
+
+void SongControls::StopPreview() {
+    form.ui.Check1->setChecked(false);
 }
 
 void SongControls::showLabel() {

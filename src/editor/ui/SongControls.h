@@ -23,6 +23,9 @@ public:
     void cmdSelectSong_Click();
     void cmdDeleteSong_Click();
     void Check1_Click();
+    // Stops the song preview as a compile does: the "Sound On" box is
+    // unticked, which turns SoundOn off and stops the player.
+    void StopPreview();
 
 private:
     void showLabel();

@@ -160,7 +160,7 @@ void frmOptions::cmdReset_Click() {
     if (answer != MsgResult::Yes)
         return;
     // Settings, the song and the opening-page picture stay.
-    project.Clear(ui);
+    project.Clear();
     if (hooks.ProjectReset)
         hooks.ProjectReset();
 }

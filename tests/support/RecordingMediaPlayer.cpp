@@ -1,4 +1,4 @@
-#include "platform/RecordingMediaPlayer.h"
+#include "RecordingMediaPlayer.h"
 
 void RecordingMediaPlayer::setSource(const QString& path) {
     log << QStringLiteral("source ") + path;

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "ScriptedPrompter.h"
 #include "compiler/CompileHost.h"
-#include "platform/ScriptedPrompter.h"
 #include "project/SlideShowProject.h"
 
 #include <QStringList>

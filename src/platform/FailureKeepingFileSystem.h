@@ -7,7 +7,7 @@
 
 // Passes every call on to another FileSystem and keeps the failures, so a run
 // without a person can say afterwards what went wrong and where.
-class RecordingFileSystem : public FileSystem {
+class FailureKeepingFileSystem : public FileSystem {
 public:
     struct Failure {
         QString operation; // "copy", "create", "write", "attributes"
@@ -16,7 +16,7 @@ public:
         FsResult result;
     };
 
-    explicit RecordingFileSystem(FileSystem& inner) : inner(inner) {}
+    explicit FailureKeepingFileSystem(FileSystem& inner) : inner(inner) {}
 
     FsResult createDirectory(const QString& path) override {
         return keep(inner.createDirectory(path), QStringLiteral("create"), path);

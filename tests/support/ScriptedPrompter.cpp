@@ -1,4 +1,4 @@
-#include "platform/ScriptedPrompter.h"
+#include "ScriptedPrompter.h"
 
 namespace {
 template <typename T> T takeFront(std::deque<T>& queue, const QString& what) {

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// File names and folders as the tool takes them apart and joins them. Both
+// "\" and "/" separate folders; the paths the tool builds use "/".
+
+// The extension with its dot, lower-cased: the text from the last "." of the
+// file name. A file name without a dot has none ("").
+QString FileExtension(const QString& path);
+// The part after the last folder separator, case unchanged.
+QString GetJustFileName(const QString& path);
+// The path up to and including its last folder separator; empty when there is
+// none.
+QString GetFileDirectory(const QString& path);
+// The directory with exactly one "/" at its end: "/srv" -> "/srv/", "/" -> "/".
+QString WithTrailingSeparator(const QString& directory);
+// The folder joined with a name: a separator is put between them only when
+// the folder does not end with one.
+QString InFolder(const QString& folder, const QString& name);
+// Whether the file name ends in one of the picture extensions the tool takes:
+// .bmp, .gif, .jpg or .jpeg, in any case.
+bool HasPictureExtension(const QString& path);
