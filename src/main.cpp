@@ -1,3 +1,4 @@
+#include "colortool/ui/ColorToolWiring.h"
 #include "compiler/CompileCommand.h"
 #include "editor/ui/CompileWiring.h"
 #include "editor/ui/Form1.h"
@@ -50,6 +51,7 @@ int main(int argc, char* argv[]) {
     Form1 window(prompter);
     prompter.setParent(&window);
     ConnectCompileCommand(window);
+    ConnectColorTool(window);
     window.show();
     return app.exec();
 }

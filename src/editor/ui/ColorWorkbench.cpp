@@ -28,7 +28,7 @@ ColorWorkbench::ColorWorkbench(Form1& f) : form(f), colors(f.project(), *this, f
         else
             colors.CaptionStyleStandIn();
     };
-    colors.setPalette(LoadUserColors(ProgramFolder()));
+    colors.setPalette(LoadUserColors(WritableProgramFolder()));
     for (std::size_t i = 0; i < form.ui.PicMFormColors.size(); ++i)
         form.ui.PicMFormColors[i]->bind(&colors.PicMFormColors()[i]);
     connectControls();

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "project/ColorValue.h"
+
+#include <optional>
+
+class ColorToolHost;
+class SlideShowProject;
+
+// The colour the tool opens with, by the pending target (first match wins):
+// the caption text, caption box or caption frame colour, user box 21 in
+// picture mode, nothing when opened by itself, else the background colour.
+std::optional<ColorValue> PresetColor(const SlideShowProject& project, ColorValue firstUserColor);
+
+// "Selected OK": the chosen colour goes to the pending target, in the same
+// order. The caption text and box flags stay set; the main window finishes
+// them when it is next activated.
+void HandBackColor(SlideShowProject& project, ColorToolHost& host, ColorValue color);
+
+// A close without "Selected OK": the targets the tool itself would have
+// cleared are dropped, so a later opening does not hand its colour to them.
+void DropColorToolTargets(SlideShowProject& project);

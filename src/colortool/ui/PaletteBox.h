@@ -1,0 +1,31 @@
+#pragma once
+
+#include "colortool/ColorChart.h"
+#include "project/ColorValue.h"
+
+#include <QFrame>
+
+// One box of the colour tool's chart or user colours. A left click (or
+// Space / Enter) picks its colour; Shift + right click (or Shift + Space /
+// Shift + Enter) asks to store the active colour in it.
+class PaletteBox : public QFrame {
+    Q_OBJECT
+public:
+    PaletteBox(QString label, QWidget* parent = nullptr);
+
+    ColorValue color() const { return shown; }
+    // Shows the colour and names the box after its label and colour.
+    void setColor(ColorValue c);
+
+signals:
+    void pressed(ColorChart::Press press);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QString label;
+    ColorValue shown = 0;
+};

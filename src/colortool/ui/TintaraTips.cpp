@@ -1,0 +1,64 @@
+// The colour tool's tooltip switch and the tips it turns on and off.
+#include "colortool/ui/CompletingCombo.h"
+#include "colortool/ui/PaletteBox.h"
+#include "colortool/ui/frmMyColorChart.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSlider>
+
+namespace {
+// Tips of several lines keep their line breaks.
+QString Lines(const char* text) {
+    return QString::fromLatin1(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+const char* const kUserBoxTip =
+    "  To Add your own Custom Colors to these Boxes\r\n\r\nHold Down the Shift Key and Right "
+    "Click your mouse button\r\n\r\nThis box color will be the color of the 'Color you "
+    "Selected' Box\r\n\r\nYou can change the color of the 'Users Special Color' Boxes at any "
+    "Time.\r\n\r\nThe Users Special Colors are saved when any changes occur.";
+const char* const kMoreColorsTip =
+    "Colors, colors and more colors...\r\n\r\n\r\n   Just Show Me the Colors...";
+const char* const kSliderTip =
+    "Use Either the Middle Bar \r\n\r\nor the End Arrows < >\r\n\r\nTo Change the Value";
+const char* const kFontTip =
+    "Changes the    font \r\nof the  Slider display label.\r\n\r\nHex Value (FFFFFF)";
+} // namespace
+
+void frmMyColorChart::Check1_Click() {
+    const bool on = ui.Check1->isChecked();
+    ui.Check1->setText(on ? QStringLiteral("Tool Tips - (ON)")
+                          : QStringLiteral("Tool Tips - (OFF)"));
+    ui.Check1->setToolTip(on ? QStringLiteral("v/ all tool tips are Activated") : QString());
+    const auto tip = [on](QWidget* w, const QString& text) {
+        w->setToolTip(on ? text : QString());
+    };
+    for (int k = 0; k < ColorChart::kBoxes; ++k)
+        tip(ui.Picture1[static_cast<std::size_t>(k)],
+            k < ColorChart::kChartBoxes ? QStringLiteral("Click to Select (Activate) this Color!")
+                                        : Lines(kUserBoxTip));
+    tip(ui.cmdShowMeColors, Lines(kMoreColorsTip));
+    tip(ui.picColorSel, QStringLiteral("The Currently Active Color"));
+    tip(ui.txtHexValue, QStringLiteral("The Hexadecimal Value of the Color"));
+    tip(ui.txtDecValue, QStringLiteral("The Decimal Value of the Color"));
+    for (std::size_t i = 0; i < 6; ++i)
+        tip(ui.txtColValue[i], i < 3 ? QStringLiteral("Enter in a Number from 0 To 255")
+                                     : QStringLiteral("Enter in a Hex Number from 0 To FF "
+                                                      "(Upper Case Only)"));
+    for (QLabel* number : ui.lblRGB)
+        tip(number, QStringLiteral("Shows the Decimal value."));
+    tip(ui.cmdDecColVal, QStringLiteral("Type in Numbers from 0 To 255 then Click to Show and "
+                                        "Activate this Color"));
+    tip(ui.cmdHexColVal, QStringLiteral("Type in Numbers (Hex) from 0 To FF (Upper Case) then "
+                                        "Click to Show and Activate this Color"));
+    for (QSlider* slider : ui.Slide)
+        tip(slider, Lines(kSliderTip));
+    tip(ui.lblShowCB, QStringLiteral("Click to Show ClipBoard"));
+    tip(ui.Combo1, QStringLiteral("Click in this box to Activate Name Shown"));
+    tip(ui.cmdFont, Lines(kFontTip));
+}

@@ -1,0 +1,180 @@
+#include "ColorToolFixture.h"
+#include "colortool/ChannelEntry.h"
+#include "colortool/ColorHandBack.h"
+#include "colortool/ColorSchemeFile.h"
+#include "colortool/ListSearch.h"
+
+TEST_F(ColorToolTest, DecimalAndHexEntryCorrectTheBoxes) {
+    chart.Load();
+    chart.channelText = {"300", "-5", "x", "", "", ""};
+    chart.cmdDecColVal_Click();
+    EXPECT_EQ(chart.active, RgbColor(255, 0, 0));
+    EXPECT_EQ(clipboard, "255,0,0");
+    EXPECT_EQ(chart.channelText[0], "255");
+    EXPECT_EQ(chart.hexView, "FF0000\nHex Value");
+    EXPECT_EQ(chart.decView, "255\nDecimal Value");
+
+    chart.channelText[3] = "F";
+    chart.channelText[4] = "";
+    chart.channelText[5] = "0";
+    chart.cmdHexColVal_Click();
+    EXPECT_EQ(chart.active, RgbColor(0x0F, 0, 0));
+    EXPECT_EQ(clipboard, "\"#0F0000\"");
+    EXPECT_EQ(
+        (std::array<QString, 3>{chart.channelText[3], chart.channelText[4], chart.channelText[5]}),
+        (std::array<QString, 3>{"0F", "00", "00"}));
+    // Not hexadecimal counts as 00; decimals are rounded halves to even.
+    EXPECT_EQ(CorrectedHexText("."), "00");
+    EXPECT_EQ(CorrectedHexText("G1"), "00");
+    EXPECT_EQ(DecimalChannel("12.5"), 12);
+    EXPECT_TRUE(ChannelKeyAccepted('.', false));
+    EXPECT_FALSE(ChannelKeyAccepted('A', false));
+    EXPECT_FALSE(ChannelKeyAccepted('a', true));
+    EXPECT_TRUE(ChannelKeyAccepted('F', true));
+}
+
+TEST_F(ColorToolTest, SlidersFollowEveryColourAndPickTheirCaptionColour) {
+    chart.Load();
+    chart.channelText = {"10", "20", "30", "", "", ""};
+    chart.cmdDecColVal_Click();
+    EXPECT_EQ(chart.slider, (std::array<int, 3>{10, 20, 30}));
+    EXPECT_EQ(chart.sampleCaption, "Hex Value (0A141E)");
+    chart.setSliderPosition(1, 255);
+    EXPECT_EQ(chart.active, RgbColor(10, 255, 30));
+    EXPECT_EQ(chart.channelText[4], "FF");
+    EXPECT_EQ(clipboard, "\"#0AFF1E\"");
+
+    const ColorValue white = RgbColor(255, 255, 255);
+    EXPECT_EQ(SampleTextColor(255, 241, 100), 0u);
+    EXPECT_EQ(SampleTextColor(248, 247, 100), white);
+    EXPECT_EQ(SampleTextColor(0, 0, 200), 0u);
+    EXPECT_EQ(SampleTextColor(0, 0, 199), white);
+}
+
+TEST_F(ColorToolTest, ShiftRightClickStoresOnlyInUserBoxesAndSavesOnlyOnSelectedOk) {
+    write("UserDefColors.col", "\"112233\"\r\n");
+    chart.Load();
+    chart.channelText = {"1", "2", "3", "", "", ""};
+    chart.cmdDecColVal_Click();
+    const auto before = chart.boxes;
+    chart.PaletteMouseDown(5, ColorChart::Press::ShiftRight);
+    chart.PaletteMouseDown(22, ColorChart::Press::Other);
+    EXPECT_EQ(chart.boxes, before);
+    EXPECT_FALSE(chart.UserColorsChanged);
+
+    chart.PaletteMouseDown(23, ColorChart::Press::ShiftRight);
+    EXPECT_EQ(chart.boxes[23], RgbColor(1, 2, 3));
+    EXPECT_EQ(host.palette[2], RgbColor(1, 2, 3));
+    EXPECT_TRUE(chart.UserColorsChanged);
+    // The short file gave the window-face colour to the boxes it lacks.
+    EXPECT_EQ(chart.boxes[21], RgbColor(0x11, 0x22, 0x33));
+    EXPECT_EQ(chart.boxes[34], kWindowFaceColor);
+    EXPECT_EQ(chart.boxes[0], kWindowFaceColor);
+
+    chart.Form_QueryUnload(); // the close box
+    EXPECT_EQ(read("UserDefColors.col"), "\"112233\"\r\n");
+    chart.SelectedOK = true;
+    chart.Form_QueryUnload();
+    const QByteArray saved = read("UserDefColors.col");
+    EXPECT_EQ(saved.count("\r\n"), 14);
+    EXPECT_TRUE(saved.startsWith("\"112233\"\r\n\"F0F0F0\"\r\n\"010203\"\r\n"));
+}
+
+TEST_F(ColorToolTest, OpensOnTheTargetColourButKeepsChartBoxZeroInTheChannels) {
+    write("StartUpColors", "\"FF8000\"\r\n");
+    project.settings.CaptionForeColor = RgbColor(0, 0x80, 0xFF);
+    project.flags.PickingCapForeColor = true;
+    chart.Load();
+    EXPECT_EQ(chart.hexView, "0080FF\nHex Value");
+    EXPECT_EQ(clipboard, "\"#0080FF\"");
+    EXPECT_EQ(chart.channelText[3], "FF");
+    EXPECT_EQ(chart.slider, (std::array<int, 3>{255, 128, 0}));
+
+    // Opened by itself the chart's first colour stays; in picture mode user
+    // box 21 is taken first.
+    project.flags = {};
+    project.flags.ColorToolStandalone = true;
+    EXPECT_EQ(PresetColor(project, 7), std::nullopt);
+    project.settings.UseColTrueUsePicFalse = false;
+    EXPECT_EQ(PresetColor(project, 7), 7u);
+}
+
+TEST_F(ColorToolTest, SelectedOkHandsTheColourToTheFirstPendingTarget) {
+    EditorFlags& f = project.flags;
+    f.PickingCapForeColor = f.PickingCapFrameColor = true;
+    HandBackColor(project, host, 42);
+    EXPECT_EQ(project.settings.CaptionForeColor, 42u);
+    EXPECT_EQ(host.captionFore, 42u);
+    EXPECT_TRUE(f.PickingCapForeColor); // the main window finishes it
+    f.PickingCapForeColor = false;
+    HandBackColor(project, host, 43);
+    EXPECT_EQ(project.settings.CaptionFrameColor, 43u);
+    EXPECT_FALSE(f.PickingCapFrameColor);
+
+    project.settings.UseColTrueUsePicFalse = true;
+    HandBackColor(project, host, 44);
+    EXPECT_EQ(project.settings.NewSlideBackColor, 44u);
+    EXPECT_TRUE(f.ColorToolClosed);
+    EXPECT_EQ(host.backgroundChanges, 1);
+
+    // A close without Selected OK hands nothing back and leaves no stale
+    // frame or stand-alone target for the next opening.
+    f.PickingCapFrameColor = f.ColorToolStandalone = true;
+    chart.active = 99;
+    chart.Form_QueryUnload();
+    EXPECT_EQ(project.settings.CaptionFrameColor, 43u);
+    EXPECT_FALSE(f.PickingCapFrameColor || f.ColorToolStandalone);
+}
+
+TEST_F(ColorToolTest, NamedColoursAreFoundFromTheSecondEntryOn) {
+    QByteArray names = "aqua,0x00FFFF\r\naquamarine,0x7FFFD4\r\nazure,0xF0FFFF\r\n";
+    write("ListBoxColorNames.txt", names + "blue,\r\nnever,0x000000\r\n");
+    chart.Load();
+    ASSERT_EQ(chart.named.names, (QStringList{"aqua", "aquamarine", "azure", "blue"}));
+    EXPECT_EQ(FindListPrefix(chart.named.names, "AQ"), 1);
+    EXPECT_EQ(FindListPrefix(chart.named.names, "aqua"), 1);
+    EXPECT_EQ(FindListPrefix(chart.named.names, "aqua,"), -1);
+    EXPECT_EQ(FindListPrefix({"aqua", "azure"}, "aq"), 0);
+    const ListCompletion c = CompleteFromList(chart.named.names, "az", 2);
+    EXPECT_EQ(c.index, 2);
+    EXPECT_EQ(c.text, "azure");
+    EXPECT_EQ(c.selectionStart, 2);
+    EXPECT_EQ(c.selectionLength, 3);
+
+    EXPECT_EQ(chart.FindNamedColor("Azu"), 2);
+    EXPECT_EQ(chart.active, RgbColor(0xF0, 0xFF, 0xFF));
+    EXPECT_EQ(clipboard, "\"azure\"");
+    EXPECT_EQ(chart.FindNamedColor("red"), -1);
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].text, "Sorry, but there is no match for 'red'.");
+    EXPECT_EQ(ui.messages()[0].title, "Find Results");
+    EXPECT_EQ(chart.active, RgbColor(0xF0, 0xFF, 0xFF));
+}
+
+TEST_F(ColorToolTest, NamedColourFileStopsAt501Names) {
+    QByteArray many;
+    for (int i = 0; i < 600; ++i)
+        many += "n" + QByteArray::number(i) + ",0x000000\r\n";
+    write("ListBoxColorNames.txt", many);
+    chart.LoadColors();
+    EXPECT_EQ(chart.named.names.size(), 501);
+    EXPECT_EQ(chart.named.names.back(), "n500");
+}
+
+TEST_F(ColorToolTest, FontAndMoreColoursCancelChangeNothing) {
+    chart.Load();
+    const ColorValue before = chart.active;
+    ui.queueColor(std::nullopt);
+    chart.cmdShowMeColors_Click();
+    EXPECT_EQ(chart.active, before);
+    ui.queueFont(std::nullopt);
+    EXPECT_FALSE(chart.cmdFont_Click());
+    EXPECT_EQ(ui.questions().back().initialFont.family, "MS Sans Serif");
+    EXPECT_EQ(ui.questions().back().initialFont.pointSize, 12);
+    ui.queueFont(FontChoice{"Serif", 20});
+    EXPECT_TRUE(chart.cmdFont_Click());
+    EXPECT_EQ(project.settings.FontInUse, "Serif");
+    EXPECT_EQ(project.settings.FontSizeInUse, "20");
+    EXPECT_EQ(host.fontFamily, "Serif");
+    EXPECT_EQ(clipboard, "Serif");
+}

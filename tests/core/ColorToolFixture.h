@@ -1,0 +1,52 @@
+#pragma once
+
+#include "colortool/ColorChart.h"
+#include "colortool/ColorToolHost.h"
+#include "platform/ScriptedPrompter.h"
+#include "project/SlideShowProject.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <array>
+#include <gtest/gtest.h>
+
+// Stands for the main window: remembers its palette and what reached it.
+struct FakeColorHost : ColorToolHost {
+    std::array<ColorValue, 14> palette{};
+    std::optional<ColorValue> captionFore, captionBack;
+    QString fontFamily;
+    int backgroundChanges = 0;
+
+    ColorValue paletteColor(int i) const override { return palette.at(std::size_t(i)); }
+    void setPaletteColor(int i, ColorValue c) override { palette.at(std::size_t(i)) = c; }
+    void setCaptionBoxForeColor(ColorValue c) override { captionFore = c; }
+    void setCaptionBoxBackColor(ColorValue c) override { captionBack = c; }
+    void setCaptionBoxFont(const QString& family, int) override { fontFamily = family; }
+    void refreshSwatches() override {}
+    void ChangelblNewBkGnd() override { ++backgroundChanges; }
+};
+
+// A colour tool over a folder of its data files, with the clipboard caught.
+struct ColorToolTest : ::testing::Test {
+    QTemporaryDir dir;
+    SlideShowProject project;
+    FakeColorHost host;
+    ScriptedPrompter ui;
+    ColorChart chart{project, host, ui, dir.path(), dir.path()};
+    QString clipboard;
+
+    ColorToolTest() {
+        chart.putOnClipboard = [this](const QString& text) { clipboard = text; };
+    }
+    QString write(const QString& name, const QByteArray& bytes) {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return f.fileName();
+    }
+    QByteArray read(const QString& name) {
+        QFile f(dir.filePath(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+};

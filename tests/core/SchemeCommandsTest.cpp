@@ -1,0 +1,110 @@
+#include "colortool/SchemeCommands.h"
+#include "ColorToolFixture.h"
+#include "colortool/ColorSchemeFile.h"
+
+namespace {
+struct Schemes : ColorToolTest {
+    SchemeCommands commands{chart, ui, dir.path()};
+    Schemes() {
+        for (int k = 0; k < 14; ++k)
+            chart.boxes[std::size_t(21 + k)] = RgbColor(k, 255, 128);
+    }
+};
+} // namespace
+
+TEST_F(Schemes, ExportWritesFourteenQuotedLinesAndAsksBeforeOverwriting) {
+    QString name = "Autumn";
+    EXPECT_TRUE(commands.cmdSave_Click(name).closeWindow);
+    EXPECT_EQ(name, "Autumn.col");
+    const QByteArray written = read("Autumn.col");
+    EXPECT_EQ(written.count("\r\n"), 14);
+    EXPECT_TRUE(written.startsWith("\"00FF80\"\r\n\"01FF80\"\r\n"));
+
+    chart.boxes[21] = 0;
+    name = "Autumn";
+    ui.queueMessageAnswer(MsgResult::No);
+    const SchemeCommands::Outcome no = commands.cmdSave_Click(name);
+    EXPECT_FALSE(no.closeWindow);
+    EXPECT_TRUE(no.emptyName);
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].title, "Use this file... Autumn.col---- Select an Option! ");
+    EXPECT_EQ(ui.messages()[0].text,
+              "1. File already exits, Write over it?...............Select Yes \r\n\r\n2. I want "
+              "to create a New File (New Name) Select No \r\n\r\n");
+    EXPECT_EQ(read("Autumn.col"), written);
+    ui.queueMessageAnswer(MsgResult::Yes);
+    EXPECT_TRUE(commands.cmdSave_Click(name).closeWindow);
+    EXPECT_TRUE(read("Autumn.col").startsWith("\"000000\"\r\n"));
+
+    name = "Sea.COL";
+    commands.cmdSave_Click(name);
+    EXPECT_TRUE(QFile::exists(dir.filePath("Sea.COL.col")));
+}
+
+TEST_F(Schemes, NamesOutsideTheFolderAndFailedWritesAreRefused) {
+    for (QString name : {"../x", "a/b", "a\\b", ".."}) {
+        ui.clear();
+        EXPECT_FALSE(commands.cmdSave_Click(name).closeWindow) << name.toStdString();
+        ASSERT_EQ(ui.messages().size(), 1u);
+        EXPECT_EQ(ui.messages()[0].title, "No file Name!");
+    }
+    EXPECT_FALSE(QFile::exists(dir.filePath("../x.col")));
+    QString empty;
+    commands.cmdSave_Click(empty);
+    EXPECT_EQ(ui.messages().back().text, "You must name the file!");
+
+    // A folder that vanished: the export says so instead of closing.
+    SchemeCommands lost{chart, ui, dir.filePath("gone")};
+    QString name = "Winter";
+    ui.clear();
+    EXPECT_FALSE(lost.cmdSave_Click(name).closeWindow);
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].title, "File Error");
+    EXPECT_EQ(ui.messages()[0].icon, MsgIcon::Critical);
+}
+
+TEST_F(Schemes, ImportTakesWhatItReadsAndReportsShortFiles) {
+    write("Gaps.col", "\"FF0000\"\r\n\"00FF00\"\r\n\"0000FF\"\r\n\r\n" +
+                          QByteArray("\"123456\"\r\n").repeated(10));
+    EXPECT_TRUE(commands.cmdOpen_Click("Gaps.col").closeWindow);
+    EXPECT_EQ(chart.boxes[24], kWindowFaceColor);
+    EXPECT_EQ(host.palette[3], kWindowFaceColor);
+    EXPECT_EQ(host.palette[2], RgbColor(0, 0, 255));
+    EXPECT_FALSE(chart.UserColorsChanged);
+
+    write("Short.col", "\"ABCDEF\"\r\n\"FEDCBA\"\r\n");
+    const SchemeCommands::Outcome shortFile = commands.cmdOpen_Click("Short.col");
+    EXPECT_FALSE(shortFile.closeWindow);
+    EXPECT_TRUE(shortFile.emptyName);
+    EXPECT_EQ(host.palette[1], RgbColor(0xFE, 0xDC, 0xBA));
+    EXPECT_EQ(host.palette[2], RgbColor(0, 0, 255)); // kept from before
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].text, "Error Openning File");
+    EXPECT_EQ(ui.messages()[0].title, "File Error, Does this file exist?");
+}
+
+TEST_F(Schemes, DeleteRefusesTheSystemFileAndReportsFailures) {
+    write("UserDefColors.col", "");
+    write("Old.col", "");
+    QDir(dir.path()).mkdir("Folder.col");
+    QStringList listed = commands.FindFilesInSingleDir();
+    EXPECT_EQ(listed, (QStringList{"Old.col", "UserDefColors.col"}));
+
+    commands.cmdDelete_Click("UserDefColors.col", listed);
+    EXPECT_EQ(ui.messages().back().title, "System File, Can Not Delete!");
+    EXPECT_TRUE(QFile::exists(dir.filePath("UserDefColors.col")));
+
+    ui.queueMessageAnswer(MsgResult::Yes);
+    EXPECT_TRUE(commands.cmdDelete_Click("Old.col", listed).emptyName);
+    EXPECT_FALSE(QFile::exists(dir.filePath("Old.col")));
+    EXPECT_EQ(listed, QStringList{"UserDefColors.col"});
+    EXPECT_EQ(ui.messages().back().title, "I don't want this File any more. Correct?");
+
+    // A listed name that can no longer be removed (a folder took its place).
+    listed << "Folder.col";
+    QFile(dir.filePath("Folder.col/inside")).open(QIODevice::WriteOnly);
+    ui.queueMessageAnswer(MsgResult::Yes);
+    commands.cmdDelete_Click("Folder.col", listed);
+    EXPECT_EQ(ui.messages().back().title, "File Error");
+    EXPECT_TRUE(listed.contains("Folder.col"));
+}

@@ -1,0 +1,163 @@
+#include "GuiTestSupport.h"
+#include "colortool/ui/ClipboardWindow.h"
+#include "colortool/ui/ColorToolWiring.h"
+#include "colortool/ui/CompletingCombo.h"
+#include "colortool/ui/PaletteBox.h"
+#include "colortool/ui/frmMyColorChart.h"
+#include "colortool/ui/frmSavetxt.h"
+#include "core/ColorToolFixture.h"
+#include "editor/ui/ColorSwatch.h"
+#include "editor/ui/ColorWorkbench.h"
+#include "editor/ui/Form1.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTest>
+
+namespace {
+struct TintaraWindow : ColorToolTest {
+    std::unique_ptr<frmMyColorChart> tool;
+    TintaraWindow() {
+        write("StartUpColors", "\"FF0000\"\r\n\"00FF00\"\r\n");
+        write("ListBoxColorNames.txt", "aqua,0x00FFFF\r\nazure,0xF0FFFF\r\nbeige,0xF5F5DC\r\n");
+        write("UserDefColors.col", QByteArray("\"123456\"\r\n").repeated(14));
+        tool = std::make_unique<frmMyColorChart>(project, host, ui, dir.path(), dir.path());
+        tool->setAttribute(Qt::WA_DeleteOnClose, false);
+        tool->show();
+    }
+    QString clip() const { return QApplication::clipboard()->text(); }
+};
+} // namespace
+
+TEST_F(TintaraWindow, EveryControlIsNamedAndTheTipsSwitchOff) {
+    EXPECT_EQ(tool->windowTitle(), "Tintara");
+    for (QWidget* w : tool->findChildren<QWidget*>()) {
+        if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(tool.get()) ||
+            qobject_cast<CompletingCombo*>(w->parentWidget()))
+            continue;
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        ASSERT_NE(a, nullptr);
+        EXPECT_FALSE(a->text(QAccessible::Name).isEmpty())
+            << w->metaObject()->className() << " " << w->objectName().toStdString();
+    }
+    EXPECT_EQ(tool->ui.Picture1[1]->accessibleName(), "Chart color 2, #00FF00");
+    EXPECT_EQ(tool->ui.Picture1[34]->accessibleName(), "User color 14, #123456");
+
+    EXPECT_EQ(tool->ui.Check1->text(), "Tool Tips - (ON)");
+    EXPECT_EQ(tool->ui.picColorSel->toolTip(), "The Currently Active Color");
+    tool->ui.Check1->click();
+    EXPECT_EQ(tool->ui.Check1->text(), "Tool Tips - (OFF)");
+    for (QWidget* w : tool->centralWidget()->findChildren<QWidget*>())
+        EXPECT_TRUE(w->toolTip().isEmpty()) << w->objectName().toStdString();
+}
+
+TEST_F(TintaraWindow, KeysBoxesAndNamesReachTheColour) {
+    QTest::mouseClick(tool->ui.Picture1[1], Qt::LeftButton);
+    EXPECT_EQ(tool->ui.txtHexValue->toPlainText(), "00FF00\nHex Value");
+    EXPECT_EQ(clip(), "\"#00FF00\"");
+    EXPECT_EQ(tool->ui.Slide[1]->value(), 255);
+
+    QLineEdit* red = tool->ui.txtColValue[0];
+    red->clear();
+    QTest::keyClicks(red, "2a0x");
+    EXPECT_EQ(red->text(), "20");
+    QTest::keyClick(red, Qt::Key_Return);
+    EXPECT_EQ(clip(), "20,255,0");
+    QLineEdit* blue = tool->ui.txtColValue[5];
+    blue->clear();
+    QTest::keyClicks(blue, "fA");
+    EXPECT_EQ(blue->text(), "A");
+    tool->ui.cmdHexColVal->click();
+    EXPECT_EQ(blue->text(), "0A");
+    EXPECT_EQ(clip(), "\"#14FF0A\"");
+
+    tool->ui.Slide[2]->setValue(255);
+    EXPECT_EQ(tool->ui.lblSlide->text(), "Hex Value (14FFFF)");
+    EXPECT_EQ(tool->ui.lblRGB[2]->text(), "255");
+
+    // Typing completes from the second entry on and selects the rest.
+    tool->ui.Combo1->setFocus();
+    QTest::keyClicks(tool->ui.Combo1, "a");
+    QLineEdit* edit = tool->ui.Combo1->lineEdit();
+    EXPECT_EQ(edit->text(), "azure");
+    EXPECT_EQ(edit->selectedText(), "zure");
+    EXPECT_EQ(clip(), "\"azure\"");
+    QTest::keyClick(tool->ui.Combo1, Qt::Key_Backspace);
+    EXPECT_EQ(edit->text(), "a"); // Backspace does not complete
+    QTest::keyClicks(tool->ui.Combo1, "q");
+    EXPECT_EQ(edit->text(), "aqua");
+    QTest::keyClick(tool->ui.Combo1, Qt::Key_Return);
+    EXPECT_EQ(clip(), "\"aqua\"");
+    EXPECT_EQ(tool->ui.picColorSel->color(), RgbColor(0, 255, 255));
+}
+
+TEST_F(TintaraWindow, UserBoxesReachThePaletteButTheFileOnlyOnSelectedOk) {
+    QTest::mouseClick(tool->ui.Picture1[0], Qt::LeftButton);
+    QTest::mouseClick(tool->ui.Picture1[3], Qt::RightButton, Qt::ShiftModifier);
+    QTest::mouseClick(tool->ui.Picture1[22], Qt::RightButton);
+    EXPECT_EQ(tool->ui.Picture1[22]->color(), RgbColor(0x12, 0x34, 0x56));
+    tool->ui.Picture1[22]->setFocus();
+    QTest::keyClick(tool->ui.Picture1[22], Qt::Key_Space, Qt::ShiftModifier);
+    EXPECT_EQ(tool->ui.Picture1[22]->color(), RgbColor(255, 0, 0));
+    EXPECT_EQ(host.palette[1], RgbColor(255, 0, 0));
+    tool->close();
+    EXPECT_EQ(read("UserDefColors.col"), QByteArray("\"123456\"\r\n").repeated(14));
+}
+
+TEST_F(TintaraWindow, SchemeWindowExportsAndBringsTheToolBack) {
+    tool->ui.mnuExport->trigger();
+    frmSavetxt* schemes = tool->schemeWindow();
+    ASSERT_NE(schemes, nullptr);
+    EXPECT_FALSE(tool->isVisible());
+    EXPECT_TRUE(schemes->optOpenSave[1]->isChecked());
+    EXPECT_FALSE(schemes->cmdOpen->isEnabled());
+    EXPECT_EQ(schemes->Combo1->entries(), QStringList{"UserDefColors.col"});
+    schemes->Combo1->setFocus();
+    QTest::keyClicks(schemes->Combo1, "Sea.x");
+    EXPECT_EQ(schemes->Combo1->currentText(), "Seax");
+    schemes->cmdSave->click();
+    EXPECT_EQ(read("Seax.col"), QByteArray("\"123456\"\r\n").repeated(14));
+    EXPECT_TRUE(RunEventsUntil([&] { return tool->isVisible(); }));
+    EXPECT_TRUE(tool->schemeWindow() == nullptr || !tool->schemeWindow()->isVisible());
+
+    tool->ui.lblShowCB->linkActivated("clipboard");
+    ClipboardWindow* view = tool->clipboardWindow();
+    ASSERT_NE(view, nullptr);
+    QApplication::clipboard()->setText("\"#ABCDEF\"");
+    EXPECT_TRUE(RunEventsUntil([&] { return view->shownText() == "\"#ABCDEF\""; }));
+}
+
+TEST(TintaraFromMainWindow, CaptionColourGoesBackThroughSelectedOk) {
+    ScriptedPrompter ui;
+    Form1 form(ui);
+    ConnectColorTool(form);
+    SlideShowProject& p = form.project();
+    p.settings.UseColorTool = true;
+    p.settings.CaptionForeColor = RgbColor(1, 2, 3);
+    emit form.ui.cmdCapForeColor->clicked();
+    auto* tool = form.findChild<frmMyColorChart*>();
+    ASSERT_NE(tool, nullptr);
+    EXPECT_TRUE(tool->isVisible());
+    EXPECT_EQ(tool->ui.txtHexValue->toPlainText(), "010203\nHex Value");
+    // The channel boxes still show chart box 0.
+    EXPECT_EQ(tool->ui.txtColValue[1]->text(), "0");
+    tool->ui.txtColValue[0]->setText("200");
+    tool->ui.txtColValue[1]->setText("2");
+    tool->ui.txtColValue[2]->setText("3");
+    tool->ui.cmdDecColVal->click();
+    tool->ui.cmdExit->click();
+    EXPECT_EQ(form.ui.picCapForeColor->color(), RgbColor(200, 2, 3));
+    EXPECT_EQ(form.CaptionBoxForeColor(), RgbColor(200, 2, 3));
+    form.colors().Form_Activate();
+    EXPECT_FALSE(p.flags.PickingCapForeColor);
+    EXPECT_EQ(p.slot(0).CapForeColor, "&H0302C8");
+}
