@@ -73,7 +73,7 @@ public:
     std::array<QString, 6> channelText{}; // txtColValue 0..5
     std::array<int, 3> slider{};          // Slide 0..2
     ColorValue sampleColor = 0;           // lblSlide
-    ColorValue sampleTextColor = 0;
+    ColorValue sampleTextColor = RgbColor(255, 255, 255); // readable on the black start
     QString sampleCaption = QStringLiteral("Hex Value (000000)");
     QString sampleFontFamily;
     int sampleFontSize = 0;

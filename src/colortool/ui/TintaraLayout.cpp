@@ -40,13 +40,15 @@ QPlainTextEdit* ValueView(const char* name, const QString& accessible) {
 QGroupBox* BuildChart(TintaraControls& ui) {
     ui.Frame1 = Named(new QGroupBox(QStringLiteral("Pick from the Color Chart")), "Frame1");
     auto* grid = new QGridLayout(ui.Frame1);
-    grid->setSpacing(4);
+    grid->setSpacing(6);
     for (int k = 0; k < ColorChart::kChartBoxes; ++k) {
         auto* box =
             Named(new PaletteBox(QStringLiteral("Chart color %1").arg(k + 1)), "Picture1", k);
         ui.Picture1[static_cast<std::size_t>(k)] = box;
         grid->addWidget(box, k / 7, k % 7);
     }
+    // The chart and the user boxes line up in the same columns.
+    grid->setColumnStretch(7, 1);
     return ui.Frame1;
 }
 
@@ -57,7 +59,7 @@ QWidget* BuildUserColors(TintaraControls& ui) {
     ui.Label1 = Named(new QLabel(QStringLiteral("Users Special Colors")), "Label1");
     column->addWidget(ui.Label1);
     auto* grid = new QGridLayout;
-    grid->setSpacing(4);
+    grid->setSpacing(6);
     grid->setContentsMargins(9, 0, 9, 0);
     for (int k = 0; k < ColorChart::kUserBoxes; ++k) {
         auto* box = Named(new PaletteBox(QStringLiteral("User color %1").arg(k + 1)), "Picture1",
@@ -65,6 +67,7 @@ QWidget* BuildUserColors(TintaraControls& ui) {
         ui.Picture1[static_cast<std::size_t>(ColorChart::kChartBoxes + k)] = box;
         grid->addWidget(box, k / 7, k % 7);
     }
+    grid->setColumnStretch(7, 1);
     column->addLayout(grid);
     return panel;
 }
