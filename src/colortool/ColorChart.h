@@ -68,11 +68,11 @@ public:
 
     // State the window shows.
     std::array<ColorValue, kBoxes> boxes{};
-    ColorValue active = 0;                // picColorSel
-    QString hexView, decView;             // txtHexValue, txtDecValue
-    std::array<QString, 6> channelText{}; // txtColValue 0..5
-    std::array<int, 3> slider{};          // Slide 0..2
-    ColorValue sampleColor = 0;           // lblSlide
+    ColorValue active = 0;                                // picColorSel
+    QString hexView, decView;                             // txtHexValue, txtDecValue
+    std::array<QString, 6> channelText{};                 // txtColValue 0..5
+    std::array<int, 3> slider{};                          // Slide 0..2
+    ColorValue sampleColor = 0;                           // lblSlide
     ColorValue sampleTextColor = RgbColor(255, 255, 255); // readable on the black start
     QString sampleCaption = QStringLiteral("Hex Value (000000)");
     QString sampleFontFamily;

@@ -178,3 +178,15 @@ TEST_F(ColorToolTest, FontAndMoreColoursCancelChangeNothing) {
     EXPECT_EQ(host.fontFamily, "Serif");
     EXPECT_EQ(clipboard, "Serif");
 }
+
+// The shipped chart and name files fill every box and give every name a colour.
+TEST(ShippedColorFiles, ChartAndNamesAreComplete) {
+    const QDir data(qEnvironmentVariable("PEVRANO_SOURCE_DIR") + "/assets/data");
+    EXPECT_TRUE(ReadColorScheme(data.filePath("StartUpColors"), ColorChart::kChartBoxes).complete);
+    const NamedColors named = ReadNamedColors(data.filePath(kNamedColorsFile));
+    EXPECT_EQ(named.names.size(), 148);
+    for (qsizetype i = 0; i < named.values.size(); ++i)
+        EXPECT_TRUE(NamedColorValue(named.values.at(i))) << named.names.at(i).toStdString();
+    EXPECT_EQ(NamedColorValue(named.values.at(named.names.indexOf("orange"))),
+              RgbColor(255, 165, 0));
+}
