@@ -108,6 +108,9 @@ TEST_F(TintaraWindow, UserBoxesReachThePaletteButTheFileOnlyOnSelectedOk) {
     tool->ui.Picture1[22]->setFocus();
     QTest::keyClick(tool->ui.Picture1[22], Qt::Key_Space, Qt::ShiftModifier);
     EXPECT_EQ(tool->ui.Picture1[22]->color(), RgbColor(255, 0, 0));
+    QTest::keyClick(tool->ui.Picture1[22], Qt::Key_Up);
+    QTest::keyClick(tool->focusWidget(), Qt::Key_Left);
+    EXPECT_EQ(tool->focusWidget(), tool->ui.Picture1[14]);
     EXPECT_EQ(host.palette[1], RgbColor(255, 0, 0));
     tool->close();
     EXPECT_EQ(read("UserDefColors.col"), QByteArray("\"123456\"\r\n").repeated(14));

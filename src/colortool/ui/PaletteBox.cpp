@@ -48,6 +48,22 @@ void PaletteBox::mousePressEvent(QMouseEvent* event) {
 
 void PaletteBox::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
+    switch (key) {
+    case Qt::Key_Left:
+        emit arrowed(-1, 0);
+        return;
+    case Qt::Key_Right:
+        emit arrowed(1, 0);
+        return;
+    case Qt::Key_Up:
+        emit arrowed(0, -1);
+        return;
+    case Qt::Key_Down:
+        emit arrowed(0, 1);
+        return;
+    default:
+        break;
+    }
     if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) {
         QFrame::keyPressEvent(event);
         return;

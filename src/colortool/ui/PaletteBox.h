@@ -7,7 +7,8 @@
 
 // One box of the colour tool's chart or user colours. A left click (or
 // Space / Enter) picks its colour; Shift + right click (or Shift + Space /
-// Shift + Enter) asks to store the active colour in it.
+// Shift + Enter) asks to store the active colour in it. The arrow keys ask
+// to move the focus to a neighbouring box.
 class PaletteBox : public QFrame {
     Q_OBJECT
 public:
@@ -19,6 +20,8 @@ public:
 
 signals:
     void pressed(ColorChart::Press press);
+    // dx, dy: -1, 0 or 1 columns and rows.
+    void arrowed(int dx, int dy);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

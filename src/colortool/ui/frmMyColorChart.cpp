@@ -71,6 +71,9 @@ void frmMyColorChart::connectControls() {
                     colors.PaletteMouseDown(k, press);
                     showState();
                 });
+    for (int k = 0; k < ColorChart::kBoxes; ++k)
+        connect(ui.Picture1[static_cast<std::size_t>(k)], &PaletteBox::arrowed, this,
+                [this, k](int dx, int dy) { movePaletteFocus(k, dx, dy); });
     for (int c = 0; c < 3; ++c)
         connect(ui.Slide[static_cast<std::size_t>(c)], &QSlider::valueChanged, this,
                 [this, c](int value) {
@@ -111,6 +114,14 @@ void frmMyColorChart::connectControls() {
     connect(ui.lblShowCB, &QLabel::linkActivated, this, &frmMyColorChart::lblShowCB_Click);
     connect(ui.Check1, &QCheckBox::clicked, this, &frmMyColorChart::Check1_Click);
     connect(ui.cmdExit, &QPushButton::clicked, this, &frmMyColorChart::cmdExit_Click);
+}
+
+void frmMyColorChart::movePaletteFocus(int box, int dx, int dy) {
+    // Both grids have rows of seven; the user boxes follow the chart's three
+    // rows, so Down from the chart's last row reaches the user boxes.
+    const int target = box + dx + 7 * dy;
+    if (target >= 0 && target < ColorChart::kBoxes && (dy != 0 || target / 7 == box / 7))
+        ui.Picture1[static_cast<std::size_t>(target)]->setFocus(Qt::OtherFocusReason);
 }
 
 void frmMyColorChart::readChannelBoxes() {

@@ -54,6 +54,7 @@ private:
     void fillNames();
     void showSchemes(int option);
     void readChannelBoxes();
+    void movePaletteFocus(int box, int dx, int dy);
     void cmdFont_Click();
 
     Prompter& ask;
