@@ -11,7 +11,6 @@ class ColorToolHost {
 public:
     virtual ~ColorToolHost() = default;
     // PicMFormColors(index).
-    virtual ColorValue paletteColor(int index) const = 0;
     virtual void setPaletteColor(int index, ColorValue color) = 0;
     // txtCaption's text colour and box colour.
     virtual void setCaptionBoxForeColor(ColorValue color) = 0;

@@ -18,7 +18,6 @@ struct FakeColorHost : ColorToolHost {
     QString fontFamily;
     int backgroundChanges = 0;
 
-    ColorValue paletteColor(int i) const override { return palette.at(std::size_t(i)); }
     void setPaletteColor(int i, ColorValue c) override { palette.at(std::size_t(i)) = c; }
     void setCaptionBoxForeColor(ColorValue c) override { captionFore = c; }
     void setCaptionBoxBackColor(ColorValue c) override { captionBack = c; }

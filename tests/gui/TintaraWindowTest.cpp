@@ -153,9 +153,10 @@ TEST(TintaraFromMainWindow, CaptionColourGoesBackThroughSelectedOk) {
     EXPECT_EQ(tool->ui.txtHexValue->toPlainText(), "010203\nHex Value");
     // The channel boxes still show chart box 0.
     EXPECT_EQ(tool->ui.txtColValue[1]->text(), "0");
-    tool->ui.txtColValue[0]->setText("200");
-    tool->ui.txtColValue[1]->setText("2");
-    tool->ui.txtColValue[2]->setText("3");
+    for (int c = 0; c < 3; ++c) {
+        tool->ui.txtColValue[std::size_t(c)]->clear();
+        QTest::keyClicks(tool->ui.txtColValue[std::size_t(c)], c == 0 ? "200" : c == 1 ? "2" : "3");
+    }
     tool->ui.cmdDecColVal->click();
     tool->ui.cmdExit->click();
     EXPECT_EQ(form.ui.picCapForeColor->color(), RgbColor(200, 2, 3));

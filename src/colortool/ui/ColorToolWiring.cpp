@@ -17,9 +17,6 @@ class Form1ColorToolHost : public ColorToolHost {
 public:
     explicit Form1ColorToolHost(Form1& form) : form(form) {}
 
-    ColorValue paletteColor(int index) const override {
-        return form.colors().commands().PicMFormColors().at(static_cast<std::size_t>(index));
-    }
     void setPaletteColor(int index, ColorValue color) override {
         form.colors().commands().setPaletteColor(index, color);
     }

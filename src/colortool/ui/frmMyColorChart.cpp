@@ -85,17 +85,19 @@ void frmMyColorChart::connectControls() {
         showState();
     });
     connect(ui.cmdDecColVal, &QPushButton::clicked, this, [this] {
-        readChannelBoxes();
         colors.cmdDecColVal_Click();
         showState();
     });
     connect(ui.cmdHexColVal, &QPushButton::clicked, this, [this] {
-        readChannelBoxes();
         colors.cmdHexColVal_Click();
         showState();
     });
-    for (QLineEdit* box : ui.txtColValue)
-        box->installEventFilter(this);
+    for (std::size_t i = 0; i < ui.txtColValue.size(); ++i) {
+        ui.txtColValue[i]->installEventFilter(this);
+        // What is typed stays until a colour action rewrites the boxes.
+        connect(ui.txtColValue[i], &QLineEdit::textEdited, this,
+                [this, i](const QString& text) { colors.channelText[i] = text; });
+    }
     connect(ui.Combo1, &CompletingCombo::completed, this, [this](int index) {
         colors.ApplyNamedColor(index);
         showState();
@@ -122,11 +124,6 @@ void frmMyColorChart::movePaletteFocus(int box, int dx, int dy) {
     const int target = box + dx + 7 * dy;
     if (target >= 0 && target < ColorChart::kBoxes && (dy != 0 || target / 7 == box / 7))
         ui.Picture1[static_cast<std::size_t>(target)]->setFocus(Qt::OtherFocusReason);
-}
-
-void frmMyColorChart::readChannelBoxes() {
-    for (std::size_t i = 0; i < ui.txtColValue.size(); ++i)
-        colors.channelText[i] = ui.txtColValue[i]->text();
 }
 
 bool frmMyColorChart::eventFilter(QObject* watched, QEvent* event) {

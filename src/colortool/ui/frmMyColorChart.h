@@ -53,7 +53,6 @@ private:
     void connectMenu();
     void fillNames();
     void showSchemes(int option);
-    void readChannelBoxes();
     void movePaletteFocus(int box, int dx, int dy);
     void cmdFont_Click();
 
