@@ -44,6 +44,7 @@ QGroupBox* BuildChart(TintaraControls& ui) {
     for (int k = 0; k < ColorChart::kChartBoxes; ++k) {
         auto* box =
             Named(new PaletteBox(QStringLiteral("Chart color %1").arg(k + 1)), "Picture1", k);
+        box->setAccessibleDescription(QStringLiteral("Space picks this color"));
         ui.Picture1[static_cast<std::size_t>(k)] = box;
         grid->addWidget(box, k / 7, k % 7);
     }
@@ -64,6 +65,8 @@ QWidget* BuildUserColors(TintaraControls& ui) {
     for (int k = 0; k < ColorChart::kUserBoxes; ++k) {
         auto* box = Named(new PaletteBox(QStringLiteral("User color %1").arg(k + 1)), "Picture1",
                           ColorChart::kChartBoxes + k);
+        box->setAccessibleDescription(
+            QStringLiteral("Space picks this color; Shift+Space stores the selected color here"));
         ui.Picture1[static_cast<std::size_t>(ColorChart::kChartBoxes + k)] = box;
         grid->addWidget(box, k / 7, k % 7);
     }
