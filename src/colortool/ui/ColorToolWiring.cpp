@@ -6,6 +6,9 @@
 #include "editor/ui/ColorWorkbench.h"
 #include "editor/ui/Form1.h"
 #include "platform/ProgramFolder.h"
+#include "platform/ui/QtPrompter.h"
+
+#include <QApplication>
 
 #include <QLineEdit>
 #include <QPointer>
@@ -39,14 +42,45 @@ public:
 private:
     Form1& form;
 };
+
+// The real dialogs, owned by whichever of the tool's windows is active when
+// one is asked for, so they open over the colour tool or the scheme window
+// rather than over the main window behind them.
+class ActiveWindowPrompter : public Prompter {
+public:
+    MsgResult messageBox(const MessageBoxRequest& r) override { return owned().messageBox(r); }
+    std::optional<QString> inputBox(const InputBoxRequest& r) override {
+        return owned().inputBox(r);
+    }
+    QStringList openFiles(const FileDialogRequest& r) override { return owned().openFiles(r); }
+    QString browseForFolder(const QString& p) override { return owned().browseForFolder(p); }
+    std::optional<std::uint32_t> chooseColor(std::uint32_t c) override {
+        return owned().chooseColor(c);
+    }
+    std::optional<FontChoice> chooseFont(const FontChoice& f) override {
+        return owned().chooseFont(f);
+    }
+
+private:
+    QtPrompter& owned() {
+        real.setParent(QApplication::activeWindow());
+        return real;
+    }
+    QtPrompter real;
+};
 } // namespace
 
 void ConnectColorTool(Form1& form) {
     auto host = std::make_shared<Form1ColorToolHost>(form);
     auto window = std::make_shared<QPointer<frmMyColorChart>>();
-    form.seams.showColorTool = [&form, host, window] {
+    // Scripted answers (the tests) stay as they are.
+    std::shared_ptr<Prompter> dialogs;
+    if (dynamic_cast<QtPrompter*>(&form.prompter()) != nullptr)
+        dialogs = std::make_shared<ActiveWindowPrompter>();
+    form.seams.showColorTool = [&form, host, window, dialogs] {
+        Prompter& ask = dialogs ? *dialogs : form.prompter();
         if (!*window)
-            *window = new frmMyColorChart(form.project(), *host, form.prompter(), ProgramFolder(),
+            *window = new frmMyColorChart(form.project(), *host, ask, ProgramFolder(),
                                           WritableProgramFolder(), &form);
         frmMyColorChart* tool = *window;
         tool->show();
