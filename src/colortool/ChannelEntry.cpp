@@ -1,6 +1,6 @@
 #include "colortool/ChannelEntry.h"
 
-#include "compiler/PageText.h"
+#include "project/ColorText.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "ScriptedPrompter.h"
 #include "colortool/ColorChart.h"
 #include "colortool/ColorToolHost.h"
-#include "platform/ScriptedPrompter.h"
 #include "project/SlideShowProject.h"
 
 #include <QDir>
