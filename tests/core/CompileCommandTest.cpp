@@ -1,4 +1,5 @@
-// The headless command run in this process, with file systems that refuse.
+// The headless command run in this process: every way a run stops ends in
+// its exit status and one last line saying why.
 #include "compiler/CompileCommand.h"
 #include "FaultyFileSystem.h"
 #include "core/PrintQt.h"
@@ -10,112 +11,132 @@
 #include <gtest/gtest.h>
 
 namespace {
-// A local file system whose every directory is on the given kind of drive.
-class DriveOf : public FaultyFileSystem {
-public:
-    DriveOf(FileSystem& inner, DriveType type)
-        : FaultyFileSystem(inner, [](const QString&, const QString&) { return std::nullopt; }),
-          type(type) {}
-    DriveType driveType(const QString&) override { return type; }
-
-private:
-    DriveType type;
-};
+const QDateTime kNow(QDate(2024, 3, 5), QTime(10, 0));
+const char* const kThreeSlides =
+    R"({"slides": [{"PicturePath": "a.jpg"}, {"PicturePath": "b.jpg"}, {"PicturePath": "c.jpg"}],
+        "compile": {"FirstPageName": "Trip", "Directory": "out"}})";
 
 class Command : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        QFile show(dir.filePath("show.json"));
-        ASSERT_TRUE(show.open(QIODevice::WriteOnly));
-        show.write(R"({"slides": [{"PicturePath": "a.jpg"}, {"PicturePath": "b.jpg"},
-                                  {"PicturePath": "c.jpg"}],
-                       "compile": {"FirstPageName": "Trip", "Directory": "out"}})");
-        show.close();
         QDir(dir.path()).mkdir("out");
+        QDir(dir.path()).mkdir("program");
+        for (const char* name :
+             {"a.jpg", "b.jpg", "c.jpg", "program/wood.gif", "program/photo.jar",
+              "program/ssbc.jpg", "program/ssbnoc.jpg", "program/ssnobnoc.jpg",
+              "program/catalog.jpg", "program/fraleft.jpg", "program/fraright.jpg"})
+            Write(name, "bytes");
     }
-
-    int RunCommand(FileSystem& fs,
-                   QStringList args = {"pevrano-slideshow", "compile", "show.json"}) {
+    void Write(const QString& name, const QByteArray& bytes) {
+        QFile f(dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    int Run(FileSystem& fs, const QString& show = "show.json") {
+        outText.clear();
+        errText.clear();
         CommandContext c{fs, dir.filePath("program"), dir.path(), dir.path(), kNow, out, err};
-        const int status = RunCommandLine(args, c);
-        out.flush();
-        err.flush();
-        return status;
+        return RunCommandLine({"pevrano-slideshow", "compile", show}, c);
     }
-
+    int Run(const char* json, FaultyFileSystem::Fault fault = nullptr) {
+        Write("show.json", json);
+        FaultyFileSystem fs(
+            local, fault ? fault : [](const QString&, const QString&) {
+                return std::optional<FsResult>();
+            });
+        return Run(fs);
+    }
     QString LastLine() const { return errText.trimmed().split('\n').last(); }
 
-    const QDateTime kNow{QDate(2024, 3, 5), QTime(10, 0)};
     QTemporaryDir dir;
     QString outText, errText;
     QTextStream out{&outText}, err{&errText};
     LocalFileSystem local;
 };
+
+FaultyFileSystem::Fault Failing(const char* op, const char* pathEnd, FsResult result) {
+    return [=](const QString& o, const QString& path) -> std::optional<FsResult> {
+        if (o == op && path.endsWith(pathEnd))
+            return result;
+        return std::nullopt;
+    };
+}
 } // namespace
 
-TEST_F(Command, RefusedDrivesEndTheRunWithOneLine) {
-    DriveOf cd(local, DriveType::CdRom);
-    EXPECT_EQ(RunCommand(cd), 1);
+TEST_F(Command, RunsThatStopGiveStatusOneAndTheReason) {
+    EXPECT_EQ(Run(R"({"slides": [{"PicturePath": "a.jpg"}, {"PicturePath": "b.jpg"}]})"), 1);
+    EXPECT_TRUE(errText.startsWith("[Pevrano Slide Show]\n"
+                                   "    Sorry you need at least 3 pictures to make a slide show"));
+    EXPECT_EQ(LastLine(), "error: a slide show needs at least 3 slides; show.json has 2");
+
+    const FsResult denied{FsError::AccessDenied, "Permission denied", 13};
+    EXPECT_EQ(Run(kThreeSlides, Failing("create", "/trip/", denied)), 1);
+    EXPECT_EQ(errText.count("[File Error!]"), 1); // not asked again
+    EXPECT_EQ(LastLine(), "error: cannot create the show folder " + dir.filePath("out/trip/") +
+                              ": Permission denied");
+
+    const FsResult full{FsError::Other, "No space left on device", 28};
+    EXPECT_EQ(Run(kThreeSlides, Failing("write", "netscape.htm", full)), 1);
+    EXPECT_EQ(LastLine(), "error: cannot write " + dir.filePath("out/trip/pix/netscape.htm") +
+                              ": No space left on device");
+
+    // The run that failed its write left the folder for the next run to find.
+    ASSERT_TRUE(QDir(dir.filePath("out/trip")).exists());
+    EXPECT_EQ(Run(kThreeSlides), 1);
+    EXPECT_EQ(errText.count("[Need a New File Path Name or Directory.]"), 1);
+    EXPECT_EQ(LastLine(), "error: the show folder " + dir.filePath("out/trip/") +
+                              " already exists; choose another ShowFolderName or Directory");
+    EXPECT_TRUE(outText.isEmpty());
+}
+
+TEST_F(Command, RefusedDriveEndsTheRunWithOneLine) {
+    Write("show.json", kThreeSlides);
+    FaultyFileSystem cd(local, [](const QString&, const QString&) { return std::nullopt; });
+    cd.drives[dir.filePath("out")] = DriveType::CdRom;
+    EXPECT_EQ(Run(cd), 1);
     EXPECT_TRUE(errText.contains("[Please select another path...]\n"
                                  "    You Can Not Select a CD Rom Drive!\n"));
     EXPECT_EQ(LastLine(), "error: the directory " + dir.filePath("out") +
                               " can not hold the show: You Can Not Select a CD Rom Drive!");
-
-    errText.clear();
-    DriveOf floppy(local, DriveType::Removable);
-    EXPECT_EQ(RunCommand(floppy), 1);
-    EXPECT_EQ(LastLine(), "error: the directory " + dir.filePath("out") +
-                              " can not hold the show: You Can Not Select a Foppy Drive!");
     EXPECT_TRUE(QDir(dir.filePath("out")).isEmpty());
-    EXPECT_TRUE(outText.isEmpty());
 }
 
-TEST_F(Command, UncreatableFolderIsNotAskedAgain) {
-    FaultyFileSystem denied(local,
-                            [](const QString& op, const QString&) -> std::optional<FsResult> {
-                                if (op == "create")
-                                    return FsResult{FsError::AccessDenied, "Permission denied", 13};
-                                return std::nullopt;
-                            });
-    EXPECT_EQ(RunCommand(denied), 1);
-    EXPECT_EQ(errText.count("[File Error!]"), 1);
-    EXPECT_EQ(LastLine(), "error: cannot create the show folder " + dir.filePath("out/trip/") +
-                              ": Permission denied");
+TEST_F(Command, MissingPictureIsReportedAfterTheShowIsWritten) {
+    QFile::remove(dir.filePath("b.jpg"));
+    EXPECT_EQ(Run(kThreeSlides), 1);
+    EXPECT_TRUE(errText.contains("[File Copy Error]\n    Error occurred!\n"));
+    EXPECT_EQ(LastLine(), "error: cannot copy " + dir.filePath("b.jpg") + " to " +
+                              dir.filePath("out/trip/pix/pic2.jpg") +
+                              ": No such file or directory");
+    EXPECT_TRUE(QFile::exists(dir.filePath("out/trip/pix/pic3.jpg")));
+    EXPECT_EQ(outText, dir.filePath("out/trip/trip.htm") + "\n");
 }
 
-TEST_F(Command, FailedPageWriteIsOneLine) {
-    FaultyFileSystem full(local,
-                          [](const QString& op, const QString& path) -> std::optional<FsResult> {
-                              if (op == "write" && path.endsWith("netscape.htm"))
-                                  return FsResult{FsError::Other, "No space left on device", 28};
-                              return std::nullopt;
-                          });
-    EXPECT_EQ(RunCommand(full), 1);
-    EXPECT_EQ(LastLine(), "error: cannot write " + dir.filePath("out/trip/pix/netscape.htm") +
-                              ": No space left on device");
-}
+TEST_F(Command, BadShowFilesAndCommandLinesGiveStatusTwo) {
+    EXPECT_EQ(Run(local, "nothing.json"), 2);
+    EXPECT_EQ(errText, "error: " + dir.filePath("nothing.json") +
+                           ": cannot read the show file: No such file or directory\n");
+    EXPECT_EQ(Run("{\n  \"slides\": [\n    {\"PicturePath\": 'a.jpg'}\n  ]\n}\n"), 2);
+    EXPECT_TRUE(errText.startsWith("error: " + dir.filePath("show.json") + ":3:21: "));
+    EXPECT_EQ(errText.count('\n'), 1);
 
-TEST_F(Command, NameThatIsEmptyOnceFilteredIsRefused) {
-    QFile show(dir.filePath("dots.json"));
-    ASSERT_TRUE(show.open(QIODevice::WriteOnly));
-    show.write(R"({"slides": [{"PicturePath": "a.jpg"}, {"PicturePath": "b.jpg"},
-                              {"PicturePath": "c.jpg"}],
-                   "compile": {"ShowFolderName": "../..", "Directory": "out"}})");
-    show.close();
-    EXPECT_EQ(RunCommand(local, {"pevrano-slideshow", "compile", "dots.json"}), 1);
+    // A name that is empty once filtered is refused as the prompt refuses it.
+    EXPECT_EQ(Run(R"({"slides": [{"PicturePath": "a.jpg"}, {"PicturePath": "b.jpg"},
+                                 {"PicturePath": "c.jpg"}],
+                      "compile": {"ShowFolderName": "../..", "Directory": "out"}})"),
+              1);
     EXPECT_TRUE(errText.contains("[Please type in a Name.]\n"
                                  "    Name needed, Please type in a Name.\n"));
     EXPECT_EQ(LastLine(),
               "error: ShowFolderName is empty once the characters ? \\ : * < > | . / are dropped");
     EXPECT_TRUE(QDir(dir.filePath("out")).isEmpty());
-}
 
-TEST_F(Command, WrongCommandLines) {
-    EXPECT_EQ(RunCommand(local, {"pevrano-slideshow", "compile"}), 2);
+    CommandContext c{local, "", "", dir.path(), kNow, out, err};
+    EXPECT_EQ(RunCommandLine({"pevrano-slideshow", "compile"}, c), 2);
     EXPECT_EQ(LastLine(), "error: compile takes one show file; see \"pevrano-slideshow "
                           "compile --help\"");
-    EXPECT_EQ(RunCommand(local, {"pevrano-slideshow", "compile", "a.json", "b.json"}), 2);
+    EXPECT_EQ(RunCommandLine({"pevrano-slideshow", "compile", "a.json", "b.json"}, c), 2);
     EXPECT_TRUE(IsCommandLine({"pevrano-slideshow", "compile"}));
     EXPECT_TRUE(IsCommandLine({"pevrano-slideshow", "--help"}));
     EXPECT_FALSE(IsCommandLine({"pevrano-slideshow"}));

@@ -1,167 +1,242 @@
+// The compile driver: the runs that stop before anything is written, and
+// whole runs into temporary folders where a page write fails or the
+// directory is the root. A good run's files and messages are in the
+// compiled-show snapshots.
 #include "compiler/CompileDriver.h"
+#include "FaultyFileSystem.h"
 #include "ScriptedCompileHost.h"
 #include "core/PrintQt.h"
-#include "platform/FileSystem.h"
+#include "platform/LocalFileSystem.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-// Any file-system call fails the test: runs that stop early touch nothing.
-class UntouchedFileSystem : public FileSystem {
-public:
-    FsResult createDirectory(const QString& path) override { return touched(path); }
-    FsResult copyFile(const QString&, const QString& to) override { return touched(to); }
-    FsResult makeOwnerWritable(const QString& path) override { return touched(path); }
-    DriveType driveType(const QString& d) override {
-        touched(d);
-        return DriveType::Unknown;
-    }
-    FsResult writeFile(const QString& path, const QByteArray&) override { return touched(path); }
+const QDateTime kNow(QDate(2024, 3, 5), QTime(10, 0));
 
-private:
-    static FsResult touched(const QString& path) {
-        ADD_FAILURE() << "file system used: " << path.toStdString();
-        return {FsError::Other, "not here"};
-    }
-};
-
-SlideShowProject Project(int slides) {
+SlideShowProject Project(int slides, const QString& folder = "/pics") {
     SlideShowProject p;
     p.Clear();
     for (int k = 1; k <= slides; ++k) {
-        p.AppendPicture(QStringLiteral("/pics/p%1.jpg").arg(k));
+        p.AppendPicture(QStringLiteral("%1/p%2.jpg").arg(folder).arg(k));
         p.slide(k).Caption = QStringLiteral("Caption %1").arg(k);
     }
     return p;
 }
 
-const QDateTime kNow(QDate(2024, 3, 5), QTime(10, 0));
-const QString kCheckTitle = "To Go Back Select 'No' Or 'Cancel'";
+// Runs that stop early touch no file: any file-system call fails the test.
+CompileOutcome CompileUntouched(SlideShowProject& p, ScriptedCompileHost& host) {
+    LocalFileSystem local;
+    FaultyFileSystem untouched(local, [](const QString&, const QString& path) {
+        ADD_FAILURE() << "file system used: " << path.toStdString();
+        return std::optional<FsResult>(FsResult{FsError::Other, "not here"});
+    });
+    return CompileShow(p, host, untouched, "/opt/pevrano", kNow);
+}
 
-CompileOutcome CompileIt(SlideShowProject& p, ScriptedCompileHost& host) {
-    UntouchedFileSystem fs;
-    return CompileShow(p, host, fs, "/opt/pevrano", kNow);
+QString CheckText(const SlideShowProject& p, MsgResult answer, bool* proceed = nullptr) {
+    ScriptedPrompter ui;
+    ui.queueMessageAnswer(answer);
+    const bool goOn = CheckFinishedProduct(p, ui);
+    if (proceed)
+        *proceed = goOn;
+    EXPECT_EQ(ui.messages().size(), 1u);
+    const MessageBoxRequest m = ui.messages().at(0);
+    EXPECT_EQ(m.title, "To Go Back Select 'No' Or 'Cancel'");
+    EXPECT_EQ(m.buttons, MsgButtons::YesNoCancel);
+    EXPECT_EQ(m.icon, MsgIcon::Critical);
+    EXPECT_EQ(m.defaultButton, std::optional<MsgResult>(MsgResult::Cancel));
+    return m.text;
 }
 } // namespace
 
-TEST(CompileDriver, TwoSlidesStopAtTheFirstStep) {
-    SlideShowProject p = Project(2);
+TEST(CompileDriver, TooFewSlidesOrNoToTheConfirmationChangeNothing) {
+    SlideShowProject two = Project(2);
     ScriptedCompileHost host;
-    EXPECT_EQ(CompileIt(p, host), CompileOutcome::TooFewSlides);
-    ASSERT_EQ(host.ui.questions().size(), 1u);
-    const MessageBoxRequest m = host.ui.messages()[0];
-    EXPECT_EQ(m.text, "Sorry you need at least 3 pictures to make a slide show...\r\n\r\n"
-                      "I'm sure you have some pictures around...");
-    EXPECT_EQ(m.title, "Pevrano Slide Show");
-    EXPECT_EQ(m.buttons, MsgButtons::Ok);
-    EXPECT_EQ(m.icon, MsgIcon::None);
-    EXPECT_TRUE(host.events.isEmpty());
-}
+    EXPECT_EQ(CompileUntouched(two, host), CompileOutcome::TooFewSlides);
+    const MessageBoxRequest few = host.ui.messages().at(0);
+    EXPECT_EQ(few.text, "Sorry you need at least 3 pictures to make a slide show...\r\n\r\n"
+                        "I'm sure you have some pictures around...");
+    EXPECT_EQ(few.icon, MsgIcon::None);
 
-TEST(CompileDriver, NoToTheConfirmationChangesNothing) {
     SlideShowProject p = Project(3);
     p.slide(2).Caption = "say \"cheese\"";
-    ScriptedCompileHost host;
+    host.ui.clear();
     host.ui.queueMessageAnswer(MsgResult::No);
-    EXPECT_EQ(CompileIt(p, host), CompileOutcome::NotConfirmed);
-    const MessageBoxRequest m = host.ui.messages().at(0);
-    EXPECT_EQ(m.text, "Are you ready to compile your slide show now?");
-    EXPECT_EQ(m.title, "Compile your Slide Show Now?");
-    EXPECT_EQ(m.buttons, MsgButtons::YesNo);
-    EXPECT_EQ(m.icon, MsgIcon::Question);
+    EXPECT_EQ(CompileUntouched(p, host), CompileOutcome::NotConfirmed);
+    const MessageBoxRequest confirm = host.ui.messages().at(0);
+    EXPECT_EQ(confirm.text, "Are you ready to compile your slide show now?");
+    EXPECT_EQ(confirm.buttons, MsgButtons::YesNo);
     EXPECT_EQ(p.slide(2).Caption, "say \"cheese\"");
     EXPECT_TRUE(host.events.isEmpty());
 }
 
-TEST(CompileDriver, QuotesBecomeApostrophesInEverySlotAndStay) {
+TEST(CompileDriver, CancelInEitherNamePromptTouchesNoFileButKeepsTheApostrophes) {
     SlideShowProject p = Project(3);
     p.slide(1).Caption = "say \"cheese\" at Ann's";
     p.slot(20).Caption = "\"unused\"";
     ScriptedCompileHost host;
     host.ui.queueMessageAnswer(MsgResult::Yes);
     host.pageNames.push_back(std::nullopt);
-    EXPECT_EQ(CompileIt(p, host), CompileOutcome::Cancelled);
+    EXPECT_EQ(CompileUntouched(p, host), CompileOutcome::Cancelled);
     EXPECT_EQ(p.slide(1).Caption, "say 'cheese' at Ann's");
     EXPECT_EQ(p.slot(20).Caption, "'unused'");
     EXPECT_FALSE(p.flags.CompileCancelled);
-    EXPECT_EQ(host.events, QStringList({"stop song", "page prompt"}));
-}
 
-TEST(CompileDriver, CancelInTheFolderPromptWritesNothing) {
-    SlideShowProject p = Project(3);
-    ScriptedCompileHost host;
     host.ui.queueMessageAnswer(MsgResult::Yes);
     host.pageNames.push_back("My Show");
     host.folderNames.push_back(std::nullopt);
-    EXPECT_EQ(CompileIt(p, host), CompileOutcome::Cancelled);
+    EXPECT_EQ(CompileUntouched(p, host), CompileOutcome::Cancelled);
     EXPECT_FALSE(p.flags.CompileCancelled);
-    EXPECT_EQ(p.names.FirstPageName, "my show");
-    EXPECT_EQ(host.events, QStringList({"stop song", "page prompt", "folder prompt"}));
-    EXPECT_EQ(host.ui.questions().size(), 1u);
+    EXPECT_EQ(host.events, QStringList({"stop song", "page prompt", "stop song", "page prompt",
+                                        "folder prompt"}));
 }
 
-TEST(CompileDriver, CheckListsMissingCaptions) {
+TEST(CompileDriver, CheckListsMissingCaptionsPicturesOrBoth) {
     SlideShowProject p = Project(8);
     p.slide(3).Caption.clear();
     p.slide(7).Caption.clear();
-    for (MsgResult answer : {MsgResult::Yes, MsgResult::No, MsgResult::Cancel}) {
-        ScriptedPrompter ui;
-        ui.queueMessageAnswer(answer);
-        EXPECT_EQ(CheckFinishedProduct(p, ui), answer == MsgResult::Yes);
-        ASSERT_EQ(ui.messages().size(), 1u);
-        const MessageBoxRequest m = ui.messages()[0];
-        EXPECT_EQ(m.text, "You have  No Captions for side(s)  3, 7\r\n\r\n"
-                          "Do You want to Continue and Finish \r\n\r\n"
-                          "Or Go Back to Put in your Missing Captions ?\r\n\r\n"
-                          "Note: To Go Back Select 'No' Or 'Cancel'");
-        EXPECT_EQ(m.title, kCheckTitle);
-        EXPECT_EQ(m.buttons, MsgButtons::YesNoCancel);
-        EXPECT_EQ(m.icon, MsgIcon::Critical);
-        EXPECT_EQ(m.defaultButton, std::optional<MsgResult>(MsgResult::Cancel));
-    }
-}
+    bool proceed = true;
+    EXPECT_EQ(CheckText(p, MsgResult::Cancel, &proceed),
+              "You have  No Captions for side(s)  3, 7\r\n\r\n"
+              "Do You want to Continue and Finish \r\n\r\n"
+              "Or Go Back to Put in your Missing Captions ?\r\n\r\n"
+              "Note: To Go Back Select 'No' Or 'Cancel'");
+    EXPECT_FALSE(proceed);
 
-TEST(CompileDriver, CheckListsMissingPicturesOrBoth) {
-    SlideShowProject p = Project(5);
+    p = Project(5);
     p.slide(2).PicturePath.clear();
     p.slide(5).PicturePath.clear();
-    ScriptedPrompter ui;
-    ui.queueMessageAnswer(MsgResult::No);
-    EXPECT_FALSE(CheckFinishedProduct(p, ui));
-    EXPECT_EQ(ui.messages().at(0).text, "You have No Pictures in slide(s)  2, 5\r\n\r\n"
-                                        "Do You want to Continue and Finish ?\r\n\r\n"
-                                        "Or Go Back to Put in your Missing Pictures ?\r\n\r\n"
-                                        "Note: To Go Back Select 'No' Or 'Cancel'");
+    EXPECT_EQ(CheckText(p, MsgResult::No, &proceed),
+              "You have No Pictures in slide(s)  2, 5\r\n\r\n"
+              "Do You want to Continue and Finish ?\r\n\r\n"
+              "Or Go Back to Put in your Missing Pictures ?\r\n\r\n"
+              "Note: To Go Back Select 'No' Or 'Cancel'");
+    EXPECT_FALSE(proceed);
 
     p.slide(1).Caption.clear();
-    ui.clear();
-    ui.queueMessageAnswer(MsgResult::Yes);
-    EXPECT_TRUE(CheckFinishedProduct(p, ui));
-    const MessageBoxRequest m = ui.messages().at(0);
-    EXPECT_EQ(m.text, "You have No Pictures in slide(s)  2, 5\r\n\r\n"
-                      " And No Captions for side(s)  1\r\n\r\n\r\n\r\n"
-                      "Do You want to Continue and  Finish ?\r\n\r\n"
-                      "Or Go Back to Put in your Missing Pictures and Captions.\r\n\r\n"
-                      "Note: To Go Back Select 'No' Or 'Cancel'");
-    EXPECT_EQ(m.title, kCheckTitle);
-    EXPECT_EQ(m.icon, MsgIcon::Critical);
-    EXPECT_EQ(m.defaultButton, std::optional<MsgResult>(MsgResult::Cancel));
-}
+    EXPECT_EQ(CheckText(p, MsgResult::Yes, &proceed),
+              "You have No Pictures in slide(s)  2, 5\r\n\r\n"
+              " And No Captions for side(s)  1\r\n\r\n\r\n\r\n"
+              "Do You want to Continue and  Finish ?\r\n\r\n"
+              "Or Go Back to Put in your Missing Pictures and Captions.\r\n\r\n"
+              "Note: To Go Back Select 'No' Or 'Cancel'");
+    EXPECT_TRUE(proceed);
 
-TEST(CompileDriver, NothingMissingAsksNothing) {
-    SlideShowProject p = Project(4);
-    // A fresh slot beyond the count has no picture; only slides count.
+    // Nothing missing: nothing asked. Going back from the check writes nothing.
     ScriptedPrompter ui;
-    EXPECT_TRUE(CheckFinishedProduct(p, ui));
+    EXPECT_TRUE(CheckFinishedProduct(Project(4), ui));
     EXPECT_TRUE(ui.questions().empty());
-}
-
-TEST(CompileDriver, GoingBackFromTheCheckWritesNothing) {
-    SlideShowProject p = Project(3);
-    p.slide(2).Caption.clear();
     ScriptedCompileHost host;
     host.ui.queueMessageAnswer(MsgResult::Yes);
-    host.ui.queueMessageAnswer(MsgResult::Cancel);
-    EXPECT_EQ(CompileIt(p, host), CompileOutcome::WentBack);
+    host.ui.queueMessageAnswer(MsgResult::No);
+    EXPECT_EQ(CompileUntouched(p, host), CompileOutcome::WentBack);
     EXPECT_TRUE(host.events.isEmpty());
+}
+
+namespace {
+// Whole runs: three pictures, a program folder and a directory for the show.
+class CompileRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(root.isValid());
+        for (const char* sub : {"program", "pictures", "out"})
+            QDir(root.path()).mkdir(sub);
+        p = Project(3, root.filePath("pictures"));
+        for (int k = 1; k <= 3; ++k)
+            Write(p.slide(k).PicturePath);
+        // Answers for a run that goes through: Yes, the names, the directory
+        // and the message.
+        host.ui.queueMessageAnswer(MsgResult::Yes);
+        host.pageNames.push_back("My Show");
+        host.folderNames.push_back("Show");
+    }
+    static void Write(const QString& path) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("bytes");
+    }
+    CompileOutcome Compile(FileSystem& fs) {
+        return CompileShow(p, host, fs, root.filePath("program"), kNow);
+    }
+    QStringList Titles() const {
+        QStringList t;
+        for (const MessageBoxRequest& m : host.ui.messages())
+            t << m.title;
+        return t;
+    }
+
+    QTemporaryDir root;
+    const QString show = root.filePath("out/show/");
+    SlideShowProject p;
+    ScriptedCompileHost host;
+    LocalFileSystem local;
+};
+} // namespace
+
+TEST_F(CompileRun, ViewNowOpensTheOpeningPage) {
+    host.ui.queueFolder(root.filePath("out"));
+    host.ui.queueInput("Hello");
+    host.ui.queueMessageAnswer(MsgResult::Yes);
+    ASSERT_EQ(Compile(local), CompileOutcome::Compiled);
+    EXPECT_EQ(host.events.last(), "open " + show + "my show.htm");
+    EXPECT_TRUE(QFile::exists(show + "my show.htm"));
+}
+
+// A page that cannot be written stops the run with a box naming the file and
+// the reason; the project is as it was apart from the quotes.
+TEST_F(CompileRun, FailingPageWriteStopsTheRunAndKeepsTheProject) {
+    p.slide(1).Caption = "the \"big\" day";
+    p.names.FirstPageName = "before";
+    p.settings.TitleMessage = "old message";
+    const CompileNames namesBefore = p.names;
+    FaultyFileSystem full(local,
+                          [](const QString& op, const QString& path) -> std::optional<FsResult> {
+                              if (op == "write" && path.endsWith("allcode.js"))
+                                  return FsResult{FsError::Other, "No space left on device", 28};
+                              return std::nullopt;
+                          });
+    host.ui.queueFolder(root.filePath("out"));
+    host.ui.queueInput("New message");
+    EXPECT_EQ(Compile(full), CompileOutcome::WriteFailed);
+
+    const MessageBoxRequest m = host.ui.messages().back();
+    EXPECT_EQ(m.title, "File Error!");
+    EXPECT_EQ(m.icon, MsgIcon::Critical);
+    EXPECT_EQ(m.text, "The file \"" + show +
+                          "pix/allcode.js\" could not be written: "
+                          "No space left on device\r\nThe slide show was not finished.");
+    EXPECT_FALSE(Titles().contains("Compiled Successfully"));
+    EXPECT_TRUE(QFile::exists(show + "pix/ssnobnoc.htm"));
+    EXPECT_FALSE(QFile::exists(show + "pix/netscape.htm"));
+
+    EXPECT_EQ(p.slide(1).Caption, "the 'big' day");
+    EXPECT_EQ(p.names.FirstPageName, namesBefore.FirstPageName);
+    EXPECT_EQ(p.names.ShowFolderName, namesBefore.ShowFolderName);
+    EXPECT_EQ(p.names.OutputFolder, namesBefore.OutputFolder);
+    EXPECT_EQ(p.settings.TitleMessage, "old message");
+    EXPECT_FALSE(p.flags.CompileCancelled);
+}
+
+// A directory at the root of a drive gets no doubled separator.
+TEST_F(CompileRun, DriveRootAsDirectory) {
+    QStringList made;
+    FaultyFileSystem paper(local, [&](const QString& op, const QString& path) {
+        made << op + " " + path;
+        return std::optional<FsResult>(FsResult::success()); // nothing happens at the root
+    });
+    host.ui.queueFolder("/");
+    host.ui.queueInput("Root");
+    host.ui.queueMessageAnswer(MsgResult::No);
+    ASSERT_EQ(Compile(paper), CompileOutcome::Compiled);
+    EXPECT_EQ(p.names.OutputFolder, "/show/");
+    ASSERT_GE(made.size(), 3);
+    EXPECT_EQ(made[0], "create /show/");
+    EXPECT_EQ(made[1], "create /show/pix");
+    EXPECT_EQ(made[2], "copy /show/pix/pic1.jpg");
+    EXPECT_TRUE(made.contains("write /show/my show.htm"));
+    EXPECT_TRUE(made.contains("write /show/pix/thumbpic.htm"));
+    EXPECT_FALSE(made.join("\n").contains("//"));
 }

@@ -1,92 +1,99 @@
-#include "MoveFilesFixture.h"
+// The show folder and its copies: the questions asked again after a folder
+// error, refused drives, failed copies, and the progress of the run. What a
+// good run copies under which name is in the compiled-show snapshots.
+#include "FaultyFileSystem.h"
+#include "ScriptedCompileHost.h"
+#include "compiler/OutputFolder.h"
+#include "core/PrintQt.h"
+#include "platform/LocalFileSystem.h"
 
-#include <QFileInfo>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cerrno>
+#include <gtest/gtest.h>
 
-using namespace movefiles_test;
+namespace {
+const QString kExistsText = "A folder with this name in this Directory already exist! \r\n"
+                            "Please type (select) a different Name file path.";
 
-TEST_F(MoveFilesTest, ColourBackgroundsGiveThePicturesAssetsAndOpeningPicture) {
-    p.settings.OpenPgBkPic = source("Opening Page.GIF");
-    QFile::setPermissions(sources + "hill.jpg", QFile::ReadOwner | QFile::ReadGroup);
-    answer("My Show", target);
-    run();
-
-    EXPECT_EQ(p.names.OutputFolder, target + "/my show/");
-    EXPECT_EQ(pixFiles(), With({"pic1.jpg", "pic2.jpg", "pic3.jpeg", "opening page.gif"}));
-    EXPECT_FALSE(QFile::exists(pix() + "/wood.gif")); // only the chosen opening picture
-    EXPECT_EQ(ReadBytes(pix() + "/pic1.jpg"), "picture Beach.JPG");
-    EXPECT_EQ(ReadBytes(pix() + "/pic2.jpg"), "picture hill.jpg");
-    EXPECT_EQ(ReadBytes(pix() + "/photo.jar"), "asset photo.jar");
-    EXPECT_EQ(ReadBytes(pix() + "/opening page.gif"), "picture Opening Page.GIF");
-    // A read-only source still gives a copy its owner may change.
-    EXPECT_TRUE(QFileInfo(pix() + "/pic2.jpg").permissions() & QFile::WriteOwner);
-
-    const auto& q = host.ui.questions();
-    ASSERT_EQ(q.size(), 2u);
-    EXPECT_EQ(q[0].kind, ScriptedPrompter::Kind::Folder);
-    EXPECT_EQ(q[0].folderPrompt, kBrowsePrompt);
-    const MessageBoxRequest& note = q[1].message;
-    EXPECT_EQ(note.text,
-              "        Please take Note:\r\nYour Directory and folder is: " + target + "/my show/");
-    EXPECT_EQ(note.title, "Pevrano Slide Show");
-    EXPECT_EQ(note.icon, MsgIcon::Exclamation);
-    EXPECT_EQ(note.buttons, MsgButtons::Ok);
-    EXPECT_FALSE(p.flags.CompileCancelled);
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
+    f.write(bytes);
 }
 
-TEST_F(MoveFilesTest, ProgressRunsOverTheFixedStepsAndPointerIsRestored) {
+void ExpectBox(const MessageBoxRequest& m, const QString& text, const QString& title,
+               MsgIcon icon = MsgIcon::Critical) {
+    EXPECT_EQ(m.text, text);
+    EXPECT_EQ(m.title, title);
+    EXPECT_EQ(m.icon, icon);
+    EXPECT_EQ(m.buttons, MsgButtons::Ok);
+}
+
+// Source pictures, a program folder with its files and a directory that
+// receives the show; three JPEG slides on colour backgrounds, no song.
+class MoveFilesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(tmp.isValid());
+        for (const char* d : {"sources", "program", "target"})
+            ASSERT_TRUE(QDir(tmp.path()).mkdir(QString::fromLatin1(d)));
+        for (const char* name : {"fraright.jpg", "fraleft.jpg", "catalog.jpg", "ssnobnoc.jpg",
+                                 "ssbnoc.jpg", "ssbc.jpg", "photo.jar", "wood.gif"})
+            WriteBytes(program + '/' + name, name);
+        p.settings = ShowSettings::FirstStart(program, QDir::homePath());
+        p.Clear();
+        for (const char* name : {"Beach.JPG", "hill.jpg", "sea.jpeg"})
+            p.AppendPicture(source(name));
+    }
+
+    QString source(const QString& name) const {
+        WriteBytes(sources + name, "picture " + name.toUtf8());
+        return sources + name;
+    }
+    void answer(const QString& folderName, const QString& directory) {
+        host.folderNames.push_back(folderName);
+        host.ui.queueFolder(directory);
+    }
+    QStringList pixFiles() const {
+        return QDir(p.names.OutputFolder + "pix").entryList(QDir::Files, QDir::Name);
+    }
+    std::vector<MessageBoxRequest> messages() const { return host.ui.messages(); }
+    qsizetype folderQuestions() const { return host.events.count("folder prompt"); }
+    void run() { MoveFiles(p, host, fs, program); }
+
+    QTemporaryDir tmp;
+    const QString sources = tmp.filePath("sources") + '/';
+    const QString program = tmp.filePath("program");
+    const QString target = tmp.filePath("target");
+    ScriptedCompileHost host;
+    LocalFileSystem local;
+    FaultyFileSystem::Fault fault = [](const QString&, const QString&) { return std::nullopt; };
+    FaultyFileSystem fs{local,
+                        [this](const QString& op, const QString& path) { return fault(op, path); }};
+    SlideShowProject p;
+};
+} // namespace
+
+TEST_F(MoveFilesTest, ProgressRunsOverTheFixedStepsAndEndsHoweverTheCopiesEnd) {
     answer("show", target);
     run();
-    EXPECT_EQ(host.progressMaximum, 2 * 3 + 23);
     // Three pictures, the skipped backgrounds at once, the background step,
     // six view images, the applet archive and the opening-page picture.
-    EXPECT_EQ(host.progressValues, (std::vector<int>{1, 2, 3, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}));
-    EXPECT_FALSE(host.progressVisible);
-    EXPECT_EQ(host.busyChanges, (std::vector<bool>{true, false}));
-}
+    EXPECT_EQ(host.progress, (std::vector<int>{1, 2, 3, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}));
+    EXPECT_EQ(host.events, QStringList({"folder prompt", "progress 0..29", "busy", "not busy",
+                                        "progress hidden"}));
 
-TEST_F(MoveFilesTest, EachSlideBackgroundIsCopiedAsBkimg) {
-    p.settings.UseColTrueUsePicFalse = false;
-    p.settings.optIntBkImgOptionForm = 1;
-    p.slide(1).BkPicture = source("Sky.GIF");
-    p.slide(2).BkPicture = source("grass.bmp");
-    p.slide(3).BkPicture = source("Sky.GIF");
-    answer("show", target);
-    run();
-    EXPECT_EQ(pixFiles(), With({"pic1.jpg", "pic2.jpg", "pic3.jpeg", "bkimg1.gif", "bkimg2.bmp",
-                                "bkimg3.gif", "wood.gif"}));
-    EXPECT_EQ(ReadBytes(pix() + "/bkimg2.bmp"), "picture grass.bmp");
-    EXPECT_EQ(host.progressValues.back(), 15);
-}
-
-TEST_F(MoveFilesTest, OneSharedBackgroundComesFromTheFirstSlot) {
-    p.settings.UseColTrueUsePicFalse = false;
-    p.settings.optIntBkImgOptionForm = 0;
-    p.slot(0).BkPicture = source("Shared.PNG");
-    p.slide(2).BkPicture = source("other.gif");
-    p.slide(3).BkPicture = source("third.jpg");
-    answer("show", target);
-    run();
-    EXPECT_EQ(pixFiles(), With({"pic1.jpg", "pic2.jpg", "pic3.jpeg", "bgimg.png", "wood.gif"}));
-    EXPECT_EQ(ReadBytes(pix() + "/bgimg.png"), "picture Shared.PNG");
-    EXPECT_EQ(host.progressValues.back(), 14);
-}
-
-TEST_F(MoveFilesTest, SongKeepsItsExtensionLowerCased) {
-    p.settings.SongPath = source("Tune.MID");
-    answer("show", target);
-    run();
-    EXPECT_EQ(pixFiles(), With({"pic1.jpg", "pic2.jpg", "pic3.jpeg", "thesong.mid", "wood.gif"}));
-    EXPECT_EQ(ReadBytes(pix() + "/thesong.mid"), "picture Tune.MID");
-    EXPECT_EQ(host.progressValues.back(), 15);
-}
-
-TEST_F(MoveFilesTest, CancelledFolderNameCreatesNothing) {
-    host.folderNames.push_back(std::nullopt);
-    run();
-    EXPECT_TRUE(p.flags.CompileCancelled);
-    EXPECT_TRUE(host.ui.questions().empty());
-    EXPECT_TRUE(fs.created.empty());
-    EXPECT_TRUE(host.busyChanges.empty());
+    host.events.clear();
+    fault = [](const QString&, const QString& path) -> std::optional<FsResult> {
+        if (path.endsWith("catalog.jpg"))
+            throw std::runtime_error("interrupted");
+        return std::nullopt;
+    };
+    answer("again", target);
+    EXPECT_THROW(run(), std::runtime_error);
+    EXPECT_EQ(host.events.mid(2), QStringList({"busy", "not busy", "progress hidden"}));
 }
 
 TEST_F(MoveFilesTest, CancelledBrowserAndRefusedDrivesAskForTheDirectoryAgain) {
@@ -101,50 +108,89 @@ TEST_F(MoveFilesTest, CancelledBrowserAndRefusedDrivesAskForTheDirectoryAgain) {
 
     const auto& q = host.ui.questions();
     ASSERT_EQ(q.size(), 7u);
-    using K = ScriptedPrompter::Kind;
     for (int i : {0, 1, 3, 5})
-        EXPECT_EQ(q[i].kind, K::Folder) << i;
-    EXPECT_EQ(q[2].message.text, "You Can Not Select a CD Rom Drive!");
-    EXPECT_EQ(q[4].message.text, "You Can Not Select a Foppy Drive!");
-    for (int i : {2, 4}) {
-        EXPECT_EQ(q[i].message.title, "Please select another path...");
-        EXPECT_EQ(q[i].message.icon, MsgIcon::Critical);
-    }
-    EXPECT_EQ(q[6].message.title, "Pevrano Slide Show");
-    EXPECT_EQ(host.folderNameQuestions, 1);
+        EXPECT_EQ(q[i].kind, ScriptedPrompter::Kind::Folder) << i;
+    EXPECT_EQ(q[0].folderPrompt, "Please select a Directory to store your folder.");
+    ExpectBox(q[2].message, "You Can Not Select a CD Rom Drive!", "Please select another path...");
+    ExpectBox(q[4].message, "You Can Not Select a Foppy Drive!", "Please select another path...");
+    EXPECT_EQ(folderQuestions(), 1);
     EXPECT_EQ(p.names.OutputFolder, target + "/show/");
-    EXPECT_TRUE(QFile::exists(pix() + "/pic3.jpeg"));
+    EXPECT_TRUE(QFile::exists(target + "/show/pix/pic3.jpeg"));
 }
 
-namespace {
-// Records every call and touches no disk, so a run can target "/".
-class PaperFileSystem : public FileSystem {
-public:
-    std::vector<QString> created, copiedFrom, copiedTo;
-    FsResult createDirectory(const QString& path) override {
-        created.push_back(path);
-        return {};
-    }
-    FsResult copyFile(const QString& from, const QString& to) override {
-        copiedFrom.push_back(from);
-        copiedTo.push_back(to);
-        return {};
-    }
-    FsResult makeOwnerWritable(const QString&) override { return {}; }
-    DriveType driveType(const QString&) override { return DriveType::Fixed; }
-    FsResult writeFile(const QString&, const QByteArray&) override { return {}; }
-};
-} // namespace
+TEST_F(MoveFilesTest, ExistingFolderOrMissingParentAsksTheQuestionsAgain) {
+    ASSERT_TRUE(QDir(target).mkdir("old"));
+    WriteBytes(target + "/old/keep.txt", "mine");
+    answer("OLD", target);
+    answer("show", target + "/gone");
+    answer("New", target);
+    run();
 
-TEST_F(MoveFilesTest, RootDirectoryIsNotDoubled) {
-    PaperFileSystem paper;
-    answer("show", "/");
-    MoveFiles(p, host, paper, program + '/');
-    EXPECT_EQ(p.names.OutputFolder, "/show/");
-    EXPECT_EQ(paper.created, (std::vector<QString>{"/show/", "/show/pix"}));
-    ASSERT_EQ(paper.copiedTo.size(), 3u + 7u + 1u);
-    EXPECT_EQ(paper.copiedTo.front(), "/show/pix/pic1.jpg");
-    EXPECT_EQ(paper.copiedTo.back(), "/show/pix/wood.gif");
-    // A program folder given with its separator gets no second one.
-    EXPECT_EQ(paper.copiedFrom[3], program + "/fraright.jpg");
+    const auto msgs = messages();
+    ASSERT_EQ(msgs.size(), 3u);
+    ExpectBox(msgs[0], kExistsText, "Need a New File Path Name or Directory.");
+    ExpectBox(msgs[1], kExistsText, "Need a New File Path Name or Directory.");
+    EXPECT_EQ(msgs[2].title, "Pevrano Slide Show"); // the note naming the folder
+    EXPECT_EQ(folderQuestions(), 3);
+    EXPECT_EQ(p.names.OutputFolder, target + "/new/");
+    EXPECT_TRUE(QFile::exists(target + "/new/pix/pic1.jpg"));
+    // The folder that was there is left as it was.
+    EXPECT_EQ(QDir(target + "/old").entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+              QStringList{"keep.txt"});
+}
+
+TEST_F(MoveFilesTest, FolderThatCannotBeMadeShowsTheFileErrorAndAsksAgain) {
+    fault = [&](const QString& op, const QString& path) -> std::optional<FsResult> {
+        if (op == "create" && path == target + "/show/")
+            return FsResultFromErrno(EACCES);
+        if (op == "create" && path == target + "/second/pix")
+            return FsResultFromErrno(ENOSPC);
+        return std::nullopt;
+    };
+    answer("show", target);
+    answer("second", target);
+    answer("third", target);
+    run();
+
+    const auto msgs = messages();
+    ASSERT_EQ(msgs.size(), 3u);
+    ExpectBox(msgs[0], "13 Permission denied Error has occured please try again!", "File Error!");
+    ExpectBox(msgs[1], "28 No space left on device Error has occured please try again!",
+              "File Error!");
+    EXPECT_EQ(p.names.OutputFolder, target + "/third/");
+    EXPECT_EQ(pixFiles().size(), 11);
+}
+
+TEST_F(MoveFilesTest, SourceWithoutExtensionIsRefusedBeforeAnythingIsMade) {
+    p.settings.SongPath = source("README");
+    answer("show", target);
+    host.folderNames.push_back(std::nullopt);
+    run();
+    ExpectBox(messages().at(0),
+              "22 The file name has no extension: " + sources +
+                  "README Error has occured please try again!",
+              "File Error!");
+    EXPECT_TRUE(QDir(target).isEmpty());
+    EXPECT_TRUE(p.flags.CompileCancelled);
+}
+
+TEST_F(MoveFilesTest, FailedCopiesAreReportedOneByOneAndTheRunGoesOn) {
+    p.slide(2).PicturePath = sources + "vanished.jpg";
+    p.slide(3).PicturePath.clear(); // left empty after the check: skipped quietly
+    QFile::remove(program + "/photo.jar");
+    // An opening-page picture named like a slide copy meets that copy.
+    p.settings.OpenPgBkPic = source("PIC1.JPG");
+    answer("show", target);
+    run();
+
+    const auto msgs = messages();
+    ASSERT_EQ(msgs.size(), 4u); // note, picture, applet archive, opening picture
+    for (int i : {1, 2, 3})
+        ExpectBox(msgs[i], "Error occurred!", "File Copy Error", MsgIcon::Information);
+    EXPECT_EQ(pixFiles(), QStringList({"catalog.jpg", "fraleft.jpg", "fraright.jpg", "pic1.jpg",
+                                       "ssbc.jpg", "ssbnoc.jpg", "ssnobnoc.jpg"}));
+    QFile first(p.names.OutputFolder + "pix/pic1.jpg");
+    ASSERT_TRUE(first.open(QIODevice::ReadOnly));
+    EXPECT_EQ(first.readAll(), "picture Beach.JPG");
+    EXPECT_EQ(folderQuestions(), 1);
 }

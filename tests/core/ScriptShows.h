@@ -5,24 +5,8 @@
 
 #include <QString>
 #include <QStringList>
-#include <gtest/gtest.h>
 
-// Compares generated text and names the first line that differs.
-inline ::testing::AssertionResult SameText(const QString& actual, const QString& expected) {
-    if (actual == expected)
-        return ::testing::AssertionSuccess();
-    const QStringList a = actual.split(QStringLiteral("\r\n"));
-    const QStringList e = expected.split(QStringLiteral("\r\n"));
-    qsizetype i = 0;
-    while (i < a.size() && i < e.size() && a[i] == e[i])
-        ++i;
-    return ::testing::AssertionFailure()
-           << "line " << i + 1 << " differs:\n  actual:   [" << a.value(i).toStdString()
-           << "]\n  expected: [" << e.value(i).toStdString() << "]\n  (" << a.size() << " vs "
-           << e.size() << " CR LF pieces)";
-}
-
-// Small shows for the allcode.js tests.
+// Small shows for the page writer and allcode.js tests.
 enum class Background { OnePicture, PicturePerSlide, OneColor, ColorPerSlide };
 
 inline void SetBackground(ShowSettings& s, Background mode) {
@@ -61,12 +45,4 @@ inline SlideShowProject MakeShow(int slides, Background mode) {
     for (int k = 1; k <= slides; ++k)
         paths << QStringLiteral("/pics/photo%1.jpg").arg(k);
     return MakeShow(paths, mode);
-}
-
-// Joins lines with CR LF, each line ended.
-inline QString CrLf(std::initializer_list<const char*> lines) {
-    QString out;
-    for (const char* l : lines)
-        out += QString::fromUtf8(l) + QStringLiteral("\r\n");
-    return out;
 }

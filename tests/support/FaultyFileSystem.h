@@ -4,11 +4,13 @@
 
 #include <QString>
 #include <functional>
+#include <map>
 #include <optional>
 
 // Passes every call on to another file system, except those a test chooses to
 // fail: `fault` sees the operation ("create", "copy", "write") and the target
 // path and returns the failure to report, or nullopt to let the call through.
+// Directories named in `drives` are on that kind of drive.
 class FaultyFileSystem : public FileSystem {
 public:
     using Fault = std::function<std::optional<FsResult>(const QString& op, const QString& path)>;
@@ -24,10 +26,15 @@ public:
     FsResult makeOwnerWritable(const QString& path) override {
         return inner.makeOwnerWritable(path);
     }
-    DriveType driveType(const QString& directory) override { return inner.driveType(directory); }
+    DriveType driveType(const QString& directory) override {
+        const auto it = drives.find(directory);
+        return it == drives.end() ? inner.driveType(directory) : it->second;
+    }
     FsResult writeFile(const QString& path, const QByteArray& bytes) override {
         return pass(QStringLiteral("write"), path, [&] { return inner.writeFile(path, bytes); });
     }
+
+    std::map<QString, DriveType> drives;
 
 private:
     template <typename Call> FsResult pass(const QString& op, const QString& path, Call call) {

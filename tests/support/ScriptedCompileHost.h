@@ -8,6 +8,7 @@
 #include <deque>
 #include <optional>
 #include <stdexcept>
+#include <vector>
 
 // A compile host for tests: the name prompts take queued names (nullopt is
 // the confirmed Cancel), and everything the run does to the window is logged.
@@ -31,12 +32,12 @@ public:
     void showProgress(int maximum) override {
         events << QStringLiteral("progress 0..%1").arg(maximum);
     }
-    void setProgress(int value) override { lastProgress = value; }
+    void setProgress(int value) override { progress.push_back(value); }
     void hideProgress() override { events << "progress hidden"; }
     void setBusy(bool busy) override { events << (busy ? "busy" : "not busy"); }
     void openDocument(const QString& path) override { events << "open " + path; }
 
-    int lastProgress = -1;
+    std::vector<int> progress;
 
 private:
     static void answer(std::deque<std::optional<QString>>& queue, QString& name,

@@ -1,0 +1,134 @@
+// Every show of tests/data/shows compiled by the headless command and compared
+// file by file with its reviewed snapshot in tests/data/snapshots/<show>/: the
+// pages and allcode.js byte for byte, the copies by the source they came from
+// (files.txt), and what the command printed (console.txt).
+//
+// After a deliberate change to the generated files, rewrite the snapshots with
+//   UPDATE_SNAPSHOTS=1 ctest -R CompiledShow
+// and review the diff before committing it.
+#include "compiler/CompileCommand.h"
+#include "compiler/ShowFile.h"
+#include "platform/LocalFileSystem.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace {
+using Files = std::map<QString, QByteArray>; // relative path -> bytes
+
+const QStringList kProgramFiles{"ssbc.jpg",    "ssbnoc.jpg",  "ssnobnoc.jpg",
+                                "catalog.jpg", "fraleft.jpg", "fraright.jpg",
+                                "photo.jar",   "wood.gif",    "clouds.jpg"};
+
+bool IsPage(const QString& path) {
+    return path.endsWith(u".htm") || path.endsWith(u".js");
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
+    f.write(bytes);
+}
+
+Files ReadTree(const QString& root) {
+    Files out;
+    QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile f(it.next());
+        if (f.open(QIODevice::ReadOnly))
+            out[QDir(root).relativeFilePath(f.fileName())] = f.readAll();
+    }
+    return out;
+}
+
+// Compiles the show in a fresh folder. Its sources and the program folder's
+// files hold their own names, so a copy tells where it came from.
+Files CompileShow(const QString& showFile) {
+    QTemporaryDir work;
+    const QString program = work.filePath("program");
+    for (const QString& name : kProgramFiles)
+        Write(program + '/' + name, "program/" + name.toUtf8() + '\n');
+    QDir(work.path()).mkdir("out");
+    const QString show = work.filePath("show.json");
+    QFile::copy(showFile, show);
+    const auto loaded = LoadShowFile(show, {program, work.path(), work.path()});
+    if (const QString* bad = std::get_if<QString>(&loaded)) {
+        ADD_FAILURE() << bad->toStdString();
+        return {};
+    }
+    const SlideShowProject& p = std::get<LoadedShow>(loaded).project;
+    QStringList sources{p.settings.SongPath, p.settings.OpenPgBkPic};
+    for (int k = 1; k <= p.SlideCount(); ++k)
+        sources << p.slide(k).PicturePath << p.slide(k).BkPicture;
+    for (const QString& s : sources)
+        if (s.startsWith(work.filePath("media/")) && !QFile::exists(s))
+            Write(s, QDir(work.path()).relativeFilePath(s).toUtf8() + '\n');
+
+    LocalFileSystem fs;
+    QString outText, errText;
+    QTextStream out(&outText), err(&errText);
+    CommandContext c{fs, program, work.path(), work.path(), {{2024, 3, 5}, {14, 7, 9}}, out, err};
+    const int status = RunCommandLine({"pevrano-slideshow", "compile", show}, c);
+
+    Files files;
+    QByteArray listing;
+    for (auto& [path, bytes] : ReadTree(work.filePath("out"))) {
+        listing += path.toUtf8() + (IsPage(path) ? "\n" : " <- " + bytes);
+        if (IsPage(path))
+            files[path] = bytes;
+    }
+    files["files.txt"] = listing;
+    files["console.txt"] = QStringLiteral("exit status %1\n--- standard output\n%2"
+                                          "--- standard error\n%3")
+                               .arg(status)
+                               .arg(outText, errText)
+                               .replace(work.path(), "<work>")
+                               .toUtf8();
+    return files;
+}
+
+// Names the first line where two texts part.
+std::string FirstDifference(const QByteArray& actual, const QByteArray& expected) {
+    const QList<QByteArray> a = actual.split('\n'), e = expected.split('\n');
+    const auto shown = [](const QByteArray& line) { return line.chopped(line.endsWith('\r')); };
+    qsizetype i = 0;
+    while (i < a.size() && i < e.size() && a[i] == e[i])
+        ++i;
+    return "line " + std::to_string(i + 1) + "\n  actual:   " + shown(a.value(i)).toStdString() +
+           "\n  expected: " + shown(e.value(i)).toStdString();
+}
+} // namespace
+
+TEST(CompiledShow, EveryShowMatchesItsReviewedSnapshot) {
+    const QString data = qEnvironmentVariable("PEVRANO_SOURCE_DIR") + "/tests/data";
+    const QStringList shows = QDir(data + "/shows").entryList({"*.json"}, QDir::Files);
+    ASSERT_GE(shows.size(), 4) << "no shows in " << data.toStdString();
+    const bool update = qEnvironmentVariableIsSet("UPDATE_SNAPSHOTS");
+    for (const QString& name : shows) {
+        SCOPED_TRACE(name.toStdString());
+        const Files actual = CompileShow(data + "/shows/" + name);
+        const QString snapshot = data + "/snapshots/" + QFileInfo(name).completeBaseName();
+        if (update) {
+            QDir(snapshot).removeRecursively();
+            for (const auto& [path, bytes] : actual)
+                Write(snapshot + '/' + path, bytes);
+            continue;
+        }
+        const Files expected = ReadTree(snapshot);
+        for (const auto& [path, bytes] : actual) {
+            const auto it = expected.find(path);
+            if (it == expected.end())
+                ADD_FAILURE() << path.toStdString() << " is not in the snapshot";
+            else if (it->second != bytes)
+                ADD_FAILURE() << path.toStdString() << " differs at "
+                              << FirstDifference(bytes, it->second);
+        }
+        for (const auto& [path, bytes] : expected)
+            EXPECT_TRUE(actual.count(path)) << path.toStdString() << " was not written";
+    }
+}
