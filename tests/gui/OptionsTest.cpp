@@ -1,0 +1,222 @@
+// The options window opened from the main window's Options... button: its
+// controls edit the settings at once, and what it does to the slides reaches
+// the main window when it closes.
+#include "ScriptedPrompter.h"
+#include "editor/ui/ColorSwatch.h"
+#include "editor/ui/Form1.h"
+#include "editor/ui/OptionsCommand.h"
+#include "editor/ui/PictureView.h"
+#include "editor/ui/frmOptions.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDate>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+struct Options : ::testing::Test {
+    ScriptedPrompter ui;
+    Form1 form{ui};
+    SlideShowProject& p = form.project();
+    ShowSettings& s = form.project().settings;
+
+    Options() {
+        for (int i = 0; i < 4; ++i)
+            p.AppendPicture(QStringLiteral("/pics/%1.jpg").arg(i));
+    }
+    // Opens the options window as the user does and works it while it is
+    // up; `work` ends by closing it.
+    void withOptions(const std::function<void(frmOptions&)>& work) {
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* w = qobject_cast<frmOptions*>(QApplication::activeModalWidget());
+            ASSERT_NE(w, nullptr);
+            seen = true;
+            work(*w);
+            if (w->isVisible())
+                w->reject(); // never leave the test waiting on the window
+        });
+        form.ui.cmdShowOptForm->click();
+        EXPECT_TRUE(seen);
+    }
+};
+
+void TypeInto(QLineEdit* box, const QString& keys) {
+    box->selectAll();
+    QTest::keyClicks(box, keys);
+}
+} // namespace
+
+TEST_F(Options, ShowsTheSettingsAndEditsThemAtOnce) {
+    s.SameBkColorEverySlide = false;
+    s.optIntBkImgOptionForm = 1;
+    s.AmountOfSlidesFFRev = 7;
+    s.Flashing = 0;
+    withOptions([&](frmOptions& w) {
+        EXPECT_TRUE(w.optPicBkGndColorOptionFrm[1]->isChecked());
+        EXPECT_TRUE(w.optBkGndImgOptForm[1]->isChecked());
+        EXPECT_EQ(w.txtFFRev->text(), "7");
+        EXPECT_EQ(w.VScrollopt->value(), 7);
+        EXPECT_FALSE(w.ckFlashing->isChecked());
+
+        w.ckFlashing->click();
+        EXPECT_EQ(s.Flashing, 1);
+        // The skip box takes digits only, clamps, and moves the scroll bar.
+        TypeInto(w.txtFFRev, "1a-50");
+        EXPECT_EQ(w.txtFFRev->text(), "99");
+        EXPECT_EQ(s.AmountOfSlidesFFRev, 99);
+        TypeInto(w.txtFFRev, "1");
+        w.txtFFRev_LostFocus();
+        EXPECT_EQ(w.txtFFRev->text(), "2");
+        EXPECT_EQ(w.VScrollopt->value(), 2);
+        w.VScrollopt->setValue(40);
+        EXPECT_EQ(w.txtFFRev->text(), "40");
+        EXPECT_EQ(s.AmountOfSlidesFFRev, 40);
+        w.reject(); // by Escape or the close box: still a close
+    });
+    EXPECT_EQ(s.Flashing, 1);
+    EXPECT_EQ(s.AmountOfSlidesFFRev, 40);
+    EXPECT_TRUE(ui.questions().empty());
+}
+
+TEST_F(Options, ClosingSpreadsTheSharedBackgroundOnly) {
+    s.NewSlideBackColor = RgbColor(255, 0, 5);
+    p.slide(2).PicBackColor = "&H010203";
+    withOptions([](frmOptions& w) {
+        w.optPicBkGndColorOptionFrm[1]->click();
+        w.optBkGndImgOptForm[1]->click();
+        w.cmdOk->click();
+    });
+    EXPECT_FALSE(s.SameBkColorEverySlide);
+    EXPECT_EQ(s.optIntBkImgOptionForm, 1);
+    EXPECT_EQ(p.slide(2).PicBackColor, "&H010203");
+    EXPECT_EQ(p.slide(3).PicBackColor, "&HC100FF");
+
+    withOptions([](frmOptions& w) {
+        w.optPicBkGndColorOptionFrm[0]->click();
+        w.cmdOk->click();
+    });
+    EXPECT_FALSE(p.flags.OptionsChanged); // consumed on activation
+    for (int i = 0; i <= p.SlideCapacity(); ++i)
+        EXPECT_EQ(p.slot(i).PicBackColor, "&H0500FF") << "slot " << i;
+    EXPECT_EQ(form.ui.lblNewBkGnd->color(), RgbColor(255, 0, 5));
+
+    s.UseColTrueUsePicFalse = false;
+    s.NewBkPicture = "/prog/clouds.jpg";
+    p.slide(2).BkPicture = "/elsewhere/own.jpg";
+    withOptions([](frmOptions& w) {
+        w.optBkGndImgOptForm[0]->click();
+        w.cmdOk->click();
+    });
+    for (int i = 0; i <= p.SlideCapacity(); ++i)
+        EXPECT_EQ(p.slot(i).BkPicture, "/prog/clouds.jpg") << "slot " << i;
+    EXPECT_TRUE(form.ui.lblNewBkGnd->isHidden());
+}
+
+TEST_F(Options, SameCaptionAndResetReachTheMainWindow) {
+    for (int i = 0; i < 36; ++i)
+        p.AppendPicture(QStringLiteral("/q/%1.jpg").arg(i));
+    s.SongPath = "/music/a.mp3";
+    ui.queueInput(QStringLiteral("Holiday"));
+    ui.queueInput(std::nullopt);
+    ui.queueMessageAnswer(MsgResult::No);
+    ui.queueMessageAnswer(MsgResult::Yes);
+    withOptions([&](frmOptions& w) {
+        w.ckSameCaption->click();
+        EXPECT_FALSE(w.ckSameCaption->isChecked());
+        for (int i = 0; i <= p.SlideCapacity(); ++i)
+            EXPECT_EQ(p.slot(i).Caption, "Holiday") << "slot " << i;
+        EXPECT_EQ(form.ui.txtCaption->text(), "Holiday");
+        w.ckSameCaption->click(); // Cancel changes nothing
+        EXPECT_EQ(p.slot(0).Caption, "Holiday");
+
+        w.cmdReset->click();
+        EXPECT_EQ(p.SlideCount(), 40);
+        w.cmdReset->click();
+        w.cmdOk->click();
+    });
+    const InputBoxRequest& r = ui.questions().at(0).input;
+    EXPECT_EQ(r.prompt,
+              "Please type in your Caption for every slide.\r\nPlease type in your Caption!");
+    EXPECT_TRUE(r.defaultText.startsWith(
+        QLocale().toString(QDate::currentDate(), QLocale::LongFormat) + "  "));
+    const MessageBoxRequest& m = ui.messages().back();
+    EXPECT_EQ(m.text, "Reset the Whole Program? Are you sure?");
+    EXPECT_EQ(m.title, "Reset All?");
+    EXPECT_EQ(m.icon, MsgIcon::Critical);
+
+    EXPECT_EQ(p.SlideCount(), 0);
+    EXPECT_EQ(p.SlideCapacity(), 25);
+    EXPECT_EQ(p.slot(25).Caption, "Type in your caption here.");
+    EXPECT_EQ(s.SongPath, "/music/a.mp3"); // the settings stay
+    EXPECT_EQ(form.windowTitle(), "Picture #0");
+    EXPECT_EQ(form.ui.lblPicsLeft->text(), "Number of Picture(s) left: 1000");
+    EXPECT_TRUE(form.ui.txtCaption->text().isEmpty());
+    EXPECT_FALSE(form.ui.cmdFinish->isEnabled());
+}
+
+TEST_F(Options, OpeningPagePictureThroughTheSingleFileDialog) {
+    QTemporaryDir dir;
+    QImage image(50, 40, QImage::Format_RGB32);
+    image.fill(Qt::darkRed);
+    const QString tile = dir.filePath("tile.jpg");
+    ASSERT_TRUE(image.save(tile));
+    ui.queueFiles({tile});
+    ui.queueFiles({dir.filePath("notes.txt")});
+    withOptions([&](frmOptions& w) {
+        w.cmdOpenBkPic->click();
+        EXPECT_FALSE(w.PicBxOpenBkPic->image().isNull());
+        // A file that is no picture: the error, and no flag left behind.
+        w.cmdOpenBkPic->click();
+        w.cmdOk->click();
+    });
+    EXPECT_EQ(s.OpenPgBkPic, tile);
+    EXPECT_FALSE(p.flags.OpenPgBkPicChanged);
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].title, "File Error");
+}
+
+TEST_F(Options, StartUpLoadAndUnloadLeavesOptionsChanged) {
+    form.options().LoadAndUnload();
+    EXPECT_TRUE(p.flags.OptionsChanged);
+}
+
+// Every text fits its control at the window's own size and when it is made
+// larger, and the opening-page picture keeps its box instead of stretching.
+// PEVRANO_OPTIONS_SCREENSHOT=file.png saves the window as shown.
+TEST_F(Options, TextsFitAndThePictureBoxKeepsItsSize) {
+    withOptions([](frmOptions& w) {
+        QCoreApplication::processEvents();
+        const QSize pictureBox = w.PicBxOpenBkPic->parentWidget()->size();
+        auto expectTextsFit = [&](const char* when) {
+            for (QAbstractButton* b : w.findChildren<QAbstractButton*>())
+                EXPECT_GE(b->width(), b->minimumSizeHint().width())
+                    << when << " " << b->text().toStdString();
+            for (QLabel* l : w.findChildren<QLabel*>())
+                if (!l->wordWrap())
+                    EXPECT_GE(l->width(), l->sizeHint().width())
+                        << when << " " << l->text().toStdString();
+            for (QGroupBox* g : w.findChildren<QGroupBox*>())
+                EXPECT_GE(g->width(), g->fontMetrics().horizontalAdvance(g->title())) << when;
+        };
+        expectTextsFit("as opened");
+        if (const QByteArray file = qgetenv("PEVRANO_OPTIONS_SCREENSHOT"); !file.isEmpty())
+            w.grab().save(QString::fromLocal8Bit(file));
+        w.resize(w.width() + 300, w.height() + 200);
+        QCoreApplication::processEvents();
+        expectTextsFit("enlarged");
+        EXPECT_EQ(w.PicBxOpenBkPic->parentWidget()->size(), pictureBox);
+    });
+}
