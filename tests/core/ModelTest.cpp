@@ -109,18 +109,3 @@ TEST_F(Model, ClearStartsOverWithColoursCurrentAtClear) {
     EXPECT_EQ(p.slot(0).BkPicture, "/prog/clouds.jpg");
     EXPECT_THROW(p.slot(26), std::out_of_range);
 }
-
-TEST(ShowSettingsTest, FirstStartValues) {
-    const ShowSettings s =
-        ShowSettings::FirstStart(QStringLiteral("/opt/pevrano"), QStringLiteral("/home/u"));
-    EXPECT_EQ(s.OpenPgBkPic, "/opt/pevrano/wood.gif");
-    EXPECT_EQ(s.NewBkPicture, "/opt/pevrano/clouds.jpg");
-    EXPECT_EQ(s.MusicDir, "/home/u");
-    EXPECT_EQ(s.NumSecDelay, 3);
-    EXPECT_EQ(s.AmountOfSlidesFFRev, 3);
-    EXPECT_EQ(s.Flashing, 1);
-    EXPECT_TRUE(s.UseColTrueUsePicFalse);
-    EXPECT_TRUE(s.SameBkColorEverySlide);
-    EXPECT_EQ(s.ButtonColors[1], 0xFF0000u);
-    EXPECT_EQ(s.ButtonColors[2], 0x00FF00u);
-}

