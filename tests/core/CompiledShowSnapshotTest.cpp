@@ -1,7 +1,9 @@
 // Every show of tests/data/shows compiled by the headless command and compared
 // file by file with its reviewed snapshot in tests/data/snapshots/<show>/: the
 // pages and allcode.js byte for byte, the copies by the source they came from
-// (files.txt), and what the command printed (console.txt).
+// (files.txt), and what the command printed (console.txt). The command runs
+// with a fixed clock, so every page says it was created on 3/5/2024 2:07:09 PM,
+// and the temporary folder reads <work> in console.txt.
 //
 // After a deliberate change to the generated files, rewrite the snapshots with
 //   UPDATE_SNAPSHOTS=1 ctest -R CompiledShow
