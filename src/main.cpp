@@ -1,3 +1,4 @@
+#include "captionstyle/ui/CaptionStyleCommand.h"
 #include "colortool/ui/ColorToolWiring.h"
 #include "compiler/CompileCommand.h"
 #include "editor/ui/CompileWiring.h"
@@ -51,6 +52,7 @@ int main(int argc, char* argv[]) {
     Form1 window(prompter);
     prompter.setParent(&window);
     ConnectCompileCommand(window);
+    ConnectCaptionStyle(window);
     ConnectColorTool(window);
     window.show();
     return app.exec();

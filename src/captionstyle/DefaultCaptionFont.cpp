@@ -1,5 +1,7 @@
 #include "captionstyle/DefaultCaptionFont.h"
 
+#include "captionstyle/CaptionFontLists.h"
+
 CaptionFont DefaultCaptionFont() {
-    return {QStringLiteral("Times New Roman"), QStringLiteral("16")};
+    return RecommendedPair(RecommendedFonts().at(kRecommendedDefault));
 }

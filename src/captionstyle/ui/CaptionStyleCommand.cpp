@@ -1,0 +1,27 @@
+#include "captionstyle/ui/CaptionStyleCommand.h"
+
+#include "captionstyle/ui/frmPreview.h"
+#include "editor/ui/ColorSwatch.h"
+#include "editor/ui/Form1.h"
+#include "platform/ProgramFolder.h"
+
+void ConnectCaptionStyle(Form1& window) {
+    window.seams.showCaptionStyle = [&window] {
+        auto colors = [&window] {
+            SampleStyle style;
+            style.pageBackColor = window.ui.lblNewBkGnd->color();
+            style.frameColor = window.project().settings.CaptionFrameColor;
+            style.captionTextColor = window.CaptionBoxForeColor();
+            style.captionBoxColor = window.CaptionBoxBackColor();
+            return style;
+        };
+        // A window of its own (not a dialog of the main window, which hides),
+        // made anew for every opening and gone when closed.
+        auto* preview = new frmPreview(window.project().settings, window.prompter(), colors,
+                                       WritableProgramFolder(), &window);
+        preview->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(preview, &QObject::destroyed, &window, [&window] { window.show(); });
+        window.hide();
+        preview->show();
+    };
+}

@@ -1,0 +1,87 @@
+// The named style sets of the caption style preview: saving, deleting, and
+// the sets file read on opening and written on closing.
+#include "captionstyle/ui/frmPreview.h"
+
+#include "platform/Prompter.h"
+#include "project/ShowSettings.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+
+void frmPreview::cmdSavethesesettings_Click() {
+    if (sets.size() >= kMaxStyleSets) {
+        // Asked before the name, so nothing typed is lost to a refusal.
+        ask.inform(QStringLiteral("There is room for %1 saved settings and all are taken. "
+                                  "Delete one of them to save these settings.")
+                       .arg(kMaxStyleSets),
+                   QStringLiteral("My Saved Settings"), MsgIcon::Exclamation);
+        return;
+    }
+    for (;;) {
+        const auto name =
+            ask.inputBox({QStringLiteral("Enter a Name for your settings:"),
+                          QStringLiteral("Enter a Settings Name"), QStringLiteral("MySettings1")});
+        if (!name || name->isEmpty())
+            return;
+        const StyleSet set{*name, settings.FontInUse, settings.FontSizeInUse, txtSampleCap->text()};
+        if (AddStyleSet(sets, set) != AddSetOutcome::Duplicate) {
+            cboMySettings->addItem(*name);
+            setsChanged = true;
+            return;
+        }
+        ask.messageBox(
+            {*name + QStringLiteral(" is already listed Please type in a different Name!"),
+             QStringLiteral("Duplicate Name"), MsgButtons::Ok, MsgIcon::Critical, std::nullopt});
+    }
+}
+
+void frmPreview::cmdDeleteSettings_Click() {
+    const QString name = cboMySettings->currentText();
+    const int index = cboMySettings->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (name.isEmpty() || index < 0) {
+        ask.messageBox({QStringLiteral("Please select a correct Name to delete!"),
+                        QStringLiteral("Can not delete this entry"), MsgButtons::Ok,
+                        MsgIcon::Critical, std::nullopt});
+        return;
+    }
+    const MsgResult answer =
+        ask.messageBox({QStringLiteral("Are you sure in deleting ") + name + QLatin1Char('?'),
+                        QStringLiteral("Delete ") + name + QLatin1Char('?'), MsgButtons::YesNo,
+                        MsgIcon::Question, std::nullopt});
+    if (answer != MsgResult::Yes)
+        return;
+    sets.removeAt(index);
+    cboMySettings->removeItem(index);
+    setsChanged = true;
+    cmdDefaultSettings_Click();
+}
+
+void frmPreview::LoadSettingsFile() {
+    const StyleSetsRead read = ReadStyleSetsFile(folder);
+    sets = read.sets;
+    for (const StyleSet& set : sets)
+        cboMySettings->addItem(set.name);
+    if (!sets.isEmpty())
+        cboMySettings->setCurrentIndex(0);
+    readCleanly = read.error.isEmpty();
+    if (!readCleanly)
+        fileProblem(read.error);
+}
+
+void frmPreview::SaveSettingsFile() {
+    // A file that could not be read whole keeps what it holds unless the
+    // sets were changed here: rewriting it from the part read would lose
+    // the rest.
+    if (!readCleanly && !setsChanged)
+        return;
+    const QString error = WriteStyleSetsFile(folder, sets);
+    if (!error.isEmpty())
+        fileProblem(error);
+}
+
+void frmPreview::fileProblem(const QString& reason) {
+    ask.messageBox({QStringLiteral("There was a problem with this file! ") + reason,
+                    QCoreApplication::applicationName(), MsgButtons::Ok, MsgIcon::None,
+                    std::nullopt});
+}

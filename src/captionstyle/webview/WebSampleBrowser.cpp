@@ -1,0 +1,42 @@
+// The browser module: a QWebEngineView behind the SampleBrowser interface.
+#include "captionstyle/ui/SampleBrowser.h"
+
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+namespace {
+class WebSampleBrowser final : public SampleBrowser {
+public:
+    explicit WebSampleBrowser(QWidget* parent) : view(new QWebEngineView(parent)) {
+        view->setObjectName(QStringLiteral("WebBrowser1"));
+        QObject::connect(view, &QWebEngineView::loadFinished, view, [this](bool ok) {
+            // One answer per navigation: later loads (a link the user
+            // follows) have nobody waiting.
+            if (auto done = std::exchange(pending, {}))
+                done(ok);
+        });
+    }
+
+    QWidget* widget() override { return view; }
+
+    void navigate(const QUrl& url, std::function<void(bool)> finished) override {
+        pending = std::move(finished);
+        view->load(url);
+    }
+
+    void runScript(const QString& script, std::function<void(const QVariant&)> result) override {
+        view->page()->runJavaScript(script, [result = std::move(result)](const QVariant& v) {
+            if (result)
+                result(v);
+        });
+    }
+
+private:
+    QWebEngineView* view;
+    std::function<void(bool)> pending;
+};
+} // namespace
+
+extern "C" Q_DECL_EXPORT SampleBrowser* PevranoCreateSampleBrowser(QWidget* parent) {
+    return new WebSampleBrowser(parent);
+}

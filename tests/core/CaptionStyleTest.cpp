@@ -1,0 +1,123 @@
+#include "PrintQt.h"
+#include "captionstyle/CaptionFontLists.h"
+#include "captionstyle/SamplePage.h"
+#include "captionstyle/StyleSets.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+TEST(CaptionFontLists, RecommendedPairsSizesAndDefault) {
+    ASSERT_EQ(FontSizeList().size(), 23);
+    EXPECT_EQ(FontSizeList().at(kFirstOpeningSizeEntry), "20");
+    const QStringList& pairs = RecommendedFonts();
+    ASSERT_EQ(pairs.size(), 60);
+    EXPECT_EQ(pairs.at(0), "Arial 12pt");
+    EXPECT_EQ(pairs.at(6), "Comic Sans MS 12pt");
+    EXPECT_EQ(pairs.at(kRecommendedDefault), "Times New Roman 16pt");
+    EXPECT_EQ(pairs.at(59), "Tahoma 22pt");
+    const CaptionFont start = DefaultCaptionFont();
+    EXPECT_EQ(start.name, "Times New Roman");
+    EXPECT_EQ(start.size, "16");
+    EXPECT_EQ(RecommendedPair("Lucida Sans Typewriter 22pt").name, "Lucida Sans Typewriter");
+
+    EXPECT_EQ(CorrectedFontSize("15"), "16");
+    EXPECT_EQ(CorrectedFontSize("072"), "16");
+    EXPECT_EQ(CorrectedFontSize("72"), "72");
+}
+
+// The search starts at the second entry and wraps around to the first.
+TEST(CaptionFontLists, FindFontEntryStartsAtTheSecondEntry) {
+    const QStringList fonts{"Arial", "Arial Black", "Courier", "arial narrow"};
+    EXPECT_EQ(FindFontEntry(fonts, "ari"), 1);
+    EXPECT_EQ(FindFontEntry(fonts, "ARIAL N"), 3);
+    EXPECT_EQ(FindFontEntry({"Arial", "Courier"}, "Ar"), 0);
+    EXPECT_EQ(FindFontEntry(fonts, "Times"), -1);
+    EXPECT_EQ(FindFontEntry(fonts, ""), -1);
+}
+
+TEST(SamplePage, ThirtyTwoLinesWithTheColoursFontAndCaption) {
+    SampleStyle style;
+    style.pageBackColor = RgbColor(0x10, 0x20, 0x30);
+    style.frameColor = RgbColor(0xFF, 0x99, 0xCC);
+    style.captionTextColor = RgbColor(0, 0, 0xFF);
+    style.captionBoxColor = RgbColor(0x80, 0xFF, 0xFF);
+    style.font = "Comic Sans MS";
+    style.size = "18";
+    style.caption = "Hello <b>there</b>";
+    const QString page = SamplePageText(style);
+    ASSERT_TRUE(page.endsWith("</HTML>\r\n\r\n"));
+    const QStringList lines = page.chopped(4).split("\r\n");
+    ASSERT_EQ(lines.size(), 32);
+    EXPECT_EQ(lines[0], "<HTML>");
+    EXPECT_EQ(lines[4], "<!-- ");
+    EXPECT_EQ(lines[7], "     msg.style.color = \"#0000FF\";");
+    EXPECT_EQ(lines[9], "     msg.style.backgroundColor = \"#80FFFF\";");
+    EXPECT_EQ(lines[10], "     msg.style.fontFamily = \"Comic Sans MS\";");
+    EXPECT_EQ(lines[11], "     msg.style.fontSize = \"18pt\";  }");
+    EXPECT_EQ(lines[15],
+              "<BODY BGCOLOR=\"#102030\" text color=\"#FFFFFF\" onload=\"startdisplay()\">");
+    EXPECT_EQ(lines[17], "<table width=\"100%\" border=\"3\"> <tr bgcolor=\"#FF99CC\">");
+    EXPECT_EQ(lines[19], "<td  width=\"98%\" ALIGN=LEFT VALIGN=TOP>");
+    EXPECT_EQ(lines[20], "<DIV ID=text ALIGN=absmiddle>Hello <b>there</b></DIV>");
+    // The hint reads on the page: white on a dark page, black on a light one.
+    EXPECT_EQ(lines[26], "<br><CENTER><font color=\"#FFFFFF\">");
+    EXPECT_EQ(lines[27], "You want your caption centered in the box above.");
+    EXPECT_EQ(lines[29], "</font>");
+    EXPECT_EQ(HintColor(RgbColor(0, 171, 0)), "#000000");
+    EXPECT_EQ(HintColor(RgbColor(170, 170, 170)), "#FFFFFF");
+}
+
+TEST(StyleSets, ValuesWithQuotesAndCommasSurvive) {
+    const QList<StyleSet> sets{{"Mine, \"best\"", "Arial", "16", "She said \"yes\", then \"\"no\""},
+                               {"", "Tahoma", "72", "\"\""}};
+    const QByteArray text = StyleSetsText(sets);
+    EXPECT_TRUE(text.startsWith("\"Mine, \"\"best\"\"\"\r\n\"Arial\"\r\n\"16\"\r\n"));
+    const StyleSetsRead read = ParseStyleSets(text);
+    EXPECT_EQ(read.error, "");
+    EXPECT_EQ(read.sets, sets);
+    EXPECT_EQ(ParseStyleSets(StyleSetsText({{"two\r\nlines", "", "", ""}})).sets[0].name,
+              "two lines");
+}
+
+// Files of earlier versions: quoted values without escapes, unquoted values,
+// commas between values, anything after a closing quote ignored, and the
+// Windows character set.
+TEST(StyleSets, OlderFilesReadAsTheyAlwaysDid) {
+    const QByteArray old = "\"Big\"\r\n\"Arial\"\r\n\"72\"\r\n\"Caf\xE9 \"say \"hi\" now\"\r\n"
+                           "  Small , Courier,12\r\n\"a, b\" junk\r\n";
+    const StyleSetsRead read = ParseStyleSets(old);
+    EXPECT_EQ(read.error, "");
+    ASSERT_EQ(read.sets.size(), 2);
+    EXPECT_EQ(read.sets[0], (StyleSet{"Big", "Arial", "72", QString::fromUtf8("Café ")}));
+    EXPECT_EQ(read.sets[1], (StyleSet{"Small", "Courier", "12", "a, b"}));
+}
+
+TEST(StyleSets, DamagedFilesKeepTheSetsReadSoFar) {
+    StyleSetsRead read =
+        ParseStyleSets("\"A\"\r\n\"Arial\"\r\n\"8\"\r\n\"x\"\r\n\"B\"\r\n\"Tahoma\"\r\n");
+    EXPECT_EQ(read.error, "62 Input past end of file");
+    ASSERT_EQ(read.sets.size(), 1);
+    EXPECT_EQ(read.sets[0].name, "A");
+
+    QList<StyleSet> many;
+    for (int k = 0; k < kMaxStyleSets; ++k)
+        EXPECT_EQ(AddStyleSet(many, {QString::number(k), "Arial", "8", ""}), AddSetOutcome::Added);
+    EXPECT_EQ(AddStyleSet(many, {"51", "Arial", "8", ""}), AddSetOutcome::Full);
+    EXPECT_EQ(AddStyleSet(many, {"7", "Arial", "8", ""}), AddSetOutcome::Duplicate);
+    read = ParseStyleSets(StyleSetsText(many) + "\"one\"\r\n\"too\"\r\n\"many\"\r\n\"\"\r\n");
+    EXPECT_EQ(read.error, "9 Subscript out of range");
+    EXPECT_EQ(read.sets, many);
+}
+
+TEST(StyleSets, FileWithoutSetsIsEmptyAndAMissingOneHoldsNone) {
+    QTemporaryDir dir;
+    EXPECT_TRUE(ReadStyleSetsFile(dir.path()).sets.isEmpty());
+    EXPECT_EQ(ReadStyleSetsFile(dir.path()).error, "");
+    EXPECT_EQ(WriteStyleSetsFile(dir.path(), {}), "");
+    EXPECT_EQ(QFile(dir.filePath("MySettings")).size(), 0);
+    const StyleSetsRead read = ReadStyleSetsFile(dir.path());
+    EXPECT_TRUE(read.sets.isEmpty());
+    EXPECT_EQ(read.error, "");
+}
