@@ -52,7 +52,7 @@ int main(int argc, char* argv[]) {
     Form1 window(prompter);
     prompter.setParent(&window);
     ConnectCompileCommand(window);
-    ConnectCaptionStyle(window);
+    ConnectCaptionStyle(window, WritableProgramFolder());
     ConnectColorTool(window);
     window.show();
     return app.exec();

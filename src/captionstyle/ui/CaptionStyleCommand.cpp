@@ -3,10 +3,9 @@
 #include "captionstyle/ui/frmPreview.h"
 #include "editor/ui/ColorSwatch.h"
 #include "editor/ui/Form1.h"
-#include "platform/ProgramFolder.h"
 
-void ConnectCaptionStyle(Form1& window) {
-    window.seams.showCaptionStyle = [&window] {
+void ConnectCaptionStyle(Form1& window, const QString& folder) {
+    window.seams.showCaptionStyle = [&window, folder] {
         auto colors = [&window] {
             SampleStyle style;
             style.pageBackColor = window.ui.lblNewBkGnd->color();
@@ -17,8 +16,8 @@ void ConnectCaptionStyle(Form1& window) {
         };
         // A window of its own (not a dialog of the main window, which hides),
         // made anew for every opening and gone when closed.
-        auto* preview = new frmPreview(window.project().settings, window.prompter(), colors,
-                                       WritableProgramFolder(), &window);
+        auto* preview =
+            new frmPreview(window.project().settings, window.prompter(), colors, folder, &window);
         preview->setAttribute(Qt::WA_DeleteOnClose);
         QObject::connect(preview, &QObject::destroyed, &window, [&window] { window.show(); });
         window.hide();

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QString>
+
 class Form1;
 
 // Plugs the caption style preview into the main window's font command: the
 // main window hides while the preview is open and shows again when it
-// closes.
-void ConnectCaptionStyle(Form1& window);
+// closes. The sets file and the sample page live in `folder` (the writable
+// program folder).
+void ConnectCaptionStyle(Form1& window, const QString& folder);

@@ -3,6 +3,7 @@
 
 #include <QWebEnginePage>
 #include <QWebEngineView>
+#include <QtWebEngineQuick>
 
 namespace {
 class WebSampleBrowser final : public SampleBrowser {
@@ -38,5 +39,13 @@ private:
 } // namespace
 
 extern "C" Q_DECL_EXPORT SampleBrowser* PevranoCreateSampleBrowser(QWidget* parent) {
+    // The engine draws through an OpenGL context shared with the windows.
+    // Made here, when the first browser is, rather than before the
+    // application starts: the main window's start-up loads no OpenGL driver.
+    static const bool initialized = [] {
+        QtWebEngineQuick::initialize();
+        return true;
+    }();
+    Q_UNUSED(initialized);
     return new WebSampleBrowser(parent);
 }
