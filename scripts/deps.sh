@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 BUILD_PACKAGES=(
   build-essential cmake ninja-build ccache pkg-config
-  qt6-base-dev qt6-multimedia-dev libgl-dev
+  qt6-base-dev qt6-multimedia-dev qt6-webengine-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
 )

@@ -19,7 +19,7 @@ void ConnectCaptionStyle(Form1& window, const QString& folder) {
         auto* preview =
             new frmPreview(window.project().settings, window.prompter(), colors, folder, &window);
         preview->setAttribute(Qt::WA_DeleteOnClose);
-        QObject::connect(preview, &QObject::destroyed, &window, [&window] { window.show(); });
+        QObject::connect(preview, &frmPreview::closed, &window, [&window] { window.show(); });
         window.hide();
         preview->show();
     };

@@ -204,4 +204,5 @@ void frmPreview::closeEvent(QCloseEvent* event) {
         SaveSettingsFile();
     }
     event->accept();
+    emit closed();
 }

@@ -70,6 +70,8 @@ public:
 signals:
     // The sample page has been written and shown (ok) or could not be.
     void sampleShown(bool ok);
+    // The window has been closed (the sets file written).
+    void closed();
 
 protected:
     void showEvent(QShowEvent* event) override;

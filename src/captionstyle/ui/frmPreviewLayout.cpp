@@ -47,7 +47,7 @@ void frmPreview::buildLayout() {
     auto* place = new QFrame(this);
     place->setObjectName(QStringLiteral("WebBrowser1Place"));
     place->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    place->setMinimumSize(560, 200);
+    place->setMinimumSize(640, 220);
     auto* placeLayout = new QVBoxLayout(place);
     placeLayout->setContentsMargins(1, 1, 1, 1);
     lblBrowser = new QLabel(place);
@@ -97,7 +97,7 @@ void frmPreview::buildLayout() {
     grid->addWidget(BuddyLabel(QStringLiteral("Font  Names"), cboFonts, fmeAttributes), 0, 0);
     grid->addWidget(cboFonts, 1, 0);
     grid->addWidget(BuddyLabel(QStringLiteral("Font Size"), cboFontSize, fmeAttributes), 0, 1);
-    grid->addWidget(cboFontSize, 1, 1);
+    grid->addWidget(cboFontSize, 1, 1, Qt::AlignLeft);
     grid->addWidget(BuddyLabel(QStringLiteral("Recommended Fonts and Settings"), cboRecommedFonts,
                                fmeAttributes),
                     2, 0);
@@ -112,7 +112,8 @@ void frmPreview::buildLayout() {
     grid->addLayout(setButtons, 5, 1);
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 2);
-    cboFontSize->setMinimumContentsLength(4);
+    cboFontSize->setMinimumContentsLength(5);
+    cboFontSize->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 
     cmdExit =
         Button(QStringLiteral("Ok "), "cmdExit", QStringLiteral("Press when finished."), this);
