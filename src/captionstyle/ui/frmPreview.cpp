@@ -71,6 +71,14 @@ void frmPreview::Form_Load() {
     LoadSettingsFile();
 }
 
+QStringList frmPreview::fontEntries() const {
+    QStringList fonts;
+    fonts.reserve(cboFonts->count());
+    for (int i = 0; i < cboFonts->count(); ++i)
+        fonts << cboFonts->itemText(i);
+    return fonts;
+}
+
 // The font box shows a text as if it had been typed without completion.
 void frmPreview::setFontText(const QString& text) {
     {
@@ -99,9 +107,7 @@ void frmPreview::cboFonts_Change() {
         return;
     QLineEdit* edit = cboFonts->lineEdit();
     const QString typed = edit->text();
-    QStringList fonts;
-    for (int i = 0; i < cboFonts->count(); ++i)
-        fonts << cboFonts->itemText(i);
+    const QStringList fonts = fontEntries();
     const int found = lastKeyWasBackspace ? -1 : FindFontEntry(fonts, typed);
     lastKeyWasBackspace = false;
     if (found >= 0) {
@@ -119,10 +125,7 @@ void frmPreview::cboFonts_Change() {
 
 void frmPreview::cboFonts_Click() {
     const QString text = cboFonts->currentText();
-    QStringList fonts;
-    for (int i = 0; i < cboFonts->count(); ++i)
-        fonts << cboFonts->itemText(i);
-    if (FindFontEntry(fonts, text) < 0)
+    if (FindFontEntry(fontEntries(), text) < 0)
         ask.inform(QStringLiteral("Sorry, but there is no match for '") + text +
                        QStringLiteral("'."),
                    QStringLiteral("Find Results"));

@@ -84,6 +84,7 @@ private:
     void Form_Load();
     void LoadSettingsFile();
     void SaveSettingsFile();
+    QStringList fontEntries() const;
     void setFontText(const QString& text);
     void setSizeText(const QString& text);
     void selectRecommended(int index);
