@@ -24,7 +24,7 @@ struct CaptionStyle : ::testing::Test {
     }
     static void leave(QComboBox* box) {
         QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-        QCoreApplication::sendEvent(box->lineEdit(), &out);
+        QCoreApplication::sendEvent(box, &out);
     }
     // Picks the k-th installed font from the list, a size and a caption, and
     // saves them under the name.
@@ -64,7 +64,7 @@ TEST_F(CaptionStyle, OpensWithTheStoredFontAndCorrectsTheSize) {
     }
 
     w->cboFontSize->lineEdit()->clear();
-    QTest::keyClicks(w->cboFontSize->lineEdit(), "15");
+    QTest::keyClicks(w->cboFontSize, "15");
     EXPECT_EQ(settings.FontSizeInUse, "15");
     leave(w->cboFontSize);
     EXPECT_EQ(w->cboFontSize->currentText(), "16");
@@ -75,12 +75,12 @@ TEST_F(CaptionStyle, OpensWithTheStoredFontAndCorrectsTheSize) {
     const QString font = w->cboFonts->itemText(w->cboFonts->count() - 1);
     QLineEdit* edit = w->cboFonts->lineEdit();
     edit->clear();
-    QTest::keyClicks(edit, font.left(3));
+    QTest::keyClicks(w->cboFonts, font.left(3));
     EXPECT_TRUE(edit->text().startsWith(font.left(3), Qt::CaseInsensitive));
     EXPECT_EQ(edit->selectedText(), edit->text().mid(3));
     EXPECT_EQ(settings.FontInUse, edit->text());
     if (edit->text().size() > 3) {
-        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClick(w->cboFonts, Qt::Key_Backspace);
         EXPECT_EQ(edit->text(), font.left(3));
     }
 

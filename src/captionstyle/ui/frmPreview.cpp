@@ -44,9 +44,11 @@ void frmPreview::connectHandlers() {
     // Escape does what the close box does.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             [this] { cmdExit_Click(); });
-    cboFonts->lineEdit()->installEventFilter(this);
-    cboFontSize->lineEdit()->installEventFilter(this);
-    cboRecommedFonts->lineEdit()->installEventFilter(this);
+    // A combo box keeps the focus itself and hands keys to its text box
+    // directly, so the boxes are watched rather than their text boxes.
+    cboFonts->installEventFilter(this);
+    cboFontSize->installEventFilter(this);
+    cboRecommedFonts->installEventFilter(this);
 }
 
 void frmPreview::Form_Load() {
@@ -182,16 +184,16 @@ void frmPreview::cboMySettings_Click(int index) {
 }
 
 bool frmPreview::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == cboFonts->lineEdit() && event->type() == QEvent::KeyPress) {
+    if (watched == cboFonts && event->type() == QEvent::KeyPress) {
         // Deleting keys take the completed rest away: no completion after them.
         const int key = static_cast<QKeyEvent*>(event)->key();
         lastKeyWasBackspace = key == Qt::Key_Backspace || key == Qt::Key_Delete;
     } else if (event->type() == QEvent::FocusOut &&
                static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
         // Leaving a box, not opening its own list.
-        if (watched == cboFontSize->lineEdit())
+        if (watched == cboFontSize)
             cboFontSize_LostFocus();
-        else if (watched == cboRecommedFonts->lineEdit())
+        else if (watched == cboRecommedFonts)
             cboRecommedFonts_LostFocus();
     }
     return QWidget::eventFilter(watched, event);
