@@ -10,11 +10,11 @@
 // Run under a display (xvfb-run) or with QT_QPA_PLATFORM=offscreen; as root
 // with QTWEBENGINE_DISABLE_SANDBOX=1. `preview HOLD_MS` keeps the preview open
 // that long afterwards (for a screenshot).
+#include "ScriptedPrompter.h"
 #include "captionstyle/ui/CaptionStyleCommand.h"
 #include "captionstyle/ui/SampleBrowser.h"
 #include "captionstyle/ui/frmPreview.h"
 #include "editor/ui/Form1.h"
-#include "platform/ScriptedPrompter.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

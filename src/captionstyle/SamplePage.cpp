@@ -1,6 +1,7 @@
 #include "captionstyle/SamplePage.h"
 
 #include "compiler/PageText.h"
+#include "project/ColorText.h"
 
 #include <QDir>
 #include <QSaveFile>
