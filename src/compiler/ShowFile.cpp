@@ -1,5 +1,6 @@
 #include "compiler/ShowFile.h"
 
+#include "captionstyle/DefaultCaptionFont.h"
 #include "compiler/NameRules.h"
 #include "compiler/PageText.h"
 #include "project/ColorText.h"
@@ -201,9 +202,10 @@ LoadedShow Read(const QJsonObject& top, const QString& showFolder, const ShowFil
     ShowSettings& s = p.settings;
     s = ShowSettings::FirstStart(where.programFolder, where.homeFolder);
     // A first start takes its caption font from the caption style window's
-    // recommended entry "Times New Roman 16pt".
-    s.FontInUse = QStringLiteral("Times New Roman");
-    s.FontSizeInUse = QStringLiteral("16");
+    // recommended default pair.
+    const CaptionFont font = DefaultCaptionFont();
+    s.FontInUse = font.name;
+    s.FontSizeInUse = font.size;
     show.answers.Directory = QDir::toNativeSeparators(where.currentDirectory);
 
     for (auto it = top.begin(); it != top.end(); ++it) {
