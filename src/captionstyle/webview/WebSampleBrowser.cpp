@@ -2,6 +2,7 @@
 #include "captionstyle/ui/SampleBrowser.h"
 
 #include <QCoreApplication>
+#include <QLoggingCategory>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
@@ -54,6 +55,9 @@ extern "C" Q_DECL_EXPORT SampleBrowser* PevranoCreateSampleBrowser(QWidget* pare
     // Made here, when the first browser is, rather than before the
     // application starts: the main window's start-up loads no OpenGL driver.
     static const bool initialized = [] {
+        // The engine's start-up report of its graphics set-up is for
+        // diagnosing the engine, not for the tool's users.
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
         QtWebEngineQuick::initialize();
         return true;
     }();
