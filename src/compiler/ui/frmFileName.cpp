@@ -38,6 +38,8 @@ frmFileName::frmFileName(Mode mode, Prompter& ui, const QString& firstPageName, 
     cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setAutoDefault(false);
+    // The prompt above the box names it for screen readers.
+    Label1->setBuddy(txtFileName);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -19,8 +19,10 @@ constexpr int kMaxDelay = 59;
 bool DigitKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
+        // Only typed characters other than digits are refused: Tab, the
+        // editing keys and shortcuts carry no printable text and pass.
         const QString typed = key->text();
-        if (!typed.isEmpty() && key->key() != Qt::Key_Delete &&
+        if (!typed.isEmpty() && typed.front().isPrint() &&
             !(typed.front() >= u'0' && typed.front() <= u'9'))
             return true;
     }

@@ -1,5 +1,9 @@
 #include "editor/ui/ColorSwatch.h"
 
+#include "platform/ui/AccessibleControls.h"
+#include "project/ColorText.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -30,6 +34,12 @@ void ColorSwatch::paintEvent(QPaintEvent* event) {
     {
         QPainter painter(this);
         painter.fillRect(rect(), ToQColor(color()));
+        if (hasFocus()) {
+            // A dotted ring in the colour's contrast, inside the border.
+            const QColor fill = ToQColor(color());
+            painter.setPen(QPen(fill.lightness() > 128 ? Qt::black : Qt::white, 1, Qt::DotLine));
+            painter.drawRect(rect().adjusted(2, 2, -3, -3));
+        }
     }
     QFrame::paintEvent(event);
 }
@@ -38,6 +48,18 @@ void ColorSwatch::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
     QFrame::mouseReleaseEvent(event);
+}
+
+void ColorSwatch::keyPressEvent(QKeyEvent* event) {
+    if (AccessibleControls::IsPressKey(event->key()) && (focusPolicy() & Qt::TabFocus)) {
+        click();
+        return;
+    }
+    QFrame::keyPressEvent(event);
+}
+
+QString ColorSwatch::colorText() const {
+    return StoredColorToHtml(StoredColorText(color()));
 }
 
 QColor ToQColor(ColorValue c) {

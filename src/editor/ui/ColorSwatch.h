@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFrame>
 
+class QKeyEvent;
 class QMouseEvent;
 class QPaintEvent;
 
@@ -13,6 +14,8 @@ class QPaintEvent;
 // reads and writes, so the settings and the window never disagree.
 class ColorSwatch : public QFrame {
     Q_OBJECT
+    // The colour as a page writes it, for screen readers.
+    Q_PROPERTY(QString accessibleValueText READ colorText)
 public:
     explicit ColorSwatch(QWidget* parent = nullptr);
 
@@ -20,6 +23,12 @@ public:
     ColorValue color() const { return bound != nullptr ? *bound : own; }
     // Repaints the whole window: other swatches may show the same colour.
     void setColor(ColorValue c);
+    // "#RRGGBB".
+    QString colorText() const;
+
+public slots:
+    // What a mouse click does; the keyboard and screen readers press it too.
+    void click() { emit clicked(); }
 
 signals:
     void clicked();
@@ -27,6 +36,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     ColorValue own = 0;

@@ -119,6 +119,8 @@ void Form1::FillBackgrounds(qint16 start) {
 void Form1::ShowPictureNumber(int n) {
     setWindowTitle(QStringLiteral("Picture #") + QString::number(n));
     ui.lblCount->setText(QString::number(n));
+    ui.Image1->setAccessibleName(n > 0 ? QStringLiteral("Picture preview, slide %1").arg(n)
+                                       : QStringLiteral("Picture preview, no slide"));
 }
 
 void Form1::RefreshPicsLeft() {

@@ -4,6 +4,7 @@
 #include "editor/ui/NamedControl.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewStage.h"
+#include "platform/ui/AccessibleControls.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -28,10 +29,20 @@ QPushButton* Button(const char* name, const QString& text, int index = -1) {
     return Named(new QPushButton(text), name, index);
 }
 
-ColorSwatch* Swatch(const char* name, int index = -1, int side = kSwatch) {
+// A swatch that acts as a button, named for screen readers after what it
+// colours.
+ColorSwatch* Swatch(const char* name, const QString& colours, int index = -1, int side = kSwatch) {
     auto* s = Named(new ColorSwatch, name, index);
     s->setFixedSize(side, side);
+    AccessibleControls::MakeButton(s, colours);
     return s;
+}
+
+// Boxes whose click repeats what a swatch beside them does: pressable by
+// screen readers, but no extra stop for Tab.
+template <typename W> void NameClickTarget(W* widget, const QString& name) {
+    AccessibleControls::MakeButton(widget, name);
+    widget->setFocusPolicy(Qt::ClickFocus);
 }
 
 // A widget that keeps its place in the layout while hidden, so showing or
@@ -57,6 +68,9 @@ QWidget* BuildPreviewColumn(Form1Controls& c) {
     c.Image1 = Named(c.preview->picture(), "Image1");
     c.ImageBk = Named(c.preview->background(), "ImageBk");
     c.lblNewBkGnd = Named(c.preview->colorSwatch(), "lblNewBkGnd");
+    NameClickTarget(c.lblNewBkGnd, QStringLiteral("Slide background colour around the picture"));
+    AccessibleControls::NameDisplay(c.Image1, QStringLiteral("Picture preview"));
+    AccessibleControls::NameDisplay(c.ImageBk, QStringLiteral("Background picture preview"));
     layout->addWidget(c.preview, 1);
 
     // The caption box sits inside its frame sample, which shows the frame
@@ -65,11 +79,14 @@ QWidget* BuildPreviewColumn(Form1Controls& c) {
     c.lblCaptionfrm = Named(new QLabel(QStringLiteral("Picture Captions")), "lblCaptionfrm");
     c.lblCaption = Named(new ColorSwatch, "lblCaption");
     c.lblCaption->setFrameStyle(QFrame::NoFrame);
+    NameClickTarget(c.lblCaption, QStringLiteral("Caption frame colour"));
     auto* frameLayout = new QHBoxLayout(c.lblCaption);
     frameLayout->setContentsMargins(5, 5, 5, 5);
     c.txtCaption = Named(
         new QLineEdit(QStringLiteral("Add a Picture then type in a Caption here.")), "txtCaption");
     c.txtCaption->setMinimumHeight(26);
+    c.lblCaptionfrm->setBuddy(c.txtCaption);
+    c.txtCaption->setAccessibleName(QStringLiteral("Picture Captions"));
     frameLayout->addWidget(c.txtCaption);
     c.cmdAddCaption = Button("cmdAddCaption", QStringLiteral("Add/Change Caption"));
     captionRow->addWidget(c.lblCaptionfrm);
@@ -87,8 +104,12 @@ QWidget* BuildPreviewColumn(Form1Controls& c) {
     }
     c.cmdFB[1]->setMinimumWidth(40);
     c.cmdFB[3]->setMinimumWidth(40);
-    for (int i : {3, 4, 2, 0, 1})
+    QWidget* previous = c.cmdAddCaption;
+    for (int i : {3, 4, 2, 0, 1}) {
         navRow->addWidget(c.cmdFB[i]);
+        QWidget::setTabOrder(previous, c.cmdFB[i]);
+        previous = c.cmdFB[i];
+    }
     navRow->addSpacing(12);
     navRow->addStretch(1);
     c.lblAutoRun = Named(new ClickLabel(QStringLiteral("Auto Run")), "lblAutoRun");
@@ -101,6 +122,9 @@ QWidget* BuildPreviewColumn(Form1Controls& c) {
     c.VScrollSec->setSingleStep(1);
     c.VScrollSec->setPageStep(1);
     c.VScrollSec->setFixedSize(16, 26);
+    c.lblAutoRun->setBuddy(c.txtPicTimeSec);
+    c.txtPicTimeSec->setAccessibleName(QStringLiteral("Auto Run delay, seconds (3 to 59)"));
+    c.VScrollSec->setAccessibleName(QStringLiteral("Auto Run delay"));
     navRow->addWidget(c.lblAutoRun);
     navRow->addWidget(c.txtPicTimeSec);
     navRow->addWidget(c.VScrollSec);
@@ -116,9 +140,12 @@ QGroupBox* BuildButtonColors(Form1Controls& c) {
     buttons->setHorizontalSpacing(3);
     buttons->setVerticalSpacing(1);
     static constexpr std::array<const char*, 5> kShort{"Fwd", ">>", "Auto", "<<", "Back"};
+    static constexpr std::array<const char*, 5> kWhat{
+        "Forward button colour", "Fast forward button colour", "Auto Run button colour",
+        "Rewind button colour", "Back button colour"};
     int place = 0;
     for (int i : {3, 4, 2, 0, 1}) {
-        c.picButBakColor[i] = Swatch("picButBakColor", i);
+        c.picButBakColor[i] = Swatch("picButBakColor", QString::fromLatin1(kWhat[i]), i);
         auto* caption = new QLabel(QString::fromLatin1(kShort[i]));
         QFont small = caption->font();
         small.setPointSizeF(small.pointSizeF() * 0.8);
@@ -148,6 +175,8 @@ QWidget* BuildCommandColumn(Form1Controls& c) {
         number->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         number->setFixedWidth(48);
     }
+    AccessibleControls::NameValueLabel(c.lblPicSelNum, c.lblNumPicSel->text());
+    AccessibleControls::NameValueLabel(c.lblCount, c.lblPicNum->text());
     c.lblPicsLeft =
         Named(new QLabel(QStringLiteral("Number of Picture(s) left: 1000")), "lblPicsLeft");
     counts->addWidget(c.lblNumPicSel, 0, 0);
@@ -166,6 +195,10 @@ QWidget* BuildCommandColumn(Form1Controls& c) {
     c.cmdShowOptForm = Button("cmdShowOptForm", QStringLiteral("Options..."));
     for (QPushButton* b : {c.cmdAdd, c.cmdChangePic, c.cmdDelete, c.cmdAllImages, c.cmdShowOptForm})
         layout->addWidget(b);
+    // The tips switch: a control of the window itself, so screen readers and
+    // Tab reach it (a menu bar's corner widget is outside both).
+    c.ckToolTips = Named(new QCheckBox(QStringLiteral("Tips On")), "ckToolTips");
+    layout->addWidget(c.ckToolTips, 0, Qt::AlignRight);
     QFont strong = c.cmdAdd->font();
     strong.setBold(true);
     c.cmdAdd->setFont(strong);
@@ -206,11 +239,14 @@ QGroupBox* BuildPalette(Form1Controls& c) {
     grid->setContentsMargins(6, 4, 6, 4);
     grid->setSpacing(3);
     for (int i = 0; i < 14; ++i) {
-        c.PicMFormColors[i] = Swatch("PicMFormColors", i);
+        c.PicMFormColors[i] =
+            Swatch("PicMFormColors", QStringLiteral("Palette colour %1").arg(i + 1), i);
         grid->addWidget(c.PicMFormColors[i], i / 7, i % 7);
     }
     auto* active = new QHBoxLayout;
-    c.picActiveColor = Swatch("picActiveColor", -1, 24);
+    c.picActiveColor = Named(new ColorSwatch, "picActiveColor");
+    c.picActiveColor->setFixedSize(24, 24);
+    AccessibleControls::NameDisplay(c.picActiveColor, QStringLiteral("Active colour"));
     c.lblActiveColor = Named(new QLabel(QStringLiteral("Active Color")), "lblActiveColor");
     active->addWidget(c.picActiveColor);
     active->addWidget(c.lblActiveColor);
@@ -225,11 +261,11 @@ QGroupBox* BuildCaptionColors(Form1Controls& c) {
     auto* grid = new QGridLayout(c.fmeCaptionColors);
     grid->setContentsMargins(6, 4, 6, 4);
     grid->setSpacing(3);
-    c.picCapForeColor = Swatch("picCapForeColor");
+    c.picCapForeColor = Swatch("picCapForeColor", QStringLiteral("Caption text colour"));
     c.cmdCapForeColor = Button("cmdCapForeColor", QStringLiteral("Fore Color"));
-    c.picCapBackColor = Swatch("picCapBackColor");
+    c.picCapBackColor = Swatch("picCapBackColor", QStringLiteral("Caption back colour"));
     c.cmdCapBackColor = Button("cmdCapBackColor", QStringLiteral("Back Color"));
-    c.picCapFrameColor = Swatch("picCapFrameColor");
+    c.picCapFrameColor = Swatch("picCapFrameColor", QStringLiteral("Caption frame colour"));
     c.cmdCapFrameColor = Button("cmdCapFrameColor", QStringLiteral("Frame Color"));
     c.cmdFont = Button("cmdFont", QStringLiteral("Font..."));
     grid->addWidget(c.picCapForeColor, 0, 0);
@@ -251,12 +287,12 @@ QGroupBox* BuildBackground(Form1Controls& c) {
         Named(new QRadioButton(QStringLiteral("Background Color")), "optBakPicColorOrPic", 0);
     c.optBakPicColorOrPic[1] =
         Named(new QRadioButton(QStringLiteral("Background Picture")), "optBakPicColorOrPic", 1);
-    c.picBackColor = Swatch("picBackColorOrPic", 0, 26);
+    c.picBackColor = Swatch("picBackColorOrPic", QStringLiteral("Slide background colour"), 0, 26);
     c.picBackPicture = Named(new PictureView(PictureView::Fit::Cover), "picBackColorOrPic", 1);
     c.picBackPicture->setFixedSize(26, 26);
     c.picBackPicture->setFramed(true);
     c.picBackPicture->setCursor(Qt::PointingHandCursor);
-    c.picBackPicture->setFocusPolicy(Qt::ClickFocus);
+    AccessibleControls::MakeButton(c.picBackPicture, QStringLiteral("Slide background picture"));
     c.cmdPicBakColorOrPic[0] = Button("cmdPicBakColorOrPic", QStringLiteral("Pic Color"), 0);
     c.cmdPicBakColorOrPic[1] = Button("cmdPicBakColorOrPic", QStringLiteral("Pic Wall P."), 1);
     grid->addWidget(c.optBakPicColorOrPic[0], 0, 0);
@@ -300,10 +336,6 @@ void BuildMenu(QMainWindow& window, Form1Controls& c) {
     c.mnuSortPictures =
         Named(c.mnuTools->addAction(QStringLiteral("Sort Pictures...")), "mnuSortPictures");
     c.mnuOptions = Named(c.mnuTools->addAction(QStringLiteral("Options...")), "mnuOptions");
-    // The tips switch sits at the right end of the menu bar.
-    c.ckToolTips = Named(new QCheckBox(QStringLiteral("Tips On")), "ckToolTips");
-    c.ckToolTips->setContentsMargins(0, 0, 6, 0);
-    bar->setCornerWidget(c.ckToolTips, Qt::TopRightCorner);
 }
 } // namespace
 

@@ -1,7 +1,10 @@
 #include "editor/ui/PictureView.h"
 
 #include "editor/ui/PictureDecoding.h"
+#include "platform/ui/AccessibleControls.h"
 
+#include <QFileInfo>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -91,6 +94,11 @@ void PictureView::paintEvent(QPaintEvent*) {
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+    if (hasFocus()) {
+        painter.setClipping(false);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
 }
 
 void PictureView::resizeEvent(QResizeEvent* event) {
@@ -110,6 +118,18 @@ void PictureView::redecodeIfTooSmall() {
         fit == Fit::Contain ? FitInside(*source, decodeBox()) : CoverBox(*source, decodeBox());
     if (wanted.width() > picture.width() || wanted.height() > picture.height())
         load(shownPath);
+}
+
+void PictureView::keyPressEvent(QKeyEvent* event) {
+    if (AccessibleControls::IsPressKey(event->key()) && (focusPolicy() & Qt::TabFocus)) {
+        click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+QString PictureView::shownFileName() const {
+    return QFileInfo(shownPath).fileName();
 }
 
 void PictureView::mouseReleaseEvent(QMouseEvent* event) {

@@ -12,6 +12,8 @@
 // after the resize settles.
 class PictureView : public QWidget {
     Q_OBJECT
+    // The shown file's name, for screen readers.
+    Q_PROPERTY(QString accessibleValueText READ shownFileName)
 public:
     enum class Fit { Contain, Cover };
 
@@ -35,12 +37,18 @@ public:
     // Takes mouse clicks only where the picture is drawn; elsewhere they
     // reach the widget below.
     void setClickableOnPictureOnly(bool on);
+    QString shownFileName() const;
+
+public slots:
+    // What a mouse click does; the keyboard and screen readers press it too.
+    void click() { emit clicked(); }
 
 signals:
     void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 

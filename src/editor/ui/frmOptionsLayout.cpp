@@ -99,6 +99,9 @@ void frmOptions::buildLayout() {
         new QLabel(QStringLiteral(" <<     Buttons       >>               Rewind  + Fast Forward"),
                    Frame1),
         "lblFFRevButttons");
+    Label1->setBuddy(txtFFRev);
+    txtFFRev->setAccessibleName(QStringLiteral("Slides to skip (2 to 99)"));
+    VScrollopt->setAccessibleName(QStringLiteral("Slides to skip"));
     auto* frame1Layout = new QGridLayout(Frame1);
     auto* entry = new QHBoxLayout;
     entry->setSpacing(2);

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+// Describes to assistive technology the controls Qt cannot describe on its
+// own: painted boxes that act as buttons, and labels that show a value
+// after a caption elsewhere in the window.
+namespace AccessibleControls {
+
+// Makes `widget` a push button for the keyboard and for screen readers. It
+// takes the focus with Tab as well as with a click, is named `name`, and its
+// description adds what it shows (its "accessibleValueText" property, e.g.
+// "#FF99CC"). The press action calls the widget's click() slot; the widget
+// itself answers Space and Enter.
+void MakeButton(QWidget* widget, const QString& name);
+
+// Names a box that only shows something (a colour, a picture): screen
+// readers read `name` and, in the description, what it shows.
+void NameDisplay(QWidget* widget, const QString& name);
+
+// Names a value label after its caption, following its text:
+// "Pictures Selected: 3".
+void NameValueLabel(QLabel* value, const QString& caption);
+
+// True for Space, Enter and Return, the keys that press a focused button.
+bool IsPressKey(int key);
+
+} // namespace AccessibleControls
