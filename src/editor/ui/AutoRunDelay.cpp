@@ -19,10 +19,11 @@ constexpr int kMaxDelay = 59;
 bool DigitKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        // Only typed characters other than digits are refused: Tab, the
-        // editing keys and shortcuts carry no printable text and pass.
+        // Character keys other than digits are refused; Tab and Shift+Tab
+        // move the focus and are no characters.
         const QString typed = key->text();
-        if (!typed.isEmpty() && typed.front().isPrint() &&
+        const bool focusMove = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        if (!typed.isEmpty() && !focusMove && key->key() != Qt::Key_Delete &&
             !(typed.front() >= u'0' && typed.front() <= u'9'))
             return true;
     }

@@ -104,13 +104,9 @@ QWidget* BuildPreviewColumn(Form1Controls& c) {
     }
     c.cmdFB[1]->setMinimumWidth(40);
     c.cmdFB[3]->setMinimumWidth(40);
-    QWidget* previous = c.cmdAddCaption;
-    for (int i : {3, 4, 2, 0, 1}) {
+    for (int i : {3, 4, 2, 0, 1})
         navRow->addWidget(c.cmdFB[i]);
-        QWidget::setTabOrder(previous, c.cmdFB[i]);
-        previous = c.cmdFB[i];
-    }
-    navRow->addSpacing(12);
+    navRow->addSpacing(6);
     navRow->addStretch(1);
     c.lblAutoRun = Named(new ClickLabel(QStringLiteral("Auto Run")), "lblAutoRun");
     c.lblAutoRun->setCursor(Qt::PointingHandCursor);
@@ -129,6 +125,11 @@ QWidget* BuildPreviewColumn(Form1Controls& c) {
     navRow->addWidget(c.txtPicTimeSec);
     navRow->addWidget(c.VScrollSec);
     navRow->addWidget(new QLabel(QStringLiteral("sec")));
+    // The tips switch ends the row: a control of the window itself, so Tab
+    // and screen readers reach it (a menu bar's corner widget is outside the
+    // accessibility tree).
+    c.ckToolTips = Named(new QCheckBox(QStringLiteral("Tips On")), "ckToolTips");
+    navRow->addWidget(c.ckToolTips);
     layout->addLayout(navRow);
     return column;
 }
@@ -167,16 +168,16 @@ QWidget* BuildCommandColumn(Form1Controls& c) {
     auto* counts = new QGridLayout;
     counts->setVerticalSpacing(2);
     c.lblNumPicSel = Named(new QLabel(QStringLiteral("Pictures Selected")), "lblNumPicSel");
-    c.lblPicSelNum = Named(new QLabel(QStringLiteral("0")), "lblPicSelNum");
+    c.lblPicSelNum =
+        Named(new ValueLabel(c.lblNumPicSel->text(), QStringLiteral("0")), "lblPicSelNum");
     c.lblPicNum = Named(new QLabel(QStringLiteral("Viewing Picture")), "lblPicNum");
-    c.lblCount = Named(new QLabel(QStringLiteral("0")), "lblCount");
+    c.lblCount = Named(new ValueLabel(c.lblPicNum->text(), QStringLiteral("0")), "lblCount");
     for (QLabel* number : {c.lblPicSelNum, c.lblCount}) {
         number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         number->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         number->setFixedWidth(48);
     }
-    AccessibleControls::NameValueLabel(c.lblPicSelNum, c.lblNumPicSel->text());
-    AccessibleControls::NameValueLabel(c.lblCount, c.lblPicNum->text());
+
     c.lblPicsLeft =
         Named(new QLabel(QStringLiteral("Number of Picture(s) left: 1000")), "lblPicsLeft");
     counts->addWidget(c.lblNumPicSel, 0, 0);
@@ -195,10 +196,7 @@ QWidget* BuildCommandColumn(Form1Controls& c) {
     c.cmdShowOptForm = Button("cmdShowOptForm", QStringLiteral("Options..."));
     for (QPushButton* b : {c.cmdAdd, c.cmdChangePic, c.cmdDelete, c.cmdAllImages, c.cmdShowOptForm})
         layout->addWidget(b);
-    // The tips switch: a control of the window itself, so screen readers and
-    // Tab reach it (a menu bar's corner widget is outside both).
-    c.ckToolTips = Named(new QCheckBox(QStringLiteral("Tips On")), "ckToolTips");
-    layout->addWidget(c.ckToolTips, 0, Qt::AlignRight);
+
     QFont strong = c.cmdAdd->font();
     strong.setBold(true);
     c.cmdAdd->setFont(strong);
@@ -362,6 +360,14 @@ Form1Controls BuildForm1Layout(QMainWindow& window) {
 
     window.setCentralWidget(central);
     BuildMenu(window, c);
+
+    // Tab follows the stepping buttons in the order they stand, not the
+    // order of their indexes.
+    QWidget* previous = c.cmdAddCaption;
+    for (int i : {3, 4, 2, 0, 1}) {
+        QWidget::setTabOrder(previous, c.cmdFB[i]);
+        previous = c.cmdFB[i];
+    }
 
     c.Timer1 = Named(new QTimer(&window), "Timer1");
     return c;

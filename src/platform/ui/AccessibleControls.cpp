@@ -8,7 +8,6 @@
 namespace {
 // The dynamic property that says which description a widget gets.
 constexpr char kKind[] = "accessibleKind";
-constexpr char kCaption[] = "accessibleCaption";
 
 // A painted box: its name, and what it shows in its description.
 class ShownValueInterface : public QAccessibleWidget {
@@ -46,8 +45,8 @@ public:
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name)
             return QAccessibleWidget::text(t);
-        const auto* label = static_cast<const QLabel*>(widget());
-        return widget()->property(kCaption).toString() + QStringLiteral(": ") + label->text();
+        const auto* label = static_cast<const ValueLabel*>(widget());
+        return label->caption() + QStringLiteral(": ") + label->text();
     }
 };
 
@@ -60,7 +59,7 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
         return new ButtonInterface(widget);
     if (kind == QLatin1String("display"))
         return new ShownValueInterface(widget, QAccessible::Graphic);
-    if (kind == QLatin1String("value") && qobject_cast<QLabel*>(widget) != nullptr)
+    if (qobject_cast<ValueLabel*>(widget) != nullptr)
         return new ValueLabelInterface(widget);
     return nullptr;
 }
@@ -89,14 +88,13 @@ void NameDisplay(QWidget* widget, const QString& name) {
     widget->setAccessibleName(name);
 }
 
-void NameValueLabel(QLabel* value, const QString& caption) {
-    InstallFactoryOnce();
-    value->setProperty(kKind, QStringLiteral("value"));
-    value->setProperty(kCaption, caption);
-}
-
 bool IsPressKey(int key) {
     return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
 } // namespace AccessibleControls
+
+ValueLabel::ValueLabel(const QString& caption, const QString& text, QWidget* parent)
+    : QLabel(text, parent), captionText(caption) {
+    InstallFactoryOnce();
+}

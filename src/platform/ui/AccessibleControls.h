@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QLabel>
 #include <QString>
 
-class QLabel;
 class QWidget;
 
 // Describes to assistive technology the controls Qt cannot describe on its
@@ -21,11 +21,19 @@ void MakeButton(QWidget* widget, const QString& name);
 // readers read `name` and, in the description, what it shows.
 void NameDisplay(QWidget* widget, const QString& name);
 
-// Names a value label after its caption, following its text:
-// "Pictures Selected: 3".
-void NameValueLabel(QLabel* value, const QString& caption);
-
 // True for Space, Enter and Return, the keys that press a focused button.
 bool IsPressKey(int key);
 
 } // namespace AccessibleControls
+
+// A label showing a value whose caption stands elsewhere: screen readers
+// read both, following the text ("Pictures Selected: 3").
+class ValueLabel : public QLabel {
+    Q_OBJECT
+public:
+    ValueLabel(const QString& caption, const QString& text, QWidget* parent = nullptr);
+    const QString& caption() const { return captionText; }
+
+private:
+    QString captionText;
+};

@@ -1,0 +1,106 @@
+// Every window a user can open, walked as a screen reader walks it, and the
+// main window driven with the keyboard alone.
+#include "AccessibilityWalk.h"
+#include "GuiTestSupport.h"
+#include "ScriptedPrompter.h"
+#include "colortool/ui/ColorToolWiring.h"
+#include "colortool/ui/frmMyColorChart.h"
+#include "colortool/ui/frmSavetxt.h"
+#include "compiler/ui/frmFileName.h"
+#include "editor/ui/ColorSwatch.h"
+#include "editor/ui/Form1.h"
+#include "editor/ui/frmOptions.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+void ExpectUsable(QWidget* window) {
+    window->show();
+    RunEventsFor(10);
+    const QStringList problems = AccessibilityProblems(window);
+    EXPECT_TRUE(problems.isEmpty()) << window->metaObject()->className() << ":\n"
+                                    << problems.join(QLatin1Char('\n')).toStdString();
+}
+} // namespace
+
+TEST(Accessibility, EveryWindowNamesItsControls) {
+    ScriptedPrompter ui;
+    Form1 form(ui);
+    ExpectUsable(&form);
+
+    frmOptions options(form.project(), ui, OptionsHooks{}, &form);
+    ExpectUsable(&options);
+    options.hide();
+
+    for (auto mode : {frmFileName::Mode::PageName, frmFileName::Mode::FolderName}) {
+        frmFileName names(mode, ui, QStringLiteral("show"), QDate(2026, 12, 7), &form);
+        ExpectUsable(&names);
+    }
+
+    ConnectColorTool(form);
+    form.project().settings.UseColorTool = true;
+    form.ui.ShowCTform->click();
+    auto* tool = form.findChild<frmMyColorChart*>();
+    ASSERT_NE(tool, nullptr);
+    ExpectUsable(tool);
+    tool->ui.mnuExport->trigger();
+    ASSERT_NE(tool->schemeWindow(), nullptr);
+    ExpectUsable(tool->schemeWindow());
+}
+
+TEST(Accessibility, SwatchesAndCountersReadWhatTheyShow) {
+    ScriptedPrompter ui;
+    Form1 form(ui);
+    form.project().settings.CaptionFrameColor = RgbColor(0xFF, 0x99, 0xCC);
+    const auto* frame = QAccessible::queryAccessibleInterface(form.ui.picCapFrameColor);
+    EXPECT_EQ(frame->role(), QAccessible::Button);
+    EXPECT_EQ(frame->text(QAccessible::Description), "Caption frame colour, #FF99CC");
+
+    // Space presses a focused swatch as a click does: the palette box makes
+    // its colour the active one.
+    form.show();
+    form.activateWindow();
+    QWidget* box = form.ui.PicMFormColors[3];
+    box->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(box, Qt::Key_Space);
+    EXPECT_EQ(form.project().settings.ActiveColor, form.ui.PicMFormColors[3]->color());
+
+    form.ui.lblPicSelNum->setText(QStringLiteral("3"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.ui.lblPicSelNum)->text(QAccessible::Name),
+              "Pictures Selected: 3");
+}
+
+TEST(Accessibility, TabLeavesTheDelayBoxWithItsValueHeldInRange) {
+    ScriptedPrompter ui;
+    Form1 form(ui);
+    form.show();
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(RunEventsUntil([&] { return form.isActiveWindow(); }));
+    QLineEdit* delay = form.ui.txtPicTimeSec;
+    delay->setEnabled(true);
+    delay->setFocus(Qt::TabFocusReason);
+    delay->clear();
+    QTest::keyClicks(delay, QStringLiteral("7x5"));
+    EXPECT_EQ(delay->text(), "75"); // the letter is refused
+    QTest::keyClick(delay, Qt::Key_Tab);
+    EXPECT_FALSE(delay->hasFocus());
+    EXPECT_EQ(delay->text(), "59");
+    EXPECT_EQ(form.project().settings.NumSecDelay, 59);
+
+    // Tab walks the stepping buttons in the order they stand.
+    for (QPushButton* b : form.ui.cmdFB)
+        b->setEnabled(true);
+    form.ui.cmdAddCaption->setFocus(Qt::TabFocusReason);
+    QStringList order;
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget()->property("Index").toString();
+    }
+    EXPECT_EQ(order, QStringList({"3", "4", "2", "0", "1"}));
+}
