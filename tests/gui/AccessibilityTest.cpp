@@ -3,6 +3,7 @@
 #include "AccessibilityWalk.h"
 #include "GuiTestSupport.h"
 #include "ScriptedPrompter.h"
+#include "captionstyle/ui/frmPreview.h"
 #include "colortool/ui/ColorToolWiring.h"
 #include "colortool/ui/frmMyColorChart.h"
 #include "colortool/ui/frmSavetxt.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -52,6 +54,10 @@ TEST(Accessibility, EveryWindowNamesItsControls) {
     tool->ui.mnuExport->trigger();
     ASSERT_NE(tool->schemeWindow(), nullptr);
     ExpectUsable(tool->schemeWindow());
+
+    QTemporaryDir folder;
+    frmPreview style(form.project().settings, ui, nullptr, folder.path());
+    ExpectUsable(&style);
 }
 
 TEST(Accessibility, SwatchesAndCountersReadWhatTheyShow) {

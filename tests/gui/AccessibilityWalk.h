@@ -60,7 +60,11 @@ inline QStringList AccessibilityProblems(QWidget* window) {
 
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (w->isVisibleTo(window) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
-            w->focusProxy() == nullptr && !inTree.contains(w))
+            w->focusProxy() == nullptr && !inTree.contains(w) &&
+            // A widget standing in for its parent's focus (a web view's page)
+            // is read through the parent.
+            !(w->parentWidget() != nullptr && w->parentWidget()->focusProxy() == w &&
+              inTree.contains(w->parentWidget())))
             problems << QStringLiteral("Tab reaches it, the tree does not: %1 %2")
                             .arg(QString::fromLatin1(w->metaObject()->className()),
                                  w->objectName());
