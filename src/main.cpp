@@ -6,6 +6,7 @@
 #include "platform/LocalFileSystem.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ui/QtPrompter.h"
+#include "sorter/ui/OpenSorter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -54,6 +55,7 @@ int main(int argc, char* argv[]) {
     ConnectCompileCommand(window);
     ConnectCaptionStyle(window, WritableProgramFolder());
     ConnectColorTool(window);
+    ConnectPictureSorter(window);
     window.show();
     return app.exec();
 }

@@ -64,6 +64,10 @@ QImage DecodeToCover(const QString& path, QSize box) {
     return Decode(path, box, &CoverBox);
 }
 
+QImage DecodeToSize(const QString& path, QSize size) {
+    return Decode(path, size, [](QSize, QSize box) { return box; });
+}
+
 bool CanShowPicture(const QString& path) {
     QImageReader reader(path);
     if (!reader.canRead() || !WithinLimits(reader.size()))

@@ -30,6 +30,9 @@ QSize CoverBox(QSize source, QSize box);
 QImage DecodeToFit(const QString& path, QSize box);
 // The picture scaled to cover box (keeping proportions), for backgrounds.
 QImage DecodeToCover(const QString& path, QSize box);
+// The picture stretched to exactly size, proportions not kept (the picture
+// sorter's thumbnails).
+QImage DecodeToSize(const QString& path, QSize size);
 
 // Whether the picture can be shown: a readable header within the limits; for
 // formats other than JPEG also pixel data that decodes at a small size.

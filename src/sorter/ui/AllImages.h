@@ -1,0 +1,105 @@
+#pragma once
+
+#include "sorter/ScreenScaling.h"
+#include "sorter/SwapSlots.h"
+#include "sorter/ThumbnailGrid.h"
+
+#include <QDialog>
+#include <QFutureWatcher>
+#include <QImage>
+#include <array>
+#include <vector>
+
+class Prompter;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QScrollBar;
+class QSlider;
+class SlideShowProject;
+class ThumbnailStore;
+class ThumbnailView;
+
+// The picture sorter: every slide as a numbered thumbnail in a scrolling
+// grid; two pictures chosen into the swap slots change places in the project
+// when the swap button is pressed. Modal; it edits the project in place.
+//
+// Thumbnails are decoded at their size on worker threads (ThumbnailStore)
+// and appear as they arrive, the ones in view first; the window answers
+// input meanwhile. The grid's widgets are made once and only moved by a size
+// change; a swap exchanges two thumbnails without decoding.
+class AllImages : public QDialog {
+    Q_OBJECT
+public:
+    AllImages(SlideShowProject& project, Prompter& prompter, QWidget* parent = nullptr);
+    ~AllImages() override;
+
+    // Controls, named as the window's own.
+    QFrame* Picture2 = nullptr;  // the fixed viewport
+    QWidget* Picture1 = nullptr; // the canvas the scroll bar moves
+    QScrollBar* VScroll1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QSlider* ThumbSizeSlider = nullptr;
+    QLabel* lblNumPicSel = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QGroupBox* fmeSwap = nullptr;
+    std::array<QLabel*, 2> imgSwap{};
+    std::array<QLabel*, 2> lblSwapNum{};
+    std::array<QLabel*, 2> lblSwap{};
+    std::array<QPushButton*, 2> cmdClearSwapPic{};
+    QPushButton* cmdSwapPics = nullptr;
+    std::vector<ThumbnailView*> Image1;
+
+    const SwapSlots& swapSlots() const { return choice; }
+    const ThumbnailStore& thumbnails() const { return *store; }
+    const ThumbnailGrid& grid() const { return layout; }
+    // The highlighted thumbnail, or -1 while the highlight is hidden.
+    int highlighted() const { return highlight; }
+
+    // The window's event handlers.
+    void ThumbSizeSlider_Change();
+    void Image1_MouseDown(int k);
+    void Image1_Click(int k);
+    void cmdClearSwapPic_Click(int slot);
+    void cmdSwapPics_Click();
+    void VScroll1_Change(int value);
+
+private:
+    struct Place {
+        QWidget* control;
+        QRect design;
+        ScaleRule rule;
+    };
+
+    void buildLayout();
+    void AdjustResolution();
+    void ResizeControls(ScreenFactors f);
+    void DrawImages();
+    void DrawScrollBar();
+    int viewportHeight() const;
+    std::pair<int, int> inView() const;
+    void showProgress(int done, int asked);
+    void fillSwapSlot(int slot, int k);
+    void clearSwapView(int slot);
+    void showSwapPicture(int slot);
+    void moveFocus(int from, int key);
+    void ensureVisible(int k);
+    void setHighlight(int k);
+
+    SlideShowProject& project;
+    Prompter& ask;
+    qint16 pictureCount = 0;
+    std::vector<Place> places;
+    QSize thumbSize = kDesignThumbnailSize;
+    int canvasWidth = 0;
+    ThumbnailGrid layout{kDesignThumbnailSize, 368};
+    ThumbnailStore* store = nullptr;
+    SwapSlots choice;
+    int highlight = -1;
+    int focusTarget = 0;
+    std::array<QFutureWatcher<QImage>, 2> swapDecodes;
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};

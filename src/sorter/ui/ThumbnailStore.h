@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QFuture>
+#include <QImage>
+#include <QList>
+#include <QMutex>
+#include <QObject>
+#include <QSize>
+#include <QStringList>
+#include <deque>
+#include <utility>
+#include <vector>
+
+// The sorter's thumbnails, decoded at thumbnail size on worker threads and
+// kept while the window is open. Each picture keeps the largest size asked
+// for so far; asking for a smaller size decodes nothing. Positions are the
+// slide slots; a swap exchanges two positions' pictures without decoding.
+class ThumbnailStore : public QObject {
+    Q_OBJECT
+public:
+    // One picture path per position, in slot order.
+    explicit ThumbnailStore(const QStringList& paths, QObject* parent = nullptr);
+    ~ThumbnailStore() override;
+
+    int count() const { return static_cast<int>(order.size()); }
+    // What position k shows: the kept image (null while it loads or when the
+    // picture cannot be read), its path and whether it failed to decode.
+    const QImage& image(int position) const { return pictures[order[position]].image; }
+    const QString& path(int position) const { return pictures[order[position]].path; }
+    bool unreadable(int position) const { return pictures[order[position]].unreadable; }
+
+    // Every picture at least at size; the positions first..last-1 first.
+    void request(QSize size, std::pair<int, int> first);
+    // The positions first..last-1 next, before the others still waiting.
+    void prioritise(std::pair<int, int> first);
+    void swap(int a, int b);
+
+    // Pictures decoded (or failed) for the last request, out of how many.
+    int done() const { return doneCount; }
+    int asked() const { return askedCount; }
+    bool loading() const { return doneCount < askedCount; }
+
+signals:
+    void ready(int position);
+    void progress(int done, int asked);
+
+private:
+    struct Picture {
+        QString path;
+        QImage image;
+        bool unreadable = false;
+    };
+    struct Job {
+        int picture = -1;
+        QString path;
+        QSize size;
+    };
+
+    bool needs(const Picture& p) const;
+    void startWorkers();
+    bool takeJob(Job& job);
+    void work();
+    void deliver(const Job& job, const QImage& image);
+
+    std::vector<Picture> pictures;
+    std::vector<int> order;    // position -> picture
+    std::vector<int> position; // picture -> position
+    QSize wanted;
+    int doneCount = 0;
+    int askedCount = 0;
+
+    // Shared with the workers.
+    QMutex mutex;
+    std::deque<int> queue; // pictures waiting, next first
+    QSize jobSize;
+    bool stopping = false;
+    int running = 0;
+    QList<QFuture<void>> workers;
+};
