@@ -1,0 +1,121 @@
+#include "Form1Fixture.h"
+#include "sorter/ui/AllImages.h"
+#include "sorter/ui/OpenSorter.h"
+#include "sorter/ui/ThumbnailStore.h"
+#include "sorter/ui/ThumbnailView.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTest>
+
+namespace {
+// A show whose 20th picture cannot be read.
+struct SorterTest : Form1Test {
+    void SetUp() override {
+        Form1Test::SetUp();
+        ConnectPictureSorter(*form);
+    }
+    void MakeShow(int n) {
+        AddThroughDialog(MakePictures(n));
+        if (n >= 20)
+            project().slide(20).PicturePath = MakeBrokenPicture(folder(), "broken.jpg");
+        ui.clear();
+    }
+    std::unique_ptr<AllImages> Open() {
+        auto w = std::make_unique<AllImages>(project(), ui, form.get());
+        w->show();
+        EXPECT_TRUE(RunEventsUntil([&] { return !w->thumbnails().loading(); }));
+        return w;
+    }
+};
+} // namespace
+
+TEST_F(SorterTest, OpensOnlyFromTwoSlidesAndRefreshesTheMainWindowAfterwards) {
+    MakeShow(1);
+    form->seams.openSorter();
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].title, "You need at least 2 Pictures to swap");
+    EXPECT_EQ(form->focusWidget(), form->ui.cmdAdd);
+
+    AddThroughDialog(MakePictures(2, "more"));
+    project().setCurrentSlide(1);
+    ui.queueMessageAnswer(MsgResult::Yes);
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* w = qobject_cast<AllImages*>(QApplication::activeModalWidget());
+        ASSERT_NE(w, nullptr);
+        seen = true;
+        w->Image1_MouseDown(0);
+        w->Image1_MouseDown(2);
+        w->cmdSwapPics_Click();
+        form->ui.lblPicSelNum->clear();
+        w->reject();
+    });
+    form->seams.openSorter();
+    EXPECT_TRUE(seen);
+    EXPECT_TRUE(project().slide(1).PicturePath.endsWith("more/p2.jpg"));
+    EXPECT_EQ(form->ui.lblPicSelNum->text(), "3"); // shown again once closed
+}
+
+TEST_F(SorterTest, ShowsEveryThumbnailAndSkipsAnUnreadablePicture) {
+    MakeShow(60);
+    const auto w = Open();
+    ASSERT_EQ(w->Image1.size(), 60u);
+    EXPECT_EQ(w->lblNumPicSel->text(), "Number of Pictures Selected: 60");
+    EXPECT_TRUE(w->VScroll1->isVisible());
+    EXPECT_EQ(w->Image1[59]->size(), QSize(51, 41));
+    EXPECT_EQ(w->highlighted(), 0);
+    EXPECT_TRUE(w->thumbnails().unreadable(19));
+    EXPECT_FALSE(w->thumbnails().image(20).isNull());
+    EXPECT_EQ(w->Image1[2]->accessibleName(), "Slide 3: p3.jpg");
+    EXPECT_EQ(w->Image1[2]->toolTip(), project().slide(3).PicturePath);
+
+    // Scrolled to the bottom, the last row is in the viewport.
+    w->VScroll1->setValue(w->VScroll1->maximum());
+    const QRect last = w->Image1[59]->geometry().translated(w->Picture1->pos());
+    EXPECT_LE(last.bottom(), w->Picture2->contentsRect().height());
+
+    // The unreadable picture still fills a swap slot: empty, with its number.
+    w->Image1_MouseDown(19);
+    EXPECT_TRUE(w->lblSwapNum[0]->isVisible());
+    EXPECT_EQ(w->lblSwapNum[0]->text(), "20");
+    EXPECT_EQ(w->lblSwap[0]->text(), "Picture Number: 20");
+    EXPECT_TRUE(w->imgSwap[0]->pixmap().isNull());
+
+    w->ThumbSizeSlider->setValue(8);
+    EXPECT_EQ(w->Image1[1]->geometry(), QRect(10, 341, 331, 321));
+}
+
+TEST_F(SorterTest, PicksAndSwapsWithMouseAndKeyboard) {
+    MakeShow(6);
+    const auto w = Open();
+    EXPECT_FALSE(w->VScroll1->isVisible());
+    EXPECT_EQ(w->Image1[1]->pos(), QPoint(61, 10)); // design size below 36 slides
+
+    w->cmdSwapPics->click();
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].text, "Please select 2 pictures to swap");
+
+    QTest::mouseClick(w->Image1[1], Qt::LeftButton);
+    EXPECT_EQ(w->highlighted(), 1);
+    EXPECT_EQ(w->lblSwap[0]->text(), "Picture Number: 2");
+    // From the keyboard: three to the right, then Space.
+    w->Image1[1]->setFocus();
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    EXPECT_EQ(QApplication::focusWidget(), w->Image1[4]);
+    QTest::keyClick(w->Image1[4], Qt::Key_Space);
+    EXPECT_EQ(w->swapSlots().index(1), 4);
+
+    const QImage two = w->thumbnails().image(1);
+    w->cmdSwapPics->click();
+    EXPECT_TRUE(project().slide(2).PicturePath.endsWith("p5.jpg"));
+    EXPECT_TRUE(project().slide(5).PicturePath.endsWith("p2.jpg"));
+    EXPECT_EQ(w->thumbnails().image(4), two); // moved, not decoded again
+    EXPECT_EQ(w->Image1[1]->accessibleName(), "Slide 2: p5.jpg");
+    EXPECT_FALSE(w->swapSlots().filled(0));
+    EXPECT_FALSE(w->lblSwap[1]->isVisible());
+}
