@@ -11,84 +11,20 @@
 #include "editor/ui/PreviewNavigation.h"
 #include "editor/ui/SlideEditing.h"
 
+#include "BenchPictures.h"
+
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
 #include <QImage>
 #include <QImageReader>
-#include <QPainter>
-#include <QRandomGenerator>
 #include <QTimer>
-#include <QtConcurrent/QtConcurrentMap>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
 namespace {
 constexpr int kPictures = 200;
-constexpr QSize kPictureSize(4000, 3000);
-
-// A photo-like picture: soft gradients, shapes and grain, so the JPEG holds
-// about as much data as a camera's.
-void WritePicture(const QString& path, int seed) {
-    QImage image(kPictureSize, QImage::Format_RGB32);
-    QPainter painter(&image);
-    QLinearGradient sky(0, 0, kPictureSize.width(), kPictureSize.height());
-    sky.setColorAt(0, QColor::fromHsv((seed * 47) % 360, 160, 230));
-    sky.setColorAt(1, QColor::fromHsv((seed * 47 + 120) % 360, 200, 90));
-    painter.fillRect(image.rect(), sky);
-    QRandomGenerator random(static_cast<quint32>(seed));
-    for (int i = 0; i < 60; ++i) {
-        painter.setBrush(QColor::fromHsv(random.bounded(360), 150, 200, 120));
-        painter.setPen(Qt::NoPen);
-        painter.drawEllipse(QPoint(random.bounded(4000), random.bounded(3000)),
-                            random.bounded(50, 600), random.bounded(50, 600));
-    }
-    painter.end();
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const int grain = int(random.bounded(25u)) - 12;
-            const QRgb p = line[x];
-            line[x] = qRgb(qBound(0, qRed(p) + grain, 255), qBound(0, qGreen(p) + grain, 255),
-                           qBound(0, qBlue(p) + grain, 255));
-        }
-    }
-    image.save(path, "JPG", 88);
-}
-
-QStringList PrepareCache() {
-    const QString folder = QDir(QCoreApplication::applicationDirPath())
-                               .absoluteFilePath(QStringLiteral("../bench-cache/jpeg12mp"));
-    QDir().mkpath(folder);
-    QStringList paths;
-    QList<int> missing;
-    for (int i = 1; i <= kPictures; ++i) {
-        const QString path =
-            QDir(folder).filePath(QStringLiteral("photo%1.jpg").arg(i, 3, 10, QChar('0')));
-        paths << path;
-        if (!QFile::exists(path))
-            missing << i;
-    }
-    if (!missing.isEmpty()) {
-        std::printf("Generating %lld pictures of %dx%d in %s ...\n",
-                    static_cast<long long>(missing.size()), kPictureSize.width(),
-                    kPictureSize.height(), qPrintable(folder));
-        std::fflush(stdout);
-        QtConcurrent::blockingMap(missing, [&](int i) { WritePicture(paths[i - 1], i); });
-    }
-    // Both ways read from the page cache.
-    qint64 bytes = 0;
-    for (const QString& p : paths) {
-        QFile f(p);
-        f.open(QIODevice::ReadOnly);
-        bytes += f.readAll().size();
-    }
-    std::printf("%d pictures, %.1f MB in all\n", kPictures, bytes / 1e6);
-    return paths;
-}
 
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
@@ -106,7 +42,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QStringList paths = PrepareCache();
+    const QStringList paths = PrepareCache(kPictures);
 
     QElapsedTimer clock;
     clock.start();

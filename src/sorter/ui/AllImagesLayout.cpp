@@ -43,7 +43,9 @@ void AllImages::buildLayout() {
     VScroll1->setAccessibleName(QStringLiteral("Scroll the thumbnails"));
     VScroll1->hide();
 
+    // Top-aligned: the slider keeps its size on larger screens.
     Label1 = Named(new QLabel(QStringLiteral("Thumbnail Size"), this), "Label1");
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ThumbSizeSlider = Named(new QSlider(Qt::Horizontal, this), "ThumbSizeSlider");
     ThumbSizeSlider->setRange(kMinThumbnailSize, kMaxThumbnailSize);
     ThumbSizeSlider->setPageStep(1);
@@ -52,7 +54,7 @@ void AllImages::buildLayout() {
     ThumbSizeSlider->setAccessibleName(Label1->text());
     Label1->setBuddy(ThumbSizeSlider);
     lblNumPicSel = Named(new QLabel(this), "lblNumPicSel");
-    lblNumPicSel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblNumPicSel->setAlignment(Qt::AlignRight | Qt::AlignTop);
 
     ProgressBar1 = Named(new QProgressBar(this), "ProgressBar1");
     ProgressBar1->setTextVisible(false);
@@ -85,9 +87,9 @@ void AllImages::buildLayout() {
         {Picture2, {8, 8, 409, 273}, ScaleRule::PlaceAndSize},
         {Picture1, {0, 0, kCanvasDesignWidth, 269}, ScaleRule::PlaceAndSize},
         {VScroll1, {417, 8, 17, 273}, ScaleRule::PlaceAndSize},
-        {Label1, {8, 290, 90, 24}, ScaleRule::PlaceAndSize},
+        {Label1, {8, 293, 90, 22}, ScaleRule::PlaceAndSize},
         {ThumbSizeSlider, {100, 288, 150, 28}, ScaleRule::KeepSize},
-        {lblNumPicSel, {256, 290, 178, 24}, ScaleRule::PlaceAndSize},
+        {lblNumPicSel, {256, 293, 178, 22}, ScaleRule::PlaceAndSize},
         {ProgressBar1, {8, 324, 426, 12}, ScaleRule::KeepHeight},
         {fmeSwap, {446, 4, 209, 324}, ScaleRule::PlaceAndSize},
         {imgSwap[0], {12, 22, 185, 121}, ScaleRule::PlaceAndSize},

@@ -3,7 +3,6 @@
 #include "editor/ui/PictureDecoding.h"
 
 #include <QMutexLocker>
-#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 
@@ -73,12 +72,12 @@ void ThumbnailStore::swap(int a, int b) {
 
 void ThumbnailStore::startWorkers() {
     QMutexLocker lock(&mutex);
-    const int threads = std::max(1, QThreadPool::globalInstance()->maxThreadCount());
+    const int threads = std::max(1, pool.maxThreadCount());
     const int wantedWorkers = std::min(threads, static_cast<int>(queue.size()));
     workers.removeIf([](const QFuture<void>& w) { return w.isFinished(); });
     while (running < wantedWorkers) {
         ++running;
-        workers.append(QtConcurrent::run([this] { work(); }));
+        workers.append(QtConcurrent::run(&pool, [this] { work(); }));
     }
 }
 

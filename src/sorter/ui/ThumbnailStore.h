@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QSize>
 #include <QStringList>
+#include <QThreadPool>
 #include <deque>
 #include <utility>
 #include <vector>
@@ -76,4 +77,7 @@ private:
     bool stopping = false;
     int running = 0;
     QList<QFuture<void>> workers;
+    // The workers' own threads: Qt's painting and image scaling use the
+    // global pool, and must not wait behind a whole show of decoding.
+    QThreadPool pool;
 };
