@@ -5,7 +5,7 @@
 // `vipsthumbnail -s 51x41` of the same files in one process. Then with 1000
 // slides: a swap and its redraw, size changes, and the peak memory of the
 // open sorter. Prints the figures.
-#include "platform/ScriptedPrompter.h"
+#include "ScriptedPrompter.h"
 #include "project/SlideShowProject.h"
 #include "sorter/ui/AllImages.h"
 #include "sorter/ui/ThumbnailStore.h"
@@ -48,11 +48,11 @@ void WaitUntilLoaded(const AllImages& w) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
 }
 
-std::unique_ptr<SlideShowProject> Show(const QStringList& paths, int slides, Prompter& ui) {
+std::unique_ptr<SlideShowProject> Show(const QStringList& paths, int slides) {
     auto p = std::make_unique<SlideShowProject>();
-    p->GrowSlots(ui);
+    p->GrowSlots();
     for (int k = 0; k < slides; ++k)
-        p->AppendPicture(paths[k % paths.size()], ui);
+        p->AppendPicture(paths[k % paths.size()]);
     return p;
 }
 
@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
     std::vector<double> vipsTimes, sorterTimes;
     for (int round = 0; round < kRounds; ++round) {
         vipsTimes.push_back(Vips(vips, paths));
-        const auto p = Show(paths, kPictures, ui);
+        const auto p = Show(paths, kPictures);
         std::unique_ptr<AllImages> w;
         sorterTimes.push_back(OpenSorter(*p, ui, w));
     }
@@ -121,7 +121,7 @@ int main(int argc, char** argv) {
     std::printf("  ratio sorter / vipsthumbnail: %.2f (target <= 0.5)\n", sorterMs / vipsMs);
 
     // 1000 slides: the 100 pictures ten times over.
-    const auto show = Show(paths, 1000, ui);
+    const auto show = Show(paths, 1000);
     std::unique_ptr<AllImages> w;
     const double opened = OpenSorter(*show, ui, w);
     std::printf("1000 slides: sorter open with every thumbnail: %.0f ms, peak memory %.0f MB\n",

@@ -1,4 +1,4 @@
-#include "platform/ScriptedPrompter.h"
+#include "ScriptedPrompter.h"
 #include "project/SlideShowProject.h"
 #include "sorter/ScreenScaling.h"
 #include "sorter/SorterOpening.h"
@@ -85,11 +85,10 @@ TEST(SwapSlotsTest, ClicksFillTheSlotsInTurn) {
 }
 
 TEST(SwapSlotsTest, SwapKeepsColoursAtTheirPositions) {
-    ScriptedPrompter ui;
     SlideShowProject p;
-    p.GrowSlots(ui);
+    p.GrowSlots();
     for (int k = 1; k <= 6; ++k) {
-        p.AppendPicture(QStringLiteral("/p/%1.jpg").arg(k), ui);
+        p.AppendPicture(QStringLiteral("/p/%1.jpg").arg(k));
         p.slide(k).Caption = QStringLiteral("caption %1").arg(k);
         p.slide(k).BkPicture = QStringLiteral("/bk/%1.jpg").arg(k);
         p.slide(k).PicBackColor = QStringLiteral("&H00000%1").arg(k);

@@ -68,8 +68,8 @@ AllImages::AllImages(SlideShowProject& p, Prompter& prompter, QWidget* parent)
 }
 
 AllImages::~AllImages() {
-    for (auto& decode : swapDecodes)
-        decode.waitForFinished();
+    // Decodes not started are dropped; the pool waits for the running ones.
+    swapPool.clear();
 }
 
 void AllImages::AdjustResolution() {
@@ -241,7 +241,7 @@ void AllImages::fillSwapSlot(int s, int k) {
     // The slot is far larger than a thumbnail: its own decode, off the window
     // thread; until it arrives the thumbnail stands in.
     swapDecodes[s].setFuture(
-        QtConcurrent::run(&DecodeToSize, path, imgSwap[s]->contentsRect().size()));
+        QtConcurrent::run(&swapPool, &DecodeToSize, path, imgSwap[s]->contentsRect().size()));
 }
 
 void AllImages::showSwapPicture(int s) {

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QFutureWatcher>
 #include <QImage>
+#include <QThreadPool>
 #include <array>
 #include <vector>
 
@@ -99,6 +100,9 @@ private:
     SwapSlots choice;
     int highlight = -1;
     int focusTarget = 0;
+    // The swap slots' pictures decode on threads of their own: the global pool
+    // serves Qt's painting, which must never wait behind a decode.
+    QThreadPool swapPool;
     std::array<QFutureWatcher<QImage>, 2> swapDecodes;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
