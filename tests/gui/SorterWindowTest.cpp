@@ -1,3 +1,4 @@
+#include "AccessibilityWalk.h"
 #include "Form1Fixture.h"
 #include "sorter/ui/AllImages.h"
 #include "sorter/ui/OpenSorter.h"
@@ -94,6 +95,7 @@ TEST_F(SorterTest, PicksAndSwapsWithMouseAndKeyboard) {
     const auto w = Open();
     EXPECT_FALSE(w->VScroll1->isVisible());
     EXPECT_EQ(w->Image1[1]->pos(), QPoint(61, 10)); // design size below 36 slides
+    EXPECT_EQ(AccessibilityProblems(w.get()), QStringList());
 
     w->cmdSwapPics->click();
     ASSERT_EQ(ui.messages().size(), 1u);
