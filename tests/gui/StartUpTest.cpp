@@ -85,13 +85,18 @@ TEST_F(StartUp, ExitAsksAndOnYesSavesAndClosesEveryWindow) {
     EXPECT_FALSE(form.close());
     EXPECT_TRUE(form.isVisible());
     EXPECT_FALSE(QFile::exists(file()));
+    ASSERT_EQ(ui.messages().size(), 1u);
+    const MessageBoxRequest question = ui.messages()[0];
+    EXPECT_EQ(question.text, "Are you sure you want to Exit... Pevrano Slide Show?");
+    EXPECT_EQ(question.title, "Exit Program?");
+    EXPECT_EQ(question.buttons, MsgButtons::YesNo);
+    EXPECT_EQ(question.icon, MsgIcon::Question);
 
     form.ui.VScrollSec->setValue(9);
     ui.queueMessageAnswer(MsgResult::Yes);
     EXPECT_TRUE(form.close());
     EXPECT_FALSE(other.isVisible());
-    ASSERT_EQ(ui.messages().size(), 2u);
-    EXPECT_EQ(ui.messages()[1].title, "Exit Program?");
+    EXPECT_EQ(ui.messages().size(), 2u);
     QSettings stored(file(), QSettings::IniFormat);
     EXPECT_EQ(stored.allKeys().size(), 24);
     EXPECT_EQ(stored.value("NumSecDelay").toString(), "9");
