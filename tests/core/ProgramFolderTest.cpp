@@ -34,19 +34,17 @@ TEST(ProgramFolder, InstalledLayoutFindsItsDataAndKeepsAUserCopy) {
     const QString bin = prefix.filePath("bin");
     const QString data = prefix.filePath("share/pevrano-slideshow");
     QDir().mkpath(bin);
-    Write(data + "/UserDefColors.col", "\"FF0000\"\r\n");
     Write(data + "/Ocean.col", "\"0000FF\"\r\n");
     Write(data + "/clouds.jpg", "picture");
     EXPECT_EQ(ProgramFolderFor(bin), data);
 
     const QString user = prefix.filePath("home/.local/share/Pevrano/Pevrano Slide Show");
     EXPECT_EQ(WritableProgramFolderFor(bin, user), user);
-    EXPECT_EQ(Read(user + "/UserDefColors.col"), "\"FF0000\"\r\n");
     EXPECT_EQ(Read(user + "/Ocean.col"), "\"0000FF\"\r\n");
     EXPECT_FALSE(QFile::exists(user + "/clouds.jpg")); // read-only data stays installed
 
     // The user's own changes survive the next start.
-    Write(user + "/UserDefColors.col", "\"00FF00\"\r\n");
+    Write(user + "/Ocean.col", "\"00FF00\"\r\n");
     EXPECT_EQ(WritableProgramFolderFor(bin, user), user);
-    EXPECT_EQ(Read(user + "/UserDefColors.col"), "\"00FF00\"\r\n");
+    EXPECT_EQ(Read(user + "/Ocean.col"), "\"00FF00\"\r\n");
 }

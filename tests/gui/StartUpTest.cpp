@@ -67,17 +67,10 @@ TEST_F(StartUp, StoredSettingsShowInTheWindow) {
     EXPECT_TRUE(ui.questions().empty());
 }
 
-TEST_F(StartUp, FirstStartTakesTheDefaultCaptionFont) {
+TEST_F(StartUp, FirstStartThenExitAsksAndOnYesSavesAndClosesEveryWindow) {
     Form1 form(ui);
     EXPECT_EQ(form.project().settings.FontInUse, "Times New Roman");
     EXPECT_EQ(form.project().settings.FontSizeInUse, "16");
-    EXPECT_TRUE(form.ui.optBakPicColorOrPic[0]->isChecked());
-    EXPECT_TRUE(form.ui.ckToolTips->isChecked());
-    EXPECT_FALSE(QFile::exists(file()));
-}
-
-TEST_F(StartUp, ExitAsksAndOnYesSavesAndClosesEveryWindow) {
-    Form1 form(ui);
     QWidget other;
     form.show();
     other.show();
