@@ -199,7 +199,6 @@ TEST_F(StoredSettings, UnwritableStoreIsReportedOnceAndTheToolStillEnds) {
 
 TEST_F(StoredSettings, StartUpRunsItsStepsInOrder) {
     SlideShowProject project;
-    ScriptedPrompter ui;
     project.flags.OpenPgBkPicChanged = project.flags.CompileCancelled = true;
     project.settings.SongPath = "/song.mp3";
     QSettings settings(QSettings::UserScope, kSettingsOrganization, kSettingsApplication);
