@@ -11,7 +11,7 @@ BUILD_PACKAGES=(
   libvips-tools
   gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
 )
-TEST_PACKAGES=(chromium xvfb xauth clang-format)
+TEST_PACKAGES=(chromium xvfb xauth clang-format desktop-file-utils)
 # Tools that may come from elsewhere than Debian (a vendor's Node.js bundles
 # npm, a JDK may be installed by hand): only installed when the command is
 # missing.

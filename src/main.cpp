@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 
 namespace {
 // The names the settings and the message boxes go by.
@@ -49,6 +50,9 @@ int main(int argc, char* argv[]) {
         return RunCommand(argc, argv);
     QApplication app(argc, argv);
     NameApplication();
+    // The installed desktop entry and the icon it names.
+    QGuiApplication::setDesktopFileName(QStringLiteral("pevrano-slideshow"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("pevrano-slideshow")));
     QtPrompter prompter;
     Form1 window(prompter);
     prompter.setParent(&window);

@@ -215,6 +215,37 @@ QImage FilmStripTile() {
     return img;
 }
 
+QImage AppIcon(int size) {
+    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter g(&img);
+    g.setRenderHint(QPainter::Antialiasing);
+    // Drawn on a 256-unit square whatever the size.
+    g.scale(size / 256.0, size / 256.0);
+    QLinearGradient back(0, 0, 0, 256);
+    back.setColorAt(0, kSlideBack.lighter(125));
+    back.setColorAt(1, kSlideBack.darker(140));
+    g.setPen(Qt::NoPen);
+    g.setBrush(back);
+    g.drawRoundedRect(QRectF(8, 8, 240, 240), 48, 48);
+    // A second slide behind the first, tilted.
+    g.save();
+    g.translate(128, 118);
+    g.rotate(-9);
+    g.setBrush(QColor(255, 255, 255, 150));
+    g.drawRoundedRect(QRectF(-100, -80, 200, 150), 8, 8);
+    g.restore();
+    g.setBrush(QColor(250, 250, 250));
+    g.drawRoundedRect(QRectF(26, 52, 204, 164), 8, 8);
+    DrawPhoto(g, QRectF(38, 64, 180, 106), 0);
+    g.setPen(QPen(kCaptionFrame, 5));
+    g.setBrush(kCaptionBack);
+    g.drawRect(QRectF(40, 180, 176, 24));
+    if (size >= 32)
+        DrawTextLine(g, QRectF(54, 189, 148, 6), Qt::black);
+    return img;
+}
+
 std::vector<AssetPicture> AllAssetPictures() {
     std::vector<AssetPicture> out;
     for (const char* view :

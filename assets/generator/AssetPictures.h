@@ -19,5 +19,9 @@ QImage CloudySky();
 QImage WoodGrainTile();
 QImage FilmStripTile();
 
+// The program's icon, `size` pixels square with a transparent corner: a
+// slide with a photo and its caption over the tool's slide colour.
+QImage AppIcon(int size);
+
 // Every picture, in a fixed order.
 std::vector<AssetPicture> AllAssetPictures();

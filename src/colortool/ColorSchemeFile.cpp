@@ -81,7 +81,8 @@ UserColors DefaultUserColors() {
 }
 
 UserColors LoadUserColors(const QString& programFolder) {
-    UserColors colors = DefaultUserColors();
+    UserColors colors;
+    colors.fill(kWindowFaceColor);
     const ColorSchemeRead read =
         ReadColorScheme(QDir(programFolder).filePath(kUserColorsFile), kUserColorCount);
     for (qsizetype k = 0; k < read.colors.size(); ++k)

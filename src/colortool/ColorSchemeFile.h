@@ -39,7 +39,7 @@ bool WriteColorScheme(const QString& path, const QList<ColorValue>& colors);
 using UserColors = std::array<ColorValue, kUserColorCount>;
 // The colours the program ships in "UserDefColors.col".
 UserColors DefaultUserColors();
-// The palette at start-up: the user colour file of the folder, with the
-// shipped colours standing in for a missing file or its missing or bad
-// records.
+// The palette at start-up: the user colour file of the folder; boxes the
+// file does not fill (missing file, short file, a bad record and the records
+// after it) take the window-face colour, as empty records do.
 UserColors LoadUserColors(const QString& programFolder);

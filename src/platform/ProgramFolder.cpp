@@ -6,11 +6,23 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-QString ProgramFolder() {
-    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
-}
+#include <optional>
+
+#ifndef PEVRANO_DATA_FROM_BIN
+#define PEVRANO_DATA_FROM_BIN "../share/pevrano-slideshow"
+#endif
 
 namespace {
+// The data folder of an installed layout, found from the executable's folder
+// so the installation can be moved to any prefix.
+std::optional<QString> InstalledDataFolder(const QString& executableFolder) {
+    const QString data =
+        QDir(executableFolder).absoluteFilePath(QStringLiteral(PEVRANO_DATA_FROM_BIN));
+    if (!QFileInfo(data).isDir())
+        return std::nullopt;
+    return QDir::cleanPath(data);
+}
+
 // Copies the rewritable data files that the per-user folder lacks.
 void FillFrom(const QDir& installed, const QDir& user) {
     const QStringList names = installed.entryList(
@@ -25,14 +37,29 @@ void FillFrom(const QDir& installed, const QDir& user) {
 }
 } // namespace
 
-QString WritableProgramFolder() {
-    const QString program = ProgramFolder();
-    if (QFileInfo(program).isWritable())
+QString ProgramFolderFor(const QString& executableFolder) {
+    return QDir::toNativeSeparators(
+        InstalledDataFolder(executableFolder).value_or(executableFolder));
+}
+
+QString WritableProgramFolderFor(const QString& executableFolder, const QString& userDataFolder) {
+    const QString program = ProgramFolderFor(executableFolder);
+    // An installed program's folder belongs to the system, whoever runs it.
+    if (!InstalledDataFolder(executableFolder) && QFileInfo(program).isWritable())
         return program;
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir user(data);
+    QDir user(userDataFolder);
     if (!user.mkpath(QStringLiteral(".")))
         return program;
     FillFrom(QDir(program), user);
-    return QDir::toNativeSeparators(data);
+    return QDir::toNativeSeparators(userDataFolder);
+}
+
+QString ProgramFolder() {
+    return ProgramFolderFor(QCoreApplication::applicationDirPath());
+}
+
+QString WritableProgramFolder() {
+    return WritableProgramFolderFor(
+        QCoreApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }

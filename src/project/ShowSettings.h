@@ -38,6 +38,8 @@ struct ShowSettings {
     // default pictures live in the program folder; the song dialog opens in
     // the user's home folder.
     static ShowSettings FirstStart(const QString& programFolder, const QString& homeFolder);
+
+    friend bool operator==(const ShowSettings&, const ShowSettings&) = default;
 };
 
 // Names used by a compile run.

@@ -27,8 +27,7 @@ TEST(ColorSchemeField, DigitsAreRedGreenBlue) {
     EXPECT_EQ(ColorFromSchemeField("0x1234"), std::nullopt);
 }
 
-// The file we ship is complete and holds the colours the program falls back
-// on, so a missing file looks the same as a fresh installation.
+// The file we ship is complete and holds the program's own user colours.
 TEST(ColorSchemeFile, ShippedUserColorsAreCompleteAndMatchTheDefaults) {
     const QString source = qEnvironmentVariable("PEVRANO_SOURCE_DIR");
     ASSERT_FALSE(source.isEmpty());
@@ -41,11 +40,13 @@ TEST(ColorSchemeFile, ShippedUserColorsAreCompleteAndMatchTheDefaults) {
         EXPECT_EQ(read.colors[k], defaults[static_cast<std::size_t>(k)]) << "line " << k + 1;
 }
 
-TEST_F(SchemeFiles, MissingFileGivesTheShippedColors) {
+TEST_F(SchemeFiles, MissingFileGivesTheWindowFaceColor) {
     const ColorSchemeRead read = ReadColorScheme(dir.filePath("nothing.col"), 14);
     EXPECT_FALSE(read.complete);
     EXPECT_TRUE(read.colors.isEmpty());
-    EXPECT_EQ(LoadUserColors(dir.path()), DefaultUserColors());
+    UserColors windowFace;
+    windowFace.fill(kWindowFaceColor);
+    EXPECT_EQ(LoadUserColors(dir.path()), windowFace);
 }
 
 TEST_F(SchemeFiles, ShortFileKeepsItsColorsAndFillsTheRest) {
@@ -58,7 +59,7 @@ TEST_F(SchemeFiles, ShortFileKeepsItsColorsAndFillsTheRest) {
     EXPECT_EQ(palette[1], RgbColor(0, 255, 0));
     EXPECT_EQ(palette[2], RgbColor(0, 0, 255));
     for (std::size_t k = 3; k < 14; ++k)
-        EXPECT_EQ(palette[k], DefaultUserColors()[k]);
+        EXPECT_EQ(palette[k], kWindowFaceColor);
 }
 
 TEST_F(SchemeFiles, EmptyRecordIsWindowFaceAndBadRecordStopsReading) {

@@ -1,12 +1,10 @@
 #include "editor/ui/ColorWorkbench.h"
 
-#include "colortool/ColorSchemeFile.h"
 #include "editor/ui/ColorSwatch.h"
 #include "editor/ui/Form1.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewNavigation.h"
 #include "editor/ui/SlideEditing.h"
-#include "platform/ProgramFolder.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,7 +26,6 @@ ColorWorkbench::ColorWorkbench(Form1& f) : form(f), colors(f.project(), *this, f
         else
             colors.CaptionStyleStandIn();
     };
-    colors.setPalette(LoadUserColors(WritableProgramFolder()));
     for (std::size_t i = 0; i < form.ui.PicMFormColors.size(); ++i)
         form.ui.PicMFormColors[i]->bind(&colors.PicMFormColors()[i]);
     connectControls();
@@ -124,10 +121,5 @@ void ColorWorkbench::addBackgroundPicture() {
 }
 
 void ColorWorkbench::applyCaptionFont() {
-    const QString& family = form.project().settings.FontInUse;
-    if (family.isEmpty())
-        return;
-    QFont font = form.ui.txtCaption->font();
-    font.setFamily(family);
-    form.ui.txtCaption->setFont(font);
+    form.ApplyCaptionFont();
 }

@@ -3,6 +3,7 @@
 #include "editor/ui/AutoRunDelay.h"
 #include "editor/ui/ColorSwatch.h"
 #include "editor/ui/ColorWorkbench.h"
+#include "editor/ui/Form1Lifecycle.h"
 #include "editor/ui/OptionsCommand.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewNavigation.h"
@@ -13,6 +14,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QDir>
 #include <QEvent>
 #include <QLabel>
@@ -20,7 +22,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 namespace {
 // PBar1 as the progress of a background fill.
@@ -72,44 +73,12 @@ Form1::Form1(Prompter& prompter, QWidget* parent)
     colorWorkbench = std::make_unique<ColorWorkbench>(*this);
     optionsCommand = std::make_unique<OptionsCommand>(*this);
     songControls = std::make_unique<SongControls>(*this);
+    lifecycle = std::make_unique<Form1Lifecycle>(*this);
 
-    Form_Load();
+    lifecycle->Form_Load();
 }
 
 Form1::~Form1() = default;
-
-void Form1::Form_Load() {
-    slideShow.flags = EditorFlags{};
-    slideShow.settings.SongPath.clear();
-    slideShow.GrowSlots();
-    FillBackgrounds(0);
-
-    const ShowSettings& s = slideShow.settings;
-    ui.optBakPicColorOrPic[s.UseColTrueUsePicFalse ? 0 : 1]->setChecked(true);
-    ui.lblNewBkGnd->setColor(s.NewSlideBackColor);
-    ui.lblNewBkGnd->setVisible(s.UseColTrueUsePicFalse);
-    ui.picBackPicture->load(s.NewBkPicture);
-    ui.optFullOrCondTintara[s.UseColorTool ? 0 : 1]->setChecked(true);
-    ui.Check1->setChecked(s.SoundOn);
-    ui.ckToolTips->setChecked(s.ToolTipsOn);
-    SetCaptionBoxColors(s.CaptionBackColor, s.CaptionForeColor);
-
-    ui.Image1->hide();
-    ui.cmdChangePic->setEnabled(false);
-    ShowPictureNumber(0);
-    ui.lblPicSelNum->setText(QStringLiteral("0"));
-    RefreshPicsLeft();
-    RefreshSorterAvailability(true);
-    RefreshFinishAvailability();
-
-    // 11595 x 8595 twips, centred horizontally.
-    resize(773, 573);
-    if (const QScreen* screen = this->screen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.x() + (area.width() - width()) / 2,
-             area.y() + qMax(0, (area.height() - height()) / 2));
-    }
-}
 
 void Form1::FillBackgrounds(qint16 start) {
     ProgressBarFill progress(*ui.PBar1);
@@ -170,6 +139,22 @@ void Form1::ShowCurrentSlide() {
     const qint16 current = qBound<qint16>(1, slideShow.CurrentSlide(), count);
     slideShow.setCurrentSlide(current);
     previewNavigation->ShowSlide(current);
+}
+
+void Form1::ApplyCaptionFont() {
+    const QString& family = slideShow.settings.FontInUse;
+    if (family.isEmpty())
+        return;
+    QFont font = ui.txtCaption->font();
+    font.setFamily(family);
+    ui.txtCaption->setFont(font);
+}
+
+void Form1::closeEvent(QCloseEvent* e) {
+    if (lifecycle->Form_QueryUnload())
+        e->accept();
+    else
+        e->ignore();
 }
 
 bool Form1::event(QEvent* e) {

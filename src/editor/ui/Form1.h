@@ -13,6 +13,7 @@ class Prompter;
 class SlideEditing;
 class AutoRunDelay;
 class ColorWorkbench;
+class Form1Lifecycle;
 class OptionsCommand;
 class SongControls;
 
@@ -55,6 +56,9 @@ struct Form1Seams {
 // - Shared steps several concerns use are public members here: the counters
 //   and availability refreshes, the window caption, the caption box colours,
 //   FillBackgrounds with PBar1, and ShowCurrentSlide.
+// - Form_Load and Form_QueryUnload: Form1Lifecycle runs the start-up
+//   sequence with the stored settings when the window is built, and asks
+//   before the window closes.
 // - Form_Activate: concerns connect to the `activated` signal, emitted every
 //   time the window becomes active.
 // - `seams` above: compile driver, picture sorter, colour tool, caption style.
@@ -106,16 +110,18 @@ public:
     // Shows the current slide and the counters from the project, after the
     // sorter or a reset changed it behind the window's back.
     void ShowCurrentSlide();
+    // The caption box takes the caption font FontInUse.
+    void ApplyCaptionFont();
 
 signals:
     void activated();
 
 protected:
     bool event(QEvent* event) override;
+    // Form_QueryUnload: the exit question; No keeps the window open.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Form_Load();
-
     Prompter& ask;
     SlideShowProject slideShow;
     std::unique_ptr<SlideEditing> slideEditing;
@@ -124,4 +130,6 @@ private:
     std::unique_ptr<ColorWorkbench> colorWorkbench;
     std::unique_ptr<OptionsCommand> optionsCommand;
     std::unique_ptr<SongControls> songControls;
+    // Start-up (run when the window is built) and shut-down.
+    std::unique_ptr<Form1Lifecycle> lifecycle;
 };

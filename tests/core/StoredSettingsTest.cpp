@@ -1,0 +1,214 @@
+#include "PrintQt.h"
+#include "ScriptedPrompter.h"
+#include "editor/ShutDown.h"
+#include "project/SlideShowProject.h"
+#include "project/StartUp.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+// The main window as the start-up and the settings see it: it keeps what it
+// is told and records the order of the steps.
+struct RecordingWindow : StartUpWindow {
+    QStringList steps;
+    int chooser = 0;
+    bool toolTips = true, sound = false;
+    qint16 delay = 3;
+    ColorValue captionFore = 0, captionBack = 0, newBackground = 0;
+
+    void selectBackgroundMode(int) override { steps << "background"; }
+    void selectColorChooser(int i) override { chooser = i, steps << "chooser"; }
+    bool colorToolSelected() const override { return chooser == 0; }
+    void tickToolTips(bool on) override { toolTips = on, steps << "tooltips"; }
+    bool toolTipsTicked() const override { return toolTips; }
+    void tickSound(bool on) override { sound = on, steps << "sound"; }
+    bool soundTicked() const override { return sound; }
+    bool showDelay(qint16 seconds) override {
+        delay = seconds, steps << "delay";
+        return seconds <= 59; // the scroll bar's range is 3..59
+    }
+    void showCaptionForeColor(ColorValue c) override { captionFore = c; }
+    void showCaptionBackColor(ColorValue c) override { captionBack = c; }
+    ColorValue captionBoxBackColor() const override { return captionBack; }
+    void showNewBackgroundColor(ColorValue c) override { newBackground = c; }
+    ColorValue newBackgroundColor() const override { return newBackground; }
+    void refreshColorBoxes() override {}
+
+    void fillBackgrounds() override { steps << "fill"; }
+    void configureToolTips() override { steps << "configure tips"; }
+    void loadUserColors() override { steps << "palette"; }
+    void showPictureNumber(int) override { steps << "picture #"; }
+    void takeDefaultCaptionFont() override { steps << "default font"; }
+    void loadAndUnloadOptions() override { steps << "options"; }
+    void placeWindow() override { steps << "place"; }
+    void showPicturesLeft() override { steps << "left"; }
+    void switchToolTips() override { steps << "switch tips"; }
+    void applyCaptionFont() override { steps << "caption font"; }
+};
+
+// Every stored value away from its default, the controls agreeing.
+ShowSettings NonDefaults(RecordingWindow& window) {
+    ShowSettings s;
+    s.UseColTrueUsePicFalse = s.SameBkColorEverySlide = s.UseColorTool = s.ToolTipsOn = false;
+    s.SoundOn = true;
+    s.DirectoryLastOpenned = "/pics, with a comma";
+    s.AmountOfSlidesFFRev = 12;
+    s.NumSecDelay = 42;
+    s.FontInUse = "DejaVu Serif";
+    s.FontSizeInUse = "22";
+    s.optIntBkImgOptionForm = 1;
+    s.CaptionForeColor = RgbColor(255, 0, 0); // blue 0, green 0, red 255
+    s.CaptionFrameColor = RgbColor(1, 2, 3);
+    s.CaptionBackColor = window.captionBack = RgbColor(4, 5, 6);
+    s.NewSlideBackColor = window.newBackground = RgbColor(7, 8, 9);
+    s.ActiveColor = RgbColor(10, 11, 12);
+    s.ButtonColors = {1, 2, 3, 4, 5};
+    s.OpenPgBkPic = "/pics/open.gif";
+    s.MusicDir = "/music/";
+    s.Flashing = 0;
+    window.chooser = 1;
+    window.toolTips = false;
+    window.sound = true;
+    return s;
+}
+
+// A real settings file of organisation "Pevrano", application "Settings" in
+// a temporary folder.
+struct StoredSettings : ::testing::Test {
+    QTemporaryDir dir;
+    RecordingWindow window;
+    ShowSettings s;
+
+    StoredSettings() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    }
+    QString file() const { return dir.filePath("Pevrano/Settings.conf"); }
+    void store(const QString& name, const QString& text) {
+        QSettings(QSettings::UserScope, kSettingsOrganization, kSettingsApplication)
+            .setValue(name, text);
+    }
+    void read() {
+        QSettings settings(QSettings::UserScope, kSettingsOrganization, kSettingsApplication);
+        ReadInSettings(settings, s, window, "/opt/pss", "/home/u");
+    }
+    bool save() {
+        QSettings settings(QSettings::UserScope, kSettingsOrganization, kSettingsApplication);
+        return SaveFormSettings(settings, s, window);
+    }
+};
+} // namespace
+
+TEST_F(StoredSettings, FirstStartShowsTheDefaultsAndSavedValuesComeBack) {
+    s = NonDefaults(window);
+    read();
+    ShowSettings defaults;
+    defaults.OpenPgBkPic = "/opt/pss/wood.gif";
+    defaults.MusicDir = "/home/u";
+    EXPECT_EQ(s, defaults);
+    EXPECT_EQ(window.captionBack, 0xFFFF80u);
+    EXPECT_EQ(window.newBackground, 0xC100FFu);
+    EXPECT_TRUE(window.chooser == 0 && window.toolTips && !window.sound);
+    // The controls are applied in the reading order.
+    EXPECT_EQ(window.steps, QStringList({"background", "tooltips", "sound", "chooser", "delay"}));
+
+    const ShowSettings saved = s = NonDefaults(window);
+    ASSERT_TRUE(save());
+    QSettings text(file(), QSettings::IniFormat);
+    EXPECT_EQ(text.allKeys().size(), 24);
+    EXPECT_EQ(text.value("picCapForeColor").toString(), "&H0000FF");
+    EXPECT_EQ(text.value("Sound").toString(), "True");
+    EXPECT_EQ(text.value("Flashing").toString(), "False");
+    s = ShowSettings{};
+    window = RecordingWindow{};
+    read();
+    EXPECT_EQ(s, saved);
+    EXPECT_EQ(window.captionFore, RgbColor(255, 0, 0));
+    EXPECT_TRUE(window.chooser == 1 && !window.toolTips && window.sound);
+}
+
+TEST_F(StoredSettings, ReadingEdgeCases) {
+    const auto delayOf = [this](const QString& text) {
+        store("NumSecDelay", text);
+        read();
+        EXPECT_EQ(window.delay, s.NumSecDelay) << text.toStdString();
+        return s.NumSecDelay;
+    };
+    EXPECT_EQ(delayOf("120"), 3);
+    EXPECT_EQ(delayOf("2.6"), 3); // below 3 before it is rounded
+    EXPECT_EQ(delayOf("4.5"), 4); // halves go to the even neighbour
+    EXPECT_EQ(delayOf("75"), 3);  // the scroll bar refuses it
+    EXPECT_EQ(delayOf("ten"), 3);
+
+    store("AmountOfSlidesFFRev", "0");
+    store("Sound", "true");
+    store("Flashing", "false");
+    store("optFullOrCondTintara", "no");
+    store("optIntBkImgOptionForm", "7");
+    store("picCapFrameColor", "&HNOPE");
+    store("picActiveColor", "&H1000000");
+    store("BackButton", "255");
+    s.CaptionFrameColor = s.ActiveColor = 0x123456;
+    read();
+    EXPECT_EQ(s.AmountOfSlidesFFRev, 3);
+    EXPECT_FALSE(s.SoundOn);
+    EXPECT_EQ(s.Flashing, 1);
+    EXPECT_FALSE(s.UseColorTool);
+    EXPECT_EQ(s.optIntBkImgOptionForm, 0);
+    // Colours that cannot be applied take their defaults; decimal text is a
+    // colour too.
+    EXPECT_EQ(s.CaptionFrameColor, 0xFF99CCu);
+    EXPECT_EQ(s.ActiveColor, 0xC100FFu);
+    EXPECT_EQ(s.ButtonColors[4], 0x0000FFu);
+}
+
+TEST_F(StoredSettings, DamagedFileReadsAsDefaultsAndIsRewritten) {
+    QDir().mkpath(dir.filePath("Pevrano"));
+    QFile damaged(file());
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    static const char kDamage[] =
+        "[General\n\0\xff\xfe=\x01NumSecDelay=@Variant(\x7f\n[\nFlashing\n=\n\"\\";
+    damaged.write(kDamage, sizeof kDamage - 1);
+    damaged.close();
+    read();
+    EXPECT_EQ(s.NumSecDelay, 3);
+    EXPECT_EQ(s.Flashing, 1);
+    s.NumSecDelay = 7;
+    ASSERT_TRUE(save());
+    s.NumSecDelay = 3;
+    read();
+    EXPECT_EQ(s.NumSecDelay, 7);
+}
+
+TEST_F(StoredSettings, UnwritableStoreIsReportedOnceAndTheToolStillEnds) {
+    // A file where the settings folder should be: nothing can be written.
+    QFile blocker(dir.filePath("blocked"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker.fileName());
+    ScriptedPrompter ui;
+    ui.queueMessageAnswer(MsgResult::Yes);
+    QSettings settings(QSettings::UserScope, kSettingsOrganization, kSettingsApplication);
+    EXPECT_TRUE(RunShutDown(ui, settings, s, window));
+    ASSERT_EQ(ui.messages().size(), 2u);
+    EXPECT_EQ(ui.messages()[1].title, "Preferences Not Saved");
+    EXPECT_TRUE(ui.messages()[1].text.contains("Settings.conf"));
+}
+
+TEST_F(StoredSettings, StartUpRunsItsStepsInOrder) {
+    SlideShowProject project;
+    project.flags.OpenPgBkPicChanged = project.flags.CompileCancelled = true;
+    project.settings.SongPath = "/song.mp3";
+    QSettings settings(QSettings::UserScope, kSettingsOrganization, kSettingsApplication);
+    RunStartUp(project, settings, window, "/opt/pss", "/home/u");
+    EXPECT_EQ(window.steps,
+              QStringList({"fill", "configure tips", "palette", "picture #", "background",
+                           "tooltips", "sound", "chooser", "delay", "default font", "options",
+                           "place", "left", "switch tips", "caption font"}));
+    EXPECT_EQ(project.SlideCapacity(), 25);
+    EXPECT_FALSE(project.flags.OpenPgBkPicChanged || project.flags.CompileCancelled);
+    EXPECT_EQ(project.settings.SongPath, "");
+    EXPECT_EQ(project.settings.NewBkPicture, "/opt/pss/clouds.jpg");
+}
