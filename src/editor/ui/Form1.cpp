@@ -10,6 +10,7 @@
 #include "editor/ui/SongControls.h"
 #include "platform/ProgramFolder.h"
 #include "project/BackgroundFill.h"
+#include "project/ShowLimits.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -67,10 +68,10 @@ Form1::Form1(Prompter& prompter, QWidget* parent)
 
     // The concerns of the window, each connecting to its own controls.
     autoRunDelay = std::make_unique<AutoRunDelay>(*this);
-    previewNavigation = std::make_unique<PreviewNavigation>(*this);
-    slideEditing = std::make_unique<SlideEditing>(*this);
-    colorWorkbench = std::make_unique<ColorWorkbench>(*this);
-    optionsCommand = std::make_unique<OptionsCommand>(*this);
+    previewNavigation = std::make_unique<PreviewNavigation>(*this, *autoRunDelay);
+    slideEditing = std::make_unique<SlideEditing>(*this, *previewNavigation);
+    colorWorkbench = std::make_unique<ColorWorkbench>(*this, *previewNavigation, *slideEditing);
+    optionsCommand = std::make_unique<OptionsCommand>(*this, *slideEditing, *colorWorkbench);
     songControls = std::make_unique<SongControls>(*this);
 
     Form_Load();
@@ -125,7 +126,7 @@ void Form1::ShowPictureNumber(int n) {
 
 void Form1::RefreshPicsLeft() {
     ui.lblPicsLeft->setText(QStringLiteral("Number of Picture(s) left: ") +
-                            QString::number(SlideShowProject::kMaxSlides - slideShow.SlideCount()));
+                            QString::number(kMaxSlides - slideShow.SlideCount()));
 }
 
 void Form1::RefreshSorterAvailability(bool offered) {
@@ -134,7 +135,7 @@ void Form1::RefreshSorterAvailability(bool offered) {
 }
 
 void Form1::RefreshFinishAvailability() {
-    const bool enough = slideShow.SlideCount() >= 3;
+    const bool enough = slideShow.SlideCount() >= kMinSlidesToCompile;
     ui.cmdFinish->setEnabled(enough);
     ui.mnuFinish->setEnabled(enough);
 }
@@ -158,7 +159,7 @@ void Form1::ShowCurrentSlide() {
     const qint16 count = slideShow.SlideCount();
     ui.lblPicSelNum->setText(QString::number(count));
     RefreshPicsLeft();
-    RefreshSorterAvailability(count < 101);
+    RefreshSorterAvailability(count <= kSorterSlideLimit);
     RefreshFinishAvailability();
     if (count == 0) {
         ShowPictureNumber(0);
