@@ -6,6 +6,7 @@
 #include "compiler/ShowFile.h"
 #include "platform/FailureKeepingFileSystem.h"
 #include "platform/FilePaths.h"
+#include "project/ShowLimits.h"
 
 #include <QDir>
 
@@ -132,8 +133,8 @@ int Compile(const QString& showPath, CommandContext& c) {
     case CompileOutcome::Compiled:
         break;
     case CompileOutcome::TooFewSlides:
-        c.err << "error: a slide show needs at least 3 slides; " << showPath << " has "
-              << p.SlideCount() << '\n';
+        c.err << "error: a slide show needs at least " << kMinSlidesToCompile << " slides; "
+              << showPath << " has " << p.SlideCount() << '\n';
         return kCompileFailed;
     case CompileOutcome::Cancelled:
         c.err << "error: " << CancelledReason(host, fs) << '\n';

@@ -11,6 +11,7 @@
 #include "platform/FilePaths.h"
 #include "platform/FileSystem.h"
 #include "platform/Prompter.h"
+#include "project/ShowLimits.h"
 #include "project/SlideShowProject.h"
 
 #include <array>
@@ -133,7 +134,7 @@ bool CheckFinishedProduct(const SlideShowProject& p, Prompter& ui) {
 CompileOutcome CompileShow(SlideShowProject& p, CompileHost& host, FileSystem& fs,
                            const QString& programFolder, const QDateTime& now) {
     Prompter& ui = host.prompter();
-    if (p.SlideCount() < 3) {
+    if (p.SlideCount() < kMinSlidesToCompile) {
         ui.messageBox({QStringLiteral("Sorry you need at least 3 pictures to make a slide "
                                       "show...\r\n\r\nI'm sure you have some pictures around..."),
                        QStringLiteral("Pevrano Slide Show"), MsgButtons::Ok, MsgIcon::None,

@@ -2,6 +2,8 @@
 
 #include "project/ColorText.h"
 
+#include <utility>
+
 GrowOutcome SlideShowProject::GrowSlots() {
     const qint16 n = count;
     if (n == kMaxSlides)
@@ -45,6 +47,27 @@ void SlideShowProject::StoreCaption(const QString& caption, ColorValue backColor
     s.Caption = caption;
     s.CapBackColor = StoredColorText(backColor);
     s.CapForeColor = StoredColorText(foreColor);
+}
+
+void SlideShowProject::DeleteCurrentSlide() {
+    const int at = current;
+    if (at != 0) {
+        for (int i = at - 1; i <= count - 1; ++i) {
+            Slide& here = slot(i);
+            Slide& next = slot(i + 1);
+            here.Caption = std::exchange(next.Caption, {});
+            here.PicturePath = std::exchange(next.PicturePath, {});
+            here.BkPicture = std::exchange(next.BkPicture, {});
+        }
+    } else {
+        Slide& first = slot(0);
+        first.Caption.clear();
+        first.PicturePath.clear();
+        first.BkPicture.clear();
+    }
+    current = static_cast<qint16>(qMax(1, at - 1));
+    if (count > 0)
+        count = static_cast<qint16>(count - 1);
 }
 
 GrowOutcome SlideShowProject::Clear() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "project/EditorFlags.h"
+#include "project/ShowLimits.h"
 #include "project/ShowSettings.h"
 #include "project/Slide.h"
 
@@ -19,7 +20,7 @@ enum class GrowOutcome {
 // table grows in blocks of 25, one block ahead of the count, up to 1000 slides.
 class SlideShowProject {
 public:
-    static constexpr qint16 kMaxSlides = 1000;
+    static constexpr qint16 kMaxSlides = ::kMaxSlides;
     static constexpr qint16 kBlockSize = 25;
 
     ShowSettings settings;
@@ -35,7 +36,7 @@ public:
     qint16 CurrentSlide() const { return current; }
     void setCurrentSlide(qint16 n) { current = n; }
     // Sets the count directly, for editing steps that fill the slots
-    // themselves (adding without a growth step afterwards, deleting). Kept
+    // themselves (adding without a growth step afterwards). Kept
     // within 0..SlideCapacity so slot SlideCount always exists.
     void setSlideCount(qint16 n) { count = qBound<qint16>(0, n, capacity); }
 
@@ -57,6 +58,11 @@ public:
     void StoreCaption(const QString& caption, ColorValue backColor, ColorValue foreColor);
     // Drops every slide and starts a fresh first block.
     GrowOutcome Clear();
+    // Deletes the current slide: the pictures, captions and background
+    // pictures after it move up one place while the colours stay with the
+    // positions, and the slide before it becomes current. With CurrentSlide
+    // 0 only slot 0 is emptied.
+    void DeleteCurrentSlide();
 
 private:
     std::vector<Slide> table;

@@ -109,3 +109,32 @@ TEST_F(Model, ClearStartsOverWithColoursCurrentAtClear) {
     EXPECT_EQ(p.slot(0).BkPicture, "/prog/clouds.jpg");
     EXPECT_THROW(p.slot(26), std::out_of_range);
 }
+
+TEST_F(Model, DeleteMovesPicturesUpButLeavesColoursInPlace) {
+    add(3);
+    for (int k = 1; k <= 3; ++k) {
+        p.slide(k).Caption = QStringLiteral("c%1").arg(k);
+        p.slide(k).BkPicture = QStringLiteral("/bk/%1.jpg").arg(k);
+        p.slide(k).PicBackColor = QStringLiteral("&H00000%1").arg(k);
+    }
+    p.setCurrentSlide(2);
+    p.DeleteCurrentSlide();
+    EXPECT_EQ(p.SlideCount(), 2);
+    EXPECT_EQ(p.CurrentSlide(), 1);
+    EXPECT_EQ(p.slide(2).PicturePath, "/pics/p3.jpg");
+    EXPECT_EQ(p.slide(2).Caption, "c3");
+    EXPECT_EQ(p.slide(2).BkPicture, "/bk/3.jpg");
+    EXPECT_EQ(p.slide(2).PicBackColor, "&H000002");
+    // The position the last slide left takes what the slot after it held,
+    // and that slot is emptied.
+    EXPECT_EQ(p.slide(3).PicturePath, "");
+    EXPECT_EQ(p.slide(3).Caption, kFreshCaption);
+    EXPECT_EQ(p.slide(3).PicBackColor, "&H000003");
+    EXPECT_EQ(p.slot(3).Caption, "");
+
+    p.DeleteCurrentSlide();
+    p.DeleteCurrentSlide();
+    EXPECT_EQ(p.SlideCount(), 0);
+    EXPECT_EQ(p.CurrentSlide(), 1);
+    EXPECT_EQ(p.slot(0).PicturePath, "");
+}

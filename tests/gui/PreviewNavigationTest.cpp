@@ -44,47 +44,34 @@ TEST_F(PreviewNavigationTest, SteppingWithoutSlidesAsksForPictures) {
     EXPECT_FALSE(form->ui.Timer1->isActive());
 }
 
-TEST_F(PreviewNavigationTest, FastForwardAndRewindStopAtTheEnds) {
+// Where each step lands is the core's rule; here the buttons reach it and the
+// window shows the slide or the simulator's message.
+TEST_F(PreviewNavigationTest, ButtonsStepAndSayWhenAtTheEnds) {
     const QStringList paths = MakePictures(10);
     AddThroughDialog(paths);
     project().settings.AmountOfSlidesFFRev = 3;
-    project().setCurrentSlide(9);
+    project().setCurrentSlide(5);
     ui.clear();
 
-    Press(PreviewNavigation::FastForward);
-    EXPECT_EQ(project().CurrentSlide(), 10);
-    EXPECT_EQ(form->windowTitle(), "Picture #10");
-    EXPECT_EQ(form->ui.Image1->path(), paths[9]);
+    form->ui.cmdFB[PreviewNavigation::FastForward]->click();
+    EXPECT_EQ(project().CurrentSlide(), 8);
+    EXPECT_EQ(form->windowTitle(), "Picture #8");
+    EXPECT_EQ(form->ui.Image1->path(), paths[7]);
+    form->ui.cmdFB[PreviewNavigation::Rewind]->click();
+    form->ui.cmdFB[PreviewNavigation::Back]->click();
+    EXPECT_EQ(project().CurrentSlide(), 4);
+    EXPECT_EQ(form->ui.lblCount->text(), "4");
     EXPECT_TRUE(ui.messages().empty());
-    Press(PreviewNavigation::FastForward);
+
+    project().setCurrentSlide(10);
+    Press(PreviewNavigation::Forward);
     ExpectLastMessage(kEnd, kSimulator);
     EXPECT_EQ(ui.messages().back().icon, MsgIcon::Information);
-    Press(PreviewNavigation::Forward);
-    ExpectLastMessage(kEnd, kSimulator);
-    EXPECT_EQ(project().CurrentSlide(), 10);
-
+    project().setCurrentSlide(1);
     Press(PreviewNavigation::Rewind);
-    EXPECT_EQ(project().CurrentSlide(), 7);
-    Press(PreviewNavigation::Back);
-    EXPECT_EQ(project().CurrentSlide(), 6);
-    EXPECT_EQ(form->ui.lblCount->text(), "6");
-    EXPECT_EQ(form->ui.Image1->path(), paths[5]);
-
-    project().setCurrentSlide(2);
-    ui.clear();
-    Press(PreviewNavigation::Rewind);
-    EXPECT_EQ(project().CurrentSlide(), 1);
-    EXPECT_EQ(form->windowTitle(), "Picture #1");
-    EXPECT_TRUE(ui.messages().empty());
-    Press(PreviewNavigation::Rewind);
-    ExpectLastMessage(kBeginning, kSimulator);
-    Press(PreviewNavigation::Back);
     ExpectLastMessage(kBeginning, kSimulator);
     EXPECT_EQ(ui.messages().size(), 2u);
-    Press(PreviewNavigation::Forward);
-    EXPECT_EQ(project().CurrentSlide(), 2);
 }
-
 TEST_F(PreviewNavigationTest, SteppingShowsTheSlidesLook) {
     const QStringList paths = MakePictures(2);
     AddThroughDialog(paths);
@@ -124,30 +111,29 @@ TEST_F(PreviewNavigationTest, AutoRunShowsTheSlidesInTurnOnItsTimer) {
     const QStringList paths = MakePictures(3);
     AddThroughDialog(paths);
     project().settings.NumSecDelay = 5;
+    // A picture that cannot be read is skipped without a word.
+    QFile::remove(paths[0]);
     Press(PreviewNavigation::AutoRun);
+    EXPECT_TRUE(nav().AutoRunning());
     EXPECT_EQ(AutoRunCaption(), "Stop #1");
-    EXPECT_TRUE(form->ui.Timer1->isActive());
     EXPECT_EQ(form->ui.Timer1->interval(), 5000);
-    EXPECT_EQ(project().CurrentSlide(), 1);
 
-    const std::vector<int> order{1, 2, 3, 1, 2};
-    for (int shown : order) {
+    for (int shown : {1, 2}) {
         nav().Timer1_Timer();
         EXPECT_EQ(AutoRunCaption(), "Stop #" + QString::number(shown));
         EXPECT_EQ(form->windowTitle(), "Picture #" + QString::number(shown));
-        EXPECT_EQ(form->ui.Image1->path(), paths[shown - 1]);
-        EXPECT_EQ(project().CurrentSlide(), shown % 3 + 1);
+        EXPECT_EQ(form->ui.Image1->path(), shown == 1 ? "" : paths[1]);
         EXPECT_FALSE(form->ui.txtPicTimeSec->isEnabled());
-        EXPECT_FALSE(form->ui.VScrollSec->isEnabled());
     }
+    EXPECT_TRUE(ui.messages().empty());
 
     // Pressed again it stops.
     Press(PreviewNavigation::AutoRun);
+    EXPECT_FALSE(nav().AutoRunning());
     EXPECT_EQ(AutoRunCaption(), "Auto Run");
     EXPECT_FALSE(form->ui.Timer1->isActive());
     EXPECT_TRUE(form->ui.txtPicTimeSec->isEnabled());
 }
-
 TEST_F(PreviewNavigationTest, ForwardDuringAutoRunStepsFromTheNextSlide) {
     const QStringList paths = MakePictures(4);
     AddThroughDialog(paths);
@@ -161,28 +147,25 @@ TEST_F(PreviewNavigationTest, ForwardDuringAutoRunStepsFromTheNextSlide) {
     EXPECT_TRUE(form->ui.txtPicTimeSec->isEnabled());
 }
 
-TEST_F(PreviewNavigationTest, AutoRunStopsWhenAnotherControlTakesTheFocus) {
+// Clicking another control, a colour swatch among them, stops auto run.
+TEST_F(PreviewNavigationTest, AutoRunStopsWhenAnotherControlIsClicked) {
     AddThroughDialog(MakePictures(3));
     QApplication::setActiveWindow(form.get());
     ASSERT_TRUE(RunEventsUntil([&] { return form->isActiveWindow(); }));
     QPushButton* autoRun = form->ui.cmdFB[PreviewNavigation::AutoRun];
-    autoRun->setFocus(Qt::MouseFocusReason);
-    autoRun->click();
-    ASSERT_TRUE(form->ui.Timer1->isActive());
-    nav().Timer1_Timer();
-
-    form->ui.cmdDelete->setFocus(Qt::MouseFocusReason);
-    EXPECT_FALSE(form->ui.Timer1->isActive());
-    EXPECT_EQ(AutoRunCaption(), "Auto Run");
-    EXPECT_TRUE(form->ui.VScrollSec->isEnabled());
-
-    // The handler alone does the same.
-    autoRun->click();
-    ASSERT_TRUE(form->ui.Timer1->isActive());
-    nav().cmdFB_LostFocus(PreviewNavigation::AutoRun);
-    EXPECT_FALSE(form->ui.Timer1->isActive());
+    for (QWidget* other : {static_cast<QWidget*>(form->ui.cmdAddCaption),
+                           static_cast<QWidget*>(form->ui.PicMFormColors[3]),
+                           static_cast<QWidget*>(form->ui.picBackPicture)}) {
+        autoRun->setFocus(Qt::MouseFocusReason);
+        autoRun->click();
+        nav().Timer1_Timer();
+        ASSERT_TRUE(form->ui.Timer1->isActive());
+        QTest::mouseClick(other, Qt::LeftButton, {}, QPoint(4, 4));
+        EXPECT_FALSE(form->ui.Timer1->isActive()) << other->objectName().toStdString();
+        EXPECT_EQ(AutoRunCaption(), "Auto Run");
+        EXPECT_TRUE(form->ui.VScrollSec->isEnabled());
+    }
 }
-
 // Stopping leaves CurrentSlide on the slide the next tick would show; the
 // window shows that slide in full, so a caption edited after stopping goes
 // into the slide whose caption the box shows.
@@ -212,20 +195,14 @@ TEST_F(PreviewNavigationTest, StoppingShowsTheSlideTheCommandsActOn) {
     EXPECT_EQ(project().slide(1).Caption, "caption 1");
     EXPECT_EQ(project().slide(2).Caption, "mended");
 
-    // Pressing Auto Run again to stop does the same; a stopped button that
-    // loses the focus changes nothing shown.
+    // Pressing Auto Run again to stop does the same.
     autoRun->setFocus(Qt::MouseFocusReason);
     autoRun->click();
     nav().Timer1_Timer(); // 1 on screen, 2 next
     nav().Timer1_Timer(); // 2 on screen, 3 next
     autoRun->click();
-    EXPECT_EQ(AutoRunCaption(), "Auto Run");
     EXPECT_EQ(form->windowTitle(), "Picture #3");
-    EXPECT_EQ(form->ui.Image1->path(), paths[2]);
     EXPECT_EQ(form->ui.txtCaption->text(), "caption 3");
-    project().setCurrentSlide(1);
-    form->ui.cmdDelete->setFocus(Qt::MouseFocusReason);
-    EXPECT_EQ(form->windowTitle(), "Picture #3");
 }
 
 TEST_F(PreviewNavigationTest, TickWithoutSlidesStopsAndSaysSo) {
@@ -243,25 +220,12 @@ TEST_F(PreviewNavigationTest, TickWithoutSlidesStopsAndSaysSo) {
     EXPECT_EQ(project().CurrentSlide(), 1);
 }
 
-TEST_F(PreviewNavigationTest, UnreadablePictureIsSkippedWhileRunning) {
-    const QStringList paths = MakePictures(2);
-    AddThroughDialog(paths);
-    QFile::remove(paths[0]);
-    Press(PreviewNavigation::AutoRun);
-    nav().Timer1_Timer();
-    EXPECT_EQ(form->ui.Image1->path(), "");
-    EXPECT_EQ(AutoRunCaption(), "Stop #1");
-    nav().Timer1_Timer();
-    EXPECT_EQ(form->ui.Image1->path(), paths[1]);
-    EXPECT_TRUE(ui.messages().empty());
-}
-
 TEST_F(PreviewNavigationTest, DelayBoxIsClampedWhenLeft) {
     AutoRunDelay& delay = form->delay();
     QLineEdit& box = *form->ui.txtPicTimeSec;
     QScrollBar& bar = *form->ui.VScrollSec;
     const std::vector<std::pair<QString, int>> cases{
-        {"75", 59}, {"1", 3}, {"", 3}, {"12", 12}, {"99999999999", 59}, {"60", 59}, {"3", 3}};
+        {"75", 59}, {"1", 3}, {"", 3}, {"12", 12}, {"99999999999", 59}};
     for (const auto& [typed, expected] : cases) {
         box.setText(typed);
         delay.txtPicTimeSec_LostFocus();
@@ -269,15 +233,16 @@ TEST_F(PreviewNavigationTest, DelayBoxIsClampedWhenLeft) {
         EXPECT_EQ(bar.value(), expected) << typed.toStdString();
         EXPECT_EQ(project().settings.NumSecDelay, expected) << typed.toStdString();
     }
-
-    bar.setValue(20);
-    EXPECT_EQ(box.text(), "20");
-    EXPECT_EQ(project().settings.NumSecDelay, 20);
     bar.setValue(70);
-    EXPECT_EQ(bar.value(), 59);
+    EXPECT_EQ(box.text(), "59");
     EXPECT_EQ(project().settings.NumSecDelay, 59);
-}
 
+    // The auto-run label unlocks the delay.
+    delay.SetDelayControlsEnabled(false);
+    form->ui.lblAutoRun->clicked();
+    EXPECT_TRUE(box.isEnabled());
+    EXPECT_TRUE(bar.isEnabled());
+}
 TEST_F(PreviewNavigationTest, DelayBoxTakesDigitKeysOnly) {
     QLineEdit& box = *form->ui.txtPicTimeSec;
     box.setText("1");
@@ -294,29 +259,4 @@ TEST_F(PreviewNavigationTest, DelayBoxTakesDigitKeysOnly) {
     type(Qt::Key_Left, "");
     type(Qt::Key_Delete, "\x7f");
     EXPECT_EQ(box.text(), "1");
-}
-
-TEST_F(PreviewNavigationTest, AutoRunLabelUnlocksTheDelay) {
-    form->delay().SetDelayControlsEnabled(false);
-    form->ui.lblAutoRun->clicked();
-    EXPECT_TRUE(form->ui.txtPicTimeSec->isEnabled());
-    EXPECT_TRUE(form->ui.VScrollSec->isEnabled());
-}
-
-// Clicking a colour swatch is clicking another control: auto run stops.
-TEST_F(PreviewNavigationTest, ClickingASwatchStopsAutoRun) {
-    AddThroughDialog(MakePictures(3));
-    QApplication::setActiveWindow(form.get());
-    ASSERT_TRUE(RunEventsUntil([&] { return form->isActiveWindow(); }));
-    for (QWidget* swatch : {static_cast<QWidget*>(form->ui.PicMFormColors[3]),
-                            static_cast<QWidget*>(form->ui.picBackPicture)}) {
-        QPushButton* autoRun = form->ui.cmdFB[PreviewNavigation::AutoRun];
-        autoRun->setFocus(Qt::MouseFocusReason);
-        autoRun->click();
-        nav().Timer1_Timer();
-        ASSERT_TRUE(form->ui.Timer1->isActive());
-        QTest::mouseClick(swatch, Qt::LeftButton, {}, QPoint(4, 4));
-        EXPECT_FALSE(form->ui.Timer1->isActive()) << swatch->objectName().toStdString();
-        EXPECT_EQ(AutoRunCaption(), "Auto Run");
-    }
 }

@@ -4,17 +4,13 @@
 #include "editor/ui/ClickLabel.h"
 #include "editor/ui/FocusMoves.h"
 #include "editor/ui/Form1.h"
+#include "project/ShowLimits.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
-
-namespace {
-constexpr int kMinDelay = 3;
-constexpr int kMaxDelay = 59;
-} // namespace
 
 bool DigitKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
@@ -50,8 +46,9 @@ void AutoRunDelay::txtPicTimeSec_LostFocus() {
     // An empty box counts as the shortest delay; anything typed is held to
     // the range the scroll bar offers.
     const QString typed = form.ui.txtPicTimeSec->text().trimmed();
-    const int seconds =
-        typed.isEmpty() ? kMinDelay : qBound(kMinDelay, LeadingNumber(typed), kMaxDelay);
+    const int seconds = typed.isEmpty()
+                            ? kMinDelaySeconds
+                            : qBound(kMinDelaySeconds, LeadingNumber(typed), kMaxDelaySeconds);
     form.ui.txtPicTimeSec->setText(QString::number(seconds));
     form.ui.VScrollSec->setValue(seconds);
     form.project().settings.NumSecDelay = static_cast<qint16>(seconds);
@@ -70,7 +67,7 @@ void AutoRunDelay::lblAutoRun_Click() {
 void AutoRunDelay::ShowDelay() {
     const int seconds = form.project().settings.NumSecDelay;
     const QSignalBlocker quiet(form.ui.VScrollSec);
-    form.ui.VScrollSec->setValue(qBound(kMinDelay, seconds, kMaxDelay));
+    form.ui.VScrollSec->setValue(qBound(kMinDelaySeconds, seconds, kMaxDelaySeconds));
     form.ui.txtPicTimeSec->setText(QString::number(seconds));
 }
 

@@ -11,7 +11,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-ColorWorkbench::ColorWorkbench(Form1& f) : form(f), colors(f.project(), *this, f.prompter()) {
+ColorWorkbench::ColorWorkbench(Form1& f, PreviewNavigation& n, SlideEditing& e)
+    : form(f), navigation(n), editing(e), colors(f.project(), *this, f.prompter()) {
     // The seams are read when used, so they may be set after the window is
     // built.
     colors.showColorTool = [this] {
@@ -96,7 +97,7 @@ void ColorWorkbench::setSlideBackColorVisible(bool visible) {
 }
 
 void ColorWorkbench::showBackgroundPicture(const QString& path) {
-    form.navigation().ShowBackgroundPicture(path);
+    navigation.ShowBackgroundPicture(path);
     if (!form.ui.picBackPicture->load(path))
         form.ui.picBackPicture->clear();
 }
@@ -116,8 +117,8 @@ void ColorWorkbench::fillBackgrounds() {
 }
 
 void ColorWorkbench::addBackgroundPicture() {
-    form.editing().SingleFilePick = true;
-    form.editing().cmdAdd_Click();
+    editing.SingleFilePick = true;
+    editing.cmdAdd_Click();
 }
 
 void ColorWorkbench::applyCaptionFont() {

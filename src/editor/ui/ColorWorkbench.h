@@ -6,6 +6,8 @@
 #include <QObject>
 
 class Form1;
+class PreviewNavigation;
+class SlideEditing;
 
 // The main window's colour and background controls: connects them to the
 // colour commands and lets those commands reach the window. The palette is
@@ -14,7 +16,7 @@ class Form1;
 class ColorWorkbench : public QObject, private SlideColorsView {
     Q_OBJECT
 public:
-    explicit ColorWorkbench(Form1& form);
+    ColorWorkbench(Form1& form, PreviewNavigation& navigation, SlideEditing& editing);
 
     SlideColors& commands() { return colors; }
     void Form_Activate() { colors.Form_Activate(); }
@@ -35,5 +37,7 @@ private:
     void applyCaptionFont() override;
 
     Form1& form;
+    PreviewNavigation& navigation;
+    SlideEditing& editing;
     SlideColors colors;
 };

@@ -11,6 +11,7 @@
 #include "editor/ui/SongControls.h"
 #include "platform/ProgramFolder.h"
 #include "project/BackgroundFill.h"
+#include "project/ShowLimits.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -68,10 +69,10 @@ Form1::Form1(Prompter& prompter, QWidget* parent)
 
     // The concerns of the window, each connecting to its own controls.
     autoRunDelay = std::make_unique<AutoRunDelay>(*this);
-    previewNavigation = std::make_unique<PreviewNavigation>(*this);
-    slideEditing = std::make_unique<SlideEditing>(*this);
-    colorWorkbench = std::make_unique<ColorWorkbench>(*this);
-    optionsCommand = std::make_unique<OptionsCommand>(*this);
+    previewNavigation = std::make_unique<PreviewNavigation>(*this, *autoRunDelay);
+    slideEditing = std::make_unique<SlideEditing>(*this, *previewNavigation);
+    colorWorkbench = std::make_unique<ColorWorkbench>(*this, *previewNavigation, *slideEditing);
+    optionsCommand = std::make_unique<OptionsCommand>(*this, *slideEditing, *colorWorkbench);
     songControls = std::make_unique<SongControls>(*this);
     lifecycle = std::make_unique<Form1Lifecycle>(*this);
 
@@ -94,7 +95,7 @@ void Form1::ShowPictureNumber(int n) {
 
 void Form1::RefreshPicsLeft() {
     ui.lblPicsLeft->setText(QStringLiteral("Number of Picture(s) left: ") +
-                            QString::number(SlideShowProject::kMaxSlides - slideShow.SlideCount()));
+                            QString::number(kMaxSlides - slideShow.SlideCount()));
 }
 
 void Form1::RefreshSorterAvailability(bool offered) {
@@ -103,7 +104,7 @@ void Form1::RefreshSorterAvailability(bool offered) {
 }
 
 void Form1::RefreshFinishAvailability() {
-    const bool enough = slideShow.SlideCount() >= 3;
+    const bool enough = slideShow.SlideCount() >= kMinSlidesToCompile;
     ui.cmdFinish->setEnabled(enough);
     ui.mnuFinish->setEnabled(enough);
 }
@@ -127,7 +128,7 @@ void Form1::ShowCurrentSlide() {
     const qint16 count = slideShow.SlideCount();
     ui.lblPicSelNum->setText(QString::number(count));
     RefreshPicsLeft();
-    RefreshSorterAvailability(count < 101);
+    RefreshSorterAvailability(count <= kSorterSlideLimit);
     RefreshFinishAvailability();
     if (count == 0) {
         ShowPictureNumber(0);

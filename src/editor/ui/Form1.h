@@ -21,7 +21,8 @@ class SongControls;
 // unset hook leaves the command doing nothing, except where noted.
 struct Form1Seams {
     // cmdFinish and its menu entry: compile the slide show (set by
-    // ConnectCompileCommand). Availability (3 slides or more) stays here.
+    // ConnectCompileCommand). Availability (kMinSlidesToCompile slides or
+    // more) stays here.
     std::function<void()> compile;
     // cmdAllImages and mnuSortPictures: the picture sorter's opening step.
     // When the sorter closes it calls Form1::ShowCurrentSlide().
@@ -46,8 +47,10 @@ struct Form1Seams {
 //   are bound to the ShowSettings fields: ColorSwatch::setColor writes the
 //   setting and repaints. PicMFormColors and lblNewBkGnd keep their own
 //   colour.
-// - Each concern is a small class in its own file that takes Form1& and
-//   connects to its controls in its constructor: SlideEditing (adding,
+// - Each concern is a small class in its own file that takes Form1& and the
+//   sibling concerns it uses, and connects to its controls in its
+//   constructor. Rules without widgets live in the core (the model's slide
+//   table, editor/PreviewSteps): SlideEditing (adding,
 //   replacing, deleting, captions, counters), PreviewNavigation (stepping and
 //   auto run), AutoRunDelay (the delay box and scroll bar), ColorWorkbench
 //   (palette, swatches, caption colours and font, backgrounds, through
@@ -98,7 +101,7 @@ public:
     void RefreshPicsLeft();
     // cmdAllImages shown and mnuSortPictures enabled when offered.
     void RefreshSorterAvailability(bool offered);
-    // cmdFinish and its menu entry enabled from 3 slides on.
+    // cmdFinish and its menu entry enabled from kMinSlidesToCompile slides on.
     void RefreshFinishAvailability();
 
     // The caption box's own colours, which the current slide takes when the

@@ -5,6 +5,7 @@
 #include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewStage.h"
 #include "platform/ui/AccessibleControls.h"
+#include "project/ShowLimits.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -114,7 +115,7 @@ QWidget* BuildPreviewColumn(Form1Controls& c) {
     c.txtPicTimeSec->setFixedWidth(34);
     c.txtPicTimeSec->setAlignment(Qt::AlignRight);
     c.VScrollSec = Named(new QScrollBar(Qt::Vertical), "VScrollSec");
-    c.VScrollSec->setRange(3, 59);
+    c.VScrollSec->setRange(kMinDelaySeconds, kMaxDelaySeconds);
     c.VScrollSec->setSingleStep(1);
     c.VScrollSec->setPageStep(1);
     c.VScrollSec->setFixedSize(16, 26);
@@ -178,8 +179,7 @@ QWidget* BuildCommandColumn(Form1Controls& c) {
         number->setFixedWidth(48);
     }
 
-    c.lblPicsLeft =
-        Named(new QLabel(QStringLiteral("Number of Picture(s) left: 1000")), "lblPicsLeft");
+    c.lblPicsLeft = Named(new QLabel, "lblPicsLeft");
     counts->addWidget(c.lblNumPicSel, 0, 0);
     counts->addWidget(c.lblPicSelNum, 0, 1);
     counts->addWidget(c.lblPicNum, 1, 0);

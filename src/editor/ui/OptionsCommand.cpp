@@ -8,13 +8,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-OptionsCommand::OptionsCommand(Form1& f) : form(f) {
+OptionsCommand::OptionsCommand(Form1& f, SlideEditing& e, ColorWorkbench& c)
+    : form(f), editing(e), colors(c) {
     connect(form.ui.cmdShowOptForm, &QPushButton::clicked, this,
             &OptionsCommand::cmdShowOptForm_Click);
 }
 
 OptionsHooks OptionsCommand::hooks() {
-    return {[this] { form.FillBackgrounds(0); }, [this] { form.editing().AddSinglePic(); },
+    return {[this] { form.FillBackgrounds(0); }, [this] { editing.AddSinglePic(); },
             [this](const QString& caption) { form.ui.txtCaption->setText(caption); },
             [this] { ProjectReset(); }};
 }
@@ -24,7 +25,7 @@ void OptionsCommand::cmdShowOptForm_Click() {
     window.exec();
     // The main window is active again: what the options left pending
     // applies now, whether or not the window system reports the activation.
-    form.colors().Form_Activate();
+    colors.Form_Activate();
 }
 
 void OptionsCommand::LoadAndUnload() {

@@ -2,7 +2,9 @@
 
 #include <QObject>
 
+class ColorWorkbench;
 class Form1;
+class SlideEditing;
 struct OptionsHooks;
 
 // Opens the options window from the main window ("Options..." and the
@@ -10,7 +12,7 @@ struct OptionsHooks;
 class OptionsCommand : public QObject {
     Q_OBJECT
 public:
-    explicit OptionsCommand(Form1& form);
+    OptionsCommand(Form1& form, SlideEditing& editing, ColorWorkbench& colors);
 
     void cmdShowOptForm_Click();
     // Start-up: the window is loaded and closed once without being shown,
@@ -24,4 +26,6 @@ private:
     void ProjectReset();
 
     Form1& form;
+    SlideEditing& editing;
+    ColorWorkbench& colors;
 };

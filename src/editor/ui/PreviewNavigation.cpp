@@ -22,9 +22,22 @@ const QString kSimulatorTitle = QStringLiteral("Microsoft Explorer (Simulator)")
 QString StopCaption(int slide) {
     return QStringLiteral("Stop #") + QString::number(slide);
 }
+
+StepButton StepButtonOf(int index) {
+    switch (index) {
+    case PreviewNavigation::FastForward:
+        return StepButton::FastForward;
+    case PreviewNavigation::Rewind:
+        return StepButton::Rewind;
+    case PreviewNavigation::Back:
+        return StepButton::Back;
+    default:
+        return StepButton::Forward;
+    }
+}
 } // namespace
 
-PreviewNavigation::PreviewNavigation(Form1& f) : form(f) {
+PreviewNavigation::PreviewNavigation(Form1& f, AutoRunDelay& d) : form(f), delay(d) {
     for (int i = 0; i < 5; ++i)
         connect(form.ui.cmdFB[i], &QPushButton::clicked, this, [this, i] { cmdFB_Click(i); });
     connect(form.ui.Timer1, &QTimer::timeout, this, &PreviewNavigation::Timer1_Timer);
@@ -39,13 +52,24 @@ bool PreviewNavigation::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool PreviewNavigation::AutoRunning() const {
-    return form.ui.cmdFB[AutoRun]->text() != kAutoRunCaption;
+    return autoRun.running();
 }
 
 void PreviewNavigation::StopAutoRun() {
+    autoRun.stop();
     form.ui.Timer1->stop();
     form.ui.cmdFB[AutoRun]->setText(kAutoRunCaption);
-    form.delay().SetDelayControlsEnabled(true);
+    delay.SetDelayControlsEnabled(true);
+}
+
+void PreviewNavigation::StartAutoRun() {
+    SlideShowProject& p = form.project();
+    autoRun.start();
+    p.setCurrentSlide(1);
+    form.ui.cmdFB[AutoRun]->setText(StopCaption(1));
+    form.ui.Timer1->start(p.settings.NumSecDelay * 1000);
+    ApplySlideLook();
+    Prefetch(p.slide(1).PicturePath);
 }
 
 void PreviewNavigation::cmdFB_Click(int index) {
@@ -55,56 +79,35 @@ void PreviewNavigation::cmdFB_Click(int index) {
         ShowNoPicturesMessage();
         return;
     }
-    form.delay().SetDelayControlsEnabled(true);
-    if (index != AutoRun) {
-        form.ui.Timer1->stop();
-        form.ui.cmdFB[AutoRun]->setText(kAutoRunCaption);
-    }
-    const int current = p.CurrentSlide();
-    const int skip = p.settings.AmountOfSlidesFFRev;
-    switch (index) {
-    case Forward:
-        if (current == count) {
-            ShowEndMessage();
-        } else if (current + 1 <= count) {
-            StepTo(current + 1, +1);
-        } else {
-            p.setCurrentSlide(static_cast<qint16>(count));
-        }
-        break;
-    case FastForward:
-        if (current == count)
-            ShowEndMessage();
-        else
-            StepTo(qMin(current + skip, count), +1);
-        break;
-    case Rewind:
-        if (current == 1)
-            ShowBeginningMessage();
-        else
-            StepTo(qMax(current - skip, 1), -1);
-        break;
-    case Back:
-        if (current == 1)
-            ShowBeginningMessage();
-        else if (current - 1 < 1)
-            p.setCurrentSlide(1);
-        else
-            StepTo(current - 1, -1);
-        break;
-    case AutoRun:
+    delay.SetDelayControlsEnabled(true);
+    if (index == AutoRun) {
         if (AutoRunning()) {
             StopAutoRun();
             ShowNextAfterStop();
         } else {
-            p.setCurrentSlide(1);
-            form.ui.cmdFB[AutoRun]->setText(StopCaption(1));
-            form.ui.Timer1->start(p.settings.NumSecDelay * 1000);
-            ApplySlideLook();
-            Prefetch(p.slide(1).PicturePath);
+            StartAutoRun();
         }
+        return;
+    }
+    if (index < 0 || index > Back)
+        return;
+    StopAutoRun();
+    const StepButton button = StepButtonOf(index);
+    const PreviewStep step =
+        StepFrom(button, p.CurrentSlide(), count, p.settings.AmountOfSlidesFFRev);
+    switch (step.kind) {
+    case PreviewStep::Show:
+        StepTo(step.slide,
+               button == StepButton::Forward || button == StepButton::FastForward ? +1 : -1);
         break;
-    default:
+    case PreviewStep::Settle:
+        p.setCurrentSlide(static_cast<qint16>(step.slide));
+        break;
+    case PreviewStep::AtEnd:
+        ShowEndMessage();
+        break;
+    case PreviewStep::AtBeginning:
+        ShowBeginningMessage();
         break;
     }
 }
@@ -158,11 +161,9 @@ void PreviewNavigation::Timer1_Timer() {
                                MsgIcon::Exclamation);
         return;
     }
-    // Slides deleted while running: start over.
-    int current = p.CurrentSlide();
-    if (current < 1 || current > count)
-        current = 1;
-    form.delay().SetDelayControlsEnabled(false);
+    const AutoRunState::Tick tick = AutoRunState::TickFrom(p.CurrentSlide(), count);
+    const int current = tick.shown;
+    delay.SetDelayControlsEnabled(false);
     form.ui.cmdFB[AutoRun]->setText(StopCaption(current));
     form.ShowPictureNumber(current);
 
@@ -173,9 +174,8 @@ void PreviewNavigation::Timer1_Timer() {
     form.ui.cmdChangePic->setEnabled(true);
     ShowLook(slide);
 
-    const int next = current >= count ? 1 : current + 1;
-    p.setCurrentSlide(static_cast<qint16>(next));
-    Prefetch(p.slide(next).PicturePath);
+    p.setCurrentSlide(static_cast<qint16>(tick.next));
+    Prefetch(p.slide(tick.next).PicturePath);
 }
 
 void PreviewNavigation::cmdFB_LostFocus(int index) {

@@ -6,6 +6,9 @@
 #include <QSize>
 #include <QString>
 
+#include "editor/PreviewSteps.h"
+
+class AutoRunDelay;
 class Form1;
 struct Slide;
 
@@ -15,7 +18,7 @@ struct Slide;
 class PreviewNavigation : public QObject {
     Q_OBJECT
 public:
-    explicit PreviewNavigation(Form1& form);
+    PreviewNavigation(Form1& form, AutoRunDelay& delay);
 
     enum Button { Forward = 0, FastForward = 1, AutoRun = 2, Rewind = 3, Back = 4 };
 
@@ -46,6 +49,8 @@ private:
     void ShowNoPicturesMessage();
     void ShowEndMessage();
     void ShowBeginningMessage();
+    // Starts auto run at slide 1: caption "Stop #1", the timer at the delay.
+    void StartAutoRun();
     // The slide's background colour, background picture and caption colours.
     void ShowLook(const Slide& slide);
     // After auto run stops: shows the slide CurrentSlide names.
@@ -55,6 +60,8 @@ private:
     void StepTo(int n, int direction);
 
     Form1& form;
+    AutoRunDelay& delay;
+    AutoRunState autoRun;
     struct Ahead {
         QString path;
         QSize box;

@@ -12,6 +12,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Prompter.h"
 #include "project/ColorText.h"
+#include "project/ShowLimits.h"
 
 #include <QAction>
 #include <QFocusEvent>
@@ -21,12 +22,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-namespace {
-constexpr int kSorterLimitBeforeAdd = 100;
-constexpr int kSorterLimit = 101;
-} // namespace
-
-SlideEditing::SlideEditing(Form1& f) : form(f) {
+SlideEditing::SlideEditing(Form1& f, PreviewNavigation& n) : form(f), navigation(n) {
     Form1Controls& ui = form.ui;
     connect(ui.cmdAdd, &QPushButton::clicked, this, &SlideEditing::cmdAdd_Click);
     connect(ui.cmdChangePic, &QPushButton::clicked, this, &SlideEditing::cmdChangePic_Click);
@@ -66,13 +62,14 @@ FileDialogRequest SlideEditing::PictureDialog(const QString& title, bool multiSe
 void SlideEditing::cmdAdd_Click() {
     SlideShowProject& p = form.project();
     SayWhenFull(p.GrowSlots(), form.prompter());
-    form.RefreshSorterAvailability(p.SlideCount() < kSorterLimitBeforeAdd);
+    // Adding takes the show past the sorter's limit.
+    form.RefreshSorterAvailability(p.SlideCount() < kSorterSlideLimit);
     if (SingleFilePick || ReplacePending) {
         SingleFilePick = false;
         AddSinglePic();
         return;
     }
-    if (p.SlideCount() >= SlideShowProject::kMaxSlides)
+    if (p.SlideCount() >= kMaxSlides)
         ShowFileFullMessage(form.prompter());
     else
         AddMultiplePic();
@@ -108,15 +105,15 @@ void SlideEditing::AddPictures(const QStringList& paths) {
         AddOneChecked(paths[i], checks.canShow(i));
         if (p.SlideCount() != before)
             lastAdded = paths[i];
-        form.RefreshSorterAvailability(p.SlideCount() < kSorterLimit);
+        form.RefreshSorterAvailability(p.SlideCount() <= kSorterSlideLimit);
         bar.setValue(i + 1);
-        if (p.SlideCount() >= SlideShowProject::kMaxSlides)
+        if (p.SlideCount() >= kMaxSlides)
             break;
     }
     checks.cancel();
     bar.hide();
     if (!lastAdded.isEmpty()) {
-        form.navigation().ShowPicture(lastAdded);
+        navigation.ShowPicture(lastAdded);
         ShowBkPictureOf(p.SlideCount() - 1);
     }
 }
@@ -228,13 +225,13 @@ void SlideEditing::PickOutFileNameFromPath(const QString& path) {
 }
 
 bool SlideEditing::ShowInImage1(const QString& path) {
-    return form.navigation().ShowPicture(path);
+    return navigation.ShowPicture(path);
 }
 
 void SlideEditing::ShowBkPictureOf(int slot) {
     const SlideShowProject& p = form.project();
     if (!p.settings.UseColTrueUsePicFalse && slot >= 0)
-        form.navigation().ShowBackgroundPicture(p.slot(slot).BkPicture);
+        navigation.ShowBackgroundPicture(p.slot(slot).BkPicture);
 }
 
 void SlideEditing::ShowSingleFileError() {
@@ -262,30 +259,9 @@ void SlideEditing::cmdDelete_Click() {
     if (answer != MsgResult::Yes)
         return;
 
-    // Caption, picture and background picture move up one place; the
-    // colours stay with the slide positions.
-    const int current = p.CurrentSlide();
-    if (current != 0) {
-        for (int i = current - 1; i <= p.SlideCount() - 1; ++i) {
-            Slide& here = p.slot(i);
-            Slide& next = p.slot(i + 1);
-            here.Caption = next.Caption;
-            here.PicturePath = next.PicturePath;
-            here.BkPicture = next.BkPicture;
-            next.Caption.clear();
-            next.PicturePath.clear();
-            next.BkPicture.clear();
-        }
-    } else {
-        Slide& first = p.slot(0);
-        first.Caption.clear();
-        first.PicturePath.clear();
-        first.BkPicture.clear();
-        form.ui.txtCaption->setText(first.Caption);
-    }
-    p.setCurrentSlide(static_cast<qint16>(qMax(1, current - 1)));
-    if (p.SlideCount() > 0)
-        p.setSlideCount(static_cast<qint16>(p.SlideCount() - 1));
+    if (p.CurrentSlide() == 0)
+        form.ui.txtCaption->clear();
+    p.DeleteCurrentSlide();
 
     form.ui.lblPicSelNum->setText(QString::number(p.SlideCount()));
     if (p.slot(0).PicturePath.isEmpty()) {
@@ -294,7 +270,7 @@ void SlideEditing::cmdDelete_Click() {
         form.ShowPictureNumber(0);
     } else {
         const Slide& shown = p.slide(p.CurrentSlide());
-        if (!form.navigation().ShowPicture(shown.PicturePath))
+        if (!navigation.ShowPicture(shown.PicturePath))
             form.ui.Image1->clear();
         form.ui.cmdChangePic->setEnabled(true);
         form.ui.txtCaption->setText(shown.Caption);
@@ -302,7 +278,7 @@ void SlideEditing::cmdDelete_Click() {
         form.ShowPictureNumber(p.CurrentSlide());
     }
     form.RefreshPicsLeft();
-    form.RefreshSorterAvailability(p.SlideCount() < kSorterLimit);
+    form.RefreshSorterAvailability(p.SlideCount() <= kSorterSlideLimit);
     form.RefreshFinishAvailability();
 }
 

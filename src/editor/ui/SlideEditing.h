@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class Form1;
+class PreviewNavigation;
 struct FileDialogRequest;
 
 // Adding pictures as slides (one or many), replacing and deleting the current
@@ -14,7 +15,7 @@ struct FileDialogRequest;
 class SlideEditing : public QObject {
     Q_OBJECT
 public:
-    explicit SlideEditing(Form1& form);
+    SlideEditing(Form1& form, PreviewNavigation& navigation);
 
     // The next file applied from the single-file dialog replaces the current
     // slide's picture.
@@ -47,4 +48,5 @@ private:
     void ShowSingleFileError();
 
     Form1& form;
+    PreviewNavigation& navigation;
 };
