@@ -6,6 +6,7 @@
 #include "platform/LocalFileSystem.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ui/QtPrompter.h"
+#include "support/ui/frmSplash.h"
 
 #include <QApplication>
 #include <QDir>
@@ -54,6 +55,8 @@ int main(int argc, char* argv[]) {
     ConnectCompileCommand(window);
     ConnectCaptionStyle(window, WritableProgramFolder());
     ConnectColorTool(window);
-    window.show();
+    // The splash comes first and shows the main window after its delay.
+    frmSplash splash([&window] { window.show(); });
+    splash.show();
     return app.exec();
 }

@@ -3,6 +3,8 @@
 #include "editor/ui/AutoRunDelay.h"
 #include "editor/ui/ColorSwatch.h"
 #include "editor/ui/ColorWorkbench.h"
+#include "editor/ui/HelpCommands.h"
+#include "editor/ui/MainWindowTips.h"
 #include "editor/ui/OptionsCommand.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewNavigation.h"
@@ -72,6 +74,8 @@ Form1::Form1(Prompter& prompter, QWidget* parent)
     colorWorkbench = std::make_unique<ColorWorkbench>(*this);
     optionsCommand = std::make_unique<OptionsCommand>(*this);
     songControls = std::make_unique<SongControls>(*this);
+    mainWindowTips = std::make_unique<MainWindowTips>(*this);
+    helpCommands = std::make_unique<HelpCommands>(*this);
 
     Form_Load();
 }
@@ -83,6 +87,7 @@ void Form1::Form_Load() {
     slideShow.settings.SongPath.clear();
     slideShow.GrowSlots();
     FillBackgrounds(0);
+    ConfigureToolTips(*this);
 
     const ShowSettings& s = slideShow.settings;
     ui.optBakPicColorOrPic[s.UseColTrueUsePicFalse ? 0 : 1]->setChecked(true);
@@ -101,6 +106,7 @@ void Form1::Form_Load() {
     RefreshPicsLeft();
     RefreshSorterAvailability(true);
     RefreshFinishAvailability();
+    mainWindowTips->ckToolTips_Click();
 
     // 11595 x 8595 twips, centred horizontally.
     resize(773, 573);

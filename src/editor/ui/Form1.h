@@ -15,6 +15,8 @@ class AutoRunDelay;
 class ColorWorkbench;
 class OptionsCommand;
 class SongControls;
+class MainWindowTips;
+class HelpCommands;
 
 // Hooks that later parts of the tool set to plug into the main window. An
 // unset hook leaves the command doing nothing, except where noted.
@@ -51,7 +53,8 @@ struct Form1Seams {
 //   auto run), AutoRunDelay (the delay box and scroll bar), ColorWorkbench
 //   (palette, swatches, caption colours and font, backgrounds, through
 //   seams.showColorTool and seams.showCaptionStyle when set), OptionsCommand
-//   (the options window) and SongControls (the background song).
+//   (the options window), SongControls (the background song), MainWindowTips
+//   (the tooltips) and HelpCommands (the Help menu).
 // - Shared steps several concerns use are public members here: the counters
 //   and availability refreshes, the window caption, the caption box colours,
 //   FillBackgrounds with PBar1, and ShowCurrentSlide.
@@ -83,6 +86,8 @@ public:
     ColorWorkbench& colors() { return *colorWorkbench; }
     OptionsCommand& options() { return *optionsCommand; }
     SongControls& song() { return *songControls; }
+    MainWindowTips& tips() { return *mainWindowTips; }
+    HelpCommands& help() { return *helpCommands; }
 
     // Spreads the one shared background over slots start..SlideCapacity,
     // showing the progress on PBar1.
@@ -124,4 +129,6 @@ private:
     std::unique_ptr<ColorWorkbench> colorWorkbench;
     std::unique_ptr<OptionsCommand> optionsCommand;
     std::unique_ptr<SongControls> songControls;
+    std::unique_ptr<MainWindowTips> mainWindowTips;
+    std::unique_ptr<HelpCommands> helpCommands;
 };
