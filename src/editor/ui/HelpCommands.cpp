@@ -26,8 +26,7 @@ void HelpCommands::mnuHelp_Click() {
 // window's icon.
 void HelpCommands::mnuCFaboutProg_Click() {
     form.prompter().messageBox({QStringLiteral("Pevrano Slide Show ") + ProgramVersion() +
-                                    QStringLiteral("\r\nWeb-ready slide shows from your "
-                                                   "pictures, with captions, colours and a song."),
+                                    QStringLiteral("\r\nWeb-ready slide shows from your pictures."),
                                 QStringLiteral("About Pevrano Slide Show"), MsgButtons::Ok,
                                 MsgIcon::Application, std::nullopt});
 }

@@ -84,9 +84,11 @@ void frmSplash::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), sky);
     // A stack of three slides between the version and the platforms.
     painter.setPen(QPen(QColor(255, 255, 255, 110), 1.5));
+    const int gapTop = lblVersion->geometry().bottom();
+    const int top = gapTop + (lblPlatform->geometry().top() - gapTop - 62) / 2;
     for (int i = 0; i < 3; ++i) {
         painter.setBrush(QColor(255, 255, 255, 22 + 14 * i));
-        painter.drawRoundedRect(QRectF(width() / 2 - 47 + 12 * i, 134 + 8 * i, 70, 46), 5, 5);
+        painter.drawRoundedRect(QRectF(width() / 2 - 47 + 12 * i, top + 8 * i, 70, 46), 5, 5);
     }
     painter.setPen(QPen(QColor(255, 255, 255, 160), 1));
     painter.setBrush(Qt::NoBrush);
