@@ -64,6 +64,18 @@ TEST(cToolTip, TipWaitsForTheDelayAndLeavesAfterTheVisibleTime) {
     EXPECT_LE(tips.VisibleTip()->width(), 60 + 16); // wrapped, plus the padding
     EXPECT_TRUE(RunEventsUntil([&] { return tips.VisibleTip() == nullptr; }, 2000));
 
+    // An item tip wins over the whole-control tip inside its rectangle.
+    tips.setVisibleTime(0);
+    tips.SetToolTipItem(&host, 7, QRect(0, 0, 10, 10), "item");
+    Enter(&host);
+    ASSERT_TRUE(RunEventsUntil([&] { return tips.VisibleTip() != nullptr; }));
+    EXPECT_EQ(tips.VisibleTip()->text(), "item");
+    tips.AjustItemRect(&host, 7, QRect(50, 0, 10, 10));
+    Enter(&host);
+    ASSERT_TRUE(RunEventsUntil([&] { return tips.VisibleTip() != nullptr; }));
+    EXPECT_NE(tips.VisibleTip()->text(), "item");
+
+    tips.DelToolTip(&host, 7);
     tips.DelToolTip(&host);
     Enter(&host);
     RunEventsFor(250);
