@@ -7,6 +7,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/ui/QtPrompter.h"
 #include "sorter/ui/OpenSorter.h"
+#include "support/ui/frmSplash.h"
 
 #include <QApplication>
 #include <QDir>
@@ -60,6 +61,8 @@ int main(int argc, char* argv[]) {
     ConnectCaptionStyle(window, WritableProgramFolder());
     ConnectColorTool(window);
     ConnectPictureSorter(window);
-    window.show();
+    // The splash comes first and shows the main window after its delay.
+    frmSplash splash([&window] { window.show(); });
+    splash.show();
     return app.exec();
 }

@@ -10,7 +10,8 @@
 // printed answers. Texts, titles, buttons and icons are passed exactly as the
 // user must see them.
 
-enum class MsgIcon { None, Critical, Question, Exclamation, Information };
+// Application: the program's own icon, as About boxes show it.
+enum class MsgIcon { None, Critical, Question, Exclamation, Information, Application };
 enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
 enum class MsgResult { Ok, Cancel, Yes, No, Retry };
 

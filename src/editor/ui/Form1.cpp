@@ -4,6 +4,8 @@
 #include "editor/ui/ColorSwatch.h"
 #include "editor/ui/ColorWorkbench.h"
 #include "editor/ui/Form1Lifecycle.h"
+#include "editor/ui/HelpCommands.h"
+#include "editor/ui/MainWindowTips.h"
 #include "editor/ui/OptionsCommand.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewNavigation.h"
@@ -74,6 +76,8 @@ Form1::Form1(Prompter& prompter, QWidget* parent)
     colorWorkbench = std::make_unique<ColorWorkbench>(*this, *previewNavigation, *slideEditing);
     optionsCommand = std::make_unique<OptionsCommand>(*this, *slideEditing, *colorWorkbench);
     songControls = std::make_unique<SongControls>(*this);
+    mainWindowTips = std::make_unique<MainWindowTips>(*this);
+    helpCommands = std::make_unique<HelpCommands>(*this);
     lifecycle = std::make_unique<Form1Lifecycle>(*this);
 
     lifecycle->Form_Load();

@@ -16,6 +16,8 @@ class ColorWorkbench;
 class Form1Lifecycle;
 class OptionsCommand;
 class SongControls;
+class MainWindowTips;
+class HelpCommands;
 
 // Hooks that later parts of the tool set to plug into the main window. An
 // unset hook leaves the command doing nothing, except where noted.
@@ -55,7 +57,8 @@ struct Form1Seams {
 //   auto run), AutoRunDelay (the delay box and scroll bar), ColorWorkbench
 //   (palette, swatches, caption colours and font, backgrounds, through
 //   seams.showColorTool and seams.showCaptionStyle when set), OptionsCommand
-//   (the options window) and SongControls (the background song).
+//   (the options window), SongControls (the background song), MainWindowTips
+//   (the tooltips) and HelpCommands (the Help menu).
 // - Shared steps several concerns use are public members here: the counters
 //   and availability refreshes, the window caption, the caption box colours,
 //   FillBackgrounds with PBar1, and ShowCurrentSlide.
@@ -90,6 +93,8 @@ public:
     ColorWorkbench& colors() { return *colorWorkbench; }
     OptionsCommand& options() { return *optionsCommand; }
     SongControls& song() { return *songControls; }
+    MainWindowTips& tips() { return *mainWindowTips; }
+    HelpCommands& help() { return *helpCommands; }
 
     // Spreads the one shared background over slots start..SlideCapacity,
     // showing the progress on PBar1.
@@ -133,6 +138,8 @@ private:
     std::unique_ptr<ColorWorkbench> colorWorkbench;
     std::unique_ptr<OptionsCommand> optionsCommand;
     std::unique_ptr<SongControls> songControls;
+    std::unique_ptr<MainWindowTips> mainWindowTips;
+    std::unique_ptr<HelpCommands> helpCommands;
     // Start-up (run when the window is built) and shut-down.
     std::unique_ptr<Form1Lifecycle> lifecycle;
 };

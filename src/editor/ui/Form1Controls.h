@@ -109,6 +109,10 @@ struct Form1Controls {
     QMenu* mnuTools = nullptr;
     QAction* mnuSortPictures = nullptr;
     QAction* mnuOptions = nullptr;
+    QMenu* mnuHelpMenu = nullptr;
+    QAction* mnuHelp = nullptr;
+    QAction* mnuCFaboutProg = nullptr;
+    QAction* mnuEmail = nullptr;
 };
 
 // Builds the controls into the window (its central widget and menu bar).

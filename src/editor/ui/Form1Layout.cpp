@@ -334,6 +334,13 @@ void BuildMenu(QMainWindow& window, Form1Controls& c) {
     c.mnuSortPictures =
         Named(c.mnuTools->addAction(QStringLiteral("Sort Pictures...")), "mnuSortPictures");
     c.mnuOptions = Named(c.mnuTools->addAction(QStringLiteral("Options...")), "mnuOptions");
+    c.mnuHelpMenu = Named(bar->addMenu(QStringLiteral("&Help")), "mnuHelpMenu");
+    c.mnuHelp = Named(c.mnuHelpMenu->addAction(QStringLiteral("&Help Contents")), "mnuHelp");
+    c.mnuHelp->setShortcut(QKeySequence::HelpContents);
+    c.mnuEmail = Named(c.mnuHelpMenu->addAction(QStringLiteral("&E-mail...")), "mnuEmail");
+    c.mnuHelpMenu->addSeparator();
+    c.mnuCFaboutProg = Named(
+        c.mnuHelpMenu->addAction(QStringLiteral("&About Pevrano Slide Show...")), "mnuCFaboutProg");
 }
 } // namespace
 

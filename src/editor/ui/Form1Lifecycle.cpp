@@ -7,9 +7,11 @@
 #include "editor/ui/ColorSwatch.h"
 #include "editor/ui/ColorWorkbench.h"
 #include "editor/ui/Form1.h"
+#include "editor/ui/MainWindowTips.h"
 #include "editor/ui/OptionsCommand.h"
 #include "editor/ui/PictureView.h"
 #include "platform/ProgramFolder.h"
+#include "support/ui/cToolTip.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -122,15 +124,18 @@ void Form1Lifecycle::fillBackgrounds() {
 }
 
 void Form1Lifecycle::configureToolTips() {
-    // The window's tooltip objects are set up here.
+    ConfigureToolTips(form);
 }
 
 void Form1Lifecycle::releaseToolTips() {
-    // The window's tooltip objects are released here, before the question.
+    // A tip still showing goes before the question. The managers themselves
+    // stay: on No the tool goes on with its tips working.
+    for (int which = 0; which < kTipManagers; ++which)
+        form.tips().manager(static_cast<TipManager>(which)).HideTip();
 }
 
 void Form1Lifecycle::switchToolTips() {
-    // ckToolTips switches every tooltip object on or off here.
+    form.tips().ckToolTips_Click();
 }
 
 void Form1Lifecycle::loadUserColors() {

@@ -7,6 +7,7 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QStyle>
 
 namespace {
 QMessageBox::StandardButtons toButtons(MsgButtons b) {
@@ -53,6 +54,8 @@ QMessageBox::Icon toIcon(MsgIcon i) {
         return QMessageBox::Warning;
     case MsgIcon::Information:
         return QMessageBox::Information;
+    case MsgIcon::Application:
+        return QMessageBox::NoIcon; // the window icon is set as a picture
     }
     return QMessageBox::NoIcon;
 }
@@ -85,6 +88,10 @@ MsgResult QtPrompter::messageBox(const MessageBoxRequest& request) {
                     toButtons(request.buttons), owner);
     if (request.defaultButton)
         box.setDefaultButton(toButton(*request.defaultButton));
+    if (request.icon == MsgIcon::Application) {
+        const int side = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+        box.setIconPixmap(box.windowIcon().pixmap(side, side));
+    }
     return fromButton(box.exec(), request.buttons);
 }
 

@@ -1,0 +1,58 @@
+#include "editor/ui/MainWindowTips.h"
+
+#include "editor/ui/Form1.h"
+#include "support/ui/cToolTip.h"
+
+#include <QCheckBox>
+
+MainWindowTips::MainWindowTips(Form1& form) : form(form) {
+    for (auto& m : managers)
+        m = std::make_unique<cToolTip>();
+    QObject::connect(form.ui.ckToolTips, &QCheckBox::clicked, &form,
+                     [this] { ckToolTips_Click(); });
+    QObject::connect(&form, &Form1::activated, &form, [this] { ckToolTips_Click(); });
+}
+
+MainWindowTips::~MainWindowTips() = default;
+
+cToolTip& MainWindowTips::manager(TipManager which) {
+    return *managers[static_cast<std::size_t>(which)];
+}
+
+void MainWindowTips::Configure() {
+    for (int i = 0; i < kTipManagers; ++i)
+        managers[static_cast<std::size_t>(i)]->setLook(ManagerLook(static_cast<TipManager>(i)));
+}
+
+// Sets the tip of every control the entry names: one element of a control
+// array, or the control (or every element) when the index is -1.
+void MainWindowTips::SetTip(const ControlTip& tip, cToolTip* manager, bool on) {
+    const QString text = on ? tip.text : QString();
+    const auto controls = form.findChildren<QWidget*>(QString::fromLatin1(tip.control));
+    for (QWidget* control : controls) {
+        if (tip.index >= 0 && control->property("Index").toInt() != tip.index)
+            continue;
+        if (manager)
+            manager->SetToolTipObj(control, text);
+        else
+            control->setToolTip(text);
+    }
+}
+
+void MainWindowTips::ckToolTips_Click() {
+    QCheckBox* box = form.ui.ckToolTips;
+    const bool on = box->isChecked();
+    form.project().settings.ToolTipsOn = on;
+    box->setText(on ? QStringLiteral("Tips On") : QStringLiteral("Tips Off"));
+    // The switch's own tip speaks of the tips being on; with them off it
+    // has none either.
+    box->setToolTip(on ? TipsOnText() : QString());
+    for (const ControlTip& tip : PlainTips(form.project().settings))
+        SetTip(tip, nullptr, on);
+    for (const ManagedTip& tip : ManagedTips())
+        SetTip(tip.tip, &manager(tip.manager), on);
+}
+
+void ConfigureToolTips(Form1& form) {
+    form.tips().Configure();
+}

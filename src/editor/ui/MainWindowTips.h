@@ -1,0 +1,35 @@
+#pragma once
+
+#include "editor/MainWindowTipTexts.h"
+
+#include <array>
+#include <memory>
+
+class Form1;
+class cToolTip;
+
+// The main window's tips: the five tooltip managers and the plain tips of
+// its controls, all switched on and off by ckToolTips. The tips are set
+// again on every activation of the window, so the texts that depend on the
+// settings follow the caption font and the skip amount.
+class MainWindowTips {
+public:
+    explicit MainWindowTips(Form1& form);
+    ~MainWindowTips();
+
+    // Gives the five managers their looks.
+    void Configure();
+    // "Tips On" with every tip set, or "Tips Off" with every tip emptied.
+    void ckToolTips_Click();
+
+    cToolTip& manager(TipManager which);
+
+private:
+    void SetTip(const ControlTip& tip, cToolTip* manager, bool on);
+
+    Form1& form;
+    std::array<std::unique_ptr<cToolTip>, kTipManagers> managers;
+};
+
+// Configures the main window's tooltip managers (a start-up step).
+void ConfigureToolTips(Form1& form);

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+#include <QUrl>
+#include <functional>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+// The e-mail composer: recipient, copies, subject, a body with suggested
+// texts and a file to attach, handed to the user's mail program as a
+// "mailto:" address.
+class frmSendEmail : public QDialog {
+    Q_OBJECT
+public:
+    // The maker's address the composer starts with.
+    static QString DefaultRecipient();
+
+    explicit frmSendEmail(QWidget* parent = nullptr);
+
+    // Each time the composer is shown: a dated subject, the suggested body
+    // texts added to the list, the first of them as the body, focus on the
+    // body.
+    void Form_Activate();
+    // Opens the address in the mail program when there is a recipient.
+    void cmdSendIt_Click();
+
+    // Opens a mailto: address; the desktop's mail program unless replaced.
+    std::function<void(const QUrl&)> openUrl;
+
+    QLineEdit* txtMainAddresses = nullptr;
+    QLineEdit* txtCC = nullptr;
+    QLineEdit* txtBCC = nullptr;
+    QLineEdit* txtSubject = nullptr;
+    QComboBox* cboBody = nullptr;
+    QLineEdit* txtAttachmentFileLocation = nullptr;
+    QPushButton* cmdSendIt = nullptr;
+    QPushButton* cmdClose = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+};

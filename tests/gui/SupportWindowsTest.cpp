@@ -1,0 +1,73 @@
+#include "Form1Fixture.h"
+#include "editor/ui/HelpCommands.h"
+#include "support/ui/frmSendEmail.h"
+#include "support/ui/frmSplash.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+TEST(frmSplash, TimersShowTheMainWindowThenCloseTheSplash) {
+    int shown = 0;
+    frmSplash splash([&shown] { ++shown; });
+    splash.show();
+    EXPECT_TRUE(splash.Timer1.isActive());
+    EXPECT_EQ(splash.Timer1.interval(), 3000);
+    EXPECT_FALSE(splash.Timer2.isActive());
+    EXPECT_EQ(splash.Timer2.interval(), 2000);
+    EXPECT_FALSE(splash.lblPlatform->text().contains("Windows"));
+    EXPECT_TRUE(splash.lblVersion->text().contains(QRegularExpression(R"(\d+\.\d+\.\d+)")));
+
+    QTest::keyClick(&splash, Qt::Key_Escape); // keys and clicks do nothing
+    QTest::mouseClick(&splash, Qt::LeftButton);
+    EXPECT_TRUE(splash.isVisible());
+
+    splash.Timer1_Timer();
+    EXPECT_EQ(shown, 1);
+    EXPECT_FALSE(splash.Timer1.isActive());
+    EXPECT_TRUE(splash.Timer2.isActive());
+    EXPECT_TRUE(splash.isVisible());
+    splash.Timer2_Timer();
+    EXPECT_FALSE(splash.Timer2.isActive());
+    EXPECT_FALSE(splash.isVisible());
+    EXPECT_EQ(shown, 1);
+}
+
+TEST(frmSendEmail, ShowingFillsTheFormAndSendOpensTheEncodedAddress) {
+    frmSendEmail composer;
+    QList<QUrl> opened;
+    composer.openUrl = [&opened](const QUrl& url) { opened << url; };
+    composer.show();
+    EXPECT_EQ(composer.txtMainAddresses->text(), "support@pevrano.example");
+    EXPECT_TRUE(composer.txtSubject->text().startsWith("Pevrano Slide Show "));
+    ASSERT_EQ(composer.cboBody->count(), 4);
+    EXPECT_EQ(composer.cboBody->currentText(),
+              "Please Register me for any updates or new information.");
+    composer.Form_Activate();
+    EXPECT_EQ(composer.cboBody->count(), 8);
+    EXPECT_EQ(composer.cboBody->itemText(7), "The Pevrano Slide Show needs...");
+
+    composer.txtSubject->setText("Q&A");
+    composer.cboBody->setEditText("Hi");
+    composer.cmdSendIt->click();
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened[0].toString(QUrl::FullyEncoded),
+              "mailto:support@pevrano.example?Subject=Q%26A&Body=Hi");
+
+    composer.txtMainAddresses->clear();
+    composer.cmdSendIt->click();
+    EXPECT_EQ(opened.size(), 1); // no recipient, nothing opens
+}
+
+TEST_F(Form1Test, AboutShowsTheToolkitsAboutBox) {
+    form->help().mnuCFaboutProg_Click();
+    const std::vector<MessageBoxRequest> messages = ui.messages();
+    ASSERT_EQ(messages.size(), 1u);
+    const MessageBoxRequest& about = messages[0];
+    EXPECT_EQ(about.title, "About Pevrano Slide Show");
+    EXPECT_TRUE(about.text.startsWith("Pevrano Slide Show "));
+    EXPECT_EQ(about.text.count("\r\n"), 1);
+    EXPECT_EQ(about.icon, MsgIcon::Application);
+}
