@@ -1,8 +1,27 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test; ends with CTest's summary.
+#
+# The core and window tests run first in a second build (build-asan) under
+# AddressSanitizer and UndefinedBehaviorSanitizer, stopping at the first error
+# (PEVRANO_SKIP_SANITIZERS=1 skips them, for a quick local run). A failure
+# there or in the full run below fails the script.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh --test
+
+if [ "${PEVRANO_SKIP_SANITIZERS:-0}" != 1 ]; then
+  cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPEVRANO_SANITIZE=ON \
+    -DPEVRANO_BUILD_BENCH=OFF >/dev/null
+  cmake --build build-asan
+  (
+    cd build-asan
+    export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1"
+    export LSAN_OPTIONS="suppressions=$PWD/../scripts/lsan.supp:print_suppressions=0"
+    export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+    ctest --output-on-failure --timeout 600 -j2 -L 'core|gui'
+  )
+fi
+
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build
 cd build
