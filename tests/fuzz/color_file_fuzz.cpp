@@ -2,6 +2,7 @@
 // from any bytes.
 #include "colortool/ColorSchemeFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstddef>
@@ -9,7 +10,10 @@
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static QTemporaryDir folder;
+    // In memory where the system offers it: the file is rewritten every run.
+    static QTemporaryDir folder(QDir(QStringLiteral("/dev/shm")).exists()
+                                    ? QStringLiteral("/dev/shm/pevrano-fuzz-XXXXXX")
+                                    : QDir::tempPath() + QStringLiteral("/pevrano-fuzz-XXXXXX"));
     static const QString path = folder.filePath(kUserColorsFile);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
