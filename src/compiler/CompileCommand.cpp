@@ -173,15 +173,13 @@ int Compile(const QString& showPath, CommandContext& c) {
 
 // Qt's own options for the window, with whether each takes a value.
 bool IsWindowOption(const QString& argument, bool& takesValue) {
-    static const QStringList withValue = {"-style",         "-stylesheet",
-                                          "-platform",      "-platformpluginpath",
-                                          "-platformtheme", "-plugin",
-                                          "-session",       "-display",
-                                          "-geometry",      "-qwindowgeometry",
-                                          "-qwindowtitle",  "-qwindowicon",
-                                          "-qmljsdebugger", "-name",
-                                          "-title"};
-    static const QStringList flags = {"-reverse", "-widgetcount", "-nograb", "-dograb", "-sync"};
+    static const QStringList withValue =
+        QStringLiteral("-style -stylesheet -platform -platformpluginpath -platformtheme -plugin "
+                       "-session -display -geometry -qwindowgeometry -qwindowtitle -qwindowicon "
+                       "-qmljsdebugger -name -title")
+            .split(QLatin1Char(' '));
+    static const QStringList flags =
+        QStringLiteral("-reverse -widgetcount -nograb -dograb -sync").split(QLatin1Char(' '));
     const QString name = argument.section(QLatin1Char('='), 0, 0);
     if (withValue.contains(name)) {
         takesValue = !argument.contains(QLatin1Char('='));
