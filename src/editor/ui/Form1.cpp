@@ -46,7 +46,7 @@ Form1::Form1(Prompter& prompter, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     // The first block of slots is made before any settings are taken: its
     // slots start with the built-in colours and without a background picture.
-    slideShow.GrowSlots(ask);
+    slideShow.GrowSlots();
     slideShow.settings = ShowSettings::FirstStart(ProgramFolder(), QDir::homePath());
 
     // Swatches of show-wide colours read and write the settings themselves.
