@@ -3,8 +3,9 @@
 #
 #   bench/fuzz.sh [TARGET|all] [SECONDS]
 #
-# TARGET is show_file_fuzz, color_file_fuzz or mount_table_fuzz (default: all,
-# one after the other); each runs for SECONDS (default 60) in one process at a
+# TARGET is one of tests/fuzz/*_fuzz.cpp by name (show_file_fuzz,
+# color_file_fuzz, mount_table_fuzz ...; default: all, one after the other);
+# each runs for SECONDS (default 60) in one process at a
 # low priority. The corpus grows in build-fuzz/corpus/TARGET, seeded from
 # tests/fuzz/seeds; a crash, leak or hang (an input running over 10 seconds)
 # is saved as build-fuzz/findings/TARGET-* and stops the run with a non-zero
@@ -12,7 +13,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-all=(show_file_fuzz color_file_fuzz mount_table_fuzz)
+all=()
+for f in tests/fuzz/*_fuzz.cpp; do all+=("$(basename "$f" .cpp)"); done
 what=${1:-all}
 seconds=${2:-60}
 if [ "$what" = all ]; then
