@@ -22,7 +22,7 @@ if [ "$what" = all ]; then
 elif [[ " ${all[*]} " == *" $what "* ]]; then
   targets=("$what")
 else
-  echo "usage: bench/fuzz.sh [${all[*]// /|}|all] [SECONDS]" >&2
+  (IFS='|'; echo "usage: bench/fuzz.sh [${all[*]}|all] [SECONDS]" >&2)
   exit 2
 fi
 
