@@ -16,6 +16,7 @@ const QString kProgram = QStringLiteral("pevrano-slideshow");
 const char* const kUsage = R"(Usage: pevrano-slideshow
        pevrano-slideshow compile SHOW.json
        pevrano-slideshow --help
+       pevrano-slideshow --version
 
 Without arguments the tool opens its main window.
 
@@ -23,7 +24,15 @@ Commands:
   compile SHOW.json   compile the slide show described in SHOW.json, without
                       any window (see "pevrano-slideshow compile --help")
   --help              show this text
+  --version           print the version
+
+Qt's own window options (-style, -platform, -reverse ...) are passed to the
+window.
 )";
+
+// The one line a command line the program does not know gets.
+const char* const kUsageLine =
+    "usage: pevrano-slideshow [compile SHOW.json | --help | --version]\n";
 
 const char* const kCompileUsage = R"(Usage: pevrano-slideshow compile SHOW.json
 
@@ -48,12 +57,14 @@ PicturePath:
                   "Directory": "...", "TitleMessage": "..." } }
 
 - Colours are "&H" and six hexadecimal digits in blue-green-red order.
+- NumSecDelay is 3 to 99 seconds, as the settings hold it.
 - Missing slide fields take a new slide's values, missing settings those of a
-  first start, missing names what the name prompts propose; a missing
-  Directory is the current directory.
+  first start, missing names what the name prompts propose; a missing or
+  empty Directory is the current directory.
 - Relative paths start in the folder of SHOW.json.
 - FirstPageName and ShowFolderName are taken as if typed into the name
-  prompt: the characters ? \ : * < > | . / are dropped, the rest lower-cased.
+  prompt: the characters ? \ : * < > | . / and control characters are
+  dropped, the rest lower-cased.
 
 Every question gets a fixed answer: Yes to "Compile your Slide Show Now?" and
 to the check for missing captions or pictures (printed as a warning), No to
@@ -160,20 +171,55 @@ int Compile(const QString& showPath, CommandContext& c) {
     c.out << InFolder(p.names.OutputFolder, p.names.FirstPageName + QStringLiteral(".htm")) << '\n';
     return missing == 0 ? kCompiled : kCompileFailed;
 }
+
+// Qt's own options for the window, with whether each takes a value.
+bool IsWindowOption(const QString& argument, bool& takesValue) {
+    static const QStringList withValue =
+        QStringLiteral("-style -stylesheet -platform -platformpluginpath -platformtheme -plugin "
+                       "-session -display -geometry -qwindowgeometry -qwindowtitle -qwindowicon "
+                       "-qmljsdebugger -name -title")
+            .split(QLatin1Char(' '));
+    static const QStringList flags =
+        QStringLiteral("-reverse -widgetcount -nograb -dograb -sync").split(QLatin1Char(' '));
+    const QString name = argument.section(QLatin1Char('='), 0, 0);
+    if (withValue.contains(name)) {
+        takesValue = !argument.contains(QLatin1Char('='));
+        return true;
+    }
+    takesValue = false;
+    return flags.contains(argument);
+}
+
+// True when every argument is one of Qt's window options.
+bool AreWindowOptions(const QStringList& arguments) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        bool takesValue = false;
+        if (!IsWindowOption(arguments[i], takesValue))
+            return false;
+        if (takesValue && ++i >= arguments.size())
+            return false;
+    }
+    return true;
+}
 } // namespace
 
 bool IsCommandLine(const QStringList& arguments) {
-    if (arguments.size() < 2)
-        return false;
-    const QString& first = arguments[1];
-    return first == u"compile" || first == u"--help" || first == u"-h";
+    return arguments.size() >= 2 && !AreWindowOptions(arguments.mid(1));
 }
 
 int RunCommandLine(const QStringList& arguments, CommandContext& context) {
     const QString command = arguments.value(1);
-    if (command != u"compile") {
+    if (command == u"--help" || command == u"-h") {
         context.out << kUsage;
         return kCompiled;
+    }
+    if (command == u"--version") {
+        context.out << kProgram << ' ' << PEVRANO_VERSION << '\n';
+        return kCompiled;
+    }
+    if (command != u"compile") {
+        context.err << kUsageLine;
+        return kBadArguments;
     }
     const QStringList rest = arguments.mid(2);
     if (rest.contains(u"--help") || rest.contains(u"-h")) {

@@ -29,8 +29,11 @@ struct CommandContext {
     QTextStream& err;
 };
 
-// True when the command line (program name first) asks for a command rather
-// than the windows: "compile ..." or "--help".
+// True when the command line (program name first) is not for the window: the
+// window takes none but Qt's own options (-style, -platform ...). Anything
+// else goes to RunCommandLine, before any window or display exists.
 bool IsCommandLine(const QStringList& arguments);
-// Runs the command of such a command line and returns the exit status.
+// Runs the command of such a command line ("compile ...", "--help",
+// "--version") and returns the exit status; a command or option it does not
+// know gets one usage line on `err` and kBadArguments.
 int RunCommandLine(const QStringList& arguments, CommandContext& context);

@@ -4,7 +4,9 @@
 
 bool IsRefusedNameChar(QChar c) {
     static constexpr QStringView refused = u"?\\:*<>|./";
-    return refused.contains(c);
+    // Control characters (NUL, tab, line ends, DEL, the C1 range) have no
+    // business in a file name; NUL would even end it early.
+    return refused.contains(c) || c.category() == QChar::Other_Control;
 }
 
 QString FilterNameText(const QString& text) {

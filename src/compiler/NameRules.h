@@ -5,7 +5,7 @@
 
 // Rules of the page and folder names asked for by the name prompt.
 
-// The characters the prompt drops: ? \ : * < > | . /
+// The characters the prompt drops: ? \ : * < > | . / and control characters.
 bool IsRefusedNameChar(QChar c);
 // The text without the refused characters, so a name can never hold a path
 // separator or "..".

@@ -9,9 +9,12 @@
 #include "project/SlideShowProject.h"
 
 #include <QDir>
+#include <QFile>
+#include <QStringList>
 #include <array>
 #include <cerrno>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -67,8 +70,6 @@ std::optional<QString> SourceWithoutExtension(const SlideShowProject& p) {
 }
 
 FsResult MakeShowFolder(const SlideShowProject& p, FileSystem& fs) {
-    if (std::optional<QString> bad = SourceWithoutExtension(p))
-        return {FsError::Other, QStringLiteral("The file name has no extension: ") + *bad, EINVAL};
     const QString& folder = p.names.OutputFolder;
     FsResult r = fs.createDirectory(folder);
     if (r.ok())
@@ -150,48 +151,91 @@ QString InProgramFolder(const QString& programFolder, const QString& name) {
     return WithTrailingSeparator(programFolder) + name;
 }
 
-void CopyEverything(const SlideShowProject& p, CompileHost& host, FileSystem& fs,
-                    const QString& programFolder) {
+// The opening page's file name.
+QString PageFileName(const SlideShowProject& p) {
+    return p.names.FirstPageName + QStringLiteral(".htm");
+}
+
+// One file of the copies: its source, its name in pix and how far the
+// progress bar moves after it. An entry without a source only moves the bar.
+struct PixCopy {
+    QString from;
+    QString name;
+    int advance = 1;
+};
+
+// Every copy of a run, in order.
+std::vector<PixCopy> CopyPlan(const SlideShowProject& p, const QString& programFolder) {
     const ShowSettings& s = p.settings;
     const int count = p.SlideCount();
-    ProgressBar bar(host, 2 * count + 23);
-    BusyPointer busy(host);
-    PixCopier pix(host.prompter(), fs, p.names.OutputFolder + QStringLiteral("pix/"));
-
+    std::vector<PixCopy> plan;
     for (int k = 1; k <= count; ++k) {
         const QString& src = p.slide(k).PicturePath;
-        pix.copy(src, PixPictureName(k, src));
-        bar.advance();
+        plan.push_back({src, PixPictureName(k, src)});
     }
     const bool pictureBackgrounds = !s.UseColTrueUsePicFalse;
     if (pictureBackgrounds && s.optIntBkImgOptionForm == 1) {
         for (int k = 1; k <= count; ++k) {
             const QString& src = p.slide(k).BkPicture;
-            pix.copy(src, PixSlideBackgroundName(k, src));
-            bar.advance();
+            plan.push_back({src, PixSlideBackgroundName(k, src)});
         }
     } else {
-        bar.advance(count - 1);
+        plan.push_back({{}, {}, count - 1});
     }
     if (pictureBackgrounds && s.optIntBkImgOptionForm == 0) {
         const QString& src = p.slot(0).BkPicture;
-        pix.copy(src, PixSharedBackgroundName(src));
+        plan.push_back({src, PixSharedBackgroundName(src), 0});
     }
-    bar.advance();
-    if (!s.SongPath.isEmpty()) {
-        pix.copy(s.SongPath, PixSongName(s.SongPath));
-        bar.advance();
-    }
+    plan.push_back({{}, {}, 1});
+    if (!s.SongPath.isEmpty())
+        plan.push_back({s.SongPath, PixSongName(s.SongPath)});
     for (const char* image : kViewImages) {
         const QString name = QString::fromLatin1(image);
-        pix.copy(InProgramFolder(programFolder, name), name);
-        bar.advance();
+        plan.push_back({InProgramFolder(programFolder, name), name});
     }
-    pix.copy(InProgramFolder(programFolder, QStringLiteral("photo.jar")),
-             QStringLiteral("photo.jar"));
-    bar.advance();
-    pix.copy(s.OpenPgBkPic, GetJustFileName(s.OpenPgBkPic).toLower());
-    bar.advance();
+    plan.push_back(
+        {InProgramFolder(programFolder, QStringLiteral("photo.jar")), QStringLiteral("photo.jar")});
+    plan.push_back({s.OpenPgBkPic, GetJustFileName(s.OpenPgBkPic).toLower()});
+    return plan;
+}
+
+// The first name of the run that does not fit the file system of
+// `directory`: a name longer than its names may be, or whose path is longer
+// than its paths. Checked before anything is created, so a long name
+// is not found only after every picture was copied. The pages written into
+// pix later have names no longer than the view images ("fraright.jpg").
+std::optional<QString> TooLongName(const SlideShowProject& p, FileSystem& fs,
+                                   const QString& directory, const QString& programFolder) {
+    const NameLimits limits = fs.nameLimits(directory);
+    const QString& folder = p.names.OutputFolder;
+    const QString pix = folder + QStringLiteral("pix/");
+    auto fits = [&](const QString& name, const QString& path) {
+        return QFile::encodeName(name).size() <= limits.nameMax &&
+               QFile::encodeName(path).size() < limits.pathMax;
+    };
+    QStringList names = {p.names.ShowFolderName, PageFileName(p)};
+    QStringList paths = {folder, folder + PageFileName(p)};
+    for (const PixCopy& c : CopyPlan(p, programFolder))
+        if (!c.from.isEmpty() && !c.name.isEmpty()) {
+            names << c.name;
+            paths << pix + c.name;
+        }
+    for (qsizetype i = 0; i < names.size(); ++i)
+        if (!fits(names[i], paths[i]))
+            return names[i];
+    return std::nullopt;
+}
+
+void CopyEverything(const SlideShowProject& p, CompileHost& host, FileSystem& fs,
+                    const QString& programFolder) {
+    ProgressBar bar(host, 2 * p.SlideCount() + 23);
+    BusyPointer busy(host);
+    PixCopier pix(host.prompter(), fs, p.names.OutputFolder + QStringLiteral("pix/"));
+    for (const PixCopy& c : CopyPlan(p, programFolder)) {
+        pix.copy(c.from, c.name);
+        if (c.advance != 0)
+            bar.advance(c.advance);
+    }
 }
 
 } // namespace
@@ -201,13 +245,31 @@ void MoveFiles(SlideShowProject& p, CompileHost& host, FileSystem& fs,
     Prompter& ui = host.prompter();
     // A failed attempt asks every question again, as a loop rather than a
     // nested run.
+    bool askPageName = false;
     for (;;) {
+        if (askPageName) {
+            // The opening page's name did not fit: it is asked again too.
+            host.AskPageName(p);
+            if (p.flags.CompileCancelled)
+                return;
+        }
         host.GetFolderName(p);
         if (p.flags.CompileCancelled)
             return;
         const QString directory = WithTrailingSeparator(ChooseDirectory(ui, fs));
         p.names.OutputFolder = directory + p.names.ShowFolderName + u'/';
-        const FsResult made = MakeShowFolder(p, fs);
+        // Sources and names are checked before anything is created.
+        FsResult made;
+        const std::optional<QString> tooLong = TooLongName(p, fs, directory, programFolder);
+        askPageName = tooLong == PageFileName(p);
+        if (std::optional<QString> bad = SourceWithoutExtension(p))
+            made = {FsError::Other, QStringLiteral("The file name has no extension: ") + *bad,
+                    EINVAL};
+        else if (tooLong)
+            made = {FsError::Other, QStringLiteral("File name too long: ") + *tooLong,
+                    ENAMETOOLONG};
+        else
+            made = MakeShowFolder(p, fs);
         if (!made.ok()) {
             ReportFolderError(ui, made);
             continue;

@@ -14,6 +14,11 @@
 #include <cmath>
 
 namespace {
+// The delays a show file may hold: what the settings can hold (the delay box
+// of the main window keeps 3 to 59).
+constexpr int kMinSecDelay = 3;
+constexpr int kMaxStoredSecDelay = 99;
+
 // The first thing wrong with the file; caught by ParseShow.
 struct BadShow {
     QString message;
@@ -108,7 +113,7 @@ void ReadSettings(const QJsonObject& o, ShowSettings& s, Reader& r) {
         else if (k == u"FontSizeInUse")
             s.FontSizeInUse = r.textOrNumber(v, key);
         else if (k == u"NumSecDelay")
-            s.NumSecDelay = r.number(v, key, 3, 59);
+            s.NumSecDelay = r.number(v, key, kMinSecDelay, kMaxStoredSecDelay);
         else if (k == u"AmountOfSlidesFFRev")
             s.AmountOfSlidesFFRev = r.number(v, key, 1, SlideShowProject::kMaxSlides);
         else if (k == u"UseColTrueUsePicFalse")
@@ -188,9 +193,12 @@ void ReadCompile(const QJsonObject& o, CompileAnswers& a, Reader& r) {
             a.ShowFolderName = TypedName(it.value(), key, r);
         else if (k == u"TitleMessage")
             a.TitleMessage = r.text(it.value(), key);
-        else if (k == u"Directory")
-            a.Directory = r.path(it.value(), key);
-        else
+        else if (k == u"Directory") {
+            // An empty directory is the current one, as a missing one is.
+            const QString directory = r.path(it.value(), key);
+            if (!directory.isEmpty())
+                a.Directory = directory;
+        } else
             r.unknown(key);
     }
 }
@@ -254,6 +262,10 @@ std::variant<LoadedShow, QString> ParseShow(const QByteArray& json, const QStrin
 }
 
 std::variant<LoadedShow, QString> LoadShowFile(const QString& path, const ShowFileContext& where) {
+    // Opening a FIFO would wait for a writer; a folder has no text.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return path + QStringLiteral(": cannot read the show file: not a regular file");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return path + QStringLiteral(": cannot read the show file: ") + file.errorString();

@@ -28,6 +28,7 @@ public:
         return keep(inner.makeOwnerWritable(path), QStringLiteral("attributes"), path);
     }
     DriveType driveType(const QString& directory) override { return inner.driveType(directory); }
+    NameLimits nameLimits(const QString& directory) override { return inner.nameLimits(directory); }
     FsResult writeFile(const QString& path, const QByteArray& bytes) override {
         return keep(inner.writeFile(path, bytes), QStringLiteral("write"), path);
     }

@@ -27,6 +27,13 @@ struct FsResult {
 // removable block devices as "floppy".
 enum class DriveType { Fixed, CdRom, Removable, Network, Unknown };
 
+// How long names and paths may be on a file system, in bytes of the encoded
+// name: a name at most nameMax, a path shorter than pathMax.
+struct NameLimits {
+    long nameMax = 255;
+    long pathMax = 4096;
+};
+
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
@@ -38,6 +45,13 @@ public:
     // editable in the show).
     virtual FsResult makeOwnerWritable(const QString& path) = 0;
     virtual DriveType driveType(const QString& directory) = 0;
-    // Creates or truncates the file and writes the bytes.
+    // Creates or truncates the file and writes the bytes; a write that fails
+    // leaves no partial file.
     virtual FsResult writeFile(const QString& path, const QByteArray& bytes) = 0;
+    // The limits of the file system that holds `directory`; the common ones
+    // where it cannot tell.
+    virtual NameLimits nameLimits(const QString& directory) {
+        (void)directory;
+        return {};
+    }
 };

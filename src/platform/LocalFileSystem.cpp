@@ -70,6 +70,12 @@ int CopyContents(int in, int out, off_t size) {
     return 0;
 }
 
+// A path with a NUL would name another, shorter path once handed to the
+// system; no file has such a name.
+bool HasNul(const QString& path) {
+    return path.contains(QChar(u'\0'));
+}
+
 } // namespace
 
 FsResult FsResultFromErrno(int errorNumber) {
@@ -99,6 +105,8 @@ FsResult FsResultFromErrno(int errorNumber) {
 }
 
 FsResult LocalFileSystem::createDirectory(const QString& path) {
+    if (HasNul(path))
+        return FsResultFromErrno(EINVAL);
     if (::mkdir(QFile::encodeName(path).constData(), 0777) != 0)
         return FsResultFromErrno(errno);
     return FsResult::success();
@@ -107,16 +115,21 @@ FsResult LocalFileSystem::createDirectory(const QString& path) {
 FsResult LocalFileSystem::copyFile(const QString& from, const QString& to) {
     // One open of each side and the kernel's own copy; the destination must
     // be new (O_EXCL) and is created writable by its owner, so the attribute
-    // step that follows usually has nothing left to do.
-    const int in = ::open(QFile::encodeName(from).constData(), O_RDONLY | O_CLOEXEC);
+    // step that follows usually has nothing left to do. Only regular files
+    // are copied: the source is opened without blocking, so a FIFO without a
+    // writer (or a device) is refused instead of hanging the run.
+    if (HasNul(from) || HasNul(to))
+        return FsResultFromErrno(EINVAL);
+    const int in = ::open(QFile::encodeName(from).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (in < 0)
         return FsResultFromErrno(errno);
     struct stat st {};
     if (::fstat(in, &st) != 0 || !S_ISREG(st.st_mode)) {
-        const int e = S_ISDIR(st.st_mode) ? EISDIR : errno;
+        const int e = st.st_mode == 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
         ::close(in);
-        return FsResultFromErrno(e ? e : EINVAL);
+        return FsResultFromErrno(e);
     }
+    ::fcntl(in, F_SETFL, ::fcntl(in, F_GETFL) & ~O_NONBLOCK);
     const mode_t mode = (st.st_mode & 0777) | S_IWUSR;
     const int out =
         ::open(QFile::encodeName(to).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
@@ -163,26 +176,45 @@ DriveType LocalFileSystem::driveType(const QString& directory) {
 }
 
 FsResult LocalFileSystem::writeFile(const QString& path, const QByteArray& bytes) {
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (HasNul(path))
+        return FsResultFromErrno(EINVAL);
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0)
         return FsResultFromErrno(errno);
+    struct stat st {};
+    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
     const char* data = bytes.constData();
     qsizetype left = bytes.size();
-    while (left > 0) {
+    int error = 0;
+    while (left > 0 && error == 0) {
         const ssize_t n = ::write(fd, data, static_cast<size_t>(left));
         if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            const int e = errno;
-            ::close(fd);
-            return FsResultFromErrno(e);
+            if (errno != EINTR)
+                error = errno;
+            continue;
         }
         data += n;
         left -= n;
     }
     // Some file systems (NFS, quota) only report a failed write on close.
-    if (::close(fd) != 0)
-        return FsResultFromErrno(errno);
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error != 0) {
+        // No half-written page stays behind (a device written to stays).
+        if (regular)
+            ::unlink(name.constData());
+        return FsResultFromErrno(error);
+    }
     return FsResult::success();
+}
+
+NameLimits LocalFileSystem::nameLimits(const QString& directory) {
+    NameLimits limits;
+    const QByteArray name = QFile::encodeName(directory);
+    if (const long n = ::pathconf(name.constData(), _PC_NAME_MAX); n > 0)
+        limits.nameMax = n;
+    if (const long n = ::pathconf(name.constData(), _PC_PATH_MAX); n > 0)
+        limits.pathMax = n;
+    return limits;
 }

@@ -10,6 +10,7 @@ public:
     FsResult makeOwnerWritable(const QString& path) override;
     DriveType driveType(const QString& directory) override;
     FsResult writeFile(const QString& path, const QByteArray& bytes) override;
+    NameLimits nameLimits(const QString& directory) override;
 };
 
 // An FsResult for a failed call with the system's error number.

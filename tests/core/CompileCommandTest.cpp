@@ -7,8 +7,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 const QDateTime kNow(QDate(2024, 3, 5), QTime(10, 0));
@@ -141,4 +143,35 @@ TEST_F(Command, BadShowFilesAndCommandLinesGiveStatusTwo) {
     EXPECT_TRUE(IsCommandLine({"pevrano-slideshow", "--help"}));
     EXPECT_FALSE(IsCommandLine({"pevrano-slideshow"}));
     EXPECT_FALSE(IsCommandLine({"pevrano-slideshow", "-style", "fusion"}));
+    EXPECT_FALSE(IsCommandLine({"pevrano-slideshow", "-reverse", "-platform=offscreen"}));
+    // Anything else never reaches the window.
+    for (const char* wrong : {"complie", "-x", "--verison", "-style"}) {
+        EXPECT_TRUE(IsCommandLine({"pevrano-slideshow", wrong})) << wrong;
+        errText.clear();
+        EXPECT_EQ(RunCommandLine({"pevrano-slideshow", wrong}, c), 2) << wrong;
+        EXPECT_EQ(errText, "usage: pevrano-slideshow [compile SHOW.json | --help | --version]\n");
+    }
+    EXPECT_EQ(RunCommandLine({"pevrano-slideshow", "--version"}, c), 0);
+    EXPECT_TRUE(QRegularExpression("^pevrano-slideshow \\d+\\.\\d+\n$").match(outText).hasMatch())
+        << outText.toStdString();
+}
+
+// A FIFO is a copy error and the run goes on; a name too long for the file
+// system is refused before anything is made.
+TEST_F(Command, FifoAndTooLongNames) {
+    QFile::remove(dir.filePath("a.jpg"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("a.jpg")).constData(), 0600), 0);
+    EXPECT_EQ(Run(kThreeSlides), 1);
+    EXPECT_EQ(LastLine(), "error: cannot copy " + dir.filePath("a.jpg") + " to " +
+                              dir.filePath("out/trip/pix/pic1.jpg") + ": Invalid argument");
+    EXPECT_EQ(outText, dir.filePath("out/trip/trip.htm") + "\n");
+
+    QDir(dir.path()).mkdir("long");
+    const QByteArray longPage = R"({"slides": [{"PicturePath": "b.jpg"}, {"PicturePath": "b.jpg"},
+                                               {"PicturePath": "c.jpg"}],
+        "compile": {"Directory": "long", "FirstPageName": ")" +
+                                QByteArray(252, 'p') + "\"}}";
+    EXPECT_EQ(Run(longPage.constData()), 1);
+    EXPECT_TRUE(LastLine().contains("File name too long: " + QString(252, 'p') + ".htm"));
+    EXPECT_TRUE(QDir(dir.filePath("long")).isEmpty());
 }

@@ -4,7 +4,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -56,6 +59,12 @@ TEST_F(LocalFs, CopyMakesANewFileAndNeverReplacesOne) {
     ASSERT_TRUE(fs.createDirectory(path("folder.jpg")).ok());
     EXPECT_FALSE(fs.copyFile(path("folder.jpg"), path("f.jpg")).ok());
     EXPECT_FALSE(QFile::exists(path("f.jpg")));
+    // Nor is a FIFO: refused at once rather than waiting for a writer.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("pipe.jpg")).constData(), 0600), 0);
+    EXPECT_EQ(fs.copyFile(path("pipe.jpg"), path("p.jpg")).code, EINVAL);
+    EXPECT_FALSE(QFile::exists(path("p.jpg")));
+    // A NUL would cut the name short: "a.jpg\0x" is not "a.jpg".
+    EXPECT_EQ(fs.copyFile(path("a.jpg") + QChar(0) + "x", path("nul.jpg")).code, EINVAL);
 }
 
 TEST_F(LocalFs, CopyOfAReadOnlyFileBecomesOwnerWritable) {
@@ -92,6 +101,19 @@ TEST_F(LocalFs, WriteFileTruncatesAndReportsFailures) {
         EXPECT_EQ(full.code, ENOSPC);
         EXPECT_EQ(full.reason, "No space left on device");
     }
+    // A write that fails half way leaves no partial page (a file size limit
+    // stands in for a full disk).
+    rlimit before{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 10;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const FsResult tooBig = fs.writeFile(path("big.htm"), QByteArray(100, 'x'));
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(tooBig.code, EFBIG);
+    EXPECT_FALSE(QFile::exists(path("big.htm")));
 }
 
 TEST_F(LocalFs, DriveTypeOfOrdinaryFolders) {

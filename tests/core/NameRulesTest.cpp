@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
-TEST(NameRules, DropsPathCharactersAndDotsOnly) {
+TEST(NameRules, DropsPathCharactersDotsAndControls) {
     EXPECT_EQ(FilterNameText("a?b\\c:d*e<f>g|h.i/j"), "abcdefghij");
     EXPECT_EQ(FilterNameText("../../etc/passwd"), "etcpasswd");
     EXPECT_EQ(FilterNameText("My Show, 2024 (final)!"), "My Show, 2024 (final)!");
     EXPECT_EQ(FilterNameText("..."), "");
+    // Control characters go too, NUL among them.
+    EXPECT_EQ(FilterNameText(QString("tr") + QChar(0) + "ip\t\r\n\x7f" + QChar(0x85)), "trip");
 }
 
 TEST(NameRules, ProposedNamesUseEnglishMonthAndTwoDigitDay) {

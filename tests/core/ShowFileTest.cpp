@@ -85,6 +85,17 @@ TEST(ShowFile, GivenValuesPathsAndNamesAsIfTyped) {
     EXPECT_EQ(s.answers.TitleMessage, std::optional<QString>("Hi"));
 }
 
+// What the settings can hold, an empty Directory and names with control
+// characters are taken as the window would take them.
+TEST(ShowFile, LongDelayEmptyDirectoryAndControlCharacters) {
+    const LoadedShow s = Parse(R"({"settings": {"NumSecDelay": 99},
+      "compile": {"Directory": "", "FirstPageName": "a\u0000b\tc", "ShowFolderName": "\n"}})");
+    EXPECT_EQ(s.project.settings.NumSecDelay, 99);
+    EXPECT_EQ(s.answers.Directory, "/work/here");
+    EXPECT_EQ(s.answers.FirstPageName, std::optional<QString>("abc"));
+    EXPECT_EQ(s.answers.ShowFolderName, std::optional<QString>(""));
+}
+
 TEST(ShowFile, UnknownKeysAreWarnedAbout) {
     const LoadedShow s =
         Parse(R"({"slides": [{"PicturePath": "a.jpg", "Title": "x"}], "extra": 1})");
@@ -102,8 +113,8 @@ TEST(ShowFile, ErrorsNameThePlaceOfTheFault) {
               "show.json: slides[0].PicturePath: expected a picture file");
     EXPECT_EQ(Error(R"({"slides": [{"PicturePath": "a", "CapForeColor": "#FF0000"}]})"),
               "show.json: slides[0].CapForeColor: expected a colour such as \"&HC100FF\"");
-    EXPECT_EQ(Error(R"({"settings": {"NumSecDelay": 60}})"),
-              "show.json: settings.NumSecDelay: expected a whole number from 3 to 59");
+    EXPECT_EQ(Error(R"({"settings": {"NumSecDelay": 100}})"),
+              "show.json: settings.NumSecDelay: expected a whole number from 3 to 99");
     EXPECT_EQ(Error(R"({"settings": {"ButtonColors": ["&H000000"]}})"),
               "show.json: settings.ButtonColors: expected a list of 5 colours");
     EXPECT_EQ(Error(R"({"slides": {}})"), "show.json: slides: expected a list of slides");

@@ -62,3 +62,12 @@ TEST(CompileCommandProcess, CompilesWithoutADisplayAndSaysHow) {
     EXPECT_TRUE(compileHelp.out.contains("Exit status:"));
     EXPECT_TRUE(compileHelp.err.isEmpty());
 }
+
+// Unknown commands are refused before any display is touched (there is none).
+TEST(CompileCommandProcess, UnknownCommandGetsOneUsageLine) {
+    QTemporaryDir dir;
+    const Result wrong = RunProgram(dir, {"complie", "show.json"});
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_EQ(wrong.err, "usage: pevrano-slideshow [compile SHOW.json | --help | --version]\n");
+    EXPECT_TRUE(RunProgram(dir, {"--version"}).out.startsWith("pevrano-slideshow "));
+}

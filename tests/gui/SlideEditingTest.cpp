@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <sys/stat.h>
 
 using SlideEditingTest = Form1Test;
 
@@ -74,15 +75,18 @@ TEST_F(SlideEditingTest, BombsAndBrokenFilesAreReportedAndSkipped) {
     const QString huge = MakeJpegBomb(pics, "huge.jpg", 65000, 65000);
     const QString cut = MakeCutJpeg(pics, "cut.jpg");
     const QString good2 = MakePicture(pics, "good2.bmp");
-    AddThroughDialog({good1, bomb, broken, huge, cut, good2});
+    // A FIFO named like a picture is refused at once, not waited on.
+    const QString fifo = pics + "/fifo.jpg";
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    AddThroughDialog({good1, bomb, broken, huge, cut, fifo, good2});
 
     ASSERT_EQ(project().SlideCount(), 2);
     EXPECT_EQ(project().slide(1).PicturePath, good1);
     EXPECT_EQ(project().slide(2).PicturePath, good2);
     const auto messages = ui.messages();
-    ASSERT_EQ(messages.size(), 4u);
-    const QStringList skipped{bomb, broken, huge, cut};
-    for (int i = 0; i < 4; ++i) {
+    ASSERT_EQ(messages.size(), 5u);
+    const QStringList skipped{bomb, broken, huge, cut, fifo};
+    for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(messages[i].title, "File Error");
         EXPECT_EQ(messages[i].icon, MsgIcon::Critical);
         EXPECT_EQ(messages[i].text, "There was a problem with picture file " + skipped[i] +
@@ -151,6 +155,7 @@ TEST_F(SlideEditingTest, DeleteAsksThenShowsTheSlideBefore) {
     project().slide(1).Caption = "caption 1";
     project().slide(1).PicBackColor = "&H000001";
     project().setCurrentSlide(2);
+    form->SetCaptionBoxColors(0x000020, 0x000200);
     ui.clear();
     ui.queueMessageAnswer(MsgResult::No);
     form->editing().cmdDelete_Click();
@@ -170,6 +175,20 @@ TEST_F(SlideEditingTest, DeleteAsksThenShowsTheSlideBefore) {
     EXPECT_EQ(form->ui.Image1->path(), paths[0]);
     EXPECT_EQ(form->ui.lblNewBkGnd->color(), 0x000001u);
     EXPECT_FALSE(form->ui.cmdFinish->isEnabled());
+    // The caption box shows slide 1's colours, and leaving it keeps them.
+    EXPECT_EQ(form->CaptionBoxBackColor(), 0x000010u);
+    EXPECT_EQ(form->CaptionBoxForeColor(), 0x000100u);
+    form->editing().txtCaption_LostFocus();
+    EXPECT_EQ(project().slide(1).CapBackColor, "&H000010");
+}
+
+// The first block is made before the settings are taken: no background
+// picture until a picture is added.
+TEST_F(SlideEditingTest, FirstBlockStartsWithoutBackgroundPicture) {
+    for (int i = 0; i <= project().SlideCapacity(); ++i)
+        EXPECT_EQ(project().slot(i).BkPicture, "") << i;
+    AddThroughDialog(MakePictures(1));
+    EXPECT_EQ(project().slot(1).BkPicture, project().settings.NewBkPicture);
 }
 TEST_F(SlideEditingTest, DeletingTheOnlySlideEmptiesTheWindow) {
     AddThroughDialog(MakePictures(1));
@@ -229,11 +248,14 @@ TEST_F(SlideEditingTest, CancelledPickLeavesNothingPending) {
     form->editing().cmdAdd_Click();
     EXPECT_EQ(ui.questions().back().fileDialog.title, "Select your Picture(s) File(s). ");
 
-    // A failed replacement stays pending, as the user is asked to try again.
+    // A failed replacement ends the replacement: the next Add adds.
     ui.queueFiles({MakeBrokenPicture(folder(), "bad.jpg")});
     form->editing().cmdChangePic_Click();
-    EXPECT_TRUE(form->editing().ReplacePending);
+    EXPECT_FALSE(form->editing().ReplacePending);
     EXPECT_EQ(ui.messages().back().text, kSingleFileError);
+    ui.queueFiles({});
+    form->editing().cmdAdd_Click();
+    EXPECT_EQ(ui.questions().back().fileDialog.title, "Select your Picture(s) File(s). ");
 }
 
 TEST_F(SlideEditingTest, BackgroundPicturePickFillsEverySlotInPictureMode) {
@@ -266,15 +288,34 @@ TEST_F(SlideEditingTest, BackgroundPicturePickFillsEverySlotInPictureMode) {
     EXPECT_EQ(project().slide(1).BkPicture, wall);
     EXPECT_EQ(project().slide(2).BkPicture, other);
     EXPECT_EQ(project().slide(3).BkPicture, wall);
+
+    // A picture that fails its check is not stored, and the next Change
+    // Picture replaces the slide's picture again.
+    project().flags.PickingBkPicture = true;
+    form->editing().SingleFilePick = true;
+    ui.queueFiles({MakeBrokenPicture(folder(), "broken.jpg")});
+    form->editing().cmdAdd_Click();
+    EXPECT_EQ(ui.messages().back().text, kSingleFileError);
+    EXPECT_EQ(s.NewBkPicture, other);
+    EXPECT_EQ(project().slide(2).BkPicture, other);
+    EXPECT_EQ(form->ui.picBackPicture->path(), other);
+    EXPECT_FALSE(project().flags.PickingBkPicture);
+    const QString picture = MakePicture(dir.filePath("new"), "dune.jpg");
+    ui.queueFiles({picture});
+    form->editing().cmdChangePic_Click();
+    EXPECT_EQ(project().slide(2).PicturePath, picture);
+    EXPECT_EQ(project().slide(2).BkPicture, other);
 }
 
 TEST_F(SlideEditingTest, OpeningPagePictureIsTakenOnlyWhenItCanBeShown) {
     project().flags.OpenPgBkPicChanged = true;
     ui.queueFiles({MakeBrokenPicture(folder(), "tile.gif")});
     form->editing().AddSinglePic();
-    EXPECT_TRUE(project().flags.OpenPgBkPicChanged);
+    EXPECT_FALSE(project().flags.OpenPgBkPicChanged);
     EXPECT_EQ(ui.messages().back().text, kSingleFileError);
+    EXPECT_NE(project().settings.OpenPgBkPic, folder() + "/tile.gif");
 
+    project().flags.OpenPgBkPicChanged = true;
     const QString tile = MakePicture(dir.filePath("tiles"), "tile.jpg");
     ui.queueFiles({tile});
     form->editing().AddSinglePic();

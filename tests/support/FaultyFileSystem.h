@@ -30,6 +30,7 @@ public:
         const auto it = drives.find(directory);
         return it == drives.end() ? inner.driveType(directory) : it->second;
     }
+    NameLimits nameLimits(const QString& directory) override { return inner.nameLimits(directory); }
     FsResult writeFile(const QString& path, const QByteArray& bytes) override {
         return pass(QStringLiteral("write"), path, [&] { return inner.writeFile(path, bytes); });
     }

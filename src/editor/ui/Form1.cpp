@@ -47,6 +47,9 @@ private:
 Form1::Form1(Prompter& prompter, QWidget* parent)
     : QMainWindow(parent), ui(BuildForm1Layout(*this)), ask(prompter) {
     setObjectName(QStringLiteral("Form1"));
+    // The first block of slots is made before any settings are taken: its
+    // slots start with the built-in colours and without a background picture.
+    slideShow.GrowSlots();
     slideShow.settings = ShowSettings::FirstStart(ProgramFolder(), QDir::homePath());
 
     // Swatches of show-wide colours read and write the settings themselves.

@@ -1,5 +1,6 @@
 #include "editor/ui/PictureDecoding.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 #include <algorithm>
 
@@ -12,8 +13,14 @@ bool WithinLimits(QSize size) {
            qint64(size.width()) * size.height() <= kMaxPicturePixels;
 }
 
+// Only a regular file is read as a picture: opening a FIFO would wait for a
+// writer, and a device may never end.
+bool IsRegularFile(const QString& path) {
+    return QFileInfo(path).isFile();
+}
+
 QImage Decode(const QString& path, QSize box, QSize (*choose)(QSize, QSize)) {
-    if (box.isEmpty())
+    if (box.isEmpty() || !IsRegularFile(path))
         return {};
     QImageReader reader(path);
     if (!reader.canRead())
@@ -29,6 +36,8 @@ QImage Decode(const QString& path, QSize box, QSize (*choose)(QSize, QSize)) {
 } // namespace
 
 std::optional<QSize> PictureHeaderSize(const QString& path) {
+    if (!IsRegularFile(path))
+        return std::nullopt;
     QImageReader reader(path);
     if (!reader.canRead())
         return std::nullopt;
@@ -69,6 +78,8 @@ QImage DecodeToSize(const QString& path, QSize size) {
 }
 
 bool CanShowPicture(const QString& path) {
+    if (!IsRegularFile(path))
+        return false;
     QImageReader reader(path);
     if (!reader.canRead() || !WithinLimits(reader.size()))
         return false;

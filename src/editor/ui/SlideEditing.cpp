@@ -179,15 +179,19 @@ void SlideEditing::PickOutFileNameFromPath(const QString& path) {
     SlideShowProject& p = form.project();
     EditorFlags& flags = p.flags;
     p.settings.DirectoryLastOpenned = GetFileDirectory(path);
-    if (!HasPictureExtension(path)) {
+    // A pick that fails stores nothing and ends whatever it was pending for,
+    // so the next Add or Change Picture does what its button says.
+    const auto fail = [&] {
+        ReplacePending = false;
+        flags.PickingBkPicture = false;
+        flags.OpenPgBkPicChanged = false;
         ShowSingleFileError();
-        return;
-    }
+    };
+    if (!HasPictureExtension(path))
+        return fail();
     if (!flags.OpenPgBkPicChanged && !flags.PickingBkPicture) {
-        if (!ShowInImage1(path)) {
-            ShowSingleFileError();
-            return;
-        }
+        if (!ShowInImage1(path))
+            return fail();
         form.ui.cmdChangePic->setEnabled(true);
         if (ReplacePending) {
             const int current = p.CurrentSlide();
@@ -206,19 +210,19 @@ void SlideEditing::PickOutFileNameFromPath(const QString& path) {
         }
         form.RefreshPicsLeft();
     } else if (flags.PickingBkPicture && !flags.OpenPgBkPicChanged) {
+        // Checked before it is stored: the slides and the swatch keep
+        // showing the same picture.
+        if (!CanShowPicture(path))
+            return fail();
         p.settings.NewBkPicture = path;
         p.slide(p.CurrentSlide()).BkPicture = path;
         form.FillBackgrounds(0);
-        if (!form.ui.ImageBk->load(path) || !form.ui.picBackPicture->load(path)) {
-            ShowSingleFileError();
-            return;
-        }
+        form.ui.ImageBk->load(path);
+        form.ui.picBackPicture->load(path);
         flags.PickingBkPicture = false;
     } else {
-        if (!CanShowPicture(path)) {
-            ShowSingleFileError();
-            return;
-        }
+        if (!CanShowPicture(path))
+            return fail();
         p.settings.OpenPgBkPic = path;
         flags.OpenPgBkPicChanged = false;
     }
@@ -264,6 +268,11 @@ void SlideEditing::cmdDelete_Click() {
     p.DeleteCurrentSlide();
 
     form.ui.lblPicSelNum->setText(QString::number(p.SlideCount()));
+    // The caption box takes the colours of the slide now shown, or leaving
+    // it would write the deleted slide's colours into that slide.
+    const Slide& now = p.slide(p.CurrentSlide());
+    form.SetCaptionBoxColors(StoredColorValue(now.CapBackColor),
+                             StoredColorValue(now.CapForeColor));
     if (p.slot(0).PicturePath.isEmpty()) {
         form.ui.Image1->hide();
         form.ui.cmdChangePic->setEnabled(false);
