@@ -3,6 +3,7 @@
 #include "compiler/CompileCommand.h"
 #include "editor/ui/CompileWiring.h"
 #include "editor/ui/Form1.h"
+#include "editor/ui/ShowFileCommands.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ui/QtPrompter.h"
@@ -57,5 +58,10 @@ int main(int argc, char* argv[]) {
     ConnectColorTool(window);
     ConnectPictureSorter(window);
     window.show();
+    window.showFiles().OfferRecovery();
+    // `pevrano-slideshow SHOW.json` opens the show in the window.
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() == 2)
+        window.showFiles().OpenShowFile(arguments[1]);
     return app.exec();
 }

@@ -6,6 +6,7 @@
 #include "editor/ui/OptionsCommand.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewNavigation.h"
+#include "editor/ui/ShowFileCommands.h"
 #include "editor/ui/SlideEditing.h"
 #include "editor/ui/SongControls.h"
 #include "platform/ProgramFolder.h"
@@ -13,6 +14,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QDir>
 #include <QEvent>
 #include <QLabel>
@@ -74,6 +76,7 @@ Form1::Form1(Prompter& prompter, QWidget* parent)
     songControls = std::make_unique<SongControls>(*this);
 
     Form_Load();
+    showFileCommands = std::make_unique<ShowFileCommands>(*this);
 }
 
 Form1::~Form1() = default;
@@ -83,16 +86,7 @@ void Form1::Form_Load() {
     slideShow.settings.SongPath.clear();
     slideShow.GrowSlots();
     FillBackgrounds(0);
-
-    const ShowSettings& s = slideShow.settings;
-    ui.optBakPicColorOrPic[s.UseColTrueUsePicFalse ? 0 : 1]->setChecked(true);
-    ui.lblNewBkGnd->setColor(s.NewSlideBackColor);
-    ui.lblNewBkGnd->setVisible(s.UseColTrueUsePicFalse);
-    ui.picBackPicture->load(s.NewBkPicture);
-    ui.optFullOrCondTintara[s.UseColorTool ? 0 : 1]->setChecked(true);
-    ui.Check1->setChecked(s.SoundOn);
-    ui.ckToolTips->setChecked(s.ToolTipsOn);
-    SetCaptionBoxColors(s.CaptionBackColor, s.CaptionForeColor);
+    ShowSettingsInWindow();
 
     ui.Image1->hide();
     ui.cmdChangePic->setEnabled(false);
@@ -111,16 +105,51 @@ void Form1::Form_Load() {
     }
 }
 
+void Form1::ShowSettingsInWindow() {
+    const ShowSettings& s = slideShow.settings;
+    ui.optBakPicColorOrPic[s.UseColTrueUsePicFalse ? 0 : 1]->setChecked(true);
+    ui.lblNewBkGnd->setColor(s.NewSlideBackColor);
+    ui.lblNewBkGnd->setVisible(s.UseColTrueUsePicFalse);
+    ui.picBackPicture->load(s.NewBkPicture);
+    ui.optFullOrCondTintara[s.UseColorTool ? 0 : 1]->setChecked(true);
+    ui.Check1->setChecked(s.SoundOn);
+    ui.ckToolTips->setChecked(s.ToolTipsOn);
+    SetCaptionBoxColors(s.CaptionBackColor, s.CaptionForeColor);
+}
+
+void Form1::ShowProjectInWindow() {
+    ShowSettingsInWindow();
+    // Swatches bound to the settings repaint from them.
+    for (ColorSwatch* swatch : findChildren<ColorSwatch*>())
+        swatch->update();
+    autoRunDelay->ShowDelay();
+    ui.txtCaption->clear();
+    ShowCurrentSlide();
+}
+
 void Form1::FillBackgrounds(qint16 start) {
     ProgressBarFill progress(*ui.PBar1);
     ::FillBackgrounds(slideShow, start, &progress);
 }
 
 void Form1::ShowPictureNumber(int n) {
-    setWindowTitle(QStringLiteral("Picture #") + QString::number(n));
+    pictureNumber = n;
+    RefreshTitle();
     ui.lblCount->setText(QString::number(n));
     ui.Image1->setAccessibleName(n > 0 ? QStringLiteral("Picture preview, slide %1").arg(n)
                                        : QStringLiteral("Picture preview, no slide"));
+}
+
+void Form1::SetShowName(const QString& name) {
+    if (name == showName)
+        return;
+    showName = name;
+    RefreshTitle();
+}
+
+void Form1::RefreshTitle() {
+    setWindowTitle(QStringLiteral("Picture #") + QString::number(pictureNumber) +
+                   (showName.isEmpty() ? QString() : QStringLiteral(" - ") + showName));
 }
 
 void Form1::RefreshPicsLeft() {
@@ -170,6 +199,16 @@ void Form1::ShowCurrentSlide() {
     const qint16 current = qBound<qint16>(1, slideShow.CurrentSlide(), count);
     slideShow.setCurrentSlide(current);
     previewNavigation->ShowSlide(current);
+}
+
+void Form1::closeEvent(QCloseEvent* e) {
+    // The save question comes first; the exit question, when asked, after it.
+    if (!showFileCommands->MaybeSave()) {
+        e->ignore();
+        return;
+    }
+    showFileCommands->RemoveRecovery();
+    QMainWindow::closeEvent(e);
 }
 
 bool Form1::event(QEvent* e) {

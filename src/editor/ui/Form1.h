@@ -15,6 +15,7 @@ class AutoRunDelay;
 class ColorWorkbench;
 class OptionsCommand;
 class SongControls;
+class ShowFileCommands;
 
 // Hooks that later parts of the tool set to plug into the main window. An
 // unset hook leaves the command doing nothing, except where noted.
@@ -51,7 +52,8 @@ struct Form1Seams {
 //   auto run), AutoRunDelay (the delay box and scroll bar), ColorWorkbench
 //   (palette, swatches, caption colours and font, backgrounds, through
 //   seams.showColorTool and seams.showCaptionStyle when set), OptionsCommand
-//   (the options window) and SongControls (the background song).
+//   (the options window), SongControls (the background song) and
+//   ShowFileCommands (show files, unsaved changes, crash recovery).
 // - Shared steps several concerns use are public members here: the counters
 //   and availability refreshes, the window caption, the caption box colours,
 //   FillBackgrounds with PBar1, and ShowCurrentSlide.
@@ -83,6 +85,7 @@ public:
     ColorWorkbench& colors() { return *colorWorkbench; }
     OptionsCommand& options() { return *optionsCommand; }
     SongControls& song() { return *songControls; }
+    ShowFileCommands& showFiles() { return *showFileCommands; }
 
     // Spreads the one shared background over slots start..SlideCapacity,
     // showing the progress on PBar1.
@@ -90,6 +93,9 @@ public:
 
     // Window caption "Picture #" n and lblCount n.
     void ShowPictureNumber(int n);
+    // The show named after the picture number in the caption ("Picture #3 -
+    // trip.json*"); empty names none.
+    void SetShowName(const QString& name);
     // lblPicsLeft: the free slots.
     void RefreshPicsLeft();
     // cmdAllImages shown and mnuSortPictures enabled when offered.
@@ -106,15 +112,22 @@ public:
     // Shows the current slide and the counters from the project, after the
     // sorter or a reset changed it behind the window's back.
     void ShowCurrentSlide();
+    // Shows a whole project put in place behind the window's back (a show
+    // opened or started afresh): the show-wide values and the current slide.
+    void ShowProjectInWindow();
 
 signals:
     void activated();
 
 protected:
     bool event(QEvent* event) override;
+    // Unsaved changes are offered for saving before the window closes.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void Form_Load();
+    void ShowSettingsInWindow();
+    void RefreshTitle();
 
     Prompter& ask;
     SlideShowProject slideShow;
@@ -124,4 +137,7 @@ private:
     std::unique_ptr<ColorWorkbench> colorWorkbench;
     std::unique_ptr<OptionsCommand> optionsCommand;
     std::unique_ptr<SongControls> songControls;
+    std::unique_ptr<ShowFileCommands> showFileCommands;
+    int pictureNumber = 0;
+    QString showName;
 };
