@@ -4,6 +4,7 @@
 #include "compiler/CompileCommand.h"
 #include "compiler/ui/CompileFromWindow.h"
 #include "compiler/ui/frmFileName.h"
+#include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewNavigation.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/ProgramFolder.h"
