@@ -98,7 +98,7 @@ TEST_F(ShowFiles, OpenWithAMissingPicture) {
     EXPECT_EQ(project().slide(2).Caption, "lost one");
     EXPECT_EQ(project().slide(2).PicBackColor, "&H00FF00");
     form->navigation().ShowSlide(2);
-    EXPECT_TRUE(form->ui.Image1->pixmap().isNull());
+    EXPECT_TRUE(form->ui.Image1->image().isNull());
     EXPECT_EQ(form->ui.txtCaption->text(), "lost one");
     EXPECT_FALSE(files().IsModified());
 }
