@@ -3,6 +3,7 @@
 #include "compiler/CompileCommand.h"
 #include "editor/ui/CompileWiring.h"
 #include "editor/ui/Form1.h"
+#include "editor/ui/ShowFileCommands.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ui/QtPrompter.h"
@@ -61,8 +62,16 @@ int main(int argc, char* argv[]) {
     ConnectCaptionStyle(window, WritableProgramFolder());
     ConnectColorTool(window);
     ConnectPictureSorter(window);
-    // The splash comes first and shows the main window after its delay.
-    frmSplash splash([&window] { window.show(); });
+    // The splash comes first and shows the main window after its delay; a
+    // crashed session's show is offered then, and `pevrano-slideshow
+    // SHOW.json` opens the show in the window.
+    const QStringList arguments = QCoreApplication::arguments();
+    frmSplash splash([&window, arguments] {
+        window.show();
+        window.showFiles().OfferRecovery();
+        if (arguments.size() == 2)
+            window.showFiles().OpenShowFile(arguments[1]);
+    });
     splash.show();
     return app.exec();
 }

@@ -103,7 +103,7 @@ private:
     QStringList& warnings;
 };
 
-void ReadSettings(const QJsonObject& o, ShowSettings& s, Reader& r) {
+void ReadSettings(const QJsonObject& o, ShowSettings& s, QJsonObject& others, Reader& r) {
     for (auto it = o.begin(); it != o.end(); ++it) {
         const QString& k = it.key();
         const QJsonValue v = it.value();
@@ -144,8 +144,10 @@ void ReadSettings(const QJsonObject& o, ShowSettings& s, Reader& r) {
                 throw BadShow{key + QStringLiteral(": expected a list of 5 colours")};
             for (int i = 0; i < 5; ++i)
                 s.ButtonColors[i] = r.color(a[i], key + QStringLiteral("[%1]").arg(i));
-        } else
+        } else {
+            others.insert(k, v);
             r.unknown(key);
+        }
     }
 }
 
@@ -219,8 +221,12 @@ LoadedShow Read(const QJsonObject& top, const QString& showFolder, const ShowFil
     for (auto it = top.begin(); it != top.end(); ++it) {
         const QString& k = it.key();
         if (k == u"settings")
-            ReadSettings(r.object(it.value(), k), s, r);
-        else if (k == u"compile")
+            ReadSettings(r.object(it.value(), k), s, show.otherSettings, r);
+        else if (k == u"format") {
+            if (r.number(it.value(), k, 1, 32767) > kShowFileFormat)
+                show.warnings << QStringLiteral(
+                    "format: written by a newer version; keys it added are ignored");
+        } else if (k == u"compile")
             ReadCompile(r.object(it.value(), k), show.answers, r);
         else if (k != u"slides")
             r.unknown(k);
@@ -254,8 +260,13 @@ std::variant<LoadedShow, QString> ParseShow(const QByteArray& json, const QStrin
                QStringLiteral(": ") + error.errorString();
     if (!doc.isObject())
         return fileLabel + QStringLiteral(": expected an object with \"slides\"");
+    return ReadShow(doc.object(), showFolder, fileLabel, where);
+}
+
+std::variant<LoadedShow, QString> ReadShow(const QJsonObject& top, const QString& showFolder,
+                                           const QString& fileLabel, const ShowFileContext& where) {
     try {
-        return Read(doc.object(), showFolder, where);
+        return Read(top, showFolder, where);
     } catch (const BadShow& bad) {
         return fileLabel + QStringLiteral(": ") + bad.message;
     }

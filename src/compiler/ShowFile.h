@@ -3,13 +3,20 @@
 #include "project/SlideShowProject.h"
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 #include <optional>
 #include <variant>
 
-// A show described in a JSON file, for the headless compile command. Keys are
-// the model's own names; every key but a slide's PicturePath is optional.
+// A show described in a JSON file: what the window saves and opens and what the
+// headless compile command reads. Keys are the model's own names; every key
+// but a slide's PicturePath is optional. Reading lives here, writing in
+// ShowFileWriter.h, so the two keep the same keys.
+
+// The version of the file layout written into "format". Files without the key
+// are read as version 1.
+constexpr int kShowFileFormat = 1;
 
 // The answers the name prompts and the folder browser would get. Names are
 // already filtered and lower-cased as if typed; nullopt means "take what the
@@ -25,13 +32,16 @@ struct LoadedShow {
     SlideShowProject project;
     CompileAnswers answers;
     QStringList warnings; // keys that were ignored
+    // "settings" keys this version does not know, kept so that saving the show
+    // again hands them on unchanged.
+    QJsonObject otherSettings;
 };
 
 // Where relative paths and defaults come from.
 struct ShowFileContext {
     QString programFolder;    // default pictures
     QString homeFolder;       // first start's music folder
-    QString currentDirectory; // Directory when the file names none
+    QString currentDirectory; // Directory when the file names none (may be empty)
 };
 
 // The show, or one line saying what is wrong with the file (with the line and
@@ -41,3 +51,6 @@ std::variant<LoadedShow, QString> LoadShowFile(const QString& path, const ShowFi
 // `fileLabel` names the file in messages.
 std::variant<LoadedShow, QString> ParseShow(const QByteArray& json, const QString& showFolder,
                                             const QString& fileLabel, const ShowFileContext& where);
+// The same from a parsed top-level object.
+std::variant<LoadedShow, QString> ReadShow(const QJsonObject& top, const QString& showFolder,
+                                           const QString& fileLabel, const ShowFileContext& where);

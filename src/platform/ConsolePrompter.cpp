@@ -68,6 +68,11 @@ QStringList ConsolePrompter::openFiles(const FileDialogRequest& request) {
     return {};
 }
 
+QString ConsolePrompter::saveFile(const FileDialogRequest& request) {
+    print(request.title, QStringLiteral("(no file is chosen without a person)"), {}, false);
+    return {};
+}
+
 QString ConsolePrompter::browseForFolder(const QString& prompt) {
     if (folderGiven || !folder_)
         throw RepeatedQuestion(prompt.toStdString());

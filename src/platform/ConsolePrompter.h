@@ -39,6 +39,7 @@ public:
     MsgResult messageBox(const MessageBoxRequest& request) override;
     std::optional<QString> inputBox(const InputBoxRequest& request) override;
     QStringList openFiles(const FileDialogRequest& request) override;
+    QString saveFile(const FileDialogRequest& request) override;
     QString browseForFolder(const QString& prompt) override;
     std::optional<std::uint32_t> chooseColor(std::uint32_t initial) override;
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;

@@ -53,6 +53,10 @@ public:
     virtual std::optional<QString> inputBox(const InputBoxRequest& request) = 0;
     // The chosen files in the order the dialog lists them; empty when cancelled.
     virtual QStringList openFiles(const FileDialogRequest& request) = 0;
+    // The file to save to (the dialog asks before replacing one), or "" when
+    // cancelled. `filters` name the types offered; the first one's extension
+    // is added to a name typed without one.
+    virtual QString saveFile(const FileDialogRequest& request) = 0;
     // A file-system folder, or "" when cancelled.
     virtual QString browseForFolder(const QString& prompt) = 0;
     // A colour as 0x00BBGGRR, or nullopt when cancelled.

@@ -29,6 +29,11 @@ QStringList ScriptedPrompter::openFiles(const FileDialogRequest& request) {
     return takeFront(fileAnswers, request.title);
 }
 
+QString ScriptedPrompter::saveFile(const FileDialogRequest& request) {
+    asked.push_back({Kind::SaveFile, {}, {}, request, {}, 0, {}});
+    return takeFront(fileAnswers, request.title).value(0);
+}
+
 QString ScriptedPrompter::browseForFolder(const QString& prompt) {
     asked.push_back({Kind::Folder, {}, {}, {}, prompt, 0, {}});
     return takeFront(folderAnswers, prompt);

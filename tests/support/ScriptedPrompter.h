@@ -18,13 +18,13 @@ struct UnscriptedQuestion : std::runtime_error {
 // UnscriptedQuestion.
 class ScriptedPrompter : public Prompter {
 public:
-    enum class Kind { Message, Input, OpenFiles, Folder, Color, Font };
+    enum class Kind { Message, Input, OpenFiles, SaveFile, Folder, Color, Font };
 
     struct Question {
         Kind kind;
         MessageBoxRequest message;    // Kind::Message
         InputBoxRequest input;        // Kind::Input
-        FileDialogRequest fileDialog; // Kind::OpenFiles
+        FileDialogRequest fileDialog; // Kind::OpenFiles, Kind::SaveFile
         QString folderPrompt;         // Kind::Folder
         std::uint32_t initialColor = 0;
         FontChoice initialFont;
@@ -33,12 +33,15 @@ public:
     MsgResult messageBox(const MessageBoxRequest& request) override;
     std::optional<QString> inputBox(const InputBoxRequest& request) override;
     QStringList openFiles(const FileDialogRequest& request) override;
+    QString saveFile(const FileDialogRequest& request) override;
     QString browseForFolder(const QString& prompt) override;
     std::optional<std::uint32_t> chooseColor(std::uint32_t initial) override;
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
 
     void queueMessageAnswer(MsgResult r) { messageAnswers.push_back(r); }
     void queueInput(std::optional<QString> text) { inputAnswers.push_back(std::move(text)); }
+    // Open and save dialogs share one queue; a save dialog takes the first
+    // file of its answer ("" when the list is empty).
     void queueFiles(QStringList files) { fileAnswers.push_back(std::move(files)); }
     void queueFolder(QString folder) { folderAnswers.push_back(std::move(folder)); }
     void queueColor(std::optional<std::uint32_t> c) { colorAnswers.push_back(c); }

@@ -53,6 +53,7 @@ public:
         return owned().inputBox(r);
     }
     QStringList openFiles(const FileDialogRequest& r) override { return owned().openFiles(r); }
+    QString saveFile(const FileDialogRequest& r) override { return owned().saveFile(r); }
     QString browseForFolder(const QString& p) override { return owned().browseForFolder(p); }
     std::optional<std::uint32_t> chooseColor(std::uint32_t c) override {
         return owned().chooseColor(c);

@@ -9,6 +9,7 @@
 #include "editor/ui/OptionsCommand.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewNavigation.h"
+#include "editor/ui/ShowFileCommands.h"
 #include "editor/ui/SlideEditing.h"
 #include "editor/ui/SongControls.h"
 #include "platform/ProgramFolder.h"
@@ -84,9 +85,32 @@ Form1::Form1(Prompter& prompter, QWidget* parent)
     lifecycle = std::make_unique<Form1Lifecycle>(*this);
 
     lifecycle->Form_Load();
+    showFileCommands = std::make_unique<ShowFileCommands>(*this);
 }
 
 Form1::~Form1() = default;
+
+void Form1::ShowSettingsInWindow() {
+    const ShowSettings& s = slideShow.settings;
+    ui.optBakPicColorOrPic[s.UseColTrueUsePicFalse ? 0 : 1]->setChecked(true);
+    ui.lblNewBkGnd->setColor(s.NewSlideBackColor);
+    ui.lblNewBkGnd->setVisible(s.UseColTrueUsePicFalse);
+    ui.picBackPicture->load(s.NewBkPicture);
+    ui.optFullOrCondTintara[s.UseColorTool ? 0 : 1]->setChecked(true);
+    ui.Check1->setChecked(s.SoundOn);
+    ui.ckToolTips->setChecked(s.ToolTipsOn);
+    SetCaptionBoxColors(s.CaptionBackColor, s.CaptionForeColor);
+}
+
+void Form1::ShowProjectInWindow() {
+    ShowSettingsInWindow();
+    // Swatches bound to the settings repaint from them.
+    for (ColorSwatch* swatch : findChildren<ColorSwatch*>())
+        swatch->update();
+    autoRunDelay->ShowDelay();
+    ui.txtCaption->clear();
+    ShowCurrentSlide();
+}
 
 void Form1::FillBackgrounds(qint16 start) {
     ProgressBarFill progress(*ui.PBar1);
@@ -94,10 +118,23 @@ void Form1::FillBackgrounds(qint16 start) {
 }
 
 void Form1::ShowPictureNumber(int n) {
-    setWindowTitle(QStringLiteral("Picture #") + QString::number(n));
+    pictureNumber = n;
+    RefreshTitle();
     ui.lblCount->setText(QString::number(n));
     ui.Image1->setAccessibleName(n > 0 ? QStringLiteral("Picture preview, slide %1").arg(n)
                                        : QStringLiteral("Picture preview, no slide"));
+}
+
+void Form1::SetShowName(const QString& name) {
+    if (name == showName)
+        return;
+    showName = name;
+    RefreshTitle();
+}
+
+void Form1::RefreshTitle() {
+    setWindowTitle(QStringLiteral("Picture #") + QString::number(pictureNumber) +
+                   (showName.isEmpty() ? QString() : QStringLiteral(" - ") + showName));
 }
 
 void Form1::RefreshPicsLeft() {
@@ -159,10 +196,13 @@ void Form1::ApplyCaptionFont() {
 }
 
 void Form1::closeEvent(QCloseEvent* e) {
-    if (lifecycle->Form_QueryUnload())
-        e->accept();
-    else
+    // The save question comes first, then the exit question.
+    if (!showFileCommands->MaybeSave() || !lifecycle->Form_QueryUnload()) {
         e->ignore();
+        return;
+    }
+    showFileCommands->RemoveRecovery();
+    e->accept();
 }
 
 bool Form1::event(QEvent* e) {

@@ -18,6 +18,7 @@ class OptionsCommand;
 class SongControls;
 class MainWindowTips;
 class HelpCommands;
+class ShowFileCommands;
 
 // Hooks that later parts of the tool set to plug into the main window. An
 // unset hook leaves the command doing nothing, except where noted.
@@ -58,7 +59,8 @@ struct Form1Seams {
 //   (palette, swatches, caption colours and font, backgrounds, through
 //   seams.showColorTool and seams.showCaptionStyle when set), OptionsCommand
 //   (the options window), SongControls (the background song), MainWindowTips
-//   (the tooltips) and HelpCommands (the Help menu).
+//   (the tooltips), HelpCommands (the Help menu) and ShowFileCommands (show
+//   files, unsaved changes, crash recovery).
 // - Shared steps several concerns use are public members here: the counters
 //   and availability refreshes, the window caption, the caption box colours,
 //   FillBackgrounds with PBar1, and ShowCurrentSlide.
@@ -95,6 +97,7 @@ public:
     SongControls& song() { return *songControls; }
     MainWindowTips& tips() { return *mainWindowTips; }
     HelpCommands& help() { return *helpCommands; }
+    ShowFileCommands& showFiles() { return *showFileCommands; }
 
     // Spreads the one shared background over slots start..SlideCapacity,
     // showing the progress on PBar1.
@@ -102,6 +105,9 @@ public:
 
     // Window caption "Picture #" n and lblCount n.
     void ShowPictureNumber(int n);
+    // The show named after the picture number in the caption ("Picture #3 -
+    // trip.json*"); empty names none.
+    void SetShowName(const QString& name);
     // lblPicsLeft: the free slots.
     void RefreshPicsLeft();
     // cmdAllImages shown and mnuSortPictures enabled when offered.
@@ -120,16 +126,23 @@ public:
     void ShowCurrentSlide();
     // The caption box takes the caption font FontInUse.
     void ApplyCaptionFont();
+    // Shows a whole project put in place behind the window's back (a show
+    // opened or started afresh): the show-wide values and the current slide.
+    void ShowProjectInWindow();
 
 signals:
     void activated();
 
 protected:
     bool event(QEvent* event) override;
-    // Form_QueryUnload: the exit question; No keeps the window open.
+    // Unsaved changes are offered for saving, then Form_QueryUnload asks the
+    // exit question; Cancel or No keeps the window open.
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void ShowSettingsInWindow();
+    void RefreshTitle();
+
     Prompter& ask;
     SlideShowProject slideShow;
     std::unique_ptr<SlideEditing> slideEditing;
@@ -142,4 +155,7 @@ private:
     std::unique_ptr<HelpCommands> helpCommands;
     // Start-up (run when the window is built) and shut-down.
     std::unique_ptr<Form1Lifecycle> lifecycle;
+    std::unique_ptr<ShowFileCommands> showFileCommands;
+    int pictureNumber = 0;
+    QString showName;
 };

@@ -7,6 +7,7 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QStyle>
 
 namespace {
@@ -110,6 +111,21 @@ QStringList QtPrompter::openFiles(const FileDialogRequest& request) {
         return QFileDialog::getOpenFileNames(owner, request.title, request.directory, filter);
     QString one = QFileDialog::getOpenFileName(owner, request.title, request.directory, filter);
     return one.isEmpty() ? QStringList{} : QStringList{one};
+}
+
+QString QtPrompter::saveFile(const FileDialogRequest& request) {
+    QFileDialog dialog(owner, request.title, request.directory);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(request.filters);
+    // "Shows (*.json)" gives the suffix added to a bare name.
+    const QString first = request.filters.value(0);
+    const qsizetype star = first.indexOf(QLatin1String("*."));
+    if (star >= 0)
+        dialog.setDefaultSuffix(
+            first.mid(star + 2).section(QRegularExpression(QStringLiteral("[ )]")), 0, 0));
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
 }
 
 QString QtPrompter::browseForFolder(const QString& prompt) {

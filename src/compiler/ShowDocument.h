@@ -1,0 +1,46 @@
+#pragma once
+
+#include "compiler/ShowFile.h"
+#include "project/SlideShowProject.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QString>
+#include <optional>
+
+// The show file behind the window's project: its path, the settings keys it
+// carried that this version does not know, and what was last saved or opened,
+// so unsaved changes are found by comparing the project with that snapshot.
+class ShowDocument {
+public:
+    QString path; // empty until the show is first saved or opened
+    QJsonObject otherSettings;
+
+    // The file name, or "Untitled" for a show never saved.
+    QString DisplayName() const;
+    // The project as this document's file holds it.
+    QByteArray Json(const SlideShowProject& project) const;
+    // Remembers the project as saved (or freshly opened or created).
+    void MarkSaved(const SlideShowProject& project);
+    bool IsModified(const SlideShowProject& project) const;
+
+    // The recovery file's content: the show with absolute paths and the path
+    // of the show file it belongs to.
+    QByteArray RecoveryJson(const SlideShowProject& project) const;
+
+private:
+    static QByteArray Snapshot(const SlideShowProject& project);
+    QByteArray saved;
+};
+
+// A recovery file read back: the show and the show file it belonged to.
+struct RecoveredShow {
+    LoadedShow show;
+    QString path;
+};
+std::optional<RecoveredShow> ReadRecovery(const QByteArray& json, const ShowFileContext& where);
+
+// Puts a show read from a file into the window's project. Preferences of the
+// tool itself (tooltips, colour tool, sound, folders, active colour) stay as
+// they are; the names last used to compile come from the file.
+void TakeLoadedShow(SlideShowProject& project, const LoadedShow& show);
