@@ -1,6 +1,7 @@
 #include "compiler/OutputFolder.h"
 
 #include "compiler/CompileHost.h"
+#include "compiler/FittedCopies.h"
 #include "compiler/PageText.h"
 #include "compiler/PixNames.h"
 #include "platform/FilePaths.h"
@@ -130,8 +131,17 @@ public:
     void copy(const QString& from, const QString& name) {
         if (from.isEmpty() || name.isEmpty())
             return;
-        const QString to = pix + name;
-        if (!fs.copyFile(from, to).ok()) {
+        place(fs.copyFile(from, pix + name), pix + name);
+    }
+
+    // Writes a fitted copy under the name the original would have had.
+    void write(const QByteArray& bytes, const QString& name) {
+        place(fs.writeFile(pix + name, bytes), pix + name);
+    }
+
+private:
+    void place(const FsResult& result, const QString& to) {
+        if (!result.ok()) {
             ui.inform(QStringLiteral("Error occurred!"), QStringLiteral("File Copy Error"));
             return;
         }
@@ -140,7 +150,6 @@ public:
         fs.makeOwnerWritable(to);
     }
 
-private:
     Prompter& ui;
     FileSystem& fs;
     QString pix;
@@ -148,6 +157,36 @@ private:
 
 QString InProgramFolder(const QString& programFolder, const QString& name) {
     return WithTrailingSeparator(programFolder) + name;
+}
+
+// The slide pictures scaled down to the show's box on worker threads, each
+// written as soon as it is ready; pictures that need no scaling are copied.
+// One message lists the pictures that could not be decoded.
+void CopyFittedPictures(const SlideShowProject& p, const PictureFitter& fitter, PixCopier& pix,
+                        ProgressBar& bar, Prompter& ui) {
+    const ShowSettings& s = p.settings;
+    QStringList sources;
+    for (int k = 1; k <= p.SlideCount(); ++k)
+        sources << p.slide(k).PicturePath;
+    QStringList undecodable;
+    FitInOrder(fitter, sources, QSize(s.FitWidth, s.FitHeight),
+               [&](int i, const FittedPicture& fitted) {
+                   const QString& src = sources[i];
+                   const QString name = PixPictureName(i + 1, src);
+                   if (fitted.kind == FittedPicture::Kind::Fitted)
+                       pix.write(fitted.bytes, name);
+                   else
+                       pix.copy(src, name);
+                   if (fitted.kind == FittedPicture::Kind::Undecodable)
+                       undecodable << QDir::toNativeSeparators(src);
+                   bar.advance();
+               });
+    if (!undecodable.isEmpty())
+        ui.messageBox({QStringLiteral("These pictures could not be read to fit them, so they "
+                                      "were copied as they are:") +
+                           kCrLf + undecodable.join(kCrLf),
+                       QStringLiteral("Fit pictures for the web"), MsgButtons::Ok,
+                       MsgIcon::Exclamation, std::nullopt});
 }
 
 void CopyEverything(const SlideShowProject& p, CompileHost& host, FileSystem& fs,
@@ -158,10 +197,14 @@ void CopyEverything(const SlideShowProject& p, CompileHost& host, FileSystem& fs
     BusyPointer busy(host);
     PixCopier pix(host.prompter(), fs, p.names.OutputFolder + QStringLiteral("pix/"));
 
-    for (int k = 1; k <= count; ++k) {
-        const QString& src = p.slide(k).PicturePath;
-        pix.copy(src, PixPictureName(k, src));
-        bar.advance();
+    if (const PictureFitter* fitter = host.pictureFitter(); fitter && s.FitPictures) {
+        CopyFittedPictures(p, *fitter, pix, bar, host.prompter());
+    } else {
+        for (int k = 1; k <= count; ++k) {
+            const QString& src = p.slide(k).PicturePath;
+            pix.copy(src, PixPictureName(k, src));
+            bar.advance();
+        }
     }
     const bool pictureBackgrounds = !s.UseColTrueUsePicFalse;
     if (pictureBackgrounds && s.optIntBkImgOptionForm == 1) {
