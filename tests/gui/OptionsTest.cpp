@@ -226,6 +226,7 @@ TEST_F(Options, FitPicturesChoiceAndItsBoxKeptInRange) {
         EXPECT_TRUE(s.FitPictures);
         // Tab runs through the row, then to OK!; leaving a box keeps its
         // number in range.
+        QApplication::setActiveWindow(&w);
         w.ckFitPictures->setFocus(Qt::TabFocusReason);
         QTest::keyClick(w.ckFitPictures, Qt::Key_Tab);
         ASSERT_EQ(QApplication::focusWidget(), w.txtFitWidth);
