@@ -1,6 +1,7 @@
 #include "captionstyle/ui/CaptionStyleCommand.h"
 #include "colortool/ui/ColorToolWiring.h"
 #include "compiler/CompileCommand.h"
+#include "compiler/ui/QtPictureFitter.h"
 #include "editor/ui/CompileWiring.h"
 #include "editor/ui/Form1.h"
 #include "editor/ui/ShowFileCommands.h"
@@ -27,6 +28,9 @@ int RunCommand(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     NameApplication();
     LocalFileSystem fs;
+    // Qt's image readers and writers need no display: the core application
+    // loads their plugins.
+    const QtPictureFitter fitter;
     QTextStream out(stdout);
     QTextStream err(stderr);
     CommandContext context{fs,
@@ -35,7 +39,8 @@ int RunCommand(int argc, char* argv[]) {
                            QDir::currentPath(),
                            QDateTime::currentDateTime(),
                            out,
-                           err};
+                           err,
+                           &fitter};
     return RunCommandLine(QCoreApplication::arguments(), context);
 }
 

@@ -52,7 +52,8 @@ PicturePath:
                   "optIntBkImgOptionForm": 0, "Flashing": 1, "SongPath": "",
                   "OpenPgBkPic": "wood.gif", "CaptionFrameColor": "&HFF99CC",
                   "ButtonColors": ["&H000000", "&HFF0000", "&H00FF00",
-                                   "&HFF0000", "&H000000"] },
+                                   "&HFF0000", "&H000000"],
+                  "FitPictures": false, "FitWidth": 1920, "FitHeight": 1080 },
     "compile":  { "FirstPageName": "...", "ShowFolderName": "...",
                   "Directory": "...", "TitleMessage": "..." } }
 
@@ -62,6 +63,8 @@ PicturePath:
   first start, missing names what the name prompts propose; a missing or
   empty Directory is the current directory.
 - Relative paths start in the folder of SHOW.json.
+- With FitPictures, slide pictures larger than FitWidth x FitHeight (100 to
+  9999 pixels) are copied scaled down to fit, in their own format.
 - FirstPageName and ShowFolderName are taken as if typed into the name
   prompt: the characters ? \ : * < > | . / and control characters are
   dropped, the rest lower-cased.
@@ -121,6 +124,7 @@ int Compile(const QString& showPath, CommandContext& c) {
 
     const QString directory = show.answers.Directory;
     HeadlessCompileHost host(show.answers, c.now.date(), c.err);
+    host.setPictureFitter(c.fitter);
     ConsolePrompter& ui = host.consolePrompter();
     ui.answer(QStringLiteral("Compile your Slide Show Now?"), MsgResult::Yes);
     ui.answer(QStringLiteral("To Go Back Select 'No' Or 'Cancel'"), MsgResult::Yes);
@@ -162,11 +166,15 @@ int Compile(const QString& showPath, CommandContext& c) {
 
     int missing = 0;
     for (const auto& f : fs.failures()) {
-        if (f.operation != u"copy")
+        // A write that failed in a compiled show is a fitted picture's.
+        if (f.operation == u"write")
+            c.err << "error: cannot write " << f.path << ": " << f.result.reason << '\n';
+        else if (f.operation == u"copy")
+            c.err << "error: cannot copy " << f.source << " to " << f.path << ": "
+                  << f.result.reason << '\n';
+        else
             continue;
         ++missing;
-        c.err << "error: cannot copy " << f.source << " to " << f.path << ": " << f.result.reason
-              << '\n';
     }
     c.out << InFolder(p.names.OutputFolder, p.names.FirstPageName + QStringLiteral(".htm")) << '\n';
     return missing == 0 ? kCompiled : kCompileFailed;

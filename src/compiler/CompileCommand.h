@@ -6,6 +6,7 @@
 #include <QTextStream>
 
 class FileSystem;
+class PictureFitter;
 
 // The headless compile: `pevrano-slideshow compile SHOW.json` runs the compile
 // driver on a show file with the answers a batch user wants (Yes to the
@@ -27,6 +28,8 @@ struct CommandContext {
     QDateTime now;
     QTextStream& out;
     QTextStream& err;
+    // Scales pictures for shows that fit them; none copies them as they are.
+    const PictureFitter* fitter = nullptr;
 };
 
 // True when the command line (program name first) is not for the window: the

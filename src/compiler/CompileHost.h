@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class PictureFitter;
 class Prompter;
 class SlideShowProject;
 
@@ -30,4 +31,8 @@ public:
 
     // Opens a document with the desktop's default application (tHyperJump).
     virtual void openDocument(const QString& path) = 0;
+
+    // What scales slide pictures down when the show fits them for the web;
+    // without one every picture is copied as it is.
+    virtual const PictureFitter* pictureFitter() const { return nullptr; }
 };

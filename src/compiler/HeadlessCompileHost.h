@@ -23,6 +23,8 @@ public:
     void hideProgress() override;
     void setBusy(bool) override {}
     void openDocument(const QString&) override {}
+    const PictureFitter* pictureFitter() const override { return fitter; }
+    void setPictureFitter(const PictureFitter* f) { fitter = f; }
 
     ConsolePrompter& consolePrompter() { return console; }
     const MessageBoxRequest& lastMessage() const { return console.lastMessage(); }
@@ -41,6 +43,7 @@ private:
     QTextStream& log;
     ConsolePrompter console;
     QString reason;
+    const PictureFitter* fitter = nullptr;
     int folderAsks = 0;
     int progressMaximum = 0;
     int lastTenth = -1;

@@ -1,6 +1,7 @@
 #include "compiler/OutputFolder.h"
 
 #include "compiler/CompileHost.h"
+#include "compiler/FittedCopies.h"
 #include "compiler/PageText.h"
 #include "compiler/PixNames.h"
 #include "platform/FilePaths.h"
@@ -131,8 +132,17 @@ public:
     void copy(const QString& from, const QString& name) {
         if (from.isEmpty() || name.isEmpty())
             return;
-        const QString to = pix + name;
-        if (!fs.copyFile(from, to).ok()) {
+        place(fs.copyFile(from, pix + name), pix + name);
+    }
+
+    // Writes a fitted copy under the name the original would have had.
+    void write(const QByteArray& bytes, const QString& name) {
+        place(fs.writeFile(pix + name, bytes), pix + name);
+    }
+
+private:
+    void place(const FsResult& result, const QString& to) {
+        if (!result.ok()) {
             ui.inform(QStringLiteral("Error occurred!"), QStringLiteral("File Copy Error"));
             return;
         }
@@ -141,7 +151,6 @@ public:
         fs.makeOwnerWritable(to);
     }
 
-private:
     Prompter& ui;
     FileSystem& fs;
     QString pix;
@@ -226,15 +235,53 @@ std::optional<QString> TooLongName(const SlideShowProject& p, FileSystem& fs,
     return std::nullopt;
 }
 
+// The slide pictures scaled down to the show's box on worker threads, each
+// written as soon as it is ready; pictures that need no scaling are copied.
+// One message lists the pictures that could not be decoded.
+void CopyFittedPictures(const SlideShowProject& p, const PictureFitter& fitter, PixCopier& pix,
+                        ProgressBar& bar, Prompter& ui) {
+    const ShowSettings& s = p.settings;
+    QStringList sources;
+    for (int k = 1; k <= p.SlideCount(); ++k)
+        sources << p.slide(k).PicturePath;
+    QStringList undecodable;
+    FitInOrder(fitter, sources, QSize(s.FitWidth, s.FitHeight),
+               [&](int i, const FittedPicture& fitted) {
+                   const QString& src = sources[i];
+                   const QString name = PixPictureName(i + 1, src);
+                   if (fitted.kind == FittedPicture::Kind::Fitted)
+                       pix.write(fitted.bytes, name);
+                   else
+                       pix.copy(src, name);
+                   if (fitted.kind == FittedPicture::Kind::Undecodable)
+                       undecodable << QDir::toNativeSeparators(src);
+                   bar.advance();
+               });
+    if (!undecodable.isEmpty())
+        ui.messageBox({QStringLiteral("These pictures could not be read to fit them, so they "
+                                      "were copied as they are:") +
+                           kCrLf + undecodable.join(kCrLf),
+                       QStringLiteral("Fit pictures for the web"), MsgButtons::Ok,
+                       MsgIcon::Exclamation, std::nullopt});
+}
+
 void CopyEverything(const SlideShowProject& p, CompileHost& host, FileSystem& fs,
                     const QString& programFolder) {
-    ProgressBar bar(host, 2 * p.SlideCount() + 23);
+    const int count = p.SlideCount();
+    ProgressBar bar(host, 2 * count + 23);
     BusyPointer busy(host);
     PixCopier pix(host.prompter(), fs, p.names.OutputFolder + QStringLiteral("pix/"));
-    for (const PixCopy& c : CopyPlan(p, programFolder)) {
-        pix.copy(c.from, c.name);
-        if (c.advance != 0)
-            bar.advance(c.advance);
+    const std::vector<PixCopy> plan = CopyPlan(p, programFolder);
+    auto rest = plan.begin();
+    if (const PictureFitter* fitter = host.pictureFitter(); fitter && p.settings.FitPictures) {
+        // The slide pictures lead the plan; they go through the fitter.
+        CopyFittedPictures(p, *fitter, pix, bar, host.prompter());
+        rest += count;
+    }
+    for (; rest != plan.end(); ++rest) {
+        pix.copy(rest->from, rest->name);
+        if (rest->advance != 0)
+            bar.advance(rest->advance);
     }
 }
 

@@ -138,6 +138,12 @@ void ReadSettings(const QJsonObject& o, ShowSettings& s, QJsonObject& others, Re
             s.CaptionBackColor = r.color(v, key);
         else if (k == u"NewSlideBackColor")
             s.NewSlideBackColor = r.color(v, key);
+        else if (k == u"FitPictures")
+            s.FitPictures = r.boolean(v, key);
+        else if (k == u"FitWidth")
+            s.FitWidth = r.number(v, key, kFitSideMin, kFitSideMax);
+        else if (k == u"FitHeight")
+            s.FitHeight = r.number(v, key, kFitSideMin, kFitSideMax);
         else if (k == u"ButtonColors") {
             const QJsonArray a = v.toArray();
             if (!v.isArray() || a.size() != 5)

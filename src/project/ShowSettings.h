@@ -33,6 +33,11 @@ struct ShowSettings {
     ColorValue ActiveColor = 0xC100FF;
     // 0 forward, 1 fast forward, 2 auto run, 3 rewind, 4 back.
     std::array<ColorValue, 5> ButtonColors{0x000000, 0xFF0000, 0x00FF00, 0xFF0000, 0x000000};
+    // Slide pictures larger than FitWidth x FitHeight are compiled as copies
+    // scaled down to fit; off, every picture is copied as it is.
+    bool FitPictures = false;
+    qint16 FitWidth = 1920;
+    qint16 FitHeight = 1080;
 
     // The values of a first start, when nothing has been stored yet. The
     // default pictures live in the program folder; the song dialog opens in
@@ -41,6 +46,10 @@ struct ShowSettings {
 
     friend bool operator==(const ShowSettings&, const ShowSettings&) = default;
 };
+
+// The range of the fitted pictures' largest width and height, in pixels.
+constexpr qint16 kFitSideMin = 100;
+constexpr qint16 kFitSideMax = 9999;
 
 // Names used by a compile run.
 struct CompileNames {

@@ -5,6 +5,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QImageWriter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -70,4 +73,75 @@ TEST(CompileCommandProcess, UnknownCommandGetsOneUsageLine) {
     EXPECT_EQ(wrong.status, 2);
     EXPECT_EQ(wrong.err, "usage: pevrano-slideshow [compile SHOW.json | --help | --version]\n");
     EXPECT_TRUE(RunProgram(dir, {"--version"}).out.startsWith("pevrano-slideshow "));
+}
+
+namespace {
+QImage Halves(int width, int height, QColor left, QColor right) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(right);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width / 2; ++x)
+            image.setPixelColor(x, y, left);
+    return image;
+}
+
+bool Near(QColor a, QColor b) {
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+               std::abs(a.blue() - b.blue()) <
+           60;
+}
+
+QByteArray Bytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+} // namespace
+
+// The fitted compile loads Qt's image plugins without any display too.
+TEST(CompileCommandProcess, FitsLargePicturesAndCopiesTheRestAsTheyAre) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QDir(dir.path()).mkdir("out");
+    ASSERT_TRUE(Halves(3000, 1000, Qt::red, Qt::blue).save(dir.filePath("wide.jpg")));
+    // Stored lying on its side, shown turned by a quarter: the stored left
+    // half becomes the shown top.
+    QImageWriter turned(dir.filePath("turned.jpg"));
+    turned.setTransformation(QImageIOHandler::TransformationRotate90);
+    ASSERT_TRUE(turned.write(Halves(2400, 1600, Qt::green, Qt::black)));
+    ASSERT_TRUE(Halves(2000, 2000, Qt::red, Qt::blue).save(dir.filePath("square.bmp")));
+    ASSERT_TRUE(Halves(800, 600, Qt::red, Qt::blue).save(dir.filePath("small.jpg")));
+    QFile broken(dir.filePath("broken.jpg"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a picture");
+    broken.close();
+    QFile show(dir.filePath("show.json"));
+    ASSERT_TRUE(show.open(QIODevice::WriteOnly));
+    show.write(R"({"slides": [{"PicturePath": "wide.jpg"}, {"PicturePath": "turned.jpg"},
+                   {"PicturePath": "square.bmp"}, {"PicturePath": "small.jpg"},
+                   {"PicturePath": "broken.jpg"}],
+                   "settings": {"FitPictures": true, "FitWidth": 1920, "FitHeight": 1080},
+                   "compile": {"FirstPageName": "fit", "Directory": "out"}})");
+    show.close();
+
+    const Result r = RunProgram(dir, {"compile", "show.json"});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    const QString pix = dir.filePath("out/fit/pix/");
+    QImageReader wide(pix + "pic1.jpg");
+    EXPECT_EQ(wide.format(), "jpeg");
+    const QImage w = wide.read();
+    EXPECT_EQ(w.size(), QSize(1920, 640));
+    EXPECT_TRUE(Near(w.pixelColor(10, 320), Qt::red) && Near(w.pixelColor(1910, 320), Qt::blue));
+    // Upright pixels: no EXIF turn left to apply.
+    QImageReader upright(pix + "pic2.jpg");
+    upright.setAutoTransform(false);
+    const QImage u = upright.read();
+    EXPECT_EQ(u.size(), QSize(720, 1080));
+    EXPECT_TRUE(Near(u.pixelColor(360, 10), Qt::green) && Near(u.pixelColor(360, 1070), Qt::black));
+    QImageReader square(pix + "pic3.bmp");
+    EXPECT_EQ(square.format(), "bmp");
+    EXPECT_EQ(square.size(), QSize(1080, 1080));
+    EXPECT_EQ(Bytes(pix + "pic4.jpg"), Bytes(dir.filePath("small.jpg")));
+    EXPECT_EQ(Bytes(pix + "pic5.jpg"), "not a picture");
+    EXPECT_TRUE(r.err.contains("[Fit pictures for the web]")) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(dir.filePath("broken.jpg")));
 }

@@ -215,3 +215,29 @@ TEST_F(Options, TextsFitAndThePictureBoxKeepsItsSize) {
         EXPECT_EQ(w.PicBxOpenBkPic->parentWidget()->size(), pictureBox);
     });
 }
+
+TEST_F(Options, FitPicturesChoiceAndItsBoxKeptInRange) {
+    EXPECT_FALSE(s.FitPictures);
+    withOptions([&](frmOptions& w) {
+        EXPECT_EQ(w.txtFitWidth->text(), "1920");
+        EXPECT_EQ(w.txtFitHeight->text(), "1080");
+        EXPECT_EQ(w.txtFitWidth->accessibleName(), "Largest width");
+        w.ckFitPictures->click();
+        EXPECT_TRUE(s.FitPictures);
+        // Tab runs through the row, then to OK!; leaving a box keeps its
+        // number in range.
+        QApplication::setActiveWindow(&w);
+        w.ckFitPictures->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w.ckFitPictures, Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), w.txtFitWidth);
+        TypeInto(w.txtFitWidth, "5x0");
+        QTest::keyClick(w.txtFitWidth, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), w.txtFitHeight);
+        EXPECT_EQ(w.txtFitWidth->text(), "100");
+        TypeInto(w.txtFitHeight, "12800");
+        QTest::keyClick(w.txtFitHeight, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), w.cmdOk);
+    });
+    EXPECT_EQ(s.FitWidth, 100);
+    EXPECT_EQ(s.FitHeight, 1280); // four digits at most
+}

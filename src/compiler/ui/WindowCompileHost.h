@@ -1,6 +1,7 @@
 #pragma once
 
 #include "compiler/CompileHost.h"
+#include "compiler/ui/QtPictureFitter.h"
 
 #include <QPointer>
 #include <QProgressBar>
@@ -24,8 +25,10 @@ public:
     void hideProgress() override;
     void setBusy(bool busy) override;
     void openDocument(const QString& path) override;
+    const PictureFitter* pictureFitter() const override { return &fitter; }
 
 private:
+    QtPictureFitter fitter;
     QPointer<QWidget> window;
     Prompter& ui;
     QPointer<QProgressBar> bar;

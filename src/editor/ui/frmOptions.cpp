@@ -1,5 +1,6 @@
 #include "editor/ui/frmOptions.h"
 
+#include "editor/FitSideEntry.h"
 #include "editor/SkipAmountEntry.h"
 #include "editor/ui/AutoRunDelay.h"
 #include "editor/ui/PictureView.h"
@@ -50,6 +51,11 @@ void frmOptions::connectHandlers() {
     connect(VScrollopt, &QScrollBar::valueChanged, this, [this] { VScrollopt_Change(); });
     connect(cmdReset, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
     connect(cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
+    connect(ckFitPictures, &QCheckBox::toggled, this, [this] { ckFitPictures_Click(); });
+    for (QLineEdit* box : {txtFitWidth, txtFitHeight}) {
+        box->installEventFilter(new DigitKeyFilter(box));
+        box->installEventFilter(this);
+    }
 }
 
 void frmOptions::CheckOptions() {
@@ -64,6 +70,12 @@ void frmOptions::CheckOptions() {
         VScrollopt->setValue(s.AmountOfSlidesFFRev);
     }
     ckFlashing->setChecked(s.Flashing == 1);
+    {
+        const QSignalBlocker block(ckFitPictures);
+        ckFitPictures->setChecked(s.FitPictures);
+    }
+    txtFitWidth->setText(QString::number(s.FitWidth));
+    txtFitHeight->setText(QString::number(s.FitHeight));
     if (project.settings.OpenPgBkPic.isEmpty())
         project.settings.OpenPgBkPic = QDir(ProgramFolder()).filePath(QStringLiteral("film.gif"));
     showOpeningPagePicture();
@@ -120,6 +132,8 @@ void frmOptions::optPicBkGndColorOptionFrm_Click(int index) {
 bool frmOptions::eventFilter(QObject* watched, QEvent* event) {
     if (watched == txtFFRev && event->type() == QEvent::FocusOut)
         txtFFRev_LostFocus();
+    if ((watched == txtFitWidth || watched == txtFitHeight) && event->type() == QEvent::FocusOut)
+        txtFitSide_LostFocus();
     return QDialog::eventFilter(watched, event);
 }
 
@@ -169,6 +183,18 @@ void frmOptions::cmdOk_Click() {
     accept();
 }
 
+void frmOptions::ckFitPictures_Click() {
+    project.settings.FitPictures = ckFitPictures->isChecked();
+}
+
+void frmOptions::txtFitSide_LostFocus() {
+    ShowSettings& s = project.settings;
+    s.FitWidth = FitSideEntered(txtFitWidth->text(), s.FitWidth);
+    s.FitHeight = FitSideEntered(txtFitHeight->text(), s.FitHeight);
+    txtFitWidth->setText(QString::number(s.FitWidth));
+    txtFitHeight->setText(QString::number(s.FitHeight));
+}
+
 void frmOptions::showEvent(QShowEvent* event) {
     unloaded = false;
     QDialog::showEvent(event);
@@ -183,6 +209,8 @@ void frmOptions::done(int result) {
 }
 
 void frmOptions::Form_QueryUnload() {
+    // Closing with Enter leaves a typed side without losing the focus.
+    txtFitSide_LostFocus();
     const ShowSettings& s = project.settings;
     if ((s.SameBkColorEverySlide || s.optIntBkImgOptionForm == 0) && hooks.FillBackgrounds)
         hooks.FillBackgrounds();

@@ -9,6 +9,7 @@ class Prompter;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -53,6 +54,8 @@ public:
     void VScrollopt_Change();
     void cmdReset_Click();
     void cmdOk_Click();
+    void ckFitPictures_Click();
+    void txtFitSide_LostFocus();
 
     QCheckBox* ckFlashing = nullptr;
     QCheckBox* ckSameCaption = nullptr;
@@ -73,6 +76,11 @@ public:
     QLabel* Label4 = nullptr;
     QLabel* Label2 = nullptr;
     QPushButton* cmdOk = nullptr;
+    QCheckBox* ckFitPictures = nullptr;
+    QLabel* lblFitWidth = nullptr;
+    QLineEdit* txtFitWidth = nullptr;
+    QLabel* lblFitHeight = nullptr;
+    QLineEdit* txtFitHeight = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -80,6 +88,7 @@ protected:
 
 private:
     void buildLayout();
+    QLayout* buildFitRow();
     void connectHandlers();
     void showOpeningPagePicture();
     void Form_QueryUnload();

@@ -134,10 +134,42 @@ void frmOptions::buildLayout() {
     grid->addWidget(Frame3, 2, 0);
     grid->addWidget(Frame2, 2, 1);
     grid->addWidget(Frame1, 3, 0, 1, 2);
+    grid->addLayout(buildFitRow(), 4, 0, 1, 2);
     auto* okRow = new QHBoxLayout;
     okRow->addWidget(Label4, 1);
     okRow->addWidget(cmdOk);
-    grid->addLayout(okRow, 4, 0, 1, 2);
+    grid->addLayout(okRow, 5, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
+}
+
+// "Fit pictures for the web" and the box the compiled pictures must fit.
+QLayout* frmOptions::buildFitRow() {
+    ckFitPictures =
+        Named(new QCheckBox(QStringLiteral("Fit pictures for the web"), this), "ckFitPictures");
+    const auto side = [this](const QString& label, const char* labelName, const char* boxName,
+                             QLabel*& lbl, QLineEdit*& box) {
+        lbl = Named(new QLabel(label, this), labelName);
+        box = Named(new QLineEdit(this), boxName);
+        box->setMaxLength(4);
+        box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16);
+        box->setAlignment(Qt::AlignRight);
+        box->setAccessibleName(label.chopped(1).remove(u'&'));
+        lbl->setBuddy(box);
+    };
+    side(QStringLiteral("Largest &width:"), "lblFitWidth", "txtFitWidth", lblFitWidth, txtFitWidth);
+    side(QStringLiteral("Largest &height:"), "lblFitHeight", "txtFitHeight", lblFitHeight,
+         txtFitHeight);
+    auto* row = new QHBoxLayout;
+    row->addWidget(ckFitPictures);
+    row->addSpacing(12);
+    row->addWidget(lblFitWidth);
+    row->addWidget(txtFitWidth);
+    row->addWidget(lblFitHeight);
+    row->addWidget(txtFitHeight);
+    row->addWidget(new QLabel(QStringLiteral("pixels"), this));
+    row->addStretch();
+    // Tab reaches these before the OK! button made ahead of them.
+    setTabOrder(txtFitHeight, cmdOk);
+    return row;
 }
