@@ -23,6 +23,9 @@ QJsonObject Settings(const ShowSettings& s, const QString& folder, const QJsonOb
     o.insert(u"SameBkColorEverySlide", s.SameBkColorEverySlide);
     o.insert(u"optIntBkImgOptionForm", s.optIntBkImgOptionForm);
     o.insert(u"Flashing", s.Flashing);
+    o.insert(u"FitPictures", s.FitPictures);
+    o.insert(u"FitWidth", s.FitWidth);
+    o.insert(u"FitHeight", s.FitHeight);
     o.insert(u"SongPath", StoredShowPath(s.SongPath, folder));
     o.insert(u"OpenPgBkPic", StoredShowPath(s.OpenPgBkPic, folder));
     o.insert(u"NewBkPicture", StoredShowPath(s.NewBkPicture, folder));

@@ -29,6 +29,8 @@ SlideShowProject FullShow(const QString& folder) {
     s.SameBkColorEverySlide = false;
     s.optIntBkImgOptionForm = 1;
     s.Flashing = 0;
+    s.FitPictures = true;
+    s.FitWidth = 1280;
     s.SongPath = folder + QStringLiteral("/music/song.mp3");
     s.OpenPgBkPic = QStringLiteral("/elsewhere/open.jpg");
     s.NewBkPicture = folder + QStringLiteral("/bk.gif");
@@ -64,7 +66,7 @@ TEST(ShowFileWriterTest, SaveAndReopenKeepsEveryFieldAndMovesWithItsFolder) {
     const SlideShowProject saved = FullShow(folder);
     ShowDocument doc;
     doc.path = folder + QStringLiteral("/trip.json");
-    doc.otherSettings = {{QStringLiteral("FitPictures"), true}};
+    doc.otherSettings = {{QStringLiteral("ComingLater"), true}};
     ASSERT_EQ(SaveFileAtomically(doc.path, doc.Json(saved)), std::nullopt);
 
     const QJsonObject top = QJsonDocument::fromJson(ReadAll(doc.path)).object();
@@ -92,6 +94,8 @@ TEST(ShowFileWriterTest, SaveAndReopenKeepsEveryFieldAndMovesWithItsFolder) {
     // Everything that shapes the compiled show, read back as written.
     EXPECT_EQ(ShowFileJson(p, {}), ShowFileJson(expected, {}));
     EXPECT_EQ(p.settings.TitleMessage, "Welcome");
+    EXPECT_TRUE(p.settings.FitPictures);
+    EXPECT_EQ(p.settings.FitWidth, 1280);
     EXPECT_EQ(p.names.OutputFolder, moved + "/out/show/");
 
     // A file without "format" still reads.

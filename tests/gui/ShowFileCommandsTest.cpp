@@ -124,7 +124,8 @@ TEST_F(ShowFiles, RecoveryAfterACrash) {
     EXPECT_EQ(project().slide(2).Caption, "unsaved ünïcode");
     EXPECT_TRUE(files().IsModified());
 
-    ui.queueMessageAnswer(MsgResult::No); // do not save
+    ui.queueMessageAnswer(MsgResult::No);  // do not save
+    ui.queueMessageAnswer(MsgResult::Yes); // exit
     EXPECT_TRUE(form->close());
     EXPECT_FALSE(QFile::exists(recovery));
 }
@@ -142,6 +143,7 @@ TEST_F(ShowFiles, WindowAndCommandLineCompileAlike) {
     QDir(folder()).mkpath("cli");
 
     ui.queueMessageAnswer(MsgResult::Yes); // compile now
+    ui.queueMessageAnswer(MsgResult::Yes); // go on with slides lacking captions
     ui.queueFolder(dir.filePath("win"));
     ui.queueInput(QStringLiteral("Hello"));
     ui.queueMessageAnswer(MsgResult::No); // view now

@@ -154,6 +154,8 @@ TEST_F(SlideEditingTest, DeleteAsksThenShowsTheSlideBefore) {
     AddThroughDialog(paths);
     project().slide(1).Caption = "caption 1";
     project().slide(1).PicBackColor = "&H000001";
+    project().slide(1).CapBackColor = "&H000010";
+    project().slide(1).CapForeColor = "&H000100";
     project().setCurrentSlide(2);
     form->SetCaptionBoxColors(0x000020, 0x000200);
     ui.clear();

@@ -85,11 +85,14 @@ TEST_F(StartUp, FirstStartThenExitAsksAndOnYesSavesAndClosesEveryWindow) {
     EXPECT_EQ(question.buttons, MsgButtons::YesNo);
     EXPECT_EQ(question.icon, MsgIcon::Question);
 
+    // The delay is part of the show: its change is offered for saving first.
     form.ui.VScrollSec->setValue(9);
+    ui.queueMessageAnswer(MsgResult::No);
     ui.queueMessageAnswer(MsgResult::Yes);
     EXPECT_TRUE(form.close());
     EXPECT_FALSE(other.isVisible());
-    EXPECT_EQ(ui.messages().size(), 2u);
+    ASSERT_EQ(ui.messages().size(), 3u);
+    EXPECT_EQ(ui.messages()[1].text, "Save changes to Untitled?");
     QSettings stored(file(), QSettings::IniFormat);
     EXPECT_EQ(stored.allKeys().size(), 24);
     EXPECT_EQ(stored.value("NumSecDelay").toString(), "9");
