@@ -46,7 +46,10 @@ void ThumbnailStore::request(QSize size, std::pair<int, int> first) {
         doneCount = 0;
     }
     prioritise(first);
-    startWorkers();
+    // The workers start once the window has handled what is already waiting
+    // (the new layout's paint first): on a busy machine they would otherwise
+    // take the cores the window needs to answer.
+    QMetaObject::invokeMethod(this, &ThumbnailStore::startWorkers, Qt::QueuedConnection);
     emit progress(doneCount, askedCount);
 }
 
