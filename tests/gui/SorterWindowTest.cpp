@@ -2,9 +2,10 @@
 #include "Form1Fixture.h"
 #include "sorter/ui/AllImages.h"
 #include "sorter/ui/OpenSorter.h"
+#include "sorter/ui/ThumbnailCanvas.h"
 #include "sorter/ui/ThumbnailStore.h"
-#include "sorter/ui/ThumbnailView.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -64,19 +65,23 @@ TEST_F(SorterTest, OpensOnlyFromTwoSlidesAndRefreshesTheMainWindowAfterwards) {
 TEST_F(SorterTest, ShowsEveryThumbnailAndSkipsAnUnreadablePicture) {
     MakeShow(60);
     const auto w = Open();
-    ASSERT_EQ(w->Image1.size(), 60u);
+    ASSERT_EQ(w->Picture1->count(), 60);
     EXPECT_EQ(w->lblNumPicSel->text(), "Number of Pictures Selected: 60");
     EXPECT_TRUE(w->VScroll1->isVisible());
-    EXPECT_EQ(w->Image1[59]->size(), QSize(51, 41));
+    EXPECT_EQ(w->Picture1->grid().cell(59).size(), QSize(51, 41));
     EXPECT_EQ(w->highlighted(), 0);
     EXPECT_TRUE(w->thumbnails().unreadable(19));
     EXPECT_FALSE(w->thumbnails().image(20).isNull());
-    EXPECT_EQ(w->Image1[2]->accessibleName(), "Slide 3: p3.jpg");
-    EXPECT_EQ(w->Image1[2]->toolTip(), project().slide(3).PicturePath);
+    // A screen reader reads each painted thumbnail as an item of the grid.
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(w->Picture1);
+    ASSERT_EQ(grid->childCount(), 60);
+    EXPECT_EQ(grid->child(2)->text(QAccessible::Name), "Slide 3: p3.jpg");
+    EXPECT_EQ(grid->indexOfChild(grid->child(2)), 2);
+    EXPECT_EQ(w->Picture1->path(2), project().slide(3).PicturePath);
 
     // Scrolled to the bottom, the last row is in the viewport.
     w->VScroll1->setValue(w->VScroll1->maximum());
-    const QRect last = w->Image1[59]->geometry().translated(w->Picture1->pos());
+    const QRect last = w->Picture1->grid().cell(59).translated(w->Picture1->pos());
     EXPECT_LE(last.bottom(), w->Picture2->contentsRect().height());
 
     // The unreadable picture still fills a swap slot: empty, with its number.
@@ -87,29 +92,30 @@ TEST_F(SorterTest, ShowsEveryThumbnailAndSkipsAnUnreadablePicture) {
     EXPECT_TRUE(w->imgSwap[0]->pixmap().isNull());
 
     w->ThumbSizeSlider->setValue(8);
-    EXPECT_EQ(w->Image1[1]->geometry(), QRect(10, 341, 331, 321));
+    EXPECT_EQ(w->Picture1->grid().cell(1), QRect(10, 341, 331, 321));
 }
 
 TEST_F(SorterTest, PicksAndSwapsWithMouseAndKeyboard) {
     MakeShow(6);
     const auto w = Open();
     EXPECT_FALSE(w->VScroll1->isVisible());
-    EXPECT_EQ(w->Image1[1]->pos(), QPoint(61, 10)); // design size below 36 slides
+    EXPECT_EQ(w->Picture1->grid().cell(1).topLeft(), QPoint(61, 10)); // design size below 36
     EXPECT_EQ(AccessibilityProblems(w.get()), QStringList());
 
     w->cmdSwapPics->click();
     ASSERT_EQ(ui.messages().size(), 1u);
     EXPECT_EQ(ui.messages()[0].text, "Please select 2 pictures to swap");
 
-    QTest::mouseClick(w->Image1[1], Qt::LeftButton);
+    QTest::mouseClick(w->Picture1, Qt::LeftButton, {}, w->Picture1->grid().cell(1).center());
     EXPECT_EQ(w->highlighted(), 1);
     EXPECT_EQ(w->lblSwap[0]->text(), "Picture Number: 2");
     // From the keyboard: three to the right, then Space.
-    w->Image1[1]->setFocus();
+    w->Picture1->setFocus();
     for (int i = 0; i < 3; ++i)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-    EXPECT_EQ(QApplication::focusWidget(), w->Image1[4]);
-    QTest::keyClick(w->Image1[4], Qt::Key_Space);
+    EXPECT_EQ(QApplication::focusWidget(), w->Picture1);
+    EXPECT_EQ(w->Picture1->current(), 4);
+    QTest::keyClick(w->Picture1, Qt::Key_Space);
     EXPECT_EQ(w->swapSlots().index(1), 4);
 
     const QImage two = w->thumbnails().image(1);
@@ -117,7 +123,8 @@ TEST_F(SorterTest, PicksAndSwapsWithMouseAndKeyboard) {
     EXPECT_TRUE(project().slide(2).PicturePath.endsWith("p5.jpg"));
     EXPECT_TRUE(project().slide(5).PicturePath.endsWith("p2.jpg"));
     EXPECT_EQ(w->thumbnails().image(4), two); // moved, not decoded again
-    EXPECT_EQ(w->Image1[1]->accessibleName(), "Slide 2: p5.jpg");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(w->Picture1)->child(1)->text(QAccessible::Name),
+              "Slide 2: p5.jpg");
     EXPECT_FALSE(w->swapSlots().filled(0));
     EXPECT_FALSE(w->lblSwap[1]->isVisible());
 }

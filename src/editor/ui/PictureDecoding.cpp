@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 // Pictures other than JPEG are checked by decoding them at this size.
@@ -74,7 +75,35 @@ QImage DecodeToCover(const QString& path, QSize box) {
 }
 
 QImage DecodeToSize(const QString& path, QSize size) {
-    return Decode(path, size, [](QSize, QSize box) { return box; });
+    if (size.isEmpty())
+        return {};
+    QImageReader reader(path);
+    if (!reader.canRead() || !WithinLimits(reader.size()))
+        return {};
+    const QSize source = reader.size();
+    if (reader.format() != "jpeg" || size.width() * 2 > source.width() ||
+        size.height() * 2 > source.height()) {
+        if (size != source)
+            reader.setScaledSize(size);
+        return reader.read();
+    }
+    // A JPEG much larger than the thumbnail: libjpeg decodes it at the
+    // smallest of its M/8 scales still covering the thumbnail (Qt picks that
+    // scale from the scaled size asked for), with its fast inverse DCT and
+    // plain chroma upsampling (a quality below 50); asking for exactly that
+    // scale (rounded down, so Qt's choice of scale cannot round up) keeps Qt
+    // from scaling again, and one smooth scale of the small decode makes the
+    // thumbnail.
+    const double shrink =
+        std::min(double(source.width()) / size.width(), double(source.height()) / size.height());
+    const int eighths = std::clamp(static_cast<int>(std::ceil(8 / shrink)), 1, 8);
+    reader.setScaledSize(
+        QSize(source.width() * eighths / 8, source.height() * eighths / 8).expandedTo(size));
+    reader.setQuality(49);
+    const QImage decoded = reader.read();
+    if (decoded.isNull())
+        return {};
+    return decoded.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 bool CanShowPicture(const QString& path) {

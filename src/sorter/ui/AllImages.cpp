@@ -2,8 +2,8 @@
 
 #include "editor/ui/PictureDecoding.h"
 #include "project/SlideShowProject.h"
+#include "sorter/ui/ThumbnailCanvas.h"
 #include "sorter/ui/ThumbnailStore.h"
-#include "sorter/ui/ThumbnailView.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -37,9 +37,12 @@ AllImages::AllImages(SlideShowProject& p, Prompter& prompter, QWidget* parent)
     lblNumPicSel->setText(QStringLiteral("Number of Pictures Selected: ") +
                           QString::number(pictureCount));
     store = new ThumbnailStore(PicturePaths(project, pictureCount), this);
+    Picture1->setStore(store);
+    connect(Picture1, &ThumbnailCanvas::pressed, this, &AllImages::Image1_MouseDown);
+    connect(Picture1, &ThumbnailCanvas::clicked, this, &AllImages::Image1_Click);
+    connect(Picture1, &ThumbnailCanvas::moveAsked, this, &AllImages::moveFocus);
     connect(store, &ThumbnailStore::ready, this, [this](int k) {
-        if (k < static_cast<int>(Image1.size()))
-            Image1[k]->update();
+        Picture1->updateThumbnail(k);
         for (int s = 0; s < 2; ++s)
             if (choice.filled(s) && choice.index(s) == k && imgSwap[s]->pixmap().isNull())
                 showSwapPicture(s);
@@ -63,8 +66,7 @@ AllImages::AllImages(SlideShowProject& p, Prompter& prompter, QWidget* parent)
     DrawImages();
     if (pictureCount > 35)
         ThumbSizeSlider_Change();
-    if (!Image1.empty())
-        Image1[0]->setFocus();
+    Picture1->setFocus();
 }
 
 AllImages::~AllImages() {
@@ -105,20 +107,7 @@ std::pair<int, int> AllImages::inView() const {
 void AllImages::DrawImages() {
     layout = ThumbnailGrid(thumbSize, canvasWidth);
     Picture1->move(0, 0);
-    Picture1->setUpdatesEnabled(false);
-    for (int k = 0; k < pictureCount; ++k) {
-        if (k == static_cast<int>(Image1.size())) {
-            auto* view = new ThumbnailView(*store, k, Picture1);
-            connect(view, &ThumbnailView::pressed, this, &AllImages::Image1_MouseDown);
-            connect(view, &ThumbnailView::clicked, this, &AllImages::Image1_Click);
-            connect(view, &ThumbnailView::moveAsked, this, &AllImages::moveFocus);
-            view->setFocusPolicy(k == focusTarget ? Qt::StrongFocus : Qt::ClickFocus);
-            Image1.push_back(view);
-        }
-        Image1[k]->setGeometry(layout.cell(k));
-        Image1[k]->show();
-    }
-    Picture1->setUpdatesEnabled(true);
+    Picture1->setGrid(layout, pictureCount);
     store->request(thumbSize, inView());
 }
 
@@ -157,14 +146,10 @@ void AllImages::showProgress(int done, int asked) {
 }
 
 void AllImages::setHighlight(int k) {
-    if (highlight >= 0 && highlight < static_cast<int>(Image1.size()))
-        Image1[highlight]->setHighlighted(false);
     highlight = k;
-    Image1[k]->setHighlighted(true);
-    // The highlighted thumbnail is the grid's one stop in the Tab order.
-    Image1[focusTarget]->setFocusPolicy(Qt::ClickFocus);
-    focusTarget = k;
-    Image1[k]->setFocusPolicy(Qt::StrongFocus);
+    Picture1->setHighlighted(k);
+    // The keyboard acts on the highlighted thumbnail.
+    Picture1->setCurrent(k);
 }
 
 void AllImages::Image1_Click(int k) {
@@ -202,7 +187,6 @@ void AllImages::moveFocus(int from, int key) {
     }
     ensureVisible(to);
     Image1_Click(to);
-    Image1[to]->setFocus(Qt::TabFocusReason);
 }
 
 void AllImages::ensureVisible(int k) {
@@ -272,8 +256,8 @@ void AllImages::cmdSwapPics_Click() {
     const int b = choice.index(1);
     SwapSlides(project, a, b);
     store->swap(a, b);
-    Image1[a]->refreshName();
-    Image1[b]->refreshName();
+    Picture1->updateThumbnail(a);
+    Picture1->updateThumbnail(b);
     choice.clearBoth();
     clearSwapView(0);
     clearSwapView(1);

@@ -21,7 +21,7 @@ class QScrollBar;
 class QSlider;
 class SlideShowProject;
 class ThumbnailStore;
-class ThumbnailView;
+class ThumbnailCanvas;
 
 // The picture sorter: every slide as a numbered thumbnail in a scrolling
 // grid; two pictures chosen into the swap slots change places in the project
@@ -29,8 +29,10 @@ class ThumbnailView;
 //
 // Thumbnails are decoded at their size on worker threads (ThumbnailStore)
 // and appear as they arrive, the ones in view first; the window answers
-// input meanwhile. The grid's widgets are made once and only moved by a size
-// change; a swap exchanges two thumbnails without decoding.
+// input meanwhile. The grid is painted on one canvas, only where it shows,
+// so a size change lays it out at once with the kept thumbnails stretched
+// while the sharper ones decode; a swap exchanges two thumbnails without
+// decoding.
 class AllImages : public QDialog {
     Q_OBJECT
 public:
@@ -38,8 +40,8 @@ public:
     ~AllImages() override;
 
     // Controls, named as the window's own.
-    QFrame* Picture2 = nullptr;  // the fixed viewport
-    QWidget* Picture1 = nullptr; // the canvas the scroll bar moves
+    QFrame* Picture2 = nullptr;          // the fixed viewport
+    ThumbnailCanvas* Picture1 = nullptr; // the thumbnails, on the canvas the scroll bar moves
     QScrollBar* VScroll1 = nullptr;
     QLabel* Label1 = nullptr;
     QSlider* ThumbSizeSlider = nullptr;
@@ -51,7 +53,6 @@ public:
     std::array<QLabel*, 2> lblSwap{};
     std::array<QPushButton*, 2> cmdClearSwapPic{};
     QPushButton* cmdSwapPics = nullptr;
-    std::vector<ThumbnailView*> Image1;
 
     const SwapSlots& swapSlots() const { return choice; }
     const ThumbnailStore& thumbnails() const { return *store; }
@@ -99,7 +100,6 @@ private:
     ThumbnailStore* store = nullptr;
     SwapSlots choice;
     int highlight = -1;
-    int focusTarget = 0;
     // The swap slots' pictures decode on threads of their own: the global pool
     // serves Qt's painting, which must never wait behind a decode.
     QThreadPool swapPool;

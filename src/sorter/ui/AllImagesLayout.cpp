@@ -2,6 +2,7 @@
 #include "sorter/ui/AllImages.h"
 
 #include "editor/ui/NamedControl.h"
+#include "sorter/ui/ThumbnailCanvas.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -36,7 +37,7 @@ void AllImages::buildLayout() {
     // never paints over the viewport's frame.
     auto* clip = new QWidget(Picture2);
     clip->setObjectName(QStringLiteral("Picture2Inner"));
-    Picture1 = Named(new QWidget(clip), "Picture1");
+    Picture1 = Named(new ThumbnailCanvas(clip), "Picture1");
     Picture1->installEventFilter(this);
 
     VScroll1 = Named(new QScrollBar(Qt::Vertical, this), "VScroll1");
