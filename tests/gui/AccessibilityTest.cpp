@@ -11,6 +11,8 @@
 #include "editor/ui/ColorSwatch.h"
 #include "editor/ui/Form1.h"
 #include "editor/ui/frmOptions.h"
+#include "support/ui/frmSendEmail.h"
+#include "support/ui/frmSplash.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -54,6 +56,11 @@ TEST(Accessibility, EveryWindowNamesItsControls) {
     tool->ui.mnuExport->trigger();
     ASSERT_NE(tool->schemeWindow(), nullptr);
     ExpectUsable(tool->schemeWindow());
+
+    frmSendEmail mail(&form);
+    ExpectUsable(&mail);
+    frmSplash splash([] {});
+    ExpectUsable(&splash);
 
     QTemporaryDir folder;
     frmPreview style(form.project().settings, ui, nullptr, folder.path());
