@@ -147,7 +147,7 @@ TEST_F(Options, SameCaptionAndResetReachTheMainWindow) {
               "Please type in your Caption for every slide.\r\nPlease type in your Caption!");
     EXPECT_TRUE(r.defaultText.startsWith(
         QLocale().toString(QDate::currentDate(), QLocale::LongFormat) + "  "));
-    const MessageBoxRequest& m = ui.messages().back();
+    const MessageBoxRequest m = ui.messages().back();
     EXPECT_EQ(m.text, "Reset the Whole Program? Are you sure?");
     EXPECT_EQ(m.title, "Reset All?");
     EXPECT_EQ(m.icon, MsgIcon::Critical);
