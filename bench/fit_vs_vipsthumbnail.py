@@ -70,6 +70,17 @@ def main():
                             "TitleMessage": "Benchmark show."},
             }, f)
 
+        def check_fitted(out):
+            # A compile that copied the pictures as they are would look fast:
+            # every slide picture must be there and within the box.
+            for k in range(1, len(paths) + 1):
+                pic = os.path.join(out, "bench", "pix", f"pic{k}.jpg")
+                size = [int(subprocess.run(["vipsheader", "-f", field, pic], check=True,
+                                           capture_output=True, text=True).stdout)
+                        for field in ("width", "height")]
+                if size[0] > 1920 or size[1] > 1080 or max(size) < 1080:
+                    sys.exit(f"{pic} is {size[0]} x {size[1]}, not fitted to 1920 x 1080")
+
         def vips(r):
             dest = os.path.join(work, f"vips{r}")
             os.mkdir(dest)
@@ -87,6 +98,7 @@ def main():
                 sys.stderr.write(result.stderr[-2000:])
                 sys.exit("the compile failed")
             compile_times.append(seconds)
+            check_fitted(out)
             peaks.append(int(re.search(r"Maximum resident set size \(kbytes\): (\d+)",
                                        result.stderr).group(1)))
 
