@@ -44,8 +44,11 @@ double PeakMegabytes() {
 }
 
 void WaitUntilLoaded(const AllImages& w) {
+    // The overload with a time limit returns at once when nothing is
+    // waiting, so a loop over it would spin and take a core from the
+    // decoders; this one sleeps until the next delivery.
     while (w.thumbnails().loading())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 std::unique_ptr<SlideShowProject> Show(const QStringList& paths, int slides) {
