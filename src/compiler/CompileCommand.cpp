@@ -9,16 +9,18 @@
 #include "project/ShowLimits.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 const QString kProgram = QStringLiteral("pevrano-slideshow");
 
-const char* const kUsage = R"(Usage: pevrano-slideshow
+const char* const kUsage = R"(Usage: pevrano-slideshow [SHOW.json]
        pevrano-slideshow compile SHOW.json
        pevrano-slideshow --help
        pevrano-slideshow --version
 
-Without arguments the tool opens its main window.
+Without arguments the tool opens its main window; with a show file, the
+window opens with that show.
 
 Commands:
   compile SHOW.json   compile the slide show described in SHOW.json, without
@@ -32,7 +34,7 @@ window.
 
 // The one line a command line the program does not know gets.
 const char* const kUsageLine =
-    "usage: pevrano-slideshow [compile SHOW.json | --help | --version]\n";
+    "usage: pevrano-slideshow [SHOW.json | compile SHOW.json | --help | --version]\n";
 
 const char* const kCompileUsage = R"(Usage: pevrano-slideshow compile SHOW.json
 
@@ -198,21 +200,31 @@ bool IsWindowOption(const QString& argument, bool& takesValue) {
     return flags.contains(argument);
 }
 
-// True when every argument is one of Qt's window options.
-bool AreWindowOptions(const QStringList& arguments) {
+// True when every argument is one of Qt's window options, but for at most
+// one existing file: the show the window opens.
+bool AreWindowArguments(const QStringList& arguments) {
+    bool showGiven = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         bool takesValue = false;
-        if (!IsWindowOption(arguments[i], takesValue))
+        if (IsWindowOption(arguments[i], takesValue)) {
+            if (takesValue && ++i >= arguments.size())
+                return false;
+            continue;
+        }
+        // A command or an option the tool does not know is not a show, even
+        // when a file of that name happens to lie in the current folder.
+        const QString& a = arguments[i];
+        if (showGiven || a.startsWith(QLatin1Char('-')) || a == u"compile" ||
+            !QFileInfo(a).isFile())
             return false;
-        if (takesValue && ++i >= arguments.size())
-            return false;
+        showGiven = true;
     }
     return true;
 }
 } // namespace
 
 bool IsCommandLine(const QStringList& arguments) {
-    return arguments.size() >= 2 && !AreWindowOptions(arguments.mid(1));
+    return arguments.size() >= 2 && !AreWindowArguments(arguments.mid(1));
 }
 
 int RunCommandLine(const QStringList& arguments, CommandContext& context) {

@@ -144,12 +144,20 @@ TEST_F(Command, BadShowFilesAndCommandLinesGiveStatusTwo) {
     EXPECT_FALSE(IsCommandLine({"pevrano-slideshow"}));
     EXPECT_FALSE(IsCommandLine({"pevrano-slideshow", "-style", "fusion"}));
     EXPECT_FALSE(IsCommandLine({"pevrano-slideshow", "-reverse", "-platform=offscreen"}));
+    // An existing show file opens in the window; a missing one is refused.
+    const QString show = dir.filePath("show.json");
+    ASSERT_TRUE(QFile(show).open(QIODevice::WriteOnly));
+    EXPECT_FALSE(IsCommandLine({"pevrano-slideshow", show, "-style", "fusion"}));
+    EXPECT_TRUE(IsCommandLine({"pevrano-slideshow", show, show}));
+    EXPECT_TRUE(IsCommandLine({"pevrano-slideshow", dir.filePath("missing.json")}));
     // Anything else never reaches the window.
     for (const char* wrong : {"complie", "-x", "--verison", "-style"}) {
         EXPECT_TRUE(IsCommandLine({"pevrano-slideshow", wrong})) << wrong;
         errText.clear();
         EXPECT_EQ(RunCommandLine({"pevrano-slideshow", wrong}, c), 2) << wrong;
-        EXPECT_EQ(errText, "usage: pevrano-slideshow [compile SHOW.json | --help | --version]\n");
+        EXPECT_EQ(
+            errText,
+            "usage: pevrano-slideshow [SHOW.json | compile SHOW.json | --help | --version]\n");
     }
     EXPECT_EQ(RunCommandLine({"pevrano-slideshow", "--version"}, c), 0);
     EXPECT_TRUE(QRegularExpression("^pevrano-slideshow \\d+\\.\\d+\n$").match(outText).hasMatch())

@@ -71,7 +71,8 @@ TEST(CompileCommandProcess, UnknownCommandGetsOneUsageLine) {
     QTemporaryDir dir;
     const Result wrong = RunProgram(dir, {"complie", "show.json"});
     EXPECT_EQ(wrong.status, 2);
-    EXPECT_EQ(wrong.err, "usage: pevrano-slideshow [compile SHOW.json | --help | --version]\n");
+    EXPECT_EQ(wrong.err,
+              "usage: pevrano-slideshow [SHOW.json | compile SHOW.json | --help | --version]\n");
     EXPECT_TRUE(RunProgram(dir, {"--version"}).out.startsWith("pevrano-slideshow "));
 }
 
