@@ -2,6 +2,7 @@
 #include "colortool/ui/CompletingCombo.h"
 #include "colortool/ui/PaletteBox.h"
 #include "colortool/ui/frmMyColorChart.h"
+#include "support/ui/cToolTip.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -10,6 +11,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <array>
+#include <optional>
 
 namespace {
 // Tips of several lines keep their line breaks.
@@ -28,7 +31,37 @@ const char* const kSliderTip =
     "Use Either the Middle Bar \r\n\r\nor the End Arrows < >\r\n\r\nTo Change the Value";
 const char* const kFontTip =
     "Changes the    font \r\nof the  Slider display label.\r\n\r\nHex Value (FFFFFF)";
+// The managers' looks, in the order of TipManager; each shows a tip after
+// 300 ms of hovering, for 20 seconds at most.
+struct ManagerLook {
+    std::optional<ColorValue> back, text;
+    std::optional<qint32> width;
+    qint32 style;
+};
+const std::array<ManagerLook, 6> kManagerLooks{{
+    {std::nullopt, std::nullopt, std::nullopt, kRectangleTip}, // user boxes
+    {0x0000FF, 0x00FFFF, 75, kBalloonTip},                     // red slider
+    {0x00FF00, 0x000000, 75, kBalloonTip},                     // green slider
+    {0xFF0000, 0xFFFFFF, 75, kBalloonTip},                     // blue slider
+    {0x000000, 0x00FFFF, 75, kBalloonTip},                     // font button
+    {0x0000FF, 0x00FFFF, 50, kBalloonTip},                     // more colours
+}};
 } // namespace
+
+void frmMyColorChart::makeTipManagers() {
+    for (std::size_t i = 0; i < tipManagers.size(); ++i) {
+        const ManagerLook& l = kManagerLooks[i];
+        ToolTipLook look;
+        look.BkColor = l.back.value_or(look.BkColor);
+        look.TxtColor = l.text.value_or(look.TxtColor);
+        look.TipWidth = l.width.value_or(look.TipWidth);
+        look.Style = l.style;
+        look.DelayTime = 300;
+        look.VisibleTime = 20000;
+        tipManagers[i] = new cToolTip(this);
+        tipManagers[i]->setLook(look);
+    }
+}
 
 void frmMyColorChart::Check1_Click() {
     const bool on = ui.Check1->isChecked();
@@ -38,11 +71,18 @@ void frmMyColorChart::Check1_Click() {
     const auto tip = [on](QWidget* w, const QString& text) {
         w->setToolTip(on ? text : QString());
     };
-    for (int k = 0; k < ColorChart::kBoxes; ++k)
-        tip(ui.Picture1[static_cast<std::size_t>(k)],
-            k < ColorChart::kChartBoxes ? QStringLiteral("Click to Select (Activate) this Color!")
-                                        : Lines(kUserBoxTip));
-    tip(ui.cmdShowMeColors, Lines(kMoreColorsTip));
+    // Switched off, a manager's tips are registered again with no text.
+    const auto managed = [this, on](TipManager m, QWidget* w, const char* text) {
+        tipManager(m).SetToolTipObj(w, on ? Lines(text) : QString());
+    };
+    for (int k = 0; k < ColorChart::kBoxes; ++k) {
+        QWidget* box = ui.Picture1[static_cast<std::size_t>(k)];
+        if (k < ColorChart::kChartBoxes)
+            tip(box, QStringLiteral("Click to Select (Activate) this Color!"));
+        else
+            managed(kUserBoxTips, box, kUserBoxTip);
+    }
+    managed(kMoreColorsTips, ui.cmdShowMeColors, kMoreColorsTip);
     tip(ui.picColorSel, QStringLiteral("The Currently Active Color"));
     tip(ui.txtHexValue, QStringLiteral("The Hexadecimal Value of the Color"));
     tip(ui.txtDecValue, QStringLiteral("The Decimal Value of the Color"));
@@ -56,9 +96,9 @@ void frmMyColorChart::Check1_Click() {
                                         "Activate this Color"));
     tip(ui.cmdHexColVal, QStringLiteral("Type in Numbers (Hex) from 0 To FF (Upper Case) then "
                                         "Click to Show and Activate this Color"));
-    for (QSlider* slider : ui.Slide)
-        tip(slider, Lines(kSliderTip));
+    for (std::size_t i = 0; i < ui.Slide.size(); ++i)
+        managed(static_cast<TipManager>(kRedTips + i), ui.Slide[i], kSliderTip);
     tip(ui.lblShowCB, QStringLiteral("Click to Show ClipBoard"));
     tip(ui.Combo1, QStringLiteral("Click in this box to Activate Name Shown"));
-    tip(ui.cmdFont, Lines(kFontTip));
+    managed(kBlackTips, ui.cmdFont, kFontTip);
 }

@@ -49,6 +49,7 @@ ClipboardWindow* frmMyColorChart::clipboardWindow() const {
 }
 
 void frmMyColorChart::Form_Load() {
+    makeTipManagers();
     ui.Check1->setChecked(true);
     Check1_Click();
     colors.Load();

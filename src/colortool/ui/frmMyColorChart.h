@@ -5,7 +5,9 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <array>
 
+class cToolTip;
 class ClipboardWindow;
 class ColorToolHost;
 class frmSavetxt;
@@ -33,6 +35,10 @@ public:
     frmSavetxt* schemeWindow() const;
     ClipboardWindow* clipboardWindow() const;
 
+    // The window's six tooltip managers, each with its own look.
+    enum TipManager { kUserBoxTips, kRedTips, kGreenTips, kBlueTips, kBlackTips, kMoreColorsTips };
+    cToolTip& tipManager(TipManager which) const { return *tipManagers[which]; }
+
     void cmdExit_Click();
     void Check1_Click();
     void lblShowCB_Click();
@@ -49,6 +55,7 @@ protected:
 
 private:
     void Form_Load();
+    void makeTipManagers();
     void connectControls();
     void connectMenu();
     void fillNames();
@@ -61,4 +68,5 @@ private:
     QPointer<frmSavetxt> schemes;
     QPointer<ClipboardWindow> clipboardView;
     QString dataFolder;
+    std::array<cToolTip*, 6> tipManagers{}; // owned by the window
 };
