@@ -3,8 +3,8 @@
 // On 100 generated 12-megapixel JPEGs (made once into build/bench-cache):
 // the sorter's thumbnail build at the smallest size against
 // `vipsthumbnail -s 51x41` of the same files in one process. Then with 1000
-// slides: a swap and its redraw, size changes, and the peak memory of the
-// open sorter. Prints the figures.
+// slides: a swap and its redraw, scrolling, size changes, and the peak memory
+// of the open sorter. Prints the figures.
 #include "ScriptedPrompter.h"
 #include "project/SlideShowProject.h"
 #include "sorter/ui/AllImages.h"
@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QScrollBar>
 #include <QSlider>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -85,6 +86,22 @@ double Vips(const QString& vips, const QStringList& paths) {
     return ms;
 }
 
+// Scrolls from the top to the bottom in `steps` steps, each drawn; returns
+// the median and the slowest step.
+std::pair<double, double> Scroll(AllImages& w, int steps) {
+    std::vector<double> times;
+    const int range = w.VScroll1->maximum();
+    for (int i = 1; i <= steps; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        w.VScroll1->setValue(range * i / steps);
+        w.repaint();
+        times.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    w.VScroll1->setValue(0);
+    return {Median(times), *std::max_element(times.begin(), times.end())};
+}
+
 double ChangeSize(AllImages& w, int value) {
     QElapsedTimer clock;
     clock.start();
@@ -140,6 +157,9 @@ int main(int argc, char** argv) {
         swaps.push_back(clock.nsecsElapsed() / 1e6);
     }
     std::printf("  swap and redraw, median:          %7.1f ms (target <= 50)\n", Median(swaps));
+    const auto [scrollMedian, scrollMax] = Scroll(*w, 100);
+    std::printf("  scroll top to bottom in 100 steps, drawn: median %.1f ms, slowest %.1f ms\n",
+                scrollMedian, scrollMax);
     std::printf("  size change 1 -> 2 (layout, drawn): %5.0f ms (target <= 1000)\n",
                 ChangeSize(*w, 2));
     QElapsedTimer clock;
@@ -154,6 +174,9 @@ int main(int argc, char** argv) {
     WaitUntilLoaded(*w);
     std::printf("    every thumbnail decoded again at 331x321 after: %.0f ms\n",
                 clock.nsecsElapsed() / 1e6);
+    const auto [largeMedian, largeMax] = Scroll(*w, 100);
+    std::printf("  scroll at the largest size, drawn: median %.1f ms, slowest %.1f ms\n",
+                largeMedian, largeMax);
     std::printf("  peak memory of the open sorter at the largest size: %.0f MB\n", PeakMegabytes());
     return 0;
 }
