@@ -79,7 +79,11 @@ TEST_F(ShowFiles, SaveQuestionAnswersAndCaption) {
     ui.queueMessageAnswer(MsgResult::Cancel);
     EXPECT_FALSE(form->close());
     EXPECT_EQ(files().RecentShows(), QStringList{path});
-    EXPECT_TRUE(form->findChild<QAction*>("mnuRecentShow1")->text().endsWith("trip.json"));
+    // Opening the same show again from the recent list asks as well.
+    ui.queueMessageAnswer(MsgResult::Cancel);
+    form->findChild<QAction*>("mnuRecentShow1")->trigger();
+    EXPECT_EQ(ui.messages().back().text, "Save changes to trip.json?");
+    EXPECT_EQ(project().slide(1).Caption, "changed");
 }
 
 // Missing pictures are listed once; their slides open with captions and
@@ -123,6 +127,13 @@ TEST_F(ShowFiles, RecoveryAfterACrash) {
     ASSERT_EQ(project().SlideCount(), 3);
     EXPECT_EQ(project().slide(2).Caption, "unsaved ünïcode");
     EXPECT_TRUE(files().IsModified());
+    // A second window started meanwhile keeps its own file and offers nothing.
+    Form1 second(ui);
+    second.showFiles().setRecoveryFolder(dir.filePath("data"));
+    const auto asked = ui.questions().size();
+    second.showFiles().OfferRecovery();
+    EXPECT_EQ(ui.questions().size(), asked);
+    EXPECT_NE(second.showFiles().RecoveryPath(), recovery);
 
     ui.queueMessageAnswer(MsgResult::No);  // do not save
     ui.queueMessageAnswer(MsgResult::Yes); // exit

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QMenu>
 #include <QSettings>
 #include <QStandardPaths>
@@ -45,6 +46,13 @@ ShowFileCommands::ShowFileCommands(Form1& form)
 
 ShowFileCommands::~ShowFileCommands() {
     WaitForRecovery();
+}
+
+void ShowFileCommands::setRecoveryFolder(const QString& folder) {
+    WaitForRecovery();
+    recoveryLock.reset();
+    recoveryFile.clear();
+    recoveryFolder = folder;
 }
 
 void ShowFileCommands::BuildMenu() {
@@ -153,13 +161,17 @@ void ShowFileCommands::OpenShow() {
     const QStringList chosen =
         form.prompter().openFiles({QStringLiteral("Open Show"), folder, {kFilter}, false});
     if (!chosen.isEmpty())
-        OpenShowFile(chosen.first());
+        LoadShow(chosen.first());
 }
 
+// Also asked when the file is the show already open: opening it again
+// reads it as it was saved, so unsaved changes would be lost.
 bool ShowFileCommands::OpenShowFile(const QString& file) {
+    return MaybeSave() && LoadShow(file);
+}
+
+bool ShowFileCommands::LoadShow(const QString& file) {
     const QString path = QFileInfo(file).absoluteFilePath();
-    if (path != doc.path && !MaybeSave())
-        return false;
     const auto read = LoadShowFile(path, Context());
     if (const QString* error = std::get_if<QString>(&read)) {
         form.prompter().inform(*error, QStringLiteral("Open Show"), MsgIcon::Critical);
@@ -232,7 +244,28 @@ void ShowFileCommands::RefreshCaption() {
 }
 
 QString ShowFileCommands::RecoveryPath() const {
-    return QDir(recoveryFolder).filePath(QStringLiteral("recovery.json"));
+    if (!recoveryFile.isEmpty())
+        return recoveryFile;
+    QDir().mkpath(recoveryFolder);
+    const QDir folder(recoveryFolder);
+    for (int n = 1; n <= kRecoverySlots; ++n) {
+        const QString name =
+            n == 1 ? QStringLiteral("recovery.json") : QStringLiteral("recovery-%1.json").arg(n);
+        auto lock = std::make_unique<QLockFile>(folder.filePath(name + QStringLiteral(".lock")));
+        // Held for as long as the window lives (not stale with age); a lock
+        // left by a window that crashed names a process that is gone and is
+        // taken over.
+        lock->setStaleLockTime(0);
+        if (lock->tryLock(0)) {
+            recoveryLock = std::move(lock);
+            recoveryFile = folder.filePath(name);
+            break;
+        }
+        if (lock->error() != QLockFile::LockFailedError)
+            break; // an unwritable folder: no recovery file can be kept
+    }
+    // Empty when none could be had: this window keeps no recovery file.
+    return recoveryFile;
 }
 
 void ShowFileCommands::Tick() {
@@ -257,6 +290,8 @@ void ShowFileCommands::Tick() {
 
 void ShowFileCommands::WriteRecoveryNow() {
     WaitForRecovery();
+    if (RecoveryPath().isEmpty())
+        return;
     recoveryWritten = doc.RecoveryJson(form.project());
     changedSince.reset();
     recoveryWrite = QtConcurrent::run(
@@ -280,10 +315,13 @@ void ShowFileCommands::WaitForRecovery() {
 void ShowFileCommands::RemoveRecovery() {
     WaitForRecovery();
     recoveryWritten.clear();
-    QFile::remove(RecoveryPath());
+    if (!recoveryFile.isEmpty())
+        QFile::remove(recoveryFile);
 }
 
 void ShowFileCommands::OfferRecovery() {
+    if (RecoveryPath().isEmpty())
+        return;
     QFile file(RecoveryPath());
     if (!file.open(QIODevice::ReadOnly))
         return;

@@ -7,10 +7,12 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <memory>
 #include <optional>
 
 class Form1;
 class QAction;
+class QLockFile;
 
 // The File menu's show files: New, Open, Save, Save As and the five most
 // recent shows; the caption naming the show and marking unsaved changes; the
@@ -24,8 +26,11 @@ public:
     static constexpr int kRecentShows = 5;
     static constexpr int kWatchMilliseconds = 1000;
     static constexpr qint64 kRecoveryDelayMilliseconds = 3000;
+    static constexpr int kRecoverySlots = 10; // windows with a recovery file at once
 
-    // The recovery file lives in the user's data folder.
+    // The recovery file lives in the user's data folder. Each running window
+    // holds a lock on its own recovery file, so a second window neither
+    // offers nor overwrites the first one's.
     explicit ShowFileCommands(Form1& form);
     ~ShowFileCommands() override;
 
@@ -45,8 +50,10 @@ public:
 
     const ShowDocument& document() const { return doc; }
     bool IsModified() const;
+    // This window's recovery file: the first of the folder's recovery files
+    // that no running window holds.
     QString RecoveryPath() const;
-    void setRecoveryFolder(const QString& folder) { recoveryFolder = folder; }
+    void setRecoveryFolder(const QString& folder);
     QStringList RecentShows() const;
     // Checks for changes now (the caption and the recovery write) instead of
     // at the next tick, and waits for a recovery write under way.
@@ -59,6 +66,8 @@ private:
     void BuildMenu();
     void RefreshRecentMenu();
     void RememberRecent(const QString& path);
+    // Reads the show into the window; the save question has been asked.
+    bool LoadShow(const QString& path);
     bool SaveTo(const QString& path);
     void ShowLoaded(const LoadedShow& show);
     void RefreshCaption();
@@ -68,6 +77,9 @@ private:
     Form1& form;
     ShowDocument doc;
     QString recoveryFolder;
+    // Claimed on first use: the held lock and the file it guards.
+    mutable std::unique_ptr<QLockFile> recoveryLock;
+    mutable QString recoveryFile;
     QTimer watch;
     QAction* recentSeparator = nullptr;
     QList<QAction*> recentActions;
