@@ -54,6 +54,14 @@ void BackgroundSong::Check1_Click(bool ticked) {
         player.stop();
 }
 
+void BackgroundSong::ShowStoredSong() {
+    player.stop();
+    fileName = settings.SongPath.isEmpty() ? QString() : GetJustFileName(settings.SongPath);
+    label =
+        QStringLiteral(": ") + (fileName.isEmpty() ? QStringLiteral("None Selected") : fileName);
+    Check1_Click(settings.SoundOn);
+}
+
 void BackgroundSong::playerFailed() {
     ui.messageBox({QStringLiteral("Error occured but keep going."),
                    QCoreApplication::applicationName(),

@@ -23,6 +23,9 @@ public:
     void cmdDeleteSong_Click();
     // `ticked` is the new state of Check1; it becomes SoundOn.
     void Check1_Click(bool ticked);
+    // After the show was replaced (new, opened or restored): the label and
+    // the player follow the new show's song.
+    void ShowStoredSong();
 
     const QString& labelText() const { return label; }
     // The song's file name without its folder; empty when there is no song.

@@ -55,6 +55,24 @@ TEST_F(Song, ChoosingWhileTickedPlaysFifteenTimesAtOnce) {
     EXPECT_EQ(ui.questions().back().fileDialog.directory, "/music/road trip/");
 }
 
+// A show that replaces the last one brings its own song, or none.
+TEST_F(Song, ReplacedShowBringsItsSong) {
+    choose("/music/a.wav");
+    settings.SongPath = "/music/other/b.mp3";
+    settings.SoundOn = true;
+    player.clear();
+    song.ShowStoredSong();
+    EXPECT_EQ(song.labelText(), ": b.mp3");
+    EXPECT_EQ(song.SongFileName(), "b.mp3");
+    EXPECT_EQ(player.calls(),
+              QStringList({"stop", "stop", "source /music/other/b.mp3", "play 15"}));
+    settings.SongPath.clear();
+    song.ShowStoredSong();
+    EXPECT_EQ(song.labelText(), ": None Selected");
+    EXPECT_TRUE(song.SongFileName().isEmpty());
+    EXPECT_EQ(player.calls().back(), "stop");
+}
+
 TEST_F(Song, ChoosingWhileUntickedOnlyStops) {
     choose("/music/a.wav");
     EXPECT_EQ(player.calls(), QStringList({"stop", "source /music/a.wav", "stop"}));

@@ -108,6 +108,7 @@ void Form1::ShowProjectInWindow() {
     for (ColorSwatch* swatch : findChildren<ColorSwatch*>())
         swatch->update();
     autoRunDelay->ShowDelay();
+    songControls->ShowStoredSong();
     ui.txtCaption->clear();
     ShowCurrentSlide();
 }

@@ -43,6 +43,11 @@ void SongControls::StopPreview() {
     form.ui.Check1->setChecked(false);
 }
 
+void SongControls::ShowStoredSong() {
+    song->ShowStoredSong();
+    showLabel();
+}
+
 void SongControls::showLabel() {
     form.ui.lblSongSeleted->setText(song->labelText());
 }

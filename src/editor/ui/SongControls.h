@@ -26,6 +26,8 @@ public:
     // Stops the song preview as a compile does: the "Sound On" box is
     // unticked, which turns SoundOn off and stops the player.
     void StopPreview();
+    // The song of a show that replaced the last one.
+    void ShowStoredSong();
 
 private:
     void showLabel();
