@@ -254,9 +254,12 @@ void SlideColors::Form_Activate() {
         view.fillBackgrounds();
         f.ColorToolClosed = false;
     }
-    if (f.PickingCapForeColor)
+    // The colour tool does not block this window: activated while it is still
+    // open, the chosen colour has not come back yet, and the target stays.
+    const bool chooserOpen = colorToolOpen && colorToolOpen();
+    if (f.PickingCapForeColor && !chooserOpen)
         picCapForeColor_Click();
-    if (f.PickingCapBackColor)
+    if (f.PickingCapBackColor && !chooserOpen)
         picCapBackColor_Click();
     f.OptionsChanged = false;
     view.refreshTooltips();

@@ -25,6 +25,9 @@ public:
     // caption style preview by the system font dialog.
     std::function<void()> showColorTool;
     std::function<void()> showCaptionStyle;
+    // True while the colour tool is open: a caption colour it is still being
+    // picked for is not pending yet.
+    std::function<bool()> colorToolOpen;
 
     // PicMFormColors 0..13.
     const Palette& PicMFormColors() const { return palette; }

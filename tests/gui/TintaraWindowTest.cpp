@@ -175,6 +175,10 @@ TEST(TintaraFromMainWindow, CaptionColourGoesBackThroughSelectedOk) {
         QTest::keyClicks(tool->ui.txtColValue[std::size_t(c)], c == 0 ? "200" : c == 1 ? "2" : "3");
     }
     tool->ui.cmdDecColVal->click();
+    // The main window activated while the tool is still open keeps the
+    // target: the colour has not come back yet.
+    emit form.activated();
+    EXPECT_TRUE(p.flags.PickingCapForeColor);
     tool->ui.cmdExit->click();
     EXPECT_EQ(form.ui.picCapForeColor->color(), RgbColor(200, 2, 3));
     EXPECT_EQ(form.CaptionBoxForeColor(), RgbColor(200, 2, 3));

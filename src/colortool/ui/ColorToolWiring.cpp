@@ -2,6 +2,7 @@
 
 #include "colortool/ColorToolHost.h"
 #include "colortool/ui/frmMyColorChart.h"
+#include "colortool/ui/frmSavetxt.h"
 #include "editor/SlideColors.h"
 #include "editor/ui/ColorWorkbench.h"
 #include "editor/ui/Form1.h"
@@ -87,5 +88,11 @@ void ConnectColorTool(Form1& form) {
         tool->show();
         tool->raise();
         tool->activateWindow();
+    };
+    // Its scheme window stands in for it while the tool is hidden behind it.
+    form.seams.colorToolOpen = [window] {
+        const frmMyColorChart* tool = *window;
+        return tool &&
+               (tool->isVisible() || (tool->schemeWindow() && tool->schemeWindow()->isVisible()));
     };
 }

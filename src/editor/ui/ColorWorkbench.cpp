@@ -21,6 +21,9 @@ ColorWorkbench::ColorWorkbench(Form1& f, PreviewNavigation& n, SlideEditing& e)
         else
             colors.ColorToolStandIn();
     };
+    colors.colorToolOpen = [this] {
+        return form.seams.colorToolOpen && form.seams.colorToolOpen();
+    };
     colors.showCaptionStyle = [this] {
         if (form.seams.showCaptionStyle)
             form.seams.showCaptionStyle();

@@ -34,6 +34,9 @@ struct Form1Seams {
     // the project. Unset: the colour commands use the system colour dialog
     // through the Prompter.
     std::function<void()> showColorTool;
+    // True while that colour tool is on screen (it has not handed a colour
+    // back yet). Unset: never.
+    std::function<bool()> colorToolOpen;
     // cmdFont: the caption style preview (it hides this window while open).
     // Unset: the colour concern picks the caption font with the font dialog.
     std::function<void()> showCaptionStyle;
