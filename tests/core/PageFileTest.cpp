@@ -1,4 +1,5 @@
 #include "compiler/PageFile.h"
+#include "compiler/PageText.h"
 
 #include "core/PrintQt.h"
 
@@ -39,4 +40,10 @@ TEST(PageFile, TextOutsideWindows1252IsUtf8WithBom) {
         EXPECT_TRUE(bytes.endsWith("\r\n"));
         EXPECT_EQ(QString::fromUtf8(bytes.mid(3, bytes.size() - 5)), text);
     }
+}
+
+// Project text goes into script strings with its backslashes and line ends
+// escaped, and nothing else changed.
+TEST(PageText, ScriptStringsEscapeBackslashesAndLineEnds) {
+    EXPECT_EQ(ScriptStringText("a\\b\r\nc 'd' & <e>"), "a\\\\b\\r\\nc 'd' & <e>");
 }

@@ -2,6 +2,7 @@
 // the opening-page message prompt, the 12-hour clock at midnight, and a show
 // of a thousand slides.
 #include "ScriptShows.h"
+#include "ScriptedPrompter.h"
 #include "compiler/AppletPage.h"
 #include "compiler/CatalogPages.h"
 #include "compiler/ScriptLibrary.h"
