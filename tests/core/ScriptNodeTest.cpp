@@ -1,7 +1,7 @@
 #include "ScriptShows.h"
+#include "TestFiles.h"
 #include "compiler/ScriptLibrary.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -31,11 +31,8 @@ protected:
     }
 
     QString WriteScript(const SlideShowProject& p) {
-        const QString path = dir.filePath(QStringLiteral("allcode.js"));
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(AllCode(p).toUtf8());
-        return path;
+        WriteFile(dir.filePath(QStringLiteral("allcode.js")), AllCode(p).toUtf8());
+        return dir.filePath(QStringLiteral("allcode.js"));
     }
 
     NodeResult Node(const QStringList& args) {
