@@ -1,10 +1,11 @@
-// The reading rules of colour files. Writing them, and reading the short and
-// gappy files the tool meets, are in the scheme-command and colour-chart
-// tests.
+// Colour text in the project and in colour files. Writing colour files, and
+// reading the short and gappy files the tool meets, are in the scheme-command
+// and colour-chart tests.
 #include "colortool/ColorSchemeFile.h"
 #include "TestFiles.h"
 #include "colortool/ColorChart.h"
 #include "colortool/NamedColors.h"
+#include "project/ColorText.h"
 
 #include <QTemporaryDir>
 
@@ -45,4 +46,29 @@ TEST(ShippedColorFiles, ChartUserColoursAndNamesAreComplete) {
         EXPECT_TRUE(NamedColorValue(named.values.at(i))) << named.names.at(i).toStdString();
     EXPECT_EQ(NamedColorValue(named.values.at(named.names.indexOf("orange"))),
               RgbColor(255, 165, 0));
+}
+
+TEST(ColorText, ColorToHexOrdersAndOneShotFlag) {
+    const ColorValue c = RgbColor(255, 0, 5);
+    bool bgr = false;
+    EXPECT_EQ(ColorToHex(c, bgr), "FF0005");
+    bgr = true;
+    EXPECT_EQ(ColorToHex(c, bgr), "0500FF");
+    EXPECT_FALSE(bgr);
+    EXPECT_EQ(ColorToHex(c, bgr), "FF0005");
+    EXPECT_EQ(ColorToHex(0, bgr), "000000");
+    bgr = true;
+    EXPECT_EQ(ColorToHex(0, bgr), "000000");
+    // The high byte is ignored.
+    EXPECT_EQ(ColorToHex(0xFF0A0B0C, bgr), "0C0B0A");
+}
+
+TEST(ColorText, StoredColourRoundTrips) {
+    EXPECT_EQ(StoredColorText(RgbColor(255, 0, 5)), "&H0500FF");
+    EXPECT_EQ(StoredColorToHtml("&H0500FF"), "#FF0005");
+    EXPECT_EQ(StoredColorToHtml("&H000000"), "#000000");
+    EXPECT_EQ(StoredColorToHtml("&Hc100ff"), "#ff00c1");
+    EXPECT_EQ(StoredColorToHtml("&H12"), "#12");
+    EXPECT_EQ(StoredColorValue("&HC100FF"), 0xC100FFu);
+    EXPECT_EQ(StoredColorValue("junk"), 0u);
 }

@@ -25,10 +25,7 @@ TEST_F(LocalFs, CreateDirectoryMapsTheSystemsRefusals) {
     EXPECT_TRUE(fs.createDirectory(path("show")).ok());
     EXPECT_TRUE(QFileInfo(path("show")).isDir());
 
-    const FsResult again = fs.createDirectory(path("show"));
-    EXPECT_EQ(again.error, FsError::AlreadyExists);
-    EXPECT_EQ(again.code, EEXIST);
-    EXPECT_EQ(again.reason, "File exists");
+    EXPECT_EQ(fs.createDirectory(path("show")).error, FsError::AlreadyExists);
 
     EXPECT_EQ(fs.createDirectory(path("no/such/parent")).error, FsError::PathNotFound);
     ASSERT_TRUE(fs.writeFile(path("file"), "x").ok());
