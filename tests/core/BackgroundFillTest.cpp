@@ -1,101 +1,59 @@
 #include "project/BackgroundFill.h"
-#include "ScriptedPrompter.h"
 #include "project/SlideShowProject.h"
 
+#include <QList>
 #include <gtest/gtest.h>
 
 namespace {
 struct RecordedProgress : FillProgress {
-    int minimum = -1, maximum = -1, last = -1, steps = 0;
+    QList<int> seen;
     bool ended = false;
-    void begin(int min, int max) override {
-        minimum = min;
-        maximum = max;
-        last = -1;
-    }
-    void step(int value) override {
-        EXPECT_EQ(value, last < 0 ? minimum : last + 1);
-        last = value;
-        ++steps;
-    }
+    void begin(int min, int max) override { seen << min << max; }
+    void step(int value) override { seen << value; }
     void end() override { ended = true; }
 };
+} // namespace
 
-class BackgroundFillTest : public ::testing::Test {
-protected:
-    void SetUp() override {
+// Only one picture for every slide (picture mode) or one colour for every
+// slide (colour mode) is copied, from the given slot to the last one.
+TEST(BackgroundFill, OnlyTheSharedBackgroundOfTheModeReachesTheSlots) {
+    struct Case {
+        bool colourMode, sameColour;
+        int pictureOption;
+        bool fillsPicture, fillsColour;
+    };
+    for (const Case& c : {Case{true, true, 0, false, true}, Case{false, true, 0, true, false},
+                          Case{false, false, 1, false, false}, Case{true, false, 1, false, false},
+                          Case{true, false, 0, false, false}}) {
+        SCOPED_TRACE(testing::Message() << c.colourMode << c.sameColour << c.pictureOption);
+        SlideShowProject p;
         p.GrowSlots();
-        for (int i = 0; i < 4; ++i)
-            p.AppendPicture(QStringLiteral("/p/%1.jpg").arg(i));
-        p.settings.NewBkPicture = "/bk/clouds.jpg";
-        p.settings.NewSlideBackColor = RgbColor(255, 0, 5);
+        ShowSettings& s = p.settings;
+        s.NewBkPicture = "/bk/clouds.jpg";
+        s.NewSlideBackColor = RgbColor(255, 0, 5);
+        s.UseColTrueUsePicFalse = c.colourMode;
+        s.SameBkColorEverySlide = c.sameColour;
+        s.optIntBkImgOptionForm = c.pictureOption;
         for (int i = 0; i <= p.SlideCapacity(); ++i) {
             p.slot(i).BkPicture = "/bk/own.jpg";
             p.slot(i).PicBackColor = "&H111111";
         }
+        RecordedProgress progress;
+        FillBackgrounds(p, 3, &progress);
+        for (int i = 0; i <= 25; ++i) {
+            const bool reached = i >= 3;
+            EXPECT_EQ(p.slot(i).BkPicture,
+                      reached && c.fillsPicture ? "/bk/clouds.jpg" : "/bk/own.jpg")
+                << i;
+            EXPECT_EQ(p.slot(i).PicBackColor, reached && c.fillsColour ? "&H0500FF" : "&H111111")
+                << i;
+        }
+        QList<int> steps{3, 25}; // begin(3, 25), then one step per slot
+        for (int i = 3; i <= 25; ++i)
+            steps << i;
+        const bool fills = c.fillsPicture || c.fillsColour;
+        EXPECT_EQ(progress.seen, fills ? steps : QList<int>{});
+        EXPECT_EQ(progress.ended, fills);
+        EXPECT_FALSE(p.flags.HexInBgrOrder); // the one-shot order flag is spent
     }
-    bool Untouched() const {
-        for (int i = 0; i <= p.SlideCapacity(); ++i)
-            if (p.slot(i).BkPicture != "/bk/own.jpg" || p.slot(i).PicBackColor != "&H111111")
-                return false;
-        return true;
-    }
-
-    ScriptedPrompter ui;
-    SlideShowProject p;
-};
-} // namespace
-
-TEST_F(BackgroundFillTest, SameColourInColourModeReachesEverySlot) {
-    p.settings.UseColTrueUsePicFalse = true;
-    p.settings.SameBkColorEverySlide = true;
-    RecordedProgress progress;
-    FillBackgrounds(p, 0, &progress);
-    ASSERT_EQ(p.SlideCapacity(), 25);
-    for (int i = 0; i <= 25; ++i) {
-        EXPECT_EQ(p.slot(i).PicBackColor, "&H0500FF") << i;
-        EXPECT_EQ(p.slot(i).BkPicture, "/bk/own.jpg") << i;
-    }
-    EXPECT_EQ(progress.minimum, 0);
-    EXPECT_EQ(progress.maximum, 25);
-    EXPECT_EQ(progress.steps, 26);
-    EXPECT_TRUE(progress.ended);
-    EXPECT_FALSE(p.flags.HexInBgrOrder);
-}
-
-TEST_F(BackgroundFillTest, OnePictureInPictureModeReachesEverySlot) {
-    p.settings.UseColTrueUsePicFalse = false;
-    p.settings.optIntBkImgOptionForm = 0;
-    p.settings.SameBkColorEverySlide = true;
-    FillBackgrounds(p, 0);
-    for (int i = 0; i <= p.SlideCapacity(); ++i) {
-        EXPECT_EQ(p.slot(i).BkPicture, "/bk/clouds.jpg") << i;
-        EXPECT_EQ(p.slot(i).PicBackColor, "&H111111") << i;
-    }
-}
-
-TEST_F(BackgroundFillTest, OtherModesChangeNothing) {
-    RecordedProgress progress;
-    // A picture per slide, in either mode.
-    p.settings.optIntBkImgOptionForm = 1;
-    p.settings.SameBkColorEverySlide = false;
-    for (bool colourMode : {true, false}) {
-        p.settings.UseColTrueUsePicFalse = colourMode;
-        FillBackgrounds(p, 0, &progress);
-        EXPECT_TRUE(Untouched());
-    }
-    // Colour mode with a colour per slide.
-    p.settings.optIntBkImgOptionForm = 0;
-    p.settings.UseColTrueUsePicFalse = true;
-    FillBackgrounds(p, 0, &progress);
-    EXPECT_TRUE(Untouched());
-    EXPECT_FALSE(progress.ended);
-}
-
-TEST_F(BackgroundFillTest, StartsAtTheGivenSlot) {
-    p.settings.UseColTrueUsePicFalse = true;
-    FillBackgrounds(p, 3);
-    EXPECT_EQ(p.slot(2).PicBackColor, "&H111111");
-    EXPECT_EQ(p.slot(3).PicBackColor, "&H0500FF");
-    EXPECT_EQ(p.slot(25).PicBackColor, "&H0500FF");
 }

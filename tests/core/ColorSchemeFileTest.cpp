@@ -1,22 +1,13 @@
+// Colour text in the project and in colour files. Writing colour files, and
+// reading the short and gappy files the tool meets, are in the scheme-command
+// and colour-chart tests.
 #include "colortool/ColorSchemeFile.h"
+#include "TestFiles.h"
+#include "colortool/ColorChart.h"
+#include "colortool/NamedColors.h"
+#include "project/ColorText.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
-
-namespace {
-struct SchemeFiles : ::testing::Test {
-    QTemporaryDir dir;
-    QString write(const QString& name, const QByteArray& bytes) {
-        const QString path = dir.filePath(name);
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return path;
-    }
-};
-} // namespace
 
 TEST(ColorSchemeField, DigitsAreRedGreenBlue) {
     EXPECT_EQ(ColorFromSchemeField("00FF80"), RgbColor(0, 255, 128));
@@ -27,62 +18,57 @@ TEST(ColorSchemeField, DigitsAreRedGreenBlue) {
     EXPECT_EQ(ColorFromSchemeField("0x1234"), std::nullopt);
 }
 
-// The file we ship is complete and holds the program's own user colours.
-TEST(ColorSchemeFile, ShippedUserColorsAreCompleteAndMatchTheDefaults) {
-    const QString source = qEnvironmentVariable("PEVRANO_SOURCE_DIR");
-    ASSERT_FALSE(source.isEmpty());
-    const ColorSchemeRead read =
-        ReadColorScheme(QDir(source).filePath("assets/data/UserDefColors.col"), kUserColorCount);
-    ASSERT_TRUE(read.complete);
-    const UserColors defaults = DefaultUserColors();
-    ASSERT_EQ(read.colors.size(), kUserColorCount);
-    for (int k = 0; k < kUserColorCount; ++k)
-        EXPECT_EQ(read.colors[k], defaults[static_cast<std::size_t>(k)]) << "line " << k + 1;
-}
-
-TEST_F(SchemeFiles, MissingFileGivesTheWindowFaceColor) {
-    const ColorSchemeRead read = ReadColorScheme(dir.filePath("nothing.col"), 14);
-    EXPECT_FALSE(read.complete);
-    EXPECT_TRUE(read.colors.isEmpty());
+TEST(ColorSchemeFile, MissingFileGivesTheWindowFaceColourAndABadRecordStopsReading) {
+    QTemporaryDir dir;
+    EXPECT_FALSE(ReadColorScheme(dir.filePath("nothing.col"), 14).complete);
     UserColors windowFace;
     windowFace.fill(kWindowFaceColor);
     EXPECT_EQ(LoadUserColors(dir.path()), windowFace);
-}
 
-TEST_F(SchemeFiles, ShortFileKeepsItsColorsAndFillsTheRest) {
-    write(kUserColorsFile, "\"FF0000\"\r\n00FF00\r\n\"0000FF\"\r\n");
-    const ColorSchemeRead read = ReadColorScheme(dir.filePath(kUserColorsFile), 14);
+    WriteFile(dir.filePath("odd.col"), "\"123456\"\r\n654321\r\n\"NOTHEX\"\r\n\"123456\"\r\n");
+    const ColorSchemeRead read = ReadColorScheme(dir.filePath("odd.col"), 4);
     EXPECT_FALSE(read.complete);
-    ASSERT_EQ(read.colors.size(), 3);
-    const UserColors palette = LoadUserColors(dir.path());
-    EXPECT_EQ(palette[0], RgbColor(255, 0, 0));
-    EXPECT_EQ(palette[1], RgbColor(0, 255, 0));
-    EXPECT_EQ(palette[2], RgbColor(0, 0, 255));
-    for (std::size_t k = 3; k < 14; ++k)
-        EXPECT_EQ(palette[k], kWindowFaceColor);
+    EXPECT_EQ(read.colors,
+              (QList<ColorValue>{RgbColor(0x12, 0x34, 0x56), RgbColor(0x65, 0x43, 0x21)}));
 }
 
-TEST_F(SchemeFiles, EmptyRecordIsWindowFaceAndBadRecordStopsReading) {
-    QByteArray text;
-    for (int k = 0; k < 14; ++k)
-        text += k == 3 ? "\r\n" : k == 6 ? "\"NOTHEX\"\r\n" : "\"123456\"\r\n";
-    write("odd.col", text);
-    const ColorSchemeRead read = ReadColorScheme(dir.filePath("odd.col"), 14);
-    EXPECT_FALSE(read.complete);
-    ASSERT_EQ(read.colors.size(), 6);
-    EXPECT_EQ(read.colors[3], kWindowFaceColor);
-    EXPECT_EQ(read.colors[5], RgbColor(0x12, 0x34, 0x56));
+// The files we ship are complete; the user colours are the program's own.
+TEST(ShippedColorFiles, ChartUserColoursAndNamesAreComplete) {
+    const QDir data(qEnvironmentVariable("PEVRANO_SOURCE_DIR") + "/assets/data");
+    EXPECT_TRUE(ReadColorScheme(data.filePath("StartUpColors"), ColorChart::kChartBoxes).complete);
+    const ColorSchemeRead user = ReadColorScheme(data.filePath(kUserColorsFile), kUserColorCount);
+    ASSERT_TRUE(user.complete);
+    const UserColors defaults = DefaultUserColors();
+    EXPECT_TRUE(std::equal(defaults.begin(), defaults.end(), user.colors.begin()));
+    const NamedColors named = ReadNamedColors(data.filePath(kNamedColorsFile));
+    EXPECT_EQ(named.names.size(), 148);
+    for (qsizetype i = 0; i < named.values.size(); ++i)
+        EXPECT_TRUE(NamedColorValue(named.values.at(i))) << named.names.at(i).toStdString();
+    EXPECT_EQ(NamedColorValue(named.values.at(named.names.indexOf("orange"))),
+              RgbColor(255, 165, 0));
 }
 
-TEST_F(SchemeFiles, WriterProducesQuotedRgbLinesThatReadBack) {
-    const QList<ColorValue> colors{RgbColor(0, 255, 128), RgbColor(255, 0, 5), RgbColor(1, 2, 3)};
-    const QString path = dir.filePath("Autumn.col");
-    ASSERT_TRUE(WriteColorScheme(path, colors));
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), QByteArray("\"00FF80\"\r\n\"FF0005\"\r\n\"010203\"\r\n"));
-    const ColorSchemeRead read = ReadColorScheme(path, 3);
-    EXPECT_TRUE(read.complete);
-    EXPECT_EQ(read.colors, colors);
-    EXPECT_FALSE(WriteColorScheme(dir.filePath("no/such/folder/x.col"), colors));
+TEST(ColorText, ColorToHexOrdersAndOneShotFlag) {
+    const ColorValue c = RgbColor(255, 0, 5);
+    bool bgr = false;
+    EXPECT_EQ(ColorToHex(c, bgr), "FF0005");
+    bgr = true;
+    EXPECT_EQ(ColorToHex(c, bgr), "0500FF");
+    EXPECT_FALSE(bgr);
+    EXPECT_EQ(ColorToHex(c, bgr), "FF0005");
+    EXPECT_EQ(ColorToHex(0, bgr), "000000");
+    bgr = true;
+    EXPECT_EQ(ColorToHex(0, bgr), "000000");
+    // The high byte is ignored.
+    EXPECT_EQ(ColorToHex(0xFF0A0B0C, bgr), "0C0B0A");
+}
+
+TEST(ColorText, StoredColourRoundTrips) {
+    EXPECT_EQ(StoredColorText(RgbColor(255, 0, 5)), "&H0500FF");
+    EXPECT_EQ(StoredColorToHtml("&H0500FF"), "#FF0005");
+    EXPECT_EQ(StoredColorToHtml("&H000000"), "#000000");
+    EXPECT_EQ(StoredColorToHtml("&Hc100ff"), "#ff00c1");
+    EXPECT_EQ(StoredColorToHtml("&H12"), "#12");
+    EXPECT_EQ(StoredColorValue("&HC100FF"), 0xC100FFu);
+    EXPECT_EQ(StoredColorValue("junk"), 0u);
 }

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "ScriptedPrompter.h"
+#include "TestFiles.h"
 #include "colortool/ColorChart.h"
 #include "colortool/ColorToolHost.h"
 #include "project/SlideShowProject.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <array>
 #include <gtest/gtest.h>
@@ -38,14 +37,8 @@ struct ColorToolTest : ::testing::Test {
     ColorToolTest() {
         chart.putOnClipboard = [this](const QString& text) { clipboard = text; };
     }
-    QString write(const QString& name, const QByteArray& bytes) {
-        QFile f(dir.filePath(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return f.fileName();
+    void write(const QString& name, const QByteArray& bytes) {
+        WriteFile(dir.filePath(name), bytes);
     }
-    QByteArray read(const QString& name) {
-        QFile f(dir.filePath(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray read(const QString& name) const { return ReadFile(dir.filePath(name)); }
 };

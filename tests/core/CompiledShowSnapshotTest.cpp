@@ -8,13 +8,12 @@
 // After a deliberate change to the generated files, rewrite the snapshots with
 //   UPDATE_SNAPSHOTS=1 ctest -R CompiledShow
 // and review the diff before committing it.
+#include "TestFiles.h"
 #include "compiler/CompileCommand.h"
 #include "compiler/ShowFile.h"
 #include "platform/LocalFileSystem.h"
 
-#include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <map>
@@ -28,13 +27,6 @@ const QStringList kProgramFiles{"ssbc.jpg",    "ssbnoc.jpg",  "ssnobnoc.jpg",
 
 bool IsPage(const QString& path) {
     return path.endsWith(u".htm") || path.endsWith(u".js");
-}
-
-void Write(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
-    f.write(bytes);
 }
 
 Files ReadTree(const QString& root) {
@@ -54,7 +46,7 @@ Files CompileShow(const QString& showFile) {
     QTemporaryDir work;
     const QString program = work.filePath("program");
     for (const QString& name : kProgramFiles)
-        Write(program + '/' + name, "program/" + name.toUtf8() + '\n');
+        WriteFile(program + '/' + name, "program/" + name.toUtf8() + '\n');
     QDir(work.path()).mkdir("out");
     const QString show = work.filePath("show.json");
     QFile::copy(showFile, show);
@@ -69,7 +61,7 @@ Files CompileShow(const QString& showFile) {
         sources << p.slide(k).PicturePath << p.slide(k).BkPicture;
     for (const QString& s : sources)
         if (s.startsWith(work.filePath("media/")) && !QFile::exists(s))
-            Write(s, QDir(work.path()).relativeFilePath(s).toUtf8() + '\n');
+            WriteFile(s, QDir(work.path()).relativeFilePath(s).toUtf8() + '\n');
 
     LocalFileSystem fs;
     QString outText, errText;
@@ -118,7 +110,7 @@ TEST(CompiledShow, EveryShowMatchesItsReviewedSnapshot) {
         if (update) {
             QDir(snapshot).removeRecursively();
             for (const auto& [path, bytes] : actual)
-                Write(snapshot + '/' + path, bytes);
+                WriteFile(snapshot + '/' + path, bytes);
             continue;
         }
         const Files expected = ReadTree(snapshot);

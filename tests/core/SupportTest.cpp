@@ -1,6 +1,5 @@
 #include "support/HelpPage.h"
 #include "support/MailtoAddress.h"
-#include "support/ProgramVersion.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,14 +44,4 @@ TEST(HelpPage, LocalLinksOfTheHelpPagesResolve) {
             EXPECT_TRUE(help.exists(m.captured(1)))
                 << page.toStdString() << " -> " << m.captured(1).toStdString();
     }
-}
-
-TEST(ProgramVersion, IsMajorMinorRevisionAndNamesThisPlatform) {
-    EXPECT_TRUE(QRegularExpression(QStringLiteral(R"(^\d+\.\d+\.\d+$)"))
-                    .match(ProgramVersion())
-                    .hasMatch());
-    EXPECT_FALSE(PlatformText().contains(QStringLiteral("Windows 9x")));
-#ifdef Q_OS_LINUX
-    EXPECT_TRUE(PlatformText().startsWith(QStringLiteral("Linux")));
-#endif
 }

@@ -8,9 +8,9 @@
 // "source <path>", "play <times>") and fails when told to.
 class RecordingMediaPlayer : public MediaPlayer {
 public:
-    void setSource(const QString& path) override;
-    void play(int times) override;
-    void stop() override;
+    void setSource(const QString& path) override { log << QStringLiteral("source ") + path; }
+    void play(int times) override { log << QStringLiteral("play %1").arg(times); }
+    void stop() override { log << QStringLiteral("stop"); }
 
     // Reports a failure as the real player would when the file is bad.
     void fail(const QString& reason) const { reportFailure(reason); }
