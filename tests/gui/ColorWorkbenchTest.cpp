@@ -26,13 +26,6 @@ struct Workbench : ::testing::Test {
             p.AppendPicture(QStringLiteral("/pics/%1.jpg").arg(i));
         p.setCurrentSlide(2);
     }
-    QString picture(const QTemporaryDir& dir, const QString& name) {
-        QImage image(40, 30, QImage::Format_RGB32);
-        image.fill(Qt::darkGreen);
-        const QString path = dir.filePath(name);
-        EXPECT_TRUE(image.save(path));
-        return path;
-    }
 };
 } // namespace
 
@@ -61,53 +54,6 @@ TEST_F(Workbench, SameBackColourForEverySlideFillsEverySlot) {
     EXPECT_EQ(form.ui.lblNewBkGnd->color(), RgbColor(255, 0, 5));
     for (int i = 0; i <= p.SlideCapacity(); ++i)
         EXPECT_EQ(p.slot(i).PicBackColor, "&H0500FF") << "slot " << i;
-}
-
-TEST_F(Workbench, WallpaperForEverySlideOrJustTheCurrentOne) {
-    QTemporaryDir dir;
-    const QString wall = picture(dir, "wall.jpg");
-    ui.queueFiles({wall});
-    form.ui.cmdPicBakColorOrPic[1]->click();
-    ASSERT_EQ(ui.questions().size(), 1u);
-    EXPECT_EQ(ui.questions()[0].fileDialog.title, "Select a Picture File");
-    EXPECT_EQ(s.NewBkPicture, wall);
-    EXPECT_FALSE(p.flags.PickingBkPicture);
-    EXPECT_TRUE(form.ui.optBakPicColorOrPic[1]->isChecked());
-    EXPECT_TRUE(form.ui.lblNewBkGnd->isHidden());
-    for (int i = 0; i <= p.SlideCapacity(); ++i)
-        EXPECT_EQ(p.slot(i).BkPicture, wall) << "slot " << i;
-    EXPECT_EQ(form.ui.picBackPicture->path(), wall);
-
-    s.optIntBkImgOptionForm = 1;
-    const QString other = picture(dir, "other.jpg");
-    ui.queueFiles({other});
-    form.ui.cmdPicBakColorOrPic[1]->click();
-    EXPECT_EQ(p.slide(2).BkPicture, other);
-    EXPECT_EQ(p.slide(1).BkPicture, wall);
-    EXPECT_EQ(p.slide(3).BkPicture, wall);
-}
-
-// The colour tool and caption style seams reach the commands; without the
-// preview the font dialog's choice reaches the caption box.
-TEST_F(Workbench, SeamsAndTheFontDialogAreWired) {
-    int opened = 0, previews = 0;
-    form.seams.showColorTool = [&] {
-        ++opened;
-        s.CaptionForeColor = RgbColor(9, 9, 9);
-    };
-    form.ui.optFullOrCondTintara[0]->click();
-    form.ui.cmdCapForeColor->click();
-    EXPECT_EQ(opened, 1);
-    form.colors().Form_Activate();
-    EXPECT_EQ(form.CaptionBoxForeColor(), RgbColor(9, 9, 9));
-    EXPECT_EQ(p.slide(2).CapForeColor, "&H090909");
-
-    ui.queueFont(FontChoice{"DejaVu Sans", 18, false, false});
-    form.ui.cmdFont->click();
-    EXPECT_EQ(form.ui.txtCaption->font().family(), "DejaVu Sans");
-    form.seams.showCaptionStyle = [&] { ++previews; };
-    form.ui.cmdFont->click();
-    EXPECT_EQ(previews, 1);
 }
 
 // The picture sits over the background colour swatch: a click on the border

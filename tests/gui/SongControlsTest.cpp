@@ -35,7 +35,6 @@ TEST(SongControlsTest, SoundSwitchPlaysStopsAndReportsFailure) {
     ASSERT_EQ(ui.messages().size(), 1u);
     EXPECT_EQ(ui.messages()[0].text, "Error occured but keep going.");
     EXPECT_EQ(ui.messages()[0].title, "Pevrano Slide Show");
-    EXPECT_EQ(ui.messages()[0].icon, MsgIcon::None);
 
     form.ui.cmdDeleteSong->click();
     EXPECT_EQ(form.ui.lblSongSeleted->text(), "None Selected:");

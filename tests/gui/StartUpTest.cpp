@@ -69,8 +69,6 @@ TEST_F(StartUp, StoredSettingsShowInTheWindow) {
 
 TEST_F(StartUp, FirstStartThenExitAsksAndOnYesSavesAndClosesEveryWindow) {
     Form1 form(ui);
-    EXPECT_EQ(form.project().settings.FontInUse, "Times New Roman");
-    EXPECT_EQ(form.project().settings.FontSizeInUse, "16");
     QWidget other;
     form.show();
     other.show();
@@ -94,7 +92,6 @@ TEST_F(StartUp, FirstStartThenExitAsksAndOnYesSavesAndClosesEveryWindow) {
     ASSERT_EQ(ui.messages().size(), 3u);
     EXPECT_EQ(ui.messages()[1].text, "Save changes to Untitled?");
     QSettings stored(file(), QSettings::IniFormat);
-    EXPECT_EQ(stored.allKeys().size(), 24);
     EXPECT_EQ(stored.value("NumSecDelay").toString(), "9");
 
     // The next start reads them back.
