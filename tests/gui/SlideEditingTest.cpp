@@ -37,14 +37,18 @@ TEST_F(SlideEditingTest, SeveralFilesAreAddedInTheDialogsOrder) {
     ASSERT_EQ(project().SlideCount(), 3);
     EXPECT_EQ(project().slide(1).PicturePath, b);
     EXPECT_EQ(project().slide(3).PicturePath, c);
-    EXPECT_EQ(project().slide(1).Caption, "");
     EXPECT_EQ(project().CurrentSlide(), 3);
     EXPECT_EQ(form->windowTitle(), "Picture #3");
     EXPECT_EQ(form->ui.lblPicSelNum->text(), "3");
     EXPECT_EQ(form->ui.lblPicsLeft->text(), "Number of Picture(s) left: 997");
-    EXPECT_TRUE(form->ui.cmdFinish->isEnabled());
     EXPECT_EQ(form->ui.Image1->path(), c);
     EXPECT_FALSE(form->ui.PBar1->isVisible());
+    // From three slides on the button and the menu reach the compile.
+    int compiles = 0;
+    form->seams.compile = [&] { ++compiles; };
+    form->ui.cmdFinish->click();
+    form->ui.mnuFinish->trigger();
+    EXPECT_EQ(compiles, 2);
 
     // The next dialog opens in the folder last used.
     ui.queueFiles({});
@@ -183,6 +187,25 @@ TEST_F(SlideEditingTest, DeleteAsksThenShowsTheSlideBefore) {
     EXPECT_EQ(form->CaptionBoxForeColor(), 0x000100u);
     form->editing().txtCaption_LostFocus();
     EXPECT_EQ(project().slide(1).CapBackColor, "&H000010");
+
+    // Deleting the last slides empties the window; then there is nothing to
+    // delete.
+    ui.queueMessageAnswer(MsgResult::Yes);
+    ui.queueMessageAnswer(MsgResult::Yes);
+    form->editing().cmdDelete_Click();
+    form->editing().cmdDelete_Click();
+    EXPECT_EQ(project().SlideCount(), 0);
+    EXPECT_EQ(form->windowTitle(), "Picture #0");
+    EXPECT_EQ(form->ui.lblPicSelNum->text(), "0");
+    EXPECT_FALSE(form->ui.cmdChangePic->isEnabled());
+    EXPECT_FALSE(form->ui.Image1->isVisible());
+    EXPECT_EQ(form->ui.lblPicsLeft->text(), "Number of Picture(s) left: 1000");
+    ui.clear();
+    form->editing().cmdDelete_Click();
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].text, "You have no Pictures to delete!");
+    EXPECT_EQ(ui.messages()[0].title, "Add some Pictures!");
+    EXPECT_EQ(ui.messages()[0].icon, MsgIcon::Critical);
 }
 
 // The first block is made before the settings are taken: no background
@@ -193,25 +216,9 @@ TEST_F(SlideEditingTest, FirstBlockStartsWithoutBackgroundPicture) {
     AddThroughDialog(MakePictures(1));
     EXPECT_EQ(project().slot(1).BkPicture, project().settings.NewBkPicture);
 }
-TEST_F(SlideEditingTest, DeletingTheOnlySlideEmptiesTheWindow) {
-    AddThroughDialog(MakePictures(1));
-    ui.queueMessageAnswer(MsgResult::Yes);
-    form->editing().cmdDelete_Click();
-    EXPECT_EQ(project().SlideCount(), 0);
-    EXPECT_EQ(form->windowTitle(), "Picture #0");
-    EXPECT_EQ(form->ui.lblPicSelNum->text(), "0");
-    EXPECT_FALSE(form->ui.cmdChangePic->isEnabled());
-    EXPECT_FALSE(form->ui.Image1->isVisible());
-    EXPECT_EQ(form->ui.lblPicsLeft->text(), "Number of Picture(s) left: 1000");
-
-    ui.clear();
-    form->editing().cmdDelete_Click();
-    ASSERT_EQ(ui.messages().size(), 1u);
-    EXPECT_EQ(ui.messages()[0].text, "You have no Pictures to delete!");
-    EXPECT_EQ(ui.messages()[0].title, "Add some Pictures!");
-    EXPECT_EQ(ui.messages()[0].icon, MsgIcon::Critical);
-}
-TEST_F(SlideEditingTest, ReplacingKeepsCaptionAndColours) {
+// Change Picture keeps the slide's caption and colours; a cancelled or failed
+// replacement leaves nothing pending, so the next Add adds.
+TEST_F(SlideEditingTest, ReplacingKeepsCaptionAndColoursAndEndsWhenItFails) {
     const QStringList paths = MakePictures(2);
     AddThroughDialog(paths);
     Slide& first = project().slide(1);
@@ -240,41 +247,21 @@ TEST_F(SlideEditingTest, ReplacingKeepsCaptionAndColours) {
     form->ui.txtCaption->setText("Sunrise");
     form->ui.cmdAddCaption->click();
     EXPECT_EQ(first.Caption, "Sunrise");
-}
 
-TEST_F(SlideEditingTest, CancelledPickLeavesNothingPending) {
-    AddThroughDialog(MakePictures(2));
-    ui.clear();
+    const QString addTitle = "Select your Picture(s) File(s). ";
     ui.queueFiles({});
-    form->editing().cmdChangePic_Click();
+    form->ui.cmdChangePic->click();
     EXPECT_FALSE(form->editing().ReplacePending);
-
-    // The next Add is an ordinary add again.
     ui.queueFiles({});
     form->editing().cmdAdd_Click();
-    EXPECT_EQ(ui.questions().back().fileDialog.title, "Select your Picture(s) File(s). ");
-
-    // A failed replacement ends the replacement: the next Add adds.
+    EXPECT_EQ(ui.questions().back().fileDialog.title, addTitle);
     ui.queueFiles({MakeBrokenPicture(folder(), "bad.jpg")});
-    form->editing().cmdChangePic_Click();
+    form->ui.cmdChangePic->click();
     EXPECT_FALSE(form->editing().ReplacePending);
     EXPECT_EQ(ui.messages().back().text, kSingleFileError);
     ui.queueFiles({});
     form->editing().cmdAdd_Click();
-    EXPECT_EQ(ui.questions().back().fileDialog.title, "Select your Picture(s) File(s). ");
-}
-
-TEST_F(SlideEditingTest, FinishCallsTheCompileSeamFromThreeSlides) {
-    int compiles = 0;
-    form->seams.compile = [&] { ++compiles; };
-    AddThroughDialog(MakePictures(2));
-    EXPECT_FALSE(form->ui.cmdFinish->isEnabled());
-    form->ui.cmdFinish->click();
-    EXPECT_EQ(compiles, 0);
-    AddThroughDialog({MakePicture(folder(), "third.jpg")});
-    EXPECT_TRUE(form->ui.cmdFinish->isEnabled());
-    form->ui.mnuFinish->trigger();
-    EXPECT_EQ(compiles, 1);
+    EXPECT_EQ(ui.questions().back().fileDialog.title, addTitle);
 }
 
 // The wallpaper button's pick goes to every slot, or in one-per-slide mode to
