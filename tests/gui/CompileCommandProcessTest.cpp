@@ -61,6 +61,10 @@ TEST(CompileCommandProcess, CompilesAndAnswersWithoutADisplay) {
     const Result help = RunProgram(dir, {"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.contains("pevrano-slideshow compile SHOW.json"));
+    const Result compileHelp = RunProgram(dir, {"compile", "--help"});
+    EXPECT_EQ(compileHelp.status, 0);
+    EXPECT_TRUE(compileHelp.out.contains("Exit status:"));
+    EXPECT_TRUE(compileHelp.err.isEmpty());
     const Result wrong = RunProgram(dir, {"complie", "show.json"});
     EXPECT_EQ(wrong.status, 2);
     EXPECT_EQ(wrong.err,

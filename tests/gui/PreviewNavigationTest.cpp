@@ -217,9 +217,31 @@ TEST_F(PreviewNavigationTest, DelayBoxIsClampedWhenLeft) {
         EXPECT_EQ(bar.value(), expected) << typed.toStdString();
         EXPECT_EQ(project().settings.NumSecDelay, expected) << typed.toStdString();
     }
+    bar.setValue(70);
+    EXPECT_EQ(box.text(), "59");
+    EXPECT_EQ(project().settings.NumSecDelay, 59);
+
     // The auto-run label unlocks the delay.
     delay.SetDelayControlsEnabled(false);
     form->ui.lblAutoRun->clicked();
     EXPECT_TRUE(box.isEnabled());
     EXPECT_TRUE(bar.isEnabled());
+}
+
+TEST_F(PreviewNavigationTest, DelayBoxTakesDigitKeysOnly) {
+    QLineEdit& box = *form->ui.txtPicTimeSec;
+    box.setText("1");
+    box.setCursorPosition(1);
+    auto type = [&](int key, const QString& text) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(&box, &press);
+    };
+    type(Qt::Key_5, "5");
+    type(Qt::Key_A, "a");
+    type(Qt::Key_Minus, "-");
+    type(Qt::Key_Backspace, "\b");
+    EXPECT_EQ(box.text(), "15");
+    type(Qt::Key_Left, "");
+    type(Qt::Key_Delete, "\x7f");
+    EXPECT_EQ(box.text(), "1");
 }

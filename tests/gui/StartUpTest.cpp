@@ -67,6 +67,8 @@ TEST_F(StartUp, StoredSettingsShowInTheWindow) {
 
 TEST_F(StartUp, FirstStartThenExitAsksAndOnYesSavesAndClosesEveryWindow) {
     Form1 form(ui);
+    EXPECT_EQ(form.project().settings.FontInUse, "Times New Roman");
+    EXPECT_EQ(form.project().settings.FontSizeInUse, "16");
     QWidget other;
     form.show();
     other.show();

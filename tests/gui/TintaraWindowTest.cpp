@@ -90,6 +90,7 @@ TEST_F(TintaraWindow, KeysBoxesAndNamesReachTheColour) {
 
     tool->ui.Slide[2]->setValue(255);
     EXPECT_EQ(tool->ui.lblSlide->text(), "Hex Value (14FFFF)");
+    EXPECT_EQ(tool->ui.lblRGB[2]->text(), "255");
 
     // Typing completes from the second entry on and selects the rest.
     tool->ui.Combo1->setFocus();
