@@ -179,6 +179,11 @@ TEST_F(Form1Test, SongControlsReachTheSong) {
     EXPECT_FALSE(form->ui.Check1->isChecked());
     EXPECT_FALSE(project().settings.SoundOn);
 
+    // The failure's text and icon: Song.PlayerFailureIsReportedOncePerFailureAndKeepsTheSong.
+    player.fail("Could not determine type of stream.");
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].title, "Pevrano Slide Show");
+
     form->ui.cmdDeleteSong->click();
     EXPECT_EQ(form->ui.lblSongSeleted->text(), "None Selected:");
 }

@@ -39,7 +39,8 @@ struct SorterTest : Form1Test {
 TEST_F(SorterTest, OpensOnlyFromTwoSlidesAndRefreshesTheMainWindowAfterwards) {
     MakeShow(1);
     form->seams.openSorter();
-    EXPECT_EQ(ui.messages().size(), 1u); // its text: SorterOpeningTest.RefusesBelowTwoSlides
+    ASSERT_EQ(ui.messages().size(), 1u); // its text: SorterOpeningTest.RefusesBelowTwoSlides
+    EXPECT_EQ(ui.messages()[0].title, "You need at least 2 Pictures to swap");
     EXPECT_EQ(form->focusWidget(), form->ui.cmdAdd);
 
     AddThroughDialog(MakePictures(2, "more"));
