@@ -108,7 +108,7 @@ TEST_F(PreviewNavigationTest, PictureIsDecodedAtPreviewSize) {
 }
 
 TEST_F(PreviewNavigationTest, AutoRunShowsTheSlidesInTurnOnItsTimer) {
-    const QStringList paths = MakePictures(3);
+    const QStringList paths = MakePictures(4);
     AddThroughDialog(paths);
     project().settings.NumSecDelay = 5;
     // A picture that cannot be read is skipped without a word.
@@ -127,48 +127,20 @@ TEST_F(PreviewNavigationTest, AutoRunShowsTheSlidesInTurnOnItsTimer) {
     }
     EXPECT_TRUE(ui.messages().empty());
 
-    // Pressed again it stops.
-    Press(PreviewNavigation::AutoRun);
-    EXPECT_FALSE(nav().AutoRunning());
-    EXPECT_EQ(AutoRunCaption(), "Auto Run");
-    EXPECT_FALSE(form->ui.Timer1->isActive());
-    EXPECT_TRUE(form->ui.txtPicTimeSec->isEnabled());
-}
-TEST_F(PreviewNavigationTest, ForwardDuringAutoRunStepsFromTheNextSlide) {
-    const QStringList paths = MakePictures(4);
-    AddThroughDialog(paths);
-    Press(PreviewNavigation::AutoRun);
-    nav().Timer1_Timer(); // shows 1, next is 2
+    // Forward stops it and steps on from the slide the next tick would show.
     Press(PreviewNavigation::Forward);
+    EXPECT_FALSE(nav().AutoRunning());
     EXPECT_FALSE(form->ui.Timer1->isActive());
     EXPECT_EQ(AutoRunCaption(), "Auto Run");
-    EXPECT_EQ(project().CurrentSlide(), 3);
-    EXPECT_EQ(form->ui.Image1->path(), paths[2]);
     EXPECT_TRUE(form->ui.txtPicTimeSec->isEnabled());
+    EXPECT_EQ(project().CurrentSlide(), 4);
+    EXPECT_EQ(form->ui.Image1->path(), paths[3]);
 }
 
-// Clicking another control, a colour swatch among them, stops auto run.
-TEST_F(PreviewNavigationTest, AutoRunStopsWhenAnotherControlIsClicked) {
-    AddThroughDialog(MakePictures(3));
-    QApplication::setActiveWindow(form.get());
-    ASSERT_TRUE(RunEventsUntil([&] { return form->isActiveWindow(); }));
-    QPushButton* autoRun = form->ui.cmdFB[PreviewNavigation::AutoRun];
-    for (QWidget* other : {static_cast<QWidget*>(form->ui.cmdAddCaption),
-                           static_cast<QWidget*>(form->ui.PicMFormColors[3]),
-                           static_cast<QWidget*>(form->ui.picBackPicture)}) {
-        autoRun->setFocus(Qt::MouseFocusReason);
-        autoRun->click();
-        nav().Timer1_Timer();
-        ASSERT_TRUE(form->ui.Timer1->isActive());
-        QTest::mouseClick(other, Qt::LeftButton, {}, QPoint(4, 4));
-        EXPECT_FALSE(form->ui.Timer1->isActive()) << other->objectName().toStdString();
-        EXPECT_EQ(AutoRunCaption(), "Auto Run");
-        EXPECT_TRUE(form->ui.VScrollSec->isEnabled());
-    }
-}
 // Stopping leaves CurrentSlide on the slide the next tick would show; the
 // window shows that slide in full, so a caption edited after stopping goes
-// into the slide whose caption the box shows.
+// into the slide whose caption the box shows. Clicking another control, a
+// colour swatch among them, or Auto Run again stops it.
 TEST_F(PreviewNavigationTest, StoppingShowsTheSlideTheCommandsActOn) {
     const QStringList paths = MakePictures(3);
     AddThroughDialog(paths);
@@ -195,7 +167,6 @@ TEST_F(PreviewNavigationTest, StoppingShowsTheSlideTheCommandsActOn) {
     EXPECT_EQ(project().slide(1).Caption, "caption 1");
     EXPECT_EQ(project().slide(2).Caption, "mended");
 
-    // Pressing Auto Run again to stop does the same.
     autoRun->setFocus(Qt::MouseFocusReason);
     autoRun->click();
     nav().Timer1_Timer(); // 1 on screen, 2 next
@@ -203,6 +174,19 @@ TEST_F(PreviewNavigationTest, StoppingShowsTheSlideTheCommandsActOn) {
     autoRun->click();
     EXPECT_EQ(form->windowTitle(), "Picture #3");
     EXPECT_EQ(form->ui.txtCaption->text(), "caption 3");
+
+    for (QWidget* other : {static_cast<QWidget*>(form->ui.cmdAddCaption),
+                           static_cast<QWidget*>(form->ui.PicMFormColors[3]),
+                           static_cast<QWidget*>(form->ui.picBackPicture)}) {
+        autoRun->setFocus(Qt::MouseFocusReason);
+        autoRun->click();
+        nav().Timer1_Timer();
+        ASSERT_TRUE(form->ui.Timer1->isActive());
+        QTest::mouseClick(other, Qt::LeftButton, {}, QPoint(4, 4));
+        EXPECT_FALSE(form->ui.Timer1->isActive()) << other->objectName().toStdString();
+        EXPECT_EQ(AutoRunCaption(), "Auto Run");
+        EXPECT_TRUE(form->ui.VScrollSec->isEnabled());
+    }
 }
 
 TEST_F(PreviewNavigationTest, TickWithoutSlidesStopsAndSaysSo) {
@@ -243,6 +227,7 @@ TEST_F(PreviewNavigationTest, DelayBoxIsClampedWhenLeft) {
     EXPECT_TRUE(box.isEnabled());
     EXPECT_TRUE(bar.isEnabled());
 }
+
 TEST_F(PreviewNavigationTest, DelayBoxTakesDigitKeysOnly) {
     QLineEdit& box = *form->ui.txtPicTimeSec;
     box.setText("1");

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <sys/stat.h>
 
 using SlideEditingTest = Form1Test;
@@ -36,14 +37,18 @@ TEST_F(SlideEditingTest, SeveralFilesAreAddedInTheDialogsOrder) {
     ASSERT_EQ(project().SlideCount(), 3);
     EXPECT_EQ(project().slide(1).PicturePath, b);
     EXPECT_EQ(project().slide(3).PicturePath, c);
-    EXPECT_EQ(project().slide(1).Caption, "");
     EXPECT_EQ(project().CurrentSlide(), 3);
     EXPECT_EQ(form->windowTitle(), "Picture #3");
     EXPECT_EQ(form->ui.lblPicSelNum->text(), "3");
     EXPECT_EQ(form->ui.lblPicsLeft->text(), "Number of Picture(s) left: 997");
-    EXPECT_TRUE(form->ui.cmdFinish->isEnabled());
     EXPECT_EQ(form->ui.Image1->path(), c);
     EXPECT_FALSE(form->ui.PBar1->isVisible());
+    // From three slides on the button and the menu reach the compile.
+    int compiles = 0;
+    form->seams.compile = [&] { ++compiles; };
+    form->ui.cmdFinish->click();
+    form->ui.mnuFinish->trigger();
+    EXPECT_EQ(compiles, 2);
 
     // The next dialog opens in the folder last used.
     ui.queueFiles({});
@@ -182,6 +187,25 @@ TEST_F(SlideEditingTest, DeleteAsksThenShowsTheSlideBefore) {
     EXPECT_EQ(form->CaptionBoxForeColor(), 0x000100u);
     form->editing().txtCaption_LostFocus();
     EXPECT_EQ(project().slide(1).CapBackColor, "&H000010");
+
+    // Deleting the last slides empties the window; then there is nothing to
+    // delete.
+    ui.queueMessageAnswer(MsgResult::Yes);
+    ui.queueMessageAnswer(MsgResult::Yes);
+    form->editing().cmdDelete_Click();
+    form->editing().cmdDelete_Click();
+    EXPECT_EQ(project().SlideCount(), 0);
+    EXPECT_EQ(form->windowTitle(), "Picture #0");
+    EXPECT_EQ(form->ui.lblPicSelNum->text(), "0");
+    EXPECT_FALSE(form->ui.cmdChangePic->isEnabled());
+    EXPECT_FALSE(form->ui.Image1->isVisible());
+    EXPECT_EQ(form->ui.lblPicsLeft->text(), "Number of Picture(s) left: 1000");
+    ui.clear();
+    form->editing().cmdDelete_Click();
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].text, "You have no Pictures to delete!");
+    EXPECT_EQ(ui.messages()[0].title, "Add some Pictures!");
+    EXPECT_EQ(ui.messages()[0].icon, MsgIcon::Critical);
 }
 
 // The first block is made before the settings are taken: no background
@@ -192,25 +216,9 @@ TEST_F(SlideEditingTest, FirstBlockStartsWithoutBackgroundPicture) {
     AddThroughDialog(MakePictures(1));
     EXPECT_EQ(project().slot(1).BkPicture, project().settings.NewBkPicture);
 }
-TEST_F(SlideEditingTest, DeletingTheOnlySlideEmptiesTheWindow) {
-    AddThroughDialog(MakePictures(1));
-    ui.queueMessageAnswer(MsgResult::Yes);
-    form->editing().cmdDelete_Click();
-    EXPECT_EQ(project().SlideCount(), 0);
-    EXPECT_EQ(form->windowTitle(), "Picture #0");
-    EXPECT_EQ(form->ui.lblPicSelNum->text(), "0");
-    EXPECT_FALSE(form->ui.cmdChangePic->isEnabled());
-    EXPECT_FALSE(form->ui.Image1->isVisible());
-    EXPECT_EQ(form->ui.lblPicsLeft->text(), "Number of Picture(s) left: 1000");
-
-    ui.clear();
-    form->editing().cmdDelete_Click();
-    ASSERT_EQ(ui.messages().size(), 1u);
-    EXPECT_EQ(ui.messages()[0].text, "You have no Pictures to delete!");
-    EXPECT_EQ(ui.messages()[0].title, "Add some Pictures!");
-    EXPECT_EQ(ui.messages()[0].icon, MsgIcon::Critical);
-}
-TEST_F(SlideEditingTest, ReplacingKeepsCaptionAndColours) {
+// Change Picture keeps the slide's caption and colours; a cancelled or failed
+// replacement leaves nothing pending, so the next Add adds.
+TEST_F(SlideEditingTest, ReplacingKeepsCaptionAndColoursAndEndsWhenItFails) {
     const QStringList paths = MakePictures(2);
     AddThroughDialog(paths);
     Slide& first = project().slide(1);
@@ -236,139 +244,64 @@ TEST_F(SlideEditingTest, ReplacingKeepsCaptionAndColours) {
     EXPECT_EQ(first.Caption, "Beach at dawn");
     EXPECT_EQ(first.CapBackColor, "&H123456");
     EXPECT_EQ(first.CapForeColor, "&H654321");
-}
+    form->ui.txtCaption->setText("Sunrise");
+    form->ui.cmdAddCaption->click();
+    EXPECT_EQ(first.Caption, "Sunrise");
 
-TEST_F(SlideEditingTest, CancelledPickLeavesNothingPending) {
-    AddThroughDialog(MakePictures(2));
-    ui.clear();
+    const QString addTitle = "Select your Picture(s) File(s). ";
     ui.queueFiles({});
-    form->editing().cmdChangePic_Click();
+    form->ui.cmdChangePic->click();
     EXPECT_FALSE(form->editing().ReplacePending);
-
-    // The next Add is an ordinary add again.
     ui.queueFiles({});
     form->editing().cmdAdd_Click();
-    EXPECT_EQ(ui.questions().back().fileDialog.title, "Select your Picture(s) File(s). ");
-
-    // A failed replacement ends the replacement: the next Add adds.
+    EXPECT_EQ(ui.questions().back().fileDialog.title, addTitle);
     ui.queueFiles({MakeBrokenPicture(folder(), "bad.jpg")});
-    form->editing().cmdChangePic_Click();
+    form->ui.cmdChangePic->click();
     EXPECT_FALSE(form->editing().ReplacePending);
     EXPECT_EQ(ui.messages().back().text, kSingleFileError);
     ui.queueFiles({});
     form->editing().cmdAdd_Click();
-    EXPECT_EQ(ui.questions().back().fileDialog.title, "Select your Picture(s) File(s). ");
+    EXPECT_EQ(ui.questions().back().fileDialog.title, addTitle);
 }
 
-TEST_F(SlideEditingTest, BackgroundPicturePickFillsEverySlotInPictureMode) {
+// The wallpaper button's pick goes to every slot, or in one-per-slide mode to
+// the current slide only; a picture that fails its check is not stored and
+// leaves no background pick pending for the next Change Picture.
+TEST_F(SlideEditingTest, WallpaperPickForEverySlideOrOneAndAFailedPick) {
     AddThroughDialog(MakePictures(3));
-    ShowSettings& s = project().settings;
-    s.UseColTrueUsePicFalse = false;
-    s.optIntBkImgOptionForm = 0;
-    const QString wall = MakePicture(dir.filePath("walls"), "bricks.gif", Qt::darkYellow);
-    project().flags.PickingBkPicture = true;
-    form->editing().SingleFilePick = true;
+    project().setCurrentSlide(2);
+    const QString wall = MakePicture(dir.filePath("walls"), "bricks.gif");
+    ui.clear();
     ui.queueFiles({wall});
-    form->editing().cmdAdd_Click();
-
-    EXPECT_EQ(s.NewBkPicture, wall);
+    form->ui.cmdPicBakColorOrPic[1]->click();
+    ASSERT_EQ(ui.questions().size(), 1u);
+    EXPECT_EQ(ui.questions()[0].fileDialog.title, "Select a Picture File");
+    EXPECT_TRUE(form->ui.optBakPicColorOrPic[1]->isChecked());
+    EXPECT_TRUE(form->ui.lblNewBkGnd->isHidden());
     for (int i = 0; i <= project().SlideCapacity(); ++i)
         EXPECT_EQ(project().slot(i).BkPicture, wall) << i;
-    EXPECT_FALSE(project().flags.PickingBkPicture);
     EXPECT_EQ(form->ui.ImageBk->path(), wall);
     EXPECT_EQ(form->ui.picBackPicture->path(), wall);
-    EXPECT_EQ(project().SlideCount(), 3);
+    EXPECT_FALSE(project().flags.PickingBkPicture);
 
-    // One picture per slide: only the current slide takes it.
-    s.optIntBkImgOptionForm = 1;
+    project().settings.optIntBkImgOptionForm = 1;
     const QString other = MakePicture(dir.filePath("walls"), "stone.jpg", Qt::gray);
-    project().setCurrentSlide(2);
-    project().flags.PickingBkPicture = true;
-    form->editing().SingleFilePick = true;
     ui.queueFiles({other});
-    form->editing().cmdAdd_Click();
+    form->ui.cmdPicBakColorOrPic[1]->click();
     EXPECT_EQ(project().slide(1).BkPicture, wall);
     EXPECT_EQ(project().slide(2).BkPicture, other);
     EXPECT_EQ(project().slide(3).BkPicture, wall);
 
-    // A picture that fails its check is not stored, and the next Change
-    // Picture replaces the slide's picture again.
-    project().flags.PickingBkPicture = true;
-    form->editing().SingleFilePick = true;
     ui.queueFiles({MakeBrokenPicture(folder(), "broken.jpg")});
-    form->editing().cmdAdd_Click();
+    form->ui.cmdPicBakColorOrPic[1]->click();
     EXPECT_EQ(ui.messages().back().text, kSingleFileError);
-    EXPECT_EQ(s.NewBkPicture, other);
+    EXPECT_EQ(project().settings.NewBkPicture, other);
     EXPECT_EQ(project().slide(2).BkPicture, other);
     EXPECT_EQ(form->ui.picBackPicture->path(), other);
     EXPECT_FALSE(project().flags.PickingBkPicture);
     const QString picture = MakePicture(dir.filePath("new"), "dune.jpg");
     ui.queueFiles({picture});
-    form->editing().cmdChangePic_Click();
+    form->ui.cmdChangePic->click();
     EXPECT_EQ(project().slide(2).PicturePath, picture);
     EXPECT_EQ(project().slide(2).BkPicture, other);
-}
-
-TEST_F(SlideEditingTest, OpeningPagePictureIsTakenOnlyWhenItCanBeShown) {
-    project().flags.OpenPgBkPicChanged = true;
-    ui.queueFiles({MakeBrokenPicture(folder(), "tile.gif")});
-    form->editing().AddSinglePic();
-    EXPECT_FALSE(project().flags.OpenPgBkPicChanged);
-    EXPECT_EQ(ui.messages().back().text, kSingleFileError);
-    EXPECT_NE(project().settings.OpenPgBkPic, folder() + "/tile.gif");
-
-    project().flags.OpenPgBkPicChanged = true;
-    const QString tile = MakePicture(dir.filePath("tiles"), "tile.jpg");
-    ui.queueFiles({tile});
-    form->editing().AddSinglePic();
-    EXPECT_FALSE(project().flags.OpenPgBkPicChanged);
-    EXPECT_EQ(project().settings.OpenPgBkPic, tile);
-    EXPECT_EQ(project().SlideCount(), 0);
-}
-
-TEST_F(SlideEditingTest, CaptionBoxStoresTextAndColoursOfTheCurrentSlide) {
-    AddThroughDialog(MakePictures(2));
-    project().setCurrentSlide(1);
-    form->ui.txtCaption->setText("Grandma's 80th");
-    form->SetCaptionBoxColors(RgbColor(255, 0, 5), RgbColor(1, 2, 3));
-    form->editing().txtCaption_LostFocus();
-    EXPECT_EQ(project().slide(1).Caption, "Grandma's 80th");
-    EXPECT_EQ(project().slide(1).CapBackColor, "&H0500FF");
-    EXPECT_EQ(project().slide(1).CapForeColor, "&H030201");
-
-    project().setCurrentSlide(2);
-    form->ui.txtCaption->setText("Cake");
-    form->ui.cmdAddCaption->click();
-    EXPECT_EQ(project().slide(2).Caption, "Cake");
-}
-TEST_F(SlideEditingTest, FinishCallsTheCompileSeamFromThreeSlides) {
-    int compiles = 0;
-    form->seams.compile = [&] { ++compiles; };
-    AddThroughDialog(MakePictures(2));
-    EXPECT_FALSE(form->ui.cmdFinish->isEnabled());
-    form->ui.cmdFinish->click();
-    EXPECT_EQ(compiles, 0);
-    AddThroughDialog({MakePicture(folder(), "third.jpg")});
-    EXPECT_TRUE(form->ui.cmdFinish->isEnabled());
-    form->ui.mnuFinish->trigger();
-    EXPECT_EQ(compiles, 1);
-}
-
-TEST_F(SlideEditingTest, WindowFollowsChangesMadeBehindItsBack) {
-    const QStringList paths = MakePictures(3);
-    AddThroughDialog(paths);
-    // As the sorter swaps two slides.
-    std::swap(project().slide(1), project().slide(3));
-    project().setCurrentSlide(1);
-    form->ShowCurrentSlide();
-    EXPECT_EQ(form->ui.Image1->path(), paths[2]);
-    EXPECT_EQ(form->windowTitle(), "Picture #1");
-
-    // As a reset clears the show.
-    project().Clear();
-    form->ShowCurrentSlide();
-    EXPECT_EQ(form->windowTitle(), "Picture #0");
-    EXPECT_EQ(form->ui.lblPicsLeft->text(), "Number of Picture(s) left: 1000");
-    EXPECT_FALSE(form->ui.Image1->isVisible());
-    EXPECT_FALSE(form->ui.cmdFinish->isEnabled());
 }

@@ -1,5 +1,6 @@
 #include "AccessibilityWalk.h"
 #include "Form1Fixture.h"
+#include "editor/ui/PictureView.h"
 #include "sorter/ui/AllImages.h"
 #include "sorter/ui/OpenSorter.h"
 #include "sorter/ui/ThumbnailCanvas.h"
@@ -38,7 +39,7 @@ struct SorterTest : Form1Test {
 TEST_F(SorterTest, OpensOnlyFromTwoSlidesAndRefreshesTheMainWindowAfterwards) {
     MakeShow(1);
     form->seams.openSorter();
-    ASSERT_EQ(ui.messages().size(), 1u);
+    ASSERT_EQ(ui.messages().size(), 1u); // its text: SorterOpeningTest.RefusesBelowTwoSlides
     EXPECT_EQ(ui.messages()[0].title, "You need at least 2 Pictures to swap");
     EXPECT_EQ(form->focusWidget(), form->ui.cmdAdd);
 
@@ -59,7 +60,9 @@ TEST_F(SorterTest, OpensOnlyFromTwoSlidesAndRefreshesTheMainWindowAfterwards) {
     form->seams.openSorter();
     EXPECT_TRUE(seen);
     EXPECT_TRUE(project().slide(1).PicturePath.endsWith("more/p2.jpg"));
-    EXPECT_EQ(form->ui.lblPicSelNum->text(), "3"); // shown again once closed
+    // The main window shows the show again once the sorter is closed.
+    EXPECT_EQ(form->ui.lblPicSelNum->text(), "3");
+    EXPECT_EQ(form->ui.Image1->path(), project().slide(1).PicturePath);
 }
 
 TEST_F(SorterTest, ShowsEveryThumbnailAndSkipsAnUnreadablePicture) {
@@ -68,7 +71,6 @@ TEST_F(SorterTest, ShowsEveryThumbnailAndSkipsAnUnreadablePicture) {
     ASSERT_EQ(w->Picture1->count(), 60);
     EXPECT_EQ(w->lblNumPicSel->text(), "Number of Pictures Selected: 60");
     EXPECT_TRUE(w->VScroll1->isVisible());
-    EXPECT_EQ(w->Picture1->grid().cell(59).size(), QSize(51, 41));
     EXPECT_EQ(w->highlighted(), 0);
     EXPECT_TRUE(w->thumbnails().unreadable(19));
     EXPECT_FALSE(w->thumbnails().image(20).isNull());
@@ -91,15 +93,15 @@ TEST_F(SorterTest, ShowsEveryThumbnailAndSkipsAnUnreadablePicture) {
     EXPECT_EQ(w->lblSwap[0]->text(), "Picture Number: 20");
     EXPECT_TRUE(w->imgSwap[0]->pixmap().isNull());
 
+    const QSize thumb = w->Picture1->grid().cell(1).size();
     w->ThumbSizeSlider->setValue(8);
-    EXPECT_EQ(w->Picture1->grid().cell(1), QRect(10, 341, 331, 321));
+    EXPECT_GT(w->Picture1->grid().cell(1).width(), 4 * thumb.width());
 }
 
 TEST_F(SorterTest, PicksAndSwapsWithMouseAndKeyboard) {
     MakeShow(6);
     const auto w = Open();
     EXPECT_FALSE(w->VScroll1->isVisible());
-    EXPECT_EQ(w->Picture1->grid().cell(1).topLeft(), QPoint(61, 10)); // design size below 36
     EXPECT_EQ(AccessibilityProblems(w.get()), QStringList());
 
     w->cmdSwapPics->click();

@@ -59,8 +59,6 @@ TEST_F(StartUp, StoredSettingsShowInTheWindow) {
     EXPECT_EQ(form.ui.lblNewBkGnd->color(), 0xABCDEFu);
     EXPECT_EQ(form.ui.txtCaption->font().family(), "DejaVu Serif");
     EXPECT_EQ(s.FontSizeInUse, ""); // a stored font keeps its stored size
-    EXPECT_EQ(form.windowTitle(), "Picture #0");
-    EXPECT_EQ(form.ui.lblPicsLeft->text(), "Number of Picture(s) left: 1000");
     // The options window was loaded and closed once: the first activation
     // applies it.
     EXPECT_TRUE(form.project().flags.OptionsChanged);
@@ -94,7 +92,6 @@ TEST_F(StartUp, FirstStartThenExitAsksAndOnYesSavesAndClosesEveryWindow) {
     ASSERT_EQ(ui.messages().size(), 3u);
     EXPECT_EQ(ui.messages()[1].text, "Save changes to Untitled?");
     QSettings stored(file(), QSettings::IniFormat);
-    EXPECT_EQ(stored.allKeys().size(), 24);
     EXPECT_EQ(stored.value("NumSecDelay").toString(), "9");
 
     // The next start reads them back.

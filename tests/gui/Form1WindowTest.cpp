@@ -1,0 +1,189 @@
+// The main window's own controls: the background fill, the swatches, the
+// preview stage, its layout and the song controls.
+#include "Form1Fixture.h"
+#include "RecordingMediaPlayer.h"
+#include "colortool/ColorSchemeFile.h"
+#include "editor/ui/ColorSwatch.h"
+#include "editor/ui/PictureView.h"
+#include "editor/ui/PreviewStage.h"
+#include "editor/ui/SongControls.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+// Four slides whose pictures need not exist, the second one current.
+struct Form1Window : Form1Test {
+    void SetUp() override {
+        Form1Test::SetUp();
+        for (int i = 0; i < 4; ++i)
+            project().AppendPicture(QStringLiteral("/pics/%1.jpg").arg(i));
+        project().setCurrentSlide(2);
+    }
+};
+} // namespace
+
+// The fill of the background colours shows its progress while it runs only;
+// the swatches of show-wide colours write the settings; activating the
+// window is signalled (the options and the colour tool are applied then).
+TEST_F(Form1Test, FillProgressSwatchesAndActivation) {
+    project().settings.NewSlideBackColor = RgbColor(255, 0, 5);
+    int maximumSeen = -1;
+    bool visibleDuring = false;
+    QObject::connect(form->ui.PBar1, &QProgressBar::valueChanged, [&](int v) {
+        maximumSeen = qMax(maximumSeen, v);
+        visibleDuring = visibleDuring || form->ui.PBar1->isVisible();
+    });
+    form->FillBackgrounds(0);
+    EXPECT_TRUE(visibleDuring);
+    EXPECT_EQ(maximumSeen, project().SlideCapacity());
+    EXPECT_FALSE(form->ui.PBar1->isVisible());
+    EXPECT_EQ(project().slot(0).PicBackColor, "&H0500FF");
+    EXPECT_EQ(project().slot(25).PicBackColor, "&H0500FF");
+
+    form->ui.picCapFrameColor->setColor(RgbColor(1, 2, 3));
+    EXPECT_EQ(project().settings.CaptionFrameColor, RgbColor(1, 2, 3));
+    EXPECT_EQ(form->ui.lblCaption->color(), RgbColor(1, 2, 3));
+
+    int activations = 0;
+    QObject::connect(form.get(), &Form1::activated, [&] { ++activations; });
+    form->hide();
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    EXPECT_TRUE(RunEventsUntil([&] { return activations > 0; }));
+}
+
+// With slides loaded the preview draws the picture centred over the slide's
+// background colour. PEVRANO_SCREENSHOT=file.png saves the window as shown.
+TEST_F(Form1Test, PreviewDrawsThePictureOverTheBackground) {
+    QStringList paths;
+    for (int i = 0; i < 3; ++i)
+        paths << MakePicture(folder(), QStringLiteral("photo%1.jpg").arg(i + 1),
+                             QColor::fromHsv(40 + i * 60, 120, 250), {1200, 900});
+    AddThroughDialog(paths);
+    form->ui.txtCaption->setText(QStringLiteral("Sunset over the harbour, June 2003"));
+    form->ui.cmdAddCaption->click();
+    RunEventsFor(200);
+
+    const QImage shot = form->grab().toImage();
+    const QRect stage(form->ui.preview->mapTo(form.get(), QPoint(0, 0)), form->ui.preview->size());
+    // The corner shows the background colour, the centre the picture.
+    const QRgb background = ToQColor(project().settings.NewSlideBackColor).rgb();
+    EXPECT_EQ(QColor(shot.pixel(stage.topLeft() + QPoint(3, 3))).rgb(), background);
+    const QColor centre = shot.pixel(stage.center());
+    EXPECT_NE(centre.rgb(), background);
+    EXPECT_GT(centre.value(), 150);
+
+    if (const QByteArray file = qgetenv("PEVRANO_SCREENSHOT"); !file.isEmpty())
+        shot.save(QString::fromLocal8Bit(file));
+}
+
+// Made larger, the window gives the room to the preview; texts still fit,
+// and each background swatch stays beside its option and button.
+TEST_F(Form1Test, GrowsSensibly) {
+    const QSize stage = form->ui.preview->size();
+    form->resize(1280, 900);
+    RunEventsFor(20);
+    EXPECT_GE(form->ui.preview->width(), stage.width() + 400);
+    EXPECT_GE(form->ui.preview->height(), stage.height() + 250);
+    for (QAbstractButton* b : form->findChildren<QAbstractButton*>())
+        if (b->isVisible())
+            EXPECT_GE(b->width(), b->minimumSizeHint().width()) << b->text().toStdString();
+    for (int i = 0; i < 2; ++i) {
+        QWidget* option = form->ui.optBakPicColorOrPic[i];
+        QWidget* swatch =
+            i == 0 ? static_cast<QWidget*>(form->ui.picBackColor) : form->ui.picBackPicture;
+        QWidget* button = form->ui.cmdPicBakColorOrPic[i];
+        EXPECT_LT(swatch->x() - option->geometry().right(), 30) << i;
+        EXPECT_LT(button->width(), 2 * button->sizeHint().width()) << i;
+    }
+}
+
+TEST_F(Form1Window, PaletteComesFromTheUserColourFile) {
+    const UserColors shipped = DefaultUserColors();
+    for (std::size_t i = 0; i < shipped.size(); ++i)
+        EXPECT_EQ(form->ui.PicMFormColors[i]->color(), shipped[i]) << "box " << i;
+
+    emit form->ui.PicMFormColors[3]->clicked();
+    EXPECT_EQ(form->ui.picActiveColor->color(), shipped[3]);
+    emit form->ui.picCapForeColor->clicked();
+    EXPECT_EQ(form->CaptionBoxForeColor(), shipped[3]);
+    EXPECT_EQ(project().slide(2).CapForeColor, "&H60AE27");
+    // The frame swatch and its sample change together.
+    emit form->ui.lblCaption->clicked();
+    EXPECT_EQ(form->ui.picCapFrameColor->color(), shipped[3]);
+}
+
+TEST_F(Form1Window, SameBackColourForEverySlideFillsEverySlot) {
+    form->ui.optFullOrCondTintara[1]->click();
+    EXPECT_FALSE(project().settings.UseColorTool);
+    ui.queueColor(RgbColor(255, 0, 5));
+    form->ui.cmdPicBakColorOrPic[0]->click();
+    EXPECT_EQ(ui.questions().back().initialColor, 0xC100FFu);
+    EXPECT_EQ(form->ui.lblNewBkGnd->color(), RgbColor(255, 0, 5));
+    for (int i = 0; i <= project().SlideCapacity(); ++i)
+        EXPECT_EQ(project().slot(i).PicBackColor, "&H0500FF") << "slot " << i;
+}
+
+// The picture sits over the background colour swatch: a click on the border
+// around the picture is a click on lblNewBkGnd, which gives the slide the
+// background colour; a click on the picture itself is not.
+TEST_F(Form1Window, OnlyTheBorderAroundThePictureIsTheBackgroundSwatch) {
+    ASSERT_TRUE(form->ui.Image1->load(MakePicture(folder(), "wide.png", Qt::darkCyan, {400, 300})));
+    form->ui.Image1->show();
+    project().settings.SameBkColorEverySlide = false;
+    project().settings.NewSlideBackColor = RgbColor(9, 9, 9);
+    project().slide(2).PicBackColor = QStringLiteral("&H0000FF");
+
+    QWidget& stage = *form->ui.preview;
+    const QPoint middle = stage.rect().center();
+    const QPoint corner(3, 3);
+    EXPECT_EQ(stage.childAt(middle), form->ui.Image1);
+    EXPECT_EQ(stage.childAt(corner), form->ui.lblNewBkGnd);
+
+    QTest::mouseClick(stage.childAt(middle), Qt::LeftButton, {},
+                      stage.childAt(middle)->mapFrom(&stage, middle));
+    EXPECT_EQ(project().slide(2).PicBackColor, "&H0000FF");
+    QTest::mouseClick(form->ui.lblNewBkGnd, Qt::LeftButton, {}, corner);
+    EXPECT_EQ(project().slide(2).PicBackColor, "&H090909");
+
+    // Without a picture the whole stage is the swatch.
+    form->ui.Image1->clear();
+    EXPECT_EQ(stage.childAt(middle), form->ui.lblNewBkGnd);
+}
+
+// The song logic is BackgroundSong's (Song.* in the core tests); here the
+// window's controls reach it.
+TEST_F(Form1Test, SongControlsReachTheSong) {
+    auto owned = std::make_unique<RecordingMediaPlayer>();
+    RecordingMediaPlayer& player = *owned;
+    form->song().usePlayer(std::move(owned));
+    form->ui.Check1->click();
+    EXPECT_TRUE(project().settings.SoundOn);
+
+    ui.queueFiles({"/music/tune.mid"});
+    form->ui.cmdSelectSong->click();
+    EXPECT_EQ(form->ui.lblSongSeleted->text(), ": tune.mid");
+    EXPECT_EQ(player.calls(), QStringList({"stop", "source /music/tune.mid", "play 15"}));
+
+    player.clear();
+    form->song().StopPreview(); // as the compile command does
+    EXPECT_EQ(player.calls(), QStringList({"stop", "source /music/tune.mid", "stop"}));
+    EXPECT_FALSE(form->ui.Check1->isChecked());
+    EXPECT_FALSE(project().settings.SoundOn);
+
+    // The failure's text and icon: Song.PlayerFailureIsReportedOncePerFailureAndKeepsTheSong.
+    player.fail("Could not determine type of stream.");
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].title, "Pevrano Slide Show");
+
+    form->ui.cmdDeleteSong->click();
+    EXPECT_EQ(form->ui.lblSongSeleted->text(), "None Selected:");
+}
