@@ -59,7 +59,9 @@ int main(int argc, char* argv[]) {
     NameApplication();
     // The installed desktop entry and the icon it names.
     QGuiApplication::setDesktopFileName(QStringLiteral("pevrano-slideshow"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("pevrano-slideshow")));
+    QApplication::setWindowIcon(QIcon::fromTheme(
+        QStringLiteral("pevrano-slideshow"),
+        QIcon(QDir(ProgramFolder()).filePath(QStringLiteral("pevrano-slideshow.png")))));
     QtPrompter prompter;
     Form1 window(prompter);
     prompter.setParent(&window);

@@ -201,7 +201,8 @@ bool IsWindowOption(const QString& argument, bool& takesValue) {
 }
 
 // True when every argument is one of Qt's window options, but for at most
-// one existing file: the show the window opens.
+// one show for the window to open: an existing file, or a name ending in
+// ".json" (a show that has gone is then reported by the window).
 bool AreWindowArguments(const QStringList& arguments) {
     bool showGiven = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -214,8 +215,9 @@ bool AreWindowArguments(const QStringList& arguments) {
         // A command or an option the tool does not know is not a show, even
         // when a file of that name happens to lie in the current folder.
         const QString& a = arguments[i];
-        if (showGiven || a.startsWith(QLatin1Char('-')) || a == u"compile" ||
-            !QFileInfo(a).isFile())
+        const bool show =
+            a.endsWith(QLatin1String(".json"), Qt::CaseInsensitive) || QFileInfo(a).isFile();
+        if (showGiven || a.startsWith(QLatin1Char('-')) || a == u"compile" || !show)
             return false;
         showGiven = true;
     }

@@ -5,6 +5,8 @@
 #include "platform/Prompter.h"
 #include "project/SlideShowProject.h"
 
+#include <utility>
+
 namespace {
 const QString kProposedMessage = QStringLiteral("Enjoy my slide show of family pictures.");
 
@@ -98,8 +100,14 @@ QString TitlePageText(const SlideShowProject& p) {
     page.append(RainbowScripts(p));
     page.lines({u"-->", u"</script>", u"</HEAD>"});
 
-    const QString background =
-        QStringLiteral("pix/") + GetJustFileName(p.settings.OpenPgBkPic).toLower();
+    // The copy keeps the picture's own name; in the page's link the
+    // characters that would end or change a URL are escaped, so "pic #1.bmp"
+    // is found rather than cut short at the "#".
+    QString name = GetJustFileName(p.settings.OpenPgBkPic).toLower();
+    for (const auto& [from, to] :
+         {std::pair{"%", "%25"}, {"#", "%23"}, {"?", "%3F"}, {"\"", "%22"}})
+        name.replace(QLatin1String(from), QLatin1String(to));
+    const QString background = QStringLiteral("pix/") + name;
     page.line(QStringLiteral("<BODY BACKGROUND=") + Quoted(background) +
               QStringLiteral(" onload=") +
               Quoted(QStringLiteral("hasbutscaps(false,false),goRainbow(),giveWarning()")) +

@@ -128,12 +128,13 @@ TEST_F(Command, BadShowFilesAndCommandLinesGiveStatusTwo) {
     EXPECT_FALSE(IsCommandLine({"pevrano-slideshow"}));
     EXPECT_FALSE(IsCommandLine({"pevrano-slideshow", "-style", "fusion"}));
     EXPECT_FALSE(IsCommandLine({"pevrano-slideshow", "-reverse", "-platform=offscreen"}));
-    // An existing show file opens in the window; a missing one is refused.
+    // A show file opens in the window, which reports one that has gone.
     const QString show = dir.filePath("show.json");
     ASSERT_TRUE(QFile(show).open(QIODevice::WriteOnly));
     EXPECT_FALSE(IsCommandLine({"pevrano-slideshow", show, "-style", "fusion"}));
     EXPECT_TRUE(IsCommandLine({"pevrano-slideshow", show, show}));
-    EXPECT_TRUE(IsCommandLine({"pevrano-slideshow", dir.filePath("missing.json")}));
+    EXPECT_FALSE(IsCommandLine({"pevrano-slideshow", dir.filePath("gone.JSON")}));
+    EXPECT_TRUE(IsCommandLine({"pevrano-slideshow", dir.filePath("gone")}));
     // Anything else never reaches the window.
     for (const char* wrong : {"complie", "-x", "--verison", "-style"}) {
         EXPECT_TRUE(IsCommandLine({"pevrano-slideshow", wrong})) << wrong;

@@ -17,6 +17,7 @@
 TEST(TitlePage, EmptyOrCancelledAnswersAskAgain) {
     SlideShowProject p = MakeShow(3, Background::OneColor);
     p.settings.TitleMessage = "message of the last compile";
+    p.settings.OpenPgBkPic = "/pictures/Pic #1 100%?\".BMP";
     ScriptedPrompter ui;
     ui.queueInput(QString());
     ui.queueInput(std::nullopt);
@@ -25,6 +26,8 @@ TEST(TitlePage, EmptyOrCancelledAnswersAskAgain) {
 
     EXPECT_EQ(p.settings.TitleMessage, "Spring 2004");
     EXPECT_TRUE(page.contains(u"<TITLE>Spring 2004</TITLE>"));
+    // The background's link is escaped where a URL would end or change.
+    EXPECT_TRUE(page.contains(u"<BODY BACKGROUND=\"pix/pic %231 100%25%3F%22.bmp\""));
     ASSERT_EQ(ui.questions().size(), 3u);
     for (const auto& q : ui.questions())
         EXPECT_EQ(q.input.defaultText, "Enjoy my slide show of family pictures.");
