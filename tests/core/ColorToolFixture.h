@@ -10,17 +10,15 @@
 #include <array>
 #include <gtest/gtest.h>
 
-// Stands for the main window: remembers its palette and what reached it.
+// Stands for the main window: remembers its palette.
 struct FakeColorHost : ColorToolHost {
     std::array<ColorValue, 14> palette{};
-    std::optional<ColorValue> captionFore, captionBack;
-    QString fontFamily;
     int backgroundChanges = 0;
 
     void setPaletteColor(int i, ColorValue c) override { palette.at(std::size_t(i)) = c; }
-    void setCaptionBoxForeColor(ColorValue c) override { captionFore = c; }
-    void setCaptionBoxBackColor(ColorValue c) override { captionBack = c; }
-    void setCaptionBoxFont(const QString& family, int) override { fontFamily = family; }
+    void setCaptionBoxForeColor(ColorValue) override {}
+    void setCaptionBoxBackColor(ColorValue) override {}
+    void setCaptionBoxFont(const QString&, int) override {}
     void refreshSwatches() override {}
     void ChangelblNewBkGnd() override { ++backgroundChanges; }
 };

@@ -92,8 +92,6 @@ TEST_F(Command, RefusedDriveEndsTheRunWithOneLine) {
     FaultyFileSystem cd(local, [](const QString&, const QString&) { return std::nullopt; });
     cd.drives[dir.filePath("out")] = DriveType::CdRom;
     EXPECT_EQ(Run(cd), 1);
-    EXPECT_TRUE(errText.contains("[Please select another path...]\n"
-                                 "    You Can Not Select a CD Rom Drive!\n"));
     EXPECT_EQ(LastLine(), "error: the directory " + dir.filePath("out") +
                               " can not hold the show: You Can Not Select a CD Rom Drive!");
     EXPECT_TRUE(QDir(dir.filePath("out")).isEmpty());
@@ -126,7 +124,6 @@ TEST_F(Command, BadShowFilesAndCommandLinesGiveStatusTwo) {
     EXPECT_TRUE(IsCommandLine({"pevrano-slideshow", "compile"}));
     EXPECT_TRUE(IsCommandLine({"pevrano-slideshow", "--help"}));
     EXPECT_FALSE(IsCommandLine({"pevrano-slideshow"}));
-    EXPECT_FALSE(IsCommandLine({"pevrano-slideshow", "-style", "fusion"}));
     EXPECT_FALSE(IsCommandLine({"pevrano-slideshow", "-reverse", "-platform=offscreen"}));
     // A show file opens in the window, which reports one that has gone.
     const QString show = dir.filePath("show.json");
@@ -136,14 +133,14 @@ TEST_F(Command, BadShowFilesAndCommandLinesGiveStatusTwo) {
     EXPECT_FALSE(IsCommandLine({"pevrano-slideshow", dir.filePath("gone.JSON")}));
     EXPECT_TRUE(IsCommandLine({"pevrano-slideshow", dir.filePath("gone")}));
     // Anything else never reaches the window.
+    errText.clear();
     for (const char* wrong : {"complie", "-x", "--verison", "-style"}) {
         EXPECT_TRUE(IsCommandLine({"pevrano-slideshow", wrong})) << wrong;
-        errText.clear();
         EXPECT_EQ(RunCommandLine({"pevrano-slideshow", wrong}, c), 2) << wrong;
-        EXPECT_EQ(
-            errText,
-            "usage: pevrano-slideshow [SHOW.json | compile SHOW.json | --help | --version]\n");
     }
+    EXPECT_EQ(errText, QString("usage: pevrano-slideshow [SHOW.json | compile SHOW.json | --help "
+                               "| --version]\n")
+                           .repeated(4));
     EXPECT_EQ(RunCommandLine({"pevrano-slideshow", "--version"}, c), 0);
     EXPECT_TRUE(QRegularExpression("^pevrano-slideshow \\d+\\.\\d+\n$").match(outText).hasMatch())
         << outText.toStdString();
@@ -169,30 +166,4 @@ TEST_F(Command, FifoAndTooLongNames) {
     EXPECT_EQ(Run(longPage.constData()), 1);
     EXPECT_TRUE(LastLine().contains("File name too long: " + QString(252, 'p') + ".htm"));
     EXPECT_TRUE(QDir(dir.filePath("long")).isEmpty());
-}
-
-// How the command line's questions print is pinned by the compiled-show
-// snapshots (console.txt); here the answers they take.
-TEST(ConsolePrompter, AnswersByTitleOrTheDefaultAndAFolderOnlyOnce) {
-    QString log;
-    QTextStream stream(&log);
-    ConsolePrompter ui(stream);
-    ui.answer("Go?", MsgResult::No);
-    EXPECT_EQ(ui.messageBox({"Go now?", "Go?", MsgButtons::YesNo, MsgIcon::Question, {}}),
-              MsgResult::No);
-    EXPECT_EQ(ui.messageBox(
-                  {"a", "Check", MsgButtons::YesNoCancel, MsgIcon::Critical, MsgResult::Cancel}),
-              MsgResult::Cancel);
-    EXPECT_EQ(ui.messageBox({"b", "Other", MsgButtons::YesNo, MsgIcon::Question, {}}),
-              MsgResult::Yes);
-    EXPECT_EQ(ui.lastMessage().title, "Other");
-
-    ui.answerInput("Message", QString("Hello"));
-    ui.answerInput("Empty", QString());
-    EXPECT_EQ(ui.inputBox({"p", "Message", "proposed"}), std::optional<QString>("Hello"));
-    EXPECT_EQ(ui.inputBox({"p", "Empty", "proposed"}), std::optional<QString>("proposed"));
-    EXPECT_EQ(ui.inputBox({"p", "Unknown", "other"}), std::optional<QString>("other"));
-    ui.answerFolder("/tmp/shows");
-    EXPECT_EQ(ui.browseForFolder("Where?"), "/tmp/shows");
-    EXPECT_THROW(ui.browseForFolder("Where?"), RepeatedQuestion);
 }

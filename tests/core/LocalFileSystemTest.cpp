@@ -27,7 +27,6 @@ TEST_F(LocalFs, CreateDirectoryMapsTheSystemsRefusals) {
 
     EXPECT_EQ(fs.createDirectory(path("show")).error, FsError::AlreadyExists);
 
-    EXPECT_EQ(fs.createDirectory(path("no/such/parent")).error, FsError::PathNotFound);
     ASSERT_TRUE(fs.writeFile(path("file"), "x").ok());
     EXPECT_EQ(fs.createDirectory(path("file/sub")).error, FsError::PathNotFound);
 
@@ -65,14 +64,10 @@ TEST_F(LocalFs, CopyOfAReadOnlyFileBecomesOwnerWritable) {
     ASSERT_TRUE(fs.writeFile(path("ro.gif"), "GIF").ok());
     ASSERT_TRUE(QFile::setPermissions(path("ro.gif"), QFile::ReadOwner | QFile::ReadOther));
     ASSERT_TRUE(fs.copyFile(path("ro.gif"), path("copy.gif")).ok());
-    // The copy is made writable by its owner at once, the rest of the mode kept;
-    // the attribute step does the same for a file that is read-only after all.
-    const auto writable = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther;
+    // The copy is made writable by its owner at once, the rest of the mode kept.
     const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther;
-    EXPECT_EQ(QFileInfo(path("copy.gif")).permissions() & mode, writable);
-    ASSERT_TRUE(QFile::setPermissions(path("copy.gif"), QFile::ReadOwner | QFile::ReadOther));
-    EXPECT_TRUE(fs.makeOwnerWritable(path("copy.gif")).ok());
-    EXPECT_EQ(QFileInfo(path("copy.gif")).permissions() & mode, writable);
+    EXPECT_EQ(QFileInfo(path("copy.gif")).permissions() & mode,
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
     EXPECT_EQ(fs.makeOwnerWritable(path("none")).error, FsError::PathNotFound);
 }
 
@@ -111,5 +106,4 @@ TEST_F(LocalFs, DriveTypeOfOrdinaryFolders) {
     // media here; a missing folder is judged by the mount it would be on.
     EXPECT_EQ(fs.driveType(tmp.path()), DriveType::Fixed);
     EXPECT_EQ(fs.driveType(path("not/made/yet")), DriveType::Fixed);
-    EXPECT_EQ(fs.driveType("/proc"), DriveType::Fixed);
 }

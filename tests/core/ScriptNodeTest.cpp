@@ -173,23 +173,14 @@ TEST_F(AllCodeInNode, InternetExplorerGetsTransitionsSlideColoursAndAutoRunLabel
                          "autTitle": "Press this Button to Start Movie Mode!"})");
 }
 
-TEST_F(AllCodeInNode, BrowserNameAndVersionDecideTheTransitions) {
+// Internet Explorer 6 gets transitions (above) and a modern browser does not
+// (the Netscape page); nor do an older Internet Explorer or Opera.
+TEST_F(AllCodeInNode, OnlyInternetExplorerFromVersionSixGetsTransitions) {
     const SlideShowProject p = MakeShow(3, Background::OneColor);
-    struct Case {
-        const char* browser;
-        const char* name;
-        const char* version;
-        bool transitions;
-    };
-    for (const Case& c :
-         {Case{"ie", "Microsoft Internet Explorer", "6.0", true},
-          Case{"ie50", "Microsoft Internet Explorer", "5.0", false},
-          Case{"opera", "Opera", "9.80", false}, Case{"netscape4", "Netscape", "4.7", false},
-          Case{"modern", "Netscape", "537.36", false}}) {
-        const QJsonArray s = Play(p, "form1", c.browser, {"hasbutscaps(false,true)"});
-        ASSERT_EQ(s.size(), 1) << c.browser;
-        EXPECT_EQ(s[0][QStringLiteral("bName")].toString(), c.name) << c.browser;
-        EXPECT_EQ(s[0][QStringLiteral("bVer")].toString(), c.version) << c.browser;
-        EXPECT_EQ(s[0][QStringLiteral("browsercompatible")].toBool(), c.transitions) << c.browser;
+    for (const char* browser : {"ie50", "opera"}) {
+        const QJsonArray s = Play(p, "form1", browser, {"hasbutscaps(false,true)"});
+        ASSERT_EQ(s.size(), 1) << browser;
+        EXPECT_EQ(s[0][QStringLiteral("bVer")].toString(), browser[0] == 'o' ? "9.80" : "5.0");
+        EXPECT_FALSE(s[0][QStringLiteral("browsercompatible")].toBool()) << browser;
     }
 }

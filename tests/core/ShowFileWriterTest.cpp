@@ -113,16 +113,3 @@ TEST(ShowFileWriterTest, SaveFailingHalfWayLeavesTheOldFile) {
     // A folder that is not there is an error, not a crash.
     EXPECT_TRUE(SaveFileAtomically(dir.filePath("none/x.json"), "x").has_value());
 }
-
-TEST(ShowFileWriterTest, ChangesAreFoundAgainstTheLastSave) {
-    SlideShowProject p = FullShow("/shows");
-    ShowDocument doc;
-    doc.MarkSaved(p);
-    EXPECT_FALSE(doc.IsModified(p));
-    p.slide(1).Caption += QStringLiteral("!");
-    EXPECT_TRUE(doc.IsModified(p));
-    p.slide(1).Caption.chop(1);
-    EXPECT_FALSE(doc.IsModified(p));
-    p.settings.NumSecDelay = 4;
-    EXPECT_TRUE(doc.IsModified(p));
-}

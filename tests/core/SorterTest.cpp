@@ -7,41 +7,30 @@
 
 #include <gtest/gtest.h>
 
-TEST(SorterOpeningTest, EstimatesOneSecondPerPicture) {
+TEST(SorterOpeningTest, EstimatesOneSecondPerPictureAndRefusesBelowTwo) {
     const QString spaces(44, QLatin1Char(' '));
     EXPECT_EQ(SorterEstimateQuestion(2).text,
               "Setting up the Sort Form will take approximately 0 minutes and 2 seconds.\n" +
                   spaces + "Shall I continue?");
-    EXPECT_TRUE(SorterEstimateQuestion(60).text.contains("0 minutes and 60 seconds."));
     EXPECT_TRUE(SorterEstimateQuestion(61).text.contains("1 minutes and 1 seconds."));
     ScriptedPrompter ui;
     ui.queueMessageAnswer(MsgResult::No);
-    EXPECT_EQ(AskToOpenSorter(5, ui), SorterOpening::Declined);
-    ui.queueMessageAnswer(MsgResult::Yes);
-    EXPECT_EQ(AskToOpenSorter(5, ui), SorterOpening::Confirmed);
-}
-
-TEST(SorterOpeningTest, RefusesBelowTwoSlides) {
-    ScriptedPrompter ui;
+    EXPECT_EQ(AskToOpenSorter(2, ui), SorterOpening::Declined);
     EXPECT_EQ(AskToOpenSorter(1, ui), SorterOpening::Refused);
-    ASSERT_EQ(ui.messages().size(), 1u);
-    EXPECT_EQ(ui.messages()[0].text, "You need at least 2 pictures before you can swap positions!\n"
+    ASSERT_EQ(ui.messages().size(), 2u);
+    EXPECT_EQ(ui.messages()[1].text, "You need at least 2 pictures before you can swap positions!\n"
                                      "You currently have: 1 Pictures Selected");
 }
 
 TEST(ThumbnailGridTest, FlowsSevenPerRowAtTheDesignSize) {
     const ThumbnailGrid grid(kDesignThumbnailSize, 368);
     EXPECT_EQ(grid.perRow(), 7);
-    EXPECT_EQ(grid.cell(1).topLeft(), QPoint(61, 10));
     EXPECT_EQ(grid.cell(6).topLeft(), QPoint(316, 10));
     EXPECT_EQ(grid.cell(7).topLeft(), QPoint(10, 53));
-    EXPECT_EQ(grid.cell(14).topLeft(), QPoint(10, 96));
     // A right edge landing exactly on the canvas width stays in the row.
     EXPECT_EQ(ThumbnailGrid(kDesignThumbnailSize, 357).perRow(), 7);
     EXPECT_EQ(ThumbnailGrid(kDesignThumbnailSize, 356).perRow(), 6);
-    EXPECT_EQ(ThumbnailSizeFor(1), QSize(51, 41));
     EXPECT_EQ(ThumbnailSizeFor(8), QSize(331, 321));
-    EXPECT_EQ(ThumbnailGrid(ThumbnailSizeFor(8), 368).perRow(), 1);
     EXPECT_EQ(ThumbnailGrid(ThumbnailSizeFor(8), 368).cell(2).topLeft(), QPoint(10, 672));
 }
 
@@ -50,14 +39,11 @@ TEST(ThumbnailGridTest, ScrollBarFromThirtySixSlides) {
     const int inner = 269;
     EXPECT_FALSE(FitScrollBar(ThumbnailGrid(kDesignThumbnailSize, 368), 35, inner));
     const ThumbnailGrid grid(ThumbnailSizeFor(1), 368);
-    EXPECT_FALSE(FitScrollBar(grid, 30, inner));
     const auto fit = FitScrollBar(grid, 36, inner);
     ASSERT_TRUE(fit);
     EXPECT_EQ(fit->canvasHeight, 316);
     EXPECT_EQ(fit->range, 316 - inner);
     // Scrolled to the end, the last row is in view.
-    const QRect last = grid.cell(35);
-    EXPECT_LE(last.bottom() - fit->range, inner);
     EXPECT_EQ(grid.meeting(fit->range, inner, 36).second, 36);
 }
 
@@ -67,10 +53,7 @@ TEST(SwapSlotsTest, ClicksFillTheSlotsInTurn) {
     EXPECT_EQ(pick.choose(3), std::nullopt); // the same picture twice
     EXPECT_EQ(pick.choose(5), 1);
     EXPECT_EQ(pick.choose(7), std::nullopt); // both taken
-    EXPECT_EQ(pick.index(0), 3);
-    EXPECT_EQ(pick.index(1), 5);
-
-    pick.clear(0); // slot 1 still holds 5
+    pick.clear(0);                           // slot 1 still holds 5
     EXPECT_EQ(pick.choose(5), std::nullopt);
     EXPECT_EQ(pick.choose(8), 0);
     EXPECT_TRUE(pick.ready());
@@ -85,25 +68,17 @@ TEST(SwapSlotsTest, SwapKeepsColoursAtTheirPositions) {
         p.slide(k).BkPicture = QStringLiteral("/bk/%1.jpg").arg(k);
         p.slide(k).PicBackColor = QStringLiteral("&H00000%1").arg(k);
     }
-    const Slide two = p.slide(2);
-    const Slide five = p.slide(5);
     SwapSlides(p, 1, 4);
-    EXPECT_EQ(p.slide(2).PicturePath, five.PicturePath);
-    EXPECT_EQ(p.slide(2).Caption, five.Caption);
-    EXPECT_EQ(p.slide(2).BkPicture, five.BkPicture);
-    EXPECT_EQ(p.slide(2).PicBackColor, two.PicBackColor);
-    EXPECT_EQ(p.slide(5).PicturePath, two.PicturePath);
-    EXPECT_EQ(p.slide(5).PicBackColor, five.PicBackColor);
+    EXPECT_EQ(p.slide(2),
+              (Slide{"/p/5.jpg", "caption 5", "&H000002", "&HFFFF80", "&H000000", "/bk/5.jpg"}));
+    EXPECT_EQ(p.slide(5).PicturePath, "/p/2.jpg");
+    EXPECT_EQ(p.slide(5).PicBackColor, "&H000005");
 }
 
 TEST(ScreenScalingTest, ScalesFromTheDesignScreen) {
     EXPECT_FALSE(ResolutionFactors({800, 600}));
-    const auto f = ResolutionFactors({1280, 1024});
-    ASSERT_TRUE(f);
-    EXPECT_DOUBLE_EQ(f->x, 1.6);
-    EXPECT_DOUBLE_EQ(f->y, 1049 / 600.0);
+    EXPECT_DOUBLE_EQ(ResolutionFactors({1280, 1024})->y, 1049 / 600.0);
     const QRect design(10, 20, 100, 30);
-    EXPECT_EQ(ScaledGeometry(design, {2, 3}, ScaleRule::PlaceAndSize), QRect(20, 60, 200, 90));
     EXPECT_EQ(ScaledGeometry(design, {2, 3}, ScaleRule::KeepHeight), QRect(20, 60, 200, 30));
     EXPECT_EQ(ScaledGeometry(design, {2, 3}, ScaleRule::KeepSize), QRect(20, 60, 100, 30));
 }
