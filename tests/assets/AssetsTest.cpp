@@ -60,10 +60,7 @@ TEST(GifWriter, QtReadsBackEveryPixel) {
         return int(state >> 24);
     };
     const QImage noisy = Indexed(300, 200, 256, noise);
-    const QByteArray bytes = EncodeGif(noisy);
-    EXPECT_TRUE(bytes.startsWith("GIF89a"));
-    EXPECT_TRUE(bytes.endsWith(';'));
-    ExpectSamePicture(noisy, DecodeGif(bytes));
+    ExpectSamePicture(noisy, DecodeGif(EncodeGif(noisy)));
 
     // Long runs of one colour make long strings; a 1x1 picture has one code.
     const QImage bands = Indexed(257, 31, 3, [](int x, int y) { return (x / 50 + y / 10) % 3; });

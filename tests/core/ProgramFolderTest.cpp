@@ -3,20 +3,18 @@
 
 #include <QTemporaryDir>
 
-TEST(ProgramFolder, BuildTreeUsesTheExecutablesFolder) {
-    QTemporaryDir tree;
-    const QString bin = tree.filePath("bin");
-    WriteFile(bin + "/UserDefColors.col", "\"FF0000\"\r\n");
-    EXPECT_EQ(ProgramFolderFor(bin), bin);
-    EXPECT_EQ(WritableProgramFolderFor(bin, tree.filePath("user")), bin);
-    EXPECT_FALSE(QDir(tree.filePath("user")).exists());
-}
-
-TEST(ProgramFolder, InstalledLayoutFindsItsDataAndKeepsAUserCopy) {
+// Run from the build tree the executable's folder is the program folder and
+// nothing is copied; installed, the data is found under share and the
+// writable files get a per-user copy.
+TEST(ProgramFolder, BuildTreeOrInstalledLayout) {
     QTemporaryDir prefix;
     const QString bin = prefix.filePath("bin");
     const QString data = prefix.filePath("share/pevrano-slideshow");
-    QDir().mkpath(bin);
+    WriteFile(bin + "/UserDefColors.col", "\"FF0000\"\r\n");
+    EXPECT_EQ(ProgramFolderFor(bin), bin);
+    EXPECT_EQ(WritableProgramFolderFor(bin, prefix.filePath("user")), bin);
+    EXPECT_FALSE(QDir(prefix.filePath("user")).exists());
+    QFile::remove(bin + "/UserDefColors.col");
     WriteFile(data + "/Ocean.col", "\"0000FF\"\r\n");
     WriteFile(data + "/clouds.jpg", "picture");
     EXPECT_EQ(ProgramFolderFor(bin), data);

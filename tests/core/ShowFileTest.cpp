@@ -32,9 +32,6 @@ TEST(ShowFile, MissingKeysTakeFreshSlotAndFirstStartValues) {
                                  "&H000000", "/opt/pevrano/clouds.jpg"}));
     EXPECT_EQ(p.slide(2).PicturePath, "/shows/trip/b.gif");
     EXPECT_EQ(p.settings.OpenPgBkPic, "/opt/pevrano/wood.gif");
-    EXPECT_EQ(p.settings.FontInUse, "Times New Roman");
-    EXPECT_EQ(p.settings.NumSecDelay, 3);
-    EXPECT_TRUE(p.settings.SongPath.isEmpty());
     EXPECT_EQ(s.answers.Directory, "/work/here");
     EXPECT_FALSE(s.answers.FirstPageName || s.answers.ShowFolderName || s.answers.TitleMessage);
     EXPECT_TRUE(s.warnings.isEmpty());

@@ -1,5 +1,6 @@
 // Show files written and read back, and saves that fail half way.
 #include "compiler/ShowFileWriter.h"
+#include "ScriptShows.h"
 #include "compiler/ShowDocument.h"
 #include "core/TestFiles.h"
 
@@ -10,18 +11,19 @@
 #include <gtest/gtest.h>
 
 namespace {
-// A show with every field away from its default.
+// A show with every field away from its default: two slides of their own
+// colours, captions and backgrounds (see ScriptShows.h), a picture and a
+// background beside the show file and one elsewhere.
 SlideShowProject FullShow(const QString& folder) {
-    SlideShowProject p;
-    p.settings = ShowSettings::FirstStart(folder, folder);
+    SlideShowProject p =
+        MakeShow({folder + "/pics/été.jpg", "/elsewhere/b.jpg"}, Background::PicturePerSlide);
+    p.slide(1).Caption = QStringLiteral("Crème brûlée — 東京 \"quoted\"");
+    p.slide(2).BkPicture = folder + QStringLiteral("/bk.gif");
     ShowSettings& s = p.settings;
     s.FontInUse = QStringLiteral("Noto Serif");
     s.FontSizeInUse = QStringLiteral("22");
     s.NumSecDelay = 17;
     s.AmountOfSlidesFFRev = 9;
-    s.UseColTrueUsePicFalse = false;
-    s.SameBkColorEverySlide = false;
-    s.optIntBkImgOptionForm = 1;
     s.Flashing = 0;
     s.FitPictures = true;
     s.FitWidth = 1280;
@@ -34,15 +36,6 @@ SlideShowProject FullShow(const QString& folder) {
     s.NewSlideBackColor = 0x0A0B0C;
     s.ButtonColors = {0x111111, 0x222222, 0x333333, 0x444444, 0x555555};
     s.TitleMessage = QStringLiteral("Welcome");
-    p.Clear();
-    p.AppendPicture(folder + QStringLiteral("/pics/été.jpg"));
-    p.AppendPicture(QStringLiteral("/elsewhere/b.jpg"));
-    p.slide(1).Caption = QStringLiteral("Crème brûlée — 東京 \"quoted\"");
-    p.slide(2).Caption = QStringLiteral("Second");
-    p.slide(2).PicBackColor = QStringLiteral("&H00FF00");
-    p.slide(2).CapBackColor = QStringLiteral("&H123456");
-    p.slide(2).CapForeColor = QStringLiteral("&HABCDEF");
-    p.slide(2).BkPicture = folder + QStringLiteral("/bk.gif");
     p.names.FirstPageName = QStringLiteral("trip");
     p.names.ShowFolderName = QStringLiteral("show");
     p.names.OutputFolder = folder + QStringLiteral("/out/show/");

@@ -132,7 +132,6 @@ TEST_F(StoredSettings, ReadingEdgeCases) {
     };
     EXPECT_EQ(delayOf("120"), 3);
     EXPECT_EQ(delayOf("2.6"), 3); // below 3 before it is rounded
-    EXPECT_EQ(delayOf("4.5"), 4); // halves go to the even neighbour
     EXPECT_EQ(delayOf("75"), 3);  // the scroll bar refuses it
 
     store("AmountOfSlidesFFRev", "0");
