@@ -168,6 +168,11 @@ TEST_F(Colors, ActivationAppliesWhatTheOptionsLeft) {
     EXPECT_FALSE(view.slideBackVisible);
     EXPECT_EQ(project.slide(2).PicBackColor, "&H85A016");
     EXPECT_EQ(view.fills, 1);
+    // A background colour the colour tool handed back fills on activation.
+    project.flags.ColorToolClosed = true;
+    colors.Form_Activate();
+    EXPECT_FALSE(project.flags.ColorToolClosed);
+    EXPECT_EQ(view.fills, 2);
 }
 
 TEST_F(Colors, FontCommandUsesThePreviewSeamOrTheFontDialog) {
