@@ -18,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -99,21 +98,12 @@ TEST(Accessibility, TabLeavesTheDelayBoxWithItsValueHeldInRange) {
     delay->setEnabled(true);
     delay->setFocus(Qt::TabFocusReason);
     delay->clear();
-    QTest::keyClicks(delay, QStringLiteral("7x5"));
-    EXPECT_EQ(delay->text(), "75"); // the letter is refused
+    QTest::keyClicks(delay, QStringLiteral("17x5"));
+    EXPECT_EQ(delay->text(), "175"); // the letter is refused
+    QTest::keyClick(delay, Qt::Key_Home);
+    QTest::keyClick(delay, Qt::Key_Delete); // editing keys are not
     QTest::keyClick(delay, Qt::Key_Tab);
     EXPECT_FALSE(delay->hasFocus());
     EXPECT_EQ(delay->text(), "59");
     EXPECT_EQ(form.project().settings.NumSecDelay, 59);
-
-    // Tab walks the stepping buttons in the order they stand.
-    for (QPushButton* b : form.ui.cmdFB)
-        b->setEnabled(true);
-    form.ui.cmdAddCaption->setFocus(Qt::TabFocusReason);
-    QStringList order;
-    for (int i = 0; i < 5; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        order << QApplication::focusWidget()->property("Index").toString();
-    }
-    EXPECT_EQ(order, QStringList({"3", "4", "2", "0", "1"}));
 }

@@ -34,44 +34,7 @@ Result RunProgram(const QTemporaryDir& dir, const QStringList& args) {
             QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
 }
-} // namespace
 
-TEST(CompileCommandProcess, CompilesAndAnswersWithoutADisplay) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    QDir(dir.path()).mkdir("out");
-    for (const char* name : {"p1.jpg", "p2.jpg", "p3.jpg", "show.json"}) {
-        QFile f(dir.filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(f.fileName().endsWith("jpg")
-                    ? QByteArray("picture")
-                    : R"({"slides": [{"PicturePath": "p1.jpg"}, {"PicturePath": "p2.jpg"},
-                               {"PicturePath": "p3.jpg"}],
-                    "compile": {"FirstPageName": "Trip Page", "Directory": "out"}})");
-    }
-    const Result r = RunProgram(dir, {"compile", "show.json"});
-    EXPECT_EQ(r.status, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out, dir.filePath("out/trip page/trip page.htm") + "\n");
-    EXPECT_TRUE(QFile::exists(dir.filePath("out/trip page/pix/thumbpic.htm")));
-    // The program folder's files are all there to copy.
-    EXPECT_FALSE(r.err.contains("error:")) << r.err.toStdString();
-
-    // Help and unknown commands are answered before any display is touched
-    // (there is none).
-    const Result help = RunProgram(dir, {"--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_TRUE(help.out.contains("pevrano-slideshow compile SHOW.json"));
-    const Result compileHelp = RunProgram(dir, {"compile", "--help"});
-    EXPECT_EQ(compileHelp.status, 0);
-    EXPECT_TRUE(compileHelp.out.contains("Exit status:"));
-    EXPECT_TRUE(compileHelp.err.isEmpty());
-    const Result wrong = RunProgram(dir, {"complie", "show.json"});
-    EXPECT_EQ(wrong.status, 2);
-    EXPECT_EQ(wrong.err,
-              "usage: pevrano-slideshow [SHOW.json | compile SHOW.json | --help | --version]\n");
-}
-
-namespace {
 QImage Halves(int width, int height, QColor left, QColor right) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(right);
@@ -91,10 +54,18 @@ QByteArray Bytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
 } // namespace
 
-// The fitted compile loads Qt's image plugins without any display too.
-TEST(CompileCommandProcess, FitsLargePicturesAndCopiesTheRestAsTheyAre) {
+// One run compiles a show whose large pictures are fitted (Qt's image plugins
+// load without any display too); help and a wrong command are answered before
+// any display is touched (there is none).
+TEST(CompileCommandProcess, CompilesFitsAndAnswersWithoutADisplay) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     QDir(dir.path()).mkdir("out");
@@ -106,22 +77,21 @@ TEST(CompileCommandProcess, FitsLargePicturesAndCopiesTheRestAsTheyAre) {
     ASSERT_TRUE(turned.write(Halves(2400, 1600, Qt::green, Qt::black)));
     ASSERT_TRUE(Halves(2000, 2000, Qt::red, Qt::blue).save(dir.filePath("square.bmp")));
     ASSERT_TRUE(Halves(800, 600, Qt::red, Qt::blue).save(dir.filePath("small.jpg")));
-    QFile broken(dir.filePath("broken.jpg"));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("not a picture");
-    broken.close();
-    QFile show(dir.filePath("show.json"));
-    ASSERT_TRUE(show.open(QIODevice::WriteOnly));
-    show.write(R"({"slides": [{"PicturePath": "wide.jpg"}, {"PicturePath": "turned.jpg"},
+    Write(dir.filePath("broken.jpg"), "not a picture");
+    Write(dir.filePath("show.json"),
+          R"({"slides": [{"PicturePath": "wide.jpg"}, {"PicturePath": "turned.jpg"},
                    {"PicturePath": "square.bmp"}, {"PicturePath": "small.jpg"},
                    {"PicturePath": "broken.jpg"}],
                    "settings": {"FitPictures": true, "FitWidth": 1920, "FitHeight": 1080},
-                   "compile": {"FirstPageName": "fit", "Directory": "out"}})");
-    show.close();
+                   "compile": {"FirstPageName": "Trip Page", "Directory": "out"}})");
 
     const Result r = RunProgram(dir, {"compile", "show.json"});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
-    const QString pix = dir.filePath("out/fit/pix/");
+    EXPECT_EQ(r.out, dir.filePath("out/trip page/trip page.htm") + "\n");
+    const QString pix = dir.filePath("out/trip page/pix/");
+    EXPECT_TRUE(QFile::exists(pix + "thumbpic.htm"));
+    // The program folder's files are all there to copy.
+    EXPECT_FALSE(r.err.contains("error:")) << r.err.toStdString();
     QImageReader wide(pix + "pic1.jpg");
     EXPECT_EQ(wide.format(), "jpeg");
     const QImage w = wide.read();
@@ -140,4 +110,15 @@ TEST(CompileCommandProcess, FitsLargePicturesAndCopiesTheRestAsTheyAre) {
     EXPECT_EQ(Bytes(pix + "pic5.jpg"), "not a picture");
     EXPECT_TRUE(r.err.contains("[Fit pictures for the web]")) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains(dir.filePath("broken.jpg")));
+
+    for (const QStringList& help : {QStringList{"--help"}, QStringList{"compile", "--help"}}) {
+        const Result answer = RunProgram(dir, help);
+        EXPECT_EQ(answer.status, 0);
+        EXPECT_TRUE(answer.out.contains("pevrano-slideshow compile SHOW.json"));
+        EXPECT_TRUE(answer.err.isEmpty());
+    }
+    const Result wrong = RunProgram(dir, {"complie", "show.json"});
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_EQ(wrong.err,
+              "usage: pevrano-slideshow [SHOW.json | compile SHOW.json | --help | --version]\n");
 }

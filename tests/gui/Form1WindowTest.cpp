@@ -1,5 +1,5 @@
 // The main window's own controls: the background fill, the swatches, the
-// preview stage, its layout and the song controls.
+// preview stage and the song controls.
 #include "Form1Fixture.h"
 #include "RecordingMediaPlayer.h"
 #include "colortool/ColorSchemeFile.h"
@@ -8,7 +8,6 @@
 #include "editor/ui/PreviewStage.h"
 #include "editor/ui/SongControls.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -32,7 +31,7 @@ struct Form1Window : Form1Test {
 
 // The fill of the background colours shows its progress while it runs only;
 // the swatches of show-wide colours write the settings; activating the
-// window is signalled (the options and the colour tool are applied then).
+// window is signalled (the colour tool's pick is applied then).
 TEST_F(Form1Test, FillProgressSwatchesAndActivation) {
     project().settings.NewSlideBackColor = RgbColor(255, 0, 5);
     int maximumSeen = -1;
@@ -83,27 +82,6 @@ TEST_F(Form1Test, PreviewDrawsThePictureOverTheBackground) {
 
     if (const QByteArray file = qgetenv("PEVRANO_SCREENSHOT"); !file.isEmpty())
         shot.save(QString::fromLocal8Bit(file));
-}
-
-// Made larger, the window gives the room to the preview; texts still fit,
-// and each background swatch stays beside its option and button.
-TEST_F(Form1Test, GrowsSensibly) {
-    const QSize stage = form->ui.preview->size();
-    form->resize(1280, 900);
-    RunEventsFor(20);
-    EXPECT_GE(form->ui.preview->width(), stage.width() + 400);
-    EXPECT_GE(form->ui.preview->height(), stage.height() + 250);
-    for (QAbstractButton* b : form->findChildren<QAbstractButton*>())
-        if (b->isVisible())
-            EXPECT_GE(b->width(), b->minimumSizeHint().width()) << b->text().toStdString();
-    for (int i = 0; i < 2; ++i) {
-        QWidget* option = form->ui.optBakPicColorOrPic[i];
-        QWidget* swatch =
-            i == 0 ? static_cast<QWidget*>(form->ui.picBackColor) : form->ui.picBackPicture;
-        QWidget* button = form->ui.cmdPicBakColorOrPic[i];
-        EXPECT_LT(swatch->x() - option->geometry().right(), 30) << i;
-        EXPECT_LT(button->width(), 2 * button->sizeHint().width()) << i;
-    }
 }
 
 TEST_F(Form1Window, PaletteComesFromTheUserColourFile) {

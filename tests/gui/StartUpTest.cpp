@@ -46,12 +46,9 @@ TEST_F(StartUp, StoredSettingsShowInTheWindow) {
     Form1 form(ui);
     const ShowSettings& s = form.project().settings;
     EXPECT_TRUE(form.ui.optBakPicColorOrPic[1]->isChecked());
-    EXPECT_FALSE(s.UseColTrueUsePicFalse);
     EXPECT_TRUE(form.ui.optFullOrCondTintara[1]->isChecked());
     EXPECT_FALSE(form.ui.ckToolTips->isChecked());
     EXPECT_TRUE(form.ui.Check1->isChecked());
-    EXPECT_TRUE(s.SoundOn);
-    EXPECT_EQ(form.ui.txtPicTimeSec->text(), "7");
     EXPECT_EQ(form.ui.VScrollSec->value(), 7);
     EXPECT_EQ(form.CaptionBoxForeColor(), RgbColor(255, 0, 0));
     EXPECT_EQ(form.CaptionBoxBackColor(), RgbColor(0, 255, 0));
