@@ -28,57 +28,51 @@ void WriteWav(const QString& path, int milliseconds) {
 }
 } // namespace
 
-// A short sound goes through the real backend twice over. Without a sound
-// device the sink may refuse it; then the failure must come through the
-// failure report, once, and never hang the window.
-TEST(QtMediaPlayerTest, PlaysAShortWavTheRequestedNumberOfTimes) {
+// A bad file is reported through the failure report, once and never from
+// inside the call; a missing one is reported again for the new command.
+// Then a short sound goes through the real backend twice over. Without a
+// sound device the sink may refuse it; then the failure comes through the
+// failure report, once, and never hangs the window.
+TEST(QtMediaPlayerTest, ReportsBadFilesOnceThenPlaysAWavTwice) {
     QTemporaryDir dir;
-    const QString path = dir.filePath("tone.wav");
-    WriteWav(path, 250);
-    QtMediaPlayer player;
-    int failures = 0;
-    player.setFailureHandler([&](const QString&) { ++failures; });
-    int finished = 0;
-    QObject::connect(&player, &QtMediaPlayer::finishedPlaying, [&] { ++finished; });
-    player.setSource(path);
-    player.play(2);
-    const bool settled = RunEventsUntil([&] { return finished > 0 || failures > 0; }, 15000);
-    ASSERT_TRUE(settled) << "neither finished nor failed";
-    if (failures == 0) {
-        EXPECT_EQ(player.completedPlays(), 2);
-        EXPECT_EQ(finished, 1);
-    } else {
-        RunEventsFor(300);
-        EXPECT_EQ(failures, 1);
-        EXPECT_EQ(finished, 0);
-    }
-}
-
-TEST(QtMediaPlayerTest, BadFileIsReportedOnceAfterTheCall) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("broken.mp3");
-    QFile f(path);
+    const QString broken = dir.filePath("broken.mp3");
+    QFile f(broken);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("this is not a song");
     f.close();
     QtMediaPlayer player;
     int failures = 0;
     player.setFailureHandler([&](const QString&) { ++failures; });
-    player.stop();
-    player.setSource(path);
+    int finished = 0;
+    QObject::connect(&player, &QtMediaPlayer::finishedPlaying, [&] { ++finished; });
+    player.setSource(broken);
     player.play(15);
-    EXPECT_EQ(failures, 0); // never from inside the call
+    EXPECT_EQ(failures, 0);
     ASSERT_TRUE(RunEventsUntil([&] { return failures > 0; }, 10000));
     // The backend raises more errors for the same file: still one report.
     RunEventsFor(300);
     EXPECT_EQ(failures, 1);
     EXPECT_EQ(player.completedPlays(), 0);
-
-    // A missing file is a failure too, reported again for the new command.
     player.stop();
     player.setSource(dir.filePath("missing.wav"));
     player.play(15);
     ASSERT_TRUE(RunEventsUntil([&] { return failures > 1; }, 10000));
     RunEventsFor(300);
     EXPECT_EQ(failures, 2);
+
+    const QString path = dir.filePath("tone.wav");
+    WriteWav(path, 250);
+    player.stop();
+    player.setSource(path);
+    player.play(2);
+    ASSERT_TRUE(RunEventsUntil([&] { return finished > 0 || failures > 2; }, 15000))
+        << "neither finished nor failed";
+    if (failures == 2) {
+        EXPECT_EQ(player.completedPlays(), 2);
+        EXPECT_EQ(finished, 1);
+    } else {
+        RunEventsFor(300);
+        EXPECT_EQ(failures, 3);
+        EXPECT_EQ(finished, 0);
+    }
 }

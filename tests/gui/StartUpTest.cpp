@@ -34,7 +34,6 @@ struct StartUp : ::testing::Test {
 
 TEST_F(StartUp, StoredSettingsShowInTheWindow) {
     store({{"UseColTrueUsePicFalse", "False"},
-           {"optFullOrCondTintara", "False"},
            {"ckToolTips", "False"},
            {"Sound", "True"},
            {"NumSecDelay", "7"},
@@ -46,7 +45,6 @@ TEST_F(StartUp, StoredSettingsShowInTheWindow) {
     Form1 form(ui);
     const ShowSettings& s = form.project().settings;
     EXPECT_TRUE(form.ui.optBakPicColorOrPic[1]->isChecked());
-    EXPECT_TRUE(form.ui.optFullOrCondTintara[1]->isChecked());
     EXPECT_FALSE(form.ui.ckToolTips->isChecked());
     EXPECT_TRUE(form.ui.Check1->isChecked());
     EXPECT_EQ(form.ui.VScrollSec->value(), 7);

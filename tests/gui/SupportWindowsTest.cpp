@@ -1,5 +1,4 @@
-#include "Form1Fixture.h"
-#include "editor/ui/HelpCommands.h"
+#include "GuiTestSupport.h"
 #include "support/ui/frmSendEmail.h"
 #include "support/ui/frmSplash.h"
 
@@ -8,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QUrl>
+#include <gtest/gtest.h>
 
 TEST(frmSplash, TimersShowTheMainWindowThenCloseTheSplash) {
     int shown = 0;
@@ -43,14 +44,4 @@ TEST(frmSendEmail, ShowingFillsTheFormAndSendOpensTheEncodedAddress) {
     composer.txtMainAddresses->clear();
     composer.cmdSendIt->click();
     EXPECT_EQ(opened.size(), 1); // no recipient, nothing opens
-}
-
-TEST_F(Form1Test, AboutShowsTheToolkitsAboutBox) {
-    form->help().mnuCFaboutProg_Click();
-    const std::vector<MessageBoxRequest> messages = ui.messages();
-    ASSERT_EQ(messages.size(), 1u);
-    const MessageBoxRequest& about = messages[0];
-    EXPECT_EQ(about.title, "About Pevrano Slide Show");
-    EXPECT_TRUE(about.text.startsWith("Pevrano Slide Show "));
-    EXPECT_EQ(about.icon, MsgIcon::Application);
 }

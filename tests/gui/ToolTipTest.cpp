@@ -18,31 +18,10 @@ void Enter(QWidget* w) {
 }
 } // namespace
 
-// A balloon tip, then a plain one: the style and a new text come back.
-TEST(cToolTip, StyleAndTextComeBack) {
-    cToolTip tips;
-    QWidget host;
-    host.resize(100, 40);
-    host.show();
-    tips.setDelayTime(0);
-    tips.SetToolTipObj(&host, "one\r\ntwo");
-    tips.setStyle(2);
-    Enter(&host);
-    ASSERT_TRUE(RunEventsUntil([&] { return tips.VisibleTip() != nullptr; }));
-    EXPECT_TRUE(tips.VisibleTip()->isBalloon());
-    const int twoLines = tips.VisibleTip()->height();
-
-    tips.HideTip();
-    tips.setStyle(1);
-    tips.SetToolTipObj(&host, "one"); // registering again replaces the text
-    Enter(&host);
-    ASSERT_TRUE(RunEventsUntil([&] { return tips.VisibleTip() != nullptr; }));
-    EXPECT_FALSE(tips.VisibleTip()->isBalloon());
-    EXPECT_EQ(tips.VisibleTip()->text(), "one");
-    EXPECT_LT(tips.VisibleTip()->height(), twoLines);
-}
-
-TEST(cToolTip, TipWaitsForTheDelayAndLeavesAfterTheVisibleTime) {
+// A tip waits for the delay, wraps at its width and leaves after the visible
+// time; an item tip wins inside its rectangle; registering again replaces the
+// text, and the style (balloon or plain) follows the setting.
+TEST(cToolTip, DelayVisibleTimeItemsAndStyle) {
     cToolTip tips;
     QWidget host;
     host.resize(100, 40);
@@ -50,29 +29,36 @@ TEST(cToolTip, TipWaitsForTheDelayAndLeavesAfterTheVisibleTime) {
     tips.setDelayTime(150);
     tips.setVisibleTime(150);
     tips.setTipWidth(60);
+    tips.setStyle(2);
     tips.SetToolTipObj(&host, "a tip long enough to wrap at sixty pixels");
     Enter(&host);
     RunEventsFor(50);
     EXPECT_EQ(tips.VisibleTip(), nullptr);
     ASSERT_TRUE(RunEventsUntil([&] { return tips.VisibleTip() != nullptr; }));
+    EXPECT_TRUE(tips.VisibleTip()->isBalloon());
     EXPECT_LE(tips.VisibleTip()->width(), 60 + 16); // wrapped, plus the padding
     EXPECT_TRUE(RunEventsUntil([&] { return tips.VisibleTip() == nullptr; }, 2000));
 
-    // An item tip wins over the whole-control tip inside its rectangle.
     tips.setVisibleTime(0);
+    tips.setDelayTime(0);
     tips.SetToolTipItem(&host, 7, QRect(0, 0, 10, 10), "item");
     Enter(&host);
     ASSERT_TRUE(RunEventsUntil([&] { return tips.VisibleTip() != nullptr; }));
     EXPECT_EQ(tips.VisibleTip()->text(), "item");
     tips.AjustItemRect(&host, 7, QRect(50, 0, 10, 10));
+    tips.HideTip();
+    tips.setStyle(1);
+    tips.SetToolTipObj(&host, "one");
     Enter(&host);
     ASSERT_TRUE(RunEventsUntil([&] { return tips.VisibleTip() != nullptr; }));
-    EXPECT_NE(tips.VisibleTip()->text(), "item");
+    EXPECT_EQ(tips.VisibleTip()->text(), "one");
+    EXPECT_FALSE(tips.VisibleTip()->isBalloon());
 
     tips.DelToolTip(&host, 7);
     tips.DelToolTip(&host);
+    tips.HideTip();
     Enter(&host);
-    RunEventsFor(250);
+    RunEventsFor(100);
     EXPECT_EQ(tips.VisibleTip(), nullptr);
 }
 
