@@ -94,9 +94,6 @@ TEST_F(Form1Window, PaletteComesFromTheUserColourFile) {
     emit form->ui.picCapForeColor->clicked();
     EXPECT_EQ(form->CaptionBoxForeColor(), shipped[3]);
     EXPECT_EQ(project().slide(2).CapForeColor, "&H60AE27");
-    // The frame swatch and its sample change together.
-    emit form->ui.lblCaption->clicked();
-    EXPECT_EQ(form->ui.picCapFrameColor->color(), shipped[3]);
 }
 
 TEST_F(Form1Window, SameBackColourForEverySlideFillsEverySlot) {
@@ -131,10 +128,6 @@ TEST_F(Form1Window, OnlyTheBorderAroundThePictureIsTheBackgroundSwatch) {
     EXPECT_EQ(project().slide(2).PicBackColor, "&H0000FF");
     QTest::mouseClick(form->ui.lblNewBkGnd, Qt::LeftButton, {}, corner);
     EXPECT_EQ(project().slide(2).PicBackColor, "&H090909");
-
-    // Without a picture the whole stage is the swatch.
-    form->ui.Image1->clear();
-    EXPECT_EQ(stage.childAt(middle), form->ui.lblNewBkGnd);
 }
 
 // The song logic is BackgroundSong's (Song.* in the core tests); here the

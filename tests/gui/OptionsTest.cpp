@@ -58,28 +58,6 @@ void TypeInto(QLineEdit* box, const QString& keys) {
 }
 } // namespace
 
-TEST_F(Options, ShowsTheSettingsAndEditsThemAtOnce) {
-    s.SameBkColorEverySlide = false;
-    s.optIntBkImgOptionForm = 1;
-    s.AmountOfSlidesFFRev = 7;
-    s.Flashing = 0;
-    withOptions([&](frmOptions& w) {
-        EXPECT_TRUE(w.optPicBkGndColorOptionFrm[1]->isChecked());
-        EXPECT_TRUE(w.optBkGndImgOptForm[1]->isChecked());
-        EXPECT_EQ(w.txtFFRev->text(), "7");
-        w.ckFlashing->click();
-        // The skip box moves the scroll bar, and back.
-        TypeInto(w.txtFFRev, "15");
-        EXPECT_EQ(w.VScrollopt->value(), 15);
-        w.VScrollopt->setValue(40);
-        EXPECT_EQ(w.txtFFRev->text(), "40");
-        w.reject(); // by Escape or the close box: still a close
-    });
-    EXPECT_EQ(s.Flashing, 1);
-    EXPECT_EQ(s.AmountOfSlidesFFRev, 40);
-    EXPECT_TRUE(ui.questions().empty());
-}
-
 // Which choices spread is the fill's rule (BackgroundFill in the core tests);
 // here closing the window reaches it.
 TEST_F(Options, ClosingSpreadsTheSharedBackground) {
@@ -172,13 +150,26 @@ TEST_F(Options, TextsFitAndThePictureBoxKeepsItsSize) {
     });
 }
 
-TEST_F(Options, FitPicturesChoiceAndItsBoxKeptInRange) {
-    EXPECT_FALSE(s.FitPictures);
+// The window shows the settings and its controls edit them at once, kept
+// even when it is closed without OK.
+TEST_F(Options, ShowsTheSettingsAndEditsThemAtOnce) {
+    s.SameBkColorEverySlide = false;
+    s.optIntBkImgOptionForm = 1;
+    s.AmountOfSlidesFFRev = 7;
+    s.Flashing = 0;
     withOptions([&](frmOptions& w) {
+        EXPECT_TRUE(w.optPicBkGndColorOptionFrm[1]->isChecked());
+        EXPECT_TRUE(w.optBkGndImgOptForm[1]->isChecked());
+        EXPECT_EQ(w.txtFFRev->text(), "7");
+        w.ckFlashing->click();
         w.ckFitPictures->click();
-        EXPECT_TRUE(s.FitPictures);
-        // Tab runs from the check box through the row; leaving a box keeps
-        // its number in range.
+        // The skip box moves the scroll bar, and back.
+        TypeInto(w.txtFFRev, "15");
+        EXPECT_EQ(w.VScrollopt->value(), 15);
+        w.VScrollopt->setValue(40);
+        EXPECT_EQ(w.txtFFRev->text(), "40");
+        // Tab runs from the check box into the fitting box; leaving a box
+        // keeps its number in range.
         QApplication::setActiveWindow(&w);
         w.ckFitPictures->setFocus(Qt::TabFocusReason);
         QTest::keyClick(w.ckFitPictures, Qt::Key_Tab);
@@ -187,7 +178,12 @@ TEST_F(Options, FitPicturesChoiceAndItsBoxKeptInRange) {
         QTest::keyClick(w.txtFitWidth, Qt::Key_Tab);
         EXPECT_EQ(w.txtFitWidth->text(), "100");
         TypeInto(w.txtFitHeight, "12800");
+        w.reject(); // by Escape or the close box: still a close
     });
+    EXPECT_EQ(s.Flashing, 1);
+    EXPECT_TRUE(s.FitPictures);
+    EXPECT_EQ(s.AmountOfSlidesFFRev, 40);
     EXPECT_EQ(s.FitWidth, 100);
     EXPECT_EQ(s.FitHeight, 1280); // four digits at most
+    EXPECT_TRUE(ui.questions().empty());
 }

@@ -174,16 +174,15 @@ TEST_F(PreviewNavigationTest, TickWithoutSlidesStopsAndSaysSo) {
     EXPECT_EQ(project().CurrentSlide(), 1);
 }
 
-// Typed past the range, the delay is held to it on Tab (the keyboard's way:
-// Accessibility.TabLeavesTheDelayBoxWithItsValueHeldInRange).
+// Below the range or empty, the delay box is held to its least when left;
+// past it: Accessibility.TabLeavesTheDelayBoxWithItsValueHeldInRange.
 TEST_F(PreviewNavigationTest, DelayBoxIsClampedWhenLeft) {
     QLineEdit& box = *form->ui.txtPicTimeSec;
-    const std::vector<std::pair<QString, int>> cases{{"1", 3}, {"", 3}, {"99999999999", 59}};
-    for (const auto& [typed, expected] : cases) {
+    for (const QString typed : {"1", ""}) {
         box.setText(typed);
         form->delay().txtPicTimeSec_LostFocus();
-        EXPECT_EQ(box.text(), QString::number(expected)) << typed.toStdString();
-        EXPECT_EQ(form->ui.VScrollSec->value(), expected) << typed.toStdString();
-        EXPECT_EQ(project().settings.NumSecDelay, expected) << typed.toStdString();
+        EXPECT_EQ(box.text(), "3") << typed.toStdString();
+        EXPECT_EQ(form->ui.VScrollSec->value(), 3) << typed.toStdString();
+        EXPECT_EQ(project().settings.NumSecDelay, 3) << typed.toStdString();
     }
 }

@@ -1,15 +1,19 @@
 #include "editor/ui/SlideEditing.h"
 #include "Form1Fixture.h"
+#include "compiler/ui/frmFileName.h"
 #include "editor/ui/ColorSwatch.h"
+#include "editor/ui/CompileWiring.h"
 #include "editor/ui/PictureView.h"
 #include "platform/ProgramFolder.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <sys/stat.h>
 
 using SlideEditingTest = Form1Test;
@@ -260,4 +264,30 @@ TEST_F(SlideEditingTest, WallpaperPickForEverySlideOrOneAndAFailedPick) {
     form->ui.cmdChangePic->click();
     EXPECT_EQ(project().slide(2).PicturePath, picture);
     EXPECT_EQ(project().slide(2).BkPicture, other);
+}
+
+// The Make HTML File button runs the compile: the song preview stops and the
+// window shows the captions as the run left them.
+TEST_F(SlideEditingTest, FinishButtonRunsTheCompile) {
+    ConnectCompileCommand(*form);
+    for (int k = 1; k <= 3; ++k) {
+        project().AppendPicture(QStringLiteral("/pictures/p%1.jpg").arg(k));
+        project().slide(k).Caption = QStringLiteral("the \"%1\" one").arg(k);
+    }
+    project().setCurrentSlide(2);
+    form->ShowCurrentSlide();
+    form->ui.Check1->setChecked(true);
+
+    ui.queueMessageAnswer(MsgResult::Yes); // compile now
+    ui.queueMessageAnswer(MsgResult::Yes); // yes, cancel the show
+    QTimer::singleShot(0, [&] {
+        auto* w = qobject_cast<frmFileName*>(QApplication::activeModalWidget());
+        ASSERT_NE(w, nullptr);
+        w->cmdCancel->click();
+    });
+    form->ui.cmdFinish->click();
+    EXPECT_FALSE(form->ui.Check1->isChecked());
+    EXPECT_EQ(form->ui.txtCaption->text(), "the '2' one");
+    EXPECT_FALSE(project().flags.CompileCancelled);
+    EXPECT_EQ(ui.messages().size(), 2u);
 }

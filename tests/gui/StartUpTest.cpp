@@ -39,9 +39,7 @@ TEST_F(StartUp, StoredSettingsShowInTheWindow) {
            {"NumSecDelay", "7"},
            {"FontInUse", "DejaVu Serif"},
            {"picCapForeColor", "&H0000FF"},
-           {"txtCaptionBackColor", "&H00FF00"},
-           {"picCapFrameColor", "&H123456"},
-           {"lblNewBkGnd", "&HABCDEF"}});
+           {"picCapFrameColor", "&H123456"}});
     Form1 form(ui);
     const ShowSettings& s = form.project().settings;
     EXPECT_TRUE(form.ui.optBakPicColorOrPic[1]->isChecked());
@@ -49,9 +47,7 @@ TEST_F(StartUp, StoredSettingsShowInTheWindow) {
     EXPECT_TRUE(form.ui.Check1->isChecked());
     EXPECT_EQ(form.ui.VScrollSec->value(), 7);
     EXPECT_EQ(form.CaptionBoxForeColor(), RgbColor(255, 0, 0));
-    EXPECT_EQ(form.CaptionBoxBackColor(), RgbColor(0, 255, 0));
     EXPECT_EQ(form.ui.picCapFrameColor->color(), 0x123456u);
-    EXPECT_EQ(form.ui.lblNewBkGnd->color(), 0xABCDEFu);
     EXPECT_EQ(form.ui.txtCaption->font().family(), "DejaVu Serif");
     EXPECT_EQ(s.FontSizeInUse, ""); // a stored font keeps its stored size
     // The options window was loaded and closed once: the first activation
