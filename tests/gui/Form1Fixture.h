@@ -59,15 +59,6 @@ inline QString MakeJpegBomb(const QString& folder, const QString& name, quint16 
     return path;
 }
 
-// The first bytes of a JPEG only: the header breaks off before the picture.
-inline QString MakeCutJpeg(const QString& folder, const QString& name) {
-    const QString path = MakePicture(folder, name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadWrite));
-    file.resize(120);
-    return path;
-}
-
 // A file with a picture's name that holds no picture.
 inline QString MakeBrokenPicture(const QString& folder, const QString& name) {
     QDir().mkpath(folder);

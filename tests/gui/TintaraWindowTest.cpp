@@ -102,8 +102,6 @@ TEST_F(TintaraWindow, UserBoxesReachThePaletteButTheFileOnlyOnSelectedOk) {
     QTest::keyClick(tool->focusWidget(), Qt::Key_Left);
     EXPECT_EQ(tool->focusWidget(), tool->ui.Picture1[14]);
     EXPECT_EQ(host.palette[1], RgbColor(255, 0, 0));
-    tool->close();
-    EXPECT_EQ(read("UserDefColors.col"), QByteArray("\"123456\"\r\n").repeated(14));
 }
 
 TEST_F(TintaraWindow, SchemeWindowExportsAndBringsTheToolBack) {
