@@ -41,10 +41,8 @@ TEST(Accessibility, EveryWindowNamesItsControls) {
     ExpectUsable(&options);
     options.hide();
 
-    for (auto mode : {frmFileName::Mode::PageName, frmFileName::Mode::FolderName}) {
-        frmFileName names(mode, ui, QStringLiteral("show"), QDate(2026, 12, 7), &form);
-        ExpectUsable(&names);
-    }
+    frmFileName names(frmFileName::Mode::PageName, ui, "show", QDate(2026, 12, 7), &form);
+    ExpectUsable(&names);
 
     ConnectColorTool(form);
     form.project().settings.UseColorTool = true;

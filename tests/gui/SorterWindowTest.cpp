@@ -42,7 +42,6 @@ TEST_F(SorterTest, OpensOnlyFromTwoSlidesAndRefreshesTheMainWindowAfterwards) {
     form->ui.mnuSortPictures->trigger();
     ASSERT_EQ(ui.messages().size(), 1u); // its text: SorterOpeningTest.RefusesBelowTwoSlides
     EXPECT_EQ(ui.messages()[0].title, "You need at least 2 Pictures to swap");
-    EXPECT_EQ(form->focusWidget(), form->ui.cmdAdd);
 
     AddThroughDialog(MakePictures(2, "more"));
     project().setCurrentSlide(1);
@@ -70,7 +69,6 @@ TEST_F(SorterTest, ShowsEveryThumbnailAndSkipsAnUnreadablePicture) {
     MakeShow(60);
     const auto w = Open();
     ASSERT_EQ(w->Picture1->count(), 60);
-    EXPECT_EQ(w->lblNumPicSel->text(), "Number of Pictures Selected: 60");
     EXPECT_TRUE(w->thumbnails().unreadable(19));
     EXPECT_FALSE(w->thumbnails().image(20).isNull());
     // A screen reader reads each painted thumbnail as an item of the grid.

@@ -34,7 +34,6 @@ struct StartUp : ::testing::Test {
 
 TEST_F(StartUp, StoredSettingsShowInTheWindow) {
     store({{"UseColTrueUsePicFalse", "False"},
-           {"ckToolTips", "False"},
            {"Sound", "True"},
            {"NumSecDelay", "7"},
            {"FontInUse", "DejaVu Serif"},
@@ -43,7 +42,6 @@ TEST_F(StartUp, StoredSettingsShowInTheWindow) {
     Form1 form(ui);
     const ShowSettings& s = form.project().settings;
     EXPECT_TRUE(form.ui.optBakPicColorOrPic[1]->isChecked());
-    EXPECT_FALSE(form.ui.ckToolTips->isChecked());
     EXPECT_TRUE(form.ui.Check1->isChecked());
     EXPECT_EQ(form.ui.VScrollSec->value(), 7);
     EXPECT_EQ(form.CaptionBoxForeColor(), RgbColor(255, 0, 0));
