@@ -95,6 +95,19 @@ TEST_F(Form1Window, PaletteComesFromTheUserColourFile) {
     EXPECT_EQ(project().slide(2).CapForeColor, "&H60AE27");
 }
 
+// Without the colour tool the system's colour dialog picks the shared
+// background colour, which fills every slot.
+TEST_F(Form1Window, SameBackColourForEverySlideFillsEverySlot) {
+    form->ui.optFullOrCondTintara[1]->click();
+    EXPECT_FALSE(project().settings.UseColorTool);
+    ui.queueColor(RgbColor(255, 0, 5));
+    form->ui.cmdPicBakColorOrPic[0]->click();
+    EXPECT_EQ(ui.questions().back().initialColor, 0xC100FFu);
+    EXPECT_EQ(form->ui.lblNewBkGnd->color(), RgbColor(255, 0, 5));
+    for (int i = 0; i <= project().SlideCapacity(); ++i)
+        EXPECT_EQ(project().slot(i).PicBackColor, "&H0500FF") << "slot " << i;
+}
+
 // The picture sits over the background colour swatch: a click on the border
 // around the picture is a click on lblNewBkGnd, which gives the slide the
 // background colour; a click on the picture itself is not.

@@ -30,7 +30,9 @@ protected:
     }
 };
 
-TEST_F(PreviewNavigationTest, SteppingWithoutSlidesAsksForPictures) {
+// Without slides every button asks for pictures; a tick of an auto run whose
+// last slide was deleted stops it and says so.
+TEST_F(PreviewNavigationTest, WithoutSlidesTheButtonsAndTheTimerSaySo) {
     for (int button = 0; button < 5; ++button)
         Press(button);
     ASSERT_EQ(ui.messages().size(), 5u);
@@ -40,6 +42,17 @@ TEST_F(PreviewNavigationTest, SteppingWithoutSlidesAsksForPictures) {
         EXPECT_EQ(m.icon, MsgIcon::Critical);
     }
     EXPECT_FALSE(form->ui.Timer1->isActive());
+
+    AddThroughDialog(MakePictures(1));
+    Press(PreviewNavigation::AutoRun);
+    ui.queueMessageAnswer(MsgResult::Yes);
+    form->editing().cmdDelete_Click();
+    nav().Timer1_Timer();
+    EXPECT_EQ(ui.messages().back().title, "No Pictures, you poor thing!");
+    EXPECT_EQ(ui.messages().back().text, "You need to add some pictures for me to show");
+    EXPECT_EQ(ui.messages().back().icon, MsgIcon::Exclamation);
+    EXPECT_FALSE(form->ui.Timer1->isActive());
+    EXPECT_EQ(project().CurrentSlide(), 1);
 }
 
 // Where each step lands is the core's rule; here the buttons reach it and the
@@ -157,21 +170,6 @@ TEST_F(PreviewNavigationTest, AutoRunShowsTheSlidesInTurnAndStopsOnTheNextOne) {
         QTest::mouseClick(other, Qt::LeftButton, {}, QPoint(4, 4));
         EXPECT_FALSE(form->ui.Timer1->isActive()) << other->objectName().toStdString();
     }
-}
-
-TEST_F(PreviewNavigationTest, TickWithoutSlidesStopsAndSaysSo) {
-    AddThroughDialog(MakePictures(1));
-    Press(PreviewNavigation::AutoRun);
-    ui.queueMessageAnswer(MsgResult::Yes);
-    form->editing().cmdDelete_Click();
-    ui.clear();
-    nav().Timer1_Timer();
-    ASSERT_EQ(ui.messages().size(), 1u);
-    EXPECT_EQ(ui.messages()[0].title, "No Pictures, you poor thing!");
-    EXPECT_EQ(ui.messages()[0].text, "You need to add some pictures for me to show");
-    EXPECT_EQ(ui.messages()[0].icon, MsgIcon::Exclamation);
-    EXPECT_FALSE(form->ui.Timer1->isActive());
-    EXPECT_EQ(project().CurrentSlide(), 1);
 }
 
 // Below the range or empty, the delay box is held to its least when left;

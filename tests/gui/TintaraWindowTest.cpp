@@ -73,6 +73,9 @@ TEST_F(TintaraWindow, KeysBoxesAndNamesReachTheColour) {
     tool->ui.cmdHexColVal->click();
     EXPECT_EQ(blue->text(), "0A");
     EXPECT_EQ(clip(), "\"#14FF0A\"");
+    tool->ui.Slide[2]->setValue(255);
+    EXPECT_EQ(tool->ui.lblSlide->text(), "Hex Value (14FFFF)");
+    EXPECT_EQ(tool->ui.lblRGB[2]->text(), "255");
 
     // Typing completes from the second entry on and selects the rest.
     tool->ui.Combo1->setFocus();
