@@ -116,6 +116,9 @@ TEST_F(SlideEditingTest, SelectionStopsAtTheThousandthSlide) {
     EXPECT_EQ(project().SlideCount(), 1000);
     EXPECT_EQ(project().slide(1000).PicturePath, more[4]);
     EXPECT_TRUE(ui.messages().empty());
+    // Far past its limit, the sorter is no longer offered.
+    EXPECT_FALSE(form->ui.cmdAllImages->isVisibleTo(form.get()));
+    EXPECT_FALSE(form->ui.mnuSortPictures->isEnabled());
 
     // Add at the ceiling: the growth step and the add command each say so,
     // and no dialog opens.

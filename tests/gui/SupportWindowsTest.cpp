@@ -94,6 +94,13 @@ TEST_F(Form1Test, TipsFollowTheSettingsAndTheSwitch) {
     EXPECT_TRUE(RunEventsUntil([&] { return yellow.VisibleTip() != nullptr; }));
 }
 
+TEST_F(Form1Test, AboutNamesTheProgramWithTheWindowsIcon) {
+    form->ui.mnuCFaboutProg->trigger();
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].title, "About Pevrano Slide Show");
+    EXPECT_EQ(ui.messages()[0].icon, MsgIcon::Application);
+}
+
 TEST(frmSplash, TimersShowTheMainWindowThenCloseTheSplash) {
     int shown = 0;
     frmSplash splash([&shown] { ++shown; });
