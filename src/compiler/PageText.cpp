@@ -18,6 +18,8 @@ QString ScriptStringText(const QString& value) {
     for (QChar c : value) {
         if (c == QLatin1Char('\\'))
             out += QLatin1String("\\\\");
+        else if (c == QLatin1Char('"'))
+            out += QLatin1String("\\\"");
         else if (c == QLatin1Char('\r'))
             out += QLatin1String("\\r");
         else if (c == QLatin1Char('\n'))

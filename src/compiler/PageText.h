@@ -10,8 +10,9 @@ QString IntText(int value);
 // A value between double quotes, as attribute values and script strings are
 // written.
 QString Quoted(const QString& value);
-// Text that goes inside a double-quoted script string: backslash, CR and LF
-// are escaped so the string holds exactly the text. Nothing else changes.
+// Text that goes inside a double-quoted script string: backslash, double
+// quote, CR and LF are escaped so the string holds exactly the text (a typed
+// font name may hold a quote). Nothing else changes.
 QString ScriptStringText(const QString& value);
 
 // Builds a generated file line by line; every line ends in CR LF.
