@@ -75,9 +75,7 @@ int main(int argc, char* argv[]) {
     const QStringList arguments = QCoreApplication::arguments();
     frmSplash splash([&window, arguments] {
         window.show();
-        window.showFiles().OfferRecovery();
-        if (arguments.size() == 2)
-            window.showFiles().OpenShowFile(arguments[1]);
+        window.showFiles().StartUp(arguments.size() == 2 ? arguments[1] : QString());
     });
     splash.show();
     return app.exec();

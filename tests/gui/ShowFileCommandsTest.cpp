@@ -4,6 +4,7 @@
 #include "compiler/CompileCommand.h"
 #include "compiler/ui/CompileFromWindow.h"
 #include "compiler/ui/frmFileName.h"
+#include "core/TestFiles.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewNavigation.h"
 #include "platform/LocalFileSystem.h"
@@ -16,6 +17,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -108,6 +110,15 @@ TEST_F(ShowFiles, OpenWithAMissingPicture) {
 TEST_F(ShowFiles, RecoveryAfterACrash) {
     files().setRecoveryFolder(dir.filePath("data"));
     AddThroughDialog(MakePictures(3));
+    const QString path = dir.filePath("crash.json");
+    ui.queueFiles({path});
+    ASSERT_TRUE(files().SaveShowAs());
+    // A caption still being typed is saved by the shortcut too.
+    form->ui.txtCaption->setFocus();
+    form->ui.txtCaption->selectAll();
+    QTest::keyClicks(form->ui.txtCaption, "typed, then saved");
+    form->findChild<QAction*>("mnuSaveShow")->trigger();
+    EXPECT_TRUE(ReadFile(path).contains("typed, then saved"));
     project().slide(2).Caption = QStringLiteral("unsaved ünïcode");
     files().WriteRecoveryNow();
     files().WaitForRecovery();
@@ -115,10 +126,11 @@ TEST_F(ShowFiles, RecoveryAfterACrash) {
     ASSERT_TRUE(QFile::exists(recovery));
     form.reset();
 
+    // Started again with the same show: restored, and not read over.
     form = std::make_unique<Form1>(ui);
     files().setRecoveryFolder(dir.filePath("data"));
     ui.queueMessageAnswer(MsgResult::Yes);
-    files().OfferRecovery();
+    files().StartUp(path);
     EXPECT_TRUE(ui.messages().back().text.contains("Restore"));
     ASSERT_EQ(project().SlideCount(), 3);
     EXPECT_EQ(project().slide(2).Caption, "unsaved ünïcode");

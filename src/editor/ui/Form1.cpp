@@ -113,6 +113,17 @@ void Form1::ShowProjectInWindow() {
     ShowCurrentSlide();
 }
 
+void Form1::CommitPendingEdit() {
+    // Only what the user typed: a box the program filled shows the project.
+    if (focusWidget() == ui.txtCaption && ui.txtCaption->isModified()) {
+        slideEditing->txtCaption_LostFocus();
+        ui.txtCaption->setModified(false);
+    } else if (focusWidget() == ui.txtPicTimeSec && ui.txtPicTimeSec->isModified()) {
+        autoRunDelay->txtPicTimeSec_LostFocus();
+        ui.txtPicTimeSec->setModified(false);
+    }
+}
+
 void Form1::FillBackgrounds(qint16 start) {
     ProgressBarFill progress(*ui.PBar1);
     ::FillBackgrounds(slideShow, start, &progress);

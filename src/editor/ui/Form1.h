@@ -95,6 +95,10 @@ public:
     SlideEditing& editing() { return *slideEditing; }
     PreviewNavigation& navigation() { return *previewNavigation; }
     AutoRunDelay& delay() { return *autoRunDelay; }
+    // The caption and delay boxes store what was typed when they lose the
+    // focus; a command that leaves the focus where it is (a save shortcut)
+    // stores the box being edited first.
+    void CommitPendingEdit();
     ColorWorkbench& colors() { return *colorWorkbench; }
     OptionsCommand& options() { return *optionsCommand; }
     SongControls& song() { return *songControls; }

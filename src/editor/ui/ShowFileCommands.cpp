@@ -128,6 +128,7 @@ bool ShowFileCommands::IsModified() const {
 }
 
 bool ShowFileCommands::MaybeSave() {
+    form.CommitPendingEdit();
     if (!IsModified())
         return true;
     const MsgResult answer = form.prompter().messageBox(
@@ -202,12 +203,14 @@ void ShowFileCommands::ShowLoaded(const LoadedShow& show) {
 }
 
 bool ShowFileCommands::SaveShow() {
+    form.CommitPendingEdit();
     if (doc.path.isEmpty())
         return SaveShowAs();
     return SaveTo(doc.path);
 }
 
 bool ShowFileCommands::SaveShowAs() {
+    form.CommitPendingEdit();
     const QString proposed = doc.path.isEmpty()
                                  ? QDir(QDir::homePath()).filePath(QStringLiteral("show.json"))
                                  : doc.path;
@@ -319,17 +322,25 @@ void ShowFileCommands::RemoveRecovery() {
         QFile::remove(recoveryFile);
 }
 
-void ShowFileCommands::OfferRecovery() {
+void ShowFileCommands::StartUp(const QString& show) {
+    const bool restored = OfferRecovery();
+    // Opening the show just restored would read its saved file over the
+    // restored changes.
+    if (!show.isEmpty() && !(restored && QFileInfo(show).absoluteFilePath() == doc.path))
+        OpenShowFile(show);
+}
+
+bool ShowFileCommands::OfferRecovery() {
     if (RecoveryPath().isEmpty())
-        return;
+        return false;
     QFile file(RecoveryPath());
     if (!file.open(QIODevice::ReadOnly))
-        return;
+        return false;
     std::optional<RecoveredShow> recovered = ReadRecovery(file.readAll(), Context());
     file.close();
     if (!recovered) {
         RemoveRecovery();
-        return;
+        return false;
     }
     const QString name = recovered->path.isEmpty() ? QStringLiteral("Untitled")
                                                    : QFileInfo(recovered->path).fileName();
@@ -340,7 +351,7 @@ void ShowFileCommands::OfferRecovery() {
          kTitle, MsgButtons::YesNo, MsgIcon::Question, MsgResult::Yes});
     if (answer != MsgResult::Yes) {
         RemoveRecovery();
-        return;
+        return false;
     }
     doc = ShowDocument{};
     doc.path = recovered->path;
@@ -350,4 +361,5 @@ void ShowFileCommands::OfferRecovery() {
     doc.MarkSaved(SlideShowProject{});
     ShowLoaded(recovered->show);
     RefreshCaption();
+    return true;
 }

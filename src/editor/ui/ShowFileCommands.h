@@ -43,8 +43,12 @@ public:
     // "Save changes to NAME?" when the show has unsaved changes; false when
     // the user cancelled (or the save failed), so the caller goes no further.
     bool MaybeSave();
-    // After a crash: offers the recovery file left behind and restores it.
-    void OfferRecovery();
+    // After a crash: offers the recovery file left behind and restores it;
+    // true when restored.
+    bool OfferRecovery();
+    // The window's start: the recovery offer, then `show` (the command
+    // line's show, may be empty) unless it is the show just restored.
+    void StartUp(const QString& show);
     // A clean exit: the recovery file goes.
     void RemoveRecovery();
 
