@@ -34,8 +34,8 @@ struct CommandContext {
 
 // True when the command line (program name first) is not for the window: the
 // window takes Qt's own options (-style, -platform ...) and one show file to
-// open (an existing file or a name ending in ".json"). Anything else goes to RunCommandLine, before
-// any window or display exists.
+// open (an existing file or a name ending in ".json"). Anything else goes to
+// RunCommandLine, before any window or display exists.
 bool IsCommandLine(const QStringList& arguments);
 // Runs the command of such a command line ("compile ...", "--help",
 // "--version") and returns the exit status; a command or option it does not

@@ -52,6 +52,7 @@ void ShowFileCommands::setRecoveryFolder(const QString& folder) {
     WaitForRecovery();
     recoveryLock.reset();
     recoveryFile.clear();
+    recoveryClaimed = false;
     recoveryFolder = folder;
 }
 
@@ -247,8 +248,11 @@ void ShowFileCommands::RefreshCaption() {
 }
 
 QString ShowFileCommands::RecoveryPath() const {
-    if (!recoveryFile.isEmpty())
+    // Claimed once: a window that could have none does not try again on
+    // every write.
+    if (recoveryClaimed)
         return recoveryFile;
+    recoveryClaimed = true;
     QDir().mkpath(recoveryFolder);
     const QDir folder(recoveryFolder);
     for (int n = 1; n <= kRecoverySlots; ++n) {
@@ -331,9 +335,10 @@ void ShowFileCommands::StartUp(const QString& show) {
 }
 
 bool ShowFileCommands::OfferRecovery() {
-    if (RecoveryPath().isEmpty())
+    const QString path = RecoveryPath();
+    if (path.isEmpty())
         return false;
-    QFile file(RecoveryPath());
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
     std::optional<RecoveredShow> recovered = ReadRecovery(file.readAll(), Context());

@@ -84,6 +84,7 @@ private:
     // Claimed on first use: the held lock and the file it guards.
     mutable std::unique_ptr<QLockFile> recoveryLock;
     mutable QString recoveryFile;
+    mutable bool recoveryClaimed = false;
     QTimer watch;
     QAction* recentSeparator = nullptr;
     QList<QAction*> recentActions;
