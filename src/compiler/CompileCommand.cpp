@@ -52,7 +52,8 @@ PicturePath:
                   "NumSecDelay": 3, "AmountOfSlidesFFRev": 3,
                   "UseColTrueUsePicFalse": true, "SameBkColorEverySlide": true,
                   "optIntBkImgOptionForm": 0, "Flashing": 1, "SongPath": "",
-                  "OpenPgBkPic": "wood.gif", "CaptionFrameColor": "&HFF99CC",
+                  "OpenPgBkPic": "{program}/wood.gif",
+                  "CaptionFrameColor": "&HFF99CC",
                   "ButtonColors": ["&H000000", "&HFF0000", "&H00FF00",
                                    "&HFF0000", "&H000000"],
                   "FitPictures": false, "FitWidth": 1920, "FitHeight": 1080 },
@@ -60,7 +61,10 @@ PicturePath:
                   "Directory": "...", "TitleMessage": "..." } }
 
 - Colours are "&H" and six hexadecimal digits in blue-green-red order.
-- NumSecDelay is 3 to 99 seconds, as the settings hold it.
+- NumSecDelay is 3 to 99 seconds and AmountOfSlidesFFRev 1 to 32767, as the
+  settings hold them.
+- "{program}/wood.gif", "{program}/clouds.jpg" and "{program}/film.gif" are the
+  program's own pictures.
 - Missing slide fields take a new slide's values, missing settings those of a
   first start, missing names what the name prompts propose; a missing or
   empty Directory is the current directory.

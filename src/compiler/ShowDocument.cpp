@@ -2,7 +2,9 @@
 
 #include "compiler/ShowFileWriter.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 
@@ -10,9 +12,9 @@ QString ShowDocument::DisplayName() const {
     return path.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(path).fileName();
 }
 
-QByteArray ShowDocument::Json(const SlideShowProject& project) const {
+QByteArray ShowDocument::Json(const SlideShowProject& project, const QString& programFolder) const {
     const QString folder = path.isEmpty() ? QString() : QFileInfo(path).absolutePath();
-    return ShowFileJson(project, folder, otherSettings);
+    return ShowFileJson(project, folder, kept, programFolder);
 }
 
 QByteArray ShowDocument::Snapshot(const SlideShowProject& project) {
@@ -27,9 +29,29 @@ bool ShowDocument::IsModified(const SlideShowProject& project) const {
     return Snapshot(project) != saved;
 }
 
+namespace {
+QByteArray Digest(const QByteArray& bytes) {
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+} // namespace
+
+void ShowDocument::MarkOnDisk(const QByteArray& bytes) {
+    onDisk = Digest(bytes);
+}
+
+bool ShowDocument::ChangedOnDisk() const {
+    if (onDisk.isEmpty() || path.isEmpty())
+        return false;
+    QFile file(path);
+    // A file that has gone holds nothing to lose; one that cannot be read
+    // is left to the save to report.
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return false;
+    return Digest(file.readAll()) != onDisk;
+}
+
 QByteArray ShowDocument::RecoveryJson(const SlideShowProject& project) const {
-    const QJsonObject show =
-        QJsonDocument::fromJson(ShowFileJson(project, {}, otherSettings)).object();
+    const QJsonObject show = QJsonDocument::fromJson(ShowFileJson(project, {}, kept)).object();
     return QJsonDocument(
                QJsonObject{{QStringLiteral("recoveryOf"), path}, {QStringLiteral("show"), show}})
         .toJson();
@@ -61,6 +83,7 @@ void TakeLoadedShow(SlideShowProject& project, const LoadedShow& show) {
     project.names = CompileNames{};
     project.names.FirstPageName = show.answers.FirstPageName.value_or(QString());
     project.names.ShowFolderName = show.answers.ShowFolderName.value_or(QString());
+    project.names.FromShow = true;
     if (!show.answers.Directory.isEmpty() && !project.names.ShowFolderName.isEmpty())
         project.names.OutputFolder =
             QDir(show.answers.Directory).filePath(project.names.ShowFolderName) + QLatin1Char('/');

@@ -8,21 +8,28 @@
 #include <QString>
 #include <optional>
 
-// The show file behind the window's project: its path, the settings keys it
-// carried that this version does not know, and what was last saved or opened,
+// The show file behind the window's project: its path, what it carried that
+// this version does not know, and what was last saved or opened,
 // so unsaved changes are found by comparing the project with that snapshot.
 class ShowDocument {
 public:
     QString path; // empty until the show is first saved or opened
-    QJsonObject otherSettings;
+    KeptKeys kept;
 
     // The file name, or "Untitled" for a show never saved.
     QString DisplayName() const;
-    // The project as this document's file holds it.
-    QByteArray Json(const SlideShowProject& project) const;
+    // The project as this document's file holds it; the program's own
+    // pictures in `programFolder` are stored so another install finds its own.
+    QByteArray Json(const SlideShowProject& project, const QString& programFolder = {}) const;
     // Remembers the project as saved (or freshly opened or created).
     void MarkSaved(const SlideShowProject& project);
     bool IsModified(const SlideShowProject& project) const;
+    // Remembers the file's content as read or written here, and tells
+    // whether the file holds something else now (another window saved over
+    // it). A show never read from its file (restored after a crash) never
+    // counts as changed.
+    void MarkOnDisk(const QByteArray& bytes);
+    bool ChangedOnDisk() const;
 
     // The recovery file's content: the show with absolute paths and the path
     // of the show file it belongs to.
@@ -31,6 +38,7 @@ public:
 private:
     static QByteArray Snapshot(const SlideShowProject& project);
     QByteArray saved;
+    QByteArray onDisk; // a digest of the file's content
 };
 
 // A recovery file read back: the show and the show file it belonged to.

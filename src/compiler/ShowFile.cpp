@@ -4,9 +4,12 @@
 #include "compiler/NameRules.h"
 #include "compiler/PageText.h"
 #include "project/ColorText.h"
+#include "project/CompileChoices.h"
+#include "project/ShowLimits.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -14,11 +17,6 @@
 #include <cmath>
 
 namespace {
-// The delays a show file may hold: what the settings can hold (the delay box
-// of the main window keeps 3 to 59).
-constexpr int kMinSecDelay = 3;
-constexpr int kMaxStoredSecDelay = 99;
-
 // The first thing wrong with the file; caught by ParseShow.
 struct BadShow {
     QString message;
@@ -40,8 +38,8 @@ QString LineAndColumn(const QByteArray& json, int offset) {
 
 class Reader {
 public:
-    Reader(const QString& showFolder, QStringList& warnings)
-        : showFolder(showFolder), warnings(warnings) {}
+    Reader(const QString& showFolder, const QString& programFolder, QStringList& warnings)
+        : showFolder(showFolder), programFolder(programFolder), warnings(warnings) {}
 
     QString text(const QJsonValue& v, const QString& key) const {
         if (!v.isString())
@@ -80,12 +78,21 @@ public:
         return StoredColorValue(t);
     }
 
-    // Both separators separate folders; a relative path starts in the show
-    // file's folder. An empty path stays empty.
+    // A relative path starts in the show file's folder; the program's own
+    // pictures are found in this install's program folder. A path is taken as
+    // written when that file exists (a "\\" is a letter of a Linux file
+    // name); only otherwise "\\" separates folders too. An empty path stays
+    // empty.
     QString path(const QJsonValue& v, const QString& key) const {
         QString p = text(v, key);
         if (p.isEmpty())
             return p;
+        if (p.startsWith(kProgramFolderMark) && IsProgramPicture(p.mid(kProgramFolderMark.size())))
+            return QDir::toNativeSeparators(
+                QDir(programFolder).filePath(p.mid(kProgramFolderMark.size())));
+        const QString asWritten = QDir::cleanPath(QDir(showFolder).absoluteFilePath(p));
+        if (!p.contains(QLatin1Char('\\')) || QFileInfo::exists(asWritten))
+            return QDir::toNativeSeparators(asWritten);
         p.replace(QLatin1Char('\\'), QLatin1Char('/'));
         return QDir::toNativeSeparators(QDir::cleanPath(QDir(showFolder).absoluteFilePath(p)));
     }
@@ -96,10 +103,12 @@ public:
         return v.toObject();
     }
 
-    void unknown(const QString& key) { warnings << key + QStringLiteral(": unknown key, ignored"); }
+    // Kept and written back when the show is saved, but not used here.
+    void unknown(const QString& key) { warnings << key + QStringLiteral(": unknown key, kept"); }
 
 private:
     QString showFolder;
+    QString programFolder;
     QStringList& warnings;
 };
 
@@ -113,9 +122,9 @@ void ReadSettings(const QJsonObject& o, ShowSettings& s, QJsonObject& others, Re
         else if (k == u"FontSizeInUse")
             s.FontSizeInUse = r.textOrNumber(v, key);
         else if (k == u"NumSecDelay")
-            s.NumSecDelay = r.number(v, key, kMinSecDelay, kMaxStoredSecDelay);
+            s.NumSecDelay = r.number(v, key, kStoredDelayRange.low, kStoredDelayRange.high);
         else if (k == u"AmountOfSlidesFFRev")
-            s.AmountOfSlidesFFRev = r.number(v, key, 1, SlideShowProject::kMaxSlides);
+            s.AmountOfSlidesFFRev = r.number(v, key, kStoredSkipRange.low, kStoredSkipRange.high);
         else if (k == u"UseColTrueUsePicFalse")
             s.UseColTrueUsePicFalse = r.boolean(v, key);
         else if (k == u"SameBkColorEverySlide")
@@ -138,13 +147,13 @@ void ReadSettings(const QJsonObject& o, ShowSettings& s, QJsonObject& others, Re
             s.CaptionBackColor = r.color(v, key);
         else if (k == u"NewSlideBackColor")
             s.NewSlideBackColor = r.color(v, key);
-        else if (k == u"FitPictures")
-            s.FitPictures = r.boolean(v, key);
-        else if (k == u"FitWidth")
-            s.FitWidth = r.number(v, key, kFitSideMin, kFitSideMax);
-        else if (k == u"FitHeight")
-            s.FitHeight = r.number(v, key, kFitSideMin, kFitSideMax);
-        else if (k == u"ButtonColors") {
+        else if (const CompileChoice* choice = FindCompileChoice(k)) {
+            if (const auto* flag = std::get_if<bool ShowSettings::*>(&choice->field))
+                s.** flag = r.boolean(v, key);
+            else
+                s.*std::get<qint16 ShowSettings::*>(choice->field) =
+                    r.number(v, key, choice->low, choice->high);
+        } else if (k == u"ButtonColors") {
             const QJsonArray a = v.toArray();
             if (!v.isArray() || a.size() != 5)
                 throw BadShow{key + QStringLiteral(": expected a list of 5 colours")};
@@ -181,8 +190,10 @@ void ReadSlide(const QJsonObject& o, int k, SlideShowProject& p, Reader& r) {
             s.CapForeColor = StoredColorText(r.color(it.value(), key));
         else if (f == u"BkPicture")
             s.BkPicture = r.path(it.value(), key);
-        else
+        else {
+            s.OtherKeys.insert(f, it.value());
             r.unknown(key);
+        }
     }
 }
 
@@ -191,7 +202,7 @@ QString TypedName(const QJsonValue& v, const QString& key, Reader& r) {
     return FilterNameText(r.text(v, key)).toLower();
 }
 
-void ReadCompile(const QJsonObject& o, CompileAnswers& a, Reader& r) {
+void ReadCompile(const QJsonObject& o, CompileAnswers& a, QJsonObject& others, Reader& r) {
     for (auto it = o.begin(); it != o.end(); ++it) {
         const QString& k = it.key();
         const QString key = QStringLiteral("compile.") + k;
@@ -206,14 +217,16 @@ void ReadCompile(const QJsonObject& o, CompileAnswers& a, Reader& r) {
             const QString directory = r.path(it.value(), key);
             if (!directory.isEmpty())
                 a.Directory = directory;
-        } else
+        } else {
+            others.insert(k, it.value());
             r.unknown(key);
+        }
     }
 }
 
 LoadedShow Read(const QJsonObject& top, const QString& showFolder, const ShowFileContext& where) {
     LoadedShow show;
-    Reader r(showFolder, show.warnings);
+    Reader r(showFolder, where.programFolder, show.warnings);
     SlideShowProject& p = show.project;
     ShowSettings& s = p.settings;
     s = ShowSettings::FirstStart(where.programFolder, where.homeFolder);
@@ -227,15 +240,18 @@ LoadedShow Read(const QJsonObject& top, const QString& showFolder, const ShowFil
     for (auto it = top.begin(); it != top.end(); ++it) {
         const QString& k = it.key();
         if (k == u"settings")
-            ReadSettings(r.object(it.value(), k), s, show.otherSettings, r);
+            ReadSettings(r.object(it.value(), k), s, show.kept.settings, r);
         else if (k == u"format") {
-            if (r.number(it.value(), k, 1, 32767) > kShowFileFormat)
+            show.kept.format = r.number(it.value(), k, 1, 32767);
+            if (show.kept.format > kShowFileFormat)
                 show.warnings << QStringLiteral(
-                    "format: written by a newer version; keys it added are ignored");
+                    "format: written by a newer version; keys it added are kept, not used");
         } else if (k == u"compile")
-            ReadCompile(r.object(it.value(), k), show.answers, r);
-        else if (k != u"slides")
+            ReadCompile(r.object(it.value(), k), show.answers, show.kept.compile, r);
+        else if (k != u"slides") {
+            show.kept.top.insert(k, it.value());
             r.unknown(k);
+        }
     }
 
     // Fresh slots take the settings' colours and background picture.
@@ -255,6 +271,10 @@ LoadedShow Read(const QJsonObject& top, const QString& showFolder, const ShowFil
     return show;
 }
 } // namespace
+
+bool IsProgramPicture(const QString& fileName) {
+    return fileName == u"wood.gif" || fileName == u"clouds.jpg" || fileName == u"film.gif";
+}
 
 std::variant<LoadedShow, QString> ParseShow(const QByteArray& json, const QString& showFolder,
                                             const QString& fileLabel,

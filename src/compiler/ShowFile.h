@@ -18,6 +18,26 @@
 // are read as version 1.
 constexpr int kShowFileFormat = 1;
 
+// Paths to the program's own pictures (the default backgrounds) are stored
+// as this mark and the file name, so that the show finds them in the program
+// folder of whichever install opens it.
+inline const QString kProgramFolderMark = QStringLiteral("{program}/");
+// Whether the file name is one of the pictures that come with the program.
+bool IsProgramPicture(const QString& fileName);
+
+// What a show file holds that this version does not know: a higher "format"
+// and unknown keys at the top, in "settings" and in "compile". Saving the
+// show again writes them back unchanged. (Unknown keys of a slide travel with
+// the slide, in Slide::OtherKeys.)
+struct KeptKeys {
+    int format = kShowFileFormat;
+    QJsonObject top;
+    QJsonObject settings;
+    QJsonObject compile;
+
+    friend bool operator==(const KeptKeys&, const KeptKeys&) = default;
+};
+
 // The answers the name prompts and the folder browser would get. Names are
 // already filtered and lower-cased as if typed; nullopt means "take what the
 // prompt proposes".
@@ -31,10 +51,8 @@ struct CompileAnswers {
 struct LoadedShow {
     SlideShowProject project;
     CompileAnswers answers;
-    QStringList warnings; // keys that were ignored
-    // "settings" keys this version does not know, kept so that saving the show
-    // again hands them on unchanged.
-    QJsonObject otherSettings;
+    QStringList warnings; // keys this version does not know, kept unused
+    KeptKeys kept;
 };
 
 // Where relative paths and defaults come from.

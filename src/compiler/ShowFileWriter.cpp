@@ -2,6 +2,7 @@
 
 #include "compiler/ShowFile.h"
 #include "project/ColorText.h"
+#include "project/CompileChoices.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,7 +14,14 @@ QJsonValue Color(ColorValue c) {
     return StoredColorText(c);
 }
 
-QJsonObject Settings(const ShowSettings& s, const QString& folder, const QJsonObject& others) {
+// Where the show's paths are stored relative to.
+struct Folders {
+    QString show;
+    QString program;
+    QString stored(const QString& path) const { return StoredShowPath(path, show, program); }
+};
+
+QJsonObject Settings(const ShowSettings& s, const Folders& folder, const QJsonObject& others) {
     QJsonObject o = others;
     o.insert(u"FontInUse", s.FontInUse);
     o.insert(u"FontSizeInUse", s.FontSizeInUse);
@@ -23,12 +31,12 @@ QJsonObject Settings(const ShowSettings& s, const QString& folder, const QJsonOb
     o.insert(u"SameBkColorEverySlide", s.SameBkColorEverySlide);
     o.insert(u"optIntBkImgOptionForm", s.optIntBkImgOptionForm);
     o.insert(u"Flashing", s.Flashing);
-    o.insert(u"FitPictures", s.FitPictures);
-    o.insert(u"FitWidth", s.FitWidth);
-    o.insert(u"FitHeight", s.FitHeight);
-    o.insert(u"SongPath", StoredShowPath(s.SongPath, folder));
-    o.insert(u"OpenPgBkPic", StoredShowPath(s.OpenPgBkPic, folder));
-    o.insert(u"NewBkPicture", StoredShowPath(s.NewBkPicture, folder));
+    for (const CompileChoice& choice : kCompileChoices)
+        std::visit([&](auto field) { o.insert(QLatin1String(choice.name), s.*field); },
+                   choice.field);
+    o.insert(u"SongPath", folder.stored(s.SongPath));
+    o.insert(u"OpenPgBkPic", folder.stored(s.OpenPgBkPic));
+    o.insert(u"NewBkPicture", folder.stored(s.NewBkPicture));
     o.insert(u"CaptionFrameColor", Color(s.CaptionFrameColor));
     o.insert(u"CaptionForeColor", Color(s.CaptionForeColor));
     o.insert(u"CaptionBackColor", Color(s.CaptionBackColor));
@@ -40,8 +48,8 @@ QJsonObject Settings(const ShowSettings& s, const QString& folder, const QJsonOb
     return o;
 }
 
-QJsonObject Names(const SlideShowProject& p, const QString& folder) {
-    QJsonObject o;
+QJsonObject Names(const SlideShowProject& p, const Folders& folder, const QJsonObject& others) {
+    QJsonObject o = others;
     if (!p.names.FirstPageName.isEmpty())
         o.insert(u"FirstPageName", p.names.FirstPageName);
     if (!p.names.ShowFolderName.isEmpty())
@@ -51,14 +59,22 @@ QJsonObject Names(const SlideShowProject& p, const QString& folder) {
     // The show folder ends in a separator; the compile picks its parent.
     if (!p.names.OutputFolder.isEmpty()) {
         const QString output = QDir::cleanPath(QDir::fromNativeSeparators(p.names.OutputFolder));
-        o.insert(u"Directory", StoredShowPath(QFileInfo(output).path(), folder));
+        o.insert(u"Directory", folder.stored(QFileInfo(output).path()));
     }
     return o;
 }
 } // namespace
 
-QString StoredShowPath(const QString& path, const QString& showFolder) {
-    if (path.isEmpty() || showFolder.isEmpty())
+QString StoredShowPath(const QString& path, const QString& showFolder,
+                       const QString& programFolder) {
+    if (path.isEmpty())
+        return path;
+    const QFileInfo file(QDir::fromNativeSeparators(path));
+    if (!programFolder.isEmpty() && IsProgramPicture(file.fileName()) &&
+        QDir::cleanPath(file.absolutePath()) ==
+            QDir::cleanPath(QDir::fromNativeSeparators(programFolder)))
+        return kProgramFolderMark + file.fileName();
+    if (showFolder.isEmpty())
         return path;
     const QString relative = QDir(showFolder).relativeFilePath(QDir::fromNativeSeparators(path));
     if (relative.startsWith(QLatin1String("../")) || relative == u".." ||
@@ -67,23 +83,26 @@ QString StoredShowPath(const QString& path, const QString& showFolder) {
     return relative;
 }
 
-QByteArray ShowFileJson(const SlideShowProject& p, const QString& showFolder,
-                        const QJsonObject& otherSettings) {
+QByteArray ShowFileJson(const SlideShowProject& p, const QString& showFolder, const KeptKeys& kept,
+                        const QString& programFolder) {
+    const Folders folder{showFolder, programFolder};
     QJsonArray slides;
     for (int k = 1; k <= p.SlideCount(); ++k) {
         const Slide& s = p.slide(k);
-        slides.append(
-            QJsonObject{{QStringLiteral("PicturePath"), StoredShowPath(s.PicturePath, showFolder)},
-                        {QStringLiteral("Caption"), s.Caption},
-                        {QStringLiteral("PicBackColor"), s.PicBackColor},
-                        {QStringLiteral("CapBackColor"), s.CapBackColor},
-                        {QStringLiteral("CapForeColor"), s.CapForeColor},
-                        {QStringLiteral("BkPicture"), StoredShowPath(s.BkPicture, showFolder)}});
+        QJsonObject slide = s.OtherKeys;
+        slide.insert(u"PicturePath", folder.stored(s.PicturePath));
+        slide.insert(u"Caption", s.Caption);
+        slide.insert(u"PicBackColor", s.PicBackColor);
+        slide.insert(u"CapBackColor", s.CapBackColor);
+        slide.insert(u"CapForeColor", s.CapForeColor);
+        slide.insert(u"BkPicture", folder.stored(s.BkPicture));
+        slides.append(slide);
     }
-    QJsonObject top{{QStringLiteral("format"), kShowFileFormat},
-                    {QStringLiteral("settings"), Settings(p.settings, showFolder, otherSettings)},
-                    {QStringLiteral("slides"), slides}};
-    const QJsonObject names = Names(p, showFolder);
+    QJsonObject top = kept.top;
+    top.insert(u"format", qMax(kept.format, kShowFileFormat));
+    top.insert(u"settings", Settings(p.settings, folder, kept.settings));
+    top.insert(u"slides", slides);
+    const QJsonObject names = Names(p, folder, kept.compile);
     if (!names.isEmpty())
         top.insert(u"compile", names);
     return QJsonDocument(top).toJson(QJsonDocument::Indented);
@@ -95,16 +114,20 @@ std::optional<QString> SaveFileAtomically(const QString& path, const QByteArray&
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
     constexpr qint64 kChunk = 64 * 1024;
-    for (qint64 at = 0; at < bytes.size(); at += kChunk) {
+    for (qint64 at = 0; at < bytes.size();) {
         const qint64 size = qMin(kChunk, bytes.size() - at);
         const qint64 written = write ? write(file, bytes.constData() + at, size)
                                      : file.write(bytes.constData() + at, size);
-        if (written != size) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            return reason.isEmpty() || reason == u"Unknown error" ? QStringLiteral("write failed")
-                                                                  : reason;
+        // A short write (the disk filling up) is tried again for the rest,
+        // which fails with the system's reason ("No space left on device").
+        if (written > 0) {
+            at += written;
+            continue;
         }
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason.isEmpty() || reason == u"Unknown error" ? QStringLiteral("write failed")
+                                                              : reason;
     }
     if (!file.commit())
         return file.errorString();

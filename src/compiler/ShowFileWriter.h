@@ -1,5 +1,6 @@
 #pragma once
 
+#include "compiler/ShowFile.h"
 #include "project/SlideShowProject.h"
 
 #include <QByteArray>
@@ -15,14 +16,17 @@
 // show-wide values that shape the compiled show and the names last used to
 // compile it. Preferences of the tool itself (tooltips, colour tool choice,
 // last folders) are not part of a show. Paths beside or below `showFolder` are
-// stored relative to it; an empty `showFolder` keeps every path absolute.
-// `otherSettings` are settings keys read from the file but unknown here.
+// stored relative to it; an empty `showFolder` keeps every path absolute. The
+// program's own pictures in `programFolder` are stored by name after
+// kProgramFolderMark. `kept` is what the file held that this version does not
+// know, written back unchanged.
 QByteArray ShowFileJson(const SlideShowProject& project, const QString& showFolder,
-                        const QJsonObject& otherSettings = {});
+                        const KeptKeys& kept = {}, const QString& programFolder = {});
 
-// A path as a show file in `showFolder` stores it: relative with "/" when it
-// lies beside or below the folder, else unchanged.
-QString StoredShowPath(const QString& path, const QString& showFolder);
+// A path as a show file in `showFolder` stores it: a program picture marked,
+// relative with "/" when it lies beside or below the folder, else unchanged.
+QString StoredShowPath(const QString& path, const QString& showFolder,
+                       const QString& programFolder = {});
 
 // Writes one chunk of the file; returns the bytes written or -1. Tests
 // replace it to fail half way.

@@ -13,3 +13,14 @@ inline constexpr int kMinDelaySeconds = 3;
 inline constexpr int kMaxDelaySeconds = 59;
 // A show is compiled from this many slides on.
 inline constexpr int kMinSlidesToCompile = 3;
+
+// The whole numbers the stored settings and show files hold for the show-wide
+// counters. The settings read a value outside them as the default; a show
+// file holding one is refused. Both readers take them from here, so a show
+// saved with any value the settings gave opens again.
+struct StoredRange {
+    int low;
+    int high;
+};
+inline constexpr StoredRange kStoredDelayRange{3, 99};
+inline constexpr StoredRange kStoredSkipRange{1, 32767};

@@ -56,4 +56,7 @@ struct CompileNames {
     QString FirstPageName;  // opening page file name, without ".htm"
     QString ShowFolderName; // the show folder's name
     QString OutputFolder;   // full path of the show folder, ending in a separator
+    // The names came with a show file that was opened: the window's name
+    // prompts offer them instead of their own proposals.
+    bool FromShow = false;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJsonObject>
 #include <QString>
 
 // One slot of the slide table. Colours are colour text: "&H" + BBGGRR.
@@ -10,6 +11,9 @@ struct Slide {
     QString CapBackColor;
     QString CapForeColor;
     QString BkPicture;
+    // Keys a show file gave this slide that this version does not know; they
+    // go where the caption goes, so saving writes them back with the slide.
+    QJsonObject OtherKeys = {};
 
     friend bool operator==(const Slide&, const Slide&) = default;
 };

@@ -58,12 +58,14 @@ void SlideShowProject::DeleteCurrentSlide() {
             here.Caption = std::exchange(next.Caption, {});
             here.PicturePath = std::exchange(next.PicturePath, {});
             here.BkPicture = std::exchange(next.BkPicture, {});
+            here.OtherKeys = std::exchange(next.OtherKeys, {});
         }
     } else {
         Slide& first = slot(0);
         first.Caption.clear();
         first.PicturePath.clear();
         first.BkPicture.clear();
+        first.OtherKeys = {};
     }
     current = static_cast<qint16>(qMax(1, at - 1));
     if (count > 0)

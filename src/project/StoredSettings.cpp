@@ -1,6 +1,8 @@
 #include "project/StoredSettings.h"
 
 #include "project/ColorText.h"
+#include "project/CompileChoices.h"
+#include "project/ShowLimits.h"
 #include "project/ShowSettings.h"
 
 #include <QDir>
@@ -93,6 +95,36 @@ Apply ColorStep(ColorValue& field, ColorValue fallback, SettingsControls& contro
     };
 }
 
+// The options window's compile choices, after the 24 values: "True" or
+// "False", or a whole number; anything else, or a number out of range, gives
+// the choice's default.
+void ReadCompileChoices(QSettings& store, ShowSettings& s) {
+    const ShowSettings defaults;
+    for (const CompileChoice& choice : kCompileChoices) {
+        const QString text = TextOf(store.value(QLatin1String(choice.name))).trimmed();
+        if (const auto* flag = std::get_if<bool ShowSettings::*>(&choice.field)) {
+            s.** flag = text == kTrue || (text != kFalse && defaults.**flag);
+            continue;
+        }
+        const auto field = std::get<qint16 ShowSettings::*>(choice.field);
+        const auto value = Number(text);
+        const auto whole = value ? WholeNumber(*value) : std::nullopt;
+        s.*field =
+            whole && *whole >= choice.low && *whole <= choice.high ? *whole : defaults.*field;
+    }
+}
+
+void SaveCompileChoices(QSettings& store, const ShowSettings& s) {
+    for (const CompileChoice& choice : kCompileChoices) {
+        const QString name = QLatin1String(choice.name);
+        if (const auto* flag = std::get_if<bool ShowSettings::*>(&choice.field))
+            store.setValue(name, BooleanText(s.**flag));
+        else
+            store.setValue(name,
+                           QString::number(s.*std::get<qint16 ShowSettings::*>(choice.field)));
+    }
+}
+
 const QString kButtonNames[] = {
     QStringLiteral("ForwardButton"), QStringLiteral("FastForwardButton"),
     QStringLiteral("AutoRunButton"), QStringLiteral("RewindButton"), QStringLiteral("BackButton")};
@@ -132,7 +164,7 @@ void ReadInSettings(QSettings& store, ShowSettings& s, SettingsControls& c,
         auto amount = text.isEmpty() ? std::optional(3.0) : Number(text);
         if (!amount)
             return false;
-        const auto whole = WholeNumber(*amount < 1 ? 3.0 : *amount);
+        const auto whole = WholeNumber(*amount < kStoredSkipRange.low ? 3.0 : *amount);
         if (!whole)
             return false;
         s.AmountOfSlidesFFRev = *whole;
@@ -143,7 +175,8 @@ void ReadInSettings(QSettings& store, ShowSettings& s, SettingsControls& c,
         if (!seconds)
             return false;
         // The range is checked before rounding: 2.6 is below 3.
-        const auto whole = WholeNumber(*seconds < 3 || *seconds > 99 ? 3.0 : *seconds);
+        const bool outside = *seconds < kStoredDelayRange.low || *seconds > kStoredDelayRange.high;
+        const auto whole = WholeNumber(outside ? 3.0 : *seconds);
         if (!whole)
             return false;
         s.NumSecDelay = *whole;
@@ -196,6 +229,7 @@ void ReadInSettings(QSettings& store, ShowSettings& s, SettingsControls& c,
         s.Flashing = text == kFalse ? 0 : 1;
         return true;
     });
+    ReadCompileChoices(store, s);
 }
 
 bool SaveFormSettings(QSettings& store, const ShowSettings& s, const SettingsControls& c) {
@@ -223,6 +257,7 @@ bool SaveFormSettings(QSettings& store, const ShowSettings& s, const SettingsCon
     put(QStringLiteral("OpenPgBkPic"), s.OpenPgBkPic);
     put(QStringLiteral("MusicDir"), s.MusicDir);
     put(QStringLiteral("Flashing"), BooleanText(s.Flashing == 1));
+    SaveCompileChoices(store, s);
     store.sync();
     // A file that could not be parsed is rewritten whole; only a failed
     // write counts.

@@ -45,7 +45,8 @@ public:
     virtual void refreshColorBoxes() = 0;
 };
 
-// Reads the 24 values in the tool's reading order and applies each at once.
+// Reads the 24 values in the tool's reading order and applies each at once,
+// then the options window's compile choices (CompileChoices.h).
 // An absent value reads as empty and takes its default; a value that cannot
 // be applied (a colour that is no number, a number a control refuses) is
 // treated as empty, and reading goes on. The default pictures and the song
@@ -53,7 +54,7 @@ public:
 void ReadInSettings(QSettings& store, ShowSettings& settings, SettingsControls& controls,
                     const QString& programFolder, const QString& homeFolder);
 
-// Writes the 24 values and flushes them to disk. False when they could not
+// Writes the 24 values and the compile choices and flushes them to disk. False when they could not
 // be written (the settings folder or file is not writable).
 bool SaveFormSettings(QSettings& store, const ShowSettings& settings,
                       const SettingsControls& controls);

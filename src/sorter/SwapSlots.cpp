@@ -29,4 +29,5 @@ void SwapSlides(SlideShowProject& project, int a, int b) {
     std::swap(first.PicturePath, second.PicturePath);
     std::swap(first.Caption, second.Caption);
     std::swap(first.BkPicture, second.BkPicture);
+    std::swap(first.OtherKeys, second.OtherKeys);
 }

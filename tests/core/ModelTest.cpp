@@ -68,12 +68,19 @@ TEST_F(Model, DeleteMovesPicturesUpButLeavesColoursInPlace) {
         p.slide(k).BkPicture = QStringLiteral("/bk/%1.jpg").arg(k);
         p.slide(k).PicBackColor = QStringLiteral("&H00000%1").arg(k);
     }
+    // A show file's unknown slide key goes with the caption.
+    p.slide(3).OtherKeys = {{QStringLiteral("Narration"), 3}};
     p.setCurrentSlide(2);
     p.DeleteCurrentSlide();
     EXPECT_EQ(p.SlideCount(), 2);
     EXPECT_EQ(p.CurrentSlide(), 1);
-    EXPECT_EQ(p.slide(2),
-              (Slide{"/pics/p3.jpg", "c3", "&H000002", "&HFFFF80", "&H000000", "/bk/3.jpg"}));
+    EXPECT_EQ(p.slide(2), (Slide{"/pics/p3.jpg",
+                                 "c3",
+                                 "&H000002",
+                                 "&HFFFF80",
+                                 "&H000000",
+                                 "/bk/3.jpg",
+                                 {{QStringLiteral("Narration"), 3}}}));
     // The position the last slide left takes what the slot after it held,
     // and that slot is emptied.
     EXPECT_EQ(p.slide(3).Caption, kFreshCaption);

@@ -1,7 +1,9 @@
 #include "compiler/ShowFile.h"
 
-#include "core/PrintQt.h"
+#include "core/TestFiles.h"
 
+#include <QJsonArray>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -60,19 +62,49 @@ TEST(ShowFile, GivenValuesPathsAndNamesAsIfTyped) {
 // What the settings can hold, an empty Directory and names with control
 // characters are taken as the window would take them.
 TEST(ShowFile, LongDelayEmptyDirectoryAndControlCharacters) {
-    const LoadedShow s = Parse(R"({"settings": {"NumSecDelay": 99},
+    const LoadedShow s = Parse(R"({"settings": {"NumSecDelay": 99, "AmountOfSlidesFFRev": 32767},
       "compile": {"Directory": "", "FirstPageName": "a\u0000b\tc", "ShowFolderName": "\n"}})");
     EXPECT_EQ(s.project.settings.NumSecDelay, 99);
+    EXPECT_EQ(s.project.settings.AmountOfSlidesFFRev, 32767);
     EXPECT_EQ(s.answers.Directory, "/work/here");
     EXPECT_EQ(s.answers.FirstPageName, std::optional<QString>("abc"));
     EXPECT_EQ(s.answers.ShowFolderName, std::optional<QString>(""));
 }
 
-TEST(ShowFile, UnknownKeysAreWarnedAbout) {
-    const LoadedShow s =
-        Parse(R"({"slides": [{"PicturePath": "a.jpg", "Title": "x"}], "extra": 1})");
-    EXPECT_EQ(s.warnings, QStringList({"extra: unknown key, ignored",
-                                       "slides[0].Title: unknown key, ignored"}));
+// Keys of a newer version are kept for saving, each where it was found.
+TEST(ShowFile, UnknownKeysAreKeptAndWarnedAbout) {
+    const LoadedShow s = Parse(R"({"format": 4, "extra": [1],
+      "slides": [{"PicturePath": "a.jpg", "Title": "x"}],
+      "settings": {"Later": true}, "compile": {"Target": "phone"}})");
+    EXPECT_EQ(
+        s.warnings,
+        QStringList({"compile.Target: unknown key, kept", "extra: unknown key, kept",
+                     "format: written by a newer version; keys it added are kept, not used",
+                     "settings.Later: unknown key, kept", "slides[0].Title: unknown key, kept"}));
+    EXPECT_EQ(s.kept.format, 4);
+    EXPECT_EQ(s.kept.top, (QJsonObject{{"extra", QJsonArray{1}}}));
+    EXPECT_EQ(s.kept.settings, (QJsonObject{{"Later", true}}));
+    EXPECT_EQ(s.kept.compile, (QJsonObject{{"Target", "phone"}}));
+    EXPECT_EQ(s.project.slide(1).OtherKeys, (QJsonObject{{"Title", "x"}}));
+}
+
+// A "\\" is a letter of a file name that exists as written, and a separator
+// only otherwise; the program's own pictures come from this install.
+TEST(ShowFile, BackslashesAndTheProgramsOwnPictures) {
+    QTemporaryDir dir;
+    WriteFile(dir.filePath("we\\ird.jpg"), "x");
+    auto r = ParseShow(R"({"slides": [{"PicturePath": "we\\ird.jpg"},
+                                       {"PicturePath": "pics\\a.jpg"}],
+                           "settings": {"OpenPgBkPic": "{program}/film.gif",
+                                        "NewBkPicture": "{program}/../x.gif"}})",
+                       dir.path(), "show.json", kWhere);
+    ASSERT_TRUE(std::holds_alternative<LoadedShow>(r)) << std::get<QString>(r).toStdString();
+    const SlideShowProject& p = std::get<LoadedShow>(r).project;
+    EXPECT_EQ(p.slide(1).PicturePath, dir.filePath("we\\ird.jpg"));
+    EXPECT_EQ(p.slide(2).PicturePath, dir.filePath("pics/a.jpg"));
+    EXPECT_EQ(p.settings.OpenPgBkPic, "/opt/pevrano/film.gif");
+    // Only the program's pictures are looked for there.
+    EXPECT_EQ(p.settings.NewBkPicture, dir.filePath("x.gif"));
 }
 
 TEST(ShowFile, ErrorsNameThePlaceOfTheFault) {
@@ -87,6 +119,8 @@ TEST(ShowFile, ErrorsNameThePlaceOfTheFault) {
               "show.json: slides[0].CapForeColor: expected a colour such as \"&HC100FF\"");
     EXPECT_EQ(Error(R"({"settings": {"NumSecDelay": 100}})"),
               "show.json: settings.NumSecDelay: expected a whole number from 3 to 99");
+    EXPECT_EQ(Error(R"({"settings": {"AmountOfSlidesFFRev": 32768}})"),
+              "show.json: settings.AmountOfSlidesFFRev: expected a whole number from 1 to 32767");
     EXPECT_EQ(Error(R"({"settings": {"ButtonColors": ["&H000000"]}})"),
               "show.json: settings.ButtonColors: expected a list of 5 colours");
     EXPECT_EQ(Error(R"({"slides": {}})"), "show.json: slides: expected a list of slides");

@@ -6,29 +6,34 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace {
 // A show with every field away from its default: two slides of their own
 // colours, captions and backgrounds (see ScriptShows.h), a picture and a
-// background beside the show file and one elsewhere.
-SlideShowProject FullShow(const QString& folder) {
+// background beside the show file and one elsewhere, one of the program's own
+// pictures, and a slide key of a newer version.
+SlideShowProject FullShow(const QString& folder, const QString& program) {
     SlideShowProject p =
         MakeShow({folder + "/pics/été.jpg", "/elsewhere/b.jpg"}, Background::PicturePerSlide);
     p.slide(1).Caption = QStringLiteral("Crème brûlée — 東京 \"quoted\"");
     p.slide(2).BkPicture = folder + QStringLiteral("/bk.gif");
+    p.slide(2).OtherKeys = {{QStringLiteral("Narration"), QStringLiteral("two.mp3")}};
     ShowSettings& s = p.settings;
     s.FontInUse = QStringLiteral("Noto Serif");
     s.FontSizeInUse = QStringLiteral("22");
     s.NumSecDelay = 17;
-    s.AmountOfSlidesFFRev = 9;
+    s.AmountOfSlidesFFRev = 5000; // beyond the options box, as the settings may hold it
     s.Flashing = 0;
     s.FitPictures = true;
     s.FitWidth = 1280;
     s.SongPath = folder + QStringLiteral("/music/song.mp3");
-    s.OpenPgBkPic = QStringLiteral("/elsewhere/open.jpg");
+    s.OpenPgBkPic = program + QStringLiteral("/film.gif");
     s.NewBkPicture = folder + QStringLiteral("/bk.gif");
     s.CaptionFrameColor = 0x010203;
     s.CaptionForeColor = 0x040506;
@@ -44,32 +49,39 @@ SlideShowProject FullShow(const QString& folder) {
 } // namespace
 
 // Every field survives a save and an open; paths beside or below the show
-// file are stored relative, so the folder can move; unknown settings keys are
-// handed on.
+// file are stored relative, so the folder can move, and the program's own
+// pictures are found in the install that opens the show; what a newer version
+// wrote is handed on.
 TEST(ShowFileWriterTest, SaveAndReopenKeepsEveryFieldAndMovesWithItsFolder) {
     QTemporaryDir dir;
     const QString folder = dir.filePath("a");
     QDir().mkpath(folder);
-    const SlideShowProject saved = FullShow(folder);
+    const SlideShowProject saved = FullShow(folder, dir.filePath("install-1"));
     ShowDocument doc;
     doc.path = folder + QStringLiteral("/trip.json");
-    doc.otherSettings = {{QStringLiteral("ComingLater"), true}};
-    ASSERT_EQ(SaveFileAtomically(doc.path, doc.Json(saved)), std::nullopt);
+    doc.kept = {3,
+                {{QStringLiteral("Chapters"), QJsonArray{1, 2}}},
+                {{QStringLiteral("ComingLater"), true}},
+                {{QStringLiteral("Target"), QStringLiteral("phone")}}};
+    ASSERT_EQ(SaveFileAtomically(doc.path, doc.Json(saved, dir.filePath("install-1"))),
+              std::nullopt);
 
     const QJsonObject top = QJsonDocument::fromJson(ReadFile(doc.path)).object();
-    EXPECT_EQ(top.value("format").toInt(), kShowFileFormat);
+    EXPECT_EQ(top.value("format").toInt(), 3);
+    EXPECT_EQ(top.value("settings")["OpenPgBkPic"].toString(), "{program}/film.gif");
 
-    // The whole folder moves; the show follows it.
+    // The whole folder moves to another install; the show follows it.
     const QString moved = dir.filePath("b");
     ASSERT_TRUE(QDir().rename(folder, moved));
-    const auto read = LoadShowFile(moved + "/trip.json", {moved, moved, {}});
+    const QString install = dir.filePath("install-2");
+    const auto read = LoadShowFile(moved + "/trip.json", {install, moved, {}});
     ASSERT_TRUE(std::holds_alternative<LoadedShow>(read)) << std::get<QString>(read).toStdString();
     const LoadedShow& show = std::get<LoadedShow>(read);
-    EXPECT_EQ(show.otherSettings, doc.otherSettings);
+    EXPECT_EQ(show.kept, doc.kept);
     SlideShowProject p;
     TakeLoadedShow(p, show);
 
-    SlideShowProject expected = FullShow(moved);
+    SlideShowProject expected = FullShow(moved, install);
     expected.slide(2).PicturePath = QStringLiteral("/elsewhere/b.jpg");
     ASSERT_EQ(p.SlideCount(), 2);
     for (int k = 1; k <= 2; ++k)
@@ -77,6 +89,13 @@ TEST(ShowFileWriterTest, SaveAndReopenKeepsEveryFieldAndMovesWithItsFolder) {
     // Everything that shapes the compiled show, read back as written.
     EXPECT_EQ(ShowFileJson(p, {}), ShowFileJson(expected, {}));
     EXPECT_EQ(p.names.OutputFolder, moved + "/out/show/");
+    EXPECT_EQ(p.settings.AmountOfSlidesFFRev, 5000);
+
+    // Saved again, the file holds everything it held.
+    ShowDocument again;
+    again.path = moved + "/trip.json";
+    again.kept = show.kept;
+    EXPECT_EQ(QJsonDocument::fromJson(again.Json(p, install)).object(), top);
 
     // A file without "format" still reads.
     QJsonObject old = top;
@@ -103,6 +122,19 @@ TEST(ShowFileWriterTest, SaveFailingHalfWayLeavesTheOldFile) {
     EXPECT_GT(calls, 1);
     EXPECT_EQ(ReadFile(path), "old show");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"trip.json"});
+    // A disk that fills up part way through a write: the reason the system
+    // gives is named (here the file size limit stands in for a full disk).
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit small = old;
+    small.rlim_cur = 100 * 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const std::optional<QString> full = SaveFileAtomically(path, big);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_EQ(full, std::optional<QString>("File too large"));
+    EXPECT_EQ(ReadFile(path), "old show");
     // A folder that is not there is an error, not a crash.
     EXPECT_TRUE(SaveFileAtomically(dir.filePath("none/x.json"), "x").has_value());
 }

@@ -1,6 +1,7 @@
 #include "PrintQt.h"
 #include "ScriptedPrompter.h"
 #include "editor/ShutDown.h"
+#include "project/CompileChoices.h"
 #include "project/SlideShowProject.h"
 #include "project/StartUp.h"
 
@@ -68,6 +69,9 @@ ShowSettings NonDefaults(RecordingWindow& window) {
     s.OpenPgBkPic = "/pics/open.gif";
     s.MusicDir = "/music/";
     s.Flashing = 0;
+    s.FitPictures = true;
+    s.FitWidth = 800;
+    s.FitHeight = 9999;
     window.chooser = 1;
     window.toolTips = false;
     window.sound = true;
@@ -112,7 +116,8 @@ TEST_F(StoredSettings, FirstStartShowsTheDefaultsAndSavedValuesComeBack) {
     const ShowSettings saved = s = NonDefaults(window);
     ASSERT_TRUE(save());
     QSettings text(file(), QSettings::IniFormat);
-    EXPECT_EQ(text.allKeys().size(), 24);
+    EXPECT_EQ(text.allKeys().size(), qsizetype(24 + std::size(kCompileChoices)));
+    EXPECT_EQ(text.value("FitPictures").toString(), "True");
     EXPECT_EQ(text.value("picCapForeColor").toString(), "&H0000FF");
     EXPECT_EQ(text.value("Flashing").toString(), "False");
     s = ShowSettings{};
@@ -138,6 +143,8 @@ TEST_F(StoredSettings, ReadingEdgeCases) {
     store("Sound", "true");
     store("Flashing", "false");
     store("optIntBkImgOptionForm", "7");
+    store("FitWidth", "99"); // below the smallest side
+    store("FitPictures", "yes");
     store("picCapFrameColor", "&HNOPE");
     store("picActiveColor", "&H1000000");
     store("BackButton", "255");
@@ -147,6 +154,8 @@ TEST_F(StoredSettings, ReadingEdgeCases) {
     EXPECT_FALSE(s.SoundOn);
     EXPECT_EQ(s.Flashing, 1);
     EXPECT_EQ(s.optIntBkImgOptionForm, 0);
+    EXPECT_EQ(s.FitWidth, 1920);
+    EXPECT_FALSE(s.FitPictures);
     // Colours that cannot be applied take their defaults; decimal text is a
     // colour too.
     EXPECT_EQ(s.CaptionFrameColor, 0xFF99CCu);
