@@ -14,6 +14,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <memory>
+#include <vector>
 
 namespace {
 // The names the settings and the message boxes go by.
@@ -44,6 +46,35 @@ int RunCommand(int argc, char* argv[]) {
     return RunCommandLine(QCoreApplication::arguments(), context);
 }
 
+// The main windows of this run: the first one, and one more for each further
+// show restored after a crash. Each has its own dialogs and side windows.
+class MainWindows {
+public:
+    Form1& Open() {
+        auto window = std::make_unique<Window>();
+        Form1& form = *window->form;
+        window->prompter.setParent(&form);
+        ConnectCompileCommand(form);
+        ConnectCaptionStyle(form, WritableProgramFolder());
+        ConnectColorTool(form);
+        ConnectPictureSorter(form);
+        form.seams.openWindow = [this] {
+            Form1& other = Open();
+            other.show();
+            return &other;
+        };
+        windows.push_back(std::move(window));
+        return form;
+    }
+
+private:
+    struct Window {
+        QtPrompter prompter;
+        std::unique_ptr<Form1> form = std::make_unique<Form1>(prompter);
+    };
+    std::vector<std::unique_ptr<Window>> windows;
+};
+
 QStringList Arguments(int argc, char* argv[]) {
     QStringList list;
     for (int i = 0; i < argc; ++i)
@@ -62,13 +93,8 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon::fromTheme(
         QStringLiteral("pevrano-slideshow"),
         QIcon(QDir(ProgramFolder()).filePath(QStringLiteral("pevrano-slideshow.png")))));
-    QtPrompter prompter;
-    Form1 window(prompter);
-    prompter.setParent(&window);
-    ConnectCompileCommand(window);
-    ConnectCaptionStyle(window, WritableProgramFolder());
-    ConnectColorTool(window);
-    ConnectPictureSorter(window);
+    MainWindows windows;
+    Form1& window = windows.Open();
     // The splash comes first and shows the main window after its delay; a
     // crashed session's show is offered then, and `pevrano-slideshow
     // SHOW.json` opens the show in the window.

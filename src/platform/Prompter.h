@@ -22,6 +22,9 @@ struct MessageBoxRequest {
     MsgIcon icon = MsgIcon::None;
     // The button that Enter presses; empty means the first button.
     std::optional<MsgResult> defaultButton;
+    // A list too long for the box itself (one item a line), shown below the
+    // text in a box of its own that scrolls.
+    QString details = {};
 };
 
 struct InputBoxRequest {

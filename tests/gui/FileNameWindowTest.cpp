@@ -1,4 +1,6 @@
 #include "ScriptedPrompter.h"
+#include "compiler/ShowDocument.h"
+#include "compiler/ui/WindowCompileHost.h"
 #include "compiler/ui/frmFileName.h"
 #include "core/PrintQt.h"
 #include "project/SlideShowProject.h"
@@ -9,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -94,4 +97,36 @@ TEST(frmFileNameTest, CancelAsksAndOnlyYesCancels) {
         EXPECT_EQ(m.buttons, MsgButtons::YesNo);
         EXPECT_EQ(m.icon, MsgIcon::Question);
     }
+}
+
+// The window's prompts offer the names an opened show holds, as the command
+// line takes them; a show without names gets the usual proposals.
+TEST(frmFileNameTest, WindowPromptsOfferTheNamesAnOpenedShowHolds) {
+    ScriptedPrompter ui;
+    WindowCompileHost host(nullptr, ui, nullptr, {});
+    QStringList offered;
+    QTimer typist;
+    QObject::connect(&typist, &QTimer::timeout, [&] {
+        if (auto* w = qobject_cast<frmFileName*>(QApplication::activeModalWidget())) {
+            offered << w->txtFileName->text();
+            w->cmdOk->click();
+        }
+    });
+    typist.start(5);
+    LoadedShow show;
+    show.answers.FirstPageName = QStringLiteral("trip");
+    show.answers.ShowFolderName = QStringLiteral("holiday");
+    SlideShowProject p;
+    TakeLoadedShow(p, show);
+    host.AskPageName(p);
+    host.GetFolderName(p);
+    SlideShowProject fresh;
+    host.AskPageName(fresh);
+    typist.stop();
+    ASSERT_EQ(offered.size(), 3);
+    EXPECT_EQ(offered[0], "trip");
+    EXPECT_EQ(offered[1], "holiday");
+    EXPECT_TRUE(offered[2].startsWith("Slide Show "));
+    EXPECT_EQ(p.names.FirstPageName, "trip");
+    EXPECT_EQ(p.names.ShowFolderName, "holiday");
 }

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QTextEdit>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -34,6 +36,29 @@ TEST(QtPrompterTest, MessageBoxShowsRequestedTextsAndButtons) {
     EXPECT_EQ(icon, QMessageBox::Critical);
     EXPECT_EQ(buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     EXPECT_EQ(defaultButton, QMessageBox::Cancel);
+}
+
+// A list of hundreds of lines goes into a box that scrolls, shown at once,
+// and the message box stays within the screen with its button in reach.
+TEST(QtPrompterTest, LongListsScrollInsideTheBox) {
+    QtPrompter prompter;
+    QStringList lines;
+    for (int i = 1; i <= 400; ++i)
+        lines << QStringLiteral("Slide %1: /pictures/missing-%1.jpg").arg(i);
+    bool listShown = false;
+    int height = 0;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        const auto* list = box->findChild<QTextEdit*>();
+        listShown = list && list->isVisible() && list->toPlainText().contains("missing-400.jpg");
+        height = box->height();
+        box->button(QMessageBox::Ok)->click();
+    });
+    prompter.messageBox({"These pictures could not be found:", "Open Show", MsgButtons::Ok,
+                         MsgIcon::Exclamation, std::nullopt, lines.join('\n')});
+    EXPECT_TRUE(listShown);
+    EXPECT_LT(height, QApplication::primaryScreen()->availableGeometry().height());
 }
 
 TEST(ScriptedPrompterTest, RecordsQuestionsAndAnswersInOrder) {

@@ -12,13 +12,19 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDateTime>
 #include <QDirIterator>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <cstdio>
 
 namespace {
 class ShowFiles : public Form1Test {
@@ -86,23 +92,77 @@ TEST_F(ShowFiles, SaveQuestionAnswersAndCaption) {
     EXPECT_EQ(project().slide(1).Caption, "changed");
 }
 
-// Missing pictures are listed once; their slides open with their captions
-// and an empty preview.
-TEST_F(ShowFiles, OpenWithAMissingPicture) {
+// Missing pictures are listed once, in a list that scrolls; their slides open
+// with their captions and an empty preview. Keys of a newer version are named
+// once and kept through a plain save, a slide's with its slide.
+TEST_F(ShowFiles, OpenWithAMissingPictureAndKeysOfANewerVersion) {
     MakePictures(1);
-    const QString path = WriteShow("gone.json", R"({"slides": [
-        {"PicturePath": "pics/p1.jpg", "Caption": "here"},
+    const QString path = WriteShow("gone.json", R"({"format": 2, "Chapters": [1], "slides": [
+        {"PicturePath": "pics/p1.jpg", "Caption": "here", "Narration": "one.mp3"},
         {"PicturePath": "pics/lost.jpg", "Caption": "lost one"}]})");
     ASSERT_TRUE(files().OpenShowFile(path));
-    ASSERT_EQ(ui.messages().size(), 1u);
-    EXPECT_TRUE(ui.messages()[0].text.contains(
-        "Slide 2: " + QDir::toNativeSeparators(dir.filePath("pics/lost.jpg"))));
-    EXPECT_FALSE(ui.messages()[0].text.contains("p1.jpg"));
+    ASSERT_EQ(ui.messages().size(), 2u);
+    EXPECT_EQ(ui.messages()[0].details,
+              "Chapters: unknown key, kept\n"
+              "format: written by a newer version; keys it added are kept, not used\n"
+              "slides[0].Narration: unknown key, kept");
+    EXPECT_EQ(ui.messages()[1].details,
+              "Slide 2: " + QDir::toNativeSeparators(dir.filePath("pics/lost.jpg")));
     ASSERT_EQ(project().SlideCount(), 2);
+    project().setCurrentSlide(2);
     form->navigation().ShowSlide(2);
     EXPECT_TRUE(form->ui.Image1->image().isNull());
     EXPECT_EQ(form->ui.txtCaption->text(), "lost one");
     EXPECT_FALSE(files().IsModified());
+
+    form->ui.txtCaption->setFocus();
+    RunEventsFor(20);
+    form->ui.txtCaption->end(false);
+    QTest::keyClicks(form->ui.txtCaption, " and found");
+    form->findChild<QAction*>("mnuSaveShow")->trigger();
+    EXPECT_EQ(ui.messages().size(), 2u);
+    const QJsonObject saved = QJsonDocument::fromJson(ReadFile(path)).object();
+    EXPECT_EQ(saved["format"].toInt(), 2);
+    EXPECT_EQ(saved["Chapters"].toArray(), QJsonArray{1});
+    EXPECT_EQ(saved["slides"][0]["Narration"].toString(), "one.mp3");
+    EXPECT_EQ(saved["slides"][1]["Caption"].toString(), "lost one and found");
+}
+
+// Two windows with the same show: saving over what the other one saved asks
+// first. Cancel saves nothing, No saves under another name, Yes saves over.
+TEST_F(ShowFiles, SavingOverAShowChangedOnDiskAsks) {
+    AddThroughDialog(MakePictures(3));
+    const QString path = dir.filePath("both.json");
+    ui.queueFiles({path});
+    ASSERT_TRUE(files().SaveShowAs());
+    Form1 other(ui);
+    ASSERT_TRUE(other.showFiles().OpenShowFile(path));
+    other.project().slide(1).Caption = QStringLiteral("from the other window");
+    ASSERT_TRUE(other.showFiles().SaveShow());
+    const auto asked = ui.messages().size();
+
+    project().slide(2).Caption = QStringLiteral("from this window");
+    ui.queueMessageAnswer(MsgResult::Cancel);
+    EXPECT_FALSE(files().SaveShow());
+    ASSERT_EQ(ui.messages().size(), asked + 1);
+    EXPECT_EQ(ui.messages().back().buttons, MsgButtons::YesNoCancel);
+    EXPECT_TRUE(ui.messages().back().text.startsWith("both.json was changed on disk"));
+    EXPECT_TRUE(ReadFile(path).contains("from the other window"));
+
+    const QString mine = dir.filePath("mine.json");
+    ui.queueMessageAnswer(MsgResult::No);
+    ui.queueFiles({mine});
+    EXPECT_TRUE(files().SaveShow());
+    EXPECT_TRUE(ReadFile(mine).contains("from this window"));
+    EXPECT_FALSE(ReadFile(path).contains("from this window"));
+
+    ASSERT_TRUE(other.showFiles().OpenShowFile(mine));
+    other.project().slide(3).Caption = QStringLiteral("again");
+    ASSERT_TRUE(other.showFiles().SaveShow());
+    project().slide(3).Caption = QStringLiteral("the last word");
+    ui.queueMessageAnswer(MsgResult::Yes);
+    EXPECT_TRUE(files().SaveShow());
+    EXPECT_TRUE(ReadFile(mine).contains("the last word"));
 }
 
 // A window that goes away without closing (a crash) leaves the recovery file;
@@ -147,6 +207,168 @@ TEST_F(ShowFiles, RecoveryAfterACrash) {
     ui.queueMessageAnswer(MsgResult::Yes); // exit
     EXPECT_TRUE(form->close());
     EXPECT_FALSE(QFile::exists(recovery));
+}
+
+// Run by SecondWindowsRecoveryAfterItsProcessDied in a process of its own,
+// which it then kills: a window that changes its show and writes its
+// recovery file.
+TEST_F(ShowFiles, WindowOfAProcessThatDies) {
+    const QString data = qEnvironmentVariable("PEVRANO_DYING_WINDOW");
+    if (data.isEmpty())
+        GTEST_SKIP() << "started by SecondWindowsRecoveryAfterItsProcessDied";
+    files().setRecoveryFolder(data);
+    AddThroughDialog(MakePictures(2));
+    project().slide(1).Caption = QStringLiteral("typed in the window that died");
+    files().WriteRecoveryNow();
+    files().WaitForRecovery();
+    std::printf("written: %s\n", qPrintable(files().RecoveryPath()));
+    std::fflush(stdout);
+    RunEventsFor(60000); // killed long before
+}
+
+// Window B of a second process changes its show and is killed; window A
+// exits cleanly; the next start offers B's work.
+TEST_F(ShowFiles, SecondWindowsRecoveryAfterItsProcessDied) {
+    const QString data = dir.filePath("data");
+    files().setRecoveryFolder(data);
+    AddThroughDialog(MakePictures(1));
+    files().WriteRecoveryNow();
+    files().WaitForRecovery();
+    EXPECT_EQ(files().RecoveryPath(), QDir(data).filePath("recovery.json"));
+
+    QProcess second;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("PEVRANO_DYING_WINDOW"), data);
+    env.insert(QStringLiteral("TMPDIR"), folder()); // its pictures go with this test's
+    second.setProcessEnvironment(env);
+    second.start(QCoreApplication::applicationFilePath(),
+                 {QStringLiteral("--gtest_filter=ShowFiles.WindowOfAProcessThatDies")});
+    QString output;
+    const QString written = "written: " + QDir(data).filePath("recovery-2.json");
+    const bool ready = RunEventsUntil(
+        [&] {
+            second.waitForReadyRead(50);
+            output += QString::fromLocal8Bit(second.readAllStandardOutput());
+            return output.contains(written) || second.state() == QProcess::NotRunning;
+        },
+        30000);
+    ASSERT_TRUE(ready && output.contains(written)) << output.toStdString();
+    second.kill();
+    ASSERT_TRUE(second.waitForFinished(10000));
+
+    ui.queueMessageAnswer(MsgResult::No);  // do not save
+    ui.queueMessageAnswer(MsgResult::Yes); // exit
+    ASSERT_TRUE(form->close());
+    form.reset();
+
+    form = std::make_unique<Form1>(ui);
+    files().setRecoveryFolder(data);
+    ui.queueMessageAnswer(MsgResult::Yes);
+    files().StartUp(QString());
+    EXPECT_EQ(ui.messages().back().text, "Pevrano Slide Show did not close properly. Restore the "
+                                         "unsaved changes to Untitled?");
+    ASSERT_EQ(project().SlideCount(), 2);
+    EXPECT_EQ(project().slide(1).Caption, "typed in the window that died");
+    // This window carries on in B's file.
+    EXPECT_EQ(files().RecoveryPath(), QDir(data).filePath("recovery-2.json"));
+}
+
+// Every file left behind is offered, newest first: the first restored goes
+// into this window, a further one into a new window, a declined one goes,
+// and one that cannot be read is kept aside with a word.
+TEST_F(ShowFiles, EveryRecoveryFileLeftBehindIsOfferedNewestFirst) {
+    const QString data = dir.filePath("data");
+    const QString picture = MakePictures(1).first();
+    const auto leave = [&](int n, const QByteArray& bytes, int minutesAgo) {
+        const QString file = QDir(data).filePath(QStringLiteral("recovery-%1.json").arg(n));
+        WriteFile(file, bytes);
+        QFile f(file);
+        EXPECT_TRUE(f.open(QIODevice::ReadWrite));
+        f.setFileTime(QDateTime::currentDateTime().addSecs(-60 * minutesAgo),
+                      QFileDevice::FileModificationTime);
+    };
+    const auto show = [&](const char* name, const char* caption) {
+        return QStringLiteral(R"({"recoveryOf": "%1", "show": {"slides": [
+                                  {"PicturePath": "%2", "Caption": "%3"}]}})")
+            .arg(dir.filePath(name), picture, caption)
+            .toUtf8();
+    };
+    leave(3, show("three.json", "third"), 30);
+    leave(4, show("four.json", "fourth"), 20);
+    leave(5, show("five.json", "fifth"), 10);
+    leave(7, "{\"show\": ", 1);
+
+    std::vector<std::unique_ptr<Form1>> opened;
+    form->seams.openWindow = [&] {
+        opened.push_back(std::make_unique<Form1>(ui));
+        return opened.back().get();
+    };
+    files().setRecoveryFolder(data);
+    ui.queueMessageAnswer(MsgResult::Yes); // five
+    ui.queueMessageAnswer(MsgResult::No);  // four
+    ui.queueMessageAnswer(MsgResult::Yes); // three
+    EXPECT_TRUE(files().OfferRecovery());
+    const auto m = ui.messages();
+    ASSERT_EQ(m.size(), 4u);
+    const QStringList aside = QDir(data).entryList({"recovery-7-unreadable-*.json"});
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_TRUE(m[0].text.startsWith("A recovery file could not be read"));
+    EXPECT_TRUE(m[0].text.endsWith(QDir(data).filePath(aside[0])));
+    EXPECT_FALSE(QFile::exists(QDir(data).filePath("recovery-7.json")));
+    EXPECT_TRUE(m[1].text.endsWith("changes to five.json?"));
+    EXPECT_TRUE(m[2].text.endsWith("changes to four.json?"));
+    EXPECT_TRUE(m[3].text.endsWith("changes to three.json?"));
+    EXPECT_EQ(project().slide(1).Caption, "fifth");
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0]->project().slide(1).Caption, "third");
+    EXPECT_FALSE(QFile::exists(QDir(data).filePath("recovery-4.json")));
+    // Each window keeps the file it restored, so a second crash loses nothing.
+    EXPECT_EQ(files().RecoveryPath(), QDir(data).filePath("recovery-5.json"));
+    EXPECT_EQ(opened[0]->showFiles().RecoveryPath(), QDir(data).filePath("recovery-3.json"));
+    Form1 later(ui);
+    later.showFiles().setRecoveryFolder(data);
+    EXPECT_FALSE(later.showFiles().OfferRecovery());
+    EXPECT_EQ(ui.messages().size(), 4u);
+}
+
+// A caption being typed is stored before the sorter reads the show, and the
+// recovery tick sees it while the box still has the focus.
+TEST_F(ShowFiles, CaptionBeingTypedReachesTheSorterAndTheRecoveryFile) {
+    files().setRecoveryFolder(dir.filePath("data"));
+    AddThroughDialog(MakePictures(3));
+    ui.queueFiles({dir.filePath("typed.json")});
+    ASSERT_TRUE(files().SaveShowAs());
+    form->ui.txtCaption->setFocus();
+    form->ui.txtCaption->selectAll();
+    QTest::keyClicks(form->ui.txtCaption, "still typing");
+    files().CheckNow();
+    EXPECT_EQ(form->windowTitle(), "Picture #3 - typed.json*");
+    files().WriteRecoveryNow();
+    files().WaitForRecovery();
+    EXPECT_TRUE(ReadFile(files().RecoveryPath()).contains("still typing"));
+
+    QString seen;
+    form->seams.openSorter = [&] {
+        seen = project().slide(3).Caption;
+        form->ShowCurrentSlide(); // as the sorter does when it closes
+    };
+    form->findChild<QAction*>("mnuSortPictures")->trigger();
+    EXPECT_EQ(seen, "still typing");
+    EXPECT_EQ(form->ui.txtCaption->text(), "still typing");
+}
+
+// An idle window does no work on its show; what the user does is looked at
+// once, at the next tick.
+TEST_F(ShowFiles, IdleWindowLeavesItsShowAlone) {
+    AddThroughDialog(MakePictures(3));
+    files().CheckNow();
+    const int checks = files().ChecksMade();
+    RunEventsFor(2500);
+    EXPECT_EQ(files().ChecksMade(), checks);
+    QTest::keyClick(form->ui.txtCaption, Qt::Key_A);
+    EXPECT_TRUE(RunEventsUntil([&] { return files().ChecksMade() == checks + 1; }, 3000));
+    RunEventsFor(1500);
+    EXPECT_EQ(files().ChecksMade(), checks + 1);
 }
 
 // The show saved in the window compiles to the same files from the window,

@@ -73,6 +73,9 @@ TEST_F(StartUp, FirstStartThenExitAsksAndOnYesSavesAndClosesEveryWindow) {
 
     // The delay is part of the show: its change is offered for saving first.
     form.ui.VScrollSec->setValue(9);
+    // The options window's compile choices are remembered like the others.
+    form.project().settings.FitPictures = true;
+    form.project().settings.FitWidth = 640;
     ui.queueMessageAnswer(MsgResult::No);
     ui.queueMessageAnswer(MsgResult::Yes);
     EXPECT_TRUE(form.close());
@@ -84,4 +87,6 @@ TEST_F(StartUp, FirstStartThenExitAsksAndOnYesSavesAndClosesEveryWindow) {
     // The next start reads them back.
     Form1 next(ui);
     EXPECT_EQ(next.ui.txtPicTimeSec->text(), "9");
+    EXPECT_TRUE(next.project().settings.FitPictures);
+    EXPECT_EQ(next.project().settings.FitWidth, 640);
 }

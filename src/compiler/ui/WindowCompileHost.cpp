@@ -12,8 +12,10 @@ namespace {
 // is empty while the prompt is open.
 void AskName(frmFileName::Mode mode, QString& name, SlideShowProject& p, Prompter& ui,
              QWidget* window) {
+    // An opened show offers the names it holds, as the command line takes them.
+    const QString offered = p.names.FromShow ? name : QString();
     name.clear();
-    frmFileName prompt(mode, ui, p.names.FirstPageName, QDate::currentDate(), window);
+    frmFileName prompt(mode, ui, p.names.FirstPageName, QDate::currentDate(), window, offered);
     prompt.exec();
     name = prompt.name();
     if (prompt.cancelled())

@@ -21,7 +21,7 @@ QValidator::State NameCharFilter::validate(QString& input, int& pos) const {
 }
 
 frmFileName::frmFileName(Mode mode, Prompter& ui, const QString& firstPageName, const QDate& today,
-                         QWidget* parent)
+                         QWidget* parent, const QString& offered)
     : QDialog(parent), mode(mode), ui(ui) {
     setModal(true);
     Label1 = new QLabel(this);
@@ -54,7 +54,11 @@ frmFileName::frmFileName(Mode mode, Prompter& ui, const QString& firstPageName, 
     connect(cmdOk, &QPushButton::clicked, this, &frmFileName::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmFileName::cmdCancel_Click);
 
-    showMode(mode == Mode::PageName ? ProposedPageName(today) : ProposedFolderName(firstPageName));
+    if (!offered.isEmpty())
+        showMode(offered);
+    else
+        showMode(mode == Mode::PageName ? ProposedPageName(today)
+                                        : ProposedFolderName(firstPageName));
 }
 
 void frmFileName::showMode(const QString& text) {

@@ -25,9 +25,11 @@ public:
     enum class Mode { PageName, FolderName };
 
     // `firstPageName` is the page name given earlier in this session (the
-    // folder mode proposes it); `today` dates the proposed page name.
+    // folder mode proposes it); `today` dates the proposed page name. A
+    // non-empty `offered` name (one an opened show holds) is shown instead
+    // of the proposal.
     frmFileName(Mode mode, Prompter& ui, const QString& firstPageName, const QDate& today,
-                QWidget* parent = nullptr);
+                QWidget* parent = nullptr, const QString& offered = {});
 
     // The lower-cased text of the box when the window closed.
     const QString& name() const { return typedName; }

@@ -69,8 +69,13 @@ Form1::Form1(Prompter& prompter, QWidget* parent)
     connect(ui.mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(ui.mnuOptions, &QAction::triggered, ui.cmdShowOptForm, &QPushButton::click);
     connect(ui.cmdFinish, &QPushButton::clicked, this, [this] {
+        // A menu entry leaves the focus in the caption box being typed in.
+        CommitPendingEdit();
         if (seams.compile)
             seams.compile();
+        // The names used are the show's now; they may have been stored while
+        // the compile showed its progress.
+        showFileCommands->NoteChange();
     });
 
     // The concerns of the window, each connecting to its own controls.
@@ -122,6 +127,13 @@ void Form1::CommitPendingEdit() {
         autoRunDelay->txtPicTimeSec_LostFocus();
         ui.txtPicTimeSec->setModified(false);
     }
+}
+
+SlideShowProject Form1::ProjectWithPendingEdit() const {
+    SlideShowProject copy = slideShow;
+    if (focusWidget() == ui.txtCaption && ui.txtCaption->isModified())
+        copy.StoreCaption(ui.txtCaption->text(), CaptionBoxBackColor(), CaptionBoxForeColor());
+    return copy;
 }
 
 void Form1::FillBackgrounds(qint16 start) {

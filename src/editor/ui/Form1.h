@@ -19,6 +19,7 @@ class SongControls;
 class MainWindowTips;
 class HelpCommands;
 class ShowFileCommands;
+class Form1;
 
 // Hooks that later parts of the tool set to plug into the main window. An
 // unset hook leaves the command doing nothing, except where noted.
@@ -40,6 +41,10 @@ struct Form1Seams {
     // cmdFont: the caption style preview (it hides this window while open).
     // Unset: the colour concern picks the caption font with the font dialog.
     std::function<void()> showCaptionStyle;
+    // Opens another main window, wired like this one, and returns it (a show
+    // restored after a crash goes there when this window has one already).
+    // Unset: no other window is opened.
+    std::function<Form1*()> openWindow;
 };
 
 // The main window: the one slide show project, its preview and every command
@@ -99,6 +104,10 @@ public:
     // focus; a command that leaves the focus where it is (a save shortcut)
     // stores the box being edited first.
     void CommitPendingEdit();
+    // A copy of the project with what is being typed in the caption box
+    // stored, for readers that must not wait for the box to lose the focus
+    // (the recovery file).
+    SlideShowProject ProjectWithPendingEdit() const;
     ColorWorkbench& colors() { return *colorWorkbench; }
     OptionsCommand& options() { return *optionsCommand; }
     SongControls& song() { return *songControls; }

@@ -43,9 +43,10 @@ bool Form1Lifecycle::Form_QueryUnload() {
     QSettings store(QSettings::UserScope, kSettingsOrganization, kSettingsApplication);
     if (!RunShutDown(form.prompter(), store, form.project().settings, *this))
         return false;
-    // Every other window of the tool goes with the main window.
+    // Every other window of the tool goes with the main window; another main
+    // window (a second show restored after a crash) stays open with its show.
     for (QWidget* window : QApplication::topLevelWidgets())
-        if (window != &form && window->isVisible())
+        if (window != &form && window->isVisible() && !qobject_cast<Form1*>(window))
             window->close();
     return true;
 }

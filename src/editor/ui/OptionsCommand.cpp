@@ -21,6 +21,8 @@ OptionsHooks OptionsCommand::hooks() {
 }
 
 void OptionsCommand::cmdShowOptForm_Click() {
+    // The options can replace every caption, or the whole show.
+    form.CommitPendingEdit();
     frmOptions window(form.project(), form.prompter(), hooks(), &form);
     window.exec();
     // The main window is active again: what the options left pending

@@ -6,10 +6,11 @@
 #include "platform/Prompter.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QMenu>
 #include <QSettings>
 #include <QStandardPaths>
@@ -23,6 +24,20 @@ const QString kRecentKey = QStringLiteral("RecentShows/Files");
 // The recent shows sit beside the tool's other settings.
 QSettings ToolSettings() {
     return QSettings(QStringLiteral("Pevrano"), QStringLiteral("Settings"));
+}
+
+// The whole content of a file, or nullopt when it cannot be read.
+std::optional<QByteArray> ReadWholeFile(const QString& path) {
+    // Anything but a regular file (a FIFO would block) is not read.
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() != file.size())
+        return std::nullopt;
+    return bytes;
 }
 
 // Slides whose picture file is gone, one line each.
@@ -40,18 +55,20 @@ ShowFileCommands::ShowFileCommands(Form1& form)
       recoveryFolder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) {
     BuildMenu();
     doc.MarkSaved(form.project());
+    // Input anywhere in the tool (the side windows change the show too).
+    qApp->installEventFilter(this);
     connect(&watch, &QTimer::timeout, this, &ShowFileCommands::Tick);
     watch.start(kWatchMilliseconds);
 }
 
 ShowFileCommands::~ShowFileCommands() {
+    check.waitForFinished();
     WaitForRecovery();
 }
 
 void ShowFileCommands::setRecoveryFolder(const QString& folder) {
     WaitForRecovery();
-    recoveryLock.reset();
-    recoveryFile.clear();
+    recoverySlot.reset();
     recoveryClaimed = false;
     recoveryFolder = folder;
 }
@@ -153,6 +170,7 @@ void ShowFileCommands::NewShow() {
     doc = ShowDocument{};
     doc.MarkSaved(p);
     form.ShowProjectInWindow();
+    Settled();
     RefreshCaption();
 }
 
@@ -182,19 +200,28 @@ bool ShowFileCommands::LoadShow(const QString& file) {
     const LoadedShow& show = std::get<LoadedShow>(read);
     doc = ShowDocument{};
     doc.path = path;
-    doc.otherSettings = show.otherSettings;
+    doc.kept = show.kept;
+    doc.MarkOnDisk(ReadWholeFile(path).value_or(QByteArray()));
     ShowLoaded(show);
     doc.MarkSaved(form.project());
+    Settled();
     RememberRecent(path);
     RefreshCaption();
+    // Said once, here: saving writes the unknown keys back without a word.
+    if (!show.warnings.isEmpty())
+        form.prompter().messageBox(
+            {QStringLiteral("%1 holds keys this version of Pevrano Slide Show does not know. "
+                            "They are kept and saved with the show, but not used.")
+                 .arg(doc.DisplayName()),
+             QStringLiteral("Open Show"), MsgButtons::Ok, MsgIcon::Information, std::nullopt,
+             show.warnings.join(QLatin1Char('\n'))});
     const QStringList missing = MissingPictures(form.project());
     if (!missing.isEmpty())
-        form.prompter().inform(
-            QStringLiteral("These pictures could not be found:\n\n") +
-                missing.join(QLatin1Char('\n')) +
-                QStringLiteral("\n\nTheir slides keep their captions and colours. "
-                               "Replace the pictures before compiling the show."),
-            QStringLiteral("Open Show"), MsgIcon::Exclamation);
+        form.prompter().messageBox(
+            {QStringLiteral("These pictures could not be found. Their slides keep their captions "
+                            "and colours. Replace the pictures before compiling the show."),
+             QStringLiteral("Open Show"), MsgButtons::Ok, MsgIcon::Exclamation, std::nullopt,
+             missing.join(QLatin1Char('\n'))});
     return true;
 }
 
@@ -221,10 +248,24 @@ bool ShowFileCommands::SaveShowAs() {
 }
 
 bool ShowFileCommands::SaveTo(const QString& path) {
+    // Another window (or program) may have saved the same show meanwhile.
+    if (path == doc.path && doc.ChangedOnDisk()) {
+        const MsgResult answer = form.prompter().messageBox(
+            {QStringLiteral("%1 was changed on disk since it was opened or saved here, perhaps "
+                            "by another window.\n\nYes saves over those changes, No saves this "
+                            "show under another name, Cancel saves nothing.")
+                 .arg(doc.DisplayName()),
+             QStringLiteral("Save Show"), MsgButtons::YesNoCancel, MsgIcon::Exclamation,
+             MsgResult::Cancel});
+        if (answer == MsgResult::No)
+            return SaveShowAs();
+        if (answer != MsgResult::Yes)
+            return false;
+    }
     ShowDocument saving = doc;
     saving.path = path;
-    if (const std::optional<QString> failed =
-            SaveFileAtomically(path, saving.Json(form.project()))) {
+    const QByteArray bytes = saving.Json(form.project(), ProgramFolder());
+    if (const std::optional<QString> failed = SaveFileAtomically(path, bytes)) {
         form.prompter().inform(QStringLiteral("The show could not be saved to %1:\n%2\n\n"
                                               "The file there is unchanged.")
                                    .arg(QDir::toNativeSeparators(path), *failed),
@@ -233,6 +274,8 @@ bool ShowFileCommands::SaveTo(const QString& path) {
     }
     doc = saving;
     doc.MarkSaved(form.project());
+    doc.MarkOnDisk(bytes);
+    Settled();
     RememberRecent(path);
     RefreshCaption();
     RemoveRecovery();
@@ -240,7 +283,6 @@ bool ShowFileCommands::SaveTo(const QString& path) {
 }
 
 void ShowFileCommands::RefreshCaption() {
-    const bool modified = IsModified();
     if (doc.path.isEmpty() && !modified)
         form.SetShowName(QString());
     else
@@ -250,56 +292,99 @@ void ShowFileCommands::RefreshCaption() {
 QString ShowFileCommands::RecoveryPath() const {
     // Claimed once: a window that could have none does not try again on
     // every write.
-    if (recoveryClaimed)
-        return recoveryFile;
-    recoveryClaimed = true;
-    QDir().mkpath(recoveryFolder);
-    const QDir folder(recoveryFolder);
-    for (int n = 1; n <= kRecoverySlots; ++n) {
-        const QString name =
-            n == 1 ? QStringLiteral("recovery.json") : QStringLiteral("recovery-%1.json").arg(n);
-        auto lock = std::make_unique<QLockFile>(folder.filePath(name + QStringLiteral(".lock")));
-        // Held for as long as the window lives (not stale with age); a lock
-        // left by a window that crashed names a process that is gone and is
-        // taken over.
-        lock->setStaleLockTime(0);
-        if (lock->tryLock(0)) {
-            recoveryLock = std::move(lock);
-            recoveryFile = folder.filePath(name);
-            break;
-        }
-        if (lock->error() != QLockFile::LockFailedError)
-            break; // an unwritable folder: no recovery file can be kept
+    if (!recoveryClaimed) {
+        recoveryClaimed = true;
+        recoverySlot = RecoveryFolder(recoveryFolder).ClaimFree();
     }
-    // Empty when none could be had: this window keeps no recovery file.
-    return recoveryFile;
+    return recoverySlot ? recoverySlot->file : QString();
+}
+
+bool ShowFileCommands::eventFilter(QObject* watched, QEvent* event) {
+    // Whatever the user does may change the show; the next tick looks.
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::Wheel:
+    case QEvent::Drop:
+    case QEvent::InputMethod:
+    case QEvent::WindowActivate: // back from a dialog or a side window
+        ++changes;
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ShowFileCommands::Settled() {
+    ++generation;
+    modified = false;
+    recoveryPending.clear();
+    changedSince.reset();
+    // The next tick compares again, from the document as it is now.
+    ++changes;
 }
 
 void ShowFileCommands::Tick() {
+    TakeCheck(false);
+    if (changes != checkedChanges && checkTaken) {
+        checkedChanges = changes;
+        ++checksMade;
+        checkTaken = false;
+        // A copy of the show (its texts are shared, not copied) is compared
+        // and serialised on a worker thread; the window goes on meanwhile.
+        check = QtConcurrent::run(
+            [doc = doc, project = form.ProjectWithPendingEdit(), generation = generation] {
+                Check c;
+                c.generation = generation;
+                c.modified = doc.IsModified(project);
+                if (c.modified)
+                    c.recovery = doc.RecoveryJson(project);
+                return c;
+            });
+    }
+    if (!recoveryPending.isEmpty() && changedSince &&
+        changedSince->elapsed() >= kRecoveryDelayMilliseconds && !recoveryWrite.isRunning())
+        WriteRecoveryNow();
+}
+
+void ShowFileCommands::TakeCheck(bool wait) {
+    if (checkTaken || (!wait && !check.isFinished()))
+        return;
+    const Check c = check.result();
+    checkTaken = true;
+    if (c.generation != generation) {
+        checkedChanges = 0; // made before an open or a save: look again
+        return;
+    }
+    modified = c.modified;
     RefreshCaption();
-    if (!IsModified()) {
+    if (!c.modified) {
+        recoveryPending.clear();
         changedSince.reset();
         if (!recoveryWritten.isEmpty())
             RemoveRecovery();
         return;
     }
-    if (doc.RecoveryJson(form.project()) == recoveryWritten) {
+    if (c.recovery == recoveryWritten) {
+        recoveryPending.clear();
         changedSince.reset();
         return;
     }
+    recoveryPending = c.recovery;
     if (!changedSince) {
         changedSince.emplace();
         changedSince->start();
     }
-    if (changedSince->elapsed() >= kRecoveryDelayMilliseconds && !recoveryWrite.isRunning())
-        WriteRecoveryNow();
 }
 
 void ShowFileCommands::WriteRecoveryNow() {
     WaitForRecovery();
     if (RecoveryPath().isEmpty())
         return;
-    recoveryWritten = doc.RecoveryJson(form.project());
+    recoveryWritten = recoveryPending.isEmpty() ? doc.RecoveryJson(form.ProjectWithPendingEdit())
+                                                : recoveryPending;
+    recoveryPending.clear();
     changedSince.reset();
     recoveryWrite = QtConcurrent::run(
         [folder = recoveryFolder, path = RecoveryPath(), bytes = recoveryWritten] {
@@ -311,7 +396,10 @@ void ShowFileCommands::WriteRecoveryNow() {
 }
 
 void ShowFileCommands::CheckNow() {
+    ++changes;
+    TakeCheck(true);
     Tick();
+    TakeCheck(true);
     WaitForRecovery();
 }
 
@@ -322,8 +410,9 @@ void ShowFileCommands::WaitForRecovery() {
 void ShowFileCommands::RemoveRecovery() {
     WaitForRecovery();
     recoveryWritten.clear();
-    if (!recoveryFile.isEmpty())
-        QFile::remove(recoveryFile);
+    recoveryPending.clear();
+    if (recoverySlot)
+        QFile::remove(recoverySlot->file);
 }
 
 void ShowFileCommands::StartUp(const QString& show) {
@@ -335,36 +424,61 @@ void ShowFileCommands::StartUp(const QString& show) {
 }
 
 bool ShowFileCommands::OfferRecovery() {
-    const QString path = RecoveryPath();
-    if (path.isEmpty())
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    std::optional<RecoveredShow> recovered = ReadRecovery(file.readAll(), Context());
-    file.close();
-    if (!recovered) {
-        RemoveRecovery();
-        return false;
+    bool restoredHere = false;
+    for (RecoverySlot& left : RecoveryFolder(recoveryFolder).ClaimLeftBehind()) {
+        const std::optional<QByteArray> bytes = ReadWholeFile(left.file);
+        std::optional<RecoveredShow> recovered =
+            bytes ? ReadRecovery(*bytes, Context()) : std::nullopt;
+        if (!recovered) {
+            // Kept for the user, out of the way of the windows' files.
+            const QString aside = RecoveryFolder::SetAside(left.file);
+            form.prompter().inform(
+                aside.isEmpty()
+                    ? QStringLiteral("A recovery file could not be read, so its changes cannot "
+                                     "be restored. It was left as it is:\n%1")
+                          .arg(QDir::toNativeSeparators(left.file))
+                    : QStringLiteral("A recovery file could not be read, so its changes cannot "
+                                     "be restored. It was kept as:\n%1")
+                          .arg(QDir::toNativeSeparators(aside)),
+                kTitle, MsgIcon::Exclamation);
+            continue;
+        }
+        const QString name = recovered->path.isEmpty() ? QStringLiteral("Untitled")
+                                                       : QFileInfo(recovered->path).fileName();
+        const MsgResult answer = form.prompter().messageBox(
+            {QStringLiteral("Pevrano Slide Show did not close properly. Restore the unsaved "
+                            "changes to %1?")
+                 .arg(name),
+             kTitle, MsgButtons::YesNo, MsgIcon::Question, MsgResult::Yes});
+        if (answer != MsgResult::Yes) {
+            QFile::remove(left.file);
+            continue;
+        }
+        if (!restoredHere) {
+            TakeRecovered(std::move(left), *recovered);
+            restoredHere = true;
+        } else if (Form1* other = form.seams.openWindow ? form.seams.openWindow() : nullptr) {
+            other->showFiles().TakeRecovered(std::move(left), *recovered);
+        }
+        // Without another window the file stays, offered again next time.
     }
-    const QString name = recovered->path.isEmpty() ? QStringLiteral("Untitled")
-                                                   : QFileInfo(recovered->path).fileName();
-    const MsgResult answer = form.prompter().messageBox(
-        {QStringLiteral("Pevrano Slide Show did not close properly. Restore the unsaved "
-                        "changes to %1?")
-             .arg(name),
-         kTitle, MsgButtons::YesNo, MsgIcon::Question, MsgResult::Yes});
-    if (answer != MsgResult::Yes) {
-        RemoveRecovery();
-        return false;
-    }
+    return restoredHere;
+}
+
+void ShowFileCommands::TakeRecovered(RecoverySlot slot, const RecoveredShow& recovered) {
+    // This window's own file, if it had one yet, gives way to the one taken
+    // over, which keeps the restored changes safe until they are saved.
+    RemoveRecovery();
+    recoverySlot = std::move(slot);
+    recoveryClaimed = true;
     doc = ShowDocument{};
-    doc.path = recovered->path;
-    doc.otherSettings = recovered->show.otherSettings;
+    doc.path = recovered.path;
+    doc.kept = recovered.show.kept;
     // What the file on disk holds is unknown here; the restored show counts
     // as unsaved until the user saves it.
     doc.MarkSaved(SlideShowProject{});
-    ShowLoaded(recovered->show);
+    ShowLoaded(recovered.show);
+    Settled();
+    modified = true;
     RefreshCaption();
-    return true;
 }

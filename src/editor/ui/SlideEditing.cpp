@@ -132,6 +132,7 @@ void SlideEditing::AddOneChecked(const QString& path, bool canShow) {
     Slide& slot = p.slot(n);
     slot.PicturePath = path;
     slot.Caption.clear();
+    slot.OtherKeys = {};
     if (slot.BkPicture.isEmpty())
         slot.BkPicture = p.settings.NewBkPicture;
     form.ui.cmdChangePic->setEnabled(true);
@@ -308,6 +309,8 @@ void SlideEditing::txtCaption_LostFocus() {
 }
 
 void SlideEditing::cmdAllImages_Click() {
+    // The sorter reads the captions, and the box is refilled when it closes.
+    form.CommitPendingEdit();
     if (form.seams.openSorter)
         form.seams.openSorter();
 }

@@ -2,6 +2,7 @@
 
 #include "project/ColorValue.h"
 
+#include <QAbstractButton>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -89,6 +90,13 @@ MsgResult QtPrompter::messageBox(const MessageBoxRequest& request) {
                     toButtons(request.buttons), owner);
     if (request.defaultButton)
         box.setDefaultButton(toButton(*request.defaultButton));
+    if (!request.details.isEmpty()) {
+        box.setDetailedText(DisplayText(request.details));
+        // The list is shown at once: its button starts it hidden.
+        for (QAbstractButton* button : box.buttons())
+            if (box.buttonRole(button) == QMessageBox::ActionRole)
+                button->click();
+    }
     if (request.icon == MsgIcon::Application) {
         const int side = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
         box.setIconPixmap(box.windowIcon().pixmap(side, side));
