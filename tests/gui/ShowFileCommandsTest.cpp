@@ -355,6 +355,13 @@ TEST_F(ShowFiles, CaptionBeingTypedReachesTheSorterAndTheRecoveryFile) {
     form->findChild<QAction*>("mnuSortPictures")->trigger();
     EXPECT_EQ(seen, "still typing");
     EXPECT_EQ(form->ui.txtCaption->text(), "still typing");
+
+    // Add Picture(s)... from the menu empties the box for the new slide.
+    QTest::keyClicks(form->ui.txtCaption, ", then added");
+    ui.queueFiles(MakePictures(1, "more"));
+    form->findChild<QAction*>("mnuAddPictures")->trigger();
+    EXPECT_EQ(project().slide(3).Caption, "still typing, then added");
+    EXPECT_EQ(project().SlideCount(), 4);
 }
 
 // An idle window does no work on its show; what the user does is looked at

@@ -64,7 +64,12 @@ Form1::Form1(Prompter& prompter, QWidget* parent)
     for (int i = 0; i < 5; ++i)
         ui.picButBakColor[i]->bind(&s.ButtonColors[static_cast<std::size_t>(i)]);
 
-    connect(ui.mnuAddPictures, &QAction::triggered, ui.cmdAdd, &QPushButton::click);
+    connect(ui.mnuAddPictures, &QAction::triggered, this, [this] {
+        // The focus stays in the caption box being typed in, which adding
+        // empties.
+        CommitPendingEdit();
+        ui.cmdAdd->click();
+    });
     connect(ui.mnuFinish, &QAction::triggered, ui.cmdFinish, &QPushButton::click);
     connect(ui.mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(ui.mnuOptions, &QAction::triggered, ui.cmdShowOptForm, &QPushButton::click);
