@@ -4,6 +4,7 @@
 #include "project/ColorText.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -102,6 +103,9 @@ UserColors LoadUserColors(const QString& programFolder) {
 
 bool SaveUserColors(const QString& folder, const UserColors& colors) {
     const QString path = QDir(folder).filePath(kUserColorsFile);
+    // Something that is not a file in its place (a FIFO) is not replaced.
+    if (QFileInfo::exists(path) && !IsRegularFile(path))
+        return false;
     const ColorSchemeRead before = ReadColorScheme(path, kUserColorCount);
     QStringList kept;
     for (qsizetype k = 0; k < before.colors.size(); ++k)

@@ -80,7 +80,9 @@ TEST(ColorSchemeFile, AFifoIsUnreadableAndNothingWaits) {
     EXPECT_FALSE(ReadColorScheme(fifo, kUserColorCount).complete);
     EXPECT_EQ(LoadUserColors(dir.path())[0], kWindowFaceColor);
     EXPECT_TRUE(ReadNamedColors(fifo).names.isEmpty());
+    EXPECT_FALSE(SaveUserColors(dir.path(), DefaultUserColors()));
     EXPECT_FALSE(watchdog.fired());
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
 }
 
 // The files we ship are complete; the user colours are the program's own.
