@@ -1,6 +1,7 @@
 #include "compiler/ShowDocument.h"
 
 #include "compiler/ShowFileWriter.h"
+#include "platform/RegularFile.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -42,10 +43,10 @@ void ShowDocument::MarkOnDisk(const QByteArray& bytes) {
 bool ShowDocument::ChangedOnDisk() const {
     if (onDisk.isEmpty() || path.isEmpty())
         return false;
-    QFile file(path);
+    QFile file;
     // A file that has gone holds nothing to lose; one that cannot be read
     // is left to the save to report.
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    if (!OpenRegularFile(file, path))
         return false;
     return Digest(file.readAll()) != onDisk;
 }

@@ -4,6 +4,8 @@
 #include "editor/ui/Form1.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompter.h"
+#include "platform/RegularFile.h"
+#include "platform/ToolSettings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,22 +24,16 @@ const QString kFilter = QStringLiteral("Slide Shows (*.json)");
 const QString kRecentKey = QStringLiteral("RecentShows/Files");
 
 // The recent shows sit beside the tool's other settings.
-QSettings ToolSettings() {
-    return QSettings(QStringLiteral("Pevrano"), QStringLiteral("Settings"));
+std::unique_ptr<QSettings> ToolSettings() {
+    return OpenToolSettings(QStringLiteral("Pevrano"), QStringLiteral("Settings"));
 }
 
-// The whole content of a file, or nullopt when it cannot be read.
+// A show file or a recovery file whole, or nullopt when it cannot be read
+// (anything but a regular file is not opened: a FIFO would block).
 std::optional<QByteArray> ReadWholeFile(const QString& path) {
-    // Anything but a regular file (a FIFO would block) is not read.
-    if (!QFileInfo(path).isFile())
-        return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (bytes.size() != file.size())
-        return std::nullopt;
-    return bytes;
+    // Far above the largest show: 1000 slides with long captions.
+    constexpr qint64 kMaxShowBytes = 256 * 1024 * 1024;
+    return ReadRegularFile(path, kMaxShowBytes);
 }
 
 // Slides whose picture file is gone, one line each.
@@ -105,14 +101,14 @@ void ShowFileCommands::BuildMenu() {
 }
 
 QStringList ShowFileCommands::RecentShows() const {
-    return ToolSettings().value(kRecentKey).toStringList();
+    return ToolSettings()->value(kRecentKey).toStringList();
 }
 
 void ShowFileCommands::RememberRecent(const QString& path) {
     QStringList list = RecentShows();
     list.removeAll(path);
     list.prepend(path);
-    ToolSettings().setValue(kRecentKey, QStringList(list.mid(0, kRecentShows)));
+    ToolSettings()->setValue(kRecentKey, QStringList(list.mid(0, kRecentShows)));
     RefreshRecentMenu();
 }
 
