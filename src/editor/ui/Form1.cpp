@@ -12,6 +12,8 @@
 #include "editor/ui/ShowFileCommands.h"
 #include "editor/ui/SlideEditing.h"
 #include "editor/ui/SongControls.h"
+#include "editor/ui/WindowDrops.h"
+#include "editor/ui/undo/EditHistory.h"
 #include "platform/ProgramFolder.h"
 #include "project/BackgroundFill.h"
 #include "project/ShowLimits.h"
@@ -73,6 +75,7 @@ Form1::Form1(Prompter& prompter, QWidget* parent)
             seams.compile();
     });
 
+    editHistory = std::make_unique<EditHistory>(*this);
     // The concerns of the window, each connecting to its own controls.
     autoRunDelay = std::make_unique<AutoRunDelay>(*this);
     previewNavigation = std::make_unique<PreviewNavigation>(*this, *autoRunDelay);
@@ -86,6 +89,11 @@ Form1::Form1(Prompter& prompter, QWidget* parent)
 
     lifecycle->Form_Load();
     showFileCommands = std::make_unique<ShowFileCommands>(*this);
+    editHistory->Reset();
+    // After the concerns: what other windows left pending has been applied
+    // by then.
+    connect(this, &Form1::activated, editHistory.get(), &EditHistory::TakeOutsideChanges);
+    new WindowDrops(*this);
 }
 
 Form1::~Form1() = default;

@@ -19,6 +19,7 @@ class SongControls;
 class MainWindowTips;
 class HelpCommands;
 class ShowFileCommands;
+class EditHistory;
 
 // Hooks that later parts of the tool set to plug into the main window. An
 // unset hook leaves the command doing nothing, except where noted.
@@ -105,6 +106,9 @@ public:
     MainWindowTips& tips() { return *mainWindowTips; }
     HelpCommands& help() { return *helpCommands; }
     ShowFileCommands& showFiles() { return *showFileCommands; }
+    // The Edit menu's undo history; every edit of the show runs in an
+    // EditStep on it.
+    EditHistory& history() { return *editHistory; }
 
     // Spreads the one shared background over slots start..SlideCapacity,
     // showing the progress on PBar1.
@@ -163,6 +167,7 @@ private:
     // Start-up (run when the window is built) and shut-down.
     std::unique_ptr<Form1Lifecycle> lifecycle;
     std::unique_ptr<ShowFileCommands> showFileCommands;
+    std::unique_ptr<EditHistory> editHistory;
     int pictureNumber = 0;
     QString showName;
 };

@@ -2,6 +2,7 @@
 
 #include "compiler/ShowFileWriter.h"
 #include "editor/ui/Form1.h"
+#include "editor/ui/undo/EditHistory.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompter.h"
 
@@ -41,6 +42,9 @@ ShowFileCommands::ShowFileCommands(Form1& form)
     BuildMenu();
     doc.MarkSaved(form.project());
     connect(&watch, &QTimer::timeout, this, &ShowFileCommands::Tick);
+    // Undo and redo show at once whether the show is back as saved.
+    connect(&form.history().stack(), &QUndoStack::indexChanged, this,
+            &ShowFileCommands::RefreshCaption);
     watch.start(kWatchMilliseconds);
 }
 
@@ -153,6 +157,7 @@ void ShowFileCommands::NewShow() {
     doc = ShowDocument{};
     doc.MarkSaved(p);
     form.ShowProjectInWindow();
+    form.history().Reset();
     RefreshCaption();
 }
 
@@ -201,6 +206,7 @@ bool ShowFileCommands::LoadShow(const QString& file) {
 void ShowFileCommands::ShowLoaded(const LoadedShow& show) {
     TakeLoadedShow(form.project(), show);
     form.ShowProjectInWindow();
+    form.history().Reset();
 }
 
 bool ShowFileCommands::SaveShow() {
@@ -233,6 +239,7 @@ bool ShowFileCommands::SaveTo(const QString& path) {
     }
     doc = saving;
     doc.MarkSaved(form.project());
+    form.history().MarkSaved();
     RememberRecent(path);
     RefreshCaption();
     RemoveRecovery();
