@@ -43,7 +43,6 @@ ShowChange ShowChange::Between(const SlideShowProject& before, const SlideShowPr
     c.capacityAfter = after.SlideCapacity();
     c.countBefore = before.SlideCount();
     c.countAfter = after.SlideCount();
-    c.currentBefore = before.CurrentSlide();
     c.currentAfter = after.CurrentSlide();
     c.settingsBefore = ShowPart(before.settings);
     c.settingsAfter = ShowPart(after.settings);
@@ -85,7 +84,6 @@ ShowChange ShowChange::Then(const ShowChange& next) const {
     ShowChange c = next;
     c.capacityBefore = capacityBefore;
     c.countBefore = countBefore;
-    c.currentBefore = currentBefore;
     c.settingsBefore = settingsBefore;
     // Per slot: the earliest "before" and the latest "after".
     std::map<int, SlotChange> merged;

@@ -5,8 +5,8 @@
 #include <vector>
 
 // What one editing step did to a show: the slots it changed, the size of the
-// table and the count, the current slide and the show-wide values, each as
-// it was before and after. Only what differs is kept, so a long history of
+// table and the count and the show-wide values, each as it was before and
+// after, and the slide it left current. Only what differs is kept, so a long history of
 // small steps stays small. Values of the tool itself (the folders last used,
 // tooltips, sound preview, colour tool choice, active colour) and the
 // compile's answers are no part of a show's change; neither are the
@@ -35,9 +35,9 @@ public:
     ShowChange Then(const ShowChange& next) const;
 
     // The first slide the change touched that exists once it is undone
-    // (redone); 0 when it touched none of them.
+    // (redone); 0 when it touched none of them. The current slide after the
+    // change.
     int FirstChangedSlide(bool redone) const;
-    qint16 CurrentBefore() const { return currentBefore; }
     qint16 CurrentAfter() const { return currentAfter; }
 
 private:
@@ -51,6 +51,6 @@ private:
     std::vector<SlotChange> changedSlots; // in index order
     qint16 capacityBefore = 0, capacityAfter = 0;
     qint16 countBefore = 0, countAfter = 0;
-    qint16 currentBefore = 1, currentAfter = 1;
+    qint16 currentAfter = 1;
     ShowSettings settingsBefore, settingsAfter;
 };

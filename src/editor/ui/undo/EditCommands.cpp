@@ -7,15 +7,15 @@ ShowEditCommand::ShowEditCommand(EditHistory& history, SlideShowProject& project
     : QUndoCommand(text), history(history), project(project), change(std::move(change)) {}
 
 void ShowEditCommand::undo() {
-    const qint16 shown = project.CurrentSlide();
     change.Undo(project);
     int slide = 0;
     if (MovesPreview()) {
+        // The slide the edit changed; for pictures added, the last slide
+        // left before them.
         slide = change.FirstChangedSlide(false);
         if (slide == 0)
-            slide = qMin(change.CurrentBefore(), project.SlideCount());
+            slide = project.SlideCount();
     }
-    project.setCurrentSlide(shown);
     history.Applied(slide);
 }
 
