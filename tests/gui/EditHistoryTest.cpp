@@ -1,11 +1,13 @@
 // The Edit menu's undo and redo, and files dropped onto the main window.
+#include "editor/ui/undo/EditHistory.h"
 #include "Form1Fixture.h"
 #include "RecordingMediaPlayer.h"
+#include "core/PrintQt.h"
 #include "editor/ui/ColorSwatch.h"
+#include "editor/ui/PreviewNavigation.h"
 #include "editor/ui/ShowFileCommands.h"
 #include "editor/ui/SongControls.h"
 #include "editor/ui/frmOptions.h"
-#include "editor/ui/undo/EditHistory.h"
 
 #include <QAction>
 #include <QApplication>
@@ -77,9 +79,8 @@ TEST_F(EditHistoryTest, EveryKindOfEditIsUndoneAndRedoneExactly) {
     ASSERT_NE(edit, nullptr);
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_EQ(undo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
-    EXPECT_EQ(redo->shortcuts(),
-              (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Shift+Z")),
-                                   QKeySequence(QStringLiteral("Ctrl+Y"))}));
+    EXPECT_EQ(redo->shortcuts(), (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Shift+Z")),
+                                                      QKeySequence(QStringLiteral("Ctrl+Y"))}));
 
     const QStringList pictures = MakePictures(4);
     ExpectUndoable("Add Picture(s)", [&] { AddThroughDialog(pictures.mid(0, 3)); });
@@ -175,20 +176,24 @@ TEST_F(EditHistoryTest, CtrlZInATextBoxUndoesTheTyping) {
     const int steps = history().stack().count();
     const QString stored = project().slide(1).Caption;
     QLineEdit* box = form->ui.txtCaption;
+    const QString shown = box->text();
     box->setFocus();
-    box->clear();
+    box->selectAll();
     QTest::keyClicks(box, QStringLiteral("abc"));
+    EXPECT_EQ(box->text(), "abc");
     QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(box->text(), "ab");
+    EXPECT_EQ(box->text(), shown);
     EXPECT_EQ(history().stack().count(), steps);
 
     // The menu's Undo stores what was typed, then takes it back.
+    box->selectAll();
+    QTest::keyClicks(box, QStringLiteral("xy"));
     undo->trigger();
     EXPECT_EQ(project().slide(1).Caption, stored);
     EXPECT_EQ(box->text(), stored);
     EXPECT_EQ(redo->text(), "Redo Caption");
     redo->trigger();
-    EXPECT_EQ(project().slide(1).Caption, "ab");
+    EXPECT_EQ(project().slide(1).Caption, "xy");
 }
 
 TEST_F(EditHistoryTest, TheUnsavedMarkFollowsTheSavedShow) {
@@ -208,7 +213,7 @@ TEST_F(EditHistoryTest, TheUnsavedMarkFollowsTheSavedShow) {
     EXPECT_TRUE(history().stack().isClean());
     EXPECT_EQ(form->windowTitle(), "Picture #2 - trip.json");
     undo->trigger();
-    EXPECT_EQ(form->windowTitle(), "Picture #2 - trip.json*");
+    EXPECT_EQ(form->windowTitle(), "Picture #0 - trip.json*");
     redo->trigger();
     EXPECT_EQ(form->windowTitle(), "Picture #2 - trip.json");
 
@@ -318,8 +323,7 @@ TEST_F(EditHistoryTest, ADroppedShowAsksToSaveTheChangesFirst) {
     const QString path = dir.filePath("trip.json");
     ui.queueFiles({path});
     ASSERT_TRUE(form->showFiles().SaveShowAs());
-    ui.queueMessageAnswer(MsgResult::No);
-    form->showFiles().NewShow();
+    form->showFiles().NewShow(); // saved: nothing to ask
     AddThroughDialog(MakePictures(1, "other"));
     ui.clear();
 

@@ -166,8 +166,8 @@ TEST_F(SorterTest, DraggingAThumbnailOntoAnotherSwapsThem) {
     const QPoint from = canvas->grid().cell(0).center();
     const QPoint to = canvas->grid().cell(2).center();
     const auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
-        QMouseEvent event(type, QPointF(at), canvas->mapToGlobal(QPointF(at)), Qt::LeftButton,
-                          held, Qt::NoModifier);
+        QMouseEvent event(type, QPointF(at), canvas->mapToGlobal(QPointF(at)), Qt::LeftButton, held,
+                          Qt::NoModifier);
         QApplication::sendEvent(canvas, &event);
     };
     send(QEvent::MouseButtonPress, from, Qt::LeftButton);

@@ -40,6 +40,8 @@ public:
     static constexpr int kUndoSteps = 200;
 
     explicit EditHistory(Form1& form);
+    // The stack empties as it goes; nobody is told, the window is going too.
+    ~EditHistory() override { undoStack.blockSignals(true); }
 
     QUndoStack& stack() { return undoStack; }
     QMenu* menu() const { return editMenu; }
