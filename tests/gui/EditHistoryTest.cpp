@@ -3,11 +3,11 @@
 #include "Form1Fixture.h"
 #include "RecordingMediaPlayer.h"
 #include "core/PrintQt.h"
-#include "editor/ui/ColorSwatch.h"
 #include "editor/ui/PreviewNavigation.h"
 #include "editor/ui/ShowFileCommands.h"
 #include "editor/ui/SongControls.h"
 #include "editor/ui/frmOptions.h"
+#include "platform/ui/ColorSwatch.h"
 
 #include <QAction>
 #include <QApplication>

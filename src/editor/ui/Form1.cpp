@@ -1,7 +1,6 @@
 #include "editor/ui/Form1.h"
 
 #include "editor/ui/AutoRunDelay.h"
-#include "editor/ui/ColorSwatch.h"
 #include "editor/ui/ColorWorkbench.h"
 #include "editor/ui/Form1Lifecycle.h"
 #include "editor/ui/HelpCommands.h"
@@ -15,6 +14,7 @@
 #include "editor/ui/WindowDrops.h"
 #include "editor/ui/undo/EditHistory.h"
 #include "platform/ProgramFolder.h"
+#include "platform/ui/ColorSwatch.h"
 #include "project/BackgroundFill.h"
 #include "project/ShowLimits.h"
 
