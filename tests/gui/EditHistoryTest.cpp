@@ -18,6 +18,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTest>
 #include <QUrl>
 
@@ -26,11 +27,19 @@ class EditHistoryTest : public Form1Test {
 protected:
     void SetUp() override {
         Form1Test::SetUp();
-        form->song().usePlayer(std::make_unique<RecordingMediaPlayer>());
+        auto owned = std::make_unique<RecordingMediaPlayer>();
+        player = owned.get();
+        form->song().usePlayer(std::move(owned));
         undo = form->findChild<QAction*>(QStringLiteral("mnuUndo"));
         redo = form->findChild<QAction*>(QStringLiteral("mnuRedo"));
         ASSERT_NE(undo, nullptr);
         ASSERT_NE(redo, nullptr);
+    }
+    // The shows saved here stay off the recent list other tests read.
+    void TearDown() override {
+        QSettings(QStringLiteral("Pevrano"), QStringLiteral("Settings"))
+            .remove(QStringLiteral("RecentShows"));
+        Form1Test::TearDown();
     }
     // The show as its file would hold it.
     QByteArray Saved() { return form->showFiles().document().Json(project()); }
@@ -71,6 +80,7 @@ protected:
 
     QAction* undo = nullptr;
     QAction* redo = nullptr;
+    RecordingMediaPlayer* player = nullptr;
 };
 } // namespace
 
@@ -109,6 +119,13 @@ TEST_F(EditHistoryTest, EveryKindOfEditIsUndoneAndRedoneExactly) {
         ui.queueFont(FontChoice{QStringLiteral("Serif"), 20});
         form->ui.cmdFont->click();
     });
+    // The song preview plays on through steps that leave the song alone.
+    form->ui.Check1->click();
+    player->clear();
+    undo->trigger();
+    redo->trigger();
+    EXPECT_TRUE(player->calls().isEmpty());
+    form->ui.Check1->click();
     // The scroll bar's notches are one step.
     ExpectUndoable("Delay", [&] {
         form->ui.VScrollSec->setValue(10);

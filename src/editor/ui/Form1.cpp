@@ -110,13 +110,14 @@ void Form1::ShowSettingsInWindow() {
     SetCaptionBoxColors(s.CaptionBackColor, s.CaptionForeColor);
 }
 
-void Form1::ShowProjectInWindow() {
+void Form1::ShowProjectInWindow(bool songChanged) {
     ShowSettingsInWindow();
     // Swatches bound to the settings repaint from them.
     for (ColorSwatch* swatch : findChildren<ColorSwatch*>())
         swatch->update();
     autoRunDelay->ShowDelay();
-    songControls->ShowStoredSong();
+    if (songChanged)
+        songControls->ShowStoredSong();
     ui.txtCaption->clear();
     ShowCurrentSlide();
 }

@@ -139,7 +139,9 @@ public:
     void ApplyCaptionFont();
     // Shows a whole project put in place behind the window's back (a show
     // opened or started afresh): the show-wide values and the current slide.
-    void ShowProjectInWindow();
+    // `songChanged` false (an undone edit that left the song alone) keeps the
+    // song preview playing on.
+    void ShowProjectInWindow(bool songChanged = true);
 
 signals:
     void activated();

@@ -43,8 +43,7 @@ ShowFileCommands::ShowFileCommands(Form1& form)
     doc.MarkSaved(form.project());
     connect(&watch, &QTimer::timeout, this, &ShowFileCommands::Tick);
     // Undo and redo show at once whether the show is back as saved.
-    connect(&form.history().stack(), &QUndoStack::indexChanged, this,
-            &ShowFileCommands::RefreshCaption);
+    connect(&form.history(), &EditHistory::applied, this, &ShowFileCommands::RefreshCaption);
     watch.start(kWatchMilliseconds);
 }
 

@@ -127,7 +127,8 @@ void EditHistory::Applied(int slide) {
         project.setCurrentSlide(static_cast<qint16>(slide));
     // Showing the show is no edit of it.
     ++depth;
-    form.ShowProjectInWindow();
+    form.ShowProjectInWindow(project.settings.SongPath != baseline.settings.SongPath);
     --depth;
     baseline = project;
+    emit applied();
 }

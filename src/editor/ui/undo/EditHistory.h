@@ -68,6 +68,10 @@ public:
     // shows `slide` (0 keeps the current one) and the copy follows.
     void Applied(int slide);
 
+signals:
+    // An undo or redo has put the show back or forward.
+    void applied();
+
 private:
     void Record(EditKind kind);
     void BuildMenu();
