@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <algorithm>
 
 BackgroundSong::BackgroundSong(ShowSettings& settings, MediaPlayer& player, Prompter& ui)
     : settings(settings), player(player), ui(ui), label(QStringLiteral(": None Selected")) {
@@ -25,9 +26,20 @@ void BackgroundSong::cmdSelectSong_Click() {
                        QStringLiteral("MP3 (*.MP3) (*.mp3)"), QStringLiteral("WAV(*.WAV) (*.wav)"),
                        QStringLiteral("MID(*.MID *.MIDI) (*.mid *.midi)")};
     const QStringList chosen = ui.openFiles(request);
-    if (chosen.isEmpty())
-        return;
-    const QString path = QDir::toNativeSeparators(chosen.front());
+    if (!chosen.isEmpty())
+        UseSong(chosen.front());
+}
+
+bool BackgroundSong::IsSongFile(const QString& path) {
+    static const QStringList kinds{QStringLiteral(".mp3"), QStringLiteral(".wav"),
+                                   QStringLiteral(".mid"), QStringLiteral(".midi")};
+    return std::any_of(kinds.begin(), kinds.end(), [&path](const QString& kind) {
+        return path.endsWith(kind, Qt::CaseInsensitive);
+    });
+}
+
+void BackgroundSong::UseSong(const QString& chosen) {
+    const QString path = QDir::toNativeSeparators(chosen);
     settings.SongPath = path;
     fileName = GetJustFileName(path);
     settings.MusicDir = path.left(path.size() - fileName.size());

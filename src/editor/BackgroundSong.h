@@ -21,6 +21,10 @@ public:
 
     void cmdSelectSong_Click();
     void cmdDeleteSong_Click();
+    // The song becomes the show's, as if chosen in the song dialog.
+    void UseSong(const QString& path);
+    // A file of the kinds the song dialog offers (MP3, WAV, MIDI).
+    static bool IsSongFile(const QString& path);
     // `ticked` is the new state of Check1; it becomes SoundOn.
     void Check1_Click(bool ticked);
     // After the show was replaced (new, opened or restored): the label and

@@ -79,3 +79,9 @@ GrowOutcome SlideShowProject::Clear() {
     current = 1;
     return GrowSlots();
 }
+
+void SlideShowProject::ResizeTable(qint16 newCapacity) {
+    capacity = qMax<qint16>(0, newCapacity);
+    table.resize(static_cast<std::size_t>(capacity) + 1);
+    count = qMin(count, capacity);
+}

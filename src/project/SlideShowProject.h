@@ -63,6 +63,10 @@ public:
     // positions, and the slide before it becomes current. With CurrentSlide
     // 0 only slot 0 is emptied.
     void DeleteCurrentSlide();
+    // Gives the table exactly slots 0 to `newCapacity`: new slots start empty,
+    // slots past it go, and the count is kept within the table. For putting a
+    // table back to the size it had before a step.
+    void ResizeTable(qint16 newCapacity);
 
 private:
     std::vector<Slide> table;

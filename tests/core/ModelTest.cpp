@@ -1,4 +1,5 @@
 #include "PrintQt.h"
+#include "project/ShowChange.h"
 #include "project/SlideShowProject.h"
 
 #include <gtest/gtest.h>
@@ -86,4 +87,63 @@ TEST_F(Model, DeleteMovesPicturesUpButLeavesColoursInPlace) {
     EXPECT_EQ(p.slide(3).Caption, kFreshCaption);
     EXPECT_EQ(p.slide(3).PicBackColor, "&H000003");
     EXPECT_EQ(p.slot(3).Caption, "");
+}
+
+// A step's change puts the show back and forward exactly, across a growth of
+// the table, and leaves the tool's own preferences as they are now.
+TEST_F(Model, ChangeBetweenTwoStatesUndoesAndRedoesThem) {
+    add(24);
+    const SlideShowProject before = p;
+    add(3); // the table grows a block
+    p.slide(2).Caption = QStringLiteral("two");
+    p.settings.NumSecDelay = 9;
+    p.settings.DirectoryLastOpenned = QStringLiteral("/pics/");
+    const SlideShowProject after = p;
+    const ShowChange change = ShowChange::Between(before, after);
+    ASSERT_FALSE(change.IsEmpty());
+    EXPECT_TRUE(change.ChangesSlideField(&Slide::Caption));
+
+    change.Undo(p);
+    EXPECT_EQ(p.SlideCount(), 24);
+    EXPECT_EQ(p.SlideCapacity(), before.SlideCapacity());
+    for (int i = 0; i <= p.SlideCapacity(); ++i)
+        EXPECT_EQ(p.slot(i), before.slot(i)) << i;
+    EXPECT_EQ(p.settings.NumSecDelay, before.settings.NumSecDelay);
+    EXPECT_EQ(p.settings.DirectoryLastOpenned, "/pics/");
+    EXPECT_EQ(change.FirstChangedSlide(false), 2);
+
+    change.Redo(p);
+    EXPECT_EQ(p.SlideCount(), 27);
+    EXPECT_EQ(p.SlideCapacity(), after.SlideCapacity());
+    for (int i = 0; i <= p.SlideCapacity(); ++i)
+        EXPECT_EQ(p.slot(i), after.slot(i)) << i;
+    EXPECT_EQ(p.settings, after.settings);
+
+    // Moving through the slides or the tool's preferences is no change.
+    SlideShowProject moved = after;
+    moved.setCurrentSlide(3);
+    moved.settings.ToolTipsOn = !moved.settings.ToolTipsOn;
+    EXPECT_TRUE(ShowChange::Between(after, moved).IsEmpty());
+}
+
+// Two changes as one: the first one's "before" and the second one's
+// "after"; back where it started, nothing is left.
+TEST_F(Model, ChangesFollowingEachOtherMakeOne) {
+    add(2);
+    const SlideShowProject a = p;
+    p.settings.NumSecDelay = 7;
+    p.slide(1).Caption = QStringLiteral("one");
+    const SlideShowProject b = p;
+    p.settings.NumSecDelay = 8;
+    const SlideShowProject c = p;
+    const ShowChange both = ShowChange::Between(a, b).Then(ShowChange::Between(b, c));
+    EXPECT_TRUE(both.ChangesSlideField(&Slide::Caption));
+    EXPECT_FALSE(both.ChangesSlideField(&Slide::CapForeColor));
+    both.Undo(p);
+    EXPECT_EQ(p.settings.NumSecDelay, 3);
+    EXPECT_EQ(p.slide(1).Caption, a.slide(1).Caption);
+    both.Redo(p);
+    EXPECT_EQ(p.settings.NumSecDelay, 8);
+    EXPECT_EQ(p.slide(1).Caption, "one");
+    EXPECT_TRUE(ShowChange::Between(a, b).Then(ShowChange::Between(b, a)).IsEmpty());
 }

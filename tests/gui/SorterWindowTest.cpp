@@ -139,3 +139,73 @@ TEST_F(SorterTest, PicksAndSwapsWithMouseAndKeyboard) {
               "Slide 2: p5.jpg");
     EXPECT_FALSE(w->swapSlots().filled(0));
 }
+
+// Each swap is a step of the main window's history, undone after the sorter
+// has closed.
+TEST_F(SorterTest, SwapsAreUndoneAfterTheSorterClosed) {
+    MakeShow(3);
+    const QStringList first{project().slide(1).PicturePath, project().slide(2).PicturePath,
+                            project().slide(3).PicturePath};
+    ui.queueMessageAnswer(MsgResult::Yes);
+    QTimer::singleShot(0, [&] {
+        auto* w = qobject_cast<AllImages*>(QApplication::activeModalWidget());
+        ASSERT_NE(w, nullptr);
+        w->Image1_MouseDown(0);
+        w->Image1_MouseDown(2);
+        w->cmdSwapPics_Click();
+        w->Image1_MouseDown(0);
+        w->Image1_MouseDown(1);
+        w->cmdSwapPics_Click();
+        w->reject();
+    });
+    form->ui.cmdAllImages->click();
+    const auto order = [&] {
+        return QStringList{project().slide(1).PicturePath, project().slide(2).PicturePath,
+                           project().slide(3).PicturePath};
+    };
+    EXPECT_EQ(order(), (QStringList{first[1], first[2], first[0]}));
+    auto* undo = form->findChild<QAction*>(QStringLiteral("mnuUndo"));
+    auto* redo = form->findChild<QAction*>(QStringLiteral("mnuRedo"));
+    ASSERT_NE(undo, nullptr);
+    EXPECT_EQ(undo->text(), "Undo Swap Pictures");
+    undo->trigger();
+    EXPECT_EQ(order(), (QStringList{first[2], first[1], first[0]}));
+    EXPECT_EQ(form->ui.lblCount->text(), "1"); // the swapped slide on view
+    undo->trigger();
+    EXPECT_EQ(order(), first);
+    EXPECT_EQ(undo->text(), "Undo Add Picture(s)");
+    redo->trigger();
+    redo->trigger();
+    EXPECT_EQ(order(), (QStringList{first[1], first[2], first[0]}));
+}
+
+// A thumbnail dragged onto another swaps the two, as choosing both and
+// pressing the swap button does; a press and release on one is a click.
+TEST_F(SorterTest, DraggingAThumbnailOntoAnotherSwapsThem) {
+    MakeShow(4);
+    const QString one = project().slide(1).PicturePath;
+    const QString three = project().slide(3).PicturePath;
+    const auto w = Open();
+    ThumbnailCanvas* canvas = w->Picture1;
+    const QPoint from = canvas->grid().cell(0).center();
+    const QPoint to = canvas->grid().cell(2).center();
+    const auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+        QMouseEvent event(type, QPointF(at), canvas->mapToGlobal(QPointF(at)), Qt::LeftButton, held,
+                          Qt::NoModifier);
+        QApplication::sendEvent(canvas, &event);
+    };
+    send(QEvent::MouseButtonPress, from, Qt::LeftButton);
+    send(QEvent::MouseMove, (from + to) / 2, Qt::LeftButton);
+    send(QEvent::MouseMove, to, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, to, Qt::NoButton);
+    EXPECT_EQ(project().slide(1).PicturePath, three);
+    EXPECT_EQ(project().slide(3).PicturePath, one);
+    EXPECT_FALSE(w->swapSlots().filled(0));
+    EXPECT_FALSE(w->swapSlots().filled(1));
+    EXPECT_TRUE(ui.messages().empty());
+
+    send(QEvent::MouseButtonPress, to, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, to, Qt::NoButton);
+    EXPECT_EQ(project().slide(3).PicturePath, one);
+    EXPECT_TRUE(w->swapSlots().filled(0));
+}

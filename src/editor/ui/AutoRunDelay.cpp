@@ -4,6 +4,7 @@
 #include "editor/ui/ClickLabel.h"
 #include "editor/ui/FocusMoves.h"
 #include "editor/ui/Form1.h"
+#include "editor/ui/undo/EditHistory.h"
 #include "project/ShowLimits.h"
 
 #include <QFocusEvent>
@@ -43,6 +44,7 @@ bool AutoRunDelay::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void AutoRunDelay::txtPicTimeSec_LostFocus() {
+    const EditStep step(form.history(), EditKind::Delay);
     // An empty box counts as the shortest delay; anything typed is held to
     // the range the scroll bar offers.
     const QString typed = form.ui.txtPicTimeSec->text().trimmed();
@@ -55,6 +57,7 @@ void AutoRunDelay::txtPicTimeSec_LostFocus() {
 }
 
 void AutoRunDelay::VScrollSec_Change(int value) {
+    const EditStep step(form.history(), EditKind::Delay);
     form.ui.txtPicTimeSec->setText(QString::number(value));
     form.project().settings.NumSecDelay = static_cast<qint16>(value);
 }

@@ -4,6 +4,7 @@
 #include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewNavigation.h"
 #include "editor/ui/SlideEditing.h"
+#include "editor/ui/undo/EditHistory.h"
 #include "platform/ui/ColorSwatch.h"
 
 #include <QLineEdit>
@@ -37,43 +38,56 @@ ColorWorkbench::ColorWorkbench(Form1& f, PreviewNavigation& n, SlideEditing& e)
 
 void ColorWorkbench::connectControls() {
     Form1Controls& ui = form.ui;
+    // A command that changes the show is one step of its history.
+    const auto step = [this](EditKind kind, auto command) {
+        return [this, kind, command] {
+            const EditStep edit(form.history(), kind);
+            command();
+        };
+    };
+    const EditKind show = EditKind::ShowColors;
+    const EditKind caption = EditKind::CaptionColors;
+    const EditKind background = EditKind::SlideBackground;
     for (int i = 0; i < static_cast<int>(ui.PicMFormColors.size()); ++i)
         connect(ui.PicMFormColors[static_cast<std::size_t>(i)], &ColorSwatch::clicked, this,
                 [this, i] { colors.PicMFormColors_Click(i); });
     for (int i = 0; i < static_cast<int>(ui.picButBakColor.size()); ++i)
         connect(ui.picButBakColor[static_cast<std::size_t>(i)], &ColorSwatch::clicked, this,
-                [this, i] { colors.picButBakColor_Click(i); });
+                step(show, [this, i] { colors.picButBakColor_Click(i); }));
     connect(ui.picCapForeColor, &ColorSwatch::clicked, this,
-            [this] { colors.picCapForeColor_Click(); });
+            step(caption, [this] { colors.picCapForeColor_Click(); }));
     connect(ui.picCapBackColor, &ColorSwatch::clicked, this,
-            [this] { colors.picCapBackColor_Click(); });
+            step(caption, [this] { colors.picCapBackColor_Click(); }));
     connect(ui.picCapFrameColor, &ColorSwatch::clicked, this,
-            [this] { colors.picCapFrameColor_Click(); });
-    connect(ui.lblCaption, &ColorSwatch::clicked, this, [this] { colors.lblCaption_Click(); });
+            step(show, [this] { colors.picCapFrameColor_Click(); }));
+    connect(ui.lblCaption, &ColorSwatch::clicked, this,
+            step(show, [this] { colors.lblCaption_Click(); }));
 
     connect(ui.cmdCapForeColor, &QPushButton::clicked, this,
-            [this] { colors.cmdCapForeColor_Click(); });
+            step(caption, [this] { colors.cmdCapForeColor_Click(); }));
     connect(ui.cmdCapBackColor, &QPushButton::clicked, this,
-            [this] { colors.cmdCapBackColor_Click(); });
+            step(caption, [this] { colors.cmdCapBackColor_Click(); }));
     connect(ui.cmdCapFrameColor, &QPushButton::clicked, this,
-            [this] { colors.cmdCapFrameColor_Click(); });
+            step(show, [this] { colors.cmdCapFrameColor_Click(); }));
     connect(ui.ShowCTform, &QPushButton::clicked, this, [this] { colors.ShowCTform_Click(); });
-    connect(ui.cmdFont, &QPushButton::clicked, this, [this] { colors.cmdFont_Click(); });
+    connect(ui.cmdFont, &QPushButton::clicked, this,
+            step(EditKind::CaptionFont, [this] { colors.cmdFont_Click(); }));
 
     for (int i = 0; i < 2; ++i) {
         const auto index = static_cast<std::size_t>(i);
         connect(ui.optBakPicColorOrPic[index], &QRadioButton::clicked, this,
-                [this, i] { colors.optBakPicColorOrPic_Click(i); });
+                step(background, [this, i] { colors.optBakPicColorOrPic_Click(i); }));
         connect(ui.cmdPicBakColorOrPic[index], &QPushButton::clicked, this,
-                [this, i] { colors.cmdPicBakColorOrPic_Click(i); });
+                step(background, [this, i] { colors.cmdPicBakColorOrPic_Click(i); }));
         connect(ui.optFullOrCondTintara[index], &QRadioButton::clicked, this,
                 [this, i] { colors.optFullOrCondTintara_Click(i); });
     }
     connect(ui.picBackColor, &ColorSwatch::clicked, this,
-            [this] { colors.picBackColorOrPic_Click(0); });
+            step(background, [this] { colors.picBackColorOrPic_Click(0); }));
     connect(ui.picBackPicture, &PictureView::clicked, this,
-            [this] { colors.picBackColorOrPic_Click(1); });
-    connect(ui.lblNewBkGnd, &ColorSwatch::clicked, this, [this] { colors.lblNewBkGnd_Click(); });
+            step(background, [this] { colors.picBackColorOrPic_Click(1); }));
+    connect(ui.lblNewBkGnd, &ColorSwatch::clicked, this,
+            step(background, [this] { colors.lblNewBkGnd_Click(); }));
 
     connect(&form, &Form1::activated, this, [this] { colors.Form_Activate(); });
 }

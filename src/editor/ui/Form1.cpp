@@ -11,6 +11,8 @@
 #include "editor/ui/ShowFileCommands.h"
 #include "editor/ui/SlideEditing.h"
 #include "editor/ui/SongControls.h"
+#include "editor/ui/WindowDrops.h"
+#include "editor/ui/undo/EditHistory.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ui/ColorSwatch.h"
 #include "project/BackgroundFill.h"
@@ -83,6 +85,7 @@ Form1::Form1(Prompter& prompter, QWidget* parent)
         showFileCommands->NoteChange();
     });
 
+    editHistory = std::make_unique<EditHistory>(*this);
     // The concerns of the window, each connecting to its own controls.
     autoRunDelay = std::make_unique<AutoRunDelay>(*this);
     previewNavigation = std::make_unique<PreviewNavigation>(*this, *autoRunDelay);
@@ -96,6 +99,11 @@ Form1::Form1(Prompter& prompter, QWidget* parent)
 
     lifecycle->Form_Load();
     showFileCommands = std::make_unique<ShowFileCommands>(*this);
+    editHistory->Reset();
+    // After the concerns: what other windows left pending has been applied
+    // by then.
+    connect(this, &Form1::activated, editHistory.get(), &EditHistory::TakeOutsideChanges);
+    new WindowDrops(*this);
 }
 
 Form1::~Form1() = default;
@@ -112,13 +120,14 @@ void Form1::ShowSettingsInWindow() {
     SetCaptionBoxColors(s.CaptionBackColor, s.CaptionForeColor);
 }
 
-void Form1::ShowProjectInWindow() {
+void Form1::ShowProjectInWindow(bool songChanged) {
     ShowSettingsInWindow();
     // Swatches bound to the settings repaint from them.
     for (ColorSwatch* swatch : findChildren<ColorSwatch*>())
         swatch->update();
     autoRunDelay->ShowDelay();
-    songControls->ShowStoredSong();
+    if (songChanged)
+        songControls->ShowStoredSong();
     ui.txtCaption->clear();
     ShowCurrentSlide();
 }

@@ -20,6 +20,7 @@ class MainWindowTips;
 class HelpCommands;
 class ShowFileCommands;
 class Form1;
+class EditHistory;
 
 // Hooks that later parts of the tool set to plug into the main window. An
 // unset hook leaves the command doing nothing, except where noted.
@@ -114,6 +115,9 @@ public:
     MainWindowTips& tips() { return *mainWindowTips; }
     HelpCommands& help() { return *helpCommands; }
     ShowFileCommands& showFiles() { return *showFileCommands; }
+    // The Edit menu's undo history; every edit of the show runs in an
+    // EditStep on it.
+    EditHistory& history() { return *editHistory; }
 
     // Spreads the one shared background over slots start..SlideCapacity,
     // showing the progress on PBar1.
@@ -144,7 +148,9 @@ public:
     void ApplyCaptionFont();
     // Shows a whole project put in place behind the window's back (a show
     // opened or started afresh): the show-wide values and the current slide.
-    void ShowProjectInWindow();
+    // `songChanged` false (an undone edit that left the song alone) keeps the
+    // song preview playing on.
+    void ShowProjectInWindow(bool songChanged = true);
 
 signals:
     void activated();
@@ -172,6 +178,7 @@ private:
     // Start-up (run when the window is built) and shut-down.
     std::unique_ptr<Form1Lifecycle> lifecycle;
     std::unique_ptr<ShowFileCommands> showFileCommands;
+    std::unique_ptr<EditHistory> editHistory;
     int pictureNumber = 0;
     QString showName;
 };

@@ -1,6 +1,7 @@
 #include "editor/ui/OpenSorter.h"
 
 #include "editor/ui/Form1.h"
+#include "editor/ui/undo/EditHistory.h"
 #include "sorter/SorterOpening.h"
 #include "sorter/ui/AllImages.h"
 
@@ -19,6 +20,8 @@ void ConnectPictureSorter(Form1& window) {
         }
         {
             AllImages sorter(window.project(), window.prompter(), &window);
+            // Each swap becomes a step the Edit menu can take back.
+            sorter.reportSwapsTo(&window.history());
             sorter.exec();
         }
         window.ShowCurrentSlide();

@@ -4,6 +4,7 @@
 #include "editor/ui/Form1.h"
 #include "editor/ui/SlideEditing.h"
 #include "editor/ui/frmOptions.h"
+#include "editor/ui/undo/EditHistory.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,6 +24,8 @@ OptionsHooks OptionsCommand::hooks() {
 void OptionsCommand::cmdShowOptForm_Click() {
     // The options can replace every caption, or the whole show.
     form.CommitPendingEdit();
+    // One step however the window closes: its changes apply as they are made.
+    const EditStep step(form.history(), EditKind::Options);
     frmOptions window(form.project(), form.prompter(), hooks(), &form);
     window.exec();
     // The main window is active again: what the options left pending

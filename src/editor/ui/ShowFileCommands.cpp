@@ -2,6 +2,7 @@
 
 #include "compiler/ShowFileWriter.h"
 #include "editor/ui/Form1.h"
+#include "editor/ui/undo/EditHistory.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompter.h"
 #include "platform/RegularFile.h"
@@ -54,6 +55,8 @@ ShowFileCommands::ShowFileCommands(Form1& form)
     // Input anywhere in the tool (the side windows change the show too).
     qApp->installEventFilter(this);
     connect(&watch, &QTimer::timeout, this, &ShowFileCommands::Tick);
+    // Undo and redo show at once whether the show is back as saved.
+    connect(&form.history(), &EditHistory::applied, this, &ShowFileCommands::RefreshCaption);
     watch.start(kWatchMilliseconds);
 }
 
@@ -167,6 +170,7 @@ void ShowFileCommands::NewShow() {
     doc.MarkSaved(p);
     form.ShowProjectInWindow();
     Settled();
+    form.history().Reset();
     RefreshCaption();
 }
 
@@ -224,6 +228,7 @@ bool ShowFileCommands::LoadShow(const QString& file) {
 void ShowFileCommands::ShowLoaded(const LoadedShow& show) {
     TakeLoadedShow(form.project(), show);
     form.ShowProjectInWindow();
+    form.history().Reset();
 }
 
 bool ShowFileCommands::SaveShow() {
@@ -272,6 +277,7 @@ bool ShowFileCommands::SaveTo(const QString& path) {
     doc.MarkSaved(form.project());
     doc.MarkOnDisk(bytes);
     Settled();
+    form.history().MarkSaved();
     RememberRecent(path);
     RefreshCaption();
     RemoveRecovery();

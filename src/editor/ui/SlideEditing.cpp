@@ -6,6 +6,7 @@
 #include "editor/ui/PictureChecks.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewNavigation.h"
+#include "editor/ui/undo/EditHistory.h"
 #include "platform/FilePaths.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompter.h"
@@ -59,7 +60,19 @@ FileDialogRequest SlideEditing::PictureDialog(const QString& title, bool multiSe
     return request;
 }
 
+EditKind SlideEditing::PendingAddKind() const {
+    const EditorFlags& flags = form.project().flags;
+    if (ReplacePending)
+        return EditKind::ReplacePicture;
+    if (flags.OpenPgBkPicChanged)
+        return EditKind::Options;
+    if (flags.PickingBkPicture)
+        return EditKind::SlideBackground;
+    return EditKind::AddPictures;
+}
+
 void SlideEditing::cmdAdd_Click() {
+    const EditStep step(form.history(), PendingAddKind());
     SlideShowProject& p = form.project();
     SayWhenFull(p.GrowSlots(), form.prompter());
     // Adding takes the show past the sorter's limit.
@@ -69,17 +82,32 @@ void SlideEditing::cmdAdd_Click() {
         AddSinglePic();
         return;
     }
-    if (p.SlideCount() >= kMaxSlides)
+    AddUnlessFull([this] { AddMultiplePic(); });
+}
+
+void SlideEditing::AddDroppedPictures(const QStringList& files) {
+    const EditStep step(form.history(), EditKind::AddPictures);
+    SlideShowProject& p = form.project();
+    SayWhenFull(p.GrowSlots(), form.prompter());
+    form.RefreshSorterAvailability(p.SlideCount() < kSorterSlideLimit);
+    AddUnlessFull([this, &files] { AddFiles(files); });
+}
+
+void SlideEditing::AddUnlessFull(const std::function<void()>& add) {
+    if (form.project().SlideCount() >= kMaxSlides)
         ShowFileFullMessage(form.prompter());
     else
-        AddMultiplePic();
+        add();
     form.RefreshFinishAvailability();
     form.ui.txtCaption->setFocus(Qt::OtherFocusReason);
 }
 
 void SlideEditing::AddMultiplePic() {
-    const QStringList files = form.prompter().openFiles(
-        PictureDialog(QStringLiteral("Select your Picture(s) File(s). "), true));
+    AddFiles(form.prompter().openFiles(
+        PictureDialog(QStringLiteral("Select your Picture(s) File(s). "), true)));
+}
+
+void SlideEditing::AddFiles(const QStringList& files) {
     if (files.isEmpty())
         return;
     if (files.size() == 1)
@@ -245,12 +273,14 @@ void SlideEditing::ShowSingleFileError() {
 }
 
 void SlideEditing::cmdChangePic_Click() {
+    const EditStep step(form.history(), EditKind::ReplacePicture);
     ReplacePending = true;
     SingleFilePick = true;
     cmdAdd_Click();
 }
 
 void SlideEditing::cmdDelete_Click() {
+    const EditStep step(form.history(), EditKind::DeletePicture);
     SlideShowProject& p = form.project();
     Prompter& ask = form.prompter();
     if (p.SlideCount() == 0) {
@@ -293,6 +323,7 @@ void SlideEditing::cmdDelete_Click() {
 }
 
 void SlideEditing::cmdAddCaption_Click() {
+    const EditStep step(form.history(), EditKind::Caption);
     SlideShowProject& p = form.project();
     p.slot(qMax(0, p.CurrentSlide() - 1)).Caption = form.ui.txtCaption->text();
     form.ui.txtCaption->setFocus(Qt::OtherFocusReason);
@@ -304,6 +335,7 @@ void SlideEditing::txtCaption_GotFocus() {
 }
 
 void SlideEditing::txtCaption_LostFocus() {
+    const EditStep step(form.history(), EditKind::Caption);
     form.project().StoreCaption(form.ui.txtCaption->text(), form.CaptionBoxBackColor(),
                                 form.CaptionBoxForeColor());
 }

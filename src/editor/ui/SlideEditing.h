@@ -3,9 +3,11 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class Form1;
 class PreviewNavigation;
+enum class EditKind;
 struct FileDialogRequest;
 
 // Adding pictures as slides (one or many), replacing and deleting the current
@@ -24,6 +26,9 @@ public:
     bool SingleFilePick = false;
 
     void cmdAdd_Click();
+    // Pictures dropped onto the window, added as the Add command adds the
+    // files picked in its dialog.
+    void AddDroppedPictures(const QStringList& files);
     void AddMultiplePic();
     void AddSinglePic();
     void PickOutFileNameFromPath(const QString& path);
@@ -40,6 +45,13 @@ public:
 private:
     bool eventFilter(QObject* watched, QEvent* event) override;
     FileDialogRequest PictureDialog(const QString& title, bool multiSelect) const;
+    // The edit the next Add makes, from what is pending.
+    EditKind PendingAddKind() const;
+    // Runs `add` unless the show is full; then the finish command follows
+    // the count and the caption box takes the focus.
+    void AddUnlessFull(const std::function<void()>& add);
+    // One file through the single-file path, several as a selection.
+    void AddFiles(const QStringList& files);
     void AddPictures(const QStringList& paths);
     void AddOneChecked(const QString& path, bool canShow);
     void AddFirstOfOne(const QString& path);

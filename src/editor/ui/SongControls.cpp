@@ -1,6 +1,7 @@
 #include "editor/ui/SongControls.h"
 
 #include "editor/ui/Form1.h"
+#include "editor/ui/undo/EditHistory.h"
 #include "platform/ui/QtMediaPlayer.h"
 
 #include <QCheckBox>
@@ -26,11 +27,19 @@ void SongControls::usePlayer(std::unique_ptr<MediaPlayer> next) {
 }
 
 void SongControls::cmdSelectSong_Click() {
+    const EditStep step(form.history(), EditKind::Song);
     song->cmdSelectSong_Click();
     showLabel();
 }
 
+void SongControls::UseDroppedSong(const QString& path) {
+    const EditStep step(form.history(), EditKind::Song);
+    song->UseSong(path);
+    showLabel();
+}
+
 void SongControls::cmdDeleteSong_Click() {
+    const EditStep step(form.history(), EditKind::Song);
     song->cmdDeleteSong_Click();
     showLabel();
 }

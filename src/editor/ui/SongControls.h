@@ -22,6 +22,8 @@ public:
 
     void cmdSelectSong_Click();
     void cmdDeleteSong_Click();
+    // A song file dropped onto the window.
+    void UseDroppedSong(const QString& path);
     void Check1_Click();
     // Stops the song preview as a compile does: the "Sound On" box is
     // unticked, which turns SoundOn off and stops the player.

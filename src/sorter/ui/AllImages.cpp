@@ -2,6 +2,7 @@
 
 #include "platform/ui/PictureDecoding.h"
 #include "project/SlideShowProject.h"
+#include "sorter/SwapListener.h"
 #include "sorter/ui/ThumbnailCanvas.h"
 #include "sorter/ui/ThumbnailStore.h"
 
@@ -40,6 +41,7 @@ AllImages::AllImages(SlideShowProject& p, Prompter& prompter, QWidget* parent)
     Picture1->setStore(store);
     connect(Picture1, &ThumbnailCanvas::pressed, this, &AllImages::Image1_MouseDown);
     connect(Picture1, &ThumbnailCanvas::clicked, this, &AllImages::Image1_Click);
+    connect(Picture1, &ThumbnailCanvas::dragged, this, &AllImages::Image1_DragDrop);
     connect(Picture1, &ThumbnailCanvas::moveAsked, this, &AllImages::moveFocus);
     connect(store, &ThumbnailStore::ready, this, [this](int k) {
         Picture1->updateThumbnail(k);
@@ -255,12 +257,23 @@ void AllImages::cmdSwapPics_Click() {
     const int a = choice.index(0);
     const int b = choice.index(1);
     SwapSlides(project, a, b);
+    if (swaps)
+        swaps->Swapped(a, b);
     store->swap(a, b);
     Picture1->updateThumbnail(a);
     Picture1->updateThumbnail(b);
     choice.clearBoth();
     clearSwapView(0);
     clearSwapView(1);
+}
+
+void AllImages::Image1_DragDrop(int from, int to) {
+    if (from == to)
+        return;
+    choice.clearBoth();
+    Image1_MouseDown(from);
+    Image1_MouseDown(to);
+    cmdSwapPics_Click();
 }
 
 bool AllImages::eventFilter(QObject* watched, QEvent* event) {

@@ -20,6 +20,7 @@ class QPushButton;
 class QScrollBar;
 class QSlider;
 class SlideShowProject;
+class SwapListener;
 class ThumbnailStore;
 class ThumbnailCanvas;
 
@@ -54,6 +55,9 @@ public:
     std::array<QPushButton*, 2> cmdClearSwapPic{};
     QPushButton* cmdSwapPics = nullptr;
 
+    // Each swap is reported to `listener` (none: not reported).
+    void reportSwapsTo(SwapListener* listener) { swaps = listener; }
+
     const SwapSlots& swapSlots() const { return choice; }
     const ThumbnailStore& thumbnails() const { return *store; }
     const ThumbnailGrid& grid() const { return layout; }
@@ -66,6 +70,9 @@ public:
     void Image1_Click(int k);
     void cmdClearSwapPic_Click(int slot);
     void cmdSwapPics_Click();
+    // Thumbnail `from` dragged onto thumbnail `to`: the two are picked into
+    // the swap slots and swapped, as the swap button does.
+    void Image1_DragDrop(int from, int to);
     void VScroll1_Change(int value);
 
 private:
@@ -99,6 +106,7 @@ private:
     ThumbnailGrid layout{kDesignThumbnailSize, 368};
     ThumbnailStore* store = nullptr;
     SwapSlots choice;
+    SwapListener* swaps = nullptr;
     int highlight = -1;
     // The swap slots' pictures decode on threads of their own: the global pool
     // serves Qt's painting, which must never wait behind a decode.

@@ -3,11 +3,13 @@
 #include "sorter/ui/ThumbnailStore.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QFileInfo>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <utility>
 
 namespace {
 // The highlight's colour, 255 in blue-green-red order.
@@ -125,17 +127,33 @@ void ThumbnailCanvas::paintThumbnail(QPainter& painter, int k) {
 void ThumbnailCanvas::mousePressEvent(QMouseEvent* event) {
     const auto k = at(event->position().toPoint());
     pressedOn = k.value_or(-1);
+    pressedAt = event->position().toPoint();
+    dragging = false;
     if (k)
         emit pressed(*k);
     event->accept();
 }
 
+void ThumbnailCanvas::mouseMoveEvent(QMouseEvent* event) {
+    if (pressedOn < 0 || dragging || !(event->buttons() & Qt::LeftButton))
+        return;
+    if ((event->position().toPoint() - pressedAt).manhattanLength() >=
+        QApplication::startDragDistance()) {
+        dragging = true;
+        setCursor(Qt::ClosedHandCursor);
+    }
+}
+
 void ThumbnailCanvas::mouseReleaseEvent(QMouseEvent* event) {
     const auto k = at(event->position().toPoint());
-    const bool click = k && *k == pressedOn;
-    pressedOn = -1;
-    if (click)
+    const int from = std::exchange(pressedOn, -1);
+    const bool dragged = std::exchange(dragging, false);
+    if (dragged)
+        unsetCursor();
+    if (k && *k == from)
         emit clicked(*k);
+    else if (dragged && k && from >= 0)
+        emit this->dragged(from, *k);
 }
 
 void ThumbnailCanvas::keyPressEvent(QKeyEvent* event) {

@@ -15,7 +15,8 @@ void InstallThumbnailAccessibility();
 // stretched to its cell, with the slide number on its top-left corner and,
 // while highlighted, a red outline over its edge. A mouse-down and a click
 // are reported apart (the first chooses the picture for swapping, the second
-// moves the highlight); Space or Enter does both for the current thumbnail,
+// moves the highlight), and a thumbnail dragged onto another is reported as
+// a drag; Space or Enter does both for the current thumbnail,
 // the arrow and page keys ask to move. Screen readers see a list with one
 // item per thumbnail, named "Slide N: file".
 class ThumbnailCanvas : public QWidget {
@@ -44,11 +45,13 @@ public:
 signals:
     void pressed(int position);
     void clicked(int position);
+    void dragged(int from, int to);
     void moveAsked(int position, int key);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
@@ -64,4 +67,6 @@ private:
     int focused = 0;
     int outlined = -1;
     int pressedOn = -1;
+    QPoint pressedAt;
+    bool dragging = false;
 };

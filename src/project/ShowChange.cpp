@@ -1,0 +1,110 @@
+#include "project/ShowChange.h"
+
+#include <algorithm>
+#include <map>
+
+namespace {
+// The show's own values: the tool's preferences and the compile's answers
+// read as fixed, so they never differ.
+ShowSettings ShowPart(ShowSettings s) {
+    const ShowSettings fixed;
+    s.UseColorTool = fixed.UseColorTool;
+    s.SoundOn = fixed.SoundOn;
+    s.ToolTipsOn = fixed.ToolTipsOn;
+    s.MusicDir = fixed.MusicDir;
+    s.DirectoryLastOpenned = fixed.DirectoryLastOpenned;
+    s.ActiveColor = fixed.ActiveColor;
+    s.TitleMessage = fixed.TitleMessage;
+    return s;
+}
+
+// The tool's part of `now` over the show's part of `show`.
+ShowSettings WithToolPart(const ShowSettings& show, const ShowSettings& now) {
+    ShowSettings s = show;
+    s.UseColorTool = now.UseColorTool;
+    s.SoundOn = now.SoundOn;
+    s.ToolTipsOn = now.ToolTipsOn;
+    s.MusicDir = now.MusicDir;
+    s.DirectoryLastOpenned = now.DirectoryLastOpenned;
+    s.ActiveColor = now.ActiveColor;
+    s.TitleMessage = now.TitleMessage;
+    return s;
+}
+
+const Slide& SlotOf(const SlideShowProject& p, int index) {
+    static const Slide none;
+    return index <= p.SlideCapacity() ? p.slot(index) : none;
+}
+} // namespace
+
+ShowChange ShowChange::Between(const SlideShowProject& before, const SlideShowProject& after) {
+    ShowChange c;
+    c.capacityBefore = before.SlideCapacity();
+    c.capacityAfter = after.SlideCapacity();
+    c.countBefore = before.SlideCount();
+    c.countAfter = after.SlideCount();
+    c.currentAfter = after.CurrentSlide();
+    c.settingsBefore = ShowPart(before.settings);
+    c.settingsAfter = ShowPart(after.settings);
+    const int last = std::max(c.capacityBefore, c.capacityAfter);
+    for (int i = 0; i <= last; ++i) {
+        const Slide& a = SlotOf(before, i);
+        const Slide& b = SlotOf(after, i);
+        if (a != b)
+            c.changedSlots.push_back({i, a, b});
+    }
+    return c;
+}
+
+bool ShowChange::IsEmpty() const {
+    return changedSlots.empty() && capacityBefore == capacityAfter && countBefore == countAfter &&
+           settingsBefore == settingsAfter;
+}
+
+bool ShowChange::ChangesSlideField(QString Slide::*field) const {
+    return std::any_of(changedSlots.begin(), changedSlots.end(),
+                       [field](const SlotChange& s) { return s.before.*field != s.after.*field; });
+}
+
+bool ShowChange::ChangesFont() const {
+    return settingsBefore.FontInUse != settingsAfter.FontInUse ||
+           settingsBefore.FontSizeInUse != settingsAfter.FontSizeInUse;
+}
+
+void ShowChange::Apply(SlideShowProject& project, bool forward) const {
+    project.ResizeTable(forward ? capacityAfter : capacityBefore);
+    for (const SlotChange& s : changedSlots)
+        if (s.index <= project.SlideCapacity())
+            project.slot(s.index) = forward ? s.after : s.before;
+    project.setSlideCount(forward ? countAfter : countBefore);
+    project.settings = WithToolPart(forward ? settingsAfter : settingsBefore, project.settings);
+}
+
+ShowChange ShowChange::Then(const ShowChange& next) const {
+    ShowChange c = next;
+    c.capacityBefore = capacityBefore;
+    c.countBefore = countBefore;
+    c.settingsBefore = settingsBefore;
+    // Per slot: the earliest "before" and the latest "after".
+    std::map<int, SlotChange> merged;
+    for (const SlotChange& s : changedSlots)
+        merged[s.index] = s;
+    for (const SlotChange& s : next.changedSlots) {
+        auto [at, fresh] = merged.try_emplace(s.index, s);
+        if (!fresh)
+            at->second.after = s.after;
+    }
+    c.changedSlots.clear();
+    for (auto& [index, s] : merged)
+        if (s.before != s.after)
+            c.changedSlots.push_back(std::move(s));
+    return c;
+}
+
+int ShowChange::FirstChangedSlide(bool redone) const {
+    const int count = redone ? countAfter : countBefore;
+    for (const SlotChange& s : changedSlots)
+        if (s.index < count)
+            return s.index + 1;
+    return 0;
+}
