@@ -45,8 +45,9 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # The page tests drive Debian's chromium through playwright-core (no browser
-# download: it uses /usr/bin/chromium).
-if [ "${1:-}" = "--test" ] && [ ! -d tests/e2e/node_modules/playwright-core ]; then
-  echo "Installing playwright-core for the page tests"
+# download: it uses /usr/bin/chromium) and check the player with axe-core.
+if [ "${1:-}" = "--test" ] && { [ ! -d tests/e2e/node_modules/playwright-core ] ||
+  [ ! -d tests/e2e/node_modules/axe-core ]; }; then
+  echo "Installing playwright-core and axe-core for the page tests"
   (cd tests/e2e && npm install --no-audit --no-fund --silent >/dev/null)
 fi

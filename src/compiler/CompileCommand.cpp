@@ -55,7 +55,8 @@ PicturePath:
                   "OpenPgBkPic": "wood.gif", "CaptionFrameColor": "&HFF99CC",
                   "ButtonColors": ["&H000000", "&HFF0000", "&H00FF00",
                                    "&HFF0000", "&H000000"],
-                  "FitPictures": false, "FitWidth": 1920, "FitHeight": 1080 },
+                  "FitPictures": false, "FitWidth": 1920, "FitHeight": 1080,
+                  "Player": false },
     "compile":  { "FirstPageName": "...", "ShowFolderName": "...",
                   "Directory": "...", "TitleMessage": "..." } }
 
@@ -67,6 +68,8 @@ PicturePath:
 - Relative paths start in the folder of SHOW.json.
 - With FitPictures, slide pictures larger than FitWidth x FitHeight (100 to
   9999 pixels) are copied scaled down to fit, in their own format.
+- With Player, index.html in the show folder is a player page for phones and
+  today's browsers (script and style in pix), beside the classic pages.
 - FirstPageName and ShowFolderName are taken as if typed into the name
   prompt: the characters ? \ : * < > | . / and control characters are
   dropped, the rest lower-cased.

@@ -38,6 +38,10 @@ struct ShowSettings {
     bool FitPictures = false;
     qint16 FitWidth = 1920;
     qint16 FitHeight = 1080;
+    // Compile also writes the player page (index.html) with its script and
+    // style in pix. Off for show files without the key, so their output stays
+    // as it was; a show started in the window turns it on (SetNewShowChoices).
+    bool Player = false;
 
     // The values of a first start, when nothing has been stored yet. The
     // default pictures live in the program folder; the song dialog opens in
@@ -46,6 +50,12 @@ struct ShowSettings {
 
     friend bool operator==(const ShowSettings&, const ShowSettings&) = default;
 };
+
+// The choices a show started in the window has on, where a show file that
+// does not name them has them off.
+inline void SetNewShowChoices(ShowSettings& s) {
+    s.Player = true;
+}
 
 // The range of the fitted pictures' largest width and height, in pixels.
 constexpr qint16 kFitSideMin = 100;

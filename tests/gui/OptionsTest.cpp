@@ -173,10 +173,16 @@ TEST_F(Options, ShowsTheSettingsAndEditsThemAtOnce) {
         QTest::keyClick(w.txtFitWidth, Qt::Key_Tab);
         EXPECT_EQ(w.txtFitWidth->text(), "100");
         TypeInto(w.txtFitHeight, "12800");
+        // The player's box comes next and answers the space bar.
+        EXPECT_FALSE(w.ckPlayer->isChecked());
+        QTest::keyClick(w.txtFitHeight, Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), w.ckPlayer);
+        QTest::keyClick(w.ckPlayer, Qt::Key_Space);
         w.reject(); // by Escape or the close box: still a close
     });
     EXPECT_EQ(s.Flashing, 1);
     EXPECT_TRUE(s.FitPictures);
+    EXPECT_TRUE(s.Player);
     EXPECT_EQ(s.AmountOfSlidesFFRev, 40);
     EXPECT_EQ(s.FitWidth, 100);
     EXPECT_EQ(s.FitHeight, 1280); // four digits at most

@@ -51,6 +51,9 @@ TEST_F(ShowFiles, SaveQuestionAnswersAndCaption) {
     AddThroughDialog(MakePictures(3));
     files().CheckNow();
     EXPECT_EQ(form->windowTitle(), "Picture #3 - Untitled*");
+    // A show started in the window writes the player page; a new one too.
+    EXPECT_TRUE(project().settings.Player);
+    project().settings.Player = false;
 
     ui.queueMessageAnswer(MsgResult::Cancel);
     files().NewShow();
@@ -62,6 +65,7 @@ TEST_F(ShowFiles, SaveQuestionAnswersAndCaption) {
     ui.queueMessageAnswer(MsgResult::No);
     files().NewShow();
     EXPECT_EQ(project().SlideCount(), 0);
+    EXPECT_TRUE(project().settings.Player);
     EXPECT_TRUE(QDir(folder()).entryList({"*.json"}).isEmpty());
 
     AddThroughDialog(MakePictures(2));

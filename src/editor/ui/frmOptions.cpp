@@ -52,6 +52,7 @@ void frmOptions::connectHandlers() {
     connect(cmdReset, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
     connect(cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
     connect(ckFitPictures, &QCheckBox::toggled, this, [this] { ckFitPictures_Click(); });
+    connect(ckPlayer, &QCheckBox::toggled, this, [this](bool on) { project.settings.Player = on; });
     for (QLineEdit* box : {txtFitWidth, txtFitHeight}) {
         box->installEventFilter(new DigitKeyFilter(box));
         box->installEventFilter(this);
@@ -73,6 +74,8 @@ void frmOptions::CheckOptions() {
     {
         const QSignalBlocker block(ckFitPictures);
         ckFitPictures->setChecked(s.FitPictures);
+        const QSignalBlocker blockPlayer(ckPlayer);
+        ckPlayer->setChecked(s.Player);
     }
     txtFitWidth->setText(QString::number(s.FitWidth));
     txtFitHeight->setText(QString::number(s.FitHeight));

@@ -77,6 +77,7 @@ public:
     QLabel* Label2 = nullptr;
     QPushButton* cmdOk = nullptr;
     QCheckBox* ckFitPictures = nullptr;
+    QCheckBox* ckPlayer = nullptr;
     QLabel* lblFitWidth = nullptr;
     QLineEdit* txtFitWidth = nullptr;
     QLabel* lblFitHeight = nullptr;
