@@ -48,7 +48,7 @@
     var set = [];
     if (s[TW]) set.push(url('thumbs/' + sized(k + 1)) + ' ' + s[TW] + 'w');
     if (s[PW]) set.push(url('phone/' + sized(k + 1)) + ' ' + s[PW] + 'w');
-    if (set.length && s[W]) {
+    if (set.length && s[NAME] && s[W]) {
       set.push(url(s[NAME]) + ' ' + s[W] + 'w');
       img.sizes = '100vw';
       img.srcset = set.join(', ');
@@ -62,7 +62,9 @@
       img.removeAttribute('width');
       img.removeAttribute('height');
     }
-    img.src = url(s[NAME]);
+    // A slide left without a picture shows its background alone.
+    if (s[NAME]) img.src = url(s[NAME]);
+    else img.removeAttribute('src');
   }
 
   // Resolves once the picture is decoded, or could not be: a missing picture
@@ -261,12 +263,12 @@
         if (window.performance && performance.mark) performance.mark('pevrano-first-slide');
       });
     }
-    var wanted = [current + 1 < n ? current + 1 : running ? 0 : -1, current - 1];
-    wanted.forEach(function (k) {
+    var keep = [current, current + 1 < n ? current + 1 : running ? 0 : -1, current - 1];
+    keep.forEach(function (k) {
       if (k < 0 || holder(k)) return;
       for (var j = 0; j < pool.length; j++) {
         var img = pool[j];
-        if (img !== shown && wanted.indexOf(img.slide) < 0) {
+        if (img !== shown && keep.indexOf(img.slide) < 0) {
           fill(img, k);
           decoded(img);
           return;
@@ -337,7 +339,8 @@
     if (old) old.removeAttribute('aria-current');
     var now = strip.children[current];
     now.setAttribute('aria-current', 'true');
-    if (!strip.hidden) now.scrollIntoView({ block: 'nearest', inline: 'center' });
+    // The strip alone scrolls; the page never does.
+    if (!strip.hidden) strip.scrollLeft = now.offsetLeft - (strip.clientWidth - now.offsetWidth) / 2;
   }
   function toggleStrip() {
     if (!strip.firstChild) {
