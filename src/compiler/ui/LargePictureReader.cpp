@@ -15,15 +15,13 @@
 #include <vector>
 
 namespace {
-// The whole factor the picture is averaged down by while it is read: it
-// leaves at least twice `wanted`, so the filter that makes the exact size
-// afterwards still has room to work.
+// The whole factor the picture is averaged down by while it is read: the
+// largest that still covers `wanted`.
 int ShrinkFactor(QSize stored, QSize wanted) {
     if (wanted.isEmpty())
         return 1;
-    const double ratio = std::min(double(stored.width()) / wanted.width(),
-                                  double(stored.height()) / wanted.height());
-    return std::max(1, static_cast<int>(ratio / 2));
+    const int ratio = std::min(stored.width() / wanted.width(), stored.height() / wanted.height());
+    return std::max(1, ratio);
 }
 
 // Straight alpha to premultiplied, in place, for one row of BGRA bytes.
