@@ -56,7 +56,7 @@ PicturePath:
                   "ButtonColors": ["&H000000", "&HFF0000", "&H00FF00",
                                    "&HFF0000", "&H000000"],
                   "FitPictures": false, "FitWidth": 1920, "FitHeight": 1080,
-                  "Player": false },
+                  "PictureSizes": false, "Player": false },
     "compile":  { "FirstPageName": "...", "ShowFolderName": "...",
                   "Directory": "...", "TitleMessage": "..." } }
 
@@ -68,6 +68,9 @@ PicturePath:
 - Relative paths start in the folder of SHOW.json.
 - With FitPictures, slide pictures larger than FitWidth x FitHeight (100 to
   9999 pixels) are copied scaled down to fit, in their own format.
+- With PictureSizes, every slide picture also gets a thumbnail
+  pix/thumbs/picK.jpg within 240 x 180 and, when larger than 1280 x 1280, a
+  phone size pix/phone/picK.jpg within 1280 x 1280 (JPEG quality 85).
 - With Player, index.html in the show folder is a player page for phones and
   today's browsers (script and style in pix), beside the classic pages.
 - FirstPageName and ShowFolderName are taken as if typed into the name

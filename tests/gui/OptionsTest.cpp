@@ -173,15 +173,24 @@ TEST_F(Options, ShowsTheSettingsAndEditsThemAtOnce) {
         QTest::keyClick(w.txtFitWidth, Qt::Key_Tab);
         EXPECT_EQ(w.txtFitWidth->text(), "100");
         TypeInto(w.txtFitHeight, "12800");
-        // The player's box comes next and answers the space bar.
-        EXPECT_FALSE(w.ckPlayer->isChecked());
+        // A show without the sizes shows the box clear; Tab reaches it next.
+        EXPECT_FALSE(w.ckPictureSizes->isChecked());
         QTest::keyClick(w.txtFitHeight, Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), w.ckPictureSizes);
+        QTest::keyClick(w.ckPictureSizes, Qt::Key_Space);
+        // The player's box comes next; it turns the sizes on too.
+        EXPECT_FALSE(w.ckPlayer->isChecked());
+        QTest::keyClick(w.ckPictureSizes, Qt::Key_Tab);
         ASSERT_EQ(QApplication::focusWidget(), w.ckPlayer);
         QTest::keyClick(w.ckPlayer, Qt::Key_Space);
+        EXPECT_TRUE(w.ckPictureSizes->isChecked());
+        EXPECT_FALSE(w.ckPictureSizes->isEnabled());
         w.reject(); // by Escape or the close box: still a close
     });
     EXPECT_EQ(s.Flashing, 1);
     EXPECT_TRUE(s.FitPictures);
+    EXPECT_TRUE(s.PictureSizes);
+    EXPECT_TRUE(WantsPictureSizes(s));
     EXPECT_TRUE(s.Player);
     EXPECT_EQ(s.AmountOfSlidesFFRev, 40);
     EXPECT_EQ(s.FitWidth, 100);
