@@ -35,9 +35,8 @@ QString SlideEntry(const SlideShowProject& p, int k, const QString& pix) {
     const ShowSettings& settings = p.settings;
     const QString name = PixPictureName(k, s.PicturePath);
     const QSize full = PictureDimensions(pix + name);
-    const QString sized = QStringLiteral("pic") + IntText(k) + QStringLiteral(".jpg");
-    const QSize thumb = PictureDimensions(pix + QStringLiteral("thumbs/") + sized);
-    const QSize phone = PictureDimensions(pix + QStringLiteral("phone/") + sized);
+    const QSize thumb = PictureDimensions(pix + PixThumbName(k));
+    const QSize phone = PictureDimensions(pix + PixPhoneName(k));
     const BackgroundMode mode = BackgroundModeOf(settings);
     const QString back = StoredColorToHtml(
         mode == BackgroundMode::ColorPerSlide ? s.PicBackColor : p.slot(0).PicBackColor);
