@@ -20,7 +20,7 @@ const path = require('path');
 const { pathToFileURL } = require('url');
 const assert = require('assert');
 
-const [program, pictureFolder] = process.argv.slice(2);
+const [program, pictureFolder] = process.argv.slice(2).map((a) => path.resolve(a));
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'pevrano-player-'));
 const pictures = fs.readdirSync(pictureFolder).filter((f) => /\.jpe?g$/i.test(f)).sort()
   .map((f) => path.join(pictureFolder, f));
