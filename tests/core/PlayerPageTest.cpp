@@ -7,12 +7,14 @@
 #include "compiler/PictureDimensions.h"
 
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {
 QByteArray Be16(int v) {
-    return QByteArray{char(v >> 8), char(v & 0xFF)};
+    QByteArray b;
+    b += char((v >> 8) & 0xFF);
+    b += char(v & 0xFF);
+    return b;
 }
 QByteArray Le(quint32 v, int bytes) {
     QByteArray b;
