@@ -2,11 +2,11 @@
 // controls edit the settings at once, and what it does to the slides reaches
 // the main window when it closes.
 #include "Form1Fixture.h"
-#include "editor/ui/ColorSwatch.h"
 #include "editor/ui/Form1.h"
 #include "editor/ui/OptionsCommand.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/frmOptions.h"
+#include "platform/ui/ColorSwatch.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -173,25 +173,26 @@ TEST_F(Options, ShowsTheSettingsAndEditsThemAtOnce) {
         QTest::keyClick(w.txtFitWidth, Qt::Key_Tab);
         EXPECT_EQ(w.txtFitWidth->text(), "100");
         TypeInto(w.txtFitHeight, "12800");
-        // A show without the sizes shows the box clear; Tab reaches it next.
-        EXPECT_FALSE(w.ckPictureSizes->isChecked());
-        QTest::keyClick(w.txtFitHeight, Qt::Key_Tab);
-        ASSERT_EQ(QApplication::focusWidget(), w.ckPictureSizes);
-        QTest::keyClick(w.ckPictureSizes, Qt::Key_Space);
-        // The player's box comes next; it turns the sizes on too.
-        EXPECT_FALSE(w.ckPlayer->isChecked());
-        QTest::keyClick(w.ckPictureSizes, Qt::Key_Tab);
-        ASSERT_EQ(QApplication::focusWidget(), w.ckPlayer);
-        QTest::keyClick(w.ckPlayer, Qt::Key_Space);
+        // A show started in the window writes the player page, which needs
+        // the sizes: their box shows them on and is skipped by Tab.
+        EXPECT_TRUE(w.ckPlayer->isChecked());
         EXPECT_TRUE(w.ckPictureSizes->isChecked());
         EXPECT_FALSE(w.ckPictureSizes->isEnabled());
+        QTest::keyClick(w.txtFitHeight, Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), w.ckPlayer);
+        QTest::keyClick(w.ckPlayer, Qt::Key_Space);
+        // Without the player the sizes are a choice of their own again.
+        EXPECT_TRUE(w.ckPictureSizes->isEnabled());
+        QTest::keyClick(w.ckPlayer, Qt::Key_Backtab);
+        ASSERT_EQ(QApplication::focusWidget(), w.ckPictureSizes);
+        QTest::keyClick(w.ckPictureSizes, Qt::Key_Space);
         w.reject(); // by Escape or the close box: still a close
     });
     EXPECT_EQ(s.Flashing, 1);
     EXPECT_TRUE(s.FitPictures);
-    EXPECT_TRUE(s.PictureSizes);
-    EXPECT_TRUE(WantsPictureSizes(s));
-    EXPECT_TRUE(s.Player);
+    EXPECT_FALSE(WantsPictureSizes(s));
+    EXPECT_FALSE(s.PictureSizes);
+    EXPECT_FALSE(s.Player);
     EXPECT_EQ(s.AmountOfSlidesFFRev, 40);
     EXPECT_EQ(s.FitWidth, 100);
     EXPECT_EQ(s.FitHeight, 1280); // four digits at most

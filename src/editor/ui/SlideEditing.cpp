@@ -1,16 +1,16 @@
 #include "editor/ui/SlideEditing.h"
 
 #include "editor/FileFullMessage.h"
-#include "editor/ui/ColorSwatch.h"
 #include "editor/ui/FocusMoves.h"
 #include "editor/ui/Form1.h"
 #include "editor/ui/PictureChecks.h"
-#include "editor/ui/PictureDecoding.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewNavigation.h"
 #include "platform/FilePaths.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompter.h"
+#include "platform/ui/ColorSwatch.h"
+#include "platform/ui/PictureDecoding.h"
 #include "project/ColorText.h"
 #include "project/ShowLimits.h"
 
