@@ -72,7 +72,8 @@ PicturePath:
   pix/thumbs/picK.jpg within 240 x 180 and, when larger than 1280 x 1280, a
   phone size pix/phone/picK.jpg within 1280 x 1280 (JPEG quality 85).
 - With Player, index.html in the show folder is a player page for phones and
-  today's browsers (script and style in pix), beside the classic pages.
+  today's browsers (script and style in pix), beside the classic pages; it
+  turns PictureSizes on.
 - FirstPageName and ShowFolderName are taken as if typed into the name
   prompt: the characters ? \ : * < > | . / and control characters are
   dropped, the rest lower-cased.
