@@ -89,9 +89,9 @@ TEST(PlayerPage, DataNamesTheSizesFoundAndThePlayableSong) {
     const QString script = QString::fromUtf8(files.script);
     EXPECT_TRUE(script.startsWith("var pevranoShow = {\"delay\":4,\"song\":\"thesong.mp3\""));
     EXPECT_TRUE(script.contains(R"(["pic1.jpg",4000,3000,"\u003cb\u003ebold\u003c/b\u003e",)"));
-    EXPECT_TRUE(script.contains(R"(,"bkimg1.GIF",240,1280])"));
+    EXPECT_TRUE(script.contains(R"(,"bkimg1.gif",240,1280])"));
     EXPECT_TRUE(script.contains(R"(["pic2.gif",300,200,)"));
-    EXPECT_TRUE(script.contains(R"(,"bkimg2.GIF",240,0])"));
+    EXPECT_TRUE(script.contains(R"(,"bkimg2.gif",240,0])"));
     EXPECT_TRUE(script.contains(R"(["pic3.jpg",0,0,)")); // not copied: no size
     EXPECT_TRUE(script.contains("function fromHash()")) << "the player's code follows the data";
     EXPECT_TRUE(files.style.contains("#stage"));

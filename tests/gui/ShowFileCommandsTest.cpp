@@ -3,6 +3,7 @@
 #include "Form1Fixture.h"
 #include "compiler/CompileCommand.h"
 #include "compiler/ui/CompileFromWindow.h"
+#include "compiler/ui/QtPictureFitter.h"
 #include "compiler/ui/frmFileName.h"
 #include "core/TestFiles.h"
 #include "editor/ui/PictureView.h"
@@ -205,11 +206,16 @@ TEST_F(ShowFiles, WindowAndCommandLineCompileAlike) {
     LocalFileSystem fs;
     QString outText, errText;
     QTextStream out(&outText), err(&errText);
+    // The program's command line scales pictures as the window does: the
+    // show from the window writes thumbnails and phone sizes.
+    const QtPictureFitter fitter;
     CommandContext c{
-        fs, ProgramFolder(), QDir::homePath(), folder(), QDateTime::currentDateTime(), out, err};
+        fs,  ProgramFolder(), QDir::homePath(), folder(), QDateTime::currentDateTime(), out,
+        err, &fitter};
     ASSERT_EQ(RunCommandLine({"pevrano-slideshow", "compile", path}, c), kCompiled)
         << errText.toStdString();
     const auto window = Tree(dir.filePath("win/show"));
     EXPECT_GT(window.size(), 10);
+    ASSERT_EQ(window.keys(), Tree(dir.filePath("cli/show")).keys());
     EXPECT_EQ(window, Tree(dir.filePath("cli/show")));
 }
