@@ -38,10 +38,10 @@ function writeWav(file) {
   fs.writeFileSync(file, Buffer.concat([h, data.fill(128)]));
 }
 
-function compile(name, count, extra) {
+function compile(name, count, extra, from = pictures) {
   const slides = [];
   for (let k = 1; k <= count; k++) {
-    slides.push({ PicturePath: pictures[(k - 1) % pictures.length],
+    slides.push({ PicturePath: from[(k - 1) % from.length],
       Caption: k === 2 ? TRICKY : `Caption of slide ${k}` });
   }
   const show = { slides, settings: Object.assign({ NumSecDelay: DELAY, Player: true }, extra),
@@ -58,6 +58,28 @@ function compile(name, count, extra) {
 
 let browser;
 const problems = [];
+
+// A photo-sized JPEG drawn by the browser itself, larger than a phone's size.
+async function makeJpeg(file, width, height) {
+  const page = await browser.newPage();
+  const data = await page.evaluate(([w, h]) => {
+    const c = document.createElement('canvas');
+    c.width = w;
+    c.height = h;
+    const g = c.getContext('2d');
+    const sky = g.createLinearGradient(0, 0, w, h);
+    sky.addColorStop(0, '#3a6ea5');
+    sky.addColorStop(1, '#f4d58d');
+    g.fillStyle = sky;
+    g.fillRect(0, 0, w, h);
+    g.fillStyle = '#2d5016';
+    g.fillRect(0, h * 0.7, w, h * 0.3);
+    return c.toDataURL('image/jpeg', 0.85).split(',')[1];
+  }, [width, height]);
+  await page.close();
+  fs.writeFileSync(file, Buffer.from(data, 'base64'));
+  return file;
+}
 
 // A page that records its requests, console errors, script errors and
 // policy violations; every request must stay inside the show folder.
@@ -237,6 +259,9 @@ async function phone(folder, count) {
     { viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true, deviceScaleFactor: 3 });
   await expectSlide(page, 5, 'phone opened at #5');
   await expectFits(page, 'phone');
+  // The phone loads the phone size, not the full picture.
+  assert.match(await page.evaluate(() => document.querySelector('#stage img.on').currentSrc),
+    /\/pix\/phone\/pic5\.jpg$/);
   assert.ok(await page.evaluate(() => document.querySelector('audio').paused), 'song before a tap');
   await page.touchscreen.tap(195, 300); // the middle third: no step
   await expectSlide(page, 5, 'tap in the middle');
@@ -326,20 +351,20 @@ async function longShow(folder, count) {
 }
 
 async function main() {
-  const folder = compile('player show', 12, {});
-  writeWav(path.join(work, 'song.wav'));
-  const withSong = compile('with song', 12, { SongPath: path.join(work, 'song.wav') });
-  const midi = path.join(work, 'tune.mid');
-  fs.writeFileSync(midi, 'MThd');
-  const withMidi = compile('with midi', 3, { SongPath: midi });
-  assert.match(fs.readFileSync(path.join(withMidi, 'pix', 'player.js'), 'utf8'), /"song":"",/);
-  const long = compile('long show', 1000, {});
-
   browser = await chromium.launch({
     executablePath: '/usr/bin/chromium',
     args: ['--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync'],
   });
+  const folder = compile('player show', 12, {});
+  writeWav(path.join(work, 'song.wav'));
+  const photo = await makeJpeg(path.join(work, 'photo.jpg'), 2400, 1600);
+  const withSong = compile('with song', 12, { SongPath: path.join(work, 'song.wav') }, [photo]);
+  const midi = path.join(work, 'tune.mid');
+  fs.writeFileSync(midi, 'MThd');
+  const withMidi = compile('with midi', 3, { SongPath: midi });
+  assert.match(fs.readFileSync(path.join(withMidi, 'pix', 'player.js'), 'utf8'), /"song":"",/);
+  const long = compile('long show', 1000, {});
   try {
     await desktop(folder, 12);
     await phone(withSong, 12);
