@@ -234,7 +234,12 @@ async function desktop(folder, count) {
     assert.strictEqual(await page.getAttribute('#strip button:nth-child(1) img', 'loading'), 'lazy');
     assert.match(await page.getAttribute('#stage img.on', 'srcset'), /thumbs\/pic7\.jpg 240w/);
   }
+  // Each thumbnail is a button on the Tab path, Enter shows its slide.
   await page.keyboard.press('Tab');
+  assert.strictEqual(await page.evaluate(() => document.activeElement.getAttribute('aria-label')),
+    'Slide 8');
+  await page.keyboard.press('Enter');
+  await expectSlide(page, 8, 'Enter on a thumbnail');
   await axe(page, 'desktop with the strip');
   await page.getByRole('button', { name: 'Thumbnails' }).click();
   assert.ok(await page.locator('#strip').isHidden(), 'the strip stays open');
