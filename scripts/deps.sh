@@ -8,7 +8,7 @@ BUILD_PACKAGES=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-webengine-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libvips-tools
+  libvips-tools libpng-dev
   gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
 )
 TEST_PACKAGES=(chromium xvfb xauth clang-format desktop-file-utils)
@@ -45,8 +45,9 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # The page tests drive Debian's chromium through playwright-core (no browser
-# download: it uses /usr/bin/chromium).
-if [ "${1:-}" = "--test" ] && [ ! -d tests/e2e/node_modules/playwright-core ]; then
-  echo "Installing playwright-core for the page tests"
+# download: it uses /usr/bin/chromium) and check the player with axe-core.
+if [ "${1:-}" = "--test" ] && { [ ! -d tests/e2e/node_modules/playwright-core ] ||
+  [ ! -d tests/e2e/node_modules/axe-core ]; }; then
+  echo "Installing playwright-core and axe-core for the page tests"
   (cd tests/e2e && npm install --no-audit --no-fund --silent >/dev/null)
 fi

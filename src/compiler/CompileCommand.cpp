@@ -56,7 +56,8 @@ PicturePath:
                   "CaptionFrameColor": "&HFF99CC",
                   "ButtonColors": ["&H000000", "&HFF0000", "&H00FF00",
                                    "&HFF0000", "&H000000"],
-                  "FitPictures": false, "FitWidth": 1920, "FitHeight": 1080 },
+                  "FitPictures": false, "FitWidth": 1920, "FitHeight": 1080,
+                  "PictureSizes": false, "Player": false },
     "compile":  { "FirstPageName": "...", "ShowFolderName": "...",
                   "Directory": "...", "TitleMessage": "..." } }
 
@@ -71,6 +72,12 @@ PicturePath:
 - Relative paths start in the folder of SHOW.json.
 - With FitPictures, slide pictures larger than FitWidth x FitHeight (100 to
   9999 pixels) are copied scaled down to fit, in their own format.
+- With PictureSizes, every slide picture also gets a thumbnail
+  pix/thumbs/picK.jpg within 240 x 180 and, when larger than 1280 x 1280, a
+  phone size pix/phone/picK.jpg within 1280 x 1280 (JPEG quality 85).
+- With Player, index.html in the show folder is a player page for phones and
+  today's browsers (script and style in pix), beside the classic pages; it
+  turns PictureSizes on.
 - FirstPageName and ShowFolderName are taken as if typed into the name
   prompt: the characters ? \ : * < > | . / and control characters are
   dropped, the rest lower-cased.

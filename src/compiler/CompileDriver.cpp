@@ -5,6 +5,7 @@
 #include "compiler/CompileHost.h"
 #include "compiler/OutputFolder.h"
 #include "compiler/PageFile.h"
+#include "compiler/PlayerPage.h"
 #include "compiler/ScriptLibrary.h"
 #include "compiler/SlidePages.h"
 #include "compiler/TitlePage.h"
@@ -38,9 +39,18 @@ public:
     PageWriter(FileSystem& fs, Prompter& ui) : fs(fs), ui(ui) {}
 
     bool write(const QString& path, const QString& text, bool utf8 = false) {
+        return report(path, failed ? FsResult{} : WritePageFile(fs, path, text, utf8));
+    }
+
+    // A file written as these bytes, with no line end or mark added.
+    bool writeBytes(const QString& path, const QByteArray& bytes) {
+        return report(path, failed ? FsResult{} : fs.writeFile(path, bytes));
+    }
+
+private:
+    bool report(const QString& path, const FsResult& r) {
         if (failed)
             return false;
-        const FsResult r = WritePageFile(fs, path, text, utf8);
         if (r.ok())
             return true;
         failed = true;
@@ -51,7 +61,6 @@ public:
         return false;
     }
 
-private:
     FileSystem& fs;
     Prompter& ui;
     bool failed = false;
@@ -93,7 +102,25 @@ bool WriteAllPages(SlideShowProject& p, Prompter& ui, FileSystem& fs, const QDat
             !out.write(InFolder(pix, QStringLiteral("frmright.htm")), frames.right))
             return false;
     }
-    return out.write(InFolder(pix, QStringLiteral("thumbpic.htm")), ThumbPage(p));
+    if (!out.write(InFolder(pix, QStringLiteral("thumbpic.htm")), ThumbPage(p)))
+        return false;
+    if (!p.settings.Player)
+        return true;
+    const PlayerFiles player = PlayerPage(p, pix);
+    return out.writeBytes(InFolder(folder, QStringLiteral("index.html")), player.page) &&
+           out.writeBytes(InFolder(pix, QStringLiteral("player.js")), player.script) &&
+           out.writeBytes(InFolder(pix, QStringLiteral("player.css")), player.style);
+}
+
+// The run's closing message, with a note when the player leaves the song out.
+QString CompiledMessage(const SlideShowProject& p) {
+    QString text = QStringLiteral("Your files were put in the your path \"") +
+                   p.names.OutputFolder + QStringLiteral("\" successfully!");
+    const QString& song = p.settings.SongPath;
+    if (p.settings.Player && !song.isEmpty() && !PlayerPlaysSong(song))
+        text += kCrLf2 + QStringLiteral("The player page (index.html) has no song: browsers "
+                                        "cannot play MIDI. The classic pages keep it.");
+    return text;
 }
 } // namespace
 
@@ -169,10 +196,8 @@ CompileOutcome CompileShow(SlideShowProject& p, CompileHost& host, FileSystem& f
     }
 
     const QString folder = p.names.OutputFolder;
-    ui.messageBox({QStringLiteral("Your files were put in the your path \"") + folder +
-                       QStringLiteral("\" successfully!"),
-                   QStringLiteral("Compiled Successfully"), MsgButtons::Ok, MsgIcon::Information,
-                   std::nullopt});
+    ui.messageBox({CompiledMessage(p), QStringLiteral("Compiled Successfully"), MsgButtons::Ok,
+                   MsgIcon::Information, std::nullopt});
     if (ui.messageBox({QStringLiteral("Would you like to see your Slide Show Now?"),
                        QStringLiteral("View your Slide Show now?"), MsgButtons::YesNo,
                        MsgIcon::Question, std::nullopt}) == MsgResult::Yes)

@@ -21,6 +21,10 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
+// The thumbnail and the phone size, counted by the progress bar whether or not
+// the phone size turns out to be needed.
+constexpr int kSizesPerPicture = 2;
+
 // The view images and the applet archive, in the order they are copied.
 constexpr std::array<const char*, 6> kViewImages{"fraright.jpg", "fraleft.jpg", "catalog.jpg",
                                                  "ssnobnoc.jpg", "ssbnoc.jpg",  "ssbc.jpg"};
@@ -75,6 +79,10 @@ FsResult MakeShowFolder(const SlideShowProject& p, FileSystem& fs) {
     FsResult r = fs.createDirectory(folder);
     if (r.ok())
         r = fs.createDirectory(folder + QStringLiteral("pix"));
+    if (r.ok() && WantsPictureSizes(p.settings))
+        for (const char* sub : {"pix/thumbs", "pix/phone"})
+            if (r.ok())
+                r = fs.createDirectory(folder + QLatin1String(sub));
     return r;
 }
 
@@ -229,53 +237,83 @@ std::optional<QString> TooLongName(const SlideShowProject& p, FileSystem& fs,
             names << c.name;
             paths << pix + c.name;
         }
+    // The smaller sizes: "picK.jpg" one folder further down.
+    if (WantsPictureSizes(p.settings) && p.SlideCount() > 0) {
+        const QString thumb = PixThumbName(p.SlideCount());
+        names << thumb.section(u'/', -1);
+        paths << pix + thumb;
+    }
     for (qsizetype i = 0; i < names.size(); ++i)
         if (!fits(names[i], paths[i]))
             return names[i];
     return std::nullopt;
 }
 
-// The slide pictures scaled down to the show's box on worker threads, each
-// written as soon as it is ready; pictures that need no scaling are copied.
-// One message lists the pictures that could not be decoded.
-void CopyFittedPictures(const SlideShowProject& p, const PictureFitter& fitter, PixCopier& pix,
-                        ProgressBar& bar, Prompter& ui) {
-    const ShowSettings& s = p.settings;
+// Every slide picture through the fitter on worker threads: the full copy
+// fitted to the show's box when it asks for that (copied as it is otherwise),
+// and the thumbnail and phone size when it asks for those. Each is written
+// as soon as it is ready; one message lists the pictures that could not be
+// decoded.
+void CopySlidePictures(const SlideShowProject& p, const PictureFitter& fitter,
+                       const PictureRequest& request, PixCopier& pix, ProgressBar& bar,
+                       Prompter& ui) {
     QStringList sources;
     for (int k = 1; k <= p.SlideCount(); ++k)
         sources << p.slide(k).PicturePath;
     QStringList undecodable;
-    FitInOrder(fitter, sources, QSize(s.FitWidth, s.FitHeight),
-               [&](int i, const FittedPicture& fitted) {
-                   const QString& src = sources[i];
-                   const QString name = PixPictureName(i + 1, src);
-                   if (fitted.kind == FittedPicture::Kind::Fitted)
-                       pix.write(fitted.bytes, name);
-                   else
-                       pix.copy(src, name);
-                   if (fitted.kind == FittedPicture::Kind::Undecodable)
-                       undecodable << QDir::toNativeSeparators(src);
-                   bar.advance();
-               });
-    if (!undecodable.isEmpty())
+    CopiesInOrder(fitter, sources, request, [&](int i, const PictureCopies& made) {
+        const QString& src = sources[i];
+        const int k = i + 1;
+        const QString name = PixPictureName(k, src);
+        if (made.full.kind == FittedPicture::Kind::Fitted)
+            pix.write(made.full.bytes, name);
+        else
+            pix.copy(src, name);
+        if (!made.thumb.isEmpty())
+            pix.write(made.thumb, PixThumbName(k));
+        if (!made.phone.isEmpty())
+            pix.write(made.phone, PixPhoneName(k));
+        if (made.undecodable && !src.isEmpty())
+            undecodable << QDir::toNativeSeparators(src);
+        bar.advance(request.sizes ? 1 + kSizesPerPicture : 1);
+    });
+    if (undecodable.isEmpty())
+        return;
+    if (request.fitBox)
         ui.messageBox({QStringLiteral("These pictures could not be read to fit them, so they "
                                       "were copied as they are:") +
                            kCrLf + undecodable.join(kCrLf),
                        QStringLiteral("Fit pictures for the web"), MsgButtons::Ok,
+                       MsgIcon::Exclamation, std::nullopt});
+    else
+        ui.messageBox({QStringLiteral("These pictures could not be read to make their "
+                                      "thumbnails and phone sizes, so they were copied as they "
+                                      "are:") +
+                           kCrLf + undecodable.join(kCrLf),
+                       QStringLiteral("Write thumbnails and a phone size"), MsgButtons::Ok,
                        MsgIcon::Exclamation, std::nullopt});
 }
 
 void CopyEverything(const SlideShowProject& p, CompileHost& host, FileSystem& fs,
                     const QString& programFolder) {
     const int count = p.SlideCount();
-    ProgressBar bar(host, 2 * count + 23);
+    const ShowSettings& s = p.settings;
+    PictureRequest request;
+    if (s.FitPictures)
+        request.fitBox = QSize(s.FitWidth, s.FitHeight);
+    request.sizes = WantsPictureSizes(s);
+    const PictureFitter* fitter = host.pictureFitter();
+    const bool fitting = fitter && (request.fitBox || request.sizes);
+    // The smaller sizes are steps of their own.
+    const int sizeSteps = fitting && request.sizes ? kSizesPerPicture * count : 0;
+    ProgressBar bar(host, 2 * count + 23 + sizeSteps);
     BusyPointer busy(host);
     PixCopier pix(host.prompter(), fs, p.names.OutputFolder + QStringLiteral("pix/"));
     const std::vector<PixCopy> plan = CopyPlan(p, programFolder);
     auto rest = plan.begin();
-    if (const PictureFitter* fitter = host.pictureFitter(); fitter && p.settings.FitPictures) {
+    if (fitting) {
         // The slide pictures lead the plan; they go through the fitter.
-        CopyFittedPictures(p, *fitter, pix, bar, host.prompter());
+        CopySlidePictures(p, *fitter, request, pix, bar, host.prompter());
         rest += count;
     }
     for (; rest != plan.end(); ++rest) {

@@ -27,6 +27,8 @@ inline constexpr CompileChoice kCompileChoices[] = {
     {"FitPictures", &ShowSettings::FitPictures},
     {"FitWidth", &ShowSettings::FitWidth, kFitSideMin, kFitSideMax},
     {"FitHeight", &ShowSettings::FitHeight, kFitSideMin, kFitSideMax},
+    {"PictureSizes", &ShowSettings::PictureSizes},
+    {"Player", &ShowSettings::Player},
 };
 
 // The choice of that name, or none.

@@ -99,7 +99,9 @@ Apply ColorStep(ColorValue& field, ColorValue fallback, SettingsControls& contro
 // "False", or a whole number; anything else, or a number out of range, gives
 // the choice's default.
 void ReadCompileChoices(QSettings& store, ShowSettings& s) {
-    const ShowSettings defaults;
+    // A choice never stored starts as a new show in the window has it.
+    ShowSettings defaults;
+    SetNewShowChoices(defaults);
     for (const CompileChoice& choice : kCompileChoices) {
         const QString text = TextOf(store.value(QLatin1String(choice.name))).trimmed();
         if (const auto* flag = std::get_if<bool ShowSettings::*>(&choice.field)) {

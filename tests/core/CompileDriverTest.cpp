@@ -153,6 +153,28 @@ TEST_F(CompileRun, ViewNowOpensTheOpeningPage) {
     EXPECT_TRUE(QFile::exists(show + "my show.htm"));
 }
 
+// With the player on, index.html and its files stand beside the classic
+// pages; a MIDI song is left out of it and the closing message says so.
+TEST_F(CompileRun, PlayerPageBesideTheClassicPages) {
+    p.settings.Player = true;
+    p.settings.SongPath = root.filePath("pictures/tune.mid");
+    WriteFile(p.settings.SongPath, "MThd");
+    host.ui.queueFolder(root.filePath("out"));
+    host.ui.queueInput("Hello");
+    host.ui.queueMessageAnswer(MsgResult::No);
+    ASSERT_EQ(Compile(local), CompileOutcome::Compiled);
+    for (const char* name : {"index.html", "my show.htm", "pix/player.js", "pix/player.css",
+                             "pix/allcode.js", "pix/thesong.mid"})
+        EXPECT_TRUE(QFile::exists(show + name)) << name;
+    EXPECT_TRUE(ReadFile(show + "pix/player.js").contains("\"song\":\"\","));
+    EXPECT_TRUE(ReadFile(show + "index.html").contains("href=\"my%20show.htm\""));
+    const MessageBoxRequest done = host.ui.messages().at(host.ui.messages().size() - 2);
+    EXPECT_EQ(done.title, "Compiled Successfully");
+    EXPECT_EQ(done.text, "Your files were put in the your path \"" + show +
+                             "\" successfully!\r\n\r\nThe player page (index.html) has no song: "
+                             "browsers cannot play MIDI. The classic pages keep it.");
+}
+
 // A page that cannot be written stops the run with a box naming the file and
 // the reason; the project is as it was apart from the quotes.
 TEST_F(CompileRun, FailingPageWriteStopsTheRunAndKeepsTheProject) {

@@ -32,6 +32,8 @@ SlideShowProject FullShow(const QString& folder, const QString& program) {
     s.Flashing = 0;
     s.FitPictures = true;
     s.FitWidth = 1280;
+    s.PictureSizes = true;
+    s.Player = true;
     s.SongPath = folder + QStringLiteral("/music/song.mp3");
     s.OpenPgBkPic = program + QStringLiteral("/film.gif");
     s.NewBkPicture = folder + QStringLiteral("/bk.gif");

@@ -173,10 +173,26 @@ TEST_F(Options, ShowsTheSettingsAndEditsThemAtOnce) {
         QTest::keyClick(w.txtFitWidth, Qt::Key_Tab);
         EXPECT_EQ(w.txtFitWidth->text(), "100");
         TypeInto(w.txtFitHeight, "12800");
+        // A show started in the window writes the player page, which needs
+        // the sizes: their box shows them on and is skipped by Tab.
+        EXPECT_TRUE(w.ckPlayer->isChecked());
+        EXPECT_TRUE(w.ckPictureSizes->isChecked());
+        EXPECT_FALSE(w.ckPictureSizes->isEnabled());
+        QTest::keyClick(w.txtFitHeight, Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), w.ckPlayer);
+        QTest::keyClick(w.ckPlayer, Qt::Key_Space);
+        // Without the player the sizes are a choice of their own again.
+        EXPECT_TRUE(w.ckPictureSizes->isEnabled());
+        QTest::keyClick(w.ckPlayer, Qt::Key_Backtab);
+        ASSERT_EQ(QApplication::focusWidget(), w.ckPictureSizes);
+        QTest::keyClick(w.ckPictureSizes, Qt::Key_Space);
         w.reject(); // by Escape or the close box: still a close
     });
     EXPECT_EQ(s.Flashing, 1);
     EXPECT_TRUE(s.FitPictures);
+    EXPECT_FALSE(WantsPictureSizes(s));
+    EXPECT_FALSE(s.PictureSizes);
+    EXPECT_FALSE(s.Player);
     EXPECT_EQ(s.AmountOfSlidesFFRev, 40);
     EXPECT_EQ(s.FitWidth, 100);
     EXPECT_EQ(s.FitHeight, 1280); // four digits at most

@@ -3,6 +3,7 @@
 #include "Form1Fixture.h"
 #include "compiler/CompileCommand.h"
 #include "compiler/ui/CompileFromWindow.h"
+#include "compiler/ui/QtPictureFitter.h"
 #include "compiler/ui/frmFileName.h"
 #include "core/TestFiles.h"
 #include "editor/ui/PictureView.h"
@@ -65,6 +66,9 @@ TEST_F(ShowFiles, SaveQuestionAnswersAndCaption) {
     AddThroughDialog(MakePictures(3));
     files().CheckNow();
     EXPECT_EQ(form->windowTitle(), "Picture #3 - Untitled*");
+    // A show started in the window writes the player page; a new one too.
+    EXPECT_TRUE(project().settings.Player);
+    project().settings.Player = false;
 
     ui.queueMessageAnswer(MsgResult::Cancel);
     files().NewShow();
@@ -76,6 +80,7 @@ TEST_F(ShowFiles, SaveQuestionAnswersAndCaption) {
     ui.queueMessageAnswer(MsgResult::No);
     files().NewShow();
     EXPECT_EQ(project().SlideCount(), 0);
+    EXPECT_TRUE(project().settings.Player);
     EXPECT_TRUE(QDir(folder()).entryList({"*.json"}).isEmpty());
 
     AddThroughDialog(MakePictures(2));
@@ -438,8 +443,12 @@ TEST_F(ShowFiles, WindowAndCommandLineCompileAlike) {
     LocalFileSystem fs;
     QString outText, errText;
     QTextStream out(&outText), err(&errText);
+    // The program's command line scales pictures as the window does: the
+    // show from the window writes thumbnails and phone sizes.
+    const QtPictureFitter fitter;
     CommandContext c{
-        fs, ProgramFolder(), QDir::homePath(), folder(), QDateTime::currentDateTime(), out, err};
+        fs,  ProgramFolder(), QDir::homePath(), folder(), QDateTime::currentDateTime(), out,
+        err, &fitter};
     ASSERT_EQ(RunCommandLine({"pevrano-slideshow", "compile", path}, c), kCompiled)
         << errText.toStdString();
     const auto window = Tree(dir.filePath("win/show"));

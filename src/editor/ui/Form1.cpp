@@ -54,6 +54,7 @@ Form1::Form1(Prompter& prompter, QWidget* parent)
     // slots start with the built-in colours and without a background picture.
     slideShow.GrowSlots();
     slideShow.settings = ShowSettings::FirstStart(ProgramFolder(), QDir::homePath());
+    SetNewShowChoices(slideShow.settings);
 
     // Swatches of show-wide colours read and write the settings themselves.
     ShowSettings& s = slideShow.settings;

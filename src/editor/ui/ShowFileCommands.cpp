@@ -165,6 +165,7 @@ void ShowFileCommands::NewShow() {
     p.flags = EditorFlags{};
     p.settings.SongPath.clear();
     p.settings.TitleMessage.clear();
+    SetNewShowChoices(p.settings);
     form.FillBackgrounds(0);
     doc = ShowDocument{};
     doc.MarkSaved(p);

@@ -52,6 +52,11 @@ void frmOptions::connectHandlers() {
     connect(cmdReset, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
     connect(cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
     connect(ckFitPictures, &QCheckBox::toggled, this, [this] { ckFitPictures_Click(); });
+    connect(ckPictureSizes, &QCheckBox::toggled, this, [this] { ckPictureSizes_Click(); });
+    connect(ckPlayer, &QCheckBox::toggled, this, [this](bool on) {
+        project.settings.Player = on;
+        ShowSizesChoice();
+    });
     for (QLineEdit* box : {txtFitWidth, txtFitHeight}) {
         box->installEventFilter(new DigitKeyFilter(box));
         box->installEventFilter(this);
@@ -73,7 +78,10 @@ void frmOptions::CheckOptions() {
     {
         const QSignalBlocker block(ckFitPictures);
         ckFitPictures->setChecked(s.FitPictures);
+        const QSignalBlocker blockPlayer(ckPlayer);
+        ckPlayer->setChecked(s.Player);
     }
+    ShowSizesChoice();
     txtFitWidth->setText(QString::number(s.FitWidth));
     txtFitHeight->setText(QString::number(s.FitHeight));
     if (project.settings.OpenPgBkPic.isEmpty())
@@ -185,6 +193,18 @@ void frmOptions::cmdOk_Click() {
 
 void frmOptions::ckFitPictures_Click() {
     project.settings.FitPictures = ckFitPictures->isChecked();
+}
+
+// The player page needs the sizes: while it is on, the sizes' box shows them
+// on and cannot be cleared.
+void frmOptions::ShowSizesChoice() {
+    const QSignalBlocker block(ckPictureSizes);
+    ckPictureSizes->setChecked(WantsPictureSizes(project.settings));
+    ckPictureSizes->setEnabled(!project.settings.Player);
+}
+
+void frmOptions::ckPictureSizes_Click() {
+    project.settings.PictureSizes = ckPictureSizes->isChecked();
 }
 
 void frmOptions::txtFitSide_LostFocus() {

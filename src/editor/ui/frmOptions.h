@@ -55,6 +55,8 @@ public:
     void cmdReset_Click();
     void cmdOk_Click();
     void ckFitPictures_Click();
+    void ckPictureSizes_Click();
+    void ShowSizesChoice();
     void txtFitSide_LostFocus();
 
     QCheckBox* ckFlashing = nullptr;
@@ -77,10 +79,12 @@ public:
     QLabel* Label2 = nullptr;
     QPushButton* cmdOk = nullptr;
     QCheckBox* ckFitPictures = nullptr;
+    QCheckBox* ckPlayer = nullptr;
     QLabel* lblFitWidth = nullptr;
     QLineEdit* txtFitWidth = nullptr;
     QLabel* lblFitHeight = nullptr;
     QLineEdit* txtFitHeight = nullptr;
+    QCheckBox* ckPictureSizes = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
