@@ -7,6 +7,7 @@
 #include "editor/ui/ShowFileCommands.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/ProgramFolder.h"
+#include "platform/ui/PictureFormats.h"
 #include "platform/ui/QtPrompter.h"
 #include "sorter/ui/OpenSorter.h"
 #include "support/ui/frmSplash.h"
@@ -27,6 +28,7 @@ void NameApplication() {
 int RunCommand(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     NameApplication();
+    UseProgramPlugins();
     LocalFileSystem fs;
     // Qt's image readers and writers need no display: the core application
     // loads their plugins.
@@ -40,7 +42,8 @@ int RunCommand(int argc, char* argv[]) {
                            QDateTime::currentDateTime(),
                            out,
                            err,
-                           &fitter};
+                           &fitter,
+                           ReadsPictureFormat("heic")};
     return RunCommandLine(QCoreApplication::arguments(), context);
 }
 
@@ -57,6 +60,7 @@ int main(int argc, char* argv[]) {
         return RunCommand(argc, argv);
     QApplication app(argc, argv);
     NameApplication();
+    UseProgramPlugins();
     // The installed desktop entry and the icon it names.
     QGuiApplication::setDesktopFileName(QStringLiteral("pevrano-slideshow"));
     QApplication::setWindowIcon(QIcon::fromTheme(

@@ -171,6 +171,7 @@ struct PixCopy {
     QString from;
     QString name;
     int advance = 1;
+    bool picture = false; // a slide, background or opening-page picture
 };
 
 // Every copy of a run, in order.
@@ -180,20 +181,20 @@ std::vector<PixCopy> CopyPlan(const SlideShowProject& p, const QString& programF
     std::vector<PixCopy> plan;
     for (int k = 1; k <= count; ++k) {
         const QString& src = p.slide(k).PicturePath;
-        plan.push_back({src, PixPictureName(k, src)});
+        plan.push_back({src, PixPictureName(k, src), 1, true});
     }
     const bool pictureBackgrounds = !s.UseColTrueUsePicFalse;
     if (pictureBackgrounds && s.optIntBkImgOptionForm == 1) {
         for (int k = 1; k <= count; ++k) {
             const QString& src = p.slide(k).BkPicture;
-            plan.push_back({src, PixSlideBackgroundName(k, src)});
+            plan.push_back({src, PixSlideBackgroundName(k, src), 1, true});
         }
     } else {
         plan.push_back({{}, {}, count - 1});
     }
     if (pictureBackgrounds && s.optIntBkImgOptionForm == 0) {
         const QString& src = p.slot(0).BkPicture;
-        plan.push_back({src, PixSharedBackgroundName(src), 0});
+        plan.push_back({src, PixSharedBackgroundName(src), 0, true});
     }
     plan.push_back({{}, {}, 1});
     if (!s.SongPath.isEmpty())
@@ -204,7 +205,7 @@ std::vector<PixCopy> CopyPlan(const SlideShowProject& p, const QString& programF
     }
     plan.push_back(
         {InProgramFolder(programFolder, QStringLiteral("photo.jar")), QStringLiteral("photo.jar")});
-    plan.push_back({s.OpenPgBkPic, GetJustFileName(s.OpenPgBkPic).toLower()});
+    plan.push_back({s.OpenPgBkPic, PixOpeningPictureName(s.OpenPgBkPic), 1, true});
     return plan;
 }
 
@@ -235,34 +236,71 @@ std::optional<QString> TooLongName(const SlideShowProject& p, FileSystem& fs,
     return std::nullopt;
 }
 
-// The slide pictures scaled down to the show's box on worker threads, each
-// written as soon as it is ready; pictures that need no scaling are copied.
-// One message lists the pictures that could not be decoded.
-void CopyFittedPictures(const SlideShowProject& p, const PictureFitter& fitter, PixCopier& pix,
-                        ProgressBar& bar, Prompter& ui) {
-    const ShowSettings& s = p.settings;
+// What the copies could not take as they are, for the messages after them.
+struct PictureReport {
+    QStringList unfitted;    // could not be decoded to fit: copied as they are
+    QStringList leftOut;     // to be written as JPEG but could not be decoded
+    QStringList firstFrames; // several pictures in one file: the first was written
+};
+
+// Puts one picture into pix as the fitter left it. A picture written as JPEG
+// that could not be decoded is left out: copied under its ".jpg" name it
+// would be a file no page can show.
+void PlacePicture(const PixCopy& c, const FittedPicture& result, PixCopier& pix, CompileHost& host,
+                  PictureReport& report) {
+    const QString shown = QDir::toNativeSeparators(c.from);
+    if (result.kind == FittedPicture::Kind::Fitted) {
+        pix.write(result.bytes, c.name);
+        if (result.firstFrameOnly)
+            report.firstFrames << shown;
+        return;
+    }
+    if (result.kind == FittedPicture::Kind::Undecodable && IsWrittenAsJpeg(c.from)) {
+        report.leftOut << shown;
+        host.pictureLeftOut(c.from);
+        return;
+    }
+    // A missing picture is reported by the copy, as any missing file.
+    pix.copy(c.from, c.name);
+    if (result.kind == FittedPicture::Kind::Undecodable)
+        report.unfitted << shown;
+}
+
+// Copies [first, last) of the plan. The pictures that change on their way go
+// through the fitter on worker threads, each written as soon as it is ready
+// and in the plan's order: all of them when `box` is not empty (the slide
+// pictures fitted for the web), else those written as JPEG.
+void CopyRange(std::vector<PixCopy>::const_iterator first,
+               std::vector<PixCopy>::const_iterator last, QSize box, CompileHost& host,
+               PixCopier& pix, ProgressBar& bar, PictureReport& report) {
     QStringList sources;
-    for (int k = 1; k <= p.SlideCount(); ++k)
-        sources << p.slide(k).PicturePath;
-    QStringList undecodable;
-    FitInOrder(fitter, sources, QSize(s.FitWidth, s.FitHeight),
-               [&](int i, const FittedPicture& fitted) {
-                   const QString& src = sources[i];
-                   const QString name = PixPictureName(i + 1, src);
-                   if (fitted.kind == FittedPicture::Kind::Fitted)
-                       pix.write(fitted.bytes, name);
-                   else
-                       pix.copy(src, name);
-                   if (fitted.kind == FittedPicture::Kind::Undecodable)
-                       undecodable << QDir::toNativeSeparators(src);
-                   bar.advance();
-               });
-    if (!undecodable.isEmpty())
-        ui.messageBox({QStringLiteral("These pictures could not be read to fit them, so they "
-                                      "were copied as they are:") +
-                           kCrLf + undecodable.join(kCrLf),
-                       QStringLiteral("Fit pictures for the web"), MsgButtons::Ok,
-                       MsgIcon::Exclamation, std::nullopt});
+    bool anyToFit = false;
+    for (auto it = first; it != last; ++it) {
+        const bool fitted =
+            it->picture && !it->from.isEmpty() && (!box.isEmpty() || IsWrittenAsJpeg(it->from));
+        sources << (fitted ? it->from : QString());
+        anyToFit = anyToFit || fitted;
+    }
+    const auto finish = [&](int i, const FittedPicture& result) {
+        const PixCopy& c = first[i];
+        if (sources[i].isEmpty())
+            pix.copy(c.from, c.name);
+        else
+            PlacePicture(c, result, pix, host, report);
+        if (c.advance != 0)
+            bar.advance(c.advance);
+    };
+    const PictureFitter* fitter = host.pictureFitter();
+    if (fitter && anyToFit) {
+        FitInOrder(*fitter, sources, box, finish);
+        return;
+    }
+    // Without a fitter nothing is decoded: what would be written as JPEG
+    // cannot be.
+    for (int i = 0; i < sources.size(); ++i)
+        finish(i, !sources[i].isEmpty() && IsWrittenAsJpeg(sources[i])
+                      ? FittedPicture{FittedPicture::Kind::Undecodable, {}}
+                      : FittedPicture{});
 }
 
 void CopyEverything(const SlideShowProject& p, CompileHost& host, FileSystem& fs,
@@ -270,19 +308,33 @@ void CopyEverything(const SlideShowProject& p, CompileHost& host, FileSystem& fs
     const int count = p.SlideCount();
     ProgressBar bar(host, 2 * count + 23);
     BusyPointer busy(host);
-    PixCopier pix(host.prompter(), fs, p.names.OutputFolder + QStringLiteral("pix/"));
+    Prompter& ui = host.prompter();
+    PixCopier pix(ui, fs, p.names.OutputFolder + QStringLiteral("pix/"));
     const std::vector<PixCopy> plan = CopyPlan(p, programFolder);
-    auto rest = plan.begin();
-    if (const PictureFitter* fitter = host.pictureFitter(); fitter && p.settings.FitPictures) {
-        // The slide pictures lead the plan; they go through the fitter.
-        CopyFittedPictures(p, *fitter, pix, bar, host.prompter());
-        rest += count;
-    }
-    for (; rest != plan.end(); ++rest) {
-        pix.copy(rest->from, rest->name);
-        if (rest->advance != 0)
-            bar.advance(rest->advance);
-    }
+    const ShowSettings& s = p.settings;
+    const QSize box = s.FitPictures ? QSize(s.FitWidth, s.FitHeight) : QSize();
+    PictureReport report;
+    // The slide pictures lead the plan; only they are fitted.
+    CopyRange(plan.begin(), plan.begin() + count, box, host, pix, bar, report);
+    if (!report.unfitted.isEmpty())
+        ui.messageBox({QStringLiteral("These pictures could not be read to fit them, so they "
+                                      "were copied as they are:") +
+                           kCrLf + report.unfitted.join(kCrLf),
+                       QStringLiteral("Fit pictures for the web"), MsgButtons::Ok,
+                       MsgIcon::Exclamation, std::nullopt});
+    CopyRange(plan.begin() + count, plan.end(), QSize(), host, pix, bar, report);
+
+    QStringList told;
+    if (!report.leftOut.isEmpty())
+        told << QStringLiteral("These pictures could not be read, so they are not in the show:") +
+                    kCrLf + report.leftOut.join(kCrLf);
+    if (!report.firstFrames.isEmpty())
+        told << QStringLiteral("These pictures hold an animation or several pages; the show has "
+                               "the first picture of each:") +
+                    kCrLf + report.firstFrames.join(kCrLf);
+    if (!told.isEmpty())
+        ui.messageBox({told.join(kCrLf + kCrLf), QStringLiteral("Pictures for the web"),
+                       MsgButtons::Ok, MsgIcon::Exclamation, std::nullopt});
 }
 
 } // namespace

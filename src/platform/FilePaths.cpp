@@ -35,7 +35,8 @@ QString InFolder(const QString& folder, const QString& name) {
 }
 
 bool HasPictureExtension(const QString& path) {
-    for (const char* ext : {".bmp", ".gif", ".jpg", ".jpeg"})
+    for (const char* ext :
+         {".bmp", ".gif", ".jpg", ".jpeg", ".png", ".webp", ".tif", ".tiff", ".heic", ".heif"})
         if (path.endsWith(QLatin1String(ext), Qt::CaseInsensitive))
             return true;
     return false;

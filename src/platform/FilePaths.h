@@ -18,6 +18,7 @@ QString WithTrailingSeparator(const QString& directory);
 // The folder joined with a name: a separator is put between them only when
 // the folder does not end with one.
 QString InFolder(const QString& folder, const QString& name);
-// Whether the file name ends in one of the picture extensions the tool takes:
-// .bmp, .gif, .jpg or .jpeg, in any case.
+// Whether the file name ends in one of the picture extensions the tool takes,
+// in any case: .bmp, .gif, .jpg, .jpeg, .png, .webp, .tif, .tiff, .heic or
+// .heif. (Whether this system reads each format is for the decoder to say.)
 bool HasPictureExtension(const QString& path);

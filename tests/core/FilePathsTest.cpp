@@ -18,7 +18,10 @@ TEST(FilePaths, NamesFoldersAndExtensionsSplitAtEitherSeparator) {
     EXPECT_EQ(InFolder("C:\\show\\", "pix"), "C:\\show\\pix");
     EXPECT_TRUE(HasPictureExtension("/x/A.JPEG"));
     EXPECT_FALSE(HasPictureExtension("/x/trip.gif/holiday"));
-    EXPECT_FALSE(HasPictureExtension("/x/a.png"));
+    for (const char* name : {"a.png", "b.WebP", "c.tif", "d.TIFF", "e.heic", "f.HEIF"})
+        EXPECT_TRUE(HasPictureExtension(QStringLiteral("/x/") + name)) << name;
+    EXPECT_FALSE(HasPictureExtension("/x/a.avif"));
+    EXPECT_FALSE(HasPictureExtension("/x/a.heic.txt"));
 }
 
 TEST(NameRules, DropsPathCharactersDotsAndControls) {

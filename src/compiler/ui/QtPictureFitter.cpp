@@ -1,5 +1,8 @@
 #include "compiler/ui/QtPictureFitter.h"
 
+#include "compiler/PixNames.h"
+#include "compiler/ui/WebJpeg.h"
+
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImageReader>
@@ -17,6 +20,10 @@ bool Writable(const QByteArray& format) {
 FittedPicture QtPictureFitter::fit(const QString& source, QSize box) const {
     // A missing file is for the copy to report, as without fitting.
     if (!QFileInfo(source).isFile())
+        return {};
+    if (IsWrittenAsJpeg(source))
+        return ConvertToWebJpeg(source, box);
+    if (box.isEmpty())
         return {};
     QImageReader reader(source);
     reader.setAutoTransform(true);

@@ -7,6 +7,7 @@
 // decoding), then a smooth scale to the exact size. Pictures are turned
 // upright by their EXIF orientation; JPEG copies are written at quality 90.
 // Formats Qt cannot write (GIF) are kept as they are, animation and all.
+// WebP, TIFF and HEIC pictures are always written as JPEG (WebJpeg.h).
 class QtPictureFitter : public PictureFitter {
 public:
     FittedPicture fit(const QString& source, QSize box) const override;
