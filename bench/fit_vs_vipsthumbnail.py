@@ -32,6 +32,23 @@ def timed(command, **kwargs):
     return time.perf_counter() - start, result
 
 
+def program_and_pictures(build, count):
+    """Builds the program and returns its path with `count` generated JPEGs
+    of 4000 x 3000, made once into build/bench-cache."""
+    subprocess.run(["cmake", "--build", build, "--target", "pevrano-slideshow",
+                    "make_pictures", "program_folder_data"], check=True,
+                   stdout=subprocess.DEVNULL)
+    program = os.path.join(build, "bin", "pevrano-slideshow")
+    maker = os.path.join(build, "bin", "make_pictures")
+    pictures = os.path.join(build, "bench-cache", f"fit12mp-{count}")
+    if not os.path.isdir(pictures):
+        print(f"Making {count} pictures of 4000 x 3000 into {pictures} ...", flush=True)
+        subprocess.run([maker, pictures + ".part", str(count), "3500", "4000", "3000"],
+                       check=True)
+        os.rename(pictures + ".part", pictures)
+    return program, [os.path.join(pictures, n) for n in sorted(os.listdir(pictures))]
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--build", default=os.path.join(ROOT, "build"))
@@ -41,20 +58,8 @@ def main():
     if not shutil.which("vipsthumbnail"):
         sys.exit("vipsthumbnail is missing (Debian package libvips-tools)")
 
-    subprocess.run(["cmake", "--build", args.build, "--target", "pevrano-slideshow",
-                    "make_pictures", "program_folder_data"], check=True,
-                   stdout=subprocess.DEVNULL)
-    program = os.path.join(args.build, "bin", "pevrano-slideshow")
-    maker = os.path.join(args.build, "bin", "make_pictures")
-
-    pictures = os.path.join(args.build, "bench-cache", f"fit12mp-{args.pictures}")
-    if not os.path.isdir(pictures):
-        print(f"Making {args.pictures} pictures of 4000 x 3000 into {pictures} ...", flush=True)
-        subprocess.run([maker, pictures + ".part", str(args.pictures), "3500", "4000", "3000"],
-                       check=True)
-        os.rename(pictures + ".part", pictures)
-    names = sorted(os.listdir(pictures))
-    paths = [os.path.join(pictures, n) for n in names]
+    program, paths = program_and_pictures(args.build, args.pictures)
+    names = [os.path.basename(p) for p in paths]
     total = sum(os.path.getsize(p) for p in paths)
     print(f"{len(names)} pictures of 4000 x 3000, {total / 1e6:.1f} MB")
 

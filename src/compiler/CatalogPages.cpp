@@ -10,6 +10,12 @@ QString PictureName(const SlideShowProject& p, int k) {
     return PixPictureName(k, p.slide(k).PicturePath);
 }
 
+// What a strip or catalog cell shows: the thumbnail when the show has them,
+// the full picture otherwise. A click opens the full picture either way.
+QString ThumbnailName(const SlideShowProject& p, int k) {
+    return WantsPictureSizes(p.settings) ? PixThumbName(k) : PictureName(p, k);
+}
+
 QString AltLine(int k) {
     return QStringLiteral(" ALT=") + Quoted(QStringLiteral("Picture #") + IntText(k)) +
            QStringLiteral(" HEIGHT=100 WIDTH=100></A>");
@@ -41,7 +47,7 @@ QString CatalogPage(const SlideShowProject& p) {
         const QString name = PictureName(p, k);
         page.line(QStringLiteral("<A HREF=") +
                   Quoted(QStringLiteral("javascript:newWindow('") + name + QStringLiteral("')")) +
-                  QStringLiteral("><IMG SRC=") + Quoted(name));
+                  QStringLiteral("><IMG SRC=") + Quoted(ThumbnailName(p, k)));
         page.line(AltLine(k));
     }
     page.line(QStringLiteral("<FORM NAME=") + Quoted(QStringLiteral("formbutton")) +
@@ -77,7 +83,7 @@ QString ThumbPage(const SlideShowProject& p) {
     for (int k = 1; k <= p.SlideCount(); ++k) {
         const QString name = PictureName(p, k);
         page.line(QStringLiteral("<A HREF=") + Quoted(name) + QStringLiteral(" TARGET=whopics>") +
-                  QStringLiteral("<IMG SRC=") + Quoted(name));
+                  QStringLiteral("<IMG SRC=") + Quoted(ThumbnailName(p, k)));
         page.line(AltLine(k));
     }
     page.lines({u"</BODY>", u"</HTML>"});

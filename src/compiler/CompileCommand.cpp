@@ -55,7 +55,8 @@ PicturePath:
                   "OpenPgBkPic": "wood.gif", "CaptionFrameColor": "&HFF99CC",
                   "ButtonColors": ["&H000000", "&HFF0000", "&H00FF00",
                                    "&HFF0000", "&H000000"],
-                  "FitPictures": false, "FitWidth": 1920, "FitHeight": 1080 },
+                  "FitPictures": false, "FitWidth": 1920, "FitHeight": 1080,
+                  "PictureSizes": false },
     "compile":  { "FirstPageName": "...", "ShowFolderName": "...",
                   "Directory": "...", "TitleMessage": "..." } }
 
@@ -71,6 +72,9 @@ PicturePath:
 - With FitPictures, slide pictures larger than FitWidth x FitHeight (100 to
   9999 pixels) are copied scaled down to fit, in their own format (JPEG for
   those above).
+- With PictureSizes, every slide picture also gets a thumbnail
+  pix/thumbs/picK.jpg within 240 x 180 and, when larger than 1280 x 1280, a
+  phone size pix/phone/picK.jpg within 1280 x 1280 (JPEG quality 85).
 - FirstPageName and ShowFolderName are taken as if typed into the name
   prompt: the characters ? \ : * < > | . / and control characters are
   dropped, the rest lower-cased.

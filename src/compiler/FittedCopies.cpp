@@ -7,13 +7,14 @@
 #include <deque>
 #include <utility>
 
-void FitInOrder(const PictureFitter& fitter, const QStringList& sources, QSize box,
-                const std::function<void(int index, const FittedPicture&)>& done) {
+void CopiesInOrder(const PictureFitter& fitter, const QStringList& sources,
+                   const PictureRequest& request,
+                   const std::function<void(int index, const PictureCopies&)>& done) {
     QThreadPool* pool = QThreadPool::globalInstance();
     // Enough queued behind the running ones that no worker waits for the
     // caller's writes; few enough that encoded copies do not pile up.
     const int inFlight = 2 * std::max(1, pool->maxThreadCount());
-    std::deque<std::pair<int, QFuture<FittedPicture>>> running;
+    std::deque<std::pair<int, QFuture<PictureCopies>>> running;
     const auto finishOldest = [&] {
         auto [index, future] = std::move(running.front());
         running.pop_front();
@@ -23,10 +24,11 @@ void FitInOrder(const PictureFitter& fitter, const QStringList& sources, QSize b
         if (static_cast<int>(running.size()) >= inFlight)
             finishOldest();
         const QString source = sources[i];
-        running.emplace_back(i, source.isEmpty() ? QtFuture::makeReadyFuture(FittedPicture{})
-                                                 : QtConcurrent::run(pool, [&fitter, source, box] {
-                                                       return fitter.fit(source, box);
-                                                   }));
+        running.emplace_back(i, source.isEmpty()
+                                    ? QtFuture::makeReadyFuture(PictureCopies{})
+                                    : QtConcurrent::run(pool, [&fitter, source, request] {
+                                          return fitter.copies(source, request);
+                                      }));
     }
     while (!running.empty())
         finishOldest();

@@ -21,6 +21,10 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
+// The thumbnail and the phone size, counted by the progress bar whether or not
+// the phone size turns out to be needed.
+constexpr int kSizesPerPicture = 2;
+
 // The view images and the applet archive, in the order they are copied.
 constexpr std::array<const char*, 6> kViewImages{"fraright.jpg", "fraleft.jpg", "catalog.jpg",
                                                  "ssnobnoc.jpg", "ssbnoc.jpg",  "ssbc.jpg"};
@@ -75,6 +79,10 @@ FsResult MakeShowFolder(const SlideShowProject& p, FileSystem& fs) {
     FsResult r = fs.createDirectory(folder);
     if (r.ok())
         r = fs.createDirectory(folder + QStringLiteral("pix"));
+    if (r.ok() && WantsPictureSizes(p.settings))
+        for (const char* sub : {"pix/thumbs", "pix/phone"})
+            if (r.ok())
+                r = fs.createDirectory(folder + QLatin1String(sub));
     return r;
 }
 
@@ -230,6 +238,12 @@ std::optional<QString> TooLongName(const SlideShowProject& p, FileSystem& fs,
             names << c.name;
             paths << pix + c.name;
         }
+    // The smaller sizes: "picK.jpg" one folder further down.
+    if (WantsPictureSizes(p.settings) && p.SlideCount() > 0) {
+        const QString thumb = PixThumbName(p.SlideCount());
+        names << thumb.section(u'/', -1);
+        paths << pix + thumb;
+    }
     for (qsizetype i = 0; i < names.size(); ++i)
         if (!fits(names[i], paths[i]))
             return names[i];
@@ -238,91 +252,117 @@ std::optional<QString> TooLongName(const SlideShowProject& p, FileSystem& fs,
 
 // What the copies could not take as they are, for the messages after them.
 struct PictureReport {
-    QStringList unfitted;    // could not be decoded to fit: copied as they are
+    QStringList unfitted;    // could not be decoded to fit or size: copied as they are
     QStringList leftOut;     // to be written as JPEG but could not be decoded
     QStringList firstFrames; // several pictures in one file: the first was written
 };
 
-// Puts one picture into pix as the fitter left it. A picture written as JPEG
-// that could not be decoded is left out: copied under its ".jpg" name it
+// Puts one picture's copies into pix as the fitter left them (`slide`: its
+// number, for the smaller sizes; 0 for other pictures). A picture written as
+// JPEG that could not be decoded is left out: copied under its ".jpg" name it
 // would be a file no page can show.
-void PlacePicture(const PixCopy& c, const FittedPicture& result, PixCopier& pix, CompileHost& host,
-                  PictureReport& report) {
+void PlacePicture(const PixCopy& c, const PictureCopies& made, int slide, PixCopier& pix,
+                  CompileHost& host, PictureReport& report) {
     const QString shown = QDir::toNativeSeparators(c.from);
-    if (result.kind == FittedPicture::Kind::Fitted) {
-        pix.write(result.bytes, c.name);
-        if (result.firstFrameOnly)
+    const bool asJpeg = IsWrittenAsJpeg(c.from);
+    if (made.full.kind == FittedPicture::Kind::Fitted) {
+        pix.write(made.full.bytes, c.name);
+        if (made.full.firstFrameOnly)
             report.firstFrames << shown;
-        return;
-    }
-    if (result.kind == FittedPicture::Kind::Undecodable && IsWrittenAsJpeg(c.from)) {
+    } else if (asJpeg && made.full.kind == FittedPicture::Kind::Undecodable) {
         report.leftOut << shown;
         host.pictureLeftOut(c.from);
-        return;
+    } else {
+        // A missing picture is reported by the copy, as any missing file.
+        pix.copy(c.from, c.name);
     }
-    // A missing picture is reported by the copy, as any missing file.
-    pix.copy(c.from, c.name);
-    if (result.kind == FittedPicture::Kind::Undecodable)
+    if (slide > 0 && !made.thumb.isEmpty())
+        pix.write(made.thumb, PixThumbName(slide));
+    if (slide > 0 && !made.phone.isEmpty())
+        pix.write(made.phone, PixPhoneName(slide));
+    if (made.undecodable && !asJpeg)
         report.unfitted << shown;
 }
 
-// Copies [first, last) of the plan. The pictures that change on their way go
-// through the fitter on worker threads, each written as soon as it is ready
-// and in the plan's order: all of them when `box` is not empty (the slide
-// pictures fitted for the web), else those written as JPEG.
+// Copies [first, last) of the plan (`slides`: the slide pictures, which lead
+// it). The pictures that change on their way go through the fitter on worker
+// threads, each written as soon as it is ready and in the plan's order: the
+// slide pictures when `request` fits or sizes them, and every picture
+// written as JPEG.
 void CopyRange(std::vector<PixCopy>::const_iterator first,
-               std::vector<PixCopy>::const_iterator last, QSize box, CompileHost& host,
-               PixCopier& pix, ProgressBar& bar, PictureReport& report) {
+               std::vector<PixCopy>::const_iterator last, bool slides,
+               const PictureRequest& request, CompileHost& host, PixCopier& pix, ProgressBar& bar,
+               PictureReport& report) {
+    const PictureFitter* fitter = host.pictureFitter();
+    const bool changed = slides && (request.fitBox || request.sizes);
     QStringList sources;
     bool anyToFit = false;
     for (auto it = first; it != last; ++it) {
         const bool fitted =
-            it->picture && !it->from.isEmpty() && (!box.isEmpty() || IsWrittenAsJpeg(it->from));
+            it->picture && !it->from.isEmpty() && (changed || IsWrittenAsJpeg(it->from));
         sources << (fitted ? it->from : QString());
         anyToFit = anyToFit || fitted;
     }
-    const auto finish = [&](int i, const FittedPicture& result) {
+    // The smaller sizes are steps of their own, made or not.
+    const int sizeSteps = slides && fitter && request.sizes ? kSizesPerPicture : 0;
+    const auto finish = [&](int i, const PictureCopies& made) {
         const PixCopy& c = first[i];
         if (sources[i].isEmpty())
             pix.copy(c.from, c.name);
         else
-            PlacePicture(c, result, pix, host, report);
-        if (c.advance != 0)
-            bar.advance(c.advance);
+            PlacePicture(c, made, slides ? i + 1 : 0, pix, host, report);
+        if (c.advance + sizeSteps != 0)
+            bar.advance(c.advance + sizeSteps);
     };
-    const PictureFitter* fitter = host.pictureFitter();
     if (fitter && anyToFit) {
-        FitInOrder(*fitter, sources, box, finish);
+        CopiesInOrder(*fitter, sources, slides ? request : PictureRequest{}, finish);
         return;
     }
     // Without a fitter nothing is decoded: what would be written as JPEG
     // cannot be.
-    for (int i = 0; i < sources.size(); ++i)
-        finish(i, !sources[i].isEmpty() && IsWrittenAsJpeg(sources[i])
-                      ? FittedPicture{FittedPicture::Kind::Undecodable, {}}
-                      : FittedPicture{});
+    for (int i = 0; i < sources.size(); ++i) {
+        PictureCopies none;
+        if (!sources[i].isEmpty() && IsWrittenAsJpeg(sources[i]))
+            none.full.kind = FittedPicture::Kind::Undecodable;
+        finish(i, none);
+    }
 }
 
 void CopyEverything(const SlideShowProject& p, CompileHost& host, FileSystem& fs,
                     const QString& programFolder) {
     const int count = p.SlideCount();
-    ProgressBar bar(host, 2 * count + 23);
+    const ShowSettings& s = p.settings;
+    PictureRequest request;
+    if (s.FitPictures)
+        request.fitBox = QSize(s.FitWidth, s.FitHeight);
+    request.sizes = WantsPictureSizes(s);
+    // The smaller sizes are steps of their own.
+    const int sizeSteps = host.pictureFitter() && request.sizes ? kSizesPerPicture * count : 0;
+    ProgressBar bar(host, 2 * count + 23 + sizeSteps);
     BusyPointer busy(host);
     Prompter& ui = host.prompter();
     PixCopier pix(ui, fs, p.names.OutputFolder + QStringLiteral("pix/"));
     const std::vector<PixCopy> plan = CopyPlan(p, programFolder);
-    const ShowSettings& s = p.settings;
-    const QSize box = s.FitPictures ? QSize(s.FitWidth, s.FitHeight) : QSize();
     PictureReport report;
-    // The slide pictures lead the plan; only they are fitted.
-    CopyRange(plan.begin(), plan.begin() + count, box, host, pix, bar, report);
-    if (!report.unfitted.isEmpty())
-        ui.messageBox({QStringLiteral("These pictures could not be read to fit them, so they "
-                                      "were copied as they are:") +
-                           kCrLf + report.unfitted.join(kCrLf),
-                       QStringLiteral("Fit pictures for the web"), MsgButtons::Ok,
-                       MsgIcon::Exclamation, std::nullopt});
-    CopyRange(plan.begin() + count, plan.end(), QSize(), host, pix, bar, report);
+    // The slide pictures lead the plan; only they are fitted and sized.
+    CopyRange(plan.begin(), plan.begin() + count, true, request, host, pix, bar, report);
+    if (!report.unfitted.isEmpty()) {
+        const QString list = kCrLf + report.unfitted.join(kCrLf);
+        if (request.fitBox)
+            ui.messageBox({QStringLiteral("These pictures could not be read to fit them, so "
+                                          "they were copied as they are:") +
+                               list,
+                           QStringLiteral("Fit pictures for the web"), MsgButtons::Ok,
+                           MsgIcon::Exclamation, std::nullopt});
+        else
+            ui.messageBox({QStringLiteral("These pictures could not be read to make their "
+                                          "thumbnails and phone sizes, so they were copied as "
+                                          "they are:") +
+                               list,
+                           QStringLiteral("Write thumbnails and a phone size"), MsgButtons::Ok,
+                           MsgIcon::Exclamation, std::nullopt});
+    }
+    CopyRange(plan.begin() + count, plan.end(), false, request, host, pix, bar, report);
 
     QStringList told;
     if (!report.leftOut.isEmpty())

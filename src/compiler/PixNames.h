@@ -26,6 +26,14 @@ inline QString PixPictureExtension(const QString& source) {
 inline QString PixPictureName(int k, const QString& source) {
     return QStringLiteral("pic") + IntText(k) + PixPictureExtension(source);
 }
+// Slide k's thumbnail and phone size, always JPEG, in their own folders
+// inside pix so the full picture keeps its name.
+inline QString PixThumbName(int k) {
+    return QStringLiteral("thumbs/pic") + IntText(k) + QStringLiteral(".jpg");
+}
+inline QString PixPhoneName(int k) {
+    return QStringLiteral("phone/pic") + IntText(k) + QStringLiteral(".jpg");
+}
 // Slide k's own background picture: "bkimg" + k + extension.
 inline QString PixSlideBackgroundName(int k, const QString& source) {
     return QStringLiteral("bkimg") + IntText(k) + PixPictureExtension(source);

@@ -140,6 +140,8 @@ void ReadSettings(const QJsonObject& o, ShowSettings& s, QJsonObject& others, Re
             s.NewSlideBackColor = r.color(v, key);
         else if (k == u"FitPictures")
             s.FitPictures = r.boolean(v, key);
+        else if (k == u"PictureSizes")
+            s.PictureSizes = r.boolean(v, key);
         else if (k == u"FitWidth")
             s.FitWidth = r.number(v, key, kFitSideMin, kFitSideMax);
         else if (k == u"FitHeight")

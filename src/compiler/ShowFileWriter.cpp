@@ -26,6 +26,7 @@ QJsonObject Settings(const ShowSettings& s, const QString& folder, const QJsonOb
     o.insert(u"FitPictures", s.FitPictures);
     o.insert(u"FitWidth", s.FitWidth);
     o.insert(u"FitHeight", s.FitHeight);
+    o.insert(u"PictureSizes", s.PictureSizes);
     o.insert(u"SongPath", StoredShowPath(s.SongPath, folder));
     o.insert(u"OpenPgBkPic", StoredShowPath(s.OpenPgBkPic, folder));
     o.insert(u"NewBkPicture", StoredShowPath(s.NewBkPicture, folder));

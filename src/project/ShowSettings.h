@@ -38,6 +38,11 @@ struct ShowSettings {
     bool FitPictures = false;
     qint16 FitWidth = 1920;
     qint16 FitHeight = 1080;
+    // Every slide picture also gets a thumbnail (pix/thumbs) and, when it is
+    // larger than a phone screen, a phone size (pix/phone). Off for shows
+    // stored without it, so their output stays as it was; the window turns
+    // it on for the shows it starts.
+    bool PictureSizes = false;
 
     // The values of a first start, when nothing has been stored yet. The
     // default pictures live in the program folder; the song dialog opens in
@@ -46,6 +51,12 @@ struct ShowSettings {
 
     friend bool operator==(const ShowSettings&, const ShowSettings&) = default;
 };
+
+// Whether a compile writes the thumbnails and phone sizes: the one place
+// that decides it, for the copies and for the pages that show them.
+inline bool WantsPictureSizes(const ShowSettings& s) {
+    return s.PictureSizes;
+}
 
 // The range of the fitted pictures' largest width and height, in pixels.
 constexpr qint16 kFitSideMin = 100;

@@ -5,6 +5,7 @@
 #include "ScriptedCompileHost.h"
 #include "TestFiles.h"
 #include "compiler/OutputFolder.h"
+#include "compiler/PictureFitter.h"
 #include "platform/LocalFileSystem.h"
 
 #include <QTemporaryDir>
@@ -67,6 +68,53 @@ protected:
     SlideShowProject p;
 };
 } // namespace
+
+// Makes "sizes" of the stand-in pictures from their names: a phone size for
+// beach pictures only, nothing for the sea (as for a picture that does not
+// decode).
+class NamedSizes : public PictureFitter {
+public:
+    PictureCopies copies(const QString& source, const PictureRequest& request) const override {
+        PictureCopies made;
+        EXPECT_TRUE(request.sizes);
+        EXPECT_FALSE(request.fitBox);
+        if (source.endsWith("sea.jpeg")) {
+            made.undecodable = true;
+            return made;
+        }
+        made.thumb = "thumb of " + QFileInfo(source).fileName().toUtf8();
+        if (source.endsWith("Beach.JPG"))
+            made.phone = "phone size of Beach.JPG";
+        return made;
+    }
+};
+
+// With the sizes on, each slide's thumbnail and phone size land in their
+// folders beside the full copies, the bar counts them, and the pictures
+// without sizes are named in one message.
+TEST_F(MoveFilesTest, SizesLandInTheirFoldersAndCount) {
+    const NamedSizes sizes;
+    host.fitter = &sizes;
+    p.settings.PictureSizes = true;
+    answer("show", target);
+    run();
+    const QString pix = p.names.OutputFolder + "pix/";
+    EXPECT_EQ(ReadFile(pix + "pic1.jpg"), "picture Beach.JPG");
+    EXPECT_EQ(ReadFile(pix + "pic3.jpeg"), "picture sea.jpeg");
+    EXPECT_EQ(ReadFile(pix + "thumbs/pic1.jpg"), "thumb of Beach.JPG");
+    EXPECT_EQ(ReadFile(pix + "thumbs/pic2.jpg"), "thumb of hill.jpg");
+    EXPECT_EQ(QDir(pix + "thumbs").entryList(QDir::Files).size(), 2);
+    EXPECT_EQ(QDir(pix + "phone").entryList(QDir::Files), QStringList({"pic1.jpg"}));
+    // Two more steps for each picture, for its two sizes.
+    EXPECT_TRUE(host.events.contains("progress 0..35")) << host.events.join(", ").toStdString();
+    EXPECT_EQ(host.progress.back(), 35);
+    ASSERT_EQ(messages().size(), 2u); // the folder's note, then the pictures
+    ExpectBox(messages()[1],
+              "These pictures could not be read to make their thumbnails and phone sizes, so "
+              "they were copied as they are:\r\n" +
+                  QDir::toNativeSeparators(sources + "sea.jpeg"),
+              "Write thumbnails and a phone size", MsgIcon::Exclamation);
+}
 
 // A good run's progress is in the window's compile test; a copy that throws
 // still ends the busy cursor and hides the bar.

@@ -63,6 +63,32 @@ TEST(PageWriters, AThousandSlidesReachEveryList) {
     EXPECT_TRUE(script.contains(u"    \"Slide 1000\"\r\n);"));
 }
 
+// With the smaller sizes the strips and the catalog show the thumbnails and
+// still open the full pictures; the frame's first view is the full picture.
+TEST(PageWriters, CatalogAndStripShowThumbnailsOnlyWithTheSizes) {
+    SlideShowProject p = MakeShow({"/pics/a.JPG", "/pics/b.gif"}, Background::OneColor);
+    const QString catalogBefore = CatalogPage(p);
+    const QString stripBefore = ThumbPage(p);
+    EXPECT_FALSE(catalogBefore.contains(u"thumbs/"));
+    EXPECT_FALSE(stripBefore.contains(u"thumbs/"));
+
+    p.settings.PictureSizes = true;
+    const QString catalog = CatalogPage(p);
+    EXPECT_TRUE(catalog.contains(u"<A HREF=\"javascript:newWindow('pic2.gif')\"><IMG "
+                                 u"SRC=\"thumbs/pic2.jpg\"\r\n"));
+    EXPECT_EQ(catalog.count(u"SRC=\"thumbs/pic"), 2);
+    const QString strip = ThumbPage(p);
+    EXPECT_TRUE(
+        strip.contains(u"<A HREF=\"pic1.jpg\" TARGET=whopics><IMG SRC=\"thumbs/pic1.jpg\"\r\n"));
+    EXPECT_EQ(strip.count(u"SRC=\"thumbs/pic"), 2);
+    // Only the picture names differ.
+    EXPECT_EQ(QString(catalog)
+                  .replace(u"thumbs/pic2.jpg", u"pic2.gif")
+                  .replace(u"thumbs/pic1.jpg", u"pic1.jpg"),
+              catalogBefore);
+    EXPECT_TRUE(FramePages(p).left.contains(u"SRC=\"pic1.jpg\""));
+}
+
 TEST(PageFile, WesternTextIsWindows1252WithOneCrLf) {
     const QString text = QString::fromUtf8("<P>Caf\u00e9 \u20ac5 \u201cq\u201d \u2013 "
                                            "\u0152uvre \u00ff</P>\r\nend");

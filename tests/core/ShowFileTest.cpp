@@ -32,6 +32,8 @@ TEST(ShowFile, MissingKeysTakeFreshSlotAndFirstStartValues) {
                                  "&H000000", "/opt/pevrano/clouds.jpg"}));
     EXPECT_EQ(p.slide(2).PicturePath, "/shows/trip/b.gif");
     EXPECT_EQ(p.settings.OpenPgBkPic, "/opt/pevrano/wood.gif");
+    // A show stored without the smaller sizes compiles as it always did.
+    EXPECT_FALSE(WantsPictureSizes(p.settings));
     EXPECT_EQ(s.answers.Directory, "/work/here");
     EXPECT_FALSE(s.answers.FirstPageName || s.answers.ShowFolderName || s.answers.TitleMessage);
     EXPECT_TRUE(s.warnings.isEmpty());
@@ -42,7 +44,8 @@ TEST(ShowFile, MissingKeysTakeFreshSlotAndFirstStartValues) {
 TEST(ShowFile, GivenValuesPathsAndNamesAsIfTyped) {
     const LoadedShow s = Parse(R"({
       "slides": [{"PicturePath": "pics\\a.JPG", "PicBackColor": "&hc100ff"}],
-      "settings": {"FontSizeInUse": 18, "Flashing": false, "SongPath": "../music/Tune.MID"},
+      "settings": {"FontSizeInUse": 18, "Flashing": false, "SongPath": "../music/Tune.MID",
+                   "PictureSizes": true},
       "compile": {"FirstPageName": "My ../Show: 1", "ShowFolderName": "A/B.C",
                   "Directory": "out", "TitleMessage": "Hi"}})");
     const SlideShowProject& p = s.project;
@@ -51,6 +54,7 @@ TEST(ShowFile, GivenValuesPathsAndNamesAsIfTyped) {
     EXPECT_EQ(p.settings.FontSizeInUse, "18");
     EXPECT_EQ(p.settings.Flashing, 0);
     EXPECT_EQ(p.settings.SongPath, "/shows/music/Tune.MID");
+    EXPECT_TRUE(p.settings.PictureSizes);
     EXPECT_EQ(s.answers.FirstPageName, std::optional<QString>("my show 1"));
     EXPECT_EQ(s.answers.ShowFolderName, std::optional<QString>("abc"));
     EXPECT_EQ(s.answers.Directory, "/shows/trip/out");

@@ -27,6 +27,7 @@ SlideShowProject FullShow(const QString& folder) {
     s.Flashing = 0;
     s.FitPictures = true;
     s.FitWidth = 1280;
+    s.PictureSizes = true;
     s.SongPath = folder + QStringLiteral("/music/song.mp3");
     s.OpenPgBkPic = QStringLiteral("/elsewhere/open.jpg");
     s.NewBkPicture = folder + QStringLiteral("/bk.gif");

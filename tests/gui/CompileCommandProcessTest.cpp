@@ -1,5 +1,6 @@
 // The built executable's headless compile, run as a batch user runs it:
 // without any display, the opening page on standard output, and the status.
+#include "GifWriter.h"
 #include "GuiTestSupport.h"
 #include "core/PrintQt.h"
 
@@ -90,6 +91,10 @@ TEST(CompileCommandProcess, CompilesFitsAndAnswersWithoutADisplay) {
     EXPECT_TRUE(r.err.contains("[Fit pictures for the web]")) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains(dir.filePath("broken.jpg")));
 
+    // Without the sizes setting nothing more is written.
+    EXPECT_FALSE(QDir(pix + "thumbs").exists());
+    EXPECT_FALSE(QDir(pix + "phone").exists());
+
     for (const QStringList& help : {QStringList{"--help"}, QStringList{"compile", "--help"}}) {
         const ProgramRun answer = RunProgram(dir, help);
         EXPECT_EQ(answer.status, 0);
@@ -100,4 +105,41 @@ TEST(CompileCommandProcess, CompilesFitsAndAnswersWithoutADisplay) {
     EXPECT_EQ(wrong.status, 2);
     EXPECT_EQ(wrong.err,
               "usage: pevrano-slideshow [SHOW.json | compile SHOW.json | --help | --version]\n");
+}
+
+// A show asking for the smaller sizes: every slide gets a JPEG thumbnail,
+// those larger than a phone a phone size, GIF and BMP slides included; the
+// full copies stay as they are and the catalog and strip show the thumbnails.
+TEST(CompileCommandProcess, WritesThumbnailsAndPhoneSizes) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QDir(dir.path()).mkdir("out");
+    ASSERT_TRUE(Halves(3000, 2000, Qt::red, Qt::blue).save(dir.filePath("wide.jpg")));
+    ASSERT_TRUE(Halves(300, 100, Qt::red, Qt::blue).save(dir.filePath("small.png")));
+    ASSERT_TRUE(Halves(2000, 1500, Qt::red, Qt::blue).save(dir.filePath("square.bmp")));
+    Write(dir.filePath("anim.gif"), EncodeGif(ToIndexed(Halves(1600, 400, Qt::red, Qt::blue))));
+    Write(dir.filePath("show.json"),
+          R"({"slides": [{"PicturePath": "wide.jpg"}, {"PicturePath": "small.png"},
+                   {"PicturePath": "square.bmp"}, {"PicturePath": "anim.gif"}],
+                   "settings": {"PictureSizes": true},
+                   "compile": {"FirstPageName": "sizes", "Directory": "out"}})");
+    const ProgramRun r = RunProgram(dir, {"compile", "show.json"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QString pix = dir.filePath("out/sizes/pix/");
+    EXPECT_EQ(Bytes(pix + "pic1.jpg"), Bytes(dir.filePath("wide.jpg")));
+    EXPECT_EQ(Bytes(pix + "pic4.gif"), Bytes(dir.filePath("anim.gif")));
+    const std::vector<std::pair<QString, QSize>> expected = {
+        {"thumbs/pic1.jpg", {240, 160}}, {"thumbs/pic2.jpg", {240, 80}},
+        {"thumbs/pic3.jpg", {240, 180}}, {"thumbs/pic4.jpg", {240, 60}},
+        {"phone/pic1.jpg", {1280, 853}}, {"phone/pic3.jpg", {1280, 960}},
+        {"phone/pic4.jpg", {1280, 320}}};
+    for (const auto& [name, size] : expected) {
+        QImageReader reader(pix + name);
+        EXPECT_EQ(reader.format(), "jpeg") << name;
+        EXPECT_EQ(reader.size(), size) << name;
+    }
+    EXPECT_FALSE(QFile::exists(pix + "phone/pic2.jpg"));
+    const QByteArray catalog = Bytes(pix + "catalog.htm");
+    EXPECT_TRUE(catalog.contains("newWindow('pic3.bmp')\"><IMG SRC=\"thumbs/pic3.jpg\""));
+    EXPECT_TRUE(Bytes(pix + "thumbpic.htm").contains("<IMG SRC=\"thumbs/pic4.jpg\""));
 }

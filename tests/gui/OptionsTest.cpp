@@ -173,10 +173,17 @@ TEST_F(Options, ShowsTheSettingsAndEditsThemAtOnce) {
         QTest::keyClick(w.txtFitWidth, Qt::Key_Tab);
         EXPECT_EQ(w.txtFitWidth->text(), "100");
         TypeInto(w.txtFitHeight, "12800");
+        // A show without the sizes shows the box clear; Tab reaches it next.
+        EXPECT_FALSE(w.ckPictureSizes->isChecked());
+        QTest::keyClick(w.txtFitHeight, Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), w.ckPictureSizes);
+        QTest::keyClick(w.ckPictureSizes, Qt::Key_Space);
         w.reject(); // by Escape or the close box: still a close
     });
     EXPECT_EQ(s.Flashing, 1);
     EXPECT_TRUE(s.FitPictures);
+    EXPECT_TRUE(s.PictureSizes);
+    EXPECT_TRUE(WantsPictureSizes(s));
     EXPECT_EQ(s.AmountOfSlidesFFRev, 40);
     EXPECT_EQ(s.FitWidth, 100);
     EXPECT_EQ(s.FitHeight, 1280); // four digits at most

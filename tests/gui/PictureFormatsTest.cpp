@@ -155,6 +155,12 @@ void ExpectFormatCopies(const QString& pix) {
     EXPECT_EQ(format, "jpeg");
     EXPECT_EQ(QuarterColors(eight), "red green blue yellow");
 
+    // The thumbnail comes from the same upright decode.
+    const QImage thumb = Stored(pix + "thumbs/pic7.jpg");
+    EXPECT_EQ(thumb.size(), QSize(240, 180));
+    EXPECT_EQ(QuarterColors(thumb), "red green blue yellow");
+    EXPECT_EQ(QuarterColors(Stored(pix + "thumbs/pic5.jpg")), "red green blue white");
+
     for (const char* source : {"pic5.webp", "pic6.tif", "pic7.heic", "pic8.webp"})
         EXPECT_FALSE(QFile::exists(pix + source)) << source;
     EXPECT_EQ(QuarterColors(Stored(pix + "opening.jpg")), "red green blue yellow");
@@ -294,8 +300,9 @@ TEST_F(PictureFormatsTest, NewerFormatsAreTakenAndDamagedOnesRefused) {
 
 // One show of every format compiled from the window (a background picture
 // per slide) and from the built program's command line (one background for
-// all): WebP, TIFF and HEIC become upright JPEGs, the rest are copied, and
-// chromium shows every picture of every page at its size.
+// all), both with thumbnails: WebP, TIFF and HEIC become upright JPEGs, the
+// rest are copied, and chromium shows every picture of every page at its
+// size.
 TEST_F(PictureFormatsTest, EveryFormatCompilesToPicturesEveryPageShows) {
     if (!CanWriteHeic())
         GTEST_SKIP() << "this libheif has no HEVC encoder to make test pictures with";
@@ -349,6 +356,7 @@ TEST_F(PictureFormatsTest, EveryFormatCompilesToPicturesEveryPageShows) {
     const QJsonObject file{
         {"slides", slides},
         {"settings", QJsonObject{{"UseColTrueUsePicFalse", false},
+                                 {"PictureSizes", true},
                                  {"optIntBkImgOptionForm", 0},
                                  {"NewBkPicture", show.heicBackground},
                                  {"OpenPgBkPic", show.opening}}},

@@ -52,6 +52,9 @@ Form1::Form1(Prompter& prompter, QWidget* parent)
     // slots start with the built-in colours and without a background picture.
     slideShow.GrowSlots();
     slideShow.settings = ShowSettings::FirstStart(ProgramFolder(), QDir::homePath());
+    // Shows started here get the smaller sizes; show files without the
+    // setting keep their output as it was.
+    slideShow.settings.PictureSizes = true;
 
     // Swatches of show-wide colours read and write the settings themselves.
     ShowSettings& s = slideShow.settings;

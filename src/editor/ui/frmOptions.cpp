@@ -52,6 +52,7 @@ void frmOptions::connectHandlers() {
     connect(cmdReset, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
     connect(cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
     connect(ckFitPictures, &QCheckBox::toggled, this, [this] { ckFitPictures_Click(); });
+    connect(ckPictureSizes, &QCheckBox::toggled, this, [this] { ckPictureSizes_Click(); });
     for (QLineEdit* box : {txtFitWidth, txtFitHeight}) {
         box->installEventFilter(new DigitKeyFilter(box));
         box->installEventFilter(this);
@@ -73,6 +74,10 @@ void frmOptions::CheckOptions() {
     {
         const QSignalBlocker block(ckFitPictures);
         ckFitPictures->setChecked(s.FitPictures);
+    }
+    {
+        const QSignalBlocker block(ckPictureSizes);
+        ckPictureSizes->setChecked(s.PictureSizes);
     }
     txtFitWidth->setText(QString::number(s.FitWidth));
     txtFitHeight->setText(QString::number(s.FitHeight));
@@ -185,6 +190,10 @@ void frmOptions::cmdOk_Click() {
 
 void frmOptions::ckFitPictures_Click() {
     project.settings.FitPictures = ckFitPictures->isChecked();
+}
+
+void frmOptions::ckPictureSizes_Click() {
+    project.settings.PictureSizes = ckPictureSizes->isChecked();
 }
 
 void frmOptions::txtFitSide_LostFocus() {

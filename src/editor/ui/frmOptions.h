@@ -55,6 +55,7 @@ public:
     void cmdReset_Click();
     void cmdOk_Click();
     void ckFitPictures_Click();
+    void ckPictureSizes_Click();
     void txtFitSide_LostFocus();
 
     QCheckBox* ckFlashing = nullptr;
@@ -81,6 +82,7 @@ public:
     QLineEdit* txtFitWidth = nullptr;
     QLabel* lblFitHeight = nullptr;
     QLineEdit* txtFitHeight = nullptr;
+    QCheckBox* ckPictureSizes = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;

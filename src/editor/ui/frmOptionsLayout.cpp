@@ -135,10 +135,13 @@ void frmOptions::buildLayout() {
     grid->addWidget(Frame2, 2, 1);
     grid->addWidget(Frame1, 3, 0, 1, 2);
     grid->addLayout(buildFitRow(), 4, 0, 1, 2);
+    ckPictureSizes = Named(new QCheckBox(QStringLiteral("Write thumbnails and a phone size"), this),
+                           "ckPictureSizes");
+    grid->addWidget(ckPictureSizes, 5, 0, 1, 2);
     auto* okRow = new QHBoxLayout;
     okRow->addWidget(Label4, 1);
     okRow->addWidget(cmdOk);
-    grid->addLayout(okRow, 5, 0, 1, 2);
+    grid->addLayout(okRow, 6, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
 }
@@ -170,6 +173,7 @@ QLayout* frmOptions::buildFitRow() {
     row->addWidget(new QLabel(QStringLiteral("pixels"), this));
     row->addStretch();
     // Tab reaches these before the OK! button made ahead of them.
-    setTabOrder(txtFitHeight, cmdOk);
+    setTabOrder(txtFitHeight, ckPictureSizes);
+    setTabOrder(ckPictureSizes, cmdOk);
     return row;
 }
