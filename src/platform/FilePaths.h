@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // File names and folders as the tool takes them apart and joins them. Both
 // "\" and "/" separate folders; the paths the tool builds use "/".
@@ -22,3 +23,5 @@ QString InFolder(const QString& folder, const QString& name);
 // in any case: .bmp, .gif, .jpg, .jpeg, .png, .webp, .tif, .tiff, .heic or
 // .heif. (Whether this system reads each format is for the decoder to say.)
 bool HasPictureExtension(const QString& path);
+// The same extensions as name patterns ("*.bmp", ...), for folder listings.
+QStringList PictureNamePatterns();
