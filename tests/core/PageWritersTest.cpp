@@ -83,8 +83,8 @@ TEST(PageWriters, CatalogAndStripShowThumbnailsOnlyWithTheSizes) {
     EXPECT_EQ(strip.count(u"SRC=\"thumbs/pic"), 2);
     // Only the picture names differ.
     EXPECT_EQ(QString(catalog)
-                  .replace(u"thumbs/pic2.jpg", u"pic2.gif")
-                  .replace(u"thumbs/pic1.jpg", u"pic1.jpg"),
+                  .replace(QStringLiteral("thumbs/pic2.jpg"), QStringLiteral("pic2.gif"))
+                  .replace(QStringLiteral("thumbs/pic1.jpg"), QStringLiteral("pic1.jpg")),
               catalogBefore);
     EXPECT_TRUE(FramePages(p).left.contains(u"SRC=\"pic1.jpg\""));
 }

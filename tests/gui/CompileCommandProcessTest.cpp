@@ -135,8 +135,8 @@ TEST(CompileCommandProcess, WritesThumbnailsAndPhoneSizes) {
         {"phone/pic4.jpg", {1280, 320}}};
     for (const auto& [name, size] : expected) {
         QImageReader reader(pix + name);
-        EXPECT_EQ(reader.format(), "jpeg") << name;
-        EXPECT_EQ(reader.size(), size) << name;
+        EXPECT_EQ(reader.format(), "jpeg") << name.toStdString();
+        EXPECT_EQ(reader.size(), size) << name.toStdString();
     }
     EXPECT_FALSE(QFile::exists(pix + "phone/pic2.jpg"));
     const QByteArray catalog = Bytes(pix + "catalog.htm");

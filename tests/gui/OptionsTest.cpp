@@ -173,8 +173,8 @@ TEST_F(Options, ShowsTheSettingsAndEditsThemAtOnce) {
         QTest::keyClick(w.txtFitWidth, Qt::Key_Tab);
         EXPECT_EQ(w.txtFitWidth->text(), "100");
         TypeInto(w.txtFitHeight, "12800");
-        // A show without the sizes shows the box clear; Tab reaches it next.
-        EXPECT_FALSE(w.ckPictureSizes->isChecked());
+        // A show started in the window has the sizes; Tab reaches the box next.
+        EXPECT_TRUE(w.ckPictureSizes->isChecked());
         QTest::keyClick(w.txtFitHeight, Qt::Key_Tab);
         ASSERT_EQ(QApplication::focusWidget(), w.ckPictureSizes);
         QTest::keyClick(w.ckPictureSizes, Qt::Key_Space);
@@ -182,8 +182,7 @@ TEST_F(Options, ShowsTheSettingsAndEditsThemAtOnce) {
     });
     EXPECT_EQ(s.Flashing, 1);
     EXPECT_TRUE(s.FitPictures);
-    EXPECT_TRUE(s.PictureSizes);
-    EXPECT_TRUE(WantsPictureSizes(s));
+    EXPECT_FALSE(WantsPictureSizes(s));
     EXPECT_EQ(s.AmountOfSlidesFFRev, 40);
     EXPECT_EQ(s.FitWidth, 100);
     EXPECT_EQ(s.FitHeight, 1280); // four digits at most

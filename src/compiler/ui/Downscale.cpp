@@ -150,7 +150,12 @@ QSize FittedSize(QSize source, QSize box) {
         return {};
     if (source.width() <= box.width() && source.height() <= box.height())
         return source;
-    return source.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    // Rounded to the nearest pixel along the side that does not touch the box.
+    const qint64 w = source.width(), h = source.height();
+    QSize fitted = w * box.height() > h * box.width()
+                       ? QSize(box.width(), int((h * box.width() * 2 + w) / (2 * w)))
+                       : QSize(int((w * box.height() * 2 + h) / (2 * h)), box.height());
+    return fitted.expandedTo(QSize(1, 1));
 }
 
 QImage Downscale(const QImage& image, QSize size) {

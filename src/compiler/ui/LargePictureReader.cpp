@@ -133,7 +133,7 @@ QImage ReadBmp(const QString& path, QSize wanted) {
     const int height = std::abs(storedHeight);
     const bool bottomUp = storedHeight > 0;
     const qint64 stride = (qint64(width) * bits + 31) / 32 * 4;
-    if (offset + stride * height > quint64(file.size()))
+    if (qint64(offset) + stride * height > file.size())
         return {}; // cut short
     std::vector<QRgb> palette;
     if (bits == 8) {
