@@ -22,10 +22,11 @@ const assert = require('assert');
 const openingPages = process.argv.slice(2);
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'pevrano-pictures-'));
 
-// The pictures a page's text names: slide and background copies.
+// The pictures a page's text names in pix itself: slide and background
+// copies (the thumbnails in pix/thumbs are checked as the pages show them).
 function namedPictures(text) {
   const names = new Set();
-  for (const m of text.matchAll(/\b((?:pic|bkimg)\d+|bgimg)\.(?:jpe?g|gif|bmp|png)\b/gi)) {
+  for (const m of text.matchAll(/(?<![\w/])((?:pic|bkimg)\d+|bgimg)\.(?:jpe?g|gif|bmp|png)\b/gi)) {
     names.add(m[0]);
   }
   return names;

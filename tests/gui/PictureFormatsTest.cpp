@@ -227,6 +227,7 @@ TEST_F(PictureFormatsTest, NewerFormatsAreTakenAndDamagedOnesRefused) {
         << "Qt's image-format plugins are missing (qt6-image-formats-plugins)";
     const bool heic = CanWriteHeic();
     const QString pics = dir.filePath("new");
+    QDir().mkpath(pics);
     QStringList good;
     QStringList damaged;
     QStringList names{"a.png", "b.WEBP", "c.tif", "d.tiff"};
@@ -391,9 +392,8 @@ TEST(PictureFormatsProcess, DamagedPicturesAreLeftOutOfTheShow) {
     json.close();
     const ProgramRun run = RunProgram(dir, {"compile", "show.json"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(run.err.contains("[Pictures for the web]\nThese pictures could not be read, so "
-                                 "they are not in the show:"))
-        << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("[Pictures for the web]")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("These pictures could not be read, so they are not in the show:"));
     EXPECT_TRUE(run.err.contains("error: cannot read the picture " + dir.filePath("c.tif") +
                                  "; it is not in the show"));
     const QString pix = dir.filePath("out/damaged/pix/");

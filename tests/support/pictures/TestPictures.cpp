@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QColorSpace>
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QTransform>
 #include <cstring>
@@ -107,7 +108,8 @@ bool SavePicture(const QImage& image, const QString& path) {
     const QString lower = path.toLower();
     if (lower.endsWith(QLatin1String(".heic")) || lower.endsWith(QLatin1String(".heif")))
         return WriteHeic(image, path);
-    return image.save(path);
+    // The format from the extension in any case ("b.WEBP").
+    return image.save(path, QFileInfo(path).suffix().toLower().toLatin1().constData());
 }
 
 namespace {
