@@ -3,6 +3,7 @@
 #include "Form1Fixture.h"
 #include "compiler/CompileCommand.h"
 #include "compiler/ui/CompileFromWindow.h"
+#include "compiler/ui/QtPictureFitter.h"
 #include "compiler/ui/frmFileName.h"
 #include "core/TestFiles.h"
 #include "editor/ui/PictureView.h"
@@ -201,8 +202,12 @@ TEST_F(ShowFiles, WindowAndCommandLineCompileAlike) {
     LocalFileSystem fs;
     QString outText, errText;
     QTextStream out(&outText), err(&errText);
+    // The command line's own fitter, as the program's: the show writes its
+    // thumbnails there as in the window.
+    const QtPictureFitter fitter;
     CommandContext c{
-        fs, ProgramFolder(), QDir::homePath(), folder(), QDateTime::currentDateTime(), out, err};
+        fs,  ProgramFolder(), QDir::homePath(), folder(), QDateTime::currentDateTime(), out,
+        err, &fitter};
     ASSERT_EQ(RunCommandLine({"pevrano-slideshow", "compile", path}, c), kCompiled)
         << errText.toStdString();
     const auto window = Tree(dir.filePath("win/show"));
