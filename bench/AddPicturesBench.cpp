@@ -6,10 +6,10 @@
 // command, and Forward onto a 12-megapixel slide. Prints the figures.
 #include "ScriptedPrompter.h"
 #include "editor/ui/Form1.h"
-#include "editor/ui/PictureDecoding.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewNavigation.h"
 #include "editor/ui/SlideEditing.h"
+#include "platform/ui/PictureDecoding.h"
 
 #include "BenchPictures.h"
 

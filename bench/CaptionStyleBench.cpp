@@ -11,9 +11,9 @@
 // with QTWEBENGINE_DISABLE_SANDBOX=1. `preview HOLD_MS` keeps the preview open
 // that long afterwards (for a screenshot).
 #include "ScriptedPrompter.h"
-#include "captionstyle/ui/CaptionStyleCommand.h"
 #include "captionstyle/ui/SampleBrowser.h"
 #include "captionstyle/ui/frmPreview.h"
+#include "editor/ui/CaptionStyleCommand.h"
 #include "editor/ui/Form1.h"
 
 #include <QApplication>

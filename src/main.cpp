@@ -1,15 +1,15 @@
-#include "captionstyle/ui/CaptionStyleCommand.h"
-#include "colortool/ui/ColorToolWiring.h"
 #include "compiler/CompileCommand.h"
 #include "compiler/ui/QtPictureFitter.h"
+#include "editor/ui/CaptionStyleCommand.h"
+#include "editor/ui/ColorToolWiring.h"
 #include "editor/ui/CompileWiring.h"
 #include "editor/ui/Form1.h"
+#include "editor/ui/OpenSorter.h"
 #include "editor/ui/ShowFileCommands.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ui/PictureFormats.h"
 #include "platform/ui/QtPrompter.h"
-#include "sorter/ui/OpenSorter.h"
 #include "support/ui/frmSplash.h"
 
 #include <QApplication>

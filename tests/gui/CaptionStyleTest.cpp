@@ -1,8 +1,8 @@
 #include "Form1Fixture.h"
-#include "captionstyle/ui/CaptionStyleCommand.h"
 #include "captionstyle/ui/SampleBrowser.h"
 #include "captionstyle/ui/frmPreview.h"
-#include "editor/ui/ColorSwatch.h"
+#include "editor/ui/CaptionStyleCommand.h"
+#include "platform/ui/ColorSwatch.h"
 #include "project/ShowSettings.h"
 
 #include <QComboBox>

@@ -3,10 +3,10 @@
 #include "Form1Fixture.h"
 #include "RecordingMediaPlayer.h"
 #include "colortool/ColorSchemeFile.h"
-#include "editor/ui/ColorSwatch.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewStage.h"
 #include "editor/ui/SongControls.h"
+#include "platform/ui/ColorSwatch.h"
 
 #include <QApplication>
 #include <QCheckBox>

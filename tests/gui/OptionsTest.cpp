@@ -2,11 +2,11 @@
 // controls edit the settings at once, and what it does to the slides reaches
 // the main window when it closes.
 #include "Form1Fixture.h"
-#include "editor/ui/ColorSwatch.h"
 #include "editor/ui/Form1.h"
 #include "editor/ui/OptionsCommand.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/frmOptions.h"
+#include "platform/ui/ColorSwatch.h"
 
 #include <QAbstractButton>
 #include <QApplication>

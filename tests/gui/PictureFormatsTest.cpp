@@ -8,8 +8,8 @@
 #include "compiler/ui/CompileFromWindow.h"
 #include "compiler/ui/frmFileName.h"
 #include "core/PrintQt.h"
-#include "editor/ui/PictureDecoding.h"
 #include "editor/ui/PictureView.h"
+#include "platform/ui/PictureDecoding.h"
 
 #include <QApplication>
 #include <QColorSpace>

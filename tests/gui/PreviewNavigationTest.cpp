@@ -1,8 +1,8 @@
 #include "editor/ui/PreviewNavigation.h"
 #include "Form1Fixture.h"
 #include "editor/ui/AutoRunDelay.h"
-#include "editor/ui/ColorSwatch.h"
 #include "editor/ui/PictureView.h"
+#include "platform/ui/ColorSwatch.h"
 
 #include <QApplication>
 #include <QLabel>

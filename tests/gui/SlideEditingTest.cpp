@@ -1,10 +1,10 @@
 #include "editor/ui/SlideEditing.h"
 #include "Form1Fixture.h"
 #include "compiler/ui/frmFileName.h"
-#include "editor/ui/ColorSwatch.h"
 #include "editor/ui/CompileWiring.h"
 #include "editor/ui/PictureView.h"
 #include "platform/ProgramFolder.h"
+#include "platform/ui/ColorSwatch.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "AccessibilityWalk.h"
 #include "Form1Fixture.h"
+#include "editor/ui/OpenSorter.h"
 #include "editor/ui/PictureView.h"
 #include "sorter/ui/AllImages.h"
-#include "sorter/ui/OpenSorter.h"
 #include "sorter/ui/ThumbnailCanvas.h"
 #include "sorter/ui/ThumbnailStore.h"
 

@@ -1,7 +1,7 @@
 #include "GuiTestSupport.h"
 #include "ScriptedPrompter.h"
-#include "editor/ui/ColorSwatch.h"
 #include "editor/ui/Form1.h"
+#include "platform/ui/ColorSwatch.h"
 #include "project/StoredSettings.h"
 
 #include <QCheckBox>

@@ -1,14 +1,14 @@
 #include "GuiTestSupport.h"
 #include "colortool/ui/ClipboardWindow.h"
-#include "colortool/ui/ColorToolWiring.h"
 #include "colortool/ui/CompletingCombo.h"
 #include "colortool/ui/PaletteBox.h"
 #include "colortool/ui/frmMyColorChart.h"
 #include "colortool/ui/frmSavetxt.h"
 #include "core/ColorToolFixture.h"
-#include "editor/ui/ColorSwatch.h"
+#include "editor/ui/ColorToolWiring.h"
 #include "editor/ui/ColorWorkbench.h"
 #include "editor/ui/Form1.h"
+#include "platform/ui/ColorSwatch.h"
 #include "support/ui/cToolTip.h"
 
 #include <QAction>

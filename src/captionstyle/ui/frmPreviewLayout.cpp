@@ -1,7 +1,7 @@
 // The controls of the caption style preview and their places.
 #include "captionstyle/ui/frmPreview.h"
 
-#include "editor/ui/NamedControl.h"
+#include "platform/ui/NamedControl.h"
 
 #include <QComboBox>
 #include <QFrame>

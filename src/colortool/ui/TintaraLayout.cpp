@@ -3,7 +3,7 @@
 #include "colortool/ui/CompletingCombo.h"
 #include "colortool/ui/PaletteBox.h"
 #include "colortool/ui/TintaraControls.h"
-#include "editor/ui/NamedControl.h"
+#include "platform/ui/NamedControl.h"
 
 #include <QAction>
 #include <QCheckBox>

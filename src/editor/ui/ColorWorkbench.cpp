@@ -1,10 +1,10 @@
 #include "editor/ui/ColorWorkbench.h"
 
-#include "editor/ui/ColorSwatch.h"
 #include "editor/ui/Form1.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewNavigation.h"
 #include "editor/ui/SlideEditing.h"
+#include "platform/ui/ColorSwatch.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,7 +1,6 @@
 #include "editor/ui/Form1.h"
 
 #include "editor/ui/AutoRunDelay.h"
-#include "editor/ui/ColorSwatch.h"
 #include "editor/ui/ColorWorkbench.h"
 #include "editor/ui/Form1Lifecycle.h"
 #include "editor/ui/HelpCommands.h"
@@ -13,6 +12,7 @@
 #include "editor/ui/SlideEditing.h"
 #include "editor/ui/SongControls.h"
 #include "platform/ProgramFolder.h"
+#include "platform/ui/ColorSwatch.h"
 #include "project/BackgroundFill.h"
 #include "project/ShowLimits.h"
 

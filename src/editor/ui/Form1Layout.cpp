@@ -1,10 +1,10 @@
 #include "editor/ui/ClickLabel.h"
-#include "editor/ui/ColorSwatch.h"
 #include "editor/ui/Form1Controls.h"
-#include "editor/ui/NamedControl.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewStage.h"
 #include "platform/ui/AccessibleControls.h"
+#include "platform/ui/ColorSwatch.h"
+#include "platform/ui/NamedControl.h"
 #include "project/ShowLimits.h"
 
 #include <QAction>

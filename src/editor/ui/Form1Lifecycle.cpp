@@ -4,13 +4,13 @@
 #include "colortool/ColorSchemeFile.h"
 #include "editor/ShutDown.h"
 #include "editor/ui/AutoRunDelay.h"
-#include "editor/ui/ColorSwatch.h"
 #include "editor/ui/ColorWorkbench.h"
 #include "editor/ui/Form1.h"
 #include "editor/ui/MainWindowTips.h"
 #include "editor/ui/OptionsCommand.h"
 #include "editor/ui/PictureView.h"
 #include "platform/ProgramFolder.h"
+#include "platform/ui/ColorSwatch.h"
 #include "support/ui/cToolTip.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "editor/ui/PictureChecks.h"
 
-#include "editor/ui/PictureDecoding.h"
 #include "platform/FilePaths.h"
+#include "platform/ui/PictureDecoding.h"
 
 #include <QEventLoop>
 #include <QtConcurrent/QtConcurrentMap>

@@ -1,7 +1,7 @@
 #include "editor/ui/PictureView.h"
 
-#include "editor/ui/PictureDecoding.h"
 #include "platform/ui/AccessibleControls.h"
+#include "platform/ui/PictureDecoding.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>

@@ -1,12 +1,12 @@
 #include "editor/ui/PreviewNavigation.h"
 
 #include "editor/ui/AutoRunDelay.h"
-#include "editor/ui/ColorSwatch.h"
 #include "editor/ui/FocusMoves.h"
 #include "editor/ui/Form1.h"
-#include "editor/ui/PictureDecoding.h"
 #include "editor/ui/PictureView.h"
 #include "platform/Prompter.h"
+#include "platform/ui/ColorSwatch.h"
+#include "platform/ui/PictureDecoding.h"
 #include "project/ColorText.h"
 
 #include <QFocusEvent>

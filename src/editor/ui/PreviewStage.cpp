@@ -1,7 +1,7 @@
 #include "editor/ui/PreviewStage.h"
 
-#include "editor/ui/ColorSwatch.h"
 #include "editor/ui/PictureView.h"
+#include "platform/ui/ColorSwatch.h"
 
 #include <QResizeEvent>
 

@@ -1,8 +1,8 @@
 // The controls of the options window and their places.
 #include "editor/ui/frmOptions.h"
 
-#include "editor/ui/NamedControl.h"
 #include "editor/ui/PictureView.h"
+#include "platform/ui/NamedControl.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

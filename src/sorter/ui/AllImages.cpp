@@ -1,6 +1,6 @@
 #include "sorter/ui/AllImages.h"
 
-#include "editor/ui/PictureDecoding.h"
+#include "platform/ui/PictureDecoding.h"
 #include "project/SlideShowProject.h"
 #include "sorter/ui/ThumbnailCanvas.h"
 #include "sorter/ui/ThumbnailStore.h"

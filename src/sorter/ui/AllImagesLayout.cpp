@@ -1,7 +1,7 @@
 // The sorter window's controls and their places on an 800 x 600 screen.
 #include "sorter/ui/AllImages.h"
 
-#include "editor/ui/NamedControl.h"
+#include "platform/ui/NamedControl.h"
 #include "sorter/ui/ThumbnailCanvas.h"
 
 #include <QFrame>

@@ -1,6 +1,6 @@
 #include "sorter/ui/ThumbnailStore.h"
 
-#include "editor/ui/PictureDecoding.h"
+#include "platform/ui/PictureDecoding.h"
 
 #include <QMutexLocker>
 #include <QtConcurrent/QtConcurrentRun>

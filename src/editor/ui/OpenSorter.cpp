@@ -1,4 +1,4 @@
-#include "sorter/ui/OpenSorter.h"
+#include "editor/ui/OpenSorter.h"
 
 #include "editor/ui/Form1.h"
 #include "sorter/SorterOpening.h"

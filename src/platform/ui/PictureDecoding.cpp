@@ -1,4 +1,4 @@
-#include "editor/ui/PictureDecoding.h"
+#include "platform/ui/PictureDecoding.h"
 
 #include <QFileInfo>
 #include <QImageReader>

@@ -1,8 +1,8 @@
-#include "captionstyle/ui/CaptionStyleCommand.h"
+#include "editor/ui/CaptionStyleCommand.h"
 
 #include "captionstyle/ui/frmPreview.h"
-#include "editor/ui/ColorSwatch.h"
 #include "editor/ui/Form1.h"
+#include "platform/ui/ColorSwatch.h"
 
 void ConnectCaptionStyle(Form1& window, const QString& folder) {
     window.seams.showCaptionStyle = [&window, folder] {

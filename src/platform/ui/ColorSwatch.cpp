@@ -1,4 +1,4 @@
-#include "editor/ui/ColorSwatch.h"
+#include "platform/ui/ColorSwatch.h"
 
 #include "platform/ui/AccessibleControls.h"
 #include "project/ColorText.h"

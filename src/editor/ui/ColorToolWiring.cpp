@@ -1,4 +1,4 @@
-#include "colortool/ui/ColorToolWiring.h"
+#include "editor/ui/ColorToolWiring.h"
 
 #include "colortool/ColorToolHost.h"
 #include "colortool/ui/frmMyColorChart.h"

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Fails when a source folder includes a folder it must not depend on.
+# Dependencies run one way: project/ uses nothing of ours, platform/ only the
+# model, and the side windows, the compiler and the help stand below the
+# editor, which opens them.
+set -euo pipefail
+cd "$(dirname "$0")/../src"
+status=0
+# forbid FOLDER PATTERN: no file under FOLDER includes a header matching PATTERN.
+forbid() {
+    local hits
+    hits=$(grep -rnE "^[[:space:]]*#[[:space:]]*include[[:space:]]*[\"<]($2)/" "$1" || true)
+    if [ -n "$hits" ]; then
+        echo "$1 must not include $2/:"
+        echo "$hits"
+        status=1
+    fi
+}
+forbid project 'editor|compiler|sorter|colortool|captionstyle|support|platform'
+forbid platform 'editor|compiler|sorter|colortool|captionstyle|support'
+for room in compiler sorter colortool captionstyle support; do
+    forbid "$room" editor
+done
+[ $status -eq 0 ] && echo "source folders depend one way"
+exit $status
