@@ -17,7 +17,7 @@ inline constexpr QSize kPictureSize(4000, 3000);
 
 // A photo-like picture: soft gradients, shapes and grain, so the JPEG holds
 // about as much data as a camera's.
-inline void WritePicture(const QString& path, int seed) {
+inline QImage PhotoLikePicture(int seed) {
     QImage image(kPictureSize, QImage::Format_RGB32);
     QPainter painter(&image);
     QLinearGradient sky(0, 0, kPictureSize.width(), kPictureSize.height());
@@ -41,7 +41,11 @@ inline void WritePicture(const QString& path, int seed) {
                            qBound(0, qBlue(p) + grain, 255));
         }
     }
-    image.save(path, "JPG", 88);
+    return image;
+}
+
+inline void WritePicture(const QString& path, int seed) {
+    PhotoLikePicture(seed).save(path, "JPG", 88);
 }
 
 // The first `count` pictures of the cache, generating the missing ones.

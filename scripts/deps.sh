@@ -9,6 +9,7 @@ BUILD_PACKAGES=(
   qt6-base-dev qt6-multimedia-dev qt6-webengine-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libvips-tools libpng-dev
+  libheif-dev qt6-image-formats-plugins
   gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
 )
 TEST_PACKAGES=(chromium xvfb xauth clang-format desktop-file-utils)

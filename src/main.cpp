@@ -9,6 +9,7 @@
 #include "editor/ui/ShowFileCommands.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/ProgramFolder.h"
+#include "platform/ui/PictureFormats.h"
 #include "platform/ui/QtPrompter.h"
 #include "support/ui/frmSplash.h"
 
@@ -30,6 +31,7 @@ void NameApplication() {
 int RunCommand(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     NameApplication();
+    UseProgramPlugins();
     LocalFileSystem fs;
     // Qt's image readers and writers need no display: the core application
     // loads their plugins.
@@ -43,7 +45,8 @@ int RunCommand(int argc, char* argv[]) {
                            QDateTime::currentDateTime(),
                            out,
                            err,
-                           &fitter};
+                           &fitter,
+                           ReadsPictureFormat("heic")};
     return RunCommandLine(QCoreApplication::arguments(), context);
 }
 
@@ -91,6 +94,7 @@ int main(int argc, char* argv[]) {
     PrepareSampleBrowser();
     QApplication app(argc, argv);
     NameApplication();
+    UseProgramPlugins();
     // The installed desktop entry and the icon it names.
     QGuiApplication::setDesktopFileName(QStringLiteral("pevrano-slideshow"));
     QApplication::setWindowIcon(QIcon::fromTheme(

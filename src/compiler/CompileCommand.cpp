@@ -70,8 +70,12 @@ PicturePath:
   first start, missing names what the name prompts propose; a missing or
   empty Directory is the current directory.
 - Relative paths start in the folder of SHOW.json.
+- Pictures may be BMP, GIF, JPEG, PNG, WebP, TIFF or HEIC/HEIF. WebP, TIFF
+  and HEIC pictures go into the show as JPEG (pic1.jpg, ...), upright and
+  without transparency; an animated one as its first picture.
 - With FitPictures, slide pictures larger than FitWidth x FitHeight (100 to
-  9999 pixels) are copied scaled down to fit, in their own format.
+  9999 pixels) are copied scaled down to fit, in their own format (JPEG for
+  those above).
 - With PictureSizes, every slide picture also gets a thumbnail
   pix/thumbs/picK.jpg within 240 x 180 and, when larger than 1280 x 1280, a
   phone size pix/phone/picK.jpg within 1280 x 1280 (JPEG quality 85).
@@ -92,7 +96,8 @@ Exit status:
   0  the show was compiled
   1  the compile stopped (fewer than 3 slides, an existing show folder, a
      refused drive, a page that could not be written), or files could not be
-     copied into the show (a missing picture); the show is written without them
+     copied into the show (a missing picture, or one that could not be read
+     to write it as JPEG); the show is written without them
   2  a wrong command line, or a show file that cannot be read or used
 )";
 
@@ -189,6 +194,10 @@ int Compile(const QString& showPath, CommandContext& c) {
             continue;
         ++missing;
     }
+    for (const QString& source : host.picturesLeftOut()) {
+        c.err << "error: cannot read the picture " << source << "; it is not in the show\n";
+        ++missing;
+    }
     c.out << InFolder(p.names.OutputFolder, p.names.FirstPageName + QStringLiteral(".htm")) << '\n';
     return missing == 0 ? kCompiled : kCompileFailed;
 }
@@ -248,6 +257,8 @@ int RunCommandLine(const QStringList& arguments, CommandContext& context) {
     }
     if (command == u"--version") {
         context.out << kProgram << ' ' << PEVRANO_VERSION << '\n';
+        if (!context.readsHeic)
+            context.out << "HEIC and HEIF pictures are not available: built without libheif\n";
         return kCompiled;
     }
     if (command != u"compile") {

@@ -30,6 +30,9 @@ struct CommandContext {
     QTextStream& err;
     // Scales pictures for shows that fit them; none copies them as they are.
     const PictureFitter* fitter = nullptr;
+    // Whether this build reads HEIC pictures (it needs libheif); --version
+    // says so when it does not.
+    bool readsHeic = true;
 };
 
 // True when the command line (program name first) is not for the window: the

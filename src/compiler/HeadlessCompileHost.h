@@ -5,6 +5,7 @@
 #include "platform/ConsolePrompter.h"
 
 #include <QDate>
+#include <QStringList>
 #include <QTextStream>
 
 // The compile host of the headless command: names come from the show file
@@ -25,6 +26,9 @@ public:
     void openDocument(const QString&) override {}
     const PictureFitter* pictureFitter() const override { return fitter; }
     void setPictureFitter(const PictureFitter* f) { fitter = f; }
+    void pictureLeftOut(const QString& source) override { leftOut << source; }
+    // The pictures that could not be written as JPEG and are not in the show.
+    const QStringList& picturesLeftOut() const { return leftOut; }
 
     ConsolePrompter& consolePrompter() { return console; }
     const MessageBoxRequest& lastMessage() const { return console.lastMessage(); }
@@ -43,6 +47,7 @@ private:
     QTextStream& log;
     ConsolePrompter console;
     QString reason;
+    QStringList leftOut;
     const PictureFitter* fitter = nullptr;
     int folderAsks = 0;
     int progressMaximum = 0;

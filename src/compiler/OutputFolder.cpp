@@ -179,6 +179,7 @@ struct PixCopy {
     QString from;
     QString name;
     int advance = 1;
+    bool picture = false; // a slide, background or opening-page picture
 };
 
 // Every copy of a run, in order.
@@ -188,20 +189,20 @@ std::vector<PixCopy> CopyPlan(const SlideShowProject& p, const QString& programF
     std::vector<PixCopy> plan;
     for (int k = 1; k <= count; ++k) {
         const QString& src = p.slide(k).PicturePath;
-        plan.push_back({src, PixPictureName(k, src)});
+        plan.push_back({src, PixPictureName(k, src), 1, true});
     }
     const bool pictureBackgrounds = !s.UseColTrueUsePicFalse;
     if (pictureBackgrounds && s.optIntBkImgOptionForm == 1) {
         for (int k = 1; k <= count; ++k) {
             const QString& src = p.slide(k).BkPicture;
-            plan.push_back({src, PixSlideBackgroundName(k, src)});
+            plan.push_back({src, PixSlideBackgroundName(k, src), 1, true});
         }
     } else {
         plan.push_back({{}, {}, count - 1});
     }
     if (pictureBackgrounds && s.optIntBkImgOptionForm == 0) {
         const QString& src = p.slot(0).BkPicture;
-        plan.push_back({src, PixSharedBackgroundName(src), 0});
+        plan.push_back({src, PixSharedBackgroundName(src), 0, true});
     }
     plan.push_back({{}, {}, 1});
     if (!s.SongPath.isEmpty())
@@ -212,7 +213,7 @@ std::vector<PixCopy> CopyPlan(const SlideShowProject& p, const QString& programF
     }
     plan.push_back(
         {InProgramFolder(programFolder, QStringLiteral("photo.jar")), QStringLiteral("photo.jar")});
-    plan.push_back({s.OpenPgBkPic, GetJustFileName(s.OpenPgBkPic).toLower()});
+    plan.push_back({s.OpenPgBkPic, PixOpeningPictureName(s.OpenPgBkPic), 1, true});
     return plan;
 }
 
@@ -249,49 +250,82 @@ std::optional<QString> TooLongName(const SlideShowProject& p, FileSystem& fs,
     return std::nullopt;
 }
 
-// Every slide picture through the fitter on worker threads: the full copy
-// fitted to the show's box when it asks for that (copied as it is otherwise),
-// and the thumbnail and phone size when it asks for those. Each is written
-// as soon as it is ready; one message lists the pictures that could not be
-// decoded.
-void CopySlidePictures(const SlideShowProject& p, const PictureFitter& fitter,
-                       const PictureRequest& request, PixCopier& pix, ProgressBar& bar,
-                       Prompter& ui) {
+// What the copies could not take as they are, for the messages after them.
+struct PictureReport {
+    QStringList unfitted;    // could not be decoded to fit or size: copied as they are
+    QStringList leftOut;     // to be written as JPEG but could not be decoded
+    QStringList firstFrames; // several pictures in one file: the first was written
+};
+
+// Puts one picture's copies into pix as the fitter left them (`slide`: its
+// number, for the smaller sizes; 0 for other pictures). A picture written as
+// JPEG that could not be decoded is left out: copied under its ".jpg" name it
+// would be a file no page can show.
+void PlacePicture(const PixCopy& c, const PictureCopies& made, int slide, PixCopier& pix,
+                  CompileHost& host, PictureReport& report) {
+    const QString shown = QDir::toNativeSeparators(c.from);
+    const bool asJpeg = IsWrittenAsJpeg(c.from);
+    if (made.full.kind == FittedPicture::Kind::Fitted) {
+        pix.write(made.full.bytes, c.name);
+        if (made.full.firstFrameOnly)
+            report.firstFrames << shown;
+    } else if (asJpeg && made.full.kind == FittedPicture::Kind::Undecodable) {
+        report.leftOut << shown;
+        host.pictureLeftOut(c.from);
+    } else {
+        // A missing picture is reported by the copy, as any missing file.
+        pix.copy(c.from, c.name);
+    }
+    if (slide > 0 && !made.thumb.isEmpty())
+        pix.write(made.thumb, PixThumbName(slide));
+    if (slide > 0 && !made.phone.isEmpty())
+        pix.write(made.phone, PixPhoneName(slide));
+    if (made.undecodable && !asJpeg)
+        report.unfitted << shown;
+}
+
+// Copies [first, last) of the plan (`slides`: the slide pictures, which lead
+// it). The pictures that change on their way go through the fitter on worker
+// threads, each written as soon as it is ready and in the plan's order: the
+// slide pictures when `request` fits or sizes them, and every picture
+// written as JPEG.
+void CopyRange(std::vector<PixCopy>::const_iterator first,
+               std::vector<PixCopy>::const_iterator last, bool slides,
+               const PictureRequest& request, CompileHost& host, PixCopier& pix, ProgressBar& bar,
+               PictureReport& report) {
+    const PictureFitter* fitter = host.pictureFitter();
+    const bool changed = slides && (request.fitBox || request.sizes);
     QStringList sources;
-    for (int k = 1; k <= p.SlideCount(); ++k)
-        sources << p.slide(k).PicturePath;
-    QStringList undecodable;
-    CopiesInOrder(fitter, sources, request, [&](int i, const PictureCopies& made) {
-        const QString& src = sources[i];
-        const int k = i + 1;
-        const QString name = PixPictureName(k, src);
-        if (made.full.kind == FittedPicture::Kind::Fitted)
-            pix.write(made.full.bytes, name);
+    bool anyToFit = false;
+    for (auto it = first; it != last; ++it) {
+        const bool fitted =
+            it->picture && !it->from.isEmpty() && (changed || IsWrittenAsJpeg(it->from));
+        sources << (fitted ? it->from : QString());
+        anyToFit = anyToFit || fitted;
+    }
+    // The smaller sizes are steps of their own, made or not.
+    const int sizeSteps = slides && fitter && request.sizes ? kSizesPerPicture : 0;
+    const auto finish = [&](int i, const PictureCopies& made) {
+        const PixCopy& c = first[i];
+        if (sources[i].isEmpty())
+            pix.copy(c.from, c.name);
         else
-            pix.copy(src, name);
-        if (!made.thumb.isEmpty())
-            pix.write(made.thumb, PixThumbName(k));
-        if (!made.phone.isEmpty())
-            pix.write(made.phone, PixPhoneName(k));
-        if (made.undecodable && !src.isEmpty())
-            undecodable << QDir::toNativeSeparators(src);
-        bar.advance(request.sizes ? 1 + kSizesPerPicture : 1);
-    });
-    if (undecodable.isEmpty())
+            PlacePicture(c, made, slides ? i + 1 : 0, pix, host, report);
+        if (c.advance + sizeSteps != 0)
+            bar.advance(c.advance + sizeSteps);
+    };
+    if (fitter && anyToFit) {
+        CopiesInOrder(*fitter, sources, slides ? request : PictureRequest{}, finish);
         return;
-    if (request.fitBox)
-        ui.messageBox({QStringLiteral("These pictures could not be read to fit them, so they "
-                                      "were copied as they are:") +
-                           kCrLf + undecodable.join(kCrLf),
-                       QStringLiteral("Fit pictures for the web"), MsgButtons::Ok,
-                       MsgIcon::Exclamation, std::nullopt});
-    else
-        ui.messageBox({QStringLiteral("These pictures could not be read to make their "
-                                      "thumbnails and phone sizes, so they were copied as they "
-                                      "are:") +
-                           kCrLf + undecodable.join(kCrLf),
-                       QStringLiteral("Write thumbnails and a phone size"), MsgButtons::Ok,
-                       MsgIcon::Exclamation, std::nullopt});
+    }
+    // Without a fitter nothing is decoded: what would be written as JPEG
+    // cannot be.
+    for (int i = 0; i < sources.size(); ++i) {
+        PictureCopies none;
+        if (!sources[i].isEmpty() && IsWrittenAsJpeg(sources[i]))
+            none.full.kind = FittedPicture::Kind::Undecodable;
+        finish(i, none);
+    }
 }
 
 void CopyEverything(const SlideShowProject& p, CompileHost& host, FileSystem& fs,
@@ -302,25 +336,45 @@ void CopyEverything(const SlideShowProject& p, CompileHost& host, FileSystem& fs
     if (s.FitPictures)
         request.fitBox = QSize(s.FitWidth, s.FitHeight);
     request.sizes = WantsPictureSizes(s);
-    const PictureFitter* fitter = host.pictureFitter();
-    const bool fitting = fitter && (request.fitBox || request.sizes);
     // The smaller sizes are steps of their own.
-    const int sizeSteps = fitting && request.sizes ? kSizesPerPicture * count : 0;
+    const int sizeSteps = host.pictureFitter() && request.sizes ? kSizesPerPicture * count : 0;
     ProgressBar bar(host, 2 * count + 23 + sizeSteps);
     BusyPointer busy(host);
-    PixCopier pix(host.prompter(), fs, p.names.OutputFolder + QStringLiteral("pix/"));
+    Prompter& ui = host.prompter();
+    PixCopier pix(ui, fs, p.names.OutputFolder + QStringLiteral("pix/"));
     const std::vector<PixCopy> plan = CopyPlan(p, programFolder);
-    auto rest = plan.begin();
-    if (fitting) {
-        // The slide pictures lead the plan; they go through the fitter.
-        CopySlidePictures(p, *fitter, request, pix, bar, host.prompter());
-        rest += count;
+    PictureReport report;
+    // The slide pictures lead the plan; only they are fitted and sized.
+    CopyRange(plan.begin(), plan.begin() + count, true, request, host, pix, bar, report);
+    if (!report.unfitted.isEmpty()) {
+        const QString list = kCrLf + report.unfitted.join(kCrLf);
+        if (request.fitBox)
+            ui.messageBox({QStringLiteral("These pictures could not be read to fit them, so "
+                                          "they were copied as they are:") +
+                               list,
+                           QStringLiteral("Fit pictures for the web"), MsgButtons::Ok,
+                           MsgIcon::Exclamation, std::nullopt});
+        else
+            ui.messageBox({QStringLiteral("These pictures could not be read to make their "
+                                          "thumbnails and phone sizes, so they were copied as "
+                                          "they are:") +
+                               list,
+                           QStringLiteral("Write thumbnails and a phone size"), MsgButtons::Ok,
+                           MsgIcon::Exclamation, std::nullopt});
     }
-    for (; rest != plan.end(); ++rest) {
-        pix.copy(rest->from, rest->name);
-        if (rest->advance != 0)
-            bar.advance(rest->advance);
-    }
+    CopyRange(plan.begin() + count, plan.end(), false, request, host, pix, bar, report);
+
+    QStringList told;
+    if (!report.leftOut.isEmpty())
+        told << QStringLiteral("These pictures could not be read, so they are not in the show:") +
+                    kCrLf + report.leftOut.join(kCrLf);
+    if (!report.firstFrames.isEmpty())
+        told << QStringLiteral("These pictures hold an animation or several pages; the show has "
+                               "the first picture of each:") +
+                    kCrLf + report.firstFrames.join(kCrLf);
+    if (!told.isEmpty())
+        ui.messageBox({told.join(kCrLf + kCrLf), QStringLiteral("Pictures for the web"),
+                       MsgButtons::Ok, MsgIcon::Exclamation, std::nullopt});
 }
 
 } // namespace

@@ -10,11 +10,14 @@
 struct FittedPicture {
     enum class Kind {
         Unchanged,   // within the box, unreadable, or of a format kept as it is: copy it
-        Fitted,      // `bytes` hold the scaled-down copy, in the picture's own format
+        Fitted,      // `bytes` hold the copy the show gets (scaled, or written as JPEG)
         Undecodable, // the file is there but its picture could not be decoded
     };
     Kind kind = Kind::Unchanged;
     QByteArray bytes;
+    // The file held several pictures (an animation, pages): `bytes` hold the
+    // first.
+    bool firstFrameOnly = false;
 };
 
 // The smaller sizes written beside every slide picture when a show asks for
@@ -41,8 +44,10 @@ struct PictureCopies {
 };
 
 // Scales pictures down, keeping their proportions: the full copy fitted to a
-// box in its own format, and the smaller JPEG sizes. The compile calls it from
-// worker threads, several pictures at a time.
+// box in its own format, and the smaller JPEG sizes. Pictures of the formats
+// written as JPEG (IsWrittenAsJpeg: WebP, TIFF, HEIC) always get their full
+// copy as JPEG, fitted or not. The compile calls it from worker threads,
+// several pictures at a time.
 class PictureFitter {
 public:
     virtual ~PictureFitter() = default;

@@ -1,6 +1,7 @@
 #include "compiler/TitlePage.h"
 
 #include "compiler/PageText.h"
+#include "compiler/PixNames.h"
 #include "platform/FilePaths.h"
 #include "platform/Prompter.h"
 #include "project/SlideShowProject.h"
@@ -100,10 +101,10 @@ QString TitlePageText(const SlideShowProject& p) {
     page.append(RainbowScripts(p));
     page.lines({u"-->", u"</script>", u"</HEAD>"});
 
-    // The copy keeps the picture's own name; in the page's link the
-    // characters that would end or change a URL are escaped, so "pic #1.bmp"
-    // is found rather than cut short at the "#".
-    QString name = GetJustFileName(p.settings.OpenPgBkPic).toLower();
+    // The copy keeps the picture's own name (PixOpeningPictureName); in the
+    // page's link the characters that would end or change a URL are escaped,
+    // so "pic #1.bmp" is found rather than cut short at the "#".
+    QString name = PixOpeningPictureName(p.settings.OpenPgBkPic);
     for (const auto& [from, to] :
          {std::pair{"%", "%25"}, {"#", "%23"}, {"?", "%3F"}, {"\"", "%22"}})
         name.replace(QLatin1String(from), QLatin1String(to));

@@ -34,9 +34,21 @@ QString InFolder(const QString& folder, const QString& name) {
     return folder + QDir::separator() + name;
 }
 
+namespace {
+constexpr const char* kPictureExtensions[] = {".bmp",  ".gif", ".jpg",  ".jpeg", ".png",
+                                              ".webp", ".tif", ".tiff", ".heic", ".heif"};
+} // namespace
+
 bool HasPictureExtension(const QString& path) {
-    for (const char* ext : {".bmp", ".gif", ".jpg", ".jpeg"})
+    for (const char* ext : kPictureExtensions)
         if (path.endsWith(QLatin1String(ext), Qt::CaseInsensitive))
             return true;
     return false;
+}
+
+QStringList PictureNamePatterns() {
+    QStringList patterns;
+    for (const char* ext : kPictureExtensions)
+        patterns << QLatin1Char('*') + QLatin1String(ext);
+    return patterns;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // File names and folders as the tool takes them apart and joins them. Both
 // "\" and "/" separate folders; the paths the tool builds use "/".
@@ -18,6 +19,9 @@ QString WithTrailingSeparator(const QString& directory);
 // The folder joined with a name: a separator is put between them only when
 // the folder does not end with one.
 QString InFolder(const QString& folder, const QString& name);
-// Whether the file name ends in one of the picture extensions the tool takes:
-// .bmp, .gif, .jpg or .jpeg, in any case.
+// Whether the file name ends in one of the picture extensions the tool takes,
+// in any case: .bmp, .gif, .jpg, .jpeg, .png, .webp, .tif, .tiff, .heic or
+// .heif. (Whether this system reads each format is for the decoder to say.)
 bool HasPictureExtension(const QString& path);
+// The same extensions as name patterns ("*.bmp", ...), for folder listings.
+QStringList PictureNamePatterns();

@@ -63,3 +63,7 @@ QString WritableProgramFolder() {
         QCoreApplication::applicationDirPath(),
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
+
+void UseProgramPlugins() {
+    QCoreApplication::addLibraryPath(ProgramFolder());
+}

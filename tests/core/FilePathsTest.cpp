@@ -1,6 +1,7 @@
 // The rules for file names: the paths the tool reads and the names it makes.
 #include "platform/FilePaths.h"
 #include "compiler/NameRules.h"
+#include "compiler/PixNames.h"
 #include "core/PrintQt.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +19,12 @@ TEST(FilePaths, NamesFoldersAndExtensionsSplitAtEitherSeparator) {
     EXPECT_EQ(InFolder("C:\\show\\", "pix"), "C:\\show\\pix");
     EXPECT_TRUE(HasPictureExtension("/x/A.JPEG"));
     EXPECT_FALSE(HasPictureExtension("/x/trip.gif/holiday"));
-    EXPECT_FALSE(HasPictureExtension("/x/a.png"));
+    for (const char* name : {"a.png", "b.WebP", "c.tif", "d.TIFF", "e.heic", "f.HEIF"})
+        EXPECT_TRUE(HasPictureExtension(QStringLiteral("/x/") + name)) << name;
+    EXPECT_FALSE(HasPictureExtension("/x/a.avif"));
+    EXPECT_FALSE(HasPictureExtension("/x/a.heic.txt"));
+    EXPECT_EQ(PictureNamePatterns().size(), 10);
+    EXPECT_TRUE(PictureNamePatterns().contains("*.heif"));
 }
 
 TEST(NameRules, DropsPathCharactersDotsAndControls) {
@@ -33,4 +39,17 @@ TEST(NameRules, ProposedNamesUseEnglishMonthAndTwoDigitDay) {
     EXPECT_EQ(ProposedPageName(QDate(2024, 3, 5)), "Slide Show March 05, 2024");
     EXPECT_EQ(ProposedFolderName(""), "Folder Name");
     EXPECT_EQ(ProposedFolderName("holiday"), "holiday");
+}
+
+// WebP, TIFF and HEIC copies are JPEG, and named so; the rest keep their
+// extension, as the song does whatever its name.
+TEST(PixNames, PicturesWrittenAsJpegAreNamedSo) {
+    EXPECT_EQ(PixPictureName(3, "/a/Photo.WebP"), "pic3.jpg");
+    EXPECT_EQ(PixPictureName(4, "/a/scan.tiff"), "pic4.jpg");
+    EXPECT_EQ(PixPictureName(5, "/a/b.png"), "pic5.png");
+    EXPECT_EQ(PixSlideBackgroundName(2, "/a/wall.HEIC"), "bkimg2.jpg");
+    EXPECT_EQ(PixSharedBackgroundName("/a/wall.heif"), "bgimg.jpg");
+    EXPECT_EQ(PixOpeningPictureName("/a/My.Door.TIF"), "my.door.jpg");
+    EXPECT_EQ(PixOpeningPictureName("/a/Wood.GIF"), "wood.gif");
+    EXPECT_EQ(PixSongName("/a/tune.tif"), "thesong.tif");
 }

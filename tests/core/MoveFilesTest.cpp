@@ -8,6 +8,8 @@
 #include "compiler/PictureFitter.h"
 #include "platform/LocalFileSystem.h"
 
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <gtest/gtest.h>
@@ -116,6 +118,67 @@ TEST_F(MoveFilesTest, SizesLandInTheirFoldersAndCount) {
               "they were copied as they are:\r\n" +
                   QDir::toNativeSeparators(sources + "sea.jpeg"),
               "Write thumbnails and a phone size", MsgIcon::Exclamation);
+}
+
+// Writes every picture it is given as "jpeg of NAME", as the real fitter
+// writes WebP, TIFF and HEIC: "damaged" ones do not decode, "anim" ones are
+// animations.
+class NamedJpegs : public PictureFitter {
+public:
+    PictureCopies copies(const QString& source, const PictureRequest& request) const override {
+        EXPECT_FALSE(request.fitBox || request.sizes);
+        PictureCopies made;
+        const QString name = QFileInfo(source).fileName();
+        if (name.startsWith("damaged")) {
+            made.full.kind = FittedPicture::Kind::Undecodable;
+            made.undecodable = true;
+            return made;
+        }
+        made.full = {FittedPicture::Kind::Fitted, "jpeg of " + name.toUtf8(),
+                     name.startsWith("anim")};
+        return made;
+    }
+};
+
+// WebP, TIFF and HEIC go through the fitter whatever the settings: slide
+// pictures, the shared background and the opening page's picture come out
+// under ".jpg" names; one that does not decode is left out (never copied
+// under a name the pages would show) and named with the animations in one
+// message. Without a fitter nothing can convert them: all are left out.
+TEST_F(MoveFilesTest, NewerFormatsAreWrittenAsJpegOrLeftOut) {
+    p.slide(1).PicturePath = source("anim.webp");
+    p.slide(2).PicturePath = source("damaged.TIF");
+    p.settings.UseColTrueUsePicFalse = false;
+    p.settings.optIntBkImgOptionForm = 0;
+    p.slot(0).BkPicture = source("wall.heic");
+    p.settings.OpenPgBkPic = source("Door.HEIF");
+    const NamedJpegs jpegs;
+    host.fitter = &jpegs;
+    answer("show", target);
+    run();
+    const QString pix = p.names.OutputFolder + "pix/";
+    EXPECT_EQ(ReadFile(pix + "pic1.jpg"), "jpeg of anim.webp");
+    EXPECT_EQ(ReadFile(pix + "pic3.jpeg"), "picture sea.jpeg");
+    EXPECT_EQ(ReadFile(pix + "bgimg.jpg"), "jpeg of wall.heic");
+    EXPECT_EQ(ReadFile(pix + "door.jpg"), "jpeg of Door.HEIF");
+    for (const QString& name : pixFiles())
+        EXPECT_FALSE(name.startsWith("pic2") || name.endsWith(".webp") || name.endsWith(".heic") ||
+                     name.endsWith(".heif"))
+            << name.toStdString();
+    ASSERT_EQ(messages().size(), 2u); // the folder's note, then the pictures
+    ExpectBox(messages()[1],
+              "These pictures could not be read, so they are not in the show:\r\n" +
+                  QDir::toNativeSeparators(sources + "damaged.TIF") +
+                  "\r\n\r\nThese pictures hold an animation or several pages; the show has "
+                  "the first picture of each:\r\n" +
+                  QDir::toNativeSeparators(sources + "anim.webp"),
+              "Pictures for the web", MsgIcon::Exclamation);
+
+    host.fitter = nullptr;
+    answer("again", target);
+    run();
+    EXPECT_EQ(pixFiles().filter(QRegularExpression("^(pic[12]|bgimg|door)\\.")), QStringList{});
+    EXPECT_TRUE(messages().back().text.contains(QDir::toNativeSeparators(sources + "wall.heic")));
 }
 
 // A good run's progress is in the window's compile test; a copy that throws

@@ -25,6 +25,13 @@ if [ "${3:-}" = "--deb" ]; then
     grep -q " \./usr/$f\$" <<<"$listing" || fail "$f is not in the package"
   done
   dpkg-deb -f "$deb" Depends | grep -q libqt6 || fail "the package does not depend on Qt"
+  dpkg-deb -f "$deb" Depends | grep -q qt6-image-formats-plugins ||
+    fail "the package does not depend on Qt's WebP and TIFF readers"
+  if [ -f "$build/bin/imageformats/libpevrano_heif.so" ]; then
+    grep -q " \./usr/share/pevrano-slideshow/imageformats/libpevrano_heif.so\$" <<<"$listing" ||
+      fail "the HEIC reader is not in the package"
+    dpkg-deb -f "$deb" Depends | grep -q libheif || fail "the package does not depend on libheif"
+  fi
   echo "$(basename "$deb"): ok"
   exit 0
 fi
@@ -68,4 +75,25 @@ page=$(cat "$work/out.txt")
 pix=$(dirname "$page")/pix
 cmp -s "$pix/ssbc.jpg" "$data/ssbc.jpg" || fail "the view images do not come from the installed data"
 [ -f "$pix/pic1.jpg" ] || fail "the pictures were not copied"
+
+# The installed program reads HEIC pictures through its own reader in the
+# installed program folder (made here by libvips, which writes HEIC), and
+# writes them into the show as JPEG.
+if [ -f "$build/bin/imageformats/libpevrano_heif.so" ]; then
+  [ -f "$data/imageformats/libpevrano_heif.so" ] || fail "the HEIC reader is not installed"
+  mkdir "$work/heic"
+  for n in 1 2 3; do
+    vips copy "$work/examples/pictures/picture000$n.jpg" "$work/heic/p$n.heic"
+  done
+  cat >"$work/heic/show.json" <<'JSON'
+{ "slides": [ { "PicturePath": "p1.heic" }, { "PicturePath": "p2.heic" },
+              { "PicturePath": "p3.heic" } ],
+  "compile": { "FirstPageName": "phone", "Directory": "." } }
+JSON
+  (cd "$work/heic" && HOME=$work "$prefix/bin/pevrano-slideshow" compile show.json \
+    >"$work/heic-out.txt" 2>"$work/heic-err.txt") ||
+    { cat "$work/heic-err.txt"; fail "the installed program did not compile HEIC pictures"; }
+  [ "$(od -An -tx1 -N3 "$work/heic/phone/pix/pic3.jpg" | tr -d ' ')" = "ffd8ff" ] ||
+    fail "the HEIC picture was not written as JPEG"
+fi
 echo "installed layout and headless compile: ok"

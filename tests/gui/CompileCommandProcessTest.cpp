@@ -1,6 +1,7 @@
 // The built executable's headless compile, run as a batch user runs it:
 // without any display, the opening page on standard output, and the status.
 #include "GifWriter.h"
+#include "GuiTestSupport.h"
 #include "core/PrintQt.h"
 
 #include <QCoreApplication>
@@ -14,28 +15,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-struct Result {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-// Runs without any display: a window would fail to start.
-Result RunProgram(const QTemporaryDir& dir, const QStringList& args) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("DISPLAY");
-    env.remove("WAYLAND_DISPLAY");
-    env.insert("QT_QPA_PLATFORM", "xcb");
-    process.setProcessEnvironment(env);
-    process.setWorkingDirectory(dir.path());
-    process.start(QCoreApplication::applicationDirPath() + "/pevrano-slideshow", args);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
 QImage Halves(int width, int height, QColor left, QColor right) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(right);
@@ -86,7 +65,7 @@ TEST(CompileCommandProcess, CompilesFitsAndAnswersWithoutADisplay) {
                    "settings": {"FitPictures": true, "FitWidth": 1920, "FitHeight": 1080},
                    "compile": {"FirstPageName": "Trip Page", "Directory": "out"}})");
 
-    const Result r = RunProgram(dir, {"compile", "show.json"});
+    const ProgramRun r = RunProgram(dir, {"compile", "show.json"});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, dir.filePath("out/trip page/trip page.htm") + "\n");
     const QString pix = dir.filePath("out/trip page/pix/");
@@ -117,12 +96,12 @@ TEST(CompileCommandProcess, CompilesFitsAndAnswersWithoutADisplay) {
     EXPECT_FALSE(QDir(pix + "phone").exists());
 
     for (const QStringList& help : {QStringList{"--help"}, QStringList{"compile", "--help"}}) {
-        const Result answer = RunProgram(dir, help);
+        const ProgramRun answer = RunProgram(dir, help);
         EXPECT_EQ(answer.status, 0);
         EXPECT_TRUE(answer.out.contains("pevrano-slideshow compile SHOW.json"));
         EXPECT_TRUE(answer.err.isEmpty());
     }
-    const Result wrong = RunProgram(dir, {"complie", "show.json"});
+    const ProgramRun wrong = RunProgram(dir, {"complie", "show.json"});
     EXPECT_EQ(wrong.status, 2);
     EXPECT_EQ(wrong.err,
               "usage: pevrano-slideshow [SHOW.json | compile SHOW.json | --help | --version]\n");
@@ -144,7 +123,7 @@ TEST(CompileCommandProcess, WritesThumbnailsAndPhoneSizes) {
                    {"PicturePath": "square.bmp"}, {"PicturePath": "anim.gif"}],
                    "settings": {"PictureSizes": true},
                    "compile": {"FirstPageName": "sizes", "Directory": "out"}})");
-    const Result r = RunProgram(dir, {"compile", "show.json"});
+    const ProgramRun r = RunProgram(dir, {"compile", "show.json"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     const QString pix = dir.filePath("out/sizes/pix/");
     EXPECT_EQ(Bytes(pix + "pic1.jpg"), Bytes(dir.filePath("wide.jpg")));

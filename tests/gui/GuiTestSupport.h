@@ -3,8 +3,11 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
+#include <gtest/gtest.h>
 
 // Runs the event loop for the given time.
 inline void RunEventsFor(int milliseconds) {
@@ -23,4 +26,27 @@ inline bool RunEventsUntil(const std::function<bool()>& done, int milliseconds =
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     }
     return true;
+}
+
+// What a run of the built executable left: its exit status and output.
+struct ProgramRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+// Runs without any display: a window would fail to start.
+inline ProgramRun RunProgram(const QTemporaryDir& dir, const QStringList& args) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(dir.path());
+    process.start(QCoreApplication::applicationDirPath() + "/pevrano-slideshow", args);
+    EXPECT_TRUE(process.waitForFinished(30000));
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
 }

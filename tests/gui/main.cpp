@@ -1,6 +1,7 @@
 // Window tests run the real windows on Qt's offscreen platform; every dialog
 // is answered by a ScriptedPrompter.
 #include "captionstyle/ui/SampleBrowser.h"
+#include "platform/ProgramFolder.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -17,6 +18,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pevrano Slide Show"));
     QApplication::setOrganizationName(QStringLiteral("Pevrano"));
+    // The test programs sit in the program folder: its HEIC reader serves them.
+    UseProgramPlugins();
     QTemporaryDir settingsDir;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());

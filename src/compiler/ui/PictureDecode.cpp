@@ -93,6 +93,10 @@ DecodedPicture DecodeUpright(const QString& path, QSize bound) {
         // Qt's readers refuse a full decode this large; ours reduce while reading.
         picture.image = ReadLargePicture(path, picture.format, wanted);
         picture.image = Turned(picture.image, reader.transformation());
+        // Readers that scale while decoding (WebP, our HEIC reader) are held
+        // to the limit at the scaled size.
+        if (picture.image.isNull() && reader.supportsOption(QImageIOHandler::ScaledSize))
+            reader.setScaledSize(wanted);
     }
     if (picture.image.isNull())
         picture.image = reader.read();

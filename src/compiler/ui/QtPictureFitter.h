@@ -9,6 +9,8 @@
 // the source's ICC profile. Fitted JPEG copies are written at quality 90,
 // the smaller sizes at 85. Formats Qt cannot write (GIF) keep their full copy
 // as it is, animation and all; their smaller sizes show the first frame.
+// WebP, TIFF and HEIC pictures get a full copy as JPEG at quality 90 from the
+// same decode, on white where they are transparent.
 class QtPictureFitter : public PictureFitter {
 public:
     PictureCopies copies(const QString& source, const PictureRequest& request) const override;

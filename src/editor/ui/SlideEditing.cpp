@@ -12,6 +12,7 @@
 #include "platform/Prompter.h"
 #include "platform/ui/ColorSwatch.h"
 #include "platform/ui/PictureDecoding.h"
+#include "platform/ui/PictureFormats.h"
 #include "project/ColorText.h"
 #include "project/ShowLimits.h"
 
@@ -44,18 +45,12 @@ bool SlideEditing::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-QStringList SlideEditing::PictureFilters() {
-    return {QStringLiteral("Picture Files (jpg gif bmp) (*.bmp *.gif *.jpeg *.jpg)"),
-            QStringLiteral("JPEG JPG (*.jpeg *.jpg)"), QStringLiteral("GIF (*.gif)"),
-            QStringLiteral("BITMAP (*.bmp)")};
-}
-
 FileDialogRequest SlideEditing::PictureDialog(const QString& title, bool multiSelect) const {
     const QString& last = form.project().settings.DirectoryLastOpenned;
     FileDialogRequest request;
     request.title = title;
     request.directory = last.isEmpty() ? WithTrailingSeparator(ProgramFolder()) : last;
-    request.filters = PictureFilters();
+    request.filters = PictureFileFilters();
     request.multiSelect = multiSelect;
     return request;
 }

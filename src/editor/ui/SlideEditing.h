@@ -39,9 +39,6 @@ public:
     void txtCaption_LostFocus();
     void cmdAllImages_Click();
 
-    // The four picture filters of both picture dialogs.
-    static QStringList PictureFilters();
-
 private:
     bool eventFilter(QObject* watched, QEvent* event) override;
     FileDialogRequest PictureDialog(const QString& title, bool multiSelect) const;

@@ -1,0 +1,183 @@
+#include "TestPictures.h"
+
+#include <QBuffer>
+#include <QColorSpace>
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+#include <QTransform>
+#include <cstring>
+
+#if PEVRANO_TEST_HEIC
+#include <libheif/heif.h>
+#include <memory>
+#endif
+
+namespace {
+// The transform that shows a picture stored with the EXIF orientation upright.
+QTransform ShowTransform(int orientation) {
+    QTransform t;
+    switch (orientation) {
+    case 2:
+        return t.scale(-1, 1);
+    case 3:
+        return t.rotate(180);
+    case 4:
+        return t.scale(1, -1);
+    // The last operation named applies first: 5 and 7 mirror, then turn.
+    case 5:
+        return t.rotate(270).scale(-1, 1);
+    case 6:
+        return t.rotate(90);
+    case 7:
+        return t.rotate(90).scale(-1, 1);
+    case 8:
+        return t.rotate(270);
+    default:
+        return t;
+    }
+}
+} // namespace
+
+QImage Oriented(const QImage& image, int orientation) {
+    return image.transformed(ShowTransform(orientation));
+}
+
+QImage StoredFor(const QImage& upright, int orientation) {
+    return upright.transformed(ShowTransform(orientation).inverted());
+}
+
+bool CanWriteHeic() {
+#if PEVRANO_TEST_HEIC
+    return heif_have_encoder_for_format(heif_compression_HEVC);
+#else
+    return false;
+#endif
+}
+
+bool WriteHeic(const QImage& image, const QString& path, int quality, int orientation) {
+#if PEVRANO_TEST_HEIC
+    const QImage stored = StoredFor(image, orientation)
+                              .convertToFormat(image.hasAlphaChannel() ? QImage::Format_RGBA8888
+                                                                       : QImage::Format_RGB888);
+    const bool alpha = image.hasAlphaChannel();
+    const std::unique_ptr<heif_context, void (*)(heif_context*)> context(heif_context_alloc(),
+                                                                         heif_context_free);
+    heif_encoder* rawEncoder = nullptr;
+    if (heif_context_get_encoder_for_format(context.get(), heif_compression_HEVC, &rawEncoder)
+            .code != heif_error_Ok)
+        return false;
+    const std::unique_ptr<heif_encoder, void (*)(heif_encoder*)> encoder(rawEncoder,
+                                                                         heif_encoder_release);
+    heif_encoder_set_lossy_quality(encoder.get(), quality);
+    heif_image* rawImage = nullptr;
+    if (heif_image_create(stored.width(), stored.height(), heif_colorspace_RGB,
+                          alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB,
+                          &rawImage)
+            .code != heif_error_Ok)
+        return false;
+    const std::unique_ptr<heif_image, void (*)(const heif_image*)> pixels(rawImage,
+                                                                          heif_image_release);
+    if (heif_image_add_plane(rawImage, heif_channel_interleaved, stored.width(), stored.height(), 8)
+            .code != heif_error_Ok)
+        return false;
+    int stride = 0;
+    uint8_t* plane = heif_image_get_plane(rawImage, heif_channel_interleaved, &stride);
+    const qsizetype rowBytes = stored.width() * (alpha ? 4 : 3);
+    for (int y = 0; y < stored.height(); ++y)
+        std::memcpy(plane + qsizetype(y) * stride, stored.constScanLine(y), size_t(rowBytes));
+    if (image.colorSpace().isValid()) {
+        const QByteArray icc = image.colorSpace().iccProfile();
+        heif_image_set_raw_color_profile(rawImage, "prof", icc.constData(), size_t(icc.size()));
+    }
+    const std::unique_ptr<heif_encoding_options, void (*)(heif_encoding_options*)> options(
+        heif_encoding_options_alloc(), heif_encoding_options_free);
+    options->image_orientation = static_cast<heif_orientation>(orientation);
+    if (heif_context_encode_image(context.get(), rawImage, encoder.get(), options.get(), nullptr)
+            .code != heif_error_Ok)
+        return false;
+    return heif_context_write_to_file(context.get(), QFile::encodeName(path).constData()).code ==
+           heif_error_Ok;
+#else
+    (void)image, (void)path, (void)quality, (void)orientation;
+    return false;
+#endif
+}
+
+bool SavePicture(const QImage& image, const QString& path) {
+    const QString lower = path.toLower();
+    if (lower.endsWith(QLatin1String(".heic")) || lower.endsWith(QLatin1String(".heif")))
+        return WriteHeic(image, path);
+    // The format from the extension in any case ("b.WEBP").
+    return image.save(path, QFileInfo(path).suffix().toLower().toLatin1().constData());
+}
+
+namespace {
+void AppendLe(QByteArray& bytes, quint32 value, int size) {
+    for (int i = 0; i < size; ++i)
+        bytes.append(char((value >> (8 * i)) & 0xFF));
+}
+
+void AppendChunk(QByteArray& bytes, const char* tag, const QByteArray& payload) {
+    bytes.append(tag, 4);
+    AppendLe(bytes, quint32(payload.size()), 4);
+    bytes.append(payload);
+    if (payload.size() % 2)
+        bytes.append('\0');
+}
+} // namespace
+
+bool WriteAnimatedWebp(const QList<QImage>& frames, const QString& path) {
+    if (frames.isEmpty())
+        return false;
+    const QSize size = frames.front().size();
+    QByteArray body("WEBP");
+    QByteArray header;
+    AppendLe(header, 0x02, 4); // the animation flag, then reserved bits
+    AppendLe(header, quint32(size.width() - 1), 3);
+    AppendLe(header, quint32(size.height() - 1), 3);
+    AppendChunk(body, "VP8X", header);
+    QByteArray animation;
+    AppendLe(animation, 0xFFFFFFFF, 4); // background colour
+    AppendLe(animation, 0, 2);          // loop for ever
+    AppendChunk(body, "ANIM", animation);
+    for (const QImage& frame : frames) {
+        // Qt writes a still WebP: RIFF, size, "WEBP", then the one image
+        // chunk ("VP8 " or "VP8L") that the frame takes whole.
+        QByteArray still;
+        QBuffer buffer(&still);
+        buffer.open(QIODevice::WriteOnly);
+        if (!frame.convertToFormat(QImage::Format_RGB32).save(&buffer, "webp", 100) ||
+            still.size() < 20 || !still.mid(12, 3).startsWith("VP8"))
+            return false;
+        QByteArray frameChunk;
+        AppendLe(frameChunk, 0, 3); // x / 2
+        AppendLe(frameChunk, 0, 3); // y / 2
+        AppendLe(frameChunk, quint32(size.width() - 1), 3);
+        AppendLe(frameChunk, quint32(size.height() - 1), 3);
+        AppendLe(frameChunk, 100, 3); // milliseconds
+        AppendLe(frameChunk, 0, 1);   // blend, keep
+        frameChunk.append(still.mid(12));
+        AppendChunk(body, "ANMF", frameChunk);
+    }
+    QByteArray file("RIFF");
+    AppendLe(file, quint32(body.size()), 4);
+    file.append(body);
+    QFile out(path);
+    return out.open(QIODevice::WriteOnly) && out.write(file) == file.size();
+}
+
+bool WriteDamagedPicture(const QString& path) {
+    QImage image(160, 120, QImage::Format_RGB32);
+    QPainter painter(&image);
+    for (int x = 0; x < image.width(); x += 8)
+        painter.fillRect(x, 0, 8, image.height(), QColor::fromHsv(x * 2 % 360, 200, 220));
+    painter.end();
+    if (!SavePicture(image, path))
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    // The start of the file and its header stay; the pixel data is cut short.
+    return file.resize(file.size() / 3);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QString>
+
+// Pictures of the newer formats for the tests and the benchmarks. PNG, WebP
+// and TIFF come from QImage::save; HEIC from libheif's encoder, when the build
+// has libheif (PEVRANO_TEST_HEIC is then 1).
+
+// Whether WriteHeic can write: the build has libheif and libheif an HEVC
+// encoder.
+bool CanWriteHeic();
+
+// Writes `image` as HEIC at `quality` (0 to 100). `orientation` is the EXIF
+// orientation (1 to 8) the file records with its rotation and mirror boxes:
+// the stored pixels are `image` turned back, so a reader that applies the
+// file's rotation gets `image` again. False when it could not be written.
+bool WriteHeic(const QImage& image, const QString& path, int quality = 60, int orientation = 1);
+
+// `image` turned as a viewer turns a picture stored with EXIF `orientation`
+// (1 to 8) to show it upright.
+QImage Oriented(const QImage& image, int orientation);
+// The inverse: the pixels a camera stores for a picture that shows as
+// `upright` with EXIF `orientation`.
+QImage StoredFor(const QImage& upright, int orientation);
+
+// Writes `image` in the format of the path's extension: .heic/.heif through
+// WriteHeic, the rest through QImage::save. False when it could not be written.
+bool SavePicture(const QImage& image, const QString& path);
+
+// Writes an animated WebP of the frames (all of one size), 100 ms each.
+bool WriteAnimatedWebp(const QList<QImage>& frames, const QString& path);
+
+// A picture file of the format of the path's extension that is damaged: a
+// real picture of that format cut off after its first part, as an
+// interrupted copy leaves it.
+bool WriteDamagedPicture(const QString& path);
