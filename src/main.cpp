@@ -1,3 +1,4 @@
+#include "captionstyle/ui/SampleBrowser.h"
 #include "compiler/CompileCommand.h"
 #include "compiler/ui/QtPictureFitter.h"
 #include "editor/ui/CaptionStyleCommand.h"
@@ -55,6 +56,8 @@ QStringList Arguments(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     if (IsCommandLine(Arguments(argc, argv)))
         return RunCommand(argc, argv);
+    // The caption style preview's web engine starts later, in this process.
+    PrepareSampleBrowser();
     QApplication app(argc, argv);
     NameApplication();
     // The installed desktop entry and the icon it names.

@@ -11,6 +11,13 @@ QString Html(ColorValue c) {
     bool bgrOrder = false;
     return QLatin1Char('#') + ColorToHex(c, bgrOrder);
 }
+
+// Text inside a script string of the page's script block: escaped for the
+// string, and no "<" left, so that "</script>" in a font name cannot end the
+// block.
+QString ScriptBlockString(const QString& value) {
+    return ScriptStringText(value).replace(QLatin1Char('<'), QLatin1String("\\x3C"));
+}
 } // namespace
 
 QString HintColor(ColorValue back) {
@@ -29,11 +36,14 @@ QString SamplePageText(const SampleStyle& s) {
     page.line(QStringLiteral("     msg.style.backgroundColor = \"") + Html(s.captionBoxColor) +
               QStringLiteral("\";"));
     // The font and size go into script strings: escaped so that any name
-    // keeps the script running, as on the show's own pages.
-    page.line(QStringLiteral("     msg.style.fontFamily = \"") + ScriptStringText(s.font) +
+    // keeps the script running, as on the show's own pages. The size is set
+    // as the show's script sets it, a bare number, which a page without a
+    // DOCTYPE (the show's and this one) reads as pixels: the sample shows the
+    // caption at the size the show will.
+    page.line(QStringLiteral("     msg.style.fontFamily = \"") + ScriptBlockString(s.font) +
               QStringLiteral("\";"));
-    page.line(QStringLiteral("     msg.style.fontSize = \"") + ScriptStringText(s.size) +
-              QStringLiteral("pt\";  }"));
+    page.line(QStringLiteral("     msg.style.fontSize = \"") + ScriptBlockString(s.size) +
+              QStringLiteral("\";  }"));
     page.lines({u"//-->", u"</script>", u"</HEAD>"});
     page.line(QStringLiteral("<BODY BGCOLOR=\"") + Html(s.pageBackColor) +
               QStringLiteral("\" text color=\"#FFFFFF\" onload=\"startdisplay()\">"));
@@ -42,7 +52,9 @@ QString SamplePageText(const SampleStyle& s) {
               Html(s.frameColor) + QStringLiteral("\">"));
     page.lines({u"<td width=\"1%\" ALIGN=LEFT VALIGN=MIDDLE><H7><br></H7></td>",
                 u"<td  width=\"98%\" ALIGN=LEFT VALIGN=TOP>"});
-    page.line(QStringLiteral("<DIV ID=text ALIGN=absmiddle>") + s.caption +
+    // The caption is text, never markup: the sets file it may come from is
+    // outside data.
+    page.line(QStringLiteral("<DIV ID=text ALIGN=absmiddle>") + s.caption.toHtmlEscaped() +
               QStringLiteral("</DIV>"));
     page.lines({u"</td>", u"<td width=\"1%\" ALIGN=RIGHT VALIGN=MIDDLE><br></td>", u"</tr>",
                 u"</table>", u"</FORM>"});

@@ -1,9 +1,11 @@
 #include "captionstyle/StyleSets.h"
 
+#include "platform/RegularFile.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
-#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -71,14 +73,13 @@ private:
     qsizetype pos = 0;
 };
 
-// Files written here are UTF-8; older ones are in the Windows character set.
+// Files written here are UTF-8; older ones are in the Windows character set,
+// and a file edited by both may mix them: each line is read in its own.
 QString Decode(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    QStringDecoder ansi("windows-1252");
-    return ansi.isValid() ? QString(ansi.decode(bytes)) : QString::fromLatin1(bytes);
+    QStringList lines;
+    for (const QByteArray& line : bytes.split('\n'))
+        lines << DecodeOutsideText(line);
+    return lines.join(QLatin1Char('\n'));
 }
 
 QByteArray QuotedValue(const QString& value) {
@@ -132,15 +133,17 @@ QByteArray StyleSetsText(const QList<StyleSet>& sets) {
 }
 
 StyleSetsRead ReadStyleSetsFile(const QString& folder) {
-    QFile file(StyleSetsPath(folder));
-    if (!file.exists())
+    const QString path = StyleSetsPath(folder);
+    if (!QFileInfo::exists(path))
         return {};
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, FileError(file)};
-    // 51 sets of short texts: a bigger file is not a sets file, and reading
-    // a part of it is enough to report that.
-    constexpr qint64 kLimit = 1024 * 1024;
-    return ParseStyleSets(file.read(kLimit));
+    // Read whole or not at all: 51 sets of the longest texts the window takes
+    // stay far below the limit.
+    constexpr qint64 kLimit = 64 * 1024 * 1024;
+    QString error;
+    const auto bytes = ReadRegularFile(path, kLimit, &error);
+    if (!bytes)
+        return {{}, error};
+    return ParseStyleSets(*bytes);
 }
 
 QString WriteStyleSetsFile(const QString& folder, const QList<StyleSet>& sets) {

@@ -25,9 +25,7 @@ void ReadBoxes(const QString& path, std::array<ColorValue, N>& boxes, std::size_
                std::size_t count) {
     const ColorSchemeRead read = ReadColorScheme(path, static_cast<int>(count));
     for (std::size_t k = 0; k < count; ++k)
-        boxes[first + k] = k < static_cast<std::size_t>(read.colors.size())
-                               ? read.colors.at(static_cast<qsizetype>(k))
-                               : kWindowFaceColor;
+        boxes[first + k] = read.colors.value(static_cast<qsizetype>(k)).value_or(kWindowFaceColor);
 }
 } // namespace
 
@@ -46,7 +44,10 @@ void ColorChart::Load() {
 void ColorChart::LoadColors() {
     const QDir program(programFolder);
     ReadBoxes(program.filePath(kChartColorsFile), boxes, 0, kChartBoxes);
-    ReadBoxes(QDir(folder).filePath(kUserColorsFile), boxes, kChartBoxes, kUserBoxes);
+    // The user boxes mirror the main window's palette, which holds colours
+    // imported since the program started; the file holds what was saved.
+    for (int k = 0; k < kUserBoxes; ++k)
+        boxes[static_cast<std::size_t>(kChartBoxes + k)] = host.paletteColor(k);
     named = ReadNamedColors(program.filePath(kNamedColorsFile));
     PaletteMouseDown(0, Press::Left);
 }
@@ -215,9 +216,8 @@ bool ColorChart::Form_QueryUnload() {
     }
     bool saved = true;
     if (UserColorsChanged) {
-        const auto colors = userColors();
         const QString path = QDir(folder).filePath(kUserColorsFile);
-        saved = WriteColorScheme(path, QList<ColorValue>(colors.begin(), colors.end()));
+        saved = SaveUserColors(folder, userColors());
         if (saved)
             UserColorsChanged = false;
         else

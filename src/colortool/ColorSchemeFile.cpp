@@ -1,9 +1,10 @@
 #include "colortool/ColorSchemeFile.h"
 
+#include "platform/RegularFile.h"
 #include "project/ColorText.h"
 
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -32,42 +33,52 @@ QString FieldOf(QString line) {
     line = line.trimmed();
     if (line.startsWith(QLatin1Char('"'))) {
         const qsizetype close = line.indexOf(QLatin1Char('"'), 1);
-        return close < 0 ? line.mid(1) : line.mid(1, close - 1);
+        line = close < 0 ? line.mid(1) : line.mid(1, close - 1);
     }
+    // "#RRGGBB", as web pages write colours.
+    if (line.startsWith(QLatin1Char('#')))
+        line.remove(0, 1);
     return line;
 }
+
+// Scheme files are small; a huge file is not a scheme file.
+constexpr qint64 kMaxSchemeBytes = 1024 * 1024;
 } // namespace
 
 ColorSchemeRead ReadColorScheme(const QString& path, int count) {
     ColorSchemeRead result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    const auto bytes = ReadRegularFile(path, kMaxSchemeBytes);
+    if (!bytes)
         return result;
-    // Scheme files are small; a huge file is not a scheme file.
-    const QByteArray bytes = file.read(64 * 1024);
-    QStringList lines = QString::fromLatin1(bytes).split(QLatin1Char('\n'));
+    QStringList lines = DecodeOutsideText(*bytes).split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.back().isEmpty())
         lines.removeLast(); // the line end of the last record
-    for (int k = 0; k < count; ++k) {
-        if (k >= lines.size())
-            return result;
-        const auto color = ColorFromSchemeField(FieldOf(lines.at(k)));
-        if (!color)
-            return result;
-        result.colors.append(*color);
+    bool allColors = true;
+    for (int k = 0; k < count && k < lines.size(); ++k) {
+        QString line = lines.at(k);
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        const auto color = ColorFromSchemeField(FieldOf(line));
+        allColors = allColors && color.has_value();
+        result.colors.append(color);
+        result.lines.append(line);
     }
-    result.complete = true;
+    result.complete = allColors && result.colors.size() == count;
     return result;
 }
 
-bool WriteColorScheme(const QString& path, const QList<ColorValue>& colors) {
+bool WriteColorScheme(const QString& path, const QList<ColorValue>& colors,
+                      const QStringList& kept) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     QByteArray text;
-    for (ColorValue c : colors) {
+    for (qsizetype k = 0; k < colors.size(); ++k) {
         bool bgr = false;
-        text += '"' + ColorToHex(c, bgr).toLatin1() + "\"\r\n";
+        if (k < kept.size() && !kept.at(k).isNull())
+            text += kept.at(k).toUtf8() + "\r\n";
+        else
+            text += '"' + ColorToHex(colors.at(k), bgr).toLatin1() + "\"\r\n";
     }
     return file.write(text) == text.size() && file.commit();
 }
@@ -86,6 +97,20 @@ UserColors LoadUserColors(const QString& programFolder) {
     const ColorSchemeRead read =
         ReadColorScheme(QDir(programFolder).filePath(kUserColorsFile), kUserColorCount);
     for (qsizetype k = 0; k < read.colors.size(); ++k)
-        colors[static_cast<std::size_t>(k)] = read.colors.at(k);
+        colors[static_cast<std::size_t>(k)] = read.colors.at(k).value_or(kWindowFaceColor);
     return colors;
+}
+
+bool SaveUserColors(const QString& folder, const UserColors& colors) {
+    const QString path = QDir(folder).filePath(kUserColorsFile);
+    // Something that is not a file in its place (a FIFO) is not replaced.
+    if (QFileInfo::exists(path) && !IsRegularFile(path))
+        return false;
+    const ColorSchemeRead before = ReadColorScheme(path, kUserColorCount);
+    QStringList kept;
+    for (qsizetype k = 0; k < before.colors.size(); ++k)
+        kept.append(!before.colors.at(k) && colors.at(std::size_t(k)) == kWindowFaceColor
+                        ? before.lines.at(k)
+                        : QString());
+    return WriteColorScheme(path, QList<ColorValue>(colors.begin(), colors.end()), kept);
 }

@@ -12,6 +12,7 @@ public:
     virtual ~ColorToolHost() = default;
     // PicMFormColors(index).
     virtual void setPaletteColor(int index, ColorValue color) = 0;
+    virtual ColorValue paletteColor(int index) const = 0;
     // txtCaption's text colour and box colour.
     virtual void setCaptionBoxForeColor(ColorValue color) = 0;
     virtual void setCaptionBoxBackColor(ColorValue color) = 0;

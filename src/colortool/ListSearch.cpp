@@ -2,11 +2,20 @@
 
 int FindListPrefix(const QStringList& entries, const QString& prefix) {
     const auto n = static_cast<int>(entries.size());
-    for (int step = 1; step <= n; ++step) {
-        const int i = step % n;
-        if (entries.at(i).startsWith(prefix, Qt::CaseInsensitive))
-            return i;
-    }
+    const auto find = [&](auto matches) {
+        for (int step = 1; step <= n; ++step)
+            if (matches(entries.at(step % n)))
+                return step % n;
+        return -1;
+    };
+    if (prefix.isEmpty())
+        return find([](const QString&) { return true; });
+    for (const int found :
+         {find([&](const QString& e) { return e == prefix; }),
+          find([&](const QString& e) { return e.compare(prefix, Qt::CaseInsensitive) == 0; }),
+          find([&](const QString& e) { return e.startsWith(prefix, Qt::CaseInsensitive); })})
+        if (found >= 0)
+            return found;
     return -1;
 }
 

@@ -1,8 +1,7 @@
 #include "colortool/NamedColors.h"
 
 #include "colortool/ColorSchemeFile.h"
-
-#include <QFile>
+#include "platform/RegularFile.h"
 
 namespace {
 // One field of a record: surrounding blanks and double quotes removed.
@@ -16,12 +15,18 @@ QString FieldText(QString field) {
 
 NamedColors ReadNamedColors(const QString& path) {
     NamedColors list;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    // A few hundred short lines; a file far larger is not a colour list.
+    const auto bytes = ReadRegularFile(path, 16 * 1024 * 1024);
+    if (!bytes)
         return list;
-    while (list.names.size() < kMaxNamedColors && !file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine(4096)).remove(QLatin1Char('\n'));
-        if (line.trimmed().isEmpty() && file.atEnd())
+    QStringList lines = DecodeOutsideText(*bytes).split(QLatin1Char('\n'));
+    for (qsizetype k = 0; k < lines.size() && list.names.size() < kMaxNamedColors; ++k) {
+        QString line = lines.at(k);
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        const bool last =
+            k + 1 == lines.size() || (k + 2 == lines.size() && lines.back().isEmpty());
+        if (line.trimmed().isEmpty() && last)
             break;
         const qsizetype comma = line.indexOf(QLatin1Char(','));
         const QString name = FieldText(comma < 0 ? line : line.left(comma));

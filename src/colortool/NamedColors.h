@@ -21,7 +21,8 @@ struct NamedColors {
 
 // Reads the records up to the end of the file, the 501st record, or the
 // first record whose value text is empty (which is still taken). A missing
-// file gives an empty list.
+// file, or anything but a regular file, gives an empty list. The text is
+// UTF-8, or Windows-1252 when it is not UTF-8, as the scheme files are.
 NamedColors ReadNamedColors(const QString& path);
 
 // The colour of a value text; nullopt when characters 3 to 8 are not six

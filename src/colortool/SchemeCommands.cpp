@@ -58,9 +58,10 @@ SchemeCommands::Outcome SchemeCommands::cmdOpen_Click(const QString& name) {
     if (refusedName(name))
         return {false, false, true};
     const ColorSchemeRead read = ReadColorScheme(pathOf(name), kUserColorCount);
-    // Colours read before a failure stay applied.
+    // Every colour read is applied, also when other lines are not colours.
     for (qsizetype k = 0; k < read.colors.size(); ++k)
-        chart.setUserColor(static_cast<int>(k), read.colors.at(k));
+        if (const auto color = read.colors.at(k))
+            chart.setUserColor(static_cast<int>(k), *color);
     if (!read.complete) {
         ask.inform(QStringLiteral("Error Openning File"),
                    QStringLiteral("File Error, Does this file exist?"), MsgIcon::Critical);

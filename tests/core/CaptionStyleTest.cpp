@@ -3,6 +3,8 @@
 #include "captionstyle/SamplePage.h"
 #include "captionstyle/StyleSets.h"
 
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 // An entry of the recommended list splits into its pair; a size typed
@@ -34,6 +36,19 @@ TEST(SamplePage, FrameColourAndHintReachTheirLines) {
     // The hint reads on the page: white on a dark page, black on a light one.
     EXPECT_EQ(HintColor(RgbColor(0, 171, 0)), "#000000");
     EXPECT_EQ(HintColor(RgbColor(170, 170, 170)), "#FFFFFF");
+
+    // Values from the sets file are text: the caption is escaped as HTML, the
+    // font cannot end the script block, and the size is set as the compiled
+    // show sets it (a bare number).
+    style.caption = "<b>a & b</b>";
+    style.font = "x</script><script>alert(1)";
+    style.size = "20";
+    const QString hostile = SamplePageText(style);
+    EXPECT_TRUE(
+        hostile.contains("<DIV ID=text ALIGN=absmiddle>&lt;b&gt;a &amp; b&lt;/b&gt;</DIV>"));
+    EXPECT_TRUE(hostile.contains("msg.style.fontFamily = \"x\\x3C/script>\\x3Cscript>alert(1)\";"));
+    EXPECT_TRUE(hostile.contains("\r\n     msg.style.fontSize = \"20\";  }\r\n"));
+    EXPECT_EQ(hostile.count("</script>", Qt::CaseInsensitive), 1);
 }
 
 TEST(StyleSets, ValuesWithQuotesAndCommasSurvive) {
@@ -59,6 +74,26 @@ TEST(StyleSets, OlderFilesReadAsTheyAlwaysDid) {
     ASSERT_EQ(read.sets.size(), 2);
     EXPECT_EQ(read.sets[0], (StyleSet{"Big", "Arial", "72", QString::fromUtf8("Café ")}));
     EXPECT_EQ(read.sets[1], (StyleSet{"Small", "Courier", "12", "a, b"}));
+}
+
+// A file edited by both: each line is read in its own character set. A file
+// over 1 MiB is read whole.
+TEST(StyleSets, MixedCharacterSetsAndLargeFilesReadWhole) {
+    const StyleSetsRead mixed =
+        ParseStyleSets("\"Caf\xC3\xA9\"\r\n\"Arial\"\r\n\"8\"\r\n\"Caf\xE9\"\r\n");
+    ASSERT_EQ(mixed.sets.size(), 1);
+    EXPECT_EQ(mixed.sets[0].name, QString::fromUtf8("Caf\xC3\xA9"));
+    EXPECT_EQ(mixed.sets[0].caption, QString::fromUtf8("Caf\xC3\xA9"));
+
+    QTemporaryDir dir;
+    QList<StyleSet> sets;
+    for (int k = 0; k < kMaxStyleSets; ++k)
+        sets.append({QString::number(k), "Arial", "12", QString(30000, QLatin1Char('c'))});
+    ASSERT_EQ(WriteStyleSetsFile(dir.path(), sets), "");
+    ASSERT_GT(QFileInfo(dir.filePath(kStyleSetsFileName)).size(), 1024 * 1024);
+    const StyleSetsRead read = ReadStyleSetsFile(dir.path());
+    EXPECT_EQ(read.error, "");
+    EXPECT_EQ(read.sets, sets);
 }
 
 TEST(StyleSets, DamagedFilesKeepTheSetsReadSoFar) {

@@ -33,6 +33,7 @@ TEST_F(ColorToolTest, SampleCaptionColourSwitchesAtItsThresholds) {
 // shift-right click may change and what a short file gives the rest.
 TEST_F(ColorToolTest, ShiftRightClickStoresOnlyInUserBoxesAndSavesOnlyOnSelectedOk) {
     write("UserDefColors.col", "\"112233\"\r\n");
+    host.palette = LoadUserColors(dir.path());
     chart.Load();
     chart.channelText = {"1", "2", "3", "", "", ""};
     chart.cmdDecColVal_Click();

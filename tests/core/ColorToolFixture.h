@@ -16,6 +16,7 @@ struct FakeColorHost : ColorToolHost {
     int backgroundChanges = 0;
 
     void setPaletteColor(int i, ColorValue c) override { palette.at(std::size_t(i)) = c; }
+    ColorValue paletteColor(int i) const override { return palette.at(std::size_t(i)); }
     void setCaptionBoxForeColor(ColorValue) override {}
     void setCaptionBoxBackColor(ColorValue) override {}
     void setCaptionBoxFont(const QString&, int) override {}

@@ -67,6 +67,17 @@ TEST_F(Schemes, ImportTakesWhatItReadsAndReportsShortFiles) {
     EXPECT_EQ(ui.messages()[0].title, "File Error, Does this file exist?");
 }
 
+// Importing a FIFO named like a scheme: refused at once, with the message
+// of a file that cannot be read.
+TEST_F(Schemes, ImportOfAFifoIsRefusedWithoutWaiting) {
+    ASSERT_TRUE(MakeFifo(dir.filePath("Pipe.col")));
+    FifoWatchdog watchdog(dir.filePath("Pipe.col"));
+    EXPECT_FALSE(commands.cmdOpen_Click("Pipe.col").closeWindow);
+    EXPECT_FALSE(watchdog.fired());
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].text, "Error Openning File");
+}
+
 TEST_F(Schemes, DeleteRefusesTheSystemFileAndReportsFailures) {
     write("UserDefColors.col", "");
     write("Old.col", "");

@@ -1,6 +1,8 @@
 #include "PrintQt.h"
 #include "ScriptedPrompter.h"
+#include "TestFiles.h"
 #include "editor/ShutDown.h"
+#include "platform/ToolSettings.h"
 #include "project/SlideShowProject.h"
 #include "project/StartUp.h"
 
@@ -197,4 +199,27 @@ TEST_F(StoredSettings, StartUpMakesTheSlotsAndClearsWhatARunLeft) {
     EXPECT_FALSE(project.flags.OpenPgBkPicChanged || project.flags.CompileCancelled);
     EXPECT_EQ(project.settings.SongPath, "");
     EXPECT_EQ(project.settings.NewBkPicture, "/opt/pss/clouds.jpg");
+}
+
+// A FIFO where the settings file should be: the start takes the defaults at
+// once instead of waiting for a writer, and the FIFO is left as it is.
+TEST_F(StoredSettings, AFifoForTheFileGivesTheDefaultsWithoutWaiting) {
+    store("NumSecDelay", "9");
+    EXPECT_EQ(OpenToolSettings(kSettingsOrganization, kSettingsApplication)
+                  ->value("NumSecDelay")
+                  .toString(),
+              "9");
+    ASSERT_TRUE(QFile::remove(file()));
+    ASSERT_TRUE(MakeFifo(file()));
+    FifoWatchdog watchdog(file());
+    {
+        const auto settings = OpenToolSettings(kSettingsOrganization, kSettingsApplication);
+        SlideShowProject project;
+        RunStartUp(project, *settings, window, "/opt/pss", "/home/u");
+        EXPECT_EQ(project.settings.NewBkPicture, "/opt/pss/clouds.jpg");
+        EXPECT_FALSE(settings->contains("NumSecDelay"));
+        settings->setValue("NumSecDelay", "5");
+    }
+    EXPECT_FALSE(watchdog.fired());
+    EXPECT_FALSE(QFileInfo(file()).isFile());
 }

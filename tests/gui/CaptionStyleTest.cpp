@@ -1,6 +1,7 @@
 #include "Form1Fixture.h"
 #include "captionstyle/ui/SampleBrowser.h"
 #include "captionstyle/ui/frmPreview.h"
+#include "core/TestFiles.h"
 #include "editor/ui/CaptionStyleCommand.h"
 #include "platform/ui/ColorSwatch.h"
 #include "project/ShowSettings.h"
@@ -120,6 +121,43 @@ TEST_F(CaptionStyle, SavesSetsRefusesDuplicatesAndDeletesTheMiddleOne) {
     EXPECT_EQ(again->txtSampleCap->text(), "third");
 }
 
+// A sets file with more sets than the window holds is reported; a change is
+// saved over it only when the user agrees.
+TEST_F(CaptionStyle, FileWithMoreSetsIsReplacedOnlyWhenTheUserAgrees) {
+    QList<StyleSet> many;
+    for (int k = 0; k < kMaxStyleSets + 3; ++k)
+        many.append({QString::number(k), "Arial", "8", "x"});
+    const QByteArray text = StyleSetsText(many);
+    const QString path = QDir(folder.path()).filePath("MySettings");
+    WriteFile(path, text);
+    {
+        auto w = open();
+        ASSERT_EQ(w->cboMySettings->count(), kMaxStyleSets);
+        w->cboMySettings->setCurrentIndex(0);
+        ask.queueMessageAnswer(MsgResult::Yes); // delete it
+        ask.queueMessageAnswer(MsgResult::No);  // but keep the file
+        w->cmdDeleteSettings->click();
+        w->close();
+    }
+    ASSERT_GE(ask.messages().size(), 3u);
+    EXPECT_EQ(ask.messages()[0].text,
+              "There was a problem with this file! 9 Subscript out of range");
+    EXPECT_EQ(ask.messages().back().title, "My Saved Settings");
+    EXPECT_EQ(ask.messages().back().buttons, MsgButtons::YesNo);
+    EXPECT_EQ(ReadFile(path), text);
+
+    ask.clear();
+    ask.queueMessageAnswer(MsgResult::Yes);
+    ask.queueMessageAnswer(MsgResult::Yes);
+    {
+        auto w = open();
+        w->cboMySettings->setCurrentIndex(0);
+        w->cmdDeleteSettings->click();
+        w->close();
+    }
+    EXPECT_EQ(ParseStyleSets(ReadFile(path)).sets.size(), kMaxStyleSets - 1);
+}
+
 // A sets file that cannot be read whole is reported and, unchanged, kept.
 TEST_F(CaptionStyle, DamagedSetsFileIsReportedAndKept) {
     const QByteArray damaged = "\"A\"\r\n\"Arial\"\r\n\"8\"\r\n\"x\"\r\n\"B\"\r\n";
@@ -133,6 +171,20 @@ TEST_F(CaptionStyle, DamagedSetsFileIsReportedAndKept) {
               "There was a problem with this file! 62 Input past end of file");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), damaged);
+    file.close();
+
+    // A FIFO in its place is not read (nothing waits for a writer) and is
+    // reported the same way.
+    ASSERT_TRUE(file.remove());
+    ASSERT_TRUE(MakeFifo(file.fileName()));
+    ask.clear();
+    {
+        FifoWatchdog watchdog(file.fileName());
+        open()->close();
+        EXPECT_FALSE(watchdog.fired());
+    }
+    ASSERT_EQ(ask.messages().size(), 1u);
+    EXPECT_TRUE(ask.messages()[0].text.startsWith("There was a problem with this file! "));
 }
 
 // The font command hides the main window and opens the preview, whose
@@ -163,10 +215,56 @@ TEST_F(Form1Test, FontCommandShowsTheSampleInTheBrowser) {
         " getComputedStyle(document.body).backgroundColor].join('|')",
         [&](const QVariant& v) { style = v; });
     ASSERT_TRUE(RunEventsUntil([&] { return style.isValid(); }, 10000));
-    EXPECT_EQ(style.toString(), "\"Comic Sans MS\"|32px|rgb(0, 0, 255)|rgb(128, 255, 255)|center|"
+    // The size reads as the compiled show's pages read it: 24 pixels.
+    EXPECT_EQ(style.toString(), "\"Comic Sans MS\"|24px|rgb(0, 0, 255)|rgb(128, 255, 255)|center|"
                                 "rgb(16, 32, 48)");
 
     preview->cmdExit->click();
     ASSERT_TRUE(RunEventsUntil([&] { return form->findChild<frmPreview*>() == nullptr; }));
     EXPECT_TRUE(form->isVisible());
+}
+
+// A sets file of over 1 MiB, with markup and script in its values: every set
+// is read, the sample shows the caption as text, no script of the file runs,
+// the page reads no local file, and the file, unchanged, stays as it was.
+TEST_F(Form1Test, HostileSetsFileIsReadWholeAndShownAsText) {
+    const QString caption = "<img src=x onerror=\"document.title='caption ran'\">"
+                            "<iframe src=\"file:///etc/hostname\"></iframe>";
+    QList<StyleSet> sets{
+        {"<b>evil</b>", "Arial</script><script>document.title='font ran'</script>", "20", caption}};
+    for (int k = 1; k < kMaxStyleSets; ++k)
+        sets.append({QString::number(k), "Arial", "12", QString(25000, QChar(u'a' + k % 26))});
+    const QByteArray text = StyleSetsText(sets);
+    ASSERT_GT(text.size(), 1024 * 1024);
+    const QString path = QDir(folder()).filePath("MySettings");
+    WriteFile(path, text);
+
+    ConnectCaptionStyle(*form, folder());
+    form->ui.cmdFont->click();
+    auto* preview = form->findChild<frmPreview*>();
+    ASSERT_NE(preview, nullptr);
+    ASSERT_NE(preview->browser(), nullptr);
+    EXPECT_EQ(preview->styleSets(), sets);
+    int shown = 0;
+    QObject::connect(preview, &frmPreview::sampleShown, [&](bool ok) { shown += ok ? 1 : 100; });
+    ASSERT_TRUE(RunEventsUntil([&] { return shown == 1; }, 30000));
+    preview->cboMySettings_Click(0);
+    preview->cmdShowthissample->click();
+    ASSERT_TRUE(RunEventsUntil([&] { return shown == 2; }, 30000));
+
+    QVariant seen;
+    preview->browser()->runScript(
+        "var read; try { var x = new XMLHttpRequest(); x.open('GET', 'file:///etc/hostname', "
+        "false);"
+        " x.send(); read = 'read ' + x.responseText.length; } catch (e) { read = 'refused'; }"
+        "var t = document.getElementById('text');"
+        "[document.title, document.images.length, document.getElementsByTagName('iframe').length,"
+        " t.textContent, getComputedStyle(t).textAlign, read].join('|')",
+        [&](const QVariant& v) { seen = v; });
+    ASSERT_TRUE(RunEventsUntil([&] { return seen.isValid(); }, 10000));
+    EXPECT_EQ(seen.toString(), "ACTUAL WEB SAMPLE|0|0|" + caption + "|center|refused");
+
+    preview->cmdExit->click();
+    ASSERT_TRUE(RunEventsUntil([&] { return form->findChild<frmPreview*>() == nullptr; }));
+    EXPECT_EQ(ReadFile(path), text);
 }

@@ -15,22 +15,26 @@ TEST(QtPrompterTest, MessageBoxShowsRequestedTextsAndButtons) {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    Qt::TextFormat format = Qt::AutoText;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
         title = box->windowTitle();
         text = box->text();
+        format = box->textFormat();
         icon = box->icon();
         buttons = box->standardButtons();
         defaultButton = box->standardButton(box->defaultButton());
         box->button(QMessageBox::No)->click();
     });
     const MsgResult r =
-        prompter.messageBox({"Go on?\r\nReally", "Question", MsgButtons::YesNoCancel,
+        prompter.messageBox({"Go on?\r\n<b>Really</b>", "Question", MsgButtons::YesNoCancel,
                              MsgIcon::Critical, MsgResult::Cancel});
     EXPECT_EQ(r, MsgResult::No);
     EXPECT_EQ(title, "Question");
-    EXPECT_EQ(text, "Go on?\nReally");
+    // Names in the texts come from files: shown as written, never as markup.
+    EXPECT_EQ(text, "Go on?\n<b>Really</b>");
+    EXPECT_EQ(format, Qt::PlainText);
     EXPECT_EQ(icon, QMessageBox::Critical);
     EXPECT_EQ(buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     EXPECT_EQ(defaultButton, QMessageBox::Cancel);

@@ -1,7 +1,9 @@
 #include "AccessibilityWalk.h"
 #include "Form1Fixture.h"
+#include "core/TestFiles.h"
 #include "editor/ui/OpenSorter.h"
 #include "editor/ui/PictureView.h"
+#include "platform/ui/PictureDecoding.h"
 #include "sorter/ui/AllImages.h"
 #include "sorter/ui/ThumbnailCanvas.h"
 #include "sorter/ui/ThumbnailStore.h"
@@ -83,6 +85,28 @@ TEST_F(SorterTest, ShowsEveryThumbnailAndSkipsAnUnreadablePicture) {
     w->Image1_MouseDown(19);
     EXPECT_EQ(w->lblSwap[0]->text(), "Picture Number: 20");
     EXPECT_TRUE(w->imgSwap[0]->pixmap().isNull());
+}
+
+// FIFOs as slide pictures (nothing writes to them): the thumbnails and the
+// swap slots refuse them at once, and closing the sorter waits for nothing.
+TEST_F(SorterTest, FifosAsPicturesNeverHoldUpTheWindow) {
+    MakeShow(3);
+    const QString fifo = QDir(folder()).filePath("pipe.jpg");
+    ASSERT_TRUE(MakeFifo(fifo));
+    project().slide(1).PicturePath = fifo;
+    project().slide(3).PicturePath = fifo;
+    FifoWatchdog watchdog(fifo);
+    EXPECT_FALSE(CanShowPicture(fifo));
+    EXPECT_TRUE(DecodeToSize(fifo, QSize(40, 30)).isNull());
+    {
+        const auto w = Open();
+        EXPECT_TRUE(w->thumbnails().unreadable(0));
+        EXPECT_FALSE(w->thumbnails().image(1).isNull());
+        w->Image1_MouseDown(0);
+        w->Image1_MouseDown(2);
+        w->close();
+    }
+    EXPECT_FALSE(watchdog.fired());
 }
 
 TEST_F(SorterTest, PicksAndSwapsWithMouseAndKeyboard) {

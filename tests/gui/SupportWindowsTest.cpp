@@ -1,7 +1,9 @@
 // The support windows: tooltips, the splash and the e-mail form.
 #include "Form1Fixture.h"
+#include "ScriptedPrompter.h"
 #include "editor/ui/Form1Controls.h"
 #include "editor/ui/MainWindowTips.h"
+#include "support/ui/CHelp.h"
 #include "support/ui/TipWindow.h"
 #include "support/ui/cToolTip.h"
 #include "support/ui/frmSendEmail.h"
@@ -119,9 +121,14 @@ TEST(frmSplash, TimersShowTheMainWindowThenCloseTheSplash) {
 }
 
 TEST(frmSendEmail, ShowingFillsTheFormAndSendOpensTheEncodedAddress) {
-    frmSendEmail composer;
+    ScriptedPrompter ask;
+    frmSendEmail composer(nullptr, &ask);
     QList<QUrl> opened;
-    composer.openUrl = [&opened](const QUrl& url) { opened << url; };
+    bool started = true;
+    composer.openUrl = [&](const QUrl& url) {
+        opened << url;
+        return started;
+    };
     composer.show();
 
     composer.txtSubject->setText("Q&A");
@@ -130,4 +137,29 @@ TEST(frmSendEmail, ShowingFillsTheFormAndSendOpensTheEncodedAddress) {
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened[0].toString(QUrl::FullyEncoded),
               "mailto:support@pevrano.example?Subject=Q%26A&Body=Hi");
+    EXPECT_TRUE(ask.messages().empty());
+
+    // No mail program: the user is told, with the address to write to.
+    started = false;
+    composer.cmdSendIt->click();
+    ASSERT_EQ(ask.messages().size(), 1u);
+    EXPECT_TRUE(ask.messages()[0].text.contains("support@pevrano.example"));
+    EXPECT_EQ(ask.messages()[0].title, "Sending E-mail...");
+}
+
+// No browser: the help says so, with the page to open by hand.
+TEST(CHelp, SaysWhereThePageIsWhenNoBrowserStarts) {
+    ScriptedPrompter ask;
+    QUrl asked;
+    EXPECT_FALSE(
+        CHelp::Show("/opt/p/Pevrano.chm", "slideshow", std::nullopt, &ask, [&](const QUrl& url) {
+            asked = url;
+            return false;
+        }));
+    ASSERT_EQ(ask.messages().size(), 1u);
+    EXPECT_TRUE(ask.messages()[0].text.endsWith(asked.toLocalFile()));
+    EXPECT_TRUE(asked.toLocalFile().startsWith("/opt/p/"));
+    EXPECT_TRUE(CHelp::Show("/opt/p/Pevrano.chm", "slideshow", std::nullopt, &ask,
+                            [](const QUrl&) { return true; }));
+    EXPECT_EQ(ask.messages().size(), 1u);
 }

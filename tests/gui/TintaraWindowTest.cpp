@@ -1,4 +1,5 @@
 #include "GuiTestSupport.h"
+#include "colortool/ColorSchemeFile.h"
 #include "colortool/ui/ClipboardWindow.h"
 #include "colortool/ui/CompletingCombo.h"
 #include "colortool/ui/PaletteBox.h"
@@ -30,6 +31,8 @@ struct TintaraWindow : ColorToolTest {
         write("StartUpColors", "\"FF0000\"\r\n\"00FF00\"\r\n");
         write("ListBoxColorNames.txt", "aqua,0x00FFFF\r\nazure,0xF0FFFF\r\nbeige,0xF5F5DC\r\n");
         write("UserDefColors.col", QByteArray("\"123456\"\r\n").repeated(14));
+        // The main window's palette, read from that file at start.
+        host.palette = LoadUserColors(dir.path());
         tool = std::make_unique<frmMyColorChart>(project, host, ui, dir.path(), dir.path());
         tool->setAttribute(Qt::WA_DeleteOnClose, false);
         tool->show();
@@ -45,13 +48,16 @@ TEST_F(TintaraWindow, SwatchesNameTheirColourAndTheTipsSwitchOff) {
     EXPECT_EQ(tool->ui.Picture1[1]->accessibleName(), "Chart color 2, #00FF00");
     EXPECT_EQ(tool->ui.Picture1[34]->accessibleName(), "User color 14, #123456");
 
+    // Every tip is the tool's own (cToolTip), none a plain one.
     const cToolTip& blue = tool->tipManager(frmMyColorChart::kBlueTips);
-    EXPECT_FALSE(tool->ui.picColorSel->toolTip().isEmpty());
+    const cToolTip& plain = tool->tipManager(frmMyColorChart::kPlainTips);
+    EXPECT_EQ(plain.TipText(tool->ui.picColorSel), "The Currently Active Color");
     EXPECT_FALSE(blue.TipText(tool->ui.Slide[2]).isEmpty());
-    tool->ui.Check1->click();
-    EXPECT_EQ(tool->ui.Check1->text(), "Tool Tips - (OFF)");
     for (QWidget* w : tool->centralWidget()->findChildren<QWidget*>())
         EXPECT_TRUE(w->toolTip().isEmpty()) << w->objectName().toStdString();
+    tool->ui.Check1->click();
+    EXPECT_EQ(tool->ui.Check1->text(), "Tool Tips - (OFF)");
+    EXPECT_TRUE(plain.TipText(tool->ui.picColorSel).isEmpty());
     EXPECT_TRUE(blue.TipText(tool->ui.Slide[2]).isEmpty());
 }
 
@@ -125,6 +131,33 @@ TEST_F(TintaraWindow, SchemeWindowExportsAndBringsTheToolBack) {
     ASSERT_NE(view, nullptr);
     QApplication::clipboard()->setText("\"#ABCDEF\"");
     EXPECT_TRUE(RunEventsUntil([&] { return view->shownText() == "\"#ABCDEF\""; }));
+}
+
+// Choosing a scheme imports that scheme, not another whose name begins with
+// it; imported colours stay in the tool opened again.
+TEST_F(TintaraWindow, ChosenSchemeIsTheOneImportedAndStaysAfterReopening) {
+    write("Sea.col", QByteArray("\"0000AA\"\r\n").repeated(14));
+    write("Sea.COL.col", QByteArray("\"BB0000\"\r\n").repeated(14));
+    write("Autumn.col", QByteArray("\"00CC00\"\r\n").repeated(14));
+    write("Autumn.col.col", QByteArray("\"DDDDDD\"\r\n").repeated(14));
+    tool->ui.mnuImport->trigger();
+    frmSavetxt* schemes = tool->schemeWindow();
+    ASSERT_NE(schemes, nullptr);
+    for (const QString name : {"Sea.col", "Autumn.col"}) {
+        const int at = schemes->Combo1->entries().indexOf(name);
+        ASSERT_GE(at, 0);
+        schemes->Combo1->setCurrentIndex(at);
+        emit schemes->Combo1->activated(at);
+        EXPECT_EQ(schemes->Combo1->currentText(), name);
+    }
+    schemes->Combo1->setEditText("Sea.col");
+    schemes->cmdOpen->click();
+    EXPECT_EQ(host.palette[0], RgbColor(0, 0, 0xAA));
+
+    // Opened again, the tool shows the palette, not the file left unchanged.
+    tool.reset();
+    tool = std::make_unique<frmMyColorChart>(project, host, ui, dir.path(), dir.path());
+    EXPECT_EQ(tool->ui.Picture1[21]->color(), RgbColor(0, 0, 0xAA));
 }
 
 TEST(TintaraFromMainWindow, CaptionColourGoesBackThroughSelectedOk) {

@@ -1,5 +1,7 @@
 // Window tests run the real windows on Qt's offscreen platform; every dialog
 // is answered by a ScriptedPrompter.
+#include "captionstyle/ui/SampleBrowser.h"
+
 #include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -7,6 +9,11 @@
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // As the program does; run as root, the browser tests show that it turns
+    // the engine's sandbox off itself.
+    if (::geteuid() == 0)
+        qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
+    PrepareSampleBrowser();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pevrano Slide Show"));
     QApplication::setOrganizationName(QStringLiteral("Pevrano"));

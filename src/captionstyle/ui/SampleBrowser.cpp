@@ -2,6 +2,7 @@
 
 #include "platform/ProgramFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLibrary>
 
@@ -28,4 +29,9 @@ std::unique_ptr<SampleBrowser> CreateSampleBrowser(QWidget* parent, QString* err
 
 bool SampleBrowserLoaded() {
     return BrowserModule().isLoaded();
+}
+
+void PrepareSampleBrowser() {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    PrepareSampleBrowserSandbox();
 }

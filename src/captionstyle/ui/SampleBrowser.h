@@ -3,8 +3,10 @@
 #include <QString>
 #include <QUrl>
 #include <QVariant>
+#include <QtGlobal>
 #include <functional>
 #include <memory>
+#include <unistd.h>
 
 class QWidget;
 
@@ -38,3 +40,16 @@ std::unique_ptr<SampleBrowser> CreateSampleBrowser(QWidget* parent, QString* err
 // Whether the browser module (and so the web engine) has been loaded in this
 // process.
 bool SampleBrowserLoaded();
+
+// What the web engine needs before the application object is made: contexts
+// shared with the windows, and the sandbox set up (below).
+void PrepareSampleBrowser();
+
+// The engine's sandbox refuses to start for the superuser, and the engine
+// then ends the whole program: run as root, the sandbox is turned off (as the
+// engine's own QTWEBENGINE_DISABLE_SANDBOX does) before the engine starts.
+// Header-only, so the module calls it too.
+inline void PrepareSampleBrowserSandbox() {
+    if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+}

@@ -70,10 +70,20 @@ void frmPreview::LoadSettingsFile() {
 }
 
 void frmPreview::SaveSettingsFile() {
-    // A file that could not be read whole keeps what it holds unless the
-    // sets were changed here: rewriting it from the part read would lose
-    // the rest.
-    if (!readCleanly && !setsChanged)
+    // Unchanged, the file stays as it is, byte for byte.
+    if (!setsChanged)
+        return;
+    // A file that could not be read whole (or holds more sets than the
+    // window takes) is replaced only when the user agrees: what was not read
+    // would be lost.
+    if (!readCleanly &&
+        ask.messageBox({QStringLiteral("The saved settings file could not be read whole, so "
+                                       "saving your changes replaces it with the %1 settings "
+                                       "listed here and the rest of it is lost.\r\n\r\n"
+                                       "Replace the file?")
+                            .arg(sets.size()),
+                        QStringLiteral("My Saved Settings"), MsgButtons::YesNo,
+                        MsgIcon::Exclamation, MsgResult::No}) != MsgResult::Yes)
         return;
     const QString error = WriteStyleSetsFile(folder, sets);
     if (!error.isEmpty())

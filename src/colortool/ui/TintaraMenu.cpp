@@ -22,7 +22,7 @@ void frmMyColorChart::connectMenu() {
 
 void frmMyColorChart::mnuHelp_Click() {
     CHelp::Show(QDir(ProgramFolder()).filePath(QStringLiteral("tintara.chm")),
-                QStringLiteral("tintara"));
+                QStringLiteral("tintara"), std::nullopt, &ask);
 }
 
 void frmMyColorChart::showSchemes(int option) {

@@ -38,13 +38,14 @@ struct ManagerLook {
     std::optional<qint32> width;
     qint32 style;
 };
-const std::array<ManagerLook, 6> kManagerLooks{{
+const std::array<ManagerLook, 7> kManagerLooks{{
     {std::nullopt, std::nullopt, std::nullopt, kRectangleTip}, // user boxes
     {0x0000FF, 0x00FFFF, 75, kBalloonTip},                     // red slider
     {0x00FF00, 0x000000, 75, kBalloonTip},                     // green slider
     {0xFF0000, 0xFFFFFF, 75, kBalloonTip},                     // blue slider
     {0x000000, 0x00FFFF, 75, kBalloonTip},                     // font button
     {0x0000FF, 0x00FFFF, 50, kBalloonTip},                     // more colours
+    {std::nullopt, std::nullopt, std::nullopt, kRectangleTip}, // the one-line tips
 }};
 } // namespace
 
@@ -67,10 +68,11 @@ void frmMyColorChart::Check1_Click() {
     const bool on = ui.Check1->isChecked();
     ui.Check1->setText(on ? QStringLiteral("Tool Tips - (ON)")
                           : QStringLiteral("Tool Tips - (OFF)"));
-    ui.Check1->setToolTip(on ? QStringLiteral("v/ all tool tips are Activated") : QString());
-    const auto tip = [on](QWidget* w, const QString& text) {
-        w->setToolTip(on ? text : QString());
+    // Every tip is drawn by the tool's own managers, as on the main window.
+    const auto tip = [this, on](QWidget* w, const QString& text) {
+        tipManager(kPlainTips).SetToolTipObj(w, on ? text : QString());
     };
+    tip(ui.Check1, QStringLiteral("v/ all tool tips are Activated"));
     // Switched off, a manager's tips are registered again with no text.
     const auto managed = [this, on](TipManager m, QWidget* w, const char* text) {
         tipManager(m).SetToolTipObj(w, on ? Lines(text) : QString());

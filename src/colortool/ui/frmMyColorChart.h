@@ -35,8 +35,17 @@ public:
     frmSavetxt* schemeWindow() const;
     ClipboardWindow* clipboardWindow() const;
 
-    // The window's six tooltip managers, each with its own look.
-    enum TipManager { kUserBoxTips, kRedTips, kGreenTips, kBlueTips, kBlackTips, kMoreColorsTips };
+    // The window's tooltip managers, each with its own look; kPlainTips holds
+    // the one-line tips of the other controls.
+    enum TipManager {
+        kUserBoxTips,
+        kRedTips,
+        kGreenTips,
+        kBlueTips,
+        kBlackTips,
+        kMoreColorsTips,
+        kPlainTips
+    };
     cToolTip& tipManager(TipManager which) const { return *tipManagers[which]; }
 
     void cmdExit_Click();
@@ -68,5 +77,5 @@ private:
     QPointer<frmSavetxt> schemes;
     QPointer<ClipboardWindow> clipboardView;
     QString dataFolder;
-    std::array<cToolTip*, 6> tipManagers{}; // owned by the window
+    std::array<cToolTip*, 7> tipManagers{}; // owned by the window
 };

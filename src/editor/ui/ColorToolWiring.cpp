@@ -24,6 +24,9 @@ public:
     void setPaletteColor(int index, ColorValue color) override {
         form.colors().commands().setPaletteColor(index, color);
     }
+    ColorValue paletteColor(int index) const override {
+        return form.colors().commands().PicMFormColors().at(static_cast<std::size_t>(index));
+    }
     void setCaptionBoxForeColor(ColorValue color) override {
         form.SetCaptionBoxColors(form.CaptionBoxBackColor(), color);
     }

@@ -10,6 +10,7 @@
 #include "editor/ui/OptionsCommand.h"
 #include "editor/ui/PictureView.h"
 #include "platform/ProgramFolder.h"
+#include "platform/ToolSettings.h"
 #include "platform/ui/ColorSwatch.h"
 #include "support/ui/cToolTip.h"
 
@@ -34,14 +35,14 @@ Form1Lifecycle::Form1Lifecycle(Form1& f) : form(f) {
 }
 
 void Form1Lifecycle::Form_Load() {
-    QSettings store(QSettings::UserScope, kSettingsOrganization, kSettingsApplication);
-    RunStartUp(form.project(), store, *this, ProgramFolder(), QDir::homePath());
+    const auto store = OpenToolSettings(kSettingsOrganization, kSettingsApplication);
+    RunStartUp(form.project(), *store, *this, ProgramFolder(), QDir::homePath());
 }
 
 bool Form1Lifecycle::Form_QueryUnload() {
     releaseToolTips();
-    QSettings store(QSettings::UserScope, kSettingsOrganization, kSettingsApplication);
-    if (!RunShutDown(form.prompter(), store, form.project().settings, *this))
+    const auto store = OpenToolSettings(kSettingsOrganization, kSettingsApplication);
+    if (!RunShutDown(form.prompter(), *store, form.project().settings, *this))
         return false;
     // Every other window of the tool goes with the main window.
     for (QWidget* window : QApplication::topLevelWidgets())

@@ -19,7 +19,7 @@ HelpCommands::HelpCommands(Form1& form) : form(form) {
 
 void HelpCommands::mnuHelp_Click() {
     CHelp::Show(QDir(ProgramFolder()).filePath(QStringLiteral("Pevrano.chm")),
-                QStringLiteral("slideshow"));
+                QStringLiteral("slideshow"), std::nullopt, &form.prompter());
 }
 
 // The toolkit's About box: the program's title, one line about it and the
@@ -32,6 +32,6 @@ void HelpCommands::mnuCFaboutProg_Click() {
 }
 
 void HelpCommands::mnuEmail_Click() {
-    frmSendEmail composer(&form);
+    frmSendEmail composer(&form, &form.prompter());
     composer.exec();
 }

@@ -4,6 +4,7 @@
 #include "editor/ui/Form1.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompter.h"
+#include "platform/ToolSettings.h"
 
 #include <QAction>
 #include <QDir>
@@ -21,8 +22,8 @@ const QString kFilter = QStringLiteral("Slide Shows (*.json)");
 const QString kRecentKey = QStringLiteral("RecentShows/Files");
 
 // The recent shows sit beside the tool's other settings.
-QSettings ToolSettings() {
-    return QSettings(QStringLiteral("Pevrano"), QStringLiteral("Settings"));
+std::unique_ptr<QSettings> ToolSettings() {
+    return OpenToolSettings(QStringLiteral("Pevrano"), QStringLiteral("Settings"));
 }
 
 // Slides whose picture file is gone, one line each.
@@ -88,14 +89,14 @@ void ShowFileCommands::BuildMenu() {
 }
 
 QStringList ShowFileCommands::RecentShows() const {
-    return ToolSettings().value(kRecentKey).toStringList();
+    return ToolSettings()->value(kRecentKey).toStringList();
 }
 
 void ShowFileCommands::RememberRecent(const QString& path) {
     QStringList list = RecentShows();
     list.removeAll(path);
     list.prepend(path);
-    ToolSettings().setValue(kRecentKey, QStringList(list.mid(0, kRecentShows)));
+    ToolSettings()->setValue(kRecentKey, QStringList(list.mid(0, kRecentShows)));
     RefreshRecentMenu();
 }
 

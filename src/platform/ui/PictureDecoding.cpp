@@ -1,6 +1,8 @@
 #include "platform/ui/PictureDecoding.h"
 
-#include <QFileInfo>
+#include "platform/RegularFile.h"
+
+#include <QFile>
 #include <QImageReader>
 #include <algorithm>
 #include <cmath>
@@ -14,16 +16,26 @@ bool WithinLimits(QSize size) {
            qint64(size.width()) * size.height() <= kMaxPicturePixels;
 }
 
-// Only a regular file is read as a picture: opening a FIFO would wait for a
-// writer, and a device may never end.
-bool IsRegularFile(const QString& path) {
-    return QFileInfo(path).isFile();
-}
+// A reader on the file, opened only when it is a regular file: a FIFO would
+// block the decode (and every window waiting for it) until a writer came, and
+// a device may never end. Null when the file is not a regular one.
+struct PictureReader {
+    QFile file;
+    QImageReader reader;
+
+    bool open(const QString& path) {
+        if (!OpenRegularFile(file, path))
+            return false;
+        reader.setDevice(&file);
+        return reader.canRead();
+    }
+};
 
 QImage Decode(const QString& path, QSize box, QSize (*choose)(QSize, QSize)) {
-    if (box.isEmpty() || !IsRegularFile(path))
+    PictureReader picture;
+    if (box.isEmpty() || !picture.open(path))
         return {};
-    QImageReader reader(path);
+    QImageReader& reader = picture.reader;
     if (!reader.canRead())
         return {};
     const QSize source = reader.size();
@@ -37,12 +49,10 @@ QImage Decode(const QString& path, QSize box, QSize (*choose)(QSize, QSize)) {
 } // namespace
 
 std::optional<QSize> PictureHeaderSize(const QString& path) {
-    if (!IsRegularFile(path))
+    PictureReader picture;
+    if (!picture.open(path))
         return std::nullopt;
-    QImageReader reader(path);
-    if (!reader.canRead())
-        return std::nullopt;
-    const QSize size = reader.size();
+    const QSize size = picture.reader.size();
     if (!WithinLimits(size))
         return std::nullopt;
     return size;
@@ -75,10 +85,11 @@ QImage DecodeToCover(const QString& path, QSize box) {
 }
 
 QImage DecodeToSize(const QString& path, QSize size) {
-    if (size.isEmpty())
+    PictureReader picture;
+    if (size.isEmpty() || !picture.open(path))
         return {};
-    QImageReader reader(path);
-    if (!reader.canRead() || !WithinLimits(reader.size()))
+    QImageReader& reader = picture.reader;
+    if (!WithinLimits(reader.size()))
         return {};
     const QSize source = reader.size();
     if (reader.format() != "jpeg" || size.width() * 2 > source.width() ||
@@ -107,10 +118,11 @@ QImage DecodeToSize(const QString& path, QSize size) {
 }
 
 bool CanShowPicture(const QString& path) {
-    if (!IsRegularFile(path))
+    PictureReader picture;
+    if (!picture.open(path))
         return false;
-    QImageReader reader(path);
-    if (!reader.canRead() || !WithinLimits(reader.size()))
+    QImageReader& reader = picture.reader;
+    if (!WithinLimits(reader.size()))
         return false;
     // The JPEG reader has read every table up to the first scan to tell the
     // size, and it shows whatever data follows, so the header answers; other

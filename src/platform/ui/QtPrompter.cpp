@@ -87,6 +87,9 @@ QString DisplayText(const QString& text) {
 MsgResult QtPrompter::messageBox(const MessageBoxRequest& request) {
     QMessageBox box(toIcon(request.icon), request.title, DisplayText(request.text),
                     toButtons(request.buttons), owner);
+    // Texts are the tool's own words with names from files and boxes in
+    // them: shown as written, never read as markup.
+    box.setTextFormat(Qt::PlainText);
     if (request.defaultButton)
         box.setDefaultButton(toButton(*request.defaultButton));
     if (request.icon == MsgIcon::Application) {

@@ -1,6 +1,8 @@
 #include "support/ui/frmSendEmail.h"
 
+#include "platform/ui/QtPrompter.h"
 #include "support/MailtoAddress.h"
+#include "support/ui/CHelp.h"
 
 #include <QComboBox>
 #include <QDateTime>
@@ -18,8 +20,12 @@ QString frmSendEmail::DefaultRecipient() {
     return QStringLiteral("support@pevrano.example");
 }
 
-frmSendEmail::frmSendEmail(QWidget* parent)
-    : QDialog(parent), openUrl([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
+frmSendEmail::frmSendEmail(QWidget* parent, Prompter* prompter)
+    : QDialog(parent), openUrl(DesktopOpener()), ask(prompter) {
+    if (!ask) {
+        ownPrompter = std::make_unique<QtPrompter>(this);
+        ask = ownPrompter.get();
+    }
     setObjectName(QStringLiteral("frmSendEmail"));
     setWindowTitle(QStringLiteral("Send E-mail"));
 
@@ -95,5 +101,11 @@ void frmSendEmail::cmdSendIt_Click() {
                              cboBody->currentText(),   txtAttachmentFileLocation->text()};
     if (fields.to.isEmpty())
         return;
-    openUrl(QUrl::fromEncoded(MailtoAddress(fields).toUtf8(), QUrl::StrictMode));
+    if (!openUrl(QUrl::fromEncoded(MailtoAddress(fields).toUtf8(), QUrl::StrictMode)))
+        ask->inform(QStringLiteral("No mail program could be started to send this message.\r\n\r\n"
+                                   "Please write to ") +
+                        fields.to + QStringLiteral(" from your own mail program."),
+                    QStringLiteral("Sending E-mail..."), MsgIcon::Exclamation);
 }
+
+frmSendEmail::~frmSendEmail() = default;

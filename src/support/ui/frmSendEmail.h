@@ -3,7 +3,10 @@
 #include <QDialog>
 #include <QUrl>
 #include <functional>
+#include <memory>
 
+class Prompter;
+class QtPrompter;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -17,17 +20,22 @@ public:
     // The maker's address the composer starts with.
     static QString DefaultRecipient();
 
-    explicit frmSendEmail(QWidget* parent = nullptr);
+    // Messages go through `prompter`, or the standard dialogs when none is
+    // given.
+    explicit frmSendEmail(QWidget* parent = nullptr, Prompter* prompter = nullptr);
+    ~frmSendEmail() override;
 
     // Each time the composer is shown: a dated subject, the suggested body
     // texts added to the list, the first of them as the body, focus on the
     // body.
     void Form_Activate();
-    // Opens the address in the mail program when there is a recipient.
+    // Opens the address in the mail program when there is a recipient; says
+    // so, with the address, when no mail program can be started.
     void cmdSendIt_Click();
 
     // Opens a mailto: address; the desktop's mail program unless replaced.
-    std::function<void(const QUrl&)> openUrl;
+    // False when it could not be opened.
+    std::function<bool(const QUrl&)> openUrl;
 
     QLineEdit* txtMainAddresses = nullptr;
     QLineEdit* txtCC = nullptr;
@@ -40,4 +48,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    std::unique_ptr<QtPrompter> ownPrompter;
+    Prompter* ask;
 };
