@@ -6,8 +6,13 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <numbers>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 // Weights in fixed point: 14 bits leave room for the sums of 8-bit samples
@@ -40,7 +45,8 @@ Taps MakeTaps(int from, int to) {
     const double stretch = std::max(scale, 1.0); // the kernel widens as it shrinks
     const double support = kLobes * stretch;
     Taps t;
-    t.count = static_cast<int>(std::ceil(support)) * 2 + 1;
+    // An even count: the filters below take the taps two at a time.
+    t.count = (static_cast<int>(std::ceil(support)) + 1) * 2;
     t.index.assign(std::size_t(to) * t.count, 0);
     t.weight.assign(std::size_t(to) * t.count, 0);
     std::vector<double> w(t.count);
@@ -75,6 +81,19 @@ inline uchar Clamped(int sum) {
     return static_cast<uchar>(std::clamp((sum + (kOne >> 1)) >> kShift, 0, 255));
 }
 
+#if defined(__SSE2__)
+// Two taps' weights side by side in each 32-bit lane, for _mm_madd_epi16.
+inline __m128i WeightPair(int a, int b) {
+    return _mm_set1_epi32(
+        static_cast<int>((static_cast<unsigned>(b) << 16) | (static_cast<unsigned>(a) & 0xffff)));
+}
+
+// Four sums to bytes, rounded and clamped to 0..255.
+inline __m128i Rounded(__m128i sums) {
+    return _mm_srai_epi32(_mm_add_epi32(sums, _mm_set1_epi32(kOne >> 1)), kShift);
+}
+#endif
+
 // Rows filtered to `height` rows, each a weighted sum of whole source rows.
 QImage FilterRows(const QImage& src, int height) {
     const Taps t = MakeTaps(src.height(), height);
@@ -83,16 +102,49 @@ QImage FilterRows(const QImage& src, int height) {
     std::vector<int> acc(n);
     for (int y = 0; y < height; ++y) {
         std::fill(acc.begin(), acc.end(), 0);
-        for (int j = 0; j < t.count; ++j) {
-            const int w = t.weight[std::size_t(y) * t.count + j];
-            if (w == 0)
+        const int* index = &t.index[std::size_t(y) * t.count];
+        const int* weight = &t.weight[std::size_t(y) * t.count];
+        for (int j = 0; j < t.count; j += 2) {
+            if (weight[j] == 0 && weight[j + 1] == 0)
                 continue;
-            const uchar* row = src.constScanLine(t.index[std::size_t(y) * t.count + j]);
-            for (int x = 0; x < n; ++x)
-                acc[x] += w * row[x];
+            const uchar* a = src.constScanLine(index[j]);
+            const uchar* b = src.constScanLine(index[j + 1]);
+            int x = 0;
+#if defined(__SSE2__)
+            // Sixteen bytes of both rows interleaved, widened to 16 bits and
+            // multiplied by their weights in pairs.
+            const __m128i w = WeightPair(weight[j], weight[j + 1]);
+            const __m128i zero = _mm_setzero_si128();
+            for (; x + 16 <= n; x += 16) {
+                const __m128i ra = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + x));
+                const __m128i rb = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + x));
+                const __m128i lo = _mm_unpacklo_epi8(ra, rb);
+                const __m128i hi = _mm_unpackhi_epi8(ra, rb);
+                const __m128i parts[4] = {_mm_unpacklo_epi8(lo, zero), _mm_unpackhi_epi8(lo, zero),
+                                          _mm_unpacklo_epi8(hi, zero), _mm_unpackhi_epi8(hi, zero)};
+                for (int q = 0; q < 4; ++q) {
+                    auto* sum = reinterpret_cast<__m128i*>(&acc[x + q * 4]);
+                    _mm_storeu_si128(
+                        sum, _mm_add_epi32(_mm_loadu_si128(sum), _mm_madd_epi16(parts[q], w)));
+                }
+            }
+#endif
+            for (; x < n; ++x)
+                acc[x] += weight[j] * a[x] + weight[j + 1] * b[x];
         }
         uchar* dst = out.scanLine(y);
-        for (int x = 0; x < n; ++x)
+        int x = 0;
+#if defined(__SSE2__)
+        for (; x + 16 <= n; x += 16) {
+            const auto* sum = reinterpret_cast<const __m128i*>(&acc[x]);
+            const __m128i lo =
+                _mm_packs_epi32(Rounded(_mm_loadu_si128(sum)), Rounded(_mm_loadu_si128(sum + 1)));
+            const __m128i hi = _mm_packs_epi32(Rounded(_mm_loadu_si128(sum + 2)),
+                                               Rounded(_mm_loadu_si128(sum + 3)));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + x), _mm_packus_epi16(lo, hi));
+        }
+#endif
+        for (; x < n; ++x)
             dst[x] = Clamped(acc[x]);
     }
     return out;
@@ -108,6 +160,23 @@ QImage FilterColumns(const QImage& src, int width) {
         for (int x = 0; x < width; ++x) {
             const int* index = &t.index[std::size_t(x) * t.count];
             const int* weight = &t.weight[std::size_t(x) * t.count];
+#if defined(__SSE2__)
+            // Two pixels' channels interleaved, times their weights in pairs.
+            const __m128i zero = _mm_setzero_si128();
+            __m128i sums = zero;
+            for (int j = 0; j < t.count; j += 2) {
+                int pa, pb;
+                std::memcpy(&pa, row + index[j] * 4, 4);
+                std::memcpy(&pb, row + index[j + 1] * 4, 4);
+                const __m128i pair = _mm_unpacklo_epi8(
+                    _mm_unpacklo_epi8(_mm_cvtsi32_si128(pa), _mm_cvtsi32_si128(pb)), zero);
+                sums =
+                    _mm_add_epi32(sums, _mm_madd_epi16(pair, WeightPair(weight[j], weight[j + 1])));
+            }
+            const __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(Rounded(sums), zero), zero);
+            const int pixel = _mm_cvtsi128_si32(bytes);
+            std::memcpy(dst + x * 4, &pixel, 4);
+#else
             int a0 = 0, a1 = 0, a2 = 0, a3 = 0;
             for (int j = 0; j < t.count; ++j) {
                 const uchar* p = row + index[j] * 4;
@@ -121,6 +190,7 @@ QImage FilterColumns(const QImage& src, int width) {
             dst[x * 4 + 1] = Clamped(a1);
             dst[x * 4 + 2] = Clamped(a2);
             dst[x * 4 + 3] = Clamped(a3);
+#endif
         }
     }
     return out;

@@ -2,6 +2,7 @@
 
 #include "compiler/ui/Downscale.h"
 #include "compiler/ui/LargePictureReader.h"
+#include "platform/ui/PictureDecoding.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -9,9 +10,11 @@
 #include <algorithm>
 
 namespace {
+// The limits the previews take pictures within, so a picture the window
+// shows is one the compile scales.
 bool WithinProgramLimit(QSize size) {
-    return size.isValid() && size.width() <= kMaxDecodedSide && size.height() <= kMaxDecodedSide &&
-           qint64(size.width()) * size.height() <= kMaxDecodedPixels;
+    return size.isValid() && size.width() <= kMaxPictureSide && size.height() <= kMaxPictureSide &&
+           qint64(size.width()) * size.height() <= kMaxPicturePixels;
 }
 
 // The size to ask the JPEG reader for: the smallest of its 1/2, 1/4 and 1/8

@@ -10,7 +10,7 @@ struct DecodedPicture {
     enum class Status {
         Ok,          // decoded, or for PictureInfo a header that reads
         Missing,     // not a regular file
-        Undecodable, // a file whose picture cannot be decoded, or larger than the program takes
+        Undecodable, // a file whose picture cannot be decoded, or past the program's limits
     };
     Status status = Status::Missing;
     // Upright (its EXIF turn applied), with the source's colour space. At
@@ -23,10 +23,6 @@ struct DecodedPicture {
 
     bool ok() const { return status == Status::Ok; }
 };
-
-// The largest picture the program decodes, in pixels and along a side.
-inline constexpr qint64 kMaxDecodedPixels = 250'000'000;
-inline constexpr int kMaxDecodedSide = 40'000;
 
 // Reads only the header: the format and the upright size, or a status other
 // than Decoded.
