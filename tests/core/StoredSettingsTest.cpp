@@ -110,6 +110,7 @@ TEST_F(StoredSettings, FirstStartShowsTheDefaultsAndSavedValuesComeBack) {
     s = NonDefaults(window);
     read();
     ShowSettings defaults;
+    SetNewShowChoices(defaults);
     defaults.OpenPgBkPic = "/opt/pss/wood.gif";
     defaults.MusicDir = "/home/u";
     EXPECT_EQ(s, defaults);

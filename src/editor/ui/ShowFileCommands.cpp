@@ -56,7 +56,7 @@ ShowFileCommands::ShowFileCommands(Form1& form)
     qApp->installEventFilter(this);
     connect(&watch, &QTimer::timeout, this, &ShowFileCommands::Tick);
     // Undo and redo show at once whether the show is back as saved.
-    connect(&form.history(), &EditHistory::applied, this, &ShowFileCommands::RefreshCaption);
+    connect(&form.history(), &EditHistory::applied, this, &ShowFileCommands::CheckNow);
     watch.start(kWatchMilliseconds);
 }
 
