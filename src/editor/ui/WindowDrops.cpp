@@ -23,10 +23,8 @@ bool IsShowFile(const QString& path) {
 QStringList PicturesIn(const QString& folder) {
     QStringList paths;
     const QDir dir(folder);
-    const QStringList names =
-        dir.entryList({QStringLiteral("*.bmp"), QStringLiteral("*.gif"), QStringLiteral("*.jpg"),
-                       QStringLiteral("*.jpeg")},
-                      QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
+    const QStringList names = dir.entryList(PictureNamePatterns(), QDir::Files | QDir::Readable,
+                                            QDir::Name | QDir::IgnoreCase);
     for (const QString& name : names)
         paths << dir.filePath(name);
     return paths;
