@@ -32,6 +32,18 @@ def timed(command, **kwargs):
     return time.perf_counter() - start, result
 
 
+def compile_with_peak(program, show, out):
+    """Compiles `show` in folder `out`: its seconds and peak memory in KB."""
+    seconds, result = timed(["/usr/bin/time", "-v", program, "compile", show],
+                            cwd=out, stdout=subprocess.DEVNULL,
+                            stderr=subprocess.PIPE, text=True)
+    if result.returncode != 0:
+        sys.stderr.write(result.stderr[-2000:])
+        sys.exit("the compile failed")
+    peak = re.search(r"Maximum resident set size \(kbytes\): (\d+)", result.stderr)
+    return seconds, int(peak.group(1))
+
+
 def program_and_pictures(build, count):
     """Builds the program and returns its path with `count` generated JPEGs
     of 4000 x 3000, made once into build/bench-cache."""
@@ -96,16 +108,10 @@ def main():
         def compile_show(r):
             out = os.path.join(work, f"out{r}")
             os.mkdir(out)
-            seconds, result = timed(["/usr/bin/time", "-v", program, "compile", show],
-                                    cwd=out, stdout=subprocess.DEVNULL,
-                                    stderr=subprocess.PIPE, text=True)
-            if result.returncode != 0:
-                sys.stderr.write(result.stderr[-2000:])
-                sys.exit("the compile failed")
+            seconds, peak = compile_with_peak(program, show, out)
             compile_times.append(seconds)
             check_fitted(out)
-            peaks.append(int(re.search(r"Maximum resident set size \(kbytes\): (\d+)",
-                                       result.stderr).group(1)))
+            peaks.append(peak)
 
         # Rounds alternate which of the two goes first, so a machine that
         # slows down or speeds up during the run weighs on both alike.

@@ -16,23 +16,16 @@ peak memory. Target: compile <= 1.0 x vipsthumbnail.
 import argparse
 import json
 import os
-import re
 import shutil
 import statistics
 import subprocess
 import sys
 import tempfile
-import time
+
+from fit_vs_vipsthumbnail import compile_with_peak, timed
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 FULL = (4000, 3000)
-
-
-def timed(command, **kwargs):
-    subprocess.run(["sync"], check=True)
-    start = time.perf_counter()
-    result = subprocess.run(command, **kwargs)
-    return time.perf_counter() - start, result
 
 
 def size_of(path):
@@ -115,16 +108,10 @@ def main():
         def compile_show(r):
             out = os.path.join(work, f"out{r}")
             os.mkdir(out)
-            seconds, result = timed(["/usr/bin/time", "-v", program, "compile", show],
-                                    cwd=out, stdout=subprocess.DEVNULL,
-                                    stderr=subprocess.PIPE, text=True)
-            if result.returncode != 0:
-                sys.stderr.write(result.stderr[-2000:])
-                sys.exit("the compile failed")
+            seconds, peak = compile_with_peak(program, show, out)
             compile_times.append(seconds)
             check(out)
-            peaks.append(int(re.search(r"Maximum resident set size \(kbytes\): (\d+)",
-                                       result.stderr).group(1)))
+            peaks.append(peak)
 
         # Rounds alternate which of the two goes first.
         vips_times, compile_times, peaks = [], [], []
