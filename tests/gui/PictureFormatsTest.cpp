@@ -26,22 +26,6 @@
 #include <QTimer>
 
 namespace {
-// Four quarters: red and green above, blue and (unless transparent) yellow
-// below; the way a picture is turned shows in where its red quarter lands.
-QImage Quarters(QSize size, bool transparentCorner = false) {
-    QImage image(size, transparentCorner ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    const int w = size.width() / 2, h = size.height() / 2;
-    image.fill(Qt::yellow);
-    QPainter painter(&image);
-    painter.fillRect(0, 0, w, h, Qt::red);
-    painter.fillRect(w, 0, size.width() - w, h, Qt::green);
-    painter.fillRect(0, h, w, size.height() - h, Qt::blue);
-    if (transparentCorner) {
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.fillRect(w, h, size.width() - w, size.height() - h, Qt::transparent);
-    }
-    return image;
-}
 
 bool Near(QColor a, QColor b) {
     return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
