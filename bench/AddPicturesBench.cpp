@@ -9,7 +9,7 @@
 #include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewNavigation.h"
 #include "editor/ui/SlideEditing.h"
-#include "platform/ui/PictureDecoding.h"
+#include "pictures/ui/ShownPictures.h"
 
 #include "BenchPictures.h"
 

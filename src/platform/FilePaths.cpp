@@ -35,8 +35,8 @@ QString InFolder(const QString& folder, const QString& name) {
 }
 
 namespace {
-constexpr const char* kPictureExtensions[] = {".bmp",  ".gif", ".jpg",  ".jpeg", ".png",
-                                              ".webp", ".tif", ".tiff", ".heic", ".heif"};
+constexpr const char* kPictureExtensions[] = {".bmp", ".gif",  ".jpg",  ".jpeg", ".png", ".webp",
+                                              ".tif", ".tiff", ".heic", ".heif", ".avif"};
 } // namespace
 
 bool HasPictureExtension(const QString& path) {

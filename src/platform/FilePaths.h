@@ -20,8 +20,8 @@ QString WithTrailingSeparator(const QString& directory);
 // the folder does not end with one.
 QString InFolder(const QString& folder, const QString& name);
 // Whether the file name ends in one of the picture extensions the tool takes,
-// in any case: .bmp, .gif, .jpg, .jpeg, .png, .webp, .tif, .tiff, .heic or
-// .heif. (Whether this system reads each format is for the decoder to say.)
+// in any case: .bmp, .gif, .jpg, .jpeg, .png, .webp, .tif, .tiff, .heic, .heif
+// or .avif. (Whether the file is a picture is for its content to say.)
 bool HasPictureExtension(const QString& path);
 // The same extensions as name patterns ("*.bmp", ...), for folder listings.
 QStringList PictureNamePatterns();

@@ -4,12 +4,13 @@
 // shows whose every page shows them: WebP, TIFF and HEIC as upright JPEG.
 #include "platform/ui/PictureFormats.h"
 #include "Form1Fixture.h"
+#include "QuarterColors.h"
 #include "TestPictures.h"
 #include "compiler/ui/CompileFromWindow.h"
 #include "compiler/ui/frmFileName.h"
 #include "core/PrintQt.h"
 #include "editor/ui/PictureView.h"
-#include "platform/ui/PictureDecoding.h"
+#include "pictures/ui/ShownPictures.h"
 
 #include <QApplication>
 #include <QColorSpace>
@@ -26,32 +27,6 @@
 #include <QTimer>
 
 namespace {
-
-bool Near(QColor a, QColor b) {
-    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
-               std::abs(a.blue() - b.blue()) <
-           90;
-}
-
-// The colours at the middle of each quarter, as the picture shows them.
-QString QuarterColors(const QImage& image) {
-    const int w = image.width(), h = image.height();
-    QStringList names;
-    for (QPoint at : {QPoint(w / 4, h / 4), QPoint(3 * w / 4, h / 4), QPoint(w / 4, 3 * h / 4),
-                      QPoint(3 * w / 4, 3 * h / 4)}) {
-        const QColor c = image.pixelColor(at);
-        QString name = QStringLiteral("?");
-        for (const auto& [known, word] : {std::pair{QColor(Qt::red), "red"},
-                                          {QColor(Qt::green), "green"},
-                                          {QColor(Qt::blue), "blue"},
-                                          {QColor(Qt::yellow), "yellow"},
-                                          {QColor(Qt::white), "white"}})
-            if (Near(c, known))
-                name = QString::fromLatin1(word);
-        names << name;
-    }
-    return names.join(u' ');
-}
 
 // A copy in the show as a reader without any EXIF turn sees it.
 QImage Stored(const QString& path, QByteArray* format = nullptr) {

@@ -21,15 +21,16 @@ using SlideEditingTest = Form1Test;
 namespace {
 // The first filter lists every format the tool takes; the newer formats get
 // filters of their own after the first four.
-const QStringList kFilters{"Picture Files (jpg gif bmp png webp tif heic) (*.bmp *.gif *.jpeg "
-                           "*.jpg *.png *.webp *.tif *.tiff *.heic *.heif)",
+const QStringList kFilters{"Picture Files (jpg gif bmp png webp tif heic avif) (*.bmp *.gif "
+                           "*.jpeg *.jpg *.png *.webp *.tif *.tiff *.heic *.heif *.avif)",
                            "JPEG JPG (*.jpeg *.jpg)",
                            "GIF (*.gif)",
                            "BITMAP (*.bmp)",
                            "PNG (*.png)",
                            "WEBP (*.webp)",
                            "TIFF TIF (*.tif *.tiff)",
-                           "HEIC HEIF (*.heic *.heif)"};
+                           "HEIC HEIF (*.heic *.heif)",
+                           "AVIF (*.avif)"};
 const QString kSingleFileError = "There was a problem with this file, please try again.";
 } // namespace
 

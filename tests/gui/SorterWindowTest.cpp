@@ -3,7 +3,7 @@
 #include "core/TestFiles.h"
 #include "editor/ui/OpenSorter.h"
 #include "editor/ui/PictureView.h"
-#include "platform/ui/PictureDecoding.h"
+#include "pictures/ui/ShownPictures.h"
 #include "sorter/ui/AllImages.h"
 #include "sorter/ui/ThumbnailCanvas.h"
 #include "sorter/ui/ThumbnailStore.h"

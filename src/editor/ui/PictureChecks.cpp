@@ -1,19 +1,16 @@
 #include "editor/ui/PictureChecks.h"
 
-#include "platform/FilePaths.h"
-#include "platform/ui/PictureDecoding.h"
+#include "pictures/ui/ShownPictures.h"
 
 #include <QEventLoop>
 #include <QtConcurrent/QtConcurrentMap>
 
-namespace {
-bool CheckPicture(const QString& path) {
-    return HasPictureExtension(path) && CanShowPicture(path);
+bool CanAddPicture(const QString& path) {
+    return CanShowPicture(path);
 }
-} // namespace
 
 PictureChecks::PictureChecks(const QStringList& paths)
-    : checks(QtConcurrent::mapped(paths, &CheckPicture)) {
+    : checks(QtConcurrent::mapped(paths, &CanAddPicture)) {
     watcher.setFuture(checks);
 }
 

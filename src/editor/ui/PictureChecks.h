@@ -4,6 +4,10 @@
 #include <QFutureWatcher>
 #include <QStringList>
 
+// Whether a file may become a slide picture or a background: its content,
+// never its name, is a picture the engine reads and shows.
+bool CanAddPicture(const QString& path);
+
 // Checks on worker threads whether each picture of a selection can be shown,
 // and hands the answers to the window thread in the selection's order.
 class PictureChecks {

@@ -1,7 +1,8 @@
 #include "editor/ui/PictureView.h"
 
+#include "pictures/PictureEngine.h"
+#include "pictures/ui/ShownPictures.h"
 #include "platform/ui/AccessibleControls.h"
-#include "platform/ui/PictureDecoding.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -111,11 +112,11 @@ void PictureView::resizeEvent(QResizeEvent* event) {
 void PictureView::redecodeIfTooSmall() {
     if (shownPath.isEmpty())
         return;
-    const std::optional<QSize> source = PictureHeaderSize(shownPath);
+    const std::optional<QSize> source = ShownSize(shownPath);
     if (!source)
         return;
     const QSize wanted =
-        fit == Fit::Contain ? FitInside(*source, decodeBox()) : CoverBox(*source, decodeBox());
+        fit == Fit::Contain ? FittedSize(*source, decodeBox()) : CoverBox(*source, decodeBox());
     if (wanted.width() > picture.width() || wanted.height() > picture.height())
         load(shownPath);
 }

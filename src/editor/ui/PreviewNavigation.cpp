@@ -4,9 +4,9 @@
 #include "editor/ui/FocusMoves.h"
 #include "editor/ui/Form1.h"
 #include "editor/ui/PictureView.h"
+#include "pictures/ui/ShownPictures.h"
 #include "platform/Prompter.h"
 #include "platform/ui/ColorSwatch.h"
-#include "platform/ui/PictureDecoding.h"
 #include "project/ColorText.h"
 
 #include <QFocusEvent>

@@ -7,12 +7,11 @@
 #include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewNavigation.h"
 #include "editor/ui/undo/EditHistory.h"
+#include "pictures/ui/ShownPictures.h"
 #include "platform/FilePaths.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompter.h"
 #include "platform/ui/ColorSwatch.h"
-#include "platform/ui/PictureDecoding.h"
-#include "platform/ui/PictureFormats.h"
 #include "project/ColorText.h"
 #include "project/ShowLimits.h"
 
@@ -169,7 +168,7 @@ void SlideEditing::AddOneChecked(const QString& path, bool canShow) {
 void SlideEditing::AddFirstOfOne(const QString& path) {
     SlideShowProject& p = form.project();
     p.settings.DirectoryLastOpenned = GetFileDirectory(path);
-    if (!HasPictureExtension(path) || !ShowInImage1(path)) {
+    if (!ShowInImage1(path)) {
         ShowSingleFileError();
         return;
     }
@@ -211,8 +210,6 @@ void SlideEditing::PickOutFileNameFromPath(const QString& path) {
         flags.OpenPgBkPicChanged = false;
         ShowSingleFileError();
     };
-    if (!HasPictureExtension(path))
-        return fail();
     if (!flags.OpenPgBkPicChanged && !flags.PickingBkPicture) {
         if (!ShowInImage1(path))
             return fail();
@@ -236,7 +233,7 @@ void SlideEditing::PickOutFileNameFromPath(const QString& path) {
     } else if (flags.PickingBkPicture && !flags.OpenPgBkPicChanged) {
         // Checked before it is stored: the slides and the swatch keep
         // showing the same picture.
-        if (!CanShowPicture(path))
+        if (!CanAddPicture(path))
             return fail();
         p.settings.NewBkPicture = path;
         p.slide(p.CurrentSlide()).BkPicture = path;
@@ -245,7 +242,7 @@ void SlideEditing::PickOutFileNameFromPath(const QString& path) {
         form.ui.picBackPicture->load(path);
         flags.PickingBkPicture = false;
     } else {
-        if (!CanShowPicture(path))
+        if (!CanAddPicture(path))
             return fail();
         p.settings.OpenPgBkPic = path;
         flags.OpenPgBkPicChanged = false;

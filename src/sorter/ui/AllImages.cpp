@@ -1,6 +1,6 @@
 #include "sorter/ui/AllImages.h"
 
-#include "platform/ui/PictureDecoding.h"
+#include "pictures/ui/ShownPictures.h"
 #include "project/SlideShowProject.h"
 #include "sorter/SwapListener.h"
 #include "sorter/ui/ThumbnailCanvas.h"

@@ -1,6 +1,6 @@
 #include "sorter/ui/ThumbnailStore.h"
 
-#include "platform/ui/PictureDecoding.h"
+#include "pictures/ui/ShownPictures.h"
 
 #include <QMutexLocker>
 #include <QtConcurrent/QtConcurrentRun>

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QStringList>
+#include <cstdlib>
+#include <utility>
+
+// The colours at the middle of each quarter of a picture as it shows, named:
+// "red green blue yellow" for the test pictures' Quarters() upright; a
+// colour that is none of the five gives its #rrggbb, a see-through one
+// "transparent".
+inline QString QuarterColors(const QImage& image) {
+    const int w = image.width(), h = image.height();
+    QStringList names;
+    for (QPoint at : {QPoint(w / 4, h / 4), QPoint(3 * w / 4, h / 4), QPoint(w / 4, 3 * h / 4),
+                      QPoint(3 * w / 4, 3 * h / 4)}) {
+        const QColor c = image.pixelColor(at);
+        QString name = c.alpha() < 255 ? QStringLiteral("transparent") : c.name();
+        for (const auto& [known, word] : {std::pair{QColor(Qt::red), "red"},
+                                          {QColor(Qt::green), "green"},
+                                          {QColor(Qt::blue), "blue"},
+                                          {QColor(Qt::yellow), "yellow"},
+                                          {QColor(Qt::white), "white"}})
+            if (c.alpha() == 255 && std::abs(c.red() - known.red()) +
+                                            std::abs(c.green() - known.green()) +
+                                            std::abs(c.blue() - known.blue()) <
+                                        90)
+                name = QString::fromLatin1(word);
+        names << name;
+    }
+    return names.join(u' ');
+}
