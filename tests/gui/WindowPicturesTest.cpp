@@ -101,7 +101,7 @@ TEST_F(WindowPicturesTest, EveryFormatShowsUprightInThePreviewTheSwatchAndTheSor
 
 TEST_F(WindowPicturesTest, ABigTiffIsShown) {
     const QString path = dir.filePath("big.tif");
-    ASSERT_TRUE(SavePicture(Quarters({7360, 4912}), path));
+    ASSERT_TRUE(WriteWithVips(Quarters({7360, 4912}), path, "[compression=deflate]"));
     AddThroughDialog({path});
     ASSERT_EQ(project().SlideCount(), 1);
     EXPECT_EQ(form->ui.Image1->path(), path);
@@ -170,13 +170,17 @@ TEST_F(WindowPicturesTest, ACredentialNamedAsAPictureIsRefusedWhereverItComesIn)
     }
     EXPECT_EQ(project().SlideCount(), 1);
 
-    // Drops: each refused file is named in a "File Error" message.
+    // Drops: each refused file is named in a "File Error" message; a
+    // picture is taken whatever its name.
+    const QString scan = dir.filePath("scan");
+    ASSERT_TRUE(QFile::copy(good, scan));
     const auto before = ui.messages().size();
     auto* drops = form->findChild<WindowDrops*>();
     ASSERT_NE(drops, nullptr);
-    drops->Drop({named, link});
+    drops->Drop({named, scan, link});
     RunEventsFor(50);
-    EXPECT_EQ(project().SlideCount(), 1);
+    ASSERT_EQ(project().SlideCount(), 2);
+    EXPECT_EQ(project().slide(2).PicturePath, scan);
     const auto messages = ui.messages();
     ASSERT_GT(messages.size(), before);
     QString said;

@@ -1,12 +1,17 @@
 #include "editor/ui/PictureChecks.h"
 
 #include "pictures/ui/ShownPictures.h"
+#include "platform/FilePaths.h"
 
 #include <QEventLoop>
 #include <QtConcurrent/QtConcurrentMap>
 
 bool CanAddPicture(const QString& path) {
     return CanShowPicture(path);
+}
+
+bool MayBePicture(const QString& path) {
+    return HasPictureExtension(path) || ShownSize(path).has_value();
 }
 
 PictureChecks::PictureChecks(const QStringList& paths)

@@ -8,6 +8,10 @@
 // never its name, is a picture the engine reads and shows.
 bool CanAddPicture(const QString& path);
 
+// Whether a dropped file is taken for a picture, to be checked as one: it is
+// named as a picture, or its header is a picture's whatever its name.
+bool MayBePicture(const QString& path);
+
 // Checks on worker threads whether each picture of a selection can be shown,
 // and hands the answers to the window thread in the selection's order.
 class PictureChecks {

@@ -1,6 +1,7 @@
 #include "editor/ui/WindowDrops.h"
 
 #include "editor/ui/Form1.h"
+#include "editor/ui/PictureChecks.h"
 #include "editor/ui/ShowFileCommands.h"
 #include "editor/ui/SlideEditing.h"
 #include "editor/ui/SongControls.h"
@@ -96,7 +97,7 @@ void WindowDrops::Drop(const QStringList& paths) {
         const QStringList inFolder = info.isDir() ? PicturesIn(path) : QStringList();
         if (!inFolder.isEmpty())
             pictures << inFolder;
-        else if (!info.isDir() && HasPictureExtension(path))
+        else if (!info.isDir() && MayBePicture(path))
             pictures << path;
         else
             skipped << QDir::toNativeSeparators(path);
