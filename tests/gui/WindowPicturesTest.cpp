@@ -66,6 +66,9 @@ std::vector<FormatCase> FormatCases() {
     cases.push_back({"cmyk.jpg", [](const QString& path) {
                          return WriteWithVips(Quarters(kSize), path, "[Q=95]", 0, "cmyk");
                      }});
+    cases.push_back({"still.avif", [](const QString& path) {
+                         return WriteWithVips(Quarters(kSize), path, "[compression=av1]");
+                     }});
     cases.push_back(
         {"tiny.gif", [](const QString& path) { return WriteWithVips(Quarters(kSize), path); }});
     return cases;
