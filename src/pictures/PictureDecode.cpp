@@ -97,12 +97,17 @@ bool ThumbnailOf(const PictureFile& file, const PictureInfo& info, QSize box,
     // CMYK always goes to sRGB through its profile (or libvips' CMYK one);
     // RGB profiles are converted only when sRGB is asked for.
     const bool export_srgb = info.cmyk || options.toSrgb;
-    const int r = export_srgb
-                      ? vips_thumbnail_source(source, &thumb, box.width(), "height", box.height(),
-                                              "size", VIPS_SIZE_DOWN, "no_rotate", heif,
-                                              "export_profile", "srgb", nullptr)
-                      : vips_thumbnail_source(source, &thumb, box.width(), "height", box.height(),
-                                              "size", VIPS_SIZE_DOWN, "no_rotate", heif, nullptr);
+    // A picture without a profile of its own is taken as sRGB (CMYK as
+    // libvips' CMYK) through lcms too: libvips' other way there, through its
+    // own sRGB to Lab, turns pure blue purple (0,0,255 becomes 85,15,253).
+    const char* assumed = info.cmyk ? "cmyk" : "srgb";
+    const int r =
+        export_srgb
+            ? vips_thumbnail_source(source, &thumb, box.width(), "height", box.height(), "size",
+                                    VIPS_SIZE_DOWN, "no_rotate", heif, "import_profile", assumed,
+                                    "export_profile", "srgb", nullptr)
+            : vips_thumbnail_source(source, &thumb, box.width(), "height", box.height(), "size",
+                                    VIPS_SIZE_DOWN, "no_rotate", heif, nullptr);
     g_object_unref(source);
     if (r != 0)
         return false;

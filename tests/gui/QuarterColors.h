@@ -4,13 +4,14 @@
 #include <QImage>
 #include <QStringList>
 #include <cstdlib>
+#include <string>
 #include <utility>
 
 // The colours at the middle of each quarter of a picture as it shows, named:
 // "red green blue yellow" for the test pictures' Quarters() upright; a
 // colour that is none of the five gives its #rrggbb, a see-through one
-// "transparent".
-inline QString QuarterColors(const QImage& image) {
+// "transparent". A standard string, so a failing test prints it.
+inline std::string QuarterColors(const QImage& image) {
     const int w = image.width(), h = image.height();
     QStringList names;
     for (QPoint at : {QPoint(w / 4, h / 4), QPoint(3 * w / 4, h / 4), QPoint(w / 4, 3 * h / 4),
@@ -29,5 +30,5 @@ inline QString QuarterColors(const QImage& image) {
                 name = QString::fromLatin1(word);
         names << name;
     }
-    return names.join(u' ');
+    return names.join(u' ').toStdString();
 }

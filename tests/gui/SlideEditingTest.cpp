@@ -66,19 +66,20 @@ TEST_F(SlideEditingTest, SeveralFilesAreAddedInTheDialogsOrder) {
     form->editing().cmdAdd_Click();
     EXPECT_EQ(ui.questions().back().fileDialog.directory, pics + "/");
 }
-// A single file is judged by its name, not by the folder it is in.
-TEST_F(SlideEditingTest, SingleFileNeedsAPictureExtension) {
+// A single file is judged by its content, not by its name or the folder it
+// is in.
+TEST_F(SlideEditingTest, SingleFileIsJudgedByItsContent) {
     const QString path = MakePicture(dir.filePath("trip.gif"), "beach.jpeg");
     AddThroughDialog({path});
     ASSERT_EQ(project().SlideCount(), 1);
     EXPECT_TRUE(ui.messages().empty());
 
     // A real JPEG, but the name typed into the dialog has no extension.
-    AddThroughDialog({MakePicture(dir.filePath("typed"), "holiday", Qt::red, {64, 48}, "JPG")});
-    EXPECT_EQ(project().SlideCount(), 1);
-    ASSERT_EQ(ui.messages().size(), 1u);
-    EXPECT_EQ(ui.messages()[0].text, kSingleFileError);
-    // The folder is remembered all the same.
+    const QString typed = MakePicture(dir.filePath("typed"), "holiday", Qt::red, {64, 48}, "JPG");
+    AddThroughDialog({typed});
+    ASSERT_EQ(project().SlideCount(), 2);
+    EXPECT_EQ(project().slide(2).PicturePath, typed);
+    EXPECT_TRUE(ui.messages().empty());
     EXPECT_EQ(project().settings.DirectoryLastOpenned, dir.filePath("typed") + "/");
 }
 
