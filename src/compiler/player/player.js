@@ -343,7 +343,8 @@
   var zoom = 1, panX = 0, panY = 0;
   function zoomTo(z, x, y, glide) {
     var img = shown, was = zoom;
-    if (!img) return;
+    // A slide without a picture has nothing to zoom into.
+    if (!img || (z > 1 && !img.naturalWidth)) return;
     var box = stage.getBoundingClientRect();
     z = z > 1.05 ? Math.min(z, 8) : 1;
     var ox = x - box.left - box.width / 2, oy = y - box.top - box.height / 2;
