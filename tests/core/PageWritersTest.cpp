@@ -172,8 +172,8 @@ TEST(PageWriters, HostileShowTextStaysText) {
                                        u"onerror=alert(3)&gt; &lt;!--</DIV>"));
     EXPECT_TRUE(pages[0].text.contains(u"<TITLE>trip &amp; &lt;co&gt;</TITLE>"));
     EXPECT_TRUE(pages[0].text.contains(u"src=\"pic1.jpg&quot; onerror=&quot;alert(1)\""));
-    EXPECT_TRUE(pages[5].text.contains(u"<A HREF=\"javascript:newWindow(&#39;pic2.gif\\&#39; "
-                                       u"onload=\\&#39;alert(2)&#39;)\">"));
+    EXPECT_TRUE(pages[5].text.contains(u"<A HREF=\"javascript:newWindow('pic2.gif\\&#39; "
+                                       u"onload=\\&#39;alert(2)')\">"));
     EXPECT_TRUE(pages[9].text.contains(
         u"<H3><center>&lt;script&gt;document.title='X'&lt;/script&gt;</CENTER></H3>"));
     EXPECT_TRUE(pages[4].text.contains(u"SIZE=\"7\">&lt;script&gt;document.title='X'"
