@@ -140,8 +140,15 @@ QStringList MissingFiles(const FailureKeepingFileSystem& fs, const CompileHost& 
     return lines;
 }
 
-// The run's closing message: success only when nothing is missing.
-MessageBoxRequest ClosingMessage(const SlideShowProject& p, const QStringList& missing) {
+// The run's closing message: success only when nothing is missing. A long
+// list is cut so the box still fits on the screen.
+MessageBoxRequest ClosingMessage(const SlideShowProject& p, QStringList missing) {
+    constexpr qsizetype kMostListed = 20;
+    if (missing.size() > kMostListed) {
+        const qsizetype more = missing.size() - kMostListed;
+        missing.resize(kMostListed);
+        missing << QStringLiteral("and %1 more").arg(more);
+    }
     if (missing.isEmpty())
         return {QStringLiteral("Your files were put in the your path \"") + p.names.OutputFolder +
                     QStringLiteral("\" successfully!") + PlayerSongNote(p),

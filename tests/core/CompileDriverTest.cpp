@@ -276,3 +276,17 @@ TEST_F(CompileRun, FailedCopiesEndInASummaryInsteadOfSuccess) {
                              "pix/photo.jar: No space left on device");
     EXPECT_EQ(msgs.back().title, "View your Slide Show now?");
 }
+
+// A long list of missing files is cut, so the box still fits on the screen.
+TEST_F(CompileRun, SummaryOfManyMissingFilesIsCut) {
+    p = Project(25, root.filePath("pictures")); // pictures 4 to 25 do not exist
+    host.ui.queueFolder(root.filePath("out"));
+    host.ui.queueInput("Hello");
+    host.ui.queueMessageAnswer(MsgResult::No);
+    EXPECT_EQ(Compile(local), CompileOutcome::Incomplete);
+    const std::vector<MessageBoxRequest> msgs = host.ui.messages();
+    const QStringList lines = msgs.at(msgs.size() - 2).text.split("\r\n");
+    ASSERT_EQ(lines.size(), 22);
+    EXPECT_TRUE(lines[1].startsWith("Cannot copy " + root.filePath("pictures/p4.jpg")));
+    EXPECT_EQ(lines.last(), "and 2 more");
+}
