@@ -58,7 +58,8 @@ function watch(page) {
   page.on('pageerror', (e) => errors.push(`${page.url()}: ${e.message}`));
   page.on('dialog', (d) => {
     dialogs.push(`${d.type()}: ${d.message()}`);
-    if (d.message().includes(mark)) ran.push(`${page.url()}: ${d.message()}`);
+    // File names reach the pages lower-cased.
+    if (d.message().toUpperCase().includes(mark)) ran.push(`${page.url()}: ${d.message()}`);
     d.dismiss().catch(() => {});
   });
 }
