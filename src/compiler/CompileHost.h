@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class PictureFitter;
 class Prompter;
@@ -37,6 +38,10 @@ public:
     // picture is copied as it is, but for those, which are left out.
     virtual const PictureFitter* pictureFitter() const { return nullptr; }
     // A picture to be written as JPEG could not be decoded and is not in the
-    // show (the run's message names it too).
-    virtual void pictureLeftOut(const QString& source) { (void)source; }
+    // show; the run's closing message names it.
+    void pictureLeftOut(const QString& source) { leftOut << source; }
+    const QStringList& picturesLeftOut() const { return leftOut; }
+
+private:
+    QStringList leftOut;
 };

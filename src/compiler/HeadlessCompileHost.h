@@ -26,9 +26,6 @@ public:
     void openDocument(const QString&) override {}
     const PictureFitter* pictureFitter() const override { return fitter; }
     void setPictureFitter(const PictureFitter* f) { fitter = f; }
-    void pictureLeftOut(const QString& source) override { leftOut << source; }
-    // The pictures that could not be written as JPEG and are not in the show.
-    const QStringList& picturesLeftOut() const { return leftOut; }
 
     ConsolePrompter& consolePrompter() { return console; }
     const MessageBoxRequest& lastMessage() const { return console.lastMessage(); }
@@ -47,7 +44,6 @@ private:
     QTextStream& log;
     ConsolePrompter console;
     QString reason;
-    QStringList leftOut;
     const PictureFitter* fitter = nullptr;
     int folderAsks = 0;
     int progressMaximum = 0;

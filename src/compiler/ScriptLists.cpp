@@ -25,7 +25,7 @@ QString ListEntry(const SlideShowProject& p, ListKind kind, const QString& listN
     case ListKind::Color:
         return StoredColorToHtml(ColorField(s, listName));
     case ListKind::Text:
-        return s.Caption;
+        return ClassicCaption(s.Caption);
     }
     return {};
 }

@@ -3,6 +3,7 @@
 #include "captionstyle/DefaultCaptionFont.h"
 #include "compiler/NameRules.h"
 #include "compiler/PageText.h"
+#include "platform/RegularFile.h"
 #include "project/ColorText.h"
 #include "project/CompileChoices.h"
 #include "project/ShowLimits.h"
@@ -15,6 +16,7 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <cmath>
+#include <optional>
 
 namespace {
 // The first thing wrong with the file; caught by ParseShow.
@@ -22,14 +24,17 @@ struct BadShow {
     QString message;
 };
 
-QString LineAndColumn(const QByteArray& json, int offset) {
-    int line = 1;
-    int column = 1;
-    for (int i = 0; i < offset && i < json.size(); ++i) {
-        if (json[i] == '\n') {
+// Columns count characters, as an editor shows them: the bytes that continue
+// a UTF-8 character add nothing.
+QString LineAndColumn(const QByteArray& json, qsizetype offset) {
+    qsizetype line = 1;
+    qsizetype column = 1;
+    for (qsizetype i = 0; i < offset && i < json.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(json[i]);
+        if (byte == '\n') {
             ++line;
             column = 1;
-        } else {
+        } else if ((byte & 0xC0) != 0x80) {
             ++column;
         }
     }
@@ -303,9 +308,15 @@ std::variant<LoadedShow, QString> LoadShowFile(const QString& path, const ShowFi
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
         return path + QStringLiteral(": cannot read the show file: not a regular file");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return path + QStringLiteral(": cannot read the show file: ") + file.errorString();
+    // The size is checked before anything is read.
+    QString error;
+    const std::optional<QByteArray> bytes = ReadRegularFile(path, kMaxShowFileBytes, &error);
+    if (!bytes) {
+        if (IsRegularFile(path) && QFileInfo(path).size() > kMaxShowFileBytes)
+            return path + QStringLiteral(": cannot read the show file: it is larger than %1 MB")
+                              .arg(kMaxShowFileBytes / (1024 * 1024));
+        return path + QStringLiteral(": cannot read the show file: ") + error;
+    }
     const QString folder = QFileInfo(path).absolutePath();
-    return ParseShow(file.readAll(), folder, path, where);
+    return ParseShow(*bytes, folder, path, where);
 }

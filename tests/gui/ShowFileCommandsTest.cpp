@@ -458,3 +458,15 @@ TEST_F(ShowFiles, WindowAndCommandLineCompileAlike) {
     for (auto it = window.begin(); it != window.end(); ++it)
         EXPECT_TRUE(Undated(it.value()) == Undated(cli.value(it.key()))) << it.key().toStdString();
 }
+
+// A show file over the limit is refused before it is read, with the show in
+// the window left as it was.
+TEST_F(ShowFiles, ShowFileOverTheLimitIsRefusedUnread) {
+    const QString path = WriteShow("huge.json", R"({"slides": []})");
+    ASSERT_TRUE(QFile::resize(path, 300LL * 1024 * 1024));
+    EXPECT_FALSE(files().OpenShowFile(path));
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].title, "Open Show");
+    EXPECT_EQ(ui.messages()[0].text,
+              path + ": cannot read the show file: it is larger than 256 MB");
+}
