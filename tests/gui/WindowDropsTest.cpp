@@ -152,9 +152,9 @@ TEST_F(WindowDropsTest, ADropWhileCompilingIsRefused) {
     QObject::connect(form->ui.PBar1, &QProgressBar::valueChanged, form.get(), [&](int value) {
         if (during || value < 1)
             return;
-        during = During{form->ui.cmdAdd->isEnabled(), Action("mnuOpenShow")->isEnabled(),
-                        form->ui.txtCaption->isEnabled(), Action("mnuHelp")->isEnabled(),
-                        form->close()};
+        during =
+            During{form->ui.cmdAdd->isEnabled(), Action("mnuOpenShow")->isEnabled(),
+                   form->ui.txtCaption->isEnabled(), Action("mnuHelp")->isEnabled(), form->close()};
         DropFiles({other});
     });
     form->ui.cmdFinish->click();
