@@ -157,7 +157,10 @@ TEST_F(WindowDropsTest, ADropWhileCompilingIsRefused) {
                    form->ui.txtCaption->isEnabled(), Action("mnuHelp")->isEnabled(), form->close()};
         DropFiles({other});
     });
-    form->ui.cmdFinish->click();
+    // The menu entry leaves the focus in the caption box.
+    form->ui.txtCaption->setFocus();
+    RunEventsFor(20);
+    Action("mnuFinish")->trigger();
     typist.stop();
 
     ASSERT_TRUE(during);
@@ -188,6 +191,7 @@ TEST_F(WindowDropsTest, ADropWhileCompilingIsRefused) {
     EXPECT_TRUE(Action("mnuOpenShow")->isEnabled());
     EXPECT_TRUE(form->ui.txtCaption->isEnabled());
     EXPECT_TRUE(form->ui.cmdFinish->isEnabled());
+    EXPECT_EQ(form->focusWidget(), form->ui.txtCaption);
 
     // Once the compile has ended a drop is taken again.
     ui.queueMessageAnswer(MsgResult::No); // the names used are not saved

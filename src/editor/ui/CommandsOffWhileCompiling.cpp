@@ -8,7 +8,7 @@
 #include <QMenuBar>
 
 CommandsOffWhileCompiling::CommandsOffWhileCompiling(Form1& form, bool& running)
-    : running(running) {
+    : running(running), focus(form.focusWidget()) {
     running = true;
     // Whatever takes a click or the focus; labels and the progress bar stay
     // as they are, so the window does not grey out while it shows progress.
@@ -33,6 +33,8 @@ CommandsOffWhileCompiling::~CommandsOffWhileCompiling() {
         if (a)
             a->setEnabled(true);
     running = false;
+    if (focus && focus->isEnabled())
+        focus->setFocus(Qt::OtherFocusReason);
 }
 
 void CommandsOffWhileCompiling::TurnOff(QWidget* widget) {

@@ -23,6 +23,8 @@ private:
     void TurnOff(QAction* action);
 
     bool& running;
+    // Turning a control off takes the focus from it; it goes back at the end.
+    QPointer<QWidget> focus;
     std::vector<QPointer<QWidget>> widgets;
     std::vector<QPointer<QAction>> actions;
 };
