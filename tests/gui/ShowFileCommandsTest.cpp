@@ -222,6 +222,60 @@ TEST_F(ShowFiles, RecoveryAfterACrash) {
     EXPECT_FALSE(QFile::exists(recovery));
 }
 
+// Windows A and B have one show; A changes it, B saves it, A crashes. The show
+// restored from A's recovery file knows the file as A last saw it: saving it
+// over B's asks, as for any show changed on disk; saving over a file nobody
+// changed since does not.
+TEST_F(ShowFiles, RestoredShowAsksBeforeSavingOverAShowSavedAfterTheCrash) {
+    const QString data = dir.filePath("data");
+    files().setRecoveryFolder(data);
+    AddThroughDialog(MakePictures(3));
+    const QString path = dir.filePath("shared.json");
+    ui.queueFiles({path});
+    ASSERT_TRUE(files().SaveShowAs());
+    const auto crash = [&](const QString& caption) {
+        project().slide(1).Caption = caption;
+        files().WriteRecoveryNow();
+        files().WaitForRecovery();
+        form.reset();
+    };
+    const auto restart = [&] {
+        form = std::make_unique<Form1>(ui);
+        files().setRecoveryFolder(data);
+        ui.queueMessageAnswer(MsgResult::Yes); // restore
+        files().StartUp(QString());
+        ASSERT_EQ(files().document().path, path);
+    };
+    {
+        Form1 b(ui);
+        b.showFiles().setRecoveryFolder(data);
+        ASSERT_TRUE(b.showFiles().OpenShowFile(path));
+        crash(QStringLiteral("from window A"));
+        b.project().slide(2).Caption = QStringLiteral("from window B");
+        ASSERT_TRUE(b.showFiles().SaveShow());
+    }
+    restart();
+    EXPECT_EQ(project().slide(1).Caption, "from window A");
+    const auto asked = ui.messages().size();
+    ui.queueMessageAnswer(MsgResult::Cancel);
+    form->findChild<QAction*>("mnuSaveShow")->trigger();
+    ASSERT_EQ(ui.messages().size(), asked + 1);
+    EXPECT_TRUE(ui.messages().back().text.startsWith("shared.json was changed on disk"));
+    EXPECT_TRUE(ReadFile(path).contains("from window B"));
+    EXPECT_FALSE(ReadFile(path).contains("from window A"));
+    ui.queueMessageAnswer(MsgResult::Yes);
+    ASSERT_TRUE(files().SaveShow());
+    EXPECT_TRUE(ReadFile(path).contains("from window A"));
+
+    // Nobody saved after this crash: the restored show saves without a word.
+    crash(QStringLiteral("again from A"));
+    restart();
+    const auto before = ui.messages().size();
+    ASSERT_TRUE(files().SaveShow());
+    EXPECT_EQ(ui.messages().size(), before);
+    EXPECT_TRUE(ReadFile(path).contains("again from A"));
+}
+
 // Run by SecondWindowsRecoveryAfterItsProcessDied in a process of its own,
 // which it then kills: a window that changes its show and writes its
 // recovery file.

@@ -476,8 +476,10 @@ void ShowFileCommands::TakeRecovered(RecoverySlot slot, const RecoveredShow& rec
     doc = ShowDocument{};
     doc.path = recovered.path;
     doc.kept = recovered.show.kept;
-    // What the file on disk holds is unknown here; the restored show counts
-    // as unsaved until the user saves it.
+    // The file as the crashed window last read or wrote it: a save over what
+    // another window saved since asks first.
+    doc.MarkOnDiskDigest(recovered.onDiskDigest);
+    // The restored show counts as unsaved until the user saves it.
     doc.MarkSaved(SlideShowProject{});
     ShowLoaded(recovered.show);
     Settled();
