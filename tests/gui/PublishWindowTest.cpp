@@ -1,0 +1,113 @@
+// File > Publish Show... as a user meets it: the publish dialog, the
+// progress window and its Cancel, against a WebDAV server started here.
+#include "RcloneServer.h"
+#include "ScriptedCompileHost.h"
+#include "publish/RemoteSetup.h"
+#include "publish/ui/PublishDialog.h"
+#include "publish/ui/PublishFromWindow.h"
+#include "publish/ui/PublishProgressWindow.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+void Write(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// Answers the publish dialog and, once pictures travel, cancels when told to;
+// closes the progress window when the publish ended, keeping what it said.
+struct WindowScript {
+    bool cancel = true;
+    bool cancelled = false;
+    QString said;
+
+    void tick() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* dialog = qobject_cast<PublishDialog*>(modal)) {
+            dialog->findChild<QComboBox*>("cboRemote")->setCurrentText("site");
+            dialog->findChild<QLineEdit*>("txtRemotePath")->setText("shows");
+            dialog->findChild<QPushButton*>("cmdPublish")->click();
+        } else if (auto* window = qobject_cast<PublishProgressWindow*>(modal)) {
+            if (auto* close = window->findChild<QPushButton*>("cmdClose")) {
+                said = window->findChild<QLabel*>("lblStep")->text();
+                close->click();
+            } else if (cancel && !cancelled &&
+                       !window->findChild<QLabel*>("lblFigures")->text().isEmpty() &&
+                       window->findChild<QLabel*>("lblStep")->text().startsWith(
+                           "Sending the pictures")) {
+                window->findChild<QPushButton*>("cmdCancel")->click();
+                cancelled = true;
+            }
+        }
+    }
+};
+} // namespace
+
+TEST(PublishWindow, CancelLeavesARemoteTheNextPublishFinishes) {
+    QTemporaryDir dir;
+    for (const char* name : {"program/wood.gif", "program/photo.jar", "program/ssbc.jpg",
+                             "program/ssbnoc.jpg", "program/ssnobnoc.jpg", "program/catalog.jpg",
+                             "program/fraleft.jpg", "program/fraright.jpg"})
+        Write(dir.filePath(name), "bytes");
+    SlideShowProject p;
+    p.settings.OpenPgBkPic = dir.filePath("program/wood.gif");
+    for (int k = 1; k <= 3; ++k) {
+        const QString picture = dir.filePath(QStringLiteral("p%1.jpg").arg(k));
+        Write(picture, QByteArray(2 << 20, static_cast<char>('a' + k)));
+        p.AppendPicture(picture);
+        p.slide(k).Caption = QStringLiteral("slide %1").arg(k);
+    }
+
+    RcloneServer server(RcloneServer::Kind::WebDav, dir.filePath("served"),
+                        dir.filePath("server.log"), "u", "pw");
+    ASSERT_TRUE(server.start());
+    RcloneProgram rclone;
+    rclone.environment.insert("RCLONE_CONFIG", dir.filePath("rclone.conf"));
+    ASSERT_EQ(MakeRemote(rclone, {RemoteKind::WebDav, "site", server.address(), 0, "u", "pw"}),
+              std::nullopt);
+
+    ScriptedCompileHost host;
+    const auto publish = [&](WindowScript& script) {
+        host.pageNames = {"trip"};
+        host.folderNames = {"trip"};
+        host.ui.queueMessageAnswer(MsgResult::Yes); // "Compile your Slide Show Now?"
+        host.ui.queueInput(QStringLiteral("Hello"));
+        PublishWindowContext c{
+            nullptr, host.ui, host, dir.filePath("program"), dir.filePath("cache"), rclone};
+        QTimer timer;
+        QObject::connect(&timer, &QTimer::timeout, [&] { script.tick(); });
+        timer.start(20);
+        return PublishFromWindow(p, c);
+    };
+
+    rclone.environment.insert("RCLONE_BWLIMIT", "1M");
+    WindowScript first;
+    EXPECT_TRUE(publish(first)); // the show now names its target
+    EXPECT_TRUE(first.cancelled);
+    EXPECT_EQ(first.said,
+              "The publish was cancelled. The remote holds part of the show; publish again to "
+              "finish it.");
+    EXPECT_EQ(p.publish, (PublishTarget{"site", "shows", ""}));
+    EXPECT_FALSE(QFile::exists(dir.filePath("served/shows/trip/trip.htm")));
+
+    rclone.environment.remove("RCLONE_BWLIMIT");
+    WindowScript second{false};
+    EXPECT_FALSE(publish(second));
+    EXPECT_TRUE(second.said.startsWith("The show is published")) << second.said.toStdString();
+    EXPECT_TRUE(QFile::exists(dir.filePath("served/shows/trip/trip.htm")));
+    EXPECT_EQ(QFileInfo(dir.filePath("served/shows/trip/pix/pic3.jpg")).size(), 2 << 20);
+    // The staging folder went.
+    EXPECT_TRUE(QDir(dir.filePath("cache/publish")).isEmpty());
+}
