@@ -2,6 +2,7 @@
 
 #include "compiler/HeadlessCompileHost.h"
 #include "compiler/ShowFile.h"
+#include "platform/FailureKeepingFileSystem.h"
 #include "publish/PublishTexts.h"
 #include "publish/Publisher.h"
 #include "publish/StagingCompile.h"
@@ -172,12 +173,22 @@ int RunPublishCommand(const QStringList& arguments, PublishContext& c) {
     ui.markAsWarning(QStringLiteral("To Go Back Select 'No' Or 'Cancel'"));
     ui.answerInput(QStringLiteral("Please Enter a one line message."), show.answers.TitleMessage);
     CompileOutcome outcome;
+    FailureKeepingFileSystem fs(c.fs);
     const auto staged =
-        CompileForPublish(show.project, host, c.fs, c.programFolder, c.now, staging.path, outcome);
-    if (!staged || !host.picturesLeftOut().isEmpty()) {
+        CompileForPublish(show.project, host, fs, c.programFolder, c.now, staging.path, outcome);
+    QStringList missing = host.picturesLeftOut();
+    for (const auto& f : fs.failures())
+        if (f.operation == u"copy" || f.operation == u"write")
+            missing << (f.source.isEmpty() ? f.path : f.source) + QStringLiteral(": ") +
+                           f.result.reason;
+    if (!staged || !missing.isEmpty()) {
+        // A show with files missing is not sent over a complete one.
         c.err << "error: the show could not be compiled"
               << (host.stopReason().isEmpty() ? QString()
                                               : QStringLiteral(": ") + host.stopReason())
+              << (missing.isEmpty() ? QString()
+                                    : QStringLiteral(", files are missing: ") +
+                                          missing.join(QStringLiteral(", ")))
               << "; nothing was sent\n";
         return kNotPublished;
     }

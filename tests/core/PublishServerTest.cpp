@@ -28,6 +28,13 @@ void NeedApplication() {
         app = std::make_unique<QCoreApplication>(argc, argv);
 }
 
+// The program folder's files the compile copies into every show.
+void WriteProgramFolder(const QTemporaryDir& dir) {
+    for (const char* name : {"wood.gif", "photo.jar", "ssbc.jpg", "ssbnoc.jpg", "ssnobnoc.jpg",
+                             "catalog.jpg", "fraleft.jpg", "fraright.jpg"})
+        WriteFile(dir.filePath(QStringLiteral("program/") + name), "bytes");
+}
+
 QString Show(int slides, const QString& caption2 = "second") {
     QString list;
     for (int k = 1; k <= slides; ++k)
@@ -49,11 +56,7 @@ protected:
         const QString test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
         if (test.contains("Stopped"))
             pictureSize = 3 << 20;
-        for (const char* name :
-             {"program/wood.gif", "program/photo.jar", "program/ssbc.jpg", "program/ssbnoc.jpg",
-              "program/ssnobnoc.jpg", "program/catalog.jpg", "program/fraleft.jpg",
-              "program/fraright.jpg"})
-            WriteFile(dir.filePath(name), "bytes");
+        WriteProgramFolder(dir);
         for (int k = 1; k <= 4; ++k)
             WriteFile(dir.filePath(QStringLiteral("p%1.jpg").arg(k)),
                       QByteArray(pictureSize, static_cast<char>('a' + k)));
@@ -96,6 +99,10 @@ protected:
             watch.start(20);
         }
         return RunPublishCommand({"show.json", target}, c);
+    }
+    // Someone else's file, put there through the server.
+    void Put(const QString& path, const QByteArray& bytes) {
+        ASSERT_TRUE(RcloneCall::Run(rclone, {"rcat", "site:" + path}, bytes).ok());
     }
     QString Served(const QString& path) const {
         return QString::fromUtf8(ReadFile(dir.filePath("served/shows/trip/" + path)));
@@ -161,14 +168,14 @@ TEST_P(Publish, OnlyWhatChangedArrivesPagesAfterPicturesAndNoPasswordShows) {
 
 TEST_P(Publish, RemovedSlidesGoForeignFilesStayAndAClashSendsNothing) {
     ASSERT_EQ(Run(Show(4)), 0) << errText.toStdString();
-    WriteFile(dir.filePath("served/shows/trip/notes.txt"), "mine");
+    Put("shows/trip/notes.txt", "mine");
     ASSERT_EQ(Run(Show(3)), 0) << errText.toStdString();
     EXPECT_FALSE(QFile::exists(dir.filePath("served/shows/trip/pix/pic4.jpg")));
     EXPECT_TRUE(QFile::exists(dir.filePath("served/shows/trip/pix/pic3.jpg")));
     EXPECT_EQ(Served("notes.txt"), "mine");
 
     // Someone else's show folder of the same name elsewhere.
-    WriteFile(dir.filePath("served/other/trip/pix/pic2.jpg"), "theirs");
+    Put("other/trip/pix/pic2.jpg", "theirs");
     const qsizetype before = server->arrivals().size();
     EXPECT_EQ(Run(Show(3), "site:other"), 1);
     EXPECT_TRUE(errText.contains("pix/pic2.jpg")) << errText.toStdString();
@@ -214,7 +221,8 @@ INSTANTIATE_TEST_SUITE_P(Servers, Publish,
 TEST(PublishErrors, RcloneMissingAndAnUnknownRemote) {
     NeedApplication();
     QTemporaryDir dir;
-    for (const char* name : {"p1.jpg", "p2.jpg", "p3.jpg", "program/wood.gif"})
+    WriteProgramFolder(dir);
+    for (const char* name : {"p1.jpg", "p2.jpg", "p3.jpg"})
         WriteFile(dir.filePath(name), "x");
     WriteFile(dir.filePath("show.json"),
               R"({"slides": [{"PicturePath": "p1.jpg"}, {"PicturePath": "p2.jpg"},

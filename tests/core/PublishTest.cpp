@@ -2,6 +2,8 @@
 // in what order, the record read back from a remote, rclone's log and
 // errors, the configuration edit that carries a password, the addresses.
 #include "TestFiles.h"
+#include "compiler/ShowFile.h"
+#include "compiler/ShowFileWriter.h"
 #include "publish/PublishPlan.h"
 #include "publish/PublishTexts.h"
 #include "publish/RcloneLog.h"
@@ -141,4 +143,20 @@ TEST(PublishTexts, AddressesOfTheOpeningPageAndThePlayer) {
     EXPECT_FALSE(AddressesOf("", "t", "t.htm", false));
     EXPECT_EQ(ProgressText({2, 4, 1500, 3000, 500, 3}),
               "2 of 4 files, 1.5 kB of 3.0 kB, 500 bytes/s, 3 s left");
+}
+
+TEST(PublishTarget, TheShowFileKeepsWhereToAndNothingElse) {
+    const auto read = ParseShow(R"({"slides": [], "publish": {"remote": "site", "path": "shows",
+        "address": "https://example.org/", "later": 1}})",
+                                "/shows", "show.json", {});
+    ASSERT_TRUE(std::holds_alternative<LoadedShow>(read));
+    const LoadedShow& show = std::get<LoadedShow>(read);
+    EXPECT_EQ(show.project.publish, (PublishTarget{"site", "shows", "https://example.org/"}));
+    const QByteArray written = ShowFileJson(show.project, "/shows", show.kept);
+    const auto again = ParseShow(written, "/shows", "show.json", {});
+    ASSERT_TRUE(std::holds_alternative<LoadedShow>(again));
+    EXPECT_EQ(std::get<LoadedShow>(again).project.publish, show.project.publish);
+    EXPECT_TRUE(written.contains("\"later\": 1"));
+    // A show never published writes no publish key.
+    EXPECT_FALSE(ShowFileJson(SlideShowProject{}, "/shows").contains("publish"));
 }

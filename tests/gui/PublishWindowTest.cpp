@@ -33,8 +33,19 @@ struct WindowScript {
     bool cancelled = false;
     QString said;
 
+    // PUBLISH_SCREENSHOTS=folder keeps a picture of each window to look at.
+    static void Keep(QWidget* w, const QString& name) {
+        const QString folder = qEnvironmentVariable("PUBLISH_SCREENSHOTS");
+        if (!folder.isEmpty())
+            w->grab().save(QDir(folder).filePath(name + ".png"));
+    }
+
     void tick() {
         QWidget* modal = QApplication::activeModalWidget();
+        if (modal)
+            Keep(modal, modal->objectName() + (modal->findChild<QPushButton*>("cmdClose")
+                                                   ? QStringLiteral("-done")
+                                                   : QString()));
         if (auto* dialog = qobject_cast<PublishDialog*>(modal)) {
             dialog->findChild<QComboBox*>("cboRemote")->setCurrentText("site");
             dialog->findChild<QLineEdit*>("txtRemotePath")->setText("shows");

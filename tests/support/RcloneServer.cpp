@@ -34,7 +34,7 @@ bool RcloneServer::start(int port) {
     if (!process.waitForStarted(5000))
         return false;
     static const QRegularExpression ready(
-        QStringLiteral("(?:listening on|Server started on http://)127\\.0\\.0\\.1:(\\d+)"));
+        QStringLiteral("(?:listening on |Server started on http://)127\\.0\\.0\\.1:(\\d+)"));
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < 20000 && process.state() == QProcess::Running) {

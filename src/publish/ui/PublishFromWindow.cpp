@@ -1,5 +1,6 @@
 #include "publish/ui/PublishFromWindow.h"
 
+#include "platform/FailureKeepingFileSystem.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/Prompter.h"
 #include "project/SlideShowProject.h"
@@ -14,6 +15,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 const QString kTitle = QStringLiteral("Publish Show");
@@ -65,11 +67,24 @@ bool PublishFromWindow(SlideShowProject& p, PublishWindowContext& c) {
         Tell(c.ui, QStringLiteral("No staging folder could be made in %1.").arg(c.cacheFolder));
         return p.publish != before;
     }
-    LocalFileSystem fs;
+    LocalFileSystem local;
+    FailureKeepingFileSystem fs(local);
     CompileOutcome outcome;
     const auto staged = CompileForPublish(p, c.host, fs, c.programFolder,
                                           QDateTime::currentDateTime(), staging.path, outcome);
     if (!staged)
+        return p.publish != before;
+    // The copy errors were shown as they came; a show with files missing
+    // would replace a complete one on the remote.
+    const bool incomplete =
+        std::any_of(fs.failures().begin(), fs.failures().end(), [](const auto& f) {
+            return f.operation == u"copy" || f.operation == u"write";
+        });
+    if (incomplete &&
+        c.ui.messageBox({QStringLiteral("Some files could not be put into the show. Publish it "
+                                        "without them?"),
+                         kTitle, MsgButtons::YesNo, MsgIcon::Exclamation, MsgResult::No}) !=
+            MsgResult::Yes)
         return p.publish != before;
 
     const bool player =
