@@ -91,6 +91,9 @@ def main():
     parser.add_argument("--kilobytes", type=int, default=150)
     args = parser.parse_args()
 
+    subprocess.run(["cmake", "--build", args.build, "--target", "pevrano-slideshow",
+                    "make_pictures", "program_folder_data"], check=True,
+                   stdout=subprocess.DEVNULL)
     program = os.path.join(args.build, "bin", "pevrano-slideshow")
     maker = os.path.join(args.build, "bin", "make_pictures")
     work = tempfile.mkdtemp(prefix="pevrano-publish-bench-")

@@ -11,6 +11,11 @@
 namespace {
 // Scaled so a show of several gigabytes still fits the bar's int range.
 constexpr qint64 kBarUnit = 1024;
+
+void SetShown(std::initializer_list<QWidget*> widgets, bool shown) {
+    for (QWidget* w : widgets)
+        w->setVisible(shown);
+}
 } // namespace
 
 PublishProgressWindow::PublishProgressWindow(Publisher& publisher,
@@ -22,10 +27,9 @@ PublishProgressWindow::PublishProgressWindow(Publisher& publisher,
     QPushButton* cancel = ui->cmdButtons->button(QDialogButtonBox::Cancel);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     cancel->setAccessibleName(QStringLiteral("Cancel"));
-    for (QWidget* w :
-         {static_cast<QWidget*>(ui->txtOpeningAddress), ui->cmdCopyOpening, ui->cmdOpenOpening,
-          ui->txtPlayerAddress, ui->cmdCopyPlayer, ui->cmdOpenPlayer, ui->txtRcloneSaid})
-        w->hide();
+    SetShown({ui->txtOpeningAddress, ui->cmdCopyOpening, ui->cmdOpenOpening, ui->txtPlayerAddress,
+              ui->cmdCopyPlayer, ui->cmdOpenPlayer, ui->txtRcloneSaid},
+             false);
     ui->pbPublish->setRange(0, 0);
     ui->lblStep->setText(publisher.step().isEmpty() ? QStringLiteral("Starting...")
                                                     : publisher.step());
@@ -107,13 +111,9 @@ void PublishProgressWindow::finished(const PublishResult& r) {
     if (!addresses)
         return;
     ui->txtOpeningAddress->setText(addresses->openingPage);
-    for (QWidget* w :
-         {static_cast<QWidget*>(ui->txtOpeningAddress), ui->cmdCopyOpening, ui->cmdOpenOpening})
-        w->show();
+    SetShown({ui->txtOpeningAddress, ui->cmdCopyOpening, ui->cmdOpenOpening}, true);
     if (!addresses->player.isEmpty()) {
         ui->txtPlayerAddress->setText(addresses->player);
-        for (QWidget* w :
-             {static_cast<QWidget*>(ui->txtPlayerAddress), ui->cmdCopyPlayer, ui->cmdOpenPlayer})
-            w->show();
+        SetShown({ui->txtPlayerAddress, ui->cmdCopyPlayer, ui->cmdOpenPlayer}, true);
     }
 }
