@@ -73,6 +73,7 @@ TEST(PublishWindow, CancelLeavesARemoteTheNextPublishFinishes) {
                              "program/fraleft.jpg", "program/fraright.jpg"})
         Write(dir.filePath(name), "bytes");
     SlideShowProject p;
+    p.GrowSlots(); // the first block of slots, as the window's start makes it
     p.settings.OpenPgBkPic = dir.filePath("program/wood.gif");
     for (int k = 1; k <= 3; ++k) {
         const QString picture = dir.filePath(QStringLiteral("p%1.jpg").arg(k));
