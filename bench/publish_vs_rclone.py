@@ -92,7 +92,7 @@ def main():
     args = parser.parse_args()
 
     subprocess.run(["cmake", "--build", args.build, "--target", "pevrano-slideshow",
-                    "make_pictures", "program_folder_data"], check=True,
+                    "make_pictures", "program_folder_data", "asset_pictures", "applet_jar"], check=True,
                    stdout=subprocess.DEVNULL)
     program = os.path.join(args.build, "bin", "pevrano-slideshow")
     maker = os.path.join(args.build, "bin", "make_pictures")

@@ -87,6 +87,7 @@ int Publish(const Arguments& a, const StagedShow& staged, std::optional<QString>
             PublishContext& c) {
     Publisher publisher(c.rclone, {staged.folder, staged.openingPage, a.remote, a.path});
     QString step;
+    QString shown; // the figures last printed
     QObject::connect(&publisher, &Publisher::stepChanged, [&](const QString& text) {
         if (c.terminal)
             c.err << "\r\x1b[K";
@@ -97,10 +98,14 @@ int Publish(const Arguments& a, const StagedShow& staged, std::optional<QString>
     QObject::connect(&publisher, &Publisher::progress, [&](const PublishProgress& p) {
         if (p.totalFiles == 0)
             return;
+        const QString text = ProgressText(p);
+        if (text == shown)
+            return;
+        shown = text;
         if (c.terminal)
-            c.err << "\r\x1b[K" << step << ' ' << ProgressText(p);
+            c.err << "\r\x1b[K" << step << ' ' << text;
         else
-            c.err << ProgressText(p) << '\n';
+            c.err << text << '\n';
         c.err.flush();
     });
     PublishResult result;
