@@ -1,11 +1,13 @@
 // File > Publish Show... as a user meets it: the publish dialog, the
 // progress window and its Cancel, against a WebDAV server started here.
+#include "AccessibilityWalk.h"
 #include "RcloneServer.h"
 #include "ScriptedCompileHost.h"
 #include "publish/RemoteSetup.h"
 #include "publish/ui/PublishDialog.h"
 #include "publish/ui/PublishFromWindow.h"
 #include "publish/ui/PublishProgressWindow.h"
+#include "publish/ui/RemoteForm.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -122,4 +124,56 @@ TEST(PublishWindow, CancelLeavesARemoteTheNextPublishFinishes) {
     EXPECT_EQ(QFileInfo(dir.filePath("served/shows/trip/pix/pic3.jpg")).size(), 2 << 20);
     // The staging folder went.
     EXPECT_TRUE(QDir(dir.filePath("cache/publish")).isEmpty());
+}
+
+// The new-remote form makes a WebDAV remote from what was typed: the
+// password reaches rclone's file obscured, through no command line. Every
+// control of the three windows has a name and is reached by Tab.
+TEST(PublishWindow, NewRemoteFormAndEveryControlNamed) {
+    QTemporaryDir dir;
+    RcloneProgram rclone;
+    rclone.environment.insert("RCLONE_CONFIG", dir.filePath("rclone.conf"));
+    ScriptedPrompter ui;
+    RemoteForm form(rclone, ui);
+    form.show();
+    EXPECT_EQ(AccessibilityProblems(&form), QStringList());
+    form.findChild<QComboBox*>("cboRemoteType")->setCurrentIndex(1); // WebDAV
+    form.findChild<QLineEdit*>("txtRemoteName")->setText("my site");
+    form.findChild<QLineEdit*>("txtServer")->setText("https://example.org/dav/");
+    form.findChild<QLineEdit*>("txtUser")->setText("ann");
+    form.findChild<QLineEdit*>("txtPassword")->setText("pa55-word");
+    WindowScript::Keep(&form, "RemoteForm");
+    form.accept();
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+    EXPECT_TRUE(ui.questions().empty());
+    const QByteArray config = [&] {
+        QFile f(dir.filePath("rclone.conf"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    EXPECT_TRUE(config.contains("[my site]\npass = ")) << config.toStdString();
+    EXPECT_TRUE(config.contains("url = https://example.org/dav/"));
+    EXPECT_FALSE(config.contains("pa55-word"));
+    // The same name again is refused with a message, the form stays open.
+    RemoteForm again(rclone, ui);
+    again.findChild<QLineEdit*>("txtRemoteName")->setText("my site");
+    again.findChild<QLineEdit*>("txtServer")->setText("x");
+    again.accept();
+    EXPECT_NE(again.result(), QDialog::Accepted);
+    ASSERT_EQ(ui.questions().size(), 1u);
+    EXPECT_EQ(ui.questions().back().message.text, "There is a remote named \"my site\" already.");
+
+    PublishDialog dialog({"my site", "shows", ""}, {"my site"}, {});
+    dialog.show();
+    EXPECT_EQ(AccessibilityProblems(&dialog), QStringList());
+    Publisher publisher(rclone, {dir.path(), "t.htm", "my site", "shows"});
+    PublishProgressWindow window(publisher, ShowAddresses{"https://e.org/t/t.htm", ""});
+    window.show();
+    EXPECT_EQ(AccessibilityProblems(&window), QStringList());
+    // Tab reaches every control of the form and the dialog.
+    for (QWidget* w : {static_cast<QWidget*>(&form), static_cast<QWidget*>(&dialog)})
+        for (QWidget* control : w->findChildren<QWidget*>())
+            if (control->inherits("QLineEdit") || control->inherits("QComboBox") ||
+                control->inherits("QAbstractButton") || control->inherits("QSpinBox"))
+                EXPECT_TRUE(control->focusPolicy() & Qt::TabFocus)
+                    << control->objectName().toStdString();
 }
