@@ -3,6 +3,8 @@
 #include "AccessibilityWalk.h"
 #include "RcloneServer.h"
 #include "ScriptedCompileHost.h"
+#include "editor/ui/Form1.h"
+#include "editor/ui/PublishWiring.h"
 #include "publish/RemoteSetup.h"
 #include "publish/ui/PublishDialog.h"
 #include "publish/ui/PublishFromWindow.h"
@@ -15,6 +17,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -176,4 +179,24 @@ TEST(PublishWindow, NewRemoteFormAndEveryControlNamed) {
                 control->inherits("QAbstractButton") || control->inherits("QSpinBox"))
                 EXPECT_TRUE(control->focusPolicy() & Qt::TabFocus)
                     << control->objectName().toStdString();
+}
+
+// File > Publish Show... stands after Make HTML File and is offered when it is.
+TEST(PublishWindow, MenuEntryFollowsMakeHtmlFile) {
+    ScriptedPrompter ui;
+    Form1 form{ui};
+    ConnectPublishCommand(form);
+    const QList<QAction*> actions = form.ui.mnuFile->actions();
+    const qsizetype finish = actions.indexOf(form.ui.mnuFinish);
+    ASSERT_GE(finish, 0);
+    QAction* publish = actions.value(finish + 1);
+    ASSERT_NE(publish, nullptr);
+    EXPECT_EQ(publish->objectName(), "mnuPublish");
+    EXPECT_EQ(publish->text(), "Publish Show...");
+    EXPECT_FALSE(publish->isEnabled()); // no slides yet
+    for (int i = 0; i < 3; ++i)
+        form.project().AppendPicture(QStringLiteral("/pics/%1.jpg").arg(i));
+    form.RefreshFinishAvailability();
+    EXPECT_TRUE(form.ui.mnuFinish->isEnabled());
+    EXPECT_TRUE(publish->isEnabled());
 }
