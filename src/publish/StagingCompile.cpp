@@ -3,7 +3,9 @@
 #include "platform/FileSystem.h"
 #include "project/SlideShowProject.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 StagingCompileHost::StagingCompileHost(CompileHost& inner, QString directory)
@@ -46,6 +48,11 @@ QString MakeStagingFolder(const QString& cacheFolder) {
     const QString root = QDir(cacheFolder).filePath(QStringLiteral("publish"));
     if (!QDir().mkpath(root))
         return {};
+    // A publish that was killed leaves its folder; one a day old is nobody's.
+    const QDateTime dayAgo = QDateTime::currentDateTime().addDays(-1);
+    for (const QFileInfo& old : QDir(root).entryInfoList({QStringLiteral("show-*")}, QDir::Dirs))
+        if (old.lastModified() < dayAgo)
+            QDir(old.filePath()).removeRecursively();
     QTemporaryDir staging(QDir(root).filePath(QStringLiteral("show-XXXXXX")));
     if (!staging.isValid())
         return {};

@@ -53,7 +53,8 @@ private:
 };
 
 // A fresh, empty staging folder below the user's cache folder
-// (`cacheFolder`/publish/), or "" when none can be made.
+// (`cacheFolder`/publish/), or "" when none can be made. Folders left there
+// more than a day ago by a publish that was killed are removed.
 QString MakeStagingFolder(const QString& cacheFolder);
 
 // Compiles the show into `staging` through the compile driver. The show keeps
