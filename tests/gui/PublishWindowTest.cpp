@@ -37,6 +37,9 @@ struct WindowScript {
     bool cancel = true;
     bool cancelled = false;
     QString said;
+    // The paths typed into the dialog, one each time it opens.
+    QStringList paths = {"shows"};
+    QStringList saidBefore; // what earlier progress windows said
 
     // PUBLISH_SCREENSHOTS=folder keeps a picture of each window to look at.
     static void Keep(QWidget* w, const QString& name) {
@@ -53,12 +56,15 @@ struct WindowScript {
                                                    : QString()));
         if (auto* dialog = qobject_cast<PublishDialog*>(modal)) {
             dialog->findChild<QComboBox*>("cboRemote")->setCurrentText("site");
-            dialog->findChild<QLineEdit*>("txtRemotePath")->setText("shows");
+            dialog->findChild<QLineEdit*>("txtRemotePath")->setText(paths.takeFirst());
             dialog->findChild<QPushButton*>("cmdPublish")->click();
         } else if (auto* window = qobject_cast<PublishProgressWindow*>(modal)) {
             if (auto* close = window->findChild<QPushButton*>("cmdClose")) {
+                if (!said.isEmpty())
+                    saidBefore << said;
                 said = window->findChild<QLabel*>("lblStep")->text();
-                close->click();
+                auto* other = window->findChild<QPushButton*>("cmdOtherPath");
+                (other && !paths.isEmpty() ? other : close)->click();
             } else if (cancel && !cancelled &&
                        !window->findChild<QLabel*>("lblFigures")->text().isEmpty() &&
                        window->findChild<QLabel*>("lblStep")->text().startsWith(
@@ -71,7 +77,7 @@ struct WindowScript {
 };
 } // namespace
 
-TEST(PublishWindow, CancelLeavesARemoteTheNextPublishFinishes) {
+TEST(PublishWindow, CancelThenFinishThenAnotherPathAfterAClash) {
     QTemporaryDir dir;
     for (const char* name : {"program/wood.gif", "program/photo.jar", "program/ssbc.jpg",
                              "program/ssbnoc.jpg", "program/ssnobnoc.jpg", "program/catalog.jpg",
@@ -125,7 +131,19 @@ TEST(PublishWindow, CancelLeavesARemoteTheNextPublishFinishes) {
     EXPECT_TRUE(second.said.startsWith("The show is published")) << second.said.toStdString();
     EXPECT_TRUE(QFile::exists(dir.filePath("served/shows/trip/trip.htm")));
     EXPECT_EQ(QFileInfo(dir.filePath("served/shows/trip/pix/pic3.jpg")).size(), 2 << 20);
-    // The staging folder went.
+
+    // Someone else's show folder of that name: the window offers another path.
+    ASSERT_TRUE(RcloneCall::Run(rclone, {"rcat", "site:theirs/trip/pix/pic1.jpg"}, "theirs").ok());
+    WindowScript third{false};
+    third.paths = {"theirs", "ours"};
+    EXPECT_TRUE(publish(third));
+    ASSERT_EQ(third.saidBefore.size(), 1);
+    EXPECT_TRUE(third.saidBefore[0].contains("pix/pic1.jpg"));
+    EXPECT_TRUE(third.said.startsWith("The show is published")) << third.said.toStdString();
+    EXPECT_EQ(p.publish.path, "ours");
+    EXPECT_EQ(QFileInfo(dir.filePath("served/ours/trip/pix/pic1.jpg")).size(), 2 << 20);
+    EXPECT_EQ(QFileInfo(dir.filePath("served/theirs/trip/pix/pic1.jpg")).size(), 6);
+    // The staging folders went.
     EXPECT_TRUE(QDir(dir.filePath("cache/publish")).isEmpty());
 }
 
