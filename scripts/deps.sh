@@ -11,6 +11,7 @@ BUILD_PACKAGES=(
   libvips-tools libpng-dev
   libheif-dev qt6-image-formats-plugins
   gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
+  rclone
 )
 TEST_PACKAGES=(chromium xvfb xauth clang-format desktop-file-utils)
 # Tools that may come from elsewhere than Debian (a vendor's Node.js bundles

@@ -17,6 +17,7 @@ const QString kProgram = QStringLiteral("pevrano-slideshow");
 
 const char* const kUsage = R"(Usage: pevrano-slideshow [SHOW.json]
        pevrano-slideshow compile SHOW.json
+       pevrano-slideshow publish SHOW.json REMOTE:PATH [--address URL]
        pevrano-slideshow --help
        pevrano-slideshow --version
 
@@ -26,6 +27,9 @@ window opens with that show.
 Commands:
   compile SHOW.json   compile the slide show described in SHOW.json, without
                       any window (see "pevrano-slideshow compile --help")
+  publish SHOW.json REMOTE:PATH
+                      compile it and send it to a web server or cloud storage
+                      with rclone (see "pevrano-slideshow publish --help")
   --help              show this text
   --version           print the version
 

@@ -229,6 +229,24 @@ void ReadCompile(const QJsonObject& o, CompileAnswers& a, QJsonObject& others, R
     }
 }
 
+// Where the show was last published: its remote, path and public address.
+void ReadPublish(const QJsonObject& o, PublishTarget& t, QJsonObject& others, Reader& r) {
+    for (auto it = o.begin(); it != o.end(); ++it) {
+        const QString& k = it.key();
+        const QString key = QStringLiteral("publish.") + k;
+        if (k == u"remote")
+            t.remote = r.text(it.value(), key);
+        else if (k == u"path")
+            t.path = r.text(it.value(), key);
+        else if (k == u"address")
+            t.address = r.text(it.value(), key);
+        else {
+            others.insert(k, it.value());
+            r.unknown(key);
+        }
+    }
+}
+
 LoadedShow Read(const QJsonObject& top, const QString& showFolder, const ShowFileContext& where) {
     LoadedShow show;
     Reader r(showFolder, where.programFolder, show.warnings);
@@ -253,6 +271,8 @@ LoadedShow Read(const QJsonObject& top, const QString& showFolder, const ShowFil
                     "format: written by a newer version; keys it added are kept, not used");
         } else if (k == u"compile")
             ReadCompile(r.object(it.value(), k), show.answers, show.kept.compile, r);
+        else if (k == u"publish")
+            ReadPublish(r.object(it.value(), k), p.publish, show.kept.publish, r);
         else if (k != u"slides") {
             show.kept.top.insert(k, it.value());
             r.unknown(k);
