@@ -153,12 +153,9 @@ int Compile(const QString& showPath, CommandContext& c) {
     const QString directory = show.answers.Directory;
     HeadlessCompileHost host(show.answers, c.now.date(), c.err);
     host.setPictureFitter(c.fitter);
+    host.answerCompileQuestions();
     ConsolePrompter& ui = host.consolePrompter();
-    ui.answer(QStringLiteral("Compile your Slide Show Now?"), MsgResult::Yes);
-    ui.answer(QStringLiteral("To Go Back Select 'No' Or 'Cancel'"), MsgResult::Yes);
-    ui.markAsWarning(QStringLiteral("To Go Back Select 'No' Or 'Cancel'"));
     ui.answer(QStringLiteral("View your Slide Show now?"), MsgResult::No);
-    ui.answerInput(QStringLiteral("Please Enter a one line message."), show.answers.TitleMessage);
     ui.answerFolder(directory);
 
     SlideShowProject& p = show.project;

@@ -20,6 +20,13 @@ bool HeadlessCompileHost::acceptName(SlideShowProject& p, const QString& name, c
     return false;
 }
 
+void HeadlessCompileHost::answerCompileQuestions() {
+    console.answer(QStringLiteral("Compile your Slide Show Now?"), MsgResult::Yes);
+    console.answer(QStringLiteral("To Go Back Select 'No' Or 'Cancel'"), MsgResult::Yes);
+    console.markAsWarning(QStringLiteral("To Go Back Select 'No' Or 'Cancel'"));
+    console.answerInput(QStringLiteral("Please Enter a one line message."), answers.TitleMessage);
+}
+
 void HeadlessCompileHost::AskPageName(SlideShowProject& p) {
     const QString name =
         answers.FirstPageName.value_or(FilterNameText(ProposedPageName(today)).toLower());

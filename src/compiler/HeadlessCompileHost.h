@@ -28,6 +28,10 @@ public:
     void setPictureFitter(const PictureFitter* f) { fitter = f; }
 
     ConsolePrompter& consolePrompter() { return console; }
+    // Answers the compile's confirmations with Yes (the completeness check's
+    // list shown as a warning) and its one-line message with the show's
+    // title.
+    void answerCompileQuestions();
     const MessageBoxRequest& lastMessage() const { return console.lastMessage(); }
     // Why the run was cancelled; empty while it was not.
     const QString& stopReason() const { return reason; }

@@ -172,11 +172,7 @@ int RunPublishCommand(const QStringList& arguments, PublishContext& c) {
     }
     HeadlessCompileHost host(show.answers, c.now.date(), c.err);
     host.setPictureFitter(c.fitter);
-    ConsolePrompter& ui = host.consolePrompter();
-    ui.answer(QStringLiteral("Compile your Slide Show Now?"), MsgResult::Yes);
-    ui.answer(QStringLiteral("To Go Back Select 'No' Or 'Cancel'"), MsgResult::Yes);
-    ui.markAsWarning(QStringLiteral("To Go Back Select 'No' Or 'Cancel'"));
-    ui.answerInput(QStringLiteral("Please Enter a one line message."), show.answers.TitleMessage);
+    host.answerCompileQuestions();
     CompileOutcome outcome;
     FailureKeepingFileSystem fs(c.fs);
     const auto staged =

@@ -66,9 +66,12 @@ std::optional<StagedShow> CompileForPublish(SlideShowProject& p, CompileHost& ho
     const QString outputFolder = p.names.OutputFolder;
     StagingCompileHost stagingHost(host, staging);
     outcome = CompileShow(p, stagingHost, fs, programFolder, now);
+    // The pictures left out are the caller's to judge.
+    for (const QString& source : stagingHost.picturesLeftOut())
+        host.pictureLeftOut(source);
     const QString compiled = p.names.OutputFolder;
     p.names.OutputFolder = outputFolder;
-    if (outcome != CompileOutcome::Compiled)
+    if (outcome != CompileOutcome::Compiled && outcome != CompileOutcome::Incomplete)
         return std::nullopt;
     return StagedShow{QDir::cleanPath(QDir::fromNativeSeparators(compiled)),
                       p.names.FirstPageName + QStringLiteral(".htm")};

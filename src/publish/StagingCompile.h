@@ -36,7 +36,6 @@ public:
     void setBusy(bool busy) override { inner.setBusy(busy); }
     void openDocument(const QString&) override {}
     const PictureFitter* pictureFitter() const override { return inner.pictureFitter(); }
-    void pictureLeftOut(const QString& source) override { inner.pictureLeftOut(source); }
 
 private:
     MsgResult messageBox(const MessageBoxRequest& request) override;

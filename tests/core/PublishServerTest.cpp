@@ -19,13 +19,23 @@ namespace {
 const QString kPassword = QStringLiteral("s3cret-Pass");
 
 // Publisher and rclone need an event loop.
+// The event loop the rclone runs need. It goes when the tests end, before
+// Qt's own statics do (destroyed after them, it crashed at exit).
+class ApplicationEnvironment : public ::testing::Environment {
+public:
+    void TearDown() override { app.reset(); }
+    std::unique_ptr<QCoreApplication> app;
+};
+// gtest owns the environments it is given.
+ApplicationEnvironment* const environment = static_cast<ApplicationEnvironment*>(
+    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment));
+
 void NeedApplication() {
     static int argc = 1;
     static char name[] = "core_tests";
     static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QCoreApplication> app;
     if (!QCoreApplication::instance())
-        app = std::make_unique<QCoreApplication>(argc, argv);
+        environment->app = std::make_unique<QCoreApplication>(argc, argv);
 }
 
 // The program folder's files the compile copies into every show.

@@ -77,6 +77,7 @@ bool PublishFromWindow(SlideShowProject& p, PublishWindowContext& c) {
     // The copy errors were shown as they came; a show with files missing
     // would replace a complete one on the remote.
     const bool incomplete =
+        outcome == CompileOutcome::Incomplete ||
         std::any_of(fs.failures().begin(), fs.failures().end(), [](const auto& f) {
             return f.operation == u"copy" || f.operation == u"write";
         });
