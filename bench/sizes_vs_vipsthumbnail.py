@@ -81,7 +81,7 @@ def check_sizes(pix, count):
 
 def speed(args, program, paths, work):
     show = os.path.join(work, "speed.json")
-    write_show(show, paths, {"PictureSizes": True})
+    write_show(show, paths, {"PictureSizes": True, "SizesCacheMB": 0})
     vips_times, compile_times, peaks = [], [], []
 
     def vips(r):
@@ -121,7 +121,7 @@ def speed(args, program, paths, work):
 def scale(args, program, paths, work, peak100):
     slides = [paths[i % len(paths)] for i in range(1000)]
     show = os.path.join(work, "scale.json")
-    write_show(show, slides, {"PictureSizes": True})
+    write_show(show, slides, {"PictureSizes": True, "SizesCacheMB": 0})
     seconds, peak = compile_show(program, show, os.path.join(work, "scale"))
     shutil.rmtree(os.path.join(work, "scale"))
     print(f"1000 slides:               {seconds:.1f} s, {1000 * seconds / len(slides):.0f} ms "
@@ -160,7 +160,8 @@ def quality(program, work):
     show = os.path.join(work, "quality.json")
     # A show needs three slides: the zone plate again is the third.
     write_show(show, [zone, photo, zone],
-               {"FitPictures": True, "FitWidth": 1920, "FitHeight": 1080, "PictureSizes": True})
+               {"FitPictures": True, "FitWidth": 1920, "FitHeight": 1080, "PictureSizes": True,
+                "SizesCacheMB": 0})
     out = os.path.join(work, "quality-out")
     compile_show(program, show, out)
     pix = os.path.join(out, "bench", "pix")

@@ -1,6 +1,5 @@
 #include "captionstyle/ui/SampleBrowser.h"
 #include "compiler/CompileCommand.h"
-#include "compiler/ui/QtPictureFitter.h"
 #include "editor/ui/CaptionStyleCommand.h"
 #include "editor/ui/ColorToolWiring.h"
 #include "editor/ui/CompileWiring.h"
@@ -33,9 +32,6 @@ int RunCommand(int argc, char* argv[]) {
     NameApplication();
     UseProgramPlugins();
     LocalFileSystem fs;
-    // Qt's image readers and writers need no display: the core application
-    // loads their plugins.
-    const QtPictureFitter fitter;
     QTextStream out(stdout);
     QTextStream err(stderr);
     CommandContext context{fs,
@@ -45,8 +41,7 @@ int RunCommand(int argc, char* argv[]) {
                            QDateTime::currentDateTime(),
                            out,
                            err,
-                           &fitter,
-                           ReadsPictureFormat("heic")};
+                           true};
     return RunCommandLine(QCoreApplication::arguments(), context);
 }
 

@@ -142,7 +142,6 @@ int Compile(const QString& showPath, CommandContext& c) {
 
     const QString directory = show.answers.Directory;
     HeadlessCompileHost host(show.answers, c.now.date(), c.err);
-    host.setPictureFitter(c.fitter);
     ConsolePrompter& ui = host.consolePrompter();
     ui.answer(QStringLiteral("Compile your Slide Show Now?"), MsgResult::Yes);
     ui.answer(QStringLiteral("To Go Back Select 'No' Or 'Cancel'"), MsgResult::Yes);
@@ -195,7 +194,7 @@ int Compile(const QString& showPath, CommandContext& c) {
         ++missing;
     }
     for (const QString& source : host.picturesLeftOut()) {
-        c.err << "error: cannot read the picture " << source << "; it is not in the show\n";
+        c.err << "error: cannot read " << source << "; it is not in the show\n";
         ++missing;
     }
     c.out << InFolder(p.names.OutputFolder, p.names.FirstPageName + QStringLiteral(".htm")) << '\n';

@@ -5,6 +5,7 @@
 #include "compiler/CompileHost.h"
 #include "compiler/OutputFolder.h"
 #include "compiler/PageFile.h"
+#include "compiler/PixNames.h"
 #include "compiler/PlayerPage.h"
 #include "compiler/ScriptLibrary.h"
 #include "compiler/SlidePages.h"
@@ -116,7 +117,7 @@ bool WriteAllPages(SlideShowProject& p, Prompter& ui, FileSystem& fs, const QDat
 QString CompiledMessage(const SlideShowProject& p) {
     QString text = QStringLiteral("Your files were put in the your path \"") +
                    p.names.OutputFolder + QStringLiteral("\" successfully!");
-    const QString& song = p.settings.SongPath;
+    const QString song = PixSongName(p);
     if (p.settings.Player && !song.isEmpty() && !PlayerPlaysSong(song))
         text += kCrLf2 + QStringLiteral("The player page (index.html) has no song: browsers "
                                         "cannot play MIDI. The classic pages keep it.");

@@ -24,10 +24,8 @@ public:
     void hideProgress() override;
     void setBusy(bool) override {}
     void openDocument(const QString&) override {}
-    const PictureFitter* pictureFitter() const override { return fitter; }
-    void setPictureFitter(const PictureFitter* f) { fitter = f; }
     void pictureLeftOut(const QString& source) override { leftOut << source; }
-    // The pictures that could not be written as JPEG and are not in the show.
+    // The pictures and the song left out of the show.
     const QStringList& picturesLeftOut() const { return leftOut; }
 
     ConsolePrompter& consolePrompter() { return console; }
@@ -48,7 +46,6 @@ private:
     ConsolePrompter console;
     QString reason;
     QStringList leftOut;
-    const PictureFitter* fitter = nullptr;
     int folderAsks = 0;
     int progressMaximum = 0;
     int lastTenth = -1;

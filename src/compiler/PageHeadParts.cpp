@@ -46,11 +46,10 @@ void AppendHeadOpening(PageBuilder& page, const SlideShowProject& p, const QDate
 }
 
 void AppendSongLine(PageBuilder& page, const SlideShowProject& p) {
-    const QString& song = p.settings.SongPath;
+    const QString song = PixSongName(p);
     if (song.isEmpty()) {
         page.line();
         return;
     }
-    page.line(QStringLiteral("<BGSOUND SRC=") + Quoted(PixSongName(song)) +
-              QStringLiteral(" LOOP=-1>"));
+    page.line(QStringLiteral("<BGSOUND SRC=") + Quoted(song) + QStringLiteral(" LOOP=-1>"));
 }

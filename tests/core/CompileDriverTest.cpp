@@ -125,7 +125,7 @@ protected:
             QDir(root.path()).mkdir(sub);
         p = Project(3, root.filePath("pictures"));
         for (int k = 1; k <= 3; ++k)
-            WriteFile(p.slide(k).PicturePath, "bytes");
+            WriteFile(p.slide(k).PicturePath, TinyPicture(".jpg"));
         // Answers for a run that goes through: Yes, the names, the directory
         // and the message.
         host.ui.queueMessageAnswer(MsgResult::Yes);

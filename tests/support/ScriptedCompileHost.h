@@ -36,11 +36,10 @@ public:
     void hideProgress() override { events << "progress hidden"; }
     void setBusy(bool busy) override { events << (busy ? "busy" : "not busy"); }
     void openDocument(const QString& path) override { events << "open " + path; }
-    const PictureFitter* pictureFitter() const override { return fitter; }
-
-    const PictureFitter* fitter = nullptr;
+    void pictureLeftOut(const QString& source) override { leftOut << source; }
 
     std::vector<int> progress;
+    QStringList leftOut; // the pictures and song left out of the show
 
 private:
     static void answer(std::deque<std::optional<QString>>& queue, QString& name,
