@@ -50,12 +50,15 @@ const QSet<QString>& WrittenNames() {
 QString PictureCopyName(const QString& stem, const QString& source, QList<LeftOutSource>& leftOut) {
     if (source.isEmpty())
         return {};
-    const Identified id = IdentifyPicture(source);
-    if (!id.ok()) {
-        leftOut.push_back({source, id.refusal});
+    // The content's first bytes name the copy; whether the picture reads is
+    // for the copies to find out.
+    QString why;
+    const std::optional<PictureFormat> format = PictureFormatOfFile(source, &why);
+    if (!format) {
+        leftOut.push_back({source, why});
         return {};
     }
-    return stem + PixPictureExtension(source, id.info->format);
+    return stem + PixPictureExtension(source, *format);
 }
 
 QString SongCopyName(const QString& source, QList<LeftOutSource>& leftOut) {

@@ -41,7 +41,8 @@ struct LeftOutSource {
     QString reason;
 };
 
-// Identifies every picture and the song of the show by content and fills
+// Tells every picture and the song of the show by the first bytes of its
+// content (whether a picture reads is for the copies to find) and fills
 // p.names.pix with their names: "pic" + k, "bkimg" + k, "bgimg" and
 // "thesong" with their extension by content; the opening page's picture
 // keeps its base name, lower-cased, unless it begins with a dot or is a
