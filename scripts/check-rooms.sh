@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Fails when a source folder includes a folder it must not depend on.
 # Dependencies run one way: project/ uses nothing of ours, platform/ only the
-# model, and the side windows, the compiler and the help stand below the
+# model, the picture engine nothing of ours, and the side windows, the compiler and the help stand below the
 # editor, which opens them.
 set -euo pipefail
 cd "$(dirname "$0")/../src"
@@ -18,6 +18,8 @@ forbid() {
 }
 forbid project 'editor|compiler|sorter|colortool|captionstyle|support|platform'
 forbid platform 'editor|compiler|sorter|colortool|captionstyle|support'
+# The picture engine stands on libvips and Qt alone: everything may use it.
+forbid pictures 'project|editor|compiler|sorter|colortool|captionstyle|support|platform'
 for room in compiler sorter colortool captionstyle support; do
     forbid "$room" editor
 done

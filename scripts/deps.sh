@@ -8,7 +8,7 @@ BUILD_PACKAGES=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-webengine-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libvips-tools libpng-dev
+  libvips-dev libvips-tools
   libheif-dev qt6-image-formats-plugins
   gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
   rclone

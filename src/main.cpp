@@ -1,6 +1,5 @@
 #include "captionstyle/ui/SampleBrowser.h"
 #include "compiler/CompileCommand.h"
-#include "compiler/ui/QtPictureFitter.h"
 #include "editor/ui/CaptionStyleCommand.h"
 #include "editor/ui/ColorToolWiring.h"
 #include "editor/ui/CompileWiring.h"
@@ -37,9 +36,6 @@ int RunCommand(int argc, char* argv[]) {
     NameApplication();
     UseProgramPlugins();
     LocalFileSystem fs;
-    // Qt's image readers and writers need no display: the core application
-    // loads their plugins.
-    const QtPictureFitter fitter;
     QTextStream out(stdout);
     QTextStream err(stderr);
     const QStringList arguments = QCoreApplication::arguments();
@@ -51,8 +47,7 @@ int RunCommand(int argc, char* argv[]) {
                                QStandardPaths::writableLocation(QStandardPaths::CacheLocation),
                                QDateTime::currentDateTime(),
                                out,
-                               err,
-                               &fitter};
+                               err};
         publish.terminal = isatty(STDERR_FILENO) != 0;
         return RunPublishCommand(arguments.mid(2), publish);
     }
@@ -63,8 +58,7 @@ int RunCommand(int argc, char* argv[]) {
                            QDateTime::currentDateTime(),
                            out,
                            err,
-                           &fitter,
-                           ReadsPictureFormat("heic")};
+                           true};
     return RunCommandLine(arguments, context);
 }
 

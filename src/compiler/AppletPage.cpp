@@ -61,8 +61,7 @@ QString AppletPage(const SlideShowProject& p, const QDateTime& createdOn) {
         page.line(Parameter(QString::fromUtf16(name), QString::fromUtf16(value)));
     // Parameters count from 0, the copied pictures from 1.
     for (int i = 0; i < p.SlideCount(); ++i)
-        page.line(Parameter(QStringLiteral("image") + IntText(i),
-                            PixPictureName(i + 1, p.slot(i).PicturePath)));
+        page.line(Parameter(QStringLiteral("image") + IntText(i), PixPictureName(p, i + 1)));
     page.lines({u"</APPLET>", u"</CENTER>", u"</BODY>", u"</HTML>"});
     return std::move(page).text();
 }

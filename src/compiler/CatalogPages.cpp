@@ -7,13 +7,13 @@
 
 namespace {
 QString PictureName(const SlideShowProject& p, int k) {
-    return PixPictureName(k, p.slide(k).PicturePath);
+    return PixPictureName(p, k);
 }
 
-// What a strip or catalog cell shows: the thumbnail when the show has them,
+// What a strip or catalog cell shows: the thumbnail when one was written,
 // the full picture otherwise. A click opens the full picture either way.
 QString ThumbnailName(const SlideShowProject& p, int k) {
-    return WantsPictureSizes(p.settings) ? PixThumbName(k) : PictureName(p, k);
+    return PixThumbWritten(p, k) ? PixThumbName(k) : PictureName(p, k);
 }
 
 QString AltLine(int k) {

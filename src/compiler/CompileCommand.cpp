@@ -152,7 +152,6 @@ int Compile(const QString& showPath, CommandContext& c) {
 
     const QString directory = show.answers.Directory;
     HeadlessCompileHost host(show.answers, c.now.date(), c.err);
-    host.setPictureFitter(c.fitter);
     host.answerCompileQuestions();
     ConsolePrompter& ui = host.consolePrompter();
     ui.answer(QStringLiteral("View your Slide Show now?"), MsgResult::No);
@@ -203,7 +202,7 @@ int Compile(const QString& showPath, CommandContext& c) {
         ++missing;
     }
     for (const QString& source : host.picturesLeftOut()) {
-        c.err << "error: cannot read the picture " << source << "; it is not in the show\n";
+        c.err << "error: cannot read " << source << "; it is not in the show\n";
         ++missing;
     }
     // Said last, where the person who compiles a show received from someone

@@ -5,6 +5,7 @@
 #include "compiler/CompileHost.h"
 #include "compiler/OutputFolder.h"
 #include "compiler/PageFile.h"
+#include "compiler/PixNames.h"
 #include "compiler/PlayerPage.h"
 #include "compiler/ScriptLibrary.h"
 #include "compiler/SlidePages.h"
@@ -115,7 +116,7 @@ bool WriteAllPages(SlideShowProject& p, Prompter& ui, FileSystem& fs, const QDat
 
 // A note when the player leaves the song out; empty otherwise.
 QString PlayerSongNote(const SlideShowProject& p) {
-    const QString& song = p.settings.SongPath;
+    const QString song = PixSongName(p);
     if (p.settings.Player && !song.isEmpty() && !PlayerPlaysSong(song))
         return kCrLf2 + QStringLiteral("The player page (index.html) has no song: browsers "
                                        "cannot play MIDI. The classic pages keep it.");
@@ -135,8 +136,7 @@ QStringList MissingFiles(const FailureKeepingFileSystem& fs, const CompileHost& 
                          f.result.reason;
     }
     for (const QString& source : host.picturesLeftOut())
-        lines << QStringLiteral("Cannot read the picture ") + source +
-                     QStringLiteral("; it is not in the show");
+        lines << QStringLiteral("Cannot read ") + source + QStringLiteral("; it is not in the show");
     return lines;
 }
 

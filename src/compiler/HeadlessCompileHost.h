@@ -24,8 +24,6 @@ public:
     void hideProgress() override;
     void setBusy(bool) override {}
     void openDocument(const QString&) override {}
-    const PictureFitter* pictureFitter() const override { return fitter; }
-    void setPictureFitter(const PictureFitter* f) { fitter = f; }
 
     ConsolePrompter& consolePrompter() { return console; }
     // Answers the compile's confirmations with Yes (the completeness check's
@@ -48,7 +46,6 @@ private:
     QTextStream& log;
     ConsolePrompter console;
     QString reason;
-    const PictureFitter* fitter = nullptr;
     int folderAsks = 0;
     int progressMaximum = 0;
     int lastTenth = -1;

@@ -47,11 +47,11 @@ void AppendHeadOpening(PageBuilder& page, const SlideShowProject& p, const QDate
 }
 
 void AppendSongLine(PageBuilder& page, const SlideShowProject& p) {
-    const QString& song = p.settings.SongPath;
+    const QString song = PixSongName(p);
     if (song.isEmpty()) {
         page.line();
         return;
     }
-    page.line(QStringLiteral("<BGSOUND SRC=") + QuotedAttribute(PixSongName(song)) +
+    page.line(QStringLiteral("<BGSOUND SRC=") + QuotedAttribute(song) +
               QStringLiteral(" LOOP=-1>"));
 }

@@ -73,7 +73,7 @@ void AppendButtonCells(PageBuilder& page, const SlideShowProject& p, const Butto
 }
 
 QString FirstPictureName(const SlideShowProject& p) {
-    return PixPictureName(1, p.slot(0).PicturePath);
+    return PixPictureName(p, 1);
 }
 
 void AppendBodyTag(PageBuilder& page, const SlideShowProject& p, const QString& onload) {
@@ -186,8 +186,8 @@ QString NetscapePage(const SlideShowProject& p) {
                   QStringLiteral("hasbutscaps(true,false),startdisplay(),changedisplay(0)"));
     // The embed element is written even without a song: it then names a file
     // that is not there, which the browser ignores.
-    const QString& song = p.settings.SongPath;
-    const QString songFile = song.isEmpty() ? QStringLiteral("thesong.mp3") : PixSongName(song);
+    const QString song = PixSongName(p);
+    const QString songFile = song.isEmpty() ? QStringLiteral("thesong.mp3") : song;
     page.line(QStringLiteral("<embed src=") + QuotedAttribute(songFile) +
               QStringLiteral(" hidden=") + Quoted(QStringLiteral("true")) +
               QStringLiteral(" autostart=") + Quoted(QStringLiteral("true")) +

@@ -101,10 +101,10 @@ QString TitlePageText(const SlideShowProject& p) {
     page.append(RainbowScripts(p));
     page.lines({u"-->", u"</script>", u"</HEAD>"});
 
-    // The copy keeps the picture's own name (PixOpeningPictureName); in the
+    // The copy keeps the picture's base name (PixOpeningPictureName); in the
     // page's link the characters that would end or change a URL are escaped,
     // so "pic #1.bmp" is found rather than cut short at the "#".
-    QString name = PixOpeningPictureName(p.settings.OpenPgBkPic);
+    QString name = PixOpeningPictureName(p);
     for (const auto& [from, to] :
          {std::pair{"%", "%25"}, {"#", "%23"}, {"?", "%3F"}, {"\"", "%22"}})
         name.replace(QLatin1String(from), QLatin1String(to));

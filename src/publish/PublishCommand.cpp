@@ -171,7 +171,6 @@ int RunPublishCommand(const QStringList& arguments, PublishContext& c) {
         return kNotPublished;
     }
     HeadlessCompileHost host(show.answers, c.now.date(), c.err);
-    host.setPictureFitter(c.fitter);
     host.answerCompileQuestions();
     CompileOutcome outcome;
     FailureKeepingFileSystem fs(c.fs);

@@ -8,7 +8,6 @@
 #include <QTextStream>
 
 class FileSystem;
-class PictureFitter;
 
 // `pevrano-slideshow publish SHOW.json REMOTE:PATH [--address URL]`: compiles
 // the show file into a staging folder in the user's cache, with the answers
@@ -29,7 +28,6 @@ struct PublishContext {
     QDateTime now;
     QTextStream& out;
     QTextStream& err;
-    const PictureFitter* fitter = nullptr;
     RcloneProgram rclone = {};
     // Progress on one line rewritten in place (a terminal), or a line each.
     bool terminal = false;

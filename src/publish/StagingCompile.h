@@ -35,7 +35,6 @@ public:
     void hideProgress() override { inner.hideProgress(); }
     void setBusy(bool busy) override { inner.setBusy(busy); }
     void openDocument(const QString&) override {}
-    const PictureFitter* pictureFitter() const override { return inner.pictureFitter(); }
 
 private:
     MsgResult messageBox(const MessageBoxRequest& request) override;

@@ -125,7 +125,7 @@ protected:
             QDir(root.path()).mkdir(sub);
         p = Project(3, root.filePath("pictures"));
         for (int k = 1; k <= 3; ++k)
-            WriteFile(p.slide(k).PicturePath, "bytes");
+            WriteFile(p.slide(k).PicturePath, TinyPicture(".jpg"));
         for (const char* name : {"fraright.jpg", "fraleft.jpg", "catalog.jpg", "ssnobnoc.jpg",
                                  "ssbnoc.jpg", "ssbc.jpg", "photo.jar"})
             WriteFile(root.filePath("program/") + name, "bytes");

@@ -19,6 +19,7 @@ TEST(TitlePage, EmptyOrCancelledAnswersAskAgain) {
     SlideShowProject p = MakeShow(3, Background::OneColor);
     p.settings.TitleMessage = "message of the last compile";
     p.settings.OpenPgBkPic = "/pictures/Pic #1 100%?\".BMP";
+    SettleNamesAsNamed(p);
     ScriptedPrompter ui;
     ui.queueInput(QString());
     ui.queueInput(std::nullopt);
@@ -63,9 +64,10 @@ TEST(PageWriters, AThousandSlidesReachEveryList) {
     EXPECT_TRUE(script.contains(u"    \"Slide 1000\"\r\n);"));
 }
 
-// With the smaller sizes the strips and the catalog show the thumbnails and
-// still open the full pictures; the frame's first view is the full picture.
-TEST(PageWriters, CatalogAndStripShowThumbnailsOnlyWithTheSizes) {
+// Where a thumbnail was written the strips and the catalog show it and still
+// open the full picture; elsewhere they show the picture itself. The
+// frame's first view is the full picture.
+TEST(PageWriters, CatalogAndStripShowThumbnailsOnlyWhereWritten) {
     SlideShowProject p = MakeShow({"/pics/a.JPG", "/pics/b.gif"}, Background::OneColor);
     const QString catalogBefore = CatalogPage(p);
     const QString stripBefore = ThumbPage(p);
@@ -73,6 +75,8 @@ TEST(PageWriters, CatalogAndStripShowThumbnailsOnlyWithTheSizes) {
     EXPECT_FALSE(stripBefore.contains(u"thumbs/"));
 
     p.settings.PictureSizes = true;
+    EXPECT_EQ(CatalogPage(p), catalogBefore) << "none written";
+    p.names.pix.thumbSizes = {{240, 180}, {240, 160}};
     const QString catalog = CatalogPage(p);
     EXPECT_TRUE(catalog.contains(u"<A HREF=\"javascript:newWindow('pic2.gif')\"><IMG "
                                  u"SRC=\"thumbs/pic2.jpg\"\r\n"));

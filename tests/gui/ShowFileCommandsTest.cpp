@@ -3,7 +3,6 @@
 #include "Form1Fixture.h"
 #include "compiler/CompileCommand.h"
 #include "compiler/ui/CompileFromWindow.h"
-#include "compiler/ui/QtPictureFitter.h"
 #include "compiler/ui/frmFileName.h"
 #include "core/TestFiles.h"
 #include "editor/ui/PictureView.h"
@@ -499,10 +498,8 @@ TEST_F(ShowFiles, WindowAndCommandLineCompileAlike) {
     QTextStream out(&outText), err(&errText);
     // The program's command line scales pictures as the window does: the
     // show from the window writes thumbnails and phone sizes.
-    const QtPictureFitter fitter;
     CommandContext c{
-        fs,  ProgramFolder(), QDir::homePath(), folder(), QDateTime::currentDateTime(), out,
-        err, &fitter};
+        fs, ProgramFolder(), QDir::homePath(), folder(), QDateTime::currentDateTime(), out, err};
     ASSERT_EQ(RunCommandLine({"pevrano-slideshow", "compile", path}, c), kCompiled)
         << errText.toStdString();
     const auto window = Tree(dir.filePath("win/show"));

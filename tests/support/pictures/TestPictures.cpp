@@ -1,5 +1,7 @@
 #include "TestPictures.h"
 
+#include "pictures/Vips.h"
+
 #include <QBuffer>
 #include <QColorSpace>
 #include <QFile>
@@ -180,4 +182,163 @@ bool WriteDamagedPicture(const QString& path) {
         return false;
     // The start of the file and its header stay; the pixel data is cut short.
     return file.resize(file.size() / 3);
+}
+
+bool WriteWithVips(const QImage& image, const QString& path, const QString& options,
+                   int orientation, const QString& icc) {
+    const bool alpha = image.hasAlphaChannel();
+    const QImage rgb =
+        image.convertToFormat(alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
+    const int bands = alpha ? 4 : 3;
+    QByteArray packed;
+    for (int y = 0; y < rgb.height(); ++y)
+        packed.append(reinterpret_cast<const char*>(rgb.constScanLine(y)), rgb.width() * bands);
+    VipsImage* in =
+        vips_image_new_from_memory_copy(packed.constData(), size_t(packed.size()), rgb.width(),
+                                        rgb.height(), bands, VIPS_FORMAT_UCHAR);
+    if (!in)
+        return false;
+    in->Type = VIPS_INTERPRETATION_sRGB;
+    if (orientation > 0)
+        vips_image_set_int(in, VIPS_META_ORIENTATION, orientation);
+    VipsImage* out = in;
+    if (!icc.isEmpty()) {
+        VipsImage* lab = nullptr;
+        if (vips_colourspace(in, &lab, VIPS_INTERPRETATION_LAB, nullptr) != 0 ||
+            vips_icc_export(lab, &out, "output_profile", icc.toUtf8().constData(), nullptr) != 0) {
+            g_object_unref(in);
+            return false;
+        }
+        g_object_unref(lab);
+        g_object_unref(in);
+    }
+    const QByteArray target = QFile::encodeName(path + options);
+    const bool ok = vips_image_write_to_file(out, target.constData(), nullptr) == 0;
+    g_object_unref(out);
+    return ok;
+}
+
+QByteArray BitmapBytes(const QImage& image, bool alpha, bool topDown) {
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    const int w = argb.width(), h = argb.height(), bpp = alpha ? 4 : 3;
+    const int stride = (w * bpp + 3) / 4 * 4;
+    const int headerSize = alpha ? 108 : 40;
+    const int offset = 14 + headerSize;
+    QByteArray bytes("BM");
+    AppendLe(bytes, quint32(offset + stride * h), 4);
+    AppendLe(bytes, 0, 4);
+    AppendLe(bytes, quint32(offset), 4);
+    AppendLe(bytes, quint32(headerSize), 4);
+    AppendLe(bytes, quint32(w), 4);
+    AppendLe(bytes, quint32(topDown ? -h : h), 4);
+    AppendLe(bytes, 1, 2);
+    AppendLe(bytes, quint32(bpp * 8), 2);
+    AppendLe(bytes, alpha ? 3 : 0, 4); // BI_BITFIELDS with its masks, or BI_RGB
+    AppendLe(bytes, quint32(stride * h), 4);
+    for (int i = 0; i < 4; ++i)
+        AppendLe(bytes, 0, 4);
+    if (alpha) {
+        for (quint32 mask : {0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0xFF000000u})
+            AppendLe(bytes, mask, 4);
+        bytes.append(QByteArray(headerSize - 56, '\0'));
+    }
+    for (int i = 0; i < h; ++i) {
+        const int y = topDown ? i : h - 1 - i;
+        QByteArray row;
+        for (int x = 0; x < w; ++x) {
+            const QRgb c = argb.pixel(x, y);
+            row.append(char(qBlue(c))).append(char(qGreen(c))).append(char(qRed(c)));
+            if (alpha)
+                row.append(char(qAlpha(c)));
+        }
+        row.append(QByteArray(stride - row.size(), '\0'));
+        bytes.append(row);
+    }
+    return bytes;
+}
+
+bool VipsOpensFile(const QString& path) {
+    VipsImage* image = vips_image_new_from_file(QFile::encodeName(path).constData(), nullptr);
+    if (!image) {
+        vips_error_clear();
+        return false;
+    }
+    g_object_unref(image);
+    return true;
+}
+
+namespace {
+VipsImage* Loaded(const QString& path) {
+    return vips_image_new_from_file(QFile::encodeName(path).constData(), "access",
+                                    VIPS_ACCESS_RANDOM, nullptr);
+}
+
+// The mean absolute error of `copy` against `source` reduced to its size.
+double ErrorAgainstReference(VipsImage* source, VipsImage* copy) {
+    VipsImage* reference = nullptr;
+    VipsImage* difference = nullptr;
+    VipsImage* magnitude = nullptr;
+    double mean = -1;
+    if (vips_resize(source, &reference, double(copy->Xsize) / source->Xsize, "vscale",
+                    double(copy->Ysize) / source->Ysize, "kernel", VIPS_KERNEL_LANCZOS3,
+                    nullptr) == 0 &&
+        vips_subtract(copy, reference, &difference, nullptr) == 0 &&
+        vips_abs(difference, &magnitude, nullptr) == 0 && vips_avg(magnitude, &mean, nullptr) != 0)
+        mean = -1;
+    for (VipsImage* i : {reference, difference, magnitude})
+        if (i)
+            g_object_unref(i);
+    vips_error_clear();
+    return mean;
+}
+} // namespace
+
+double LanczosError(const QString& source, const QString& copy) {
+    VipsImage* s = Loaded(source);
+    VipsImage* c = Loaded(copy);
+    const double e = s && c ? ErrorAgainstReference(s, c) : -1;
+    for (VipsImage* i : {s, c})
+        if (i)
+            g_object_unref(i);
+    return e;
+}
+
+double VipsThumbnailError(const QString& source, QSize box) {
+    VipsImage* s = Loaded(source);
+    VipsImage* t = nullptr;
+    double e = -1;
+    if (s && vips_thumbnail(QFile::encodeName(source).constData(), &t, box.width(), "height",
+                            box.height(), nullptr) == 0) {
+        // Encoded as the compile encodes its sizes, so both pay the same.
+        void* buffer = nullptr;
+        size_t length = 0;
+        if (vips_jpegsave_buffer(t, &buffer, &length, "Q", 85, nullptr) == 0) {
+            VipsImage* c = vips_image_new_from_buffer(buffer, length, "", nullptr);
+            if (c) {
+                e = ErrorAgainstReference(s, c);
+                g_object_unref(c);
+            }
+            g_free(buffer);
+        }
+    }
+    for (VipsImage* i : {s, t})
+        if (i)
+            g_object_unref(i);
+    vips_error_clear();
+    return e;
+}
+
+QImage Quarters(QSize size, bool transparentCorner) {
+    QImage image(size, transparentCorner ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    const int w = size.width() / 2, h = size.height() / 2;
+    image.fill(Qt::yellow);
+    QPainter painter(&image);
+    painter.fillRect(0, 0, w, h, Qt::red);
+    painter.fillRect(w, 0, size.width() - w, h, Qt::green);
+    painter.fillRect(0, h, w, size.height() - h, Qt::blue);
+    if (transparentCorner) {
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillRect(w, h, size.width() - w, size.height() - h, Qt::transparent);
+    }
+    return image;
 }

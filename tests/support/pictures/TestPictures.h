@@ -36,3 +36,33 @@ bool WriteAnimatedWebp(const QList<QImage>& frames, const QString& path);
 // real picture of that format cut off after its first part, as an
 // interrupted copy leaves it.
 bool WriteDamagedPicture(const QString& path);
+
+// Writes `image` through libvips' savers, the format from the path's
+// extension, with saver options as libvips spells them after the name
+// ("[Q=90]", "[interlace]", "[compression=av1]"). A
+// non-zero `orientation` is recorded as the EXIF orientation (JPEG). `icc`
+// names a profile to convert the picture to first ("cmyk" gives a CMYK
+// JPEG with libvips' CMYK profile). False when it could not be written.
+bool WriteWithVips(const QImage& image, const QString& path, const QString& options = {},
+                   int orientation = 0, const QString& icc = {});
+
+// A bitmap written byte by byte: 24 bits a pixel, or 32 with straight
+// alpha in the fourth byte (BI_BITFIELDS, BITMAPV4 header), bottom up or
+// top down (a negative height).
+QByteArray BitmapBytes(const QImage& image, bool alpha, bool topDown);
+
+// Whether libvips itself, asked directly, opens the file (loaders the
+// program blocks must not).
+bool VipsOpensFile(const QString& path);
+
+// Mean absolute error (0-255) of the picture in `copy` against libvips'
+// Lanczos-3 reduction (`vips resize --kernel lanczos3`) of `source` to the
+// copy's size; negative when either cannot be read.
+double LanczosError(const QString& source, const QString& copy);
+// The same measure for vipsthumbnail's own copy of `source` fitted within
+// `box`: the figure to compare with.
+double VipsThumbnailError(const QString& source, QSize box);
+
+// Four quarters: red and green above, blue and (unless transparent) yellow
+// below; the way a picture is turned shows in where its red quarter lands.
+QImage Quarters(QSize size, bool transparentCorner = false);
