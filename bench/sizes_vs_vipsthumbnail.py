@@ -7,15 +7,14 @@ Three parts, printed side by side:
    compiled with "PictureSizes" (full copies as they are) against two
    vipsthumbnail runs over the same files, `-s 240x180` and `-s 1280x1280`
    (JPEG Q 85), in alternating rounds; medians, the ratio to the two runs'
-   summed time and the compile's peak memory. Targets: <= 0.6 x, <= 300 MB.
+   summed time and the compile's peak memory. Targets: <= 0.5 x, < 1 GB.
 2. Scale: the same compile at 1000 slides (the pictures repeat); time per
    slide and peak memory, which must not grow with the number of slides.
 3. Quality: the mean absolute difference from a Lanczos-3 reference
    (`vips resize --kernel lanczos3`) of the fitted 1440 x 1080 copy and the
    240 x 180 thumbnail, against vipsthumbnail's, on a zone plate (`vips zone`)
    and on a photo-like picture (a fractal surface per channel with fine
-   noise). Targets: <= 1.5 x vipsthumbnail on the zone plate, <= 1.1 x on
-   the photo.
+   noise). Target: <= 1.2 x vipsthumbnail on both.
 
     bench/sizes_vs_vipsthumbnail.py [--build build] [--rounds 3] [--skip-scale]
                                     [--quality-only]
@@ -81,7 +80,7 @@ def check_sizes(pix, count):
 
 def speed(args, program, paths, work):
     show = os.path.join(work, "speed.json")
-    write_show(show, paths, {"PictureSizes": True})
+    write_show(show, paths, {"PictureSizes": True, "SizesCacheMB": 0})
     vips_times, compile_times, peaks = [], [], []
 
     def vips(r):
@@ -113,15 +112,15 @@ def speed(args, program, paths, work):
     vt, comp = statistics.median(vips_times), statistics.median(compile_times)
     print(f"vipsthumbnail 240 + 1280:  median {vt:.2f} s")
     print(f"compile with sizes:        median {comp:.2f} s")
-    print(f"ratio compile / vips:      {comp / vt:.2f}  (target <= 0.6)")
-    print(f"compile peak memory:       {max(peaks):.1f} MB  (target <= 300 MB)")
+    print(f"ratio compile / vips:      {comp / vt:.2f}  (target <= 0.5)")
+    print(f"compile peak memory:       {max(peaks):.1f} MB  (target < 1 GB)")
     return max(peaks)
 
 
 def scale(args, program, paths, work, peak100):
     slides = [paths[i % len(paths)] for i in range(1000)]
     show = os.path.join(work, "scale.json")
-    write_show(show, slides, {"PictureSizes": True})
+    write_show(show, slides, {"PictureSizes": True, "SizesCacheMB": 0})
     seconds, peak = compile_show(program, show, os.path.join(work, "scale"))
     shutil.rmtree(os.path.join(work, "scale"))
     print(f"1000 slides:               {seconds:.1f} s, {1000 * seconds / len(slides):.0f} ms "
@@ -160,16 +159,18 @@ def quality(program, work):
     show = os.path.join(work, "quality.json")
     # A show needs three slides: the zone plate again is the third.
     write_show(show, [zone, photo, zone],
-               {"FitPictures": True, "FitWidth": 1920, "FitHeight": 1080, "PictureSizes": True})
+               {"FitPictures": True, "FitWidth": 1920, "FitHeight": 1080, "PictureSizes": True,
+                "SizesCacheMB": 0})
     out = os.path.join(work, "quality-out")
     compile_show(program, show, out)
     pix = os.path.join(out, "bench", "pix")
     print()
     print("quality: mean absolute difference from vips resize --kernel lanczos3")
-    for k, (label, source, target) in enumerate(((" zone plate", zone, 1.5),
-                                                 (" photo-like", photo, 1.1)), start=1):
+    for k, (label, source, target) in enumerate(((" zone plate", zone, 1.2),
+                                                 (" photo-like", photo, 1.2)), start=1):
         for what, size, scale_by, ours, q in (
                 ("fitted 1440x1080", "1440x1080", "0.36", f"pic{k}.jpg", 90),
+                ("phone  1280x960 ", "1280x1280", "0.32", f"phone/pic{k}.jpg", 85),
                 ("thumb  240x180  ", "240x180", "0.06", f"thumbs/pic{k}.jpg", 85)):
             reference = v(f"ref{k}-{size}.v")
             run("vips", "resize", source, reference, scale_by, "--kernel", "lanczos3")

@@ -23,5 +23,11 @@ forbid pictures 'project|editor|compiler|sorter|colortool|captionstyle|support|p
 for room in compiler sorter colortool captionstyle support; do
     forbid "$room" editor
 done
+# Publishing stands on the model, the platform and the compiler; only the
+# editor (its File menu) and main.cpp (the command line) use it.
+forbid publish 'editor|sorter|colortool|captionstyle|support'
+for room in project platform compiler sorter colortool captionstyle support; do
+    forbid "$room" publish
+done
 [ $status -eq 0 ] && echo "source folders depend one way"
 exit $status

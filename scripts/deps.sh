@@ -8,9 +8,10 @@ BUILD_PACKAGES=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-webengine-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libvips-dev libvips-tools libpng-dev
+  libvips-dev libvips-tools
   libheif-dev qt6-image-formats-plugins
   gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
+  rclone
 )
 TEST_PACKAGES=(chromium xvfb xauth clang-format desktop-file-utils)
 # Tools that may come from elsewhere than Debian (a vendor's Node.js bundles

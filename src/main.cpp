@@ -1,22 +1,25 @@
 #include "captionstyle/ui/SampleBrowser.h"
 #include "compiler/CompileCommand.h"
-#include "compiler/ui/QtPictureFitter.h"
 #include "editor/ui/CaptionStyleCommand.h"
 #include "editor/ui/ColorToolWiring.h"
 #include "editor/ui/CompileWiring.h"
 #include "editor/ui/Form1.h"
 #include "editor/ui/OpenSorter.h"
+#include "editor/ui/PublishWiring.h"
 #include "editor/ui/ShowFileCommands.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ui/PictureFormats.h"
 #include "platform/ui/QtPrompter.h"
+#include "publish/PublishCommand.h"
 #include "support/ui/frmSplash.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QStandardPaths>
 #include <memory>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -33,11 +36,21 @@ int RunCommand(int argc, char* argv[]) {
     NameApplication();
     UseProgramPlugins();
     LocalFileSystem fs;
-    // Qt's image readers and writers need no display: the core application
-    // loads their plugins.
-    const QtPictureFitter fitter;
     QTextStream out(stdout);
     QTextStream err(stderr);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.value(1) == u"publish") {
+        PublishContext publish{fs,
+                               ProgramFolder(),
+                               QDir::homePath(),
+                               QDir::currentPath(),
+                               QStandardPaths::writableLocation(QStandardPaths::CacheLocation),
+                               QDateTime::currentDateTime(),
+                               out,
+                               err};
+        publish.terminal = isatty(STDERR_FILENO) != 0;
+        return RunPublishCommand(arguments.mid(2), publish);
+    }
     CommandContext context{fs,
                            ProgramFolder(),
                            QDir::homePath(),
@@ -45,9 +58,8 @@ int RunCommand(int argc, char* argv[]) {
                            QDateTime::currentDateTime(),
                            out,
                            err,
-                           &fitter,
-                           ReadsPictureFormat("heic")};
-    return RunCommandLine(QCoreApplication::arguments(), context);
+                           true};
+    return RunCommandLine(arguments, context);
 }
 
 // The main windows of this run: the first one, and one more for each further
@@ -59,6 +71,7 @@ public:
         Form1& form = *window->form;
         window->prompter.setParent(&form);
         ConnectCompileCommand(form);
+        ConnectPublishCommand(form);
         ConnectCaptionStyle(form, WritableProgramFolder());
         ConnectColorTool(form);
         ConnectPictureSorter(form);

@@ -13,10 +13,10 @@ QString Html(ColorValue c) {
 }
 
 // Text inside a script string of the page's script block: escaped for the
-// string, and no "<" left, so that "</script>" in a font name cannot end the
+// string, "<" included, so that "</script>" in a font name cannot end the
 // block.
 QString ScriptBlockString(const QString& value) {
-    return ScriptStringText(value).replace(QLatin1Char('<'), QLatin1String("\\x3C"));
+    return ScriptStringText(value);
 }
 } // namespace
 

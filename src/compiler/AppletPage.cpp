@@ -31,7 +31,7 @@ constexpr std::pair<const char16_t*, const char16_t*> kFixedParameters[] = {
 
 QString Parameter(const QString& name, const QString& value) {
     return QStringLiteral("<PARAM name=") + Quoted(name) + QStringLiteral(" value=") +
-           Quoted(value) + QLatin1Char('>');
+           QuotedAttribute(value) + QLatin1Char('>');
 }
 } // namespace
 
@@ -52,7 +52,7 @@ QString AppletPage(const SlideShowProject& p, const QDateTime& createdOn) {
     page.line(QStringLiteral("<FONT COLOR=") + Quoted(QStringLiteral("#00FFDD")) +
               QStringLiteral(" FACE=") + Quoted(QStringLiteral("Cosmic Sans MS")) +
               QStringLiteral(" SIZE=") + Quoted(QStringLiteral("7")) + QLatin1Char('>') +
-              p.settings.TitleMessage + QStringLiteral("</FONT>"));
+              HtmlText(p.settings.TitleMessage) + QStringLiteral("</FONT>"));
     page.lines({u"</CENTER>", u"<CENTER>"});
     page.line(QStringLiteral("<APPLET CODE=") + Quoted(QStringLiteral("photoalbum.class")) +
               QStringLiteral(" ARCHIVE=") + Quoted(QStringLiteral("photo.jar")) +
@@ -61,8 +61,7 @@ QString AppletPage(const SlideShowProject& p, const QDateTime& createdOn) {
         page.line(Parameter(QString::fromUtf16(name), QString::fromUtf16(value)));
     // Parameters count from 0, the copied pictures from 1.
     for (int i = 0; i < p.SlideCount(); ++i)
-        page.line(Parameter(QStringLiteral("image") + IntText(i),
-                            PixPictureName(i + 1, p.slot(i).PicturePath)));
+        page.line(Parameter(QStringLiteral("image") + IntText(i), PixPictureName(p, i + 1)));
     page.lines({u"</APPLET>", u"</CENTER>", u"</BODY>", u"</HTML>"});
     return std::move(page).text();
 }

@@ -7,13 +7,13 @@
 
 namespace {
 QString PictureName(const SlideShowProject& p, int k) {
-    return PixPictureName(k, p.slide(k).PicturePath);
+    return PixPictureName(p, k);
 }
 
-// What a strip or catalog cell shows: the thumbnail when the show has them,
+// What a strip or catalog cell shows: the thumbnail when one was written,
 // the full picture otherwise. A click opens the full picture either way.
 QString ThumbnailName(const SlideShowProject& p, int k) {
-    return WantsPictureSizes(p.settings) ? PixThumbName(k) : PictureName(p, k);
+    return PixThumbWritten(p, k) ? PixThumbName(k) : PictureName(p, k);
 }
 
 QString AltLine(int k) {
@@ -23,7 +23,16 @@ QString AltLine(int k) {
 
 QString FrameLine(const char* name, const QString& source) {
     return QStringLiteral("<FRAME NAME=") + Quoted(QLatin1String(name)) + QStringLiteral(" SRC=") +
-           Quoted(source) + QLatin1Char('>');
+           QuotedAttribute(source) + QLatin1Char('>');
+}
+
+// The quoted link that opens a picture in the catalog's window. The name is
+// escaped for the script string, then for the attribute; a "javascript:" link
+// is decoded as a URL before it runs, so a "%" must stay a "%".
+QString CatalogLink(const QString& name) {
+    const QString inScript = ScriptStringText(name).replace(QLatin1Char('%'), QLatin1String("%25"));
+    return Quoted(QStringLiteral("javascript:newWindow('") + AttributeText(inScript) +
+                  QStringLiteral("')"));
 }
 
 // Two lines per picture with the header and footer, around 150 characters.
@@ -44,10 +53,8 @@ QString CatalogPage(const SlideShowProject& p) {
     page.line(QStringLiteral("<BODY BGCOLOR=") + Quoted(QStringLiteral("BLACK")) +
               QLatin1Char('>'));
     for (int k = 1; k <= p.SlideCount(); ++k) {
-        const QString name = PictureName(p, k);
-        page.line(QStringLiteral("<A HREF=") +
-                  Quoted(QStringLiteral("javascript:newWindow('") + name + QStringLiteral("')")) +
-                  QStringLiteral("><IMG SRC=") + Quoted(ThumbnailName(p, k)));
+        page.line(QStringLiteral("<A HREF=") + CatalogLink(PictureName(p, k)) +
+                  QStringLiteral("><IMG SRC=") + QuotedAttribute(ThumbnailName(p, k)));
         page.line(AltLine(k));
     }
     page.line(QStringLiteral("<FORM NAME=") + Quoted(QStringLiteral("formbutton")) +
@@ -81,9 +88,9 @@ QString ThumbPage(const SlideShowProject& p) {
               QLatin1Char('>'));
     AppendSongLine(page, p);
     for (int k = 1; k <= p.SlideCount(); ++k) {
-        const QString name = PictureName(p, k);
-        page.line(QStringLiteral("<A HREF=") + Quoted(name) + QStringLiteral(" TARGET=whopics>") +
-                  QStringLiteral("<IMG SRC=") + Quoted(ThumbnailName(p, k)));
+        page.line(QStringLiteral("<A HREF=") + QuotedAttribute(PictureName(p, k)) +
+                  QStringLiteral(" TARGET=whopics>") + QStringLiteral("<IMG SRC=") +
+                  QuotedAttribute(ThumbnailName(p, k)));
         page.line(AltLine(k));
     }
     page.lines({u"</BODY>", u"</HTML>"});

@@ -3,6 +3,7 @@
 #include "compiler/CompileDriver.h"
 #include "compiler/HeadlessCompileHost.h"
 #include "compiler/OutputFolder.h"
+#include "compiler/OutsideSources.h"
 #include "compiler/ShowFile.h"
 #include "platform/FailureKeepingFileSystem.h"
 #include "platform/FilePaths.h"
@@ -16,6 +17,7 @@ const QString kProgram = QStringLiteral("pevrano-slideshow");
 
 const char* const kUsage = R"(Usage: pevrano-slideshow [SHOW.json]
        pevrano-slideshow compile SHOW.json
+       pevrano-slideshow publish SHOW.json REMOTE:PATH [--address URL]
        pevrano-slideshow --help
        pevrano-slideshow --version
 
@@ -25,6 +27,9 @@ window opens with that show.
 Commands:
   compile SHOW.json   compile the slide show described in SHOW.json, without
                       any window (see "pevrano-slideshow compile --help")
+  publish SHOW.json REMOTE:PATH
+                      compile it and send it to a web server or cloud storage
+                      with rclone (see "pevrano-slideshow publish --help")
   --help              show this text
   --version           print the version
 
@@ -90,14 +95,19 @@ Every question gets a fixed answer: Yes to "Compile your Slide Show Now?" and
 to the check for missing captions or pictures (printed as a warning), No to
 viewing the show. Every message is printed to standard error with its title,
 and so is the progress of the copies. On success standard output receives the
-path of the opening page.
+path of the opening page. Pictures, backgrounds and the song taken from outside
+the folder of SHOW.json (links followed) are listed at the end as a warning.
+
+A show file name that begins with "-" follows "--":
+  pevrano-slideshow compile -- -show.json
 
 Exit status:
   0  the show was compiled
   1  the compile stopped (fewer than 3 slides, an existing show folder, a
      refused drive, a page that could not be written), or files could not be
      copied into the show (a missing picture, or one that could not be read
-     to write it as JPEG); the show is written without them
+     to write it as JPEG); the show is written without them; or standard
+     output could not be written
   2  a wrong command line, or a show file that cannot be read or used
 )";
 
@@ -142,13 +152,9 @@ int Compile(const QString& showPath, CommandContext& c) {
 
     const QString directory = show.answers.Directory;
     HeadlessCompileHost host(show.answers, c.now.date(), c.err);
-    host.setPictureFitter(c.fitter);
+    host.answerCompileQuestions();
     ConsolePrompter& ui = host.consolePrompter();
-    ui.answer(QStringLiteral("Compile your Slide Show Now?"), MsgResult::Yes);
-    ui.answer(QStringLiteral("To Go Back Select 'No' Or 'Cancel'"), MsgResult::Yes);
-    ui.markAsWarning(QStringLiteral("To Go Back Select 'No' Or 'Cancel'"));
     ui.answer(QStringLiteral("View your Slide Show now?"), MsgResult::No);
-    ui.answerInput(QStringLiteral("Please Enter a one line message."), show.answers.TitleMessage);
     ui.answerFolder(directory);
 
     SlideShowProject& p = show.project;
@@ -164,6 +170,7 @@ int Compile(const QString& showPath, CommandContext& c) {
 
     switch (outcome) {
     case CompileOutcome::Compiled:
+    case CompileOutcome::Incomplete:
         break;
     case CompileOutcome::TooFewSlides:
         c.err << "error: a slide show needs at least " << kMinSlidesToCompile << " slides; "
@@ -195,8 +202,16 @@ int Compile(const QString& showPath, CommandContext& c) {
         ++missing;
     }
     for (const QString& source : host.picturesLeftOut()) {
-        c.err << "error: cannot read the picture " << source << "; it is not in the show\n";
+        c.err << "error: cannot read " << source << "; it is not in the show\n";
         ++missing;
+    }
+    // Said last, where the person who compiles a show received from someone
+    // else sees it: which of its files came from elsewhere on this computer.
+    const QStringList outside = OutsideSources(p, QFileInfo(path).absolutePath(), c.programFolder);
+    if (!outside.isEmpty()) {
+        c.err << "warning: these files were taken from outside the folder of " << showPath << ":\n";
+        for (const QString& line : outside)
+            c.err << "    " << line << '\n';
     }
     c.out << InFolder(p.names.OutputFolder, p.names.FirstPageName + QStringLiteral(".htm")) << '\n';
     return missing == 0 ? kCompiled : kCompileFailed;
@@ -249,7 +264,31 @@ bool IsCommandLine(const QStringList& arguments) {
     return arguments.size() >= 2 && !AreWindowArguments(arguments.mid(1));
 }
 
-int RunCommandLine(const QStringList& arguments, CommandContext& context) {
+namespace {
+// The compile command's arguments: options before a "--", then show files.
+int RunCompile(const QStringList& rest, CommandContext& context) {
+    const qsizetype dashes = rest.indexOf(QStringLiteral("--"));
+    const QStringList options = dashes < 0 ? rest : rest.first(dashes);
+    if (options.contains(u"--help") || options.contains(u"-h")) {
+        context.out << kCompileUsage;
+        return kCompiled;
+    }
+    QStringList shows = dashes < 0 ? QStringList() : rest.mid(dashes + 1);
+    bool unknownOption = false;
+    for (const QString& a : options) {
+        unknownOption = unknownOption || a.startsWith(QLatin1Char('-'));
+        shows << a;
+    }
+    // An empty name would read the current folder.
+    if (unknownOption || shows.size() != 1 || shows[0].isEmpty()) {
+        context.err << "error: compile takes one show file; see \"" << kProgram
+                    << " compile --help\"\n";
+        return kBadArguments;
+    }
+    return Compile(shows[0], context);
+}
+
+int RunCommand(const QStringList& arguments, CommandContext& context) {
     const QString command = arguments.value(1);
     if (command == u"--help" || command == u"-h") {
         context.out << kUsage;
@@ -265,18 +304,19 @@ int RunCommandLine(const QStringList& arguments, CommandContext& context) {
         context.err << kUsageLine;
         return kBadArguments;
     }
-    const QStringList rest = arguments.mid(2);
-    if (rest.contains(u"--help") || rest.contains(u"-h")) {
-        context.out << kCompileUsage;
-        return kCompiled;
-    }
-    if (rest.size() != 1 || rest[0].startsWith(QLatin1Char('-'))) {
-        context.err << "error: compile takes one show file; see \"" << kProgram
-                    << " compile --help\"\n";
-        return kBadArguments;
-    }
-    const int status = Compile(rest[0], context);
+    return RunCompile(arguments.mid(2), context);
+}
+} // namespace
+
+int RunCommandLine(const QStringList& arguments, CommandContext& context) {
+    int status = RunCommand(arguments, context);
+    // What was asked for is on standard output; a full disk or a closed pipe
+    // there is a failure, whatever the command did.
     context.out.flush();
+    if (context.out.status() != QTextStream::Ok && status != kBadArguments) {
+        context.err << "error: cannot write to standard output\n";
+        status = kCompileFailed;
+    }
     context.err.flush();
     return status;
 }

@@ -6,7 +6,6 @@
 #include <QTextStream>
 
 class FileSystem;
-class PictureFitter;
 
 // The headless compile: `pevrano-slideshow compile SHOW.json` runs the compile
 // driver on a show file with the answers a batch user wants (Yes to the
@@ -28,8 +27,6 @@ struct CommandContext {
     QDateTime now;
     QTextStream& out;
     QTextStream& err;
-    // Scales pictures for shows that fit them; none copies them as they are.
-    const PictureFitter* fitter = nullptr;
     // Whether this build reads HEIC pictures (it needs libheif); --version
     // says so when it does not.
     bool readsHeic = true;

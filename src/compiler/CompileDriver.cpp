@@ -5,10 +5,12 @@
 #include "compiler/CompileHost.h"
 #include "compiler/OutputFolder.h"
 #include "compiler/PageFile.h"
+#include "compiler/PixNames.h"
 #include "compiler/PlayerPage.h"
 #include "compiler/ScriptLibrary.h"
 #include "compiler/SlidePages.h"
 #include "compiler/TitlePage.h"
+#include "platform/FailureKeepingFileSystem.h"
 #include "platform/FilePaths.h"
 #include "platform/FileSystem.h"
 #include "platform/Prompter.h"
@@ -112,22 +114,53 @@ bool WriteAllPages(SlideShowProject& p, Prompter& ui, FileSystem& fs, const QDat
            out.writeBytes(InFolder(pix, QStringLiteral("player.css")), player.style);
 }
 
-// The run's closing message, with a note when the player leaves the song out.
-QString CompiledMessage(const SlideShowProject& p) {
-    QString text = QStringLiteral("Your files were put in the your path \"") +
-                   p.names.OutputFolder + QStringLiteral("\" successfully!");
-    const QString& song = p.settings.SongPath;
+// A note when the player leaves the song out; empty otherwise.
+QString PlayerSongNote(const SlideShowProject& p) {
+    const QString song = PixSongName(p);
     if (p.settings.Player && !song.isEmpty() && !PlayerPlaysSong(song))
-        text += kCrLf2 + QStringLiteral("The player page (index.html) has no song: browsers "
-                                        "cannot play MIDI. The classic pages keep it.");
-    return text;
+        return kCrLf2 + QStringLiteral("The player page (index.html) has no song: browsers "
+                                       "cannot play MIDI. The classic pages keep it.");
+    return {};
+}
+
+// One line for each file the copies could not put into the show, with the
+// system's reason.
+QStringList MissingFiles(const FailureKeepingFileSystem& fs, const CompileHost& host) {
+    QStringList lines;
+    for (const auto& f : fs.failures()) {
+        if (f.operation == u"copy")
+            lines << QStringLiteral("Cannot copy ") + f.source + QStringLiteral(" to ") + f.path +
+                         QStringLiteral(": ") + f.result.reason;
+        else if (f.operation == u"write")
+            lines << QStringLiteral("Cannot write ") + f.path + QStringLiteral(": ") +
+                         f.result.reason;
+    }
+    for (const QString& source : host.picturesLeftOut())
+        lines << QStringLiteral("Cannot read ") + source + QStringLiteral("; it is not in the show");
+    return lines;
+}
+
+// The run's closing message: success only when nothing is missing. A long
+// list is cut so the box still fits on the screen.
+MessageBoxRequest ClosingMessage(const SlideShowProject& p, QStringList missing) {
+    constexpr qsizetype kMostListed = 20;
+    if (missing.size() > kMostListed) {
+        const qsizetype more = missing.size() - kMostListed;
+        missing.resize(kMostListed);
+        missing << QStringLiteral("and %1 more").arg(more);
+    }
+    if (missing.isEmpty())
+        return {QStringLiteral("Your files were put in the your path \"") + p.names.OutputFolder +
+                    QStringLiteral("\" successfully!") + PlayerSongNote(p),
+                QStringLiteral("Compiled Successfully"), MsgButtons::Ok, MsgIcon::Information,
+                std::nullopt};
+    return {QStringLiteral("Your files were put in the your path \"") + p.names.OutputFolder +
+                QStringLiteral("\", but these files are missing from the slide show:\r\n") +
+                missing.join(QStringLiteral("\r\n")) + PlayerSongNote(p),
+            QStringLiteral("Slide Show Not Complete"), MsgButtons::Ok, MsgIcon::Exclamation,
+            std::nullopt};
 }
 } // namespace
-
-void ReplaceCaptionQuotes(SlideShowProject& p) {
-    for (int i = 0; i <= p.SlideCapacity(); ++i)
-        p.slot(i).Caption.replace(QLatin1Char('"'), QLatin1Char('\''));
-}
 
 bool CheckFinishedProduct(const SlideShowProject& p, Prompter& ui) {
     const QString captions = MissingList(p, [](const Slide& s) { return s.Caption.isEmpty(); });
@@ -172,35 +205,35 @@ CompileOutcome CompileShow(SlideShowProject& p, CompileHost& host, FileSystem& f
                        QStringLiteral("Compile your Slide Show Now?"), MsgButtons::YesNo,
                        MsgIcon::Question, std::nullopt}) != MsgResult::Yes)
         return CompileOutcome::NotConfirmed;
-    ReplaceCaptionQuotes(p);
     if (!CheckFinishedProduct(p, ui))
         return CompileOutcome::WentBack;
     host.stopSongPreview();
 
-    // A failed write leaves the project as it was before the run, apart from
-    // the quote replacement above.
+    // A failed write leaves the project as it was before the run.
     const CompileNames namesBefore = p.names;
     const QString messageBefore = p.settings.TitleMessage;
 
     host.AskPageName(p);
     if (std::exchange(p.flags.CompileCancelled, false))
         return CompileOutcome::Cancelled;
-    MoveFiles(p, host, fs, programFolder);
+    // Kept so the closing message can name every file that failed.
+    FailureKeepingFileSystem files(fs);
+    MoveFiles(p, host, files, programFolder);
     if (std::exchange(p.flags.CompileCancelled, false))
         return CompileOutcome::Cancelled;
 
-    if (!WriteAllPages(p, ui, fs, now)) {
+    if (!WriteAllPages(p, ui, files, now)) {
         p.names = namesBefore;
         p.settings.TitleMessage = messageBefore;
         return CompileOutcome::WriteFailed;
     }
 
     const QString folder = p.names.OutputFolder;
-    ui.messageBox({CompiledMessage(p), QStringLiteral("Compiled Successfully"), MsgButtons::Ok,
-                   MsgIcon::Information, std::nullopt});
+    const QStringList missing = MissingFiles(files, host);
+    ui.messageBox(ClosingMessage(p, missing));
     if (ui.messageBox({QStringLiteral("Would you like to see your Slide Show Now?"),
                        QStringLiteral("View your Slide Show now?"), MsgButtons::YesNo,
                        MsgIcon::Question, std::nullopt}) == MsgResult::Yes)
         host.openDocument(InFolder(folder, p.names.FirstPageName + QStringLiteral(".htm")));
-    return CompileOutcome::Compiled;
+    return missing.isEmpty() ? CompileOutcome::Compiled : CompileOutcome::Incomplete;
 }

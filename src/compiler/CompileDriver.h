@@ -11,6 +11,7 @@ class SlideShowProject;
 // How a compile run ended.
 enum class CompileOutcome {
     Compiled,     // every page written
+    Incomplete,   // every page written, but files are missing from the show
     TooFewSlides, // fewer than 3 slides
     NotConfirmed, // No to "Are you ready to compile..."
     WentBack,     // No or Cancel in the completeness check
@@ -20,12 +21,11 @@ enum class CompileOutcome {
 
 // The "Make HTML File" command (cmdFinish_Click): checks the project, asks for
 // the names and the directory, has MoveFiles create and fill the folder,
-// writes every page and offers to open the show. `now` dates the pages.
+// writes every page and offers to open the show. `now` dates the pages. The
+// closing message says "Compiled Successfully" only when every file was
+// written; otherwise it lists what is missing and why.
 CompileOutcome CompileShow(SlideShowProject& p, CompileHost& host, FileSystem& fs,
                            const QString& programFolder, const QDateTime& now);
-
-// Every double quote in a caption becomes an apostrophe, in every slot.
-void ReplaceCaptionQuotes(SlideShowProject& p);
 
 // The completeness check: lists slides without caption or picture and asks
 // whether to go on. Returns ProceedWithCompile.

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
-class PictureFitter;
 class Prompter;
 class SlideShowProject;
 
@@ -32,11 +32,12 @@ public:
     // Opens a document with the desktop's default application (tHyperJump).
     virtual void openDocument(const QString& path) = 0;
 
-    // What scales slide pictures down when the show fits them for the web
-    // and writes WebP, TIFF and HEIC pictures as JPEG; without one every
-    // picture is copied as it is, but for those, which are left out.
-    virtual const PictureFitter* pictureFitter() const { return nullptr; }
-    // A picture to be written as JPEG could not be decoded and is not in the
-    // show (the run's message names it too).
-    virtual void pictureLeftOut(const QString& source) { (void)source; }
+    // A picture or the song is not what it claims, or could not be decoded
+    // to be written as JPEG, and is not in the show; the run's closing
+    // message names it.
+    void pictureLeftOut(const QString& source) { leftOut << source; }
+    const QStringList& picturesLeftOut() const { return leftOut; }
+
+private:
+    QStringList leftOut;
 };

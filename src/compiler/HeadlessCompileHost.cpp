@@ -8,14 +8,23 @@ HeadlessCompileHost::HeadlessCompileHost(CompileAnswers answers, const QDate& to
     : answers(std::move(answers)), today(today), log(log), console(log) {}
 
 bool HeadlessCompileHost::acceptName(SlideShowProject& p, const QString& name, const QString& key) {
-    if (!name.isEmpty())
+    if (!IsBlankName(name))
         return true;
     console.messageBox({QStringLiteral("Name needed, Please type in a Name."),
                         QStringLiteral("Please type in a Name."), MsgButtons::Ok, MsgIcon::Critical,
                         std::nullopt});
-    reason = key + QStringLiteral(" is empty once the characters ? \\ : * < > | . / are dropped");
+    reason = name.isEmpty() ? key + QStringLiteral(" is empty once the characters ? \\ : * < > | "
+                                                   ". / are dropped")
+                            : key + QStringLiteral(" holds only blanks");
     p.flags.CompileCancelled = true;
     return false;
+}
+
+void HeadlessCompileHost::answerCompileQuestions() {
+    console.answer(QStringLiteral("Compile your Slide Show Now?"), MsgResult::Yes);
+    console.answer(QStringLiteral("To Go Back Select 'No' Or 'Cancel'"), MsgResult::Yes);
+    console.markAsWarning(QStringLiteral("To Go Back Select 'No' Or 'Cancel'"));
+    console.answerInput(QStringLiteral("Please Enter a one line message."), answers.TitleMessage);
 }
 
 void HeadlessCompileHost::AskPageName(SlideShowProject& p) {

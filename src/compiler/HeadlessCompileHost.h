@@ -24,13 +24,12 @@ public:
     void hideProgress() override;
     void setBusy(bool) override {}
     void openDocument(const QString&) override {}
-    const PictureFitter* pictureFitter() const override { return fitter; }
-    void setPictureFitter(const PictureFitter* f) { fitter = f; }
-    void pictureLeftOut(const QString& source) override { leftOut << source; }
-    // The pictures that could not be written as JPEG and are not in the show.
-    const QStringList& picturesLeftOut() const { return leftOut; }
 
     ConsolePrompter& consolePrompter() { return console; }
+    // Answers the compile's confirmations with Yes (the completeness check's
+    // list shown as a warning) and its one-line message with the show's
+    // title.
+    void answerCompileQuestions();
     const MessageBoxRequest& lastMessage() const { return console.lastMessage(); }
     // Why the run was cancelled; empty while it was not.
     const QString& stopReason() const { return reason; }
@@ -47,8 +46,6 @@ private:
     QTextStream& log;
     ConsolePrompter console;
     QString reason;
-    QStringList leftOut;
-    const PictureFitter* fitter = nullptr;
     int folderAsks = 0;
     int progressMaximum = 0;
     int lastTenth = -1;

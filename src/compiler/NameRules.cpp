@@ -15,6 +15,10 @@ QString FilterNameText(const QString& text) {
     return out;
 }
 
+bool IsBlankName(const QString& name) {
+    return name.trimmed().isEmpty();
+}
+
 QString ProposedPageName(const QDate& today) {
     return QStringLiteral("Slide Show ") +
            QLocale(QLocale::English).toString(today, QStringLiteral("MMMM dd, yyyy"));

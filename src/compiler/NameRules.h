@@ -10,6 +10,9 @@ bool IsRefusedNameChar(QChar c);
 // The text without the refused characters, so a name can never hold a path
 // separator or "..".
 QString FilterNameText(const QString& text);
+// A name that is empty or only blanks, refused by the prompt: a folder " " or
+// a page "   .htm" is no name a person can see.
+bool IsBlankName(const QString& name);
 // "Slide Show " + the date as "mmmm dd, yyyy" with the English month name.
 QString ProposedPageName(const QDate& today);
 // What the folder prompt proposes: the page name given earlier, or

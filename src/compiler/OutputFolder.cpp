@@ -1,9 +1,10 @@
 #include "compiler/OutputFolder.h"
 
 #include "compiler/CompileHost.h"
-#include "compiler/FittedCopies.h"
 #include "compiler/PageText.h"
+#include "compiler/PictureCopies.h"
 #include "compiler/PixNames.h"
+#include "compiler/SizeCache.h"
 #include "platform/FilePaths.h"
 #include "platform/FileSystem.h"
 #include "platform/Prompter.h"
@@ -53,25 +54,6 @@ QString ChooseDirectory(Prompter& ui, FileSystem& fs) {
             return dir;
         }
     }
-}
-
-// A source whose extension is taken must have one. Empty sources (a slide
-// left without a picture after the completeness check) are skipped later.
-std::optional<QString> SourceWithoutExtension(const SlideShowProject& p) {
-    QStringList sources;
-    const ShowSettings& s = p.settings;
-    for (int k = 1; k <= p.SlideCount(); ++k) {
-        sources << p.slide(k).PicturePath;
-        if (!s.UseColTrueUsePicFalse && s.optIntBkImgOptionForm == 1)
-            sources << p.slide(k).BkPicture;
-    }
-    if (!s.UseColTrueUsePicFalse && s.optIntBkImgOptionForm == 0)
-        sources << p.slot(0).BkPicture;
-    sources << s.SongPath;
-    for (const QString& src : sources)
-        if (!src.isEmpty() && FileExtension(src).isEmpty())
-            return src;
-    return std::nullopt;
 }
 
 FsResult MakeShowFolder(const SlideShowProject& p, FileSystem& fs) {
@@ -137,26 +119,27 @@ public:
     PixCopier(Prompter& ui, FileSystem& fs, QString pixFolder)
         : ui(ui), fs(fs), pix(std::move(pixFolder)) {}
 
-    void copy(const QString& from, const QString& name) {
+    bool copy(const QString& from, const QString& name) {
         if (from.isEmpty() || name.isEmpty())
-            return;
-        place(fs.copyFile(from, pix + name), pix + name);
+            return false;
+        return place(fs.copyFile(from, pix + name), pix + name);
     }
 
-    // Writes a fitted copy under the name the original would have had.
-    void write(const QByteArray& bytes, const QString& name) {
-        place(fs.writeFile(pix + name, bytes), pix + name);
+    // Writes a copy the engine made.
+    bool write(const QByteArray& bytes, const QString& name) {
+        return place(fs.writeFile(pix + name, bytes), pix + name);
     }
 
 private:
-    void place(const FsResult& result, const QString& to) {
+    bool place(const FsResult& result, const QString& to) {
         if (!result.ok()) {
             ui.inform(QStringLiteral("Error occurred!"), QStringLiteral("File Copy Error"));
-            return;
+            return false;
         }
         // The copy is ours and new; should its mode not change, it is still
         // in the show, so there is nothing to report.
         fs.makeOwnerWritable(to);
+        return true;
     }
 
     Prompter& ui;
@@ -173,6 +156,13 @@ QString PageFileName(const SlideShowProject& p) {
     return p.names.FirstPageName + QStringLiteral(".htm");
 }
 
+// What the picture copies of one run share: the memory of the decodes in
+// flight and the cache of sizes.
+struct PictureWork {
+    DecodeBudget budget;
+    std::optional<SizeCache> cache;
+};
+
 // One file of the copies: its source, its name in pix and how far the
 // progress bar moves after it. An entry without a source only moves the bar.
 struct PixCopy {
@@ -182,38 +172,34 @@ struct PixCopy {
     bool picture = false; // a slide, background or opening-page picture
 };
 
-// Every copy of a run, in order.
+// Every copy of a run, in order, under the names settled in p.names.pix.
 std::vector<PixCopy> CopyPlan(const SlideShowProject& p, const QString& programFolder) {
     const ShowSettings& s = p.settings;
+    const PixFiles& names = p.names.pix;
     const int count = p.SlideCount();
     std::vector<PixCopy> plan;
-    for (int k = 1; k <= count; ++k) {
-        const QString& src = p.slide(k).PicturePath;
-        plan.push_back({src, PixPictureName(k, src), 1, true});
-    }
+    for (int k = 1; k <= count; ++k)
+        plan.push_back({p.slide(k).PicturePath, PixPictureName(p, k), 1, true});
     const bool pictureBackgrounds = !s.UseColTrueUsePicFalse;
     if (pictureBackgrounds && s.optIntBkImgOptionForm == 1) {
-        for (int k = 1; k <= count; ++k) {
-            const QString& src = p.slide(k).BkPicture;
-            plan.push_back({src, PixSlideBackgroundName(k, src), 1, true});
-        }
+        for (int k = 1; k <= count; ++k)
+            plan.push_back({p.slide(k).BkPicture, PixSlideBackgroundName(p, k), 1, true});
     } else {
         plan.push_back({{}, {}, count - 1});
     }
-    if (pictureBackgrounds && s.optIntBkImgOptionForm == 0) {
-        const QString& src = p.slot(0).BkPicture;
-        plan.push_back({src, PixSharedBackgroundName(src), 0, true});
-    }
+    if (pictureBackgrounds && s.optIntBkImgOptionForm == 0)
+        plan.push_back({p.slot(0).BkPicture, names.sharedBackground, 0, true});
     plan.push_back({{}, {}, 1});
+    // A song that is not what it claims has no name: it is not copied.
     if (!s.SongPath.isEmpty())
-        plan.push_back({s.SongPath, PixSongName(s.SongPath)});
+        plan.push_back({names.song.isEmpty() ? QString() : s.SongPath, names.song});
     for (const char* image : kViewImages) {
         const QString name = QString::fromLatin1(image);
         plan.push_back({InProgramFolder(programFolder, name), name});
     }
     plan.push_back(
         {InProgramFolder(programFolder, QStringLiteral("photo.jar")), QStringLiteral("photo.jar")});
-    plan.push_back({s.OpenPgBkPic, PixOpeningPictureName(s.OpenPgBkPic), 1, true});
+    plan.push_back({s.OpenPgBkPic, names.openingPicture, 1, true});
     return plan;
 }
 
@@ -253,82 +239,66 @@ std::optional<QString> TooLongName(const SlideShowProject& p, FileSystem& fs,
 // What the copies could not take as they are, for the messages after them.
 struct PictureReport {
     QStringList unfitted;    // could not be decoded to fit or size: copied as they are
-    QStringList leftOut;     // to be written as JPEG but could not be decoded
+    QStringList leftOut;     // not a picture the engine reads, or not decodable to convert
     QStringList firstFrames; // several pictures in one file: the first was written
 };
 
-// Puts one picture's copies into pix as the fitter left them (`slide`: its
-// number, for the smaller sizes; 0 for other pictures). A picture written as
-// JPEG that could not be decoded is left out: copied under its ".jpg" name it
-// would be a file no page can show.
+// Puts one picture's copies into pix (`slide`: its number, for the smaller
+// sizes and the pages' table; 0 for other pictures). A picture left out is
+// never copied.
 void PlacePicture(const PixCopy& c, const PictureCopies& made, int slide, PixCopier& pix,
-                  CompileHost& host, PictureReport& report) {
+                  CompileHost& host, PictureReport& report, PixFiles& names) {
     const QString shown = QDir::toNativeSeparators(c.from);
-    const bool asJpeg = IsWrittenAsJpeg(c.from);
-    if (made.full.kind == FittedPicture::Kind::Fitted) {
-        pix.write(made.full.bytes, c.name);
-        if (made.full.firstFrameOnly)
-            report.firstFrames << shown;
-    } else if (asJpeg && made.full.kind == FittedPicture::Kind::Undecodable) {
-        report.leftOut << shown;
+    if (made.leftOut || c.name.isEmpty()) {
+        report.leftOut << shown + QStringLiteral(" (") + made.refusal + u')';
         host.pictureLeftOut(c.from);
-    } else {
-        // A missing picture is reported by the copy, as any missing file.
-        pix.copy(c.from, c.name);
+        return;
     }
-    if (slide > 0 && !made.thumb.isEmpty())
-        pix.write(made.thumb, PixThumbName(slide));
-    if (slide > 0 && !made.phone.isEmpty())
-        pix.write(made.phone, PixPhoneName(slide));
-    if (made.undecodable && !asJpeg)
+    const bool placed =
+        made.copyAsItIs ? pix.copy(c.from, c.name) : pix.write(made.full.bytes, c.name);
+    if (made.firstFrameOnly)
+        report.firstFrames << shown;
+    if (made.sizesFailed)
         report.unfitted << shown;
+    if (slide <= 0)
+        return;
+    const int i = slide - 1;
+    if (placed)
+        names.fullSizes[i] = made.copyAsItIs ? made.fullSize : made.full.size;
+    if (made.thumb.made() && pix.write(made.thumb.bytes, PixThumbName(slide)))
+        names.thumbSizes[i] = made.thumb.size;
+    if (made.phone.made() && pix.write(made.phone.bytes, PixPhoneName(slide)))
+        names.phoneSizes[i] = made.phone.size;
 }
 
 // Copies [first, last) of the plan (`slides`: the slide pictures, which lead
-// it). The pictures that change on their way go through the fitter on worker
-// threads, each written as soon as it is ready and in the plan's order: the
-// slide pictures when `request` fits or sizes them, and every picture
-// written as JPEG.
+// it). Every picture goes through the engine on worker threads, which checks
+// its content and makes what the show needs of it; each is placed as soon as
+// it is ready, in the plan's order. The slide pictures are fitted and sized
+// as `request` asks.
 void CopyRange(std::vector<PixCopy>::const_iterator first,
                std::vector<PixCopy>::const_iterator last, bool slides,
-               const PictureRequest& request, CompileHost& host, PixCopier& pix, ProgressBar& bar,
-               PictureReport& report) {
-    const PictureFitter* fitter = host.pictureFitter();
-    const bool changed = slides && (request.fitBox || request.sizes);
+               const PictureRequest& request, PictureWork& work, CompileHost& host, PixCopier& pix,
+               ProgressBar& bar, PictureReport& report, PixFiles& names) {
     QStringList sources;
-    bool anyToFit = false;
-    for (auto it = first; it != last; ++it) {
-        const bool fitted =
-            it->picture && !it->from.isEmpty() && (changed || IsWrittenAsJpeg(it->from));
-        sources << (fitted ? it->from : QString());
-        anyToFit = anyToFit || fitted;
-    }
+    for (auto it = first; it != last; ++it)
+        sources << (it->picture ? it->from : QString());
     // The smaller sizes are steps of their own, made or not.
-    const int sizeSteps = slides && fitter && request.sizes ? kSizesPerPicture : 0;
+    const int sizeSteps = slides && request.sizes ? kSizesPerPicture : 0;
     const auto finish = [&](int i, const PictureCopies& made) {
         const PixCopy& c = first[i];
-        if (sources[i].isEmpty())
+        if (!c.picture)
             pix.copy(c.from, c.name);
-        else
-            PlacePicture(c, made, slides ? i + 1 : 0, pix, host, report);
+        else if (!c.from.isEmpty())
+            PlacePicture(c, made, slides ? i + 1 : 0, pix, host, report, names);
         if (c.advance + sizeSteps != 0)
             bar.advance(c.advance + sizeSteps);
     };
-    if (fitter && anyToFit) {
-        CopiesInOrder(*fitter, sources, slides ? request : PictureRequest{}, finish);
-        return;
-    }
-    // Without a fitter nothing is decoded: what would be written as JPEG
-    // cannot be.
-    for (int i = 0; i < sources.size(); ++i) {
-        PictureCopies none;
-        if (!sources[i].isEmpty() && IsWrittenAsJpeg(sources[i]))
-            none.full.kind = FittedPicture::Kind::Undecodable;
-        finish(i, none);
-    }
+    CopiesInOrder(sources, slides ? request : PictureRequest{}, work.budget,
+                  work.cache ? &*work.cache : nullptr, finish);
 }
 
-void CopyEverything(const SlideShowProject& p, CompileHost& host, FileSystem& fs,
+void CopyEverything(SlideShowProject& p, CompileHost& host, FileSystem& fs,
                     const QString& programFolder) {
     const int count = p.SlideCount();
     const ShowSettings& s = p.settings;
@@ -337,15 +307,18 @@ void CopyEverything(const SlideShowProject& p, CompileHost& host, FileSystem& fs
         request.fitBox = QSize(s.FitWidth, s.FitHeight);
     request.sizes = WantsPictureSizes(s);
     // The smaller sizes are steps of their own.
-    const int sizeSteps = host.pictureFitter() && request.sizes ? kSizesPerPicture * count : 0;
+    const int sizeSteps = request.sizes ? kSizesPerPicture * count : 0;
     ProgressBar bar(host, 2 * count + 23 + sizeSteps);
     BusyPointer busy(host);
     Prompter& ui = host.prompter();
     PixCopier pix(ui, fs, p.names.OutputFolder + QStringLiteral("pix/"));
     const std::vector<PixCopy> plan = CopyPlan(p, programFolder);
     PictureReport report;
+    PictureWork work{DecodeBudget(), SizeCache::inUserCache(qint64(s.SizesCacheMB) << 20)};
+    PixFiles& names = p.names.pix;
     // The slide pictures lead the plan; only they are fitted and sized.
-    CopyRange(plan.begin(), plan.begin() + count, true, request, host, pix, bar, report);
+    CopyRange(plan.begin(), plan.begin() + count, true, request, work, host, pix, bar, report,
+              names);
     if (!report.unfitted.isEmpty()) {
         const QString list = kCrLf + report.unfitted.join(kCrLf);
         if (request.fitBox)
@@ -362,12 +335,21 @@ void CopyEverything(const SlideShowProject& p, CompileHost& host, FileSystem& fs
                            QStringLiteral("Write thumbnails and a phone size"), MsgButtons::Ok,
                            MsgIcon::Exclamation, std::nullopt});
     }
-    CopyRange(plan.begin() + count, plan.end(), false, request, host, pix, bar, report);
+    CopyRange(plan.begin() + count, plan.end(), false, request, work, host, pix, bar, report,
+              names);
+    if (work.cache)
+        work.cache->trim();
 
     QStringList told;
     if (!report.leftOut.isEmpty())
         told << QStringLiteral("These pictures could not be read, so they are not in the show:") +
                     kCrLf + report.leftOut.join(kCrLf);
+    if (!s.SongPath.isEmpty() && p.names.pix.song.isEmpty()) {
+        told << QStringLiteral("The song is not an MP3, WAV or MIDI file, so it is not in the "
+                               "show:") +
+                    kCrLf + QDir::toNativeSeparators(s.SongPath);
+        host.pictureLeftOut(s.SongPath);
+    }
     if (!report.firstFrames.isEmpty())
         told << QStringLiteral("These pictures hold an animation or several pages; the show has "
                                "the first picture of each:") +
@@ -385,6 +367,8 @@ void MoveFiles(SlideShowProject& p, CompileHost& host, FileSystem& fs,
     // A failed attempt asks every question again, as a loop rather than a
     // nested run.
     bool askPageName = false;
+    // Names by content, settled once before anything is copied.
+    SettlePixFiles(p);
     for (;;) {
         if (askPageName) {
             // The opening page's name did not fit: it is asked again too.
@@ -401,10 +385,7 @@ void MoveFiles(SlideShowProject& p, CompileHost& host, FileSystem& fs,
         FsResult made;
         const std::optional<QString> tooLong = TooLongName(p, fs, directory, programFolder);
         askPageName = tooLong == PageFileName(p);
-        if (std::optional<QString> bad = SourceWithoutExtension(p))
-            made = {FsError::Other, QStringLiteral("The file name has no extension: ") + *bad,
-                    EINVAL};
-        else if (tooLong)
+        if (tooLong)
             made = {FsError::Other, QStringLiteral("File name too long: ") + *tooLong,
                     ENAMETOOLONG};
         else

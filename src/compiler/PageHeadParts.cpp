@@ -23,7 +23,8 @@ QString MetaElement(const QString& name, const QString& content) {
 void AppendHeadOpening(PageBuilder& page, const SlideShowProject& p, const QDateTime& createdOn,
                        ContactOrder order) {
     page.lines({u"<HTML>", u"<HEAD>"});
-    page.line(QStringLiteral("<TITLE>") + p.names.FirstPageName + QStringLiteral("</TITLE>"));
+    page.line(QStringLiteral("<TITLE>") + HtmlText(p.names.FirstPageName) +
+              QStringLiteral("</TITLE>"));
     page.line(
         MetaElement(QStringLiteral("keywords"), QStringLiteral("pictures, slides, slide show")));
     page.line(MetaElement(QStringLiteral("generator"), QStringLiteral("Pevrano Slide Show")));
@@ -46,11 +47,11 @@ void AppendHeadOpening(PageBuilder& page, const SlideShowProject& p, const QDate
 }
 
 void AppendSongLine(PageBuilder& page, const SlideShowProject& p) {
-    const QString& song = p.settings.SongPath;
+    const QString song = PixSongName(p);
     if (song.isEmpty()) {
         page.line();
         return;
     }
-    page.line(QStringLiteral("<BGSOUND SRC=") + Quoted(PixSongName(song)) +
+    page.line(QStringLiteral("<BGSOUND SRC=") + QuotedAttribute(song) +
               QStringLiteral(" LOOP=-1>"));
 }

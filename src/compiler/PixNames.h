@@ -1,56 +1,74 @@
 #pragma once
 
 #include "compiler/PageText.h"
-#include "platform/FilePaths.h"
+#include "pictures/PictureFormat.h"
+#include "project/SlideShowProject.h"
 
+#include <QByteArrayView>
 #include <QString>
+#include <QStringList>
+#include <optional>
 
-// The names the copies in the show's pix folder take, from the source file's
-// extension. The output folder copies under these names and the pages refer
-// to them, so both sides must build them here.
+// The names the copies in the show's pix folder take. They are settled once
+// per compile, from each source's content, before anything is copied
+// (SettlePixFiles); the output folder copies under them and every page
+// takes them from the table it fills (p.names.pix), so both sides agree.
 
-// Pictures of the formats that not every browser (nor the applet) shows go
-// into the show as JPEG: WebP, TIFF, HEIC and HEIF, by their extension.
-inline bool IsWrittenAsJpeg(const QString& source) {
-    const QString ext = FileExtension(source);
-    return ext == u".webp" || ext == u".tif" || ext == u".tiff" || ext == u".heic" ||
-           ext == u".heif";
-}
-// The extension of a picture's copy in pix: the source's own, or ".jpg" for
-// a picture written as JPEG.
-inline QString PixPictureExtension(const QString& source) {
-    return IsWrittenAsJpeg(source) ? QStringLiteral(".jpg") : FileExtension(source);
-}
+// Pictures every browser shows (JPEG, PNG, GIF, BMP) are copied under the
+// extension of their content: their own when it names that format (".JPEG"
+// gives ".jpeg"), else the format's (a PNG named ".jpg" gives ".png"). The
+// other formats go into the show as JPEG: ".jpg".
+QString PixPictureExtension(const QString& source, PictureFormat content);
 
-// Slide k's picture: "pic" + k + extension.
-inline QString PixPictureName(int k, const QString& source) {
-    return QStringLiteral("pic") + IntText(k) + PixPictureExtension(source);
-}
-// Slide k's thumbnail and phone size, always JPEG, in their own folders
-// inside pix so the full picture keeps its name.
+// Songs are taken by their content only: MP3 (an ID3 tag or a frame sync),
+// WAV (RIFF WAVE) and MIDI (MThd).
+enum class SongFormat { Mp3, Wav, Midi };
+std::optional<SongFormat> SongFormatOfContent(QByteArrayView head);
+QString SongExtension(SongFormat format); // ".mp3", ".wav", ".mid"
+
+// The thumbnail and phone size of slide k, always JPEG, in their own
+// folders inside pix so the full picture keeps its name.
 inline QString PixThumbName(int k) {
     return QStringLiteral("thumbs/pic") + IntText(k) + QStringLiteral(".jpg");
 }
 inline QString PixPhoneName(int k) {
     return QStringLiteral("phone/pic") + IntText(k) + QStringLiteral(".jpg");
 }
-// Slide k's own background picture: "bkimg" + k + extension.
-inline QString PixSlideBackgroundName(int k, const QString& source) {
-    return QStringLiteral("bkimg") + IntText(k) + PixPictureExtension(source);
+
+// A source the compile leaves out, and why.
+struct LeftOutSource {
+    QString path;
+    QString reason;
+};
+
+// Tells every picture and the song of the show by the first bytes of its
+// content (whether a picture reads is for the copies to find) and fills
+// p.names.pix with their names: "pic" + k, "bkimg" + k, "bgimg" and
+// "thesong" with their extension by content; the opening page's picture
+// keeps its base name, lower-cased, unless it begins with a dot or is a
+// name the compile writes, and then is "opening" + extension. A source that
+// is not what it claims is left out: its name stays empty (a slide picture
+// keeps "pic<k>.jpg" for the classic pages, which still name it) and it is
+// returned. The written sizes start invalid; the copies fill them.
+QList<LeftOutSource> SettlePixFiles(SlideShowProject& p);
+
+// The table's names, for the page writers. Slide k is 1-based.
+inline QString PixPictureName(const SlideShowProject& p, int k) {
+    return p.names.pix.pictures.value(k - 1);
 }
-// The one background picture every slide shares: "bgimg" + extension.
-inline QString PixSharedBackgroundName(const QString& source) {
-    return QStringLiteral("bgimg") + PixPictureExtension(source);
+inline QString PixSlideBackgroundName(const SlideShowProject& p, int k) {
+    return p.names.pix.backgrounds.value(k - 1);
 }
-// The opening page's picture keeps its own name, lower-cased; one written as
-// JPEG ends in ".jpg" instead of its own extension.
-inline QString PixOpeningPictureName(const QString& source) {
-    const QString name = GetJustFileName(source).toLower();
-    if (!IsWrittenAsJpeg(source))
-        return name;
-    return name.left(name.size() - FileExtension(source).size()) + QStringLiteral(".jpg");
+inline QString PixSharedBackgroundName(const SlideShowProject& p) {
+    return p.names.pix.sharedBackground;
 }
-// The background song: "thesong" + extension.
-inline QString PixSongName(const QString& source) {
-    return QStringLiteral("thesong") + FileExtension(source);
+inline QString PixSongName(const SlideShowProject& p) {
+    return p.names.pix.song;
+}
+inline QString PixOpeningPictureName(const SlideShowProject& p) {
+    return p.names.pix.openingPicture;
+}
+// Whether slide k's thumbnail was written (else pages show the picture).
+inline bool PixThumbWritten(const SlideShowProject& p, int k) {
+    return p.names.pix.thumbSizes.value(k - 1).isValid();
 }

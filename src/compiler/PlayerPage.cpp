@@ -1,7 +1,6 @@
 #include "compiler/PlayerPage.h"
 
 #include "compiler/PageText.h"
-#include "compiler/PictureDimensions.h"
 #include "compiler/PixNames.h"
 #include "compiler/ScriptParts.h"
 #include "platform/FilePaths.h"
@@ -30,20 +29,20 @@ QString Number(int v) {
 // One slide: [picture, width, height, caption, background, caption colour,
 // caption background, background picture, thumbnail width, phone width],
 // the field order the player reads.
-QString SlideEntry(const SlideShowProject& p, int k, const QString& pix) {
+QString SlideEntry(const SlideShowProject& p, int k) {
     const Slide& s = p.slide(k);
     const ShowSettings& settings = p.settings;
-    const QString name = PixPictureName(k, s.PicturePath);
-    const QSize full = PictureDimensions(pix + name);
-    const QSize thumb = PictureDimensions(pix + PixThumbName(k));
-    const QSize phone = PictureDimensions(pix + PixPhoneName(k));
+    // The upright sizes of what the compile wrote; a picture left out has none.
+    const QSize full = p.names.pix.fullSizes.value(k - 1);
+    const QSize thumb = p.names.pix.thumbSizes.value(k - 1);
+    const QSize phone = p.names.pix.phoneSizes.value(k - 1);
     const BackgroundMode mode = BackgroundModeOf(settings);
     const QString back = StoredColorToHtml(
         mode == BackgroundMode::ColorPerSlide ? s.PicBackColor : p.slot(0).PicBackColor);
     const QString backPicture = mode == BackgroundMode::PicturePerSlide && !s.BkPicture.isEmpty()
-                                    ? PixSlideBackgroundName(k, s.BkPicture)
+                                    ? PixSlideBackgroundName(p, k)
                                     : QString();
-    const QStringList fields{ScriptLiteral(s.PicturePath.isEmpty() ? QString() : name),
+    const QStringList fields{ScriptLiteral(full.isValid() ? PixPictureName(p, k) : QString()),
                              Number(full.isValid() ? full.width() : 0),
                              Number(full.isValid() ? full.height() : 0),
                              ScriptLiteral(s.Caption),
@@ -56,12 +55,12 @@ QString SlideEntry(const SlideShowProject& p, int k, const QString& pix) {
     return QLatin1Char('[') + fields.join(QLatin1Char(',')) + QLatin1Char(']');
 }
 
-QString ShowData(const SlideShowProject& p, const QString& pix) {
+QString ShowData(const SlideShowProject& p) {
     const ShowSettings& s = p.settings;
-    const QString song = PlayerPlaysSong(s.SongPath) ? PixSongName(s.SongPath) : QString();
+    const QString song = PlayerPlaysSong(PixSongName(p)) ? PixSongName(p) : QString();
     const QString background =
         BackgroundModeOf(s) == BackgroundMode::OnePicture && !p.slot(0).BkPicture.isEmpty()
-            ? PixSharedBackgroundName(p.slot(0).BkPicture)
+            ? PixSharedBackgroundName(p)
             : QString();
     QString out = QStringLiteral("var pevranoShow = {\"delay\":") + Number(s.NumSecDelay) +
                   QStringLiteral(",\"song\":") + ScriptLiteral(song) +
@@ -71,7 +70,7 @@ QString ShowData(const SlideShowProject& p, const QString& pix) {
                   QStringLiteral(",\"background\":") + ScriptLiteral(background) +
                   QStringLiteral(",\"slides\":[\n");
     for (int k = 1; k <= p.SlideCount(); ++k) {
-        out += SlideEntry(p, k, pix);
+        out += SlideEntry(p, k);
         out += k < p.SlideCount() ? QStringLiteral(",\n") : QStringLiteral("\n");
     }
     return out + QStringLiteral("]};\n");
@@ -101,7 +100,7 @@ bool PlayerPlaysSong(const QString& songPath) {
 }
 
 PlayerFiles PlayerPage(const SlideShowProject& p, const QString& pixFolder) {
-    const QString pix = WithTrailingSeparator(pixFolder);
+    Q_UNUSED(pixFolder);
     const QString title = p.names.FirstPageName.toHtmlEscaped();
     const QString classic =
         QString::fromLatin1(QUrl::toPercentEncoding(p.names.FirstPageName + QStringLiteral(".htm")))
@@ -109,6 +108,5 @@ PlayerFiles PlayerPage(const SlideShowProject& p, const QString& pixFolder) {
     QString page = QString::fromUtf8(Resource("index.html"));
     page.replace(QStringLiteral("@TITLE@"), title);
     page.replace(QStringLiteral("@CLASSIC@"), classic);
-    return {page.toUtf8(), ShowData(p, pix).toUtf8() + Resource("player.js"),
-            Resource("player.css")};
+    return {page.toUtf8(), ShowData(p).toUtf8() + Resource("player.js"), Resource("player.css")};
 }

@@ -14,12 +14,14 @@ struct PlayerFiles {
     QByteArray style;  // pix/player.css
 };
 
-// Builds the three files. The picture sizes are read from the copies already
-// in `pixFolder` (the full picture, thumbs/ and phone/); a size whose file is
-// missing is left out, and the player then shows the full picture alone.
+// Builds the three files. The picture sizes are the upright sizes of the
+// copies the compile wrote (p.names.pix); a size not written is left out,
+// and the player then shows the full picture alone. `pixFolder` is where
+// they are.
 PlayerFiles PlayerPage(const SlideShowProject& p, const QString& pixFolder);
 
-// Whether the player plays the show's song: browsers play MP3 and WAV but not
+// Whether the player plays the show's song (its name in pix, by content):
+// browsers play MP3 and WAV but not
 // MIDI, which the player leaves out.
 bool PlayerPlaysSong(const QString& songPath);
 

@@ -11,7 +11,7 @@ QString ScriptStartDisplay(const SlideShowProject& p) {
     QString background;
     switch (BackgroundModeOf(p.settings)) {
     case BackgroundMode::OnePicture:
-        background = PixSharedBackgroundName(p.slot(0).BkPicture);
+        background = PixSharedBackgroundName(p);
         break;
     case BackgroundMode::OneColor:
         background = StoredColorToHtml(p.slot(0).PicBackColor);

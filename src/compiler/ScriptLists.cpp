@@ -19,13 +19,13 @@ QString ListEntry(const SlideShowProject& p, ListKind kind, const QString& listN
     const Slide& s = p.slide(k);
     switch (kind) {
     case ListKind::Picture:
-        return PixPictureName(k, s.PicturePath);
+        return PixPictureName(p, k);
     case ListKind::BackgroundPicture:
-        return PixSlideBackgroundName(k, s.BkPicture);
+        return PixSlideBackgroundName(p, k);
     case ListKind::Color:
         return StoredColorToHtml(ColorField(s, listName));
     case ListKind::Text:
-        return s.Caption;
+        return ClassicCaption(s.Caption);
     }
     return {};
 }

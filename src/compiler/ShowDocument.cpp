@@ -41,21 +41,24 @@ void ShowDocument::MarkOnDisk(const QByteArray& bytes) {
 }
 
 bool ShowDocument::ChangedOnDisk() const {
-    if (onDisk.isEmpty() || path.isEmpty())
+    if (path.isEmpty())
         return false;
     QFile file;
     // A file that has gone holds nothing to lose; one that cannot be read
     // is left to the save to report.
     if (!OpenRegularFile(file, path))
         return false;
-    return Digest(file.readAll()) != onDisk;
+    // Only a show restored from a recovery file that kept no digest has a
+    // file it never saw: what the file holds is unknown, so it is asked.
+    return onDisk.isEmpty() || Digest(file.readAll()) != onDisk;
 }
 
 QByteArray ShowDocument::RecoveryJson(const SlideShowProject& project) const {
     const QJsonObject show = QJsonDocument::fromJson(ShowFileJson(project, {}, kept)).object();
-    return QJsonDocument(
-               QJsonObject{{QStringLiteral("recoveryOf"), path}, {QStringLiteral("show"), show}})
-        .toJson();
+    QJsonObject top{{QStringLiteral("recoveryOf"), path}, {QStringLiteral("show"), show}};
+    if (!onDisk.isEmpty())
+        top.insert(QStringLiteral("recoveryOfSha256"), QString::fromLatin1(onDisk.toHex()));
+    return QJsonDocument(top).toJson();
 }
 
 std::optional<RecoveredShow> ReadRecovery(const QByteArray& json, const ShowFileContext& where) {
@@ -63,9 +66,13 @@ std::optional<RecoveredShow> ReadRecovery(const QByteArray& json, const ShowFile
     if (!top.value(u"show").isObject())
         return std::nullopt;
     const QString path = top.value(u"recoveryOf").toString();
+    QByteArray digest = QByteArray::fromHex(top.value(u"recoveryOfSha256").toString().toLatin1());
+    // Anything but a whole digest counts as none.
+    if (digest.size() != QCryptographicHash::hashLength(QCryptographicHash::Sha256))
+        digest.clear();
     auto read = ReadShow(top.value(u"show").toObject(), QDir::homePath(), QString(), where);
     if (auto* show = std::get_if<LoadedShow>(&read))
-        return RecoveredShow{std::move(*show), path};
+        return RecoveredShow{std::move(*show), path, digest};
     return std::nullopt;
 }
 

@@ -26,13 +26,15 @@ public:
     bool IsModified(const SlideShowProject& project) const;
     // Remembers the file's content as read or written here, and tells
     // whether the file holds something else now (another window saved over
-    // it). A show never read from its file (restored after a crash) never
-    // counts as changed.
+    // it). A show restored after a crash takes the digest its recovery file
+    // kept; when it kept none, the file counts as changed.
     void MarkOnDisk(const QByteArray& bytes);
+    void MarkOnDiskDigest(const QByteArray& digest) { onDisk = digest; }
     bool ChangedOnDisk() const;
 
-    // The recovery file's content: the show with absolute paths and the path
-    // of the show file it belongs to.
+    // The recovery file's content: the show with absolute paths, the path of
+    // the show file it belongs to and the digest of that file as it was last
+    // read or written here.
     QByteArray RecoveryJson(const SlideShowProject& project) const;
 
 private:
@@ -45,6 +47,7 @@ private:
 struct RecoveredShow {
     LoadedShow show;
     QString path;
+    QByteArray onDiskDigest; // empty when the recovery file kept none
 };
 std::optional<RecoveredShow> ReadRecovery(const QByteArray& json, const ShowFileContext& where);
 

@@ -3,6 +3,7 @@
 #include "captionstyle/DefaultCaptionFont.h"
 #include "compiler/NameRules.h"
 #include "compiler/PageText.h"
+#include "platform/RegularFile.h"
 #include "project/ColorText.h"
 #include "project/CompileChoices.h"
 #include "project/ShowLimits.h"
@@ -15,6 +16,7 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <cmath>
+#include <optional>
 
 namespace {
 // The first thing wrong with the file; caught by ParseShow.
@@ -22,14 +24,17 @@ struct BadShow {
     QString message;
 };
 
-QString LineAndColumn(const QByteArray& json, int offset) {
-    int line = 1;
-    int column = 1;
-    for (int i = 0; i < offset && i < json.size(); ++i) {
-        if (json[i] == '\n') {
+// Columns count characters, as an editor shows them: the bytes that continue
+// a UTF-8 character add nothing.
+QString LineAndColumn(const QByteArray& json, qsizetype offset) {
+    qsizetype line = 1;
+    qsizetype column = 1;
+    for (qsizetype i = 0; i < offset && i < json.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(json[i]);
+        if (byte == '\n') {
             ++line;
             column = 1;
-        } else {
+        } else if ((byte & 0xC0) != 0x80) {
             ++column;
         }
     }
@@ -224,6 +229,24 @@ void ReadCompile(const QJsonObject& o, CompileAnswers& a, QJsonObject& others, R
     }
 }
 
+// Where the show was last published: its remote, path and public address.
+void ReadPublish(const QJsonObject& o, PublishTarget& t, QJsonObject& others, Reader& r) {
+    for (auto it = o.begin(); it != o.end(); ++it) {
+        const QString& k = it.key();
+        const QString key = QStringLiteral("publish.") + k;
+        if (k == u"remote")
+            t.remote = r.text(it.value(), key);
+        else if (k == u"path")
+            t.path = r.text(it.value(), key);
+        else if (k == u"address")
+            t.address = r.text(it.value(), key);
+        else {
+            others.insert(k, it.value());
+            r.unknown(key);
+        }
+    }
+}
+
 LoadedShow Read(const QJsonObject& top, const QString& showFolder, const ShowFileContext& where) {
     LoadedShow show;
     Reader r(showFolder, where.programFolder, show.warnings);
@@ -248,6 +271,8 @@ LoadedShow Read(const QJsonObject& top, const QString& showFolder, const ShowFil
                     "format: written by a newer version; keys it added are kept, not used");
         } else if (k == u"compile")
             ReadCompile(r.object(it.value(), k), show.answers, show.kept.compile, r);
+        else if (k == u"publish")
+            ReadPublish(r.object(it.value(), k), p.publish, show.kept.publish, r);
         else if (k != u"slides") {
             show.kept.top.insert(k, it.value());
             r.unknown(k);
@@ -303,9 +328,15 @@ std::variant<LoadedShow, QString> LoadShowFile(const QString& path, const ShowFi
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
         return path + QStringLiteral(": cannot read the show file: not a regular file");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return path + QStringLiteral(": cannot read the show file: ") + file.errorString();
+    // The size is checked before anything is read.
+    QString error;
+    const std::optional<QByteArray> bytes = ReadRegularFile(path, kMaxShowFileBytes, &error);
+    if (!bytes) {
+        if (IsRegularFile(path) && QFileInfo(path).size() > kMaxShowFileBytes)
+            return path + QStringLiteral(": cannot read the show file: it is larger than %1 MB")
+                              .arg(kMaxShowFileBytes / (1024 * 1024));
+        return path + QStringLiteral(": cannot read the show file: ") + error;
+    }
     const QString folder = QFileInfo(path).absolutePath();
-    return ParseShow(file.readAll(), folder, path, where);
+    return ParseShow(*bytes, folder, path, where);
 }

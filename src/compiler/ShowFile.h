@@ -26,7 +26,7 @@ inline const QString kProgramFolderMark = QStringLiteral("{program}/");
 bool IsProgramPicture(const QString& fileName);
 
 // What a show file holds that this version does not know: a higher "format"
-// and unknown keys at the top, in "settings" and in "compile". Saving the
+// and unknown keys at the top, in "settings", "compile" and "publish". Saving the
 // show again writes them back unchanged. (Unknown keys of a slide travel with
 // the slide, in Slide::OtherKeys.)
 struct KeptKeys {
@@ -34,6 +34,7 @@ struct KeptKeys {
     QJsonObject top;
     QJsonObject settings;
     QJsonObject compile;
+    QJsonObject publish;
 
     friend bool operator==(const KeptKeys&, const KeptKeys&) = default;
 };

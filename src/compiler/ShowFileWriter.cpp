@@ -105,6 +105,16 @@ QByteArray ShowFileJson(const SlideShowProject& p, const QString& showFolder, co
     const QJsonObject names = Names(p, folder, kept.compile);
     if (!names.isEmpty())
         top.insert(u"compile", names);
+    // Where the show was published; the password stays with rclone.
+    QJsonObject publish = kept.publish;
+    if (!p.publish.remote.isEmpty())
+        publish.insert(u"remote", p.publish.remote);
+    if (!p.publish.path.isEmpty())
+        publish.insert(u"path", p.publish.path);
+    if (!p.publish.address.isEmpty())
+        publish.insert(u"address", p.publish.address);
+    if (!publish.isEmpty())
+        top.insert(u"publish", publish);
     return QJsonDocument(top).toJson(QJsonDocument::Indented);
 }
 

@@ -73,7 +73,7 @@ void AppendButtonCells(PageBuilder& page, const SlideShowProject& p, const Butto
 }
 
 QString FirstPictureName(const SlideShowProject& p) {
-    return PixPictureName(1, p.slot(0).PicturePath);
+    return PixPictureName(p, 1);
 }
 
 void AppendBodyTag(PageBuilder& page, const SlideShowProject& p, const QString& onload) {
@@ -90,8 +90,8 @@ void AppendForm1Opening(PageBuilder& page) {
 // followed by an empty line.
 void AppendFilteredPicture(PageBuilder& page, const SlideShowProject& p) {
     page.line(QStringLiteral("<img id=") + Quoted(QStringLiteral("docimage")) +
-              QStringLiteral(" src=") + Quoted(FirstPictureName(p)) + QStringLiteral(" onClick=") +
-              Quoted(QStringLiteral("asktoclose()")));
+              QStringLiteral(" src=") + QuotedAttribute(FirstPictureName(p)) +
+              QStringLiteral(" onClick=") + Quoted(QStringLiteral("asktoclose()")));
     page.line(QStringLiteral("style=") +
               Quoted(QStringLiteral("filter:progid:DXImageTransform.Microsoft.Fade(Duration=3)")) +
               QLatin1Char('>'));
@@ -110,7 +110,7 @@ void AppendCaptionTable(PageBuilder& page, const SlideShowProject& p) {
               QStringLiteral(" ALIGN=LEFT VALIGN=TOP>"));
     page.line(QStringLiteral("<DIV ID=") + Quoted(QStringLiteral("text")) +
               QStringLiteral("align=") + Quoted(QStringLiteral("middle")) + QLatin1Char('>') +
-              p.slot(0).Caption + QStringLiteral("</DIV>"));
+              HtmlText(ClassicCaption(p.slot(0).Caption)) + QStringLiteral("</DIV>"));
     page.line(u"</td>");
     page.line(QStringLiteral("<td width=") + Quoted(QStringLiteral("1%")) + leftRight +
               QStringLiteral("</td>"));
@@ -186,17 +186,18 @@ QString NetscapePage(const SlideShowProject& p) {
                   QStringLiteral("hasbutscaps(true,false),startdisplay(),changedisplay(0)"));
     // The embed element is written even without a song: it then names a file
     // that is not there, which the browser ignores.
-    const QString& song = p.settings.SongPath;
-    const QString songFile = song.isEmpty() ? QStringLiteral("thesong.mp3") : PixSongName(song);
-    page.line(QStringLiteral("<embed src=") + Quoted(songFile) + QStringLiteral(" hidden=") +
-              Quoted(QStringLiteral("true")) + QStringLiteral(" autostart=") +
-              Quoted(QStringLiteral("true")) + QStringLiteral(" loop=") +
-              Quoted(QStringLiteral("true")) + QLatin1Char('>'));
+    const QString song = PixSongName(p);
+    const QString songFile = song.isEmpty() ? QStringLiteral("thesong.mp3") : song;
+    page.line(QStringLiteral("<embed src=") + QuotedAttribute(songFile) +
+              QStringLiteral(" hidden=") + Quoted(QStringLiteral("true")) +
+              QStringLiteral(" autostart=") + Quoted(QStringLiteral("true")) +
+              QStringLiteral(" loop=") + Quoted(QStringLiteral("true")) + QLatin1Char('>'));
     page.line(u"</embed>");
     page.line(u"<center>");
     page.line(QStringLiteral("<img name=") + Quoted(QStringLiteral("docimage")) +
-              QStringLiteral(" src=") + Quoted(FirstPictureName(p)) + QStringLiteral(" onClick=") +
-              Quoted(QStringLiteral("asktoclose()")) + QLatin1Char('>'));
+              QStringLiteral(" src=") + QuotedAttribute(FirstPictureName(p)) +
+              QStringLiteral(" onClick=") + Quoted(QStringLiteral("asktoclose()")) +
+              QLatin1Char('>'));
     page.lines({u"</center>", u"<center>"});
     page.line(QStringLiteral("<form name=") + Quoted(QStringLiteral("net")) + QLatin1Char('>'));
     page.line(QStringLiteral("<table width=") + Quoted(QStringLiteral("100%")) +

@@ -87,7 +87,7 @@ QString TitlePageText(const SlideShowProject& p) {
     const QString& message = p.settings.TitleMessage;
     PageBuilder page;
     page.line(u"<HTML>");
-    page.line(QStringLiteral("<TITLE>") + message + QStringLiteral("</TITLE>"));
+    page.line(QStringLiteral("<TITLE>") + HtmlText(message) + QStringLiteral("</TITLE>"));
     page.line(u"<HEAD>");
     StyleSheet(page);
 
@@ -101,22 +101,23 @@ QString TitlePageText(const SlideShowProject& p) {
     page.append(RainbowScripts(p));
     page.lines({u"-->", u"</script>", u"</HEAD>"});
 
-    // The copy keeps the picture's own name (PixOpeningPictureName); in the
+    // The copy keeps the picture's base name (PixOpeningPictureName); in the
     // page's link the characters that would end or change a URL are escaped,
     // so "pic #1.bmp" is found rather than cut short at the "#".
-    QString name = PixOpeningPictureName(p.settings.OpenPgBkPic);
+    QString name = PixOpeningPictureName(p);
     for (const auto& [from, to] :
          {std::pair{"%", "%25"}, {"#", "%23"}, {"?", "%3F"}, {"\"", "%22"}})
         name.replace(QLatin1String(from), QLatin1String(to));
     const QString background = QStringLiteral("pix/") + name;
-    page.line(QStringLiteral("<BODY BACKGROUND=") + Quoted(background) +
+    page.line(QStringLiteral("<BODY BACKGROUND=") + QuotedAttribute(background) +
               QStringLiteral(" onload=") +
               Quoted(QStringLiteral("hasbutscaps(false,false),goRainbow(),giveWarning()")) +
               QLatin1Char('>'));
     page.line(u"<br>");
     page.line(QStringLiteral("<center><H1><div id=") + Quoted(QStringLiteral("c_rainbow")) +
               QStringLiteral(">Pevrano Slide Show</div></H1></center><hr>"));
-    page.line(QStringLiteral("<H3><center>") + message + QStringLiteral("</CENTER></H3><HR>"));
+    page.line(QStringLiteral("<H3><center>") + HtmlText(message) +
+              QStringLiteral("</CENTER></H3><HR>"));
     page.append(ViewLauncherTable(p));
     page.line(QStringLiteral("<H2 TITLE=") +
               Quoted(QStringLiteral("Click on any picture in the slide show to end show")) +

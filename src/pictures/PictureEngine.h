@@ -46,6 +46,12 @@ inline constexpr qint64 kMaxPictureFileBytes = 2LL << 30;
 // reason naming the limit for a picture past it.
 Identified IdentifyPicture(const QString& path);
 
+// The format the content of `path` announces (a regular file of at most
+// kMaxPictureFileBytes), read from its first bytes alone: what names a copy
+// before it is made. None, `why` saying why, for anything else. A file it
+// names may still be refused by IdentifyPicture.
+std::optional<PictureFormat> PictureFormatOfFile(const QString& path, QString* why);
+
 struct VipsImageRef;
 
 // A decoded picture: upright, 8-bit, three channels (red, green, blue),

@@ -120,14 +120,28 @@ std::optional<PictureFile> OpenPictureFile(const QString& path, QString* why) {
     return file;
 }
 
-std::optional<PictureInfo> IdentifyOpen(const PictureFile& file, QString* why) {
+namespace {
+std::optional<PictureFormat> FormatOfOpen(const PictureFile& file, QString* why) {
     char head[kFormatHeadBytes] = {};
     const ssize_t n = ::pread(file.fd, head, sizeof head, 0);
     const std::optional<PictureFormat> format =
         FormatOfContent(QByteArrayView(head, n > 0 ? n : 0));
+    if (!format && why)
+        *why = QStringLiteral("The file is not a picture this program reads (JPEG, PNG, GIF, BMP, "
+                              "WebP, TIFF, HEIC or AVIF)");
+    return format;
+}
+} // namespace
+
+std::optional<PictureFormat> PictureFormatOfFile(const QString& path, QString* why) {
+    const std::optional<PictureFile> file = OpenPictureFile(path, why);
+    return file ? FormatOfOpen(*file, why) : std::nullopt;
+}
+
+std::optional<PictureInfo> IdentifyOpen(const PictureFile& file, QString* why) {
+    const std::optional<PictureFormat> format = FormatOfOpen(file, why);
     if (!format)
-        return Refuse(why, QStringLiteral("The file is not a picture this program reads (JPEG, "
-                                          "PNG, GIF, BMP, WebP, TIFF, HEIC or AVIF)"));
+        return std::nullopt;
     std::optional<PictureInfo> info =
         *format == PictureFormat::Bmp ? BmpInfo(file, why) : VipsInfo(file, *format, why);
     if (!info)

@@ -29,6 +29,7 @@ inline constexpr CompileChoice kCompileChoices[] = {
     {"FitHeight", &ShowSettings::FitHeight, kFitSideMin, kFitSideMax},
     {"PictureSizes", &ShowSettings::PictureSizes},
     {"Player", &ShowSettings::Player},
+    {"SizesCacheMB", &ShowSettings::SizesCacheMB, kSizesCacheMin, kSizesCacheMax},
 };
 
 // The choice of that name, or none.

@@ -13,6 +13,9 @@ inline constexpr int kMinDelaySeconds = 3;
 inline constexpr int kMaxDelaySeconds = 59;
 // A show is compiled from this many slides on.
 inline constexpr int kMinSlidesToCompile = 3;
+// The largest show or recovery file read: far above the largest show, 1000
+// slides with long captions. A larger one is refused before it is read.
+inline constexpr qint64 kMaxShowFileBytes = 256 * 1024 * 1024;
 
 // The whole numbers the stored settings and show files hold for the show-wide
 // counters. The settings read a value outside them as the default; a show

@@ -2,7 +2,10 @@
 
 #include "project/ColorValue.h"
 
+#include <QList>
+#include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 #include <array>
 
@@ -47,6 +50,9 @@ struct ShowSettings {
     // style in pix. Off for show files without the key, so their output stays
     // as it was; a show started in the window turns it on (SetNewShowChoices).
     bool Player = false;
+    // The room the compile's cache of picture sizes may take on disk, in
+    // megabytes; 0: no cache.
+    qint16 SizesCacheMB = 1024;
 
     // The values of a first start, when nothing has been stored yet. The
     // default pictures live in the program folder; the song dialog opens in
@@ -73,6 +79,25 @@ inline bool WantsPictureSizes(const ShowSettings& s) {
 // The range of the fitted pictures' largest width and height, in pixels.
 constexpr qint16 kFitSideMin = 100;
 constexpr qint16 kFitSideMax = 9999;
+// The range of the cache of picture sizes, in megabytes.
+constexpr qint16 kSizesCacheMin = 0;
+constexpr qint16 kSizesCacheMax = 32000;
+
+// The names of a compile's copies in pix, settled once from the sources'
+// content before anything is copied (the rules are the compiler's PixNames),
+// and what the copies turned out to be, for the pages. Slide k is at k - 1.
+struct PixFiles {
+    bool settled = false;
+    QStringList pictures;     // "pic<k>.jpg"; empty: no picture, or left out
+    QStringList backgrounds;  // each slide's own background, "bkimg<k>.jpg"
+    QString sharedBackground; // "bgimg.jpg"
+    QString song;             // "thesong.mp3"
+    QString openingPicture;   // the opening page's picture
+    // Upright sizes of what was written; an invalid size: not written.
+    QList<QSize> fullSizes;
+    QList<QSize> thumbSizes;
+    QList<QSize> phoneSizes;
+};
 
 // Names used by a compile run.
 struct CompileNames {
@@ -82,4 +107,5 @@ struct CompileNames {
     // The names came with a show file that was opened: the window's name
     // prompts offer them instead of their own proposals.
     bool FromShow = false;
+    PixFiles pix;
 };

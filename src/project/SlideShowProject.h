@@ -1,6 +1,7 @@
 #pragma once
 
 #include "project/EditorFlags.h"
+#include "project/PublishTarget.h"
 #include "project/ShowLimits.h"
 #include "project/ShowSettings.h"
 #include "project/Slide.h"
@@ -26,6 +27,7 @@ public:
     ShowSettings settings;
     EditorFlags flags;
     CompileNames names;
+    PublishTarget publish;
 
     // An empty project: no slides, one empty slot, CurrentSlide 1. The first
     // GrowSlots creates slots 0 to 25.

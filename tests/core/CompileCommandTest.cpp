@@ -28,6 +28,9 @@ protected:
               "program/ssbc.jpg", "program/ssbnoc.jpg", "program/ssnobnoc.jpg",
               "program/catalog.jpg", "program/fraleft.jpg", "program/fraright.jpg"})
             Write(name, "bytes");
+        for (const char* name : {"a.jpg", "b.jpg", "c.jpg"})
+            Write(name, TinyPicture(".jpg"));
+        Write("program/wood.gif", TinyPicture(".gif"));
     }
     void Write(const QString& name, const QByteArray& bytes) {
         WriteFile(dir.filePath(name), bytes);
@@ -146,16 +149,16 @@ TEST_F(Command, BadShowFilesAndCommandLinesGiveStatusTwo) {
         << outText.toStdString();
 }
 
-// A FIFO is a copy error like a missing picture: reported, and the show is
-// written all the same. A name too long for the file system is refused before
-// anything is made.
+// A FIFO is no picture: left out and named, and the show is written all the
+// same. A name too long for the file system is refused before anything is
+// made.
 TEST_F(Command, FifoAndTooLongNames) {
     QFile::remove(dir.filePath("a.jpg"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("a.jpg")).constData(), 0600), 0);
     EXPECT_EQ(Run(kThreeSlides), 1);
-    EXPECT_TRUE(errText.contains("[File Copy Error]\n    Error occurred!\n"));
-    EXPECT_EQ(LastLine(), "error: cannot copy " + dir.filePath("a.jpg") + " to " +
-                              dir.filePath("out/trip/pix/pic1.jpg") + ": Invalid argument");
+    EXPECT_EQ(LastLine(),
+              "error: cannot read " + dir.filePath("a.jpg") + "; it is not in the show");
+    EXPECT_FALSE(QFile::exists(dir.filePath("out/trip/pix/pic1.jpg")));
     EXPECT_EQ(outText, dir.filePath("out/trip/trip.htm") + "\n");
 
     QDir(dir.path()).mkdir("long");
@@ -166,4 +169,117 @@ TEST_F(Command, FifoAndTooLongNames) {
     EXPECT_EQ(Run(longPage.constData()), 1);
     EXPECT_TRUE(LastLine().contains("File name too long: " + QString(252, 'p') + ".htm"));
     EXPECT_TRUE(QDir(dir.filePath("long")).isEmpty());
+}
+
+// "--" ends the options, so a show file may begin with "-"; an empty name is
+// refused instead of reading the current folder.
+TEST_F(Command, DoubleDashAndEmptyShowName) {
+    Write("-trip.json", kThreeSlides);
+    CommandContext c{local, dir.filePath("program"), dir.path(), dir.path(), kNow, out, err};
+    EXPECT_EQ(RunCommandLine({"pevrano-slideshow", "compile", "--", "-trip.json"}, c), 0)
+        << errText.toStdString();
+    EXPECT_EQ(outText, dir.filePath("out/trip/trip.htm") + "\n");
+    errText.clear();
+    EXPECT_EQ(RunCommandLine({"pevrano-slideshow", "compile", ""}, c), 2);
+    EXPECT_EQ(RunCommandLine({"pevrano-slideshow", "compile", "--", ""}, c), 2);
+    EXPECT_EQ(RunCommandLine({"pevrano-slideshow", "compile", "-trip.json"}, c), 2);
+    EXPECT_EQ(errText, QString("error: compile takes one show file; see \"pevrano-slideshow "
+                               "compile --help\"\n")
+                           .repeated(3));
+}
+
+// Names of blanks only are refused as empty ones are: no folder " " and no
+// page "   .htm".
+TEST_F(Command, BlankNamesAreRefused) {
+    const struct {
+        const char* json;
+        const char* reason;
+    } cases[] = {
+        {R"({"slides": [{"PicturePath": "a.jpg"}, {"PicturePath": "b.jpg"},
+             {"PicturePath": "c.jpg"}], "compile": {"FirstPageName": "   ", "Directory": "out"}})",
+         "error: FirstPageName holds only blanks"},
+        {R"({"slides": [{"PicturePath": "a.jpg"}, {"PicturePath": "b.jpg"},
+             {"PicturePath": "c.jpg"}], "compile": {"FirstPageName": "trip",
+             "ShowFolderName": " ", "Directory": "out"}})",
+         "error: ShowFolderName holds only blanks"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Run(c.json), 1) << c.reason;
+        EXPECT_TRUE(errText.contains("[Please type in a Name.]")) << c.reason;
+        EXPECT_EQ(LastLine(), c.reason);
+        EXPECT_TRUE(QDir(dir.filePath("out")).isEmpty()) << c.reason;
+    }
+}
+
+// A copy that fails ends the run with the summary, not "Compiled
+// Successfully"; the summary and the last lines name the file and the reason.
+TEST_F(Command, FailedCopyIsNoSuccess) {
+    EXPECT_EQ(Run(kThreeSlides,
+                  Failing("copy", "pic2.jpg", {FsError::Other, "No space left on device", 28})),
+              1);
+    EXPECT_FALSE(errText.contains("[Compiled Successfully]"));
+    EXPECT_TRUE(errText.contains("[Slide Show Not Complete]\n    Your files were put in the your "
+                                 "path \"" +
+                                 dir.filePath("out/trip/") +
+                                 "\", but these files are missing from the slide show:\n"
+                                 "    Cannot copy " +
+                                 dir.filePath("b.jpg") + " to " +
+                                 dir.filePath("out/trip/pix/pic2.jpg") +
+                                 ": No space left on device\n"))
+        << errText.toStdString();
+    EXPECT_EQ(LastLine(), "error: cannot copy " + dir.filePath("b.jpg") + " to " +
+                              dir.filePath("out/trip/pix/pic2.jpg") + ": No space left on device");
+}
+
+// Files from outside the show file's folder are taken, and listed; a link
+// inside the folder that leads outside counts as outside, the program's own
+// pictures do not. The exit status stays 0.
+TEST_F(Command, SourcesFromOutsideTheShowFolderAreListed) {
+    QTemporaryDir elsewhere;
+    WriteFile(elsewhere.filePath("secret.jpg"), "bytes");
+    WriteFile(elsewhere.filePath("tune.mp3"), "ID3");
+    ASSERT_TRUE(QFile::link(elsewhere.filePath("secret.jpg"), dir.filePath("link.jpg")));
+    QDir(dir.path()).mkdir("shows");
+    Write("shows/in.jpg", "bytes");
+    Write("shows/show.json",
+          QStringLiteral(R"({"slides": [{"PicturePath": "in.jpg"}, {"PicturePath": "../link.jpg"},
+                {"PicturePath": "%1"}],
+             "settings": {"SongPath": "%2", "OpenPgBkPic": "{program}/wood.gif"},
+             "compile": {"FirstPageName": "trip", "Directory": "../out"}})")
+              .arg(elsewhere.filePath("secret.jpg"), elsewhere.filePath("tune.mp3"))
+              .toUtf8());
+    EXPECT_EQ(Run(local, "shows/show.json"), 0) << errText.toStdString();
+    const QString tail = errText.mid(errText.indexOf("warning: these files"));
+    EXPECT_EQ(tail, "warning: these files were taken from outside the folder of "
+                    "shows/show.json:\n"
+                    "    slide 2's picture " +
+                        dir.filePath("link.jpg") + " (" + elsewhere.filePath("secret.jpg") +
+                        ")\n"
+                        "    the song " +
+                        elsewhere.filePath("tune.mp3") + "\n");
+}
+
+// What cannot be written to standard output is a failure (status 1); a wrong
+// command line stays 2.
+TEST_F(Command, UnwritableStandardOutputIsAFailure) {
+    Write("show.json", kThreeSlides);
+    const QStringList commands[] = {{"pevrano-slideshow", "--version"},
+                                    {"pevrano-slideshow", "--help"},
+                                    {"pevrano-slideshow", "compile", "--help"},
+                                    {"pevrano-slideshow", "compile", "show.json"}};
+    for (const QStringList& command : commands) {
+        QFile full("/dev/full");
+        ASSERT_TRUE(full.open(QIODevice::WriteOnly));
+        QTextStream fullOut(&full);
+        errText.clear();
+        CommandContext c{local, dir.filePath("program"), dir.path(), dir.path(), kNow, fullOut,
+                         err};
+        EXPECT_EQ(RunCommandLine(command, c), 1) << command.join(' ').toStdString();
+        EXPECT_EQ(LastLine(), "error: cannot write to standard output");
+    }
+    QFile full("/dev/full");
+    ASSERT_TRUE(full.open(QIODevice::WriteOnly));
+    QTextStream fullOut(&full);
+    CommandContext c{local, dir.filePath("program"), dir.path(), dir.path(), kNow, fullOut, err};
+    EXPECT_EQ(RunCommandLine({"pevrano-slideshow", "compile"}, c), 2);
 }

@@ -65,14 +65,14 @@ TEST(CompileDriver, TooFewSlidesOrNoToTheConfirmationChangeNothing) {
     EXPECT_TRUE(host.events.isEmpty());
 }
 
-TEST(CompileDriver, CancelInEitherNamePromptTouchesNoFileButKeepsTheApostrophes) {
+TEST(CompileDriver, CancelInEitherNamePromptTouchesNoFileNorTheCaptions) {
     SlideShowProject p = Project(3);
     p.slide(1).Caption = "say \"cheese\" at Ann's";
     ScriptedCompileHost host;
     host.ui.queueMessageAnswer(MsgResult::Yes);
     host.pageNames.push_back(std::nullopt);
     EXPECT_EQ(CompileUntouched(p, host), CompileOutcome::Cancelled);
-    EXPECT_EQ(p.slide(1).Caption, "say 'cheese' at Ann's");
+    EXPECT_EQ(p.slide(1).Caption, "say \"cheese\" at Ann's");
     EXPECT_FALSE(p.flags.CompileCancelled);
 
     host.ui.queueMessageAnswer(MsgResult::Yes);
@@ -125,7 +125,10 @@ protected:
             QDir(root.path()).mkdir(sub);
         p = Project(3, root.filePath("pictures"));
         for (int k = 1; k <= 3; ++k)
-            WriteFile(p.slide(k).PicturePath, "bytes");
+            WriteFile(p.slide(k).PicturePath, TinyPicture(".jpg"));
+        for (const char* name : {"fraright.jpg", "fraleft.jpg", "catalog.jpg", "ssnobnoc.jpg",
+                                 "ssbnoc.jpg", "ssbc.jpg", "photo.jar"})
+            WriteFile(root.filePath("program/") + name, "bytes");
         // Answers for a run that goes through: Yes, the names, the directory
         // and the message.
         host.ui.queueMessageAnswer(MsgResult::Yes);
@@ -176,7 +179,7 @@ TEST_F(CompileRun, PlayerPageBesideTheClassicPages) {
 }
 
 // A page that cannot be written stops the run with a box naming the file and
-// the reason; the project is as it was apart from the quotes.
+// the reason; the project is as it was.
 TEST_F(CompileRun, FailingPageWriteStopsTheRunAndKeepsTheProject) {
     p.slide(1).Caption = "the \"big\" day";
     p.names.FirstPageName = "before";
@@ -200,7 +203,7 @@ TEST_F(CompileRun, FailingPageWriteStopsTheRunAndKeepsTheProject) {
     EXPECT_TRUE(QFile::exists(show + "pix/ssnobnoc.htm"));
     EXPECT_FALSE(QFile::exists(show + "pix/netscape.htm"));
 
-    EXPECT_EQ(p.slide(1).Caption, "the 'big' day");
+    EXPECT_EQ(p.slide(1).Caption, "the \"big\" day");
     EXPECT_EQ(QStringList({p.names.FirstPageName, p.names.ShowFolderName, p.names.OutputFolder}),
               QStringList({"before", "", ""}));
     EXPECT_EQ(p.settings.TitleMessage, "old message");
@@ -224,4 +227,66 @@ TEST_F(CompileRun, DriveRootAsDirectory) {
     EXPECT_TRUE(made.contains("copy /show/pix/pic1.jpg"));
     EXPECT_TRUE(made.contains("write /show/my show.htm"));
     EXPECT_FALSE(made.join("\n").contains("//"));
+}
+
+// The show keeps its captions as typed; only the classic pages show a double
+// quote as an apostrophe.
+TEST_F(CompileRun, CaptionQuotesChangeInTheClassicPagesOnly) {
+    p.slide(1).Caption = "the \"big\" day";
+    host.ui.queueFolder(root.filePath("out"));
+    host.ui.queueInput("Hello");
+    host.ui.queueMessageAnswer(MsgResult::No);
+    ASSERT_EQ(Compile(local), CompileOutcome::Compiled);
+    EXPECT_EQ(p.slide(1).Caption, "the \"big\" day");
+    EXPECT_TRUE(ReadFile(show + "pix/slideshw.htm").contains(">the 'big' day</DIV>"));
+    EXPECT_TRUE(ReadFile(show + "pix/allcode.js").contains("\"the \\'big\\' day\""));
+}
+
+// Copies that fail keep their "Error occurred!" box each; the run then ends
+// with a summary naming every missing file and the system's reason, never
+// with "Compiled Successfully".
+TEST_F(CompileRun, FailedCopiesEndInASummaryInsteadOfSuccess) {
+    FaultyFileSystem full(
+        local, [](const QString& op, const QString& path) -> std::optional<FsResult> {
+            if (op == "copy" && (path.endsWith("pic2.jpg") || path.endsWith("photo.jar")))
+                return FsResult{FsError::Other, "No space left on device", 28};
+            return std::nullopt;
+        });
+    host.ui.queueFolder(root.filePath("out"));
+    host.ui.queueInput("Hello");
+    host.ui.queueMessageAnswer(MsgResult::No);
+    EXPECT_EQ(Compile(full), CompileOutcome::Incomplete);
+
+    const std::vector<MessageBoxRequest> msgs = host.ui.messages();
+    QStringList titles;
+    for (const MessageBoxRequest& m : msgs)
+        titles << m.title;
+    EXPECT_EQ(titles.count("File Copy Error"), 2);
+    EXPECT_FALSE(titles.contains("Compiled Successfully"));
+    const MessageBoxRequest done = msgs.at(msgs.size() - 2);
+    EXPECT_EQ(done.title, "Slide Show Not Complete");
+    EXPECT_EQ(done.icon, MsgIcon::Exclamation);
+    EXPECT_EQ(done.text, "Your files were put in the your path \"" + show +
+                             "\", but these files are missing from the slide show:\r\n"
+                             "Cannot copy " +
+                             p.slide(2).PicturePath + " to " + show +
+                             "pix/pic2.jpg: No space left on device\r\n"
+                             "Cannot copy " +
+                             root.filePath("program/photo.jar") + " to " + show +
+                             "pix/photo.jar: No space left on device");
+    EXPECT_EQ(msgs.back().title, "View your Slide Show now?");
+}
+
+// A long list of missing files is cut, so the box still fits on the screen.
+TEST_F(CompileRun, SummaryOfManyMissingFilesIsCut) {
+    p = Project(25, root.filePath("pictures")); // pictures 4 to 25 do not exist
+    host.ui.queueFolder(root.filePath("out"));
+    host.ui.queueInput("Hello");
+    host.ui.queueMessageAnswer(MsgResult::No);
+    EXPECT_EQ(Compile(local), CompileOutcome::Incomplete);
+    const std::vector<MessageBoxRequest> msgs = host.ui.messages();
+    const QStringList lines = msgs.at(msgs.size() - 2).text.split("\r\n");
+    ASSERT_EQ(lines.size(), 22);
+    EXPECT_TRUE(lines[1].startsWith("Cannot copy " + root.filePath("pictures/p4.jpg")));
+    EXPECT_EQ(lines.last(), "and 2 more");
 }

@@ -25,6 +25,23 @@ const QStringList kProgramFiles{"ssbc.jpg",    "ssbnoc.jpg",  "ssnobnoc.jpg",
                                 "catalog.jpg", "fraleft.jpg", "fraright.jpg",
                                 "photo.jar",   "wood.gif",    "clouds.jpg"};
 
+// A source file: a real picture or song of the kind its name says (the
+// compile takes them by content), ending in a line with its name, so a copy
+// tells where it came from. Other files are that line alone.
+QByteArray Source(const QString& name) {
+    const QByteArray tag = name.toUtf8();
+    const QString ext = QFileInfo(name).suffix().toLower();
+    if (ext == u"mp3")
+        return "ID3\x03" + QByteArray(6, '\0') + '\n' + tag + '\n';
+    if (ext == u"wav")
+        return QByteArray("RIFF\x24\0\0\0WAVEfmt ", 16) + '\n' + tag + '\n';
+    if (ext == u"mid")
+        return "MThd\n" + tag + '\n';
+    if (QStringList{"jpg", "jpeg", "gif", "bmp", "png"}.contains(ext))
+        return TinyPicture('.' + ext, tag);
+    return tag + '\n';
+}
+
 bool IsPage(const QString& path) {
     return path.endsWith(u".htm") || path.endsWith(u".js");
 }
@@ -46,7 +63,7 @@ Files CompileShow(const QString& showFile) {
     QTemporaryDir work;
     const QString program = work.filePath("program");
     for (const QString& name : kProgramFiles)
-        WriteFile(program + '/' + name, "program/" + name.toUtf8() + '\n');
+        WriteFile(program + '/' + name, Source("program/" + name));
     QDir(work.path()).mkdir("out");
     const QString show = work.filePath("show.json");
     QFile::copy(showFile, show);
@@ -61,7 +78,7 @@ Files CompileShow(const QString& showFile) {
         sources << p.slide(k).PicturePath << p.slide(k).BkPicture;
     for (const QString& s : sources)
         if (s.startsWith(work.filePath("media/")) && !QFile::exists(s))
-            WriteFile(s, QDir(work.path()).relativeFilePath(s).toUtf8() + '\n');
+            WriteFile(s, Source(QDir(work.path()).relativeFilePath(s)));
 
     LocalFileSystem fs;
     QString outText, errText;
@@ -72,7 +89,9 @@ Files CompileShow(const QString& showFile) {
     Files files;
     QByteArray listing;
     for (auto& [path, bytes] : ReadTree(work.filePath("out"))) {
-        listing += path.toUtf8() + (IsPage(path) ? "\n" : " <- " + bytes);
+        listing +=
+            path.toUtf8() +
+            (IsPage(path) ? "\n" : " <- " + bytes.split('\n').value(bytes.count('\n') - 1) + '\n');
         if (IsPage(path))
             files[path] = bytes;
     }

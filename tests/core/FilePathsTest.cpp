@@ -41,15 +41,25 @@ TEST(NameRules, ProposedNamesUseEnglishMonthAndTwoDigitDay) {
     EXPECT_EQ(ProposedFolderName("holiday"), "holiday");
 }
 
-// WebP, TIFF and HEIC copies are JPEG, and named so; the rest keep their
-// extension, as the song does whatever its name.
-TEST(PixNames, PicturesWrittenAsJpegAreNamedSo) {
-    EXPECT_EQ(PixPictureName(3, "/a/Photo.WebP"), "pic3.jpg");
-    EXPECT_EQ(PixPictureName(4, "/a/scan.tiff"), "pic4.jpg");
-    EXPECT_EQ(PixPictureName(5, "/a/b.png"), "pic5.png");
-    EXPECT_EQ(PixSlideBackgroundName(2, "/a/wall.HEIC"), "bkimg2.jpg");
-    EXPECT_EQ(PixSharedBackgroundName("/a/wall.heif"), "bgimg.jpg");
-    EXPECT_EQ(PixOpeningPictureName("/a/My.Door.TIF"), "my.door.jpg");
-    EXPECT_EQ(PixOpeningPictureName("/a/Wood.GIF"), "wood.gif");
-    EXPECT_EQ(PixSongName("/a/tune.tif"), "thesong.tif");
+// The content names the copy: its own extension where it names that format,
+// the format's otherwise; what browsers do not all show is JPEG.
+TEST(PixNames, TheContentNamesTheCopy) {
+    const struct {
+        const char* source;
+        PictureFormat content;
+        const char* ext;
+    } cases[] = {
+        {"/a/Photo.WebP", PictureFormat::WebP, ".jpg"},
+        {"/a/scan.tiff", PictureFormat::Tiff, ".jpg"},
+        {"/a/b.png", PictureFormat::Png, ".png"},
+        {"/a/b.jpg", PictureFormat::Png, ".png"},
+        {"/a/B.JPEG", PictureFormat::Jpeg, ".jpeg"},
+        {"/a/c.heic.jpg", PictureFormat::Heif, ".jpg"},
+        {"/a/noname", PictureFormat::Gif, ".gif"},
+        {"/a/x.gif", PictureFormat::Bmp, ".bmp"},
+        {"/a/x.avif", PictureFormat::Avif, ".jpg"},
+        {"/a/x.DIB", PictureFormat::Bmp, ".dib"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PixPictureExtension(c.source, c.content), c.ext) << c.source;
 }

@@ -5,7 +5,7 @@
 #include "ScriptedCompileHost.h"
 #include "TestFiles.h"
 #include "compiler/OutputFolder.h"
-#include "compiler/PictureFitter.h"
+#include "platform/FilePaths.h"
 #include "platform/LocalFileSystem.h"
 
 #include <QFileInfo>
@@ -35,17 +35,22 @@ protected:
         for (const char* d : {"sources", "program", "target"})
             ASSERT_TRUE(QDir(tmp.path()).mkdir(QString::fromLatin1(d)));
         for (const char* name : {"fraright.jpg", "fraleft.jpg", "catalog.jpg", "ssnobnoc.jpg",
-                                 "ssbnoc.jpg", "ssbc.jpg", "photo.jar", "wood.gif"})
+                                 "ssbnoc.jpg", "ssbc.jpg", "photo.jar"})
             WriteFile(program + '/' + name, name);
+        WriteFile(program + "/wood.gif", TinyPicture(".gif", "wood.gif"));
         p.settings = ShowSettings::FirstStart(program, QDir::homePath());
         p.Clear();
         for (const char* name : {"Beach.JPG", "hill.jpg", "sea.jpeg"})
             p.AppendPicture(source(name));
     }
 
+    // A real picture of the format its extension names, tagged with its name.
     QString source(const QString& name) const {
-        WriteFile(sources + name, "picture " + name.toUtf8());
+        WriteFile(sources + name, picture(name));
         return sources + name;
+    }
+    static QByteArray picture(const QString& name) {
+        return TinyPicture(FileExtension(name), "picture " + name.toUtf8());
     }
     void answer(const QString& folderName, const QString& directory) {
         host.folderNames.push_back(folderName);
@@ -71,114 +76,34 @@ protected:
 };
 } // namespace
 
-// Makes "sizes" of the stand-in pictures from their names: a phone size for
-// beach pictures only, nothing for the sea (as for a picture that does not
-// decode).
-class NamedSizes : public PictureFitter {
-public:
-    PictureCopies copies(const QString& source, const PictureRequest& request) const override {
-        PictureCopies made;
-        EXPECT_TRUE(request.sizes);
-        EXPECT_FALSE(request.fitBox);
-        if (source.endsWith("sea.jpeg")) {
-            made.undecodable = true;
-            return made;
-        }
-        made.thumb = "thumb of " + QFileInfo(source).fileName().toUtf8();
-        if (source.endsWith("Beach.JPG"))
-            made.phone = "phone size of Beach.JPG";
-        return made;
-    }
-};
-
-// With the sizes on, each slide's thumbnail and phone size land in their
-// folders beside the full copies, the bar counts them, and the pictures
-// without sizes are named in one message.
+// With the sizes on, each slide's thumbnail lands in its folder beside the
+// full copies (no phone size for small pictures) and the bar counts them; a
+// picture cut off before its header ends is left out, named, and has no
+// sizes, so the pages show no thumbnail for it.
 TEST_F(MoveFilesTest, SizesLandInTheirFoldersAndCount) {
-    const NamedSizes sizes;
-    host.fitter = &sizes;
+    WriteFile(sources + "sea.png", TinyPicture(".png").left(40));
+    p.slide(3).PicturePath = sources + "sea.png";
     p.settings.PictureSizes = true;
+    p.settings.SizesCacheMB = 0;
     answer("show", target);
     run();
     const QString pix = p.names.OutputFolder + "pix/";
-    EXPECT_EQ(ReadFile(pix + "pic1.jpg"), "picture Beach.JPG");
-    EXPECT_EQ(ReadFile(pix + "pic3.jpeg"), "picture sea.jpeg");
-    EXPECT_EQ(ReadFile(pix + "thumbs/pic1.jpg"), "thumb of Beach.JPG");
-    EXPECT_EQ(ReadFile(pix + "thumbs/pic2.jpg"), "thumb of hill.jpg");
-    EXPECT_EQ(QDir(pix + "thumbs").entryList(QDir::Files).size(), 2);
-    EXPECT_EQ(QDir(pix + "phone").entryList(QDir::Files), QStringList({"pic1.jpg"}));
+    EXPECT_EQ(ReadFile(pix + "pic1.jpg"), picture("Beach.JPG"));
+    EXPECT_FALSE(QFile::exists(pix + "pic3.png"));
+    EXPECT_TRUE(ReadFile(pix + "thumbs/pic1.jpg").startsWith("\xFF\xD8"));
+    EXPECT_EQ(QDir(pix + "thumbs").entryList(QDir::Files), QStringList({"pic1.jpg", "pic2.jpg"}));
+    EXPECT_EQ(QDir(pix + "phone").entryList(QDir::Files), QStringList());
+    EXPECT_EQ(p.names.pix.thumbSizes, QList<QSize>({{2, 2}, {2, 2}, {}}));
     // Two more steps for each picture, for its two sizes.
     EXPECT_TRUE(host.events.contains("progress 0..35")) << host.events.join(", ").toStdString();
     ASSERT_GE(host.progress.size(), 3u);
     EXPECT_EQ(std::vector<int>(host.progress.begin(), host.progress.begin() + 3),
               std::vector<int>({3, 6, 9}));
     ASSERT_EQ(messages().size(), 2u); // the folder's note, then the pictures
-    ExpectBox(messages()[1],
-              "These pictures could not be read to make their thumbnails and phone sizes, so "
-              "they were copied as they are:\r\n" +
-                  QDir::toNativeSeparators(sources + "sea.jpeg"),
-              "Write thumbnails and a phone size", MsgIcon::Exclamation);
-}
-
-// Writes every picture it is given as "jpeg of NAME", as the real fitter
-// writes WebP, TIFF and HEIC: "damaged" ones do not decode, "anim" ones are
-// animations.
-class NamedJpegs : public PictureFitter {
-public:
-    PictureCopies copies(const QString& source, const PictureRequest& request) const override {
-        EXPECT_FALSE(request.fitBox || request.sizes);
-        PictureCopies made;
-        const QString name = QFileInfo(source).fileName();
-        if (name.startsWith("damaged")) {
-            made.full.kind = FittedPicture::Kind::Undecodable;
-            made.undecodable = true;
-            return made;
-        }
-        made.full = {FittedPicture::Kind::Fitted, "jpeg of " + name.toUtf8(),
-                     name.startsWith("anim")};
-        return made;
-    }
-};
-
-// WebP, TIFF and HEIC go through the fitter whatever the settings: slide
-// pictures, the shared background and the opening page's picture come out
-// under ".jpg" names; one that does not decode is left out (never copied
-// under a name the pages would show) and named with the animations in one
-// message. Without a fitter nothing can convert them: all are left out.
-TEST_F(MoveFilesTest, NewerFormatsAreWrittenAsJpegOrLeftOut) {
-    p.slide(1).PicturePath = source("anim.webp");
-    p.slide(2).PicturePath = source("damaged.TIF");
-    p.settings.UseColTrueUsePicFalse = false;
-    p.settings.optIntBkImgOptionForm = 0;
-    p.slot(0).BkPicture = source("wall.heic");
-    p.settings.OpenPgBkPic = source("Door.HEIF");
-    const NamedJpegs jpegs;
-    host.fitter = &jpegs;
-    answer("show", target);
-    run();
-    const QString pix = p.names.OutputFolder + "pix/";
-    EXPECT_EQ(ReadFile(pix + "pic1.jpg"), "jpeg of anim.webp");
-    EXPECT_EQ(ReadFile(pix + "pic3.jpeg"), "picture sea.jpeg");
-    EXPECT_EQ(ReadFile(pix + "bgimg.jpg"), "jpeg of wall.heic");
-    EXPECT_EQ(ReadFile(pix + "door.jpg"), "jpeg of Door.HEIF");
-    for (const QString& name : pixFiles())
-        EXPECT_FALSE(name.startsWith("pic2") || name.endsWith(".webp") || name.endsWith(".heic") ||
-                     name.endsWith(".heif"))
-            << name.toStdString();
-    ASSERT_EQ(messages().size(), 2u); // the folder's note, then the pictures
-    ExpectBox(messages()[1],
-              "These pictures could not be read, so they are not in the show:\r\n" +
-                  QDir::toNativeSeparators(sources + "damaged.TIF") +
-                  "\r\n\r\nThese pictures hold an animation or several pages; the show has "
-                  "the first picture of each:\r\n" +
-                  QDir::toNativeSeparators(sources + "anim.webp"),
-              "Pictures for the web", MsgIcon::Exclamation);
-
-    host.fitter = nullptr;
-    answer("again", target);
-    run();
-    EXPECT_EQ(pixFiles().filter(QRegularExpression("^(pic[12]|bgimg|door)\\.")), QStringList{});
-    EXPECT_TRUE(messages().back().text.contains(QDir::toNativeSeparators(sources + "wall.heic")));
+    EXPECT_TRUE(messages()[1].text.startsWith(
+        "These pictures could not be read, so they are not in the show:\r\n" +
+        QDir::toNativeSeparators(sources + "sea.png") + " ("));
+    EXPECT_EQ(host.picturesLeftOut(), QStringList{sources + "sea.png"});
 }
 
 // A good run's progress is in the window's compile test; a copy that throws
@@ -247,36 +172,86 @@ TEST_F(MoveFilesTest, FolderErrorsAskTheQuestionsAgain) {
               QStringList{"keep.txt"});
 }
 
-TEST_F(MoveFilesTest, SourceWithoutExtensionIsRefusedBeforeAnythingIsMade) {
-    p.settings.SongPath = source("README");
-    answer("show", target);
-    host.folderNames.push_back(std::nullopt);
-    run();
-    ExpectBox(messages().at(0),
-              "22 The file name has no extension: " + sources +
-                  "README Error has occured please try again!",
-              "File Error!");
-    EXPECT_TRUE(QDir(target).isEmpty());
-    EXPECT_TRUE(p.flags.CompileCancelled);
+// Content decides, not names: a song without an extension is taken by its
+// content; a file that is no song is left out, named, and never copied.
+TEST_F(MoveFilesTest, SongsAreTakenByTheirContent) {
+    const struct {
+        QByteArray content;
+        QString copy; // empty: left out
+    } cases[] = {
+        {QByteArray("ID3\x03\0\0\0\0\0\0tune", 14), "thesong.mp3"},
+        {QByteArray("\xFF\xFB\x90\x64", 4) + "frames", "thesong.mp3"},
+        {QByteArray("RIFF\x24\0\0\0WAVEfmt ", 16), "thesong.wav"},
+        {QByteArray("MThd\0\0\0\x06\0\x01", 10), "thesong.mid"},
+        {"export HISTFILE=~/.bash_history\n", ""},
+        {QByteArray("RIFF\x24\0\0\0AVI LIST", 16), ""},
+    };
+    int run_ = 0;
+    qsizetype leftOutSoFar = 0;
+    for (const auto& c : cases) {
+        WriteFile(sources + "README", c.content);
+        p.settings.SongPath = sources + "README";
+        answer(QStringLiteral("show%1").arg(++run_), target);
+        run();
+        const QStringList songs = pixFiles().filter("thesong");
+        EXPECT_EQ(songs, c.copy.isEmpty() ? QStringList() : QStringList{c.copy})
+            << c.content.data();
+        EXPECT_EQ(p.names.pix.song, c.copy);
+        // Each run adds what it left out to the host's list.
+        const qsizetype leftOutBefore = leftOutSoFar;
+        leftOutSoFar = host.picturesLeftOut().size();
+        EXPECT_EQ(leftOutSoFar > leftOutBefore, c.copy.isEmpty());
+        if (c.copy.isEmpty())
+            EXPECT_EQ(host.picturesLeftOut().back(), sources + "README");
+    }
+    EXPECT_TRUE(messages().back().text.contains(
+        "The song is not an MP3, WAV or MIDI file, so it is not in the show:"));
 }
 
 TEST_F(MoveFilesTest, FailedCopiesAreReportedOneByOneAndTheRunGoesOn) {
     p.slide(2).PicturePath = sources + "vanished.jpg";
     p.slide(3).PicturePath.clear(); // left empty after the check: skipped quietly
     QFile::remove(program + "/photo.jar");
-    // An opening-page picture named like a slide copy meets that copy.
-    p.settings.OpenPgBkPic = source("PIC1.JPG");
+    fault = [](const QString& op, const QString& path) -> std::optional<FsResult> {
+        if (op == "copy" && path.endsWith("pix/fraleft.jpg"))
+            return FsResultFromErrno(ENOSPC);
+        return std::nullopt;
+    };
     answer("show", target);
     run();
 
     const auto msgs = messages();
-    ASSERT_EQ(msgs.size(), 4u); // note, picture, applet archive, opening picture
-    for (int i : {1, 2, 3})
+    ASSERT_EQ(msgs.size(), 4u); // note, view image, applet archive, the picture left out
+    for (int i : {1, 2})
         ExpectBox(msgs[i], "Error occurred!", "File Copy Error", MsgIcon::Information);
-    EXPECT_EQ(pixFiles(), QStringList({"catalog.jpg", "fraleft.jpg", "fraright.jpg", "pic1.jpg",
-                                       "ssbc.jpg", "ssbnoc.jpg", "ssnobnoc.jpg"}));
-    QFile first(p.names.OutputFolder + "pix/pic1.jpg");
-    ASSERT_TRUE(first.open(QIODevice::ReadOnly));
-    EXPECT_EQ(first.readAll(), "picture Beach.JPG");
+    EXPECT_TRUE(msgs[3].text.startsWith(
+        "These pictures could not be read, so they are not in the show:\r\n" +
+        QDir::toNativeSeparators(sources + "vanished.jpg") + " ("));
+    EXPECT_EQ(pixFiles(), QStringList({"catalog.jpg", "fraright.jpg", "pic1.jpg", "ssbc.jpg",
+                                       "ssbnoc.jpg", "ssnobnoc.jpg", "wood.gif"}));
+    EXPECT_EQ(ReadFile(p.names.OutputFolder + "pix/pic1.jpg"), picture("Beach.JPG"));
     EXPECT_EQ(folderQuestions(), 1);
+}
+
+// The opening page's picture keeps its base name, its extension by content,
+// unless that name is hidden or one the compile writes.
+TEST_F(MoveFilesTest, OpeningPictureNeverTakesAWrittenOrHiddenName) {
+    WriteFile(sources + "door", TinyPicture(".png"));
+    const struct {
+        QString source;
+        QString copy;
+    } cases[] = {
+        {source("Wood.GIF"), "wood.gif"},         {sources + "door", "door.png"},
+        {source("PIC1.JPG"), "opening.jpg"},      {source("catalog.jpg"), "opening.jpg"},
+        {source(".htaccess.gif"), "opening.gif"}, {source("slideshw.htm.jpg"), "slideshw.htm.jpg"},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        p.settings.OpenPgBkPic = c.source;
+        answer(QStringLiteral("show%1").arg(++n), target);
+        run();
+        EXPECT_EQ(p.names.pix.openingPicture, c.copy) << c.source.toStdString();
+        EXPECT_EQ(ReadFile(p.names.OutputFolder + "pix/" + c.copy), ReadFile(c.source));
+        EXPECT_EQ(ReadFile(p.names.OutputFolder + "pix/pic1.jpg"), picture("Beach.JPG"));
+    }
 }

@@ -19,6 +19,7 @@ TEST(TitlePage, EmptyOrCancelledAnswersAskAgain) {
     SlideShowProject p = MakeShow(3, Background::OneColor);
     p.settings.TitleMessage = "message of the last compile";
     p.settings.OpenPgBkPic = "/pictures/Pic #1 100%?\".BMP";
+    SettleNamesAsNamed(p);
     ScriptedPrompter ui;
     ui.queueInput(QString());
     ui.queueInput(std::nullopt);
@@ -63,9 +64,10 @@ TEST(PageWriters, AThousandSlidesReachEveryList) {
     EXPECT_TRUE(script.contains(u"    \"Slide 1000\"\r\n);"));
 }
 
-// With the smaller sizes the strips and the catalog show the thumbnails and
-// still open the full pictures; the frame's first view is the full picture.
-TEST(PageWriters, CatalogAndStripShowThumbnailsOnlyWithTheSizes) {
+// Where a thumbnail was written the strips and the catalog show it and still
+// open the full picture; elsewhere they show the picture itself. The
+// frame's first view is the full picture.
+TEST(PageWriters, CatalogAndStripShowThumbnailsOnlyWhereWritten) {
     SlideShowProject p = MakeShow({"/pics/a.JPG", "/pics/b.gif"}, Background::OneColor);
     const QString catalogBefore = CatalogPage(p);
     const QString stripBefore = ThumbPage(p);
@@ -73,6 +75,8 @@ TEST(PageWriters, CatalogAndStripShowThumbnailsOnlyWithTheSizes) {
     EXPECT_FALSE(stripBefore.contains(u"thumbs/"));
 
     p.settings.PictureSizes = true;
+    EXPECT_EQ(CatalogPage(p), catalogBefore) << "none written";
+    p.names.pix.thumbSizes = {{240, 180}, {240, 160}};
     const QString catalog = CatalogPage(p);
     EXPECT_TRUE(catalog.contains(u"<A HREF=\"javascript:newWindow('pic2.gif')\"><IMG "
                                  u"SRC=\"thumbs/pic2.jpg\"\r\n"));
@@ -108,4 +112,82 @@ TEST(PageFile, TextOutsideWindows1252IsUtf8WithBom) {
         EXPECT_TRUE(bytes.endsWith("\r\n"));
         EXPECT_EQ(QString::fromUtf8(bytes.mid(3, bytes.size() - 5)), text);
     }
+}
+
+TEST(PageText, EscapingForEachContext) {
+    const struct {
+        QString (*escape)(const QString&);
+        const char* name;
+        QString in;
+        QString out;
+    } cases[] = {
+        {HtmlText, "html", "Tom & <b>Jerry</b> \"'", "Tom &amp; &lt;b&gt;Jerry&lt;/b&gt; \"'"},
+        {AttributeText, "attribute", "a.jpg\" onerror='x' <&>",
+         "a.jpg&quot; onerror=&#39;x&#39; "
+         "&lt;&amp;>"},
+        {ScriptStringText, "script", QStringLiteral("\\ \" ' </script> \r\n \u2028 \u2029 <!--"),
+         "\\\\ \\\" \\' \\x3C/script> \\r\\n \\u2028 \\u2029 \\x3C!--"},
+        {ClassicCaption, "caption", "say \"cheese\" & 'smile'", "say 'cheese' & 'smile'"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.escape(c.in), c.out) << c.name;
+    // Text without those characters passes unchanged, so the pages of such
+    // shows stay byte for byte.
+    const QString plain = QStringLiteral("Caf\u00e9 #1, 100% (x=y) {ok} \u00bb");
+    for (const auto& c : cases)
+        EXPECT_EQ(c.escape(plain), plain) << c.name;
+}
+
+// A show whose title, captions and file names hold markup and quotes: no
+// classic page carries any of it as markup or script.
+TEST(PageWriters, HostileShowTextStaysText) {
+    SlideShowProject p = MakeShow(QStringList{"/pics/a.jpg\" onerror=\"alert(1)",
+                                              "/pics/b.gif' onload='alert(2)", "/pics/c.j<x>pg"},
+                                  Background::OnePicture);
+    p.slide(1).Caption = "<img src=x onerror=alert(3)> <!--";
+    p.slot(0).BkPicture = "/pics/back.gif\"><b onclick=alert(4)>";
+    p.settings.SongPath = "/music/song.mp3\" onerror=\"alert(5)";
+    p.settings.TitleMessage = "<script>document.title='X'</script>";
+    p.settings.OpenPgBkPic = "/pics/o'pen.gif";
+    p.names.FirstPageName = "trip & <co>";
+    const QDateTime now(QDate(2024, 3, 5), QTime(10, 0));
+    const FramePageTexts frames = FramePages(p);
+    const struct {
+        const char* name;
+        QString text;
+    } pages[] = {
+        {"slideshw.htm", PageHead(p, now) + SlidePage(p, true, true)},
+        {"ssbnoc.htm", SlidePage(p, true, false)},
+        {"ssnobnoc.htm", KeyboardSlidePage(p)},
+        {"netscape.htm", NetscapePage(p)},
+        {"appletss.htm", AppletPage(p, now)},
+        {"catalog.htm", CatalogPage(p)},
+        {"thumbpic.htm", ThumbPage(p)},
+        {"frmleft.htm", frames.left},
+        {"frmright.htm", frames.right},
+        {"title page", TitlePageText(p)},
+    };
+    for (const auto& page : pages) {
+        for (const char* raw : {"\" onerror=", "' onload=", "<img src=x", "<script>alert",
+                                "<script>document", "<co>", "<x>", "o'pen"})
+            EXPECT_FALSE(page.text.contains(QLatin1String(raw))) << page.name << ": " << raw;
+    }
+    EXPECT_TRUE(pages[0].text.contains(u"<DIV ID=\"text\"align=\"middle\">&lt;img src=x "
+                                       u"onerror=alert(3)&gt; &lt;!--</DIV>"));
+    EXPECT_TRUE(pages[0].text.contains(u"<TITLE>trip &amp; &lt;co&gt;</TITLE>"));
+    EXPECT_TRUE(pages[0].text.contains(u"src=\"pic1.jpg&quot; onerror=&quot;alert(1)\""));
+    EXPECT_TRUE(pages[5].text.contains(u"<A HREF=\"javascript:newWindow('pic2.gif\\&#39; "
+                                       u"onload=\\&#39;alert(2)')\">"));
+    EXPECT_TRUE(pages[9].text.contains(
+        u"<H3><center>&lt;script&gt;document.title='X'&lt;/script&gt;</CENTER></H3>"));
+    EXPECT_TRUE(pages[4].text.contains(u"SIZE=\"7\">&lt;script&gt;document.title='X'"
+                                       u"&lt;/script&gt;</FONT>"));
+    EXPECT_TRUE(pages[9].text.contains(u"<BODY BACKGROUND=\"pix/o&#39;pen.gif\""));
+    // In the script library every such text is a string and nothing more.
+    const QString script = AllCode(p);
+    for (const char* escaped :
+         {"\"pic1.jpg\\\" onerror=\\\"alert(1)\"", "\"pic2.gif\\' onload=\\'alert(2)\"",
+          "\"\\x3Cimg src=x onerror=alert(3)> \\x3C!--\"",
+          "\"bgimg.gif\\\">\\x3Cb onclick=alert(4)>\""})
+        EXPECT_TRUE(script.contains(QLatin1String(escaped))) << escaped;
 }

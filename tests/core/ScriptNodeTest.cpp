@@ -96,11 +96,11 @@ TEST_F(AllCodeInNode, SyntaxIsValidInEveryBackgroundMode) {
     for (Background mode : {Background::OnePicture, Background::PicturePerSlide,
                             Background::OneColor, Background::ColorPerSlide}) {
         SlideShowProject p = MakeShow(3, mode);
-        // Text that would break a script string if it went in raw (double
-        // quotes in captions are turned into apostrophes before any page is
-        // written; a typed font name keeps them).
+        // Text that would break a script string if it went in raw (the
+        // classic pages show a caption's double quotes as apostrophes; a
+        // typed font name keeps them).
         p.slide(1).Caption = QStringLiteral("C:\\shows\\new\r\n'quoted' it's <b> & </script>");
-        p.slide(2).Caption = QStringLiteral("ends in a backslash\\");
+        p.slide(2).Caption = QStringLiteral("ends in a backslash\\ \"said\" \u2028 \u2029");
         p.settings.FontInUse = QStringLiteral("Font\\\"Name\n");
         const NodeResult r = Node({QStringLiteral("--check"), WriteScript(p)});
         EXPECT_EQ(r.exitCode, 0) << static_cast<int>(mode) << ": " << r.err.toStdString();

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "compiler/PixNames.h"
+#include "compiler/ScriptParts.h"
+#include "platform/FilePaths.h"
 #include "project/SlideShowProject.h"
 
 #include <QString>
@@ -16,6 +19,44 @@ inline void SetBackground(ShowSettings& s, Background mode) {
 
 // `pictures` slides named after the given paths; slide k gets caption "Slide k",
 // background picture /backs/back<k>.GIF and colours made of k.
+// Fills the compile's name table as a compile would for sources whose
+// content is what their extension says (the page writers take their names
+// from it).
+inline void SettleNamesAsNamed(SlideShowProject& p) {
+    const auto format = [](const QString& path) {
+        const QString ext = FileExtension(path).toLower();
+        return ext == u".gif"    ? PictureFormat::Gif
+               : ext == u".png"  ? PictureFormat::Png
+               : ext == u".bmp"  ? PictureFormat::Bmp
+               : ext == u".webp" ? PictureFormat::WebP
+                                 : PictureFormat::Jpeg;
+    };
+    const auto name = [&](const QString& stem, const QString& path) {
+        return path.isEmpty() ? QString() : stem + PixPictureExtension(path, format(path));
+    };
+    PixFiles& pix = p.names.pix;
+    pix = PixFiles{};
+    pix.settled = true;
+    const BackgroundMode mode = BackgroundModeOf(p.settings);
+    for (int k = 1; k <= p.SlideCount(); ++k) {
+        pix.pictures << name(QStringLiteral("pic%1").arg(k), p.slide(k).PicturePath);
+        pix.backgrounds << (mode == BackgroundMode::PicturePerSlide
+                                ? name(QStringLiteral("bkimg%1").arg(k), p.slide(k).BkPicture)
+                                : QString());
+    }
+    if (mode == BackgroundMode::OnePicture)
+        pix.sharedBackground = name(QStringLiteral("bgimg"), p.slot(0).BkPicture);
+    const QString song = p.settings.SongPath;
+    if (!song.isEmpty())
+        pix.song = QStringLiteral("thesong") + FileExtension(song).toLower();
+    const QString opening = GetJustFileName(p.settings.OpenPgBkPic).toLower();
+    pix.openingPicture = opening.left(opening.size() - FileExtension(opening).size()) +
+                         PixPictureExtension(opening, format(opening));
+    pix.fullSizes.resize(p.SlideCount());
+    pix.thumbSizes.resize(p.SlideCount());
+    pix.phoneSizes.resize(p.SlideCount());
+}
+
 inline SlideShowProject MakeShow(const QStringList& pictures, Background mode) {
     SlideShowProject p;
     p.GrowSlots();
@@ -35,6 +76,7 @@ inline SlideShowProject MakeShow(const QStringList& pictures, Background mode) {
         s.CapForeColor = QStringLiteral("&H00") + kk + QStringLiteral("00");
         s.CapBackColor = QStringLiteral("&H") + kk + QStringLiteral("0000");
     }
+    SettleNamesAsNamed(p);
     return p;
 }
 

@@ -116,6 +116,9 @@ TEST(ShowFile, BackslashesAndTheProgramsOwnPictures) {
 TEST(ShowFile, ErrorsNameThePlaceOfTheFault) {
     EXPECT_EQ(Error("{\n  \"slides\": [\n    {\"PicturePath\": \"a.jpg\",,}\n  ]\n}"),
               "show.json:3:30: unterminated object");
+    // Columns count characters, not the bytes of their UTF-8 form.
+    EXPECT_EQ(Error("{\"slides\": [],\n \"caf\xc3\xa9\xc3\xa9\": x}"),
+              "show.json:2:11: illegal number");
     EXPECT_EQ(Error("[1, 2]"), "show.json: expected an object with \"slides\"");
     EXPECT_EQ(Error(R"({"slides": [{"Caption": "x"}]})"),
               "show.json: slides[0]: PicturePath is missing");
@@ -140,4 +143,20 @@ TEST(ShowFile, AtMostAThousandSlides) {
     auto r = ParseShow(json, "/s", "show.json", kWhere);
     ASSERT_TRUE(std::holds_alternative<QString>(r));
     EXPECT_EQ(std::get<QString>(r), "show.json: slides: 1001 slides; a show holds at most 1000");
+}
+
+// A show file over the limit is refused before it is read: a sparse file of
+// 300 MB costs no disk, and reading it would cost 300 MB of memory.
+TEST(ShowFile, FileOverTheLimitIsRefusedUnread) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("huge.json");
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(R"({"slides": []})");
+        ASSERT_TRUE(f.resize(300LL * 1024 * 1024));
+    }
+    auto r = LoadShowFile(path, kWhere);
+    ASSERT_TRUE(std::holds_alternative<QString>(r));
+    EXPECT_EQ(std::get<QString>(r), path + ": cannot read the show file: it is larger than 256 MB");
 }

@@ -74,3 +74,35 @@ private:
     std::atomic<bool> hadToFire = false;
     std::thread thread;
 };
+
+// The smallest real pictures (2 x 2, black) of each format browsers show,
+// by the extension asked for (".jpg", ".jpeg", ".png", ".gif", ".bmp"; any
+// other gives JPEG), with `tag` after their end, where readers do not look:
+// a copy as it is still tells where it came from.
+inline QByteArray TinyPicture(const QString& ext, const QByteArray& tag = {}) {
+    const QString e = ext.toLower();
+    QByteArray bytes;
+    if (e == u".png")
+        bytes = QByteArray::fromHex(
+            "89504e470d0a1a0a0000000d4948445200000002000000020802000000fdd49a730000000b4944415408d7"
+            "6360400600000e000131e9dd150000000049454e44ae426082");
+    else if (e == u".gif")
+        bytes = QByteArray::fromHex(
+            "47494638396102000200f0000000000000000021f90400000000002c000000000200020000020284510"
+            "03b");
+    else if (e == u".bmp")
+        bytes = QByteArray::fromHex("424d46000000000000003600000028000000020000000200000001001800"
+                                    "000000001000000000000000000000000000000000000000"
+                                    "00000000000000000000000000000000");
+    else
+        bytes = QByteArray::fromHex(
+            "ffd8ffdb004300100b0c0e0c0a100e0d0e1211101318281a181616183123251d283a333d3c3933383740"
+            "485c4e404457453738506d51575f626768673e4d71797064785c656763ffc0000b080002000201011100"
+            "ffc4001f0000010501010101010100000000000000000102030405060708090a0bffc400b51000020103"
+            "03020403050504040000017d01020300041105122131410613516107227114328191a1082342b1c11552"
+            "d1f02433627282090a161718191a25262728292a3435363738393a434445464748494a53545556575859"
+            "5a636465666768696a737475767778797a838485868788898a92939495969798999aa2a3a4a5a6a7a8a9"
+            "aab2b3b4b5b6b7b8b9bac2c3c4c5c6c7c8c9cad2d3d4d5d6d7d8d9dae1e2e3e4e5e6e7e8e9eaf1f2f3f4"
+            "f5f6f7f8f9faffda0008010100003f00f3faffd9");
+    return tag.isEmpty() ? bytes : bytes + '\n' + tag + '\n';
+}

@@ -3,6 +3,9 @@
 // chromium: the opening page's "Buttons and Captions" window steps Forward,
 // Back and Auto Run, the catalog shows one thumbnail per slide, and the
 // keyboard page answers the F and B keys. Any script error fails the test.
+// Then a show from someone else whose title, captions and file names hold
+// markup and script is compiled the same way: none of that script may run in
+// any classic page, and its texts read as typed.
 //
 //   node compiled_show_browser.js <pevrano-slideshow> <show.json>
 let chromium;
@@ -12,7 +15,7 @@ try {
   console.error('playwright-core is missing: run scripts/deps.sh --test');
   process.exit(1);
 }
-const { execFileSync } = require('child_process');
+const { execFileSync, spawnSync } = require('child_process');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
@@ -25,8 +28,11 @@ const slideCount = show.slides.length;
 const delaySeconds = (show.settings && show.settings.NumSecDelay) || 3;
 
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'pevrano-browser-'));
+const hostileWork = fs.mkdtempSync(path.join(os.tmpdir(), 'pevrano-hostile-'));
 const errors = [];
 const dialogs = [];
+// Dialogs opened by script the show's own texts injected.
+const ran = [];
 
 // The slide pages name their picture "docimage": an id in the pages with
 // form1, a name in netscape.htm.
@@ -52,6 +58,8 @@ function watch(page) {
   page.on('pageerror', (e) => errors.push(`${page.url()}: ${e.message}`));
   page.on('dialog', (d) => {
     dialogs.push(`${d.type()}: ${d.message()}`);
+    // File names reach the pages lower-cased.
+    if (d.message().toUpperCase().includes(mark)) ran.push(`${page.url()}: ${d.message()}`);
     d.dismiss().catch(() => {});
   });
 }
@@ -63,6 +71,81 @@ async function openView(opening, buttonValue) {
   ]);
   await popup.waitForLoadState('load');
   return popup;
+}
+
+// Every injected script calls alert with a text holding this mark.
+const mark = 'PWNED';
+const title = `<script>alert('${mark} title')</script> & "more"`;
+const captions = [
+  `<img src=x onerror="alert('${mark} caption')"> <!-- the rest`,
+  `</script><script>alert('${mark} script')</script> \\ \u2028 end`,
+  'plain "quoted" caption',
+];
+// The text after a file's last dot reaches the pages as its extension.
+const names = [
+  `one.jpg" onerror="alert('${mark} src')`,
+  `two.jpg' onerror='alert(\`${mark} apostrophe\`)`,
+  `three.jpg><img src=x onerror=alert('${mark} tag')>`,
+];
+
+function writeHostileShow() {
+  const media = path.join(hostileWork, 'media');
+  fs.mkdirSync(media);
+  fs.mkdirSync(path.join(hostileWork, 'out'));
+  const picture = path.resolve(path.dirname(showFile), show.slides[0].PicturePath);
+  for (const name of names) fs.copyFileSync(picture, path.join(media, name));
+  const song = `song.mp3" onerror="alert('${mark} song')`;
+  fs.writeFileSync(path.join(media, song), Buffer.from('ID3\u0003\u0000\u0000\u0000\u0000'));
+  const hostile = {
+    slides: names.map((n, i) => ({ PicturePath: `media/${n}`, Caption: captions[i] })),
+    settings: { SongPath: `media/${song}` },
+    compile: { FirstPageName: 'hostile', ShowFolderName: 'hostile', Directory: 'out',
+      TitleMessage: title },
+  };
+  const file = path.join(hostileWork, 'show.json');
+  fs.writeFileSync(file, JSON.stringify(hostile));
+  return file;
+}
+
+// Opens every classic page of the hostile show; `ran` collects the dialogs
+// its injected script would open.
+async function hostileShowRunsNoScript(context) {
+  const run = spawnSync(program, ['compile', writeHostileShow()], { cwd: hostileWork,
+    encoding: 'utf8' });
+  const openingPage = run.stdout.trim().split('\n').pop();
+  assert.ok(openingPage && fs.existsSync(openingPage),
+      `no opening page (status ${run.status}):\n${run.stderr}`);
+  const pix = path.join(path.dirname(openingPage), 'pix');
+  const pages = [openingPage, ...['slideshw.htm', 'ssbnoc.htm', 'ssnobnoc.htm', 'netscape.htm',
+    'appletss.htm', 'catalog.htm', 'thumbpic.htm', 'frmleft.htm', 'frmright.htm']
+    .map((p) => path.join(pix, p))];
+  for (const file of pages) {
+    const page = await context.newPage();
+    await page.goto(pathToFileURL(file).href);
+    await page.waitForTimeout(300);
+    const injected = await page.evaluate(() => {
+      // Frames are pages of their own: look into them too.
+      const docs = [document, ...Array.from(window.frames, (f) => {
+        try { return f.document; } catch (e) { return null; }
+      }).filter(Boolean)];
+      return docs.some((d) => d.querySelector('img[src="x"], [onerror]'));
+    });
+    assert.ok(!injected, `${path.basename(file)}: an injected element or handler`);
+    if (file === openingPage) {
+      assert.strictEqual(await page.title(), title);
+      assert.strictEqual((await page.$eval('h3', (h) => h.textContent)).trim(), title);
+    }
+    if (file.endsWith('slideshw.htm')) {
+      const shown = await page.$eval('#text', (t) => t.textContent);
+      assert.strictEqual(shown, captions[0].replace(/"/g, "'"));
+      // The buttons and the picture come after the caption: nothing was
+      // commented out.
+      assert.strictEqual(await page.$$eval('input[type="button"]', (b) => b.length), 5);
+    }
+    await page.close();
+  }
+  assert.deepStrictEqual(ran, [], 'the show\'s own text ran as script');
+  return pages.length;
 }
 
 async function main() {
@@ -140,11 +223,14 @@ async function main() {
 
     assert.ok(dialogs.some((d) => d.startsWith('alert: Use these keys')),
         'the keyboard page did not show its key help');
+    const hostilePages = await hostileShowRunsNoScript(context);
     assert.deepStrictEqual(errors, [], 'script errors in the show');
-    console.log(`ok: ${slideCount} slides played; dialogs dismissed: ${dialogs.length}`);
+    console.log(`ok: ${slideCount} slides played; dialogs dismissed: ${dialogs.length}; ` +
+        `${hostilePages} pages of a hostile show ran none of its text`);
   } finally {
     await context.close();
     fs.rmSync(work, { recursive: true, force: true });
+    fs.rmSync(hostileWork, { recursive: true, force: true });
   }
 }
 

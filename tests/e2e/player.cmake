@@ -4,8 +4,15 @@ find_program(NODE_PROGRAM node)
 if(NODE_PROGRAM)
   add_test(NAME player_script_syntax
            COMMAND ${NODE_PROGRAM} --check ${PROJECT_SOURCE_DIR}/src/compiler/player/player.js)
-  add_test(NAME player_page_in_chromium
-           COMMAND ${NODE_PROGRAM} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/player_browser.js
-                   $<TARGET_FILE:pevrano-slideshow> ${PROJECT_SOURCE_DIR}/examples/pictures)
-  set_tests_properties(player_page_in_chromium PROPERTIES ENVIRONMENT "${TEST_ENV}" TIMEOUT 300)
+  # player_page_in_chromium: player_browser.js; player_page_in_use: player_use_browser.js.
+  foreach(name chromium use)
+    set(script player_browser.js)
+    if(name STREQUAL "use")
+      set(script player_use_browser.js)
+    endif()
+    add_test(NAME player_page_in_${name}
+             COMMAND ${NODE_PROGRAM} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/${script}
+                     $<TARGET_FILE:pevrano-slideshow> ${PROJECT_SOURCE_DIR}/examples/pictures)
+    set_tests_properties(player_page_in_${name} PROPERTIES ENVIRONMENT "${TEST_ENV}" TIMEOUT 300)
+  endforeach()
 endif()

@@ -15,12 +15,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTest>
-#include <QUrl>
 
 namespace {
 class EditHistoryTest : public Form1Test {
@@ -59,23 +57,6 @@ protected:
         EXPECT_EQ(redo->text(), QStringLiteral("Redo ") + name);
         redo->trigger();
         EXPECT_EQ(Saved(), after);
-    }
-
-    // Drops the files onto the window as a file manager does.
-    void DropFiles(const QStringList& paths, QWidget* target = nullptr) {
-        QWidget* on = target ? target : form.get();
-        QMimeData data;
-        QList<QUrl> urls;
-        for (const QString& path : paths)
-            urls << QUrl::fromLocalFile(path);
-        data.setUrls(urls);
-        const QPoint at = on->rect().center();
-        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(on, &enter);
-        ASSERT_TRUE(enter.isAccepted());
-        QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(on, &drop);
-        EXPECT_TRUE(drop.isAccepted());
     }
 
     QAction* undo = nullptr;
@@ -288,7 +269,7 @@ TEST_F(EditHistoryTest, DroppedPicturesAndFoldersAreAdded) {
     MakePicture(dir.filePath("folder"), "A.bmp");
     MakeGif(dir.filePath("folder"), "c.gif");
     MakeBrokenPicture(dir.filePath("folder"), "notes.txt");
-    DropFiles(three + QStringList{dir.filePath("folder")});
+    DropAndHandle(three + QStringList{dir.filePath("folder")});
     ASSERT_EQ(project().SlideCount(), 6);
     EXPECT_EQ(project().slide(1).PicturePath, three[0]);
     EXPECT_EQ(project().slide(3).PicturePath, three[2]);
@@ -305,7 +286,7 @@ TEST_F(EditHistoryTest, DroppedPicturesAndFoldersAreAdded) {
     EXPECT_EQ(project().SlideCount(), 0);
 
     // Dropped on the caption box, files are still the window's.
-    DropFiles({three[0]}, form->ui.txtCaption);
+    DropAndHandle({three[0]}, form->ui.txtCaption);
     EXPECT_EQ(project().SlideCount(), 1);
     EXPECT_EQ(form->ui.txtCaption->text(), "");
 }
@@ -314,22 +295,23 @@ TEST_F(EditHistoryTest, DroppedFilesOfOtherKindsAreNamedAndSkipped) {
     const QString text = MakeBrokenPicture(folder(), "letter.txt");
     const QString broken = MakeBrokenPicture(folder(), "broken.jpg");
     const QString good = MakePicture(folder(), "good.jpg");
-    DropFiles({text, good, broken});
-    // The picture checks are the Add command's: the unreadable one is named
-    // in its own message.
+    DropAndHandle({text, good, broken});
+    // The picture checks are the Add command's; the unreadable picture and
+    // the file of another kind are named in the drop's one message.
     ASSERT_EQ(project().SlideCount(), 1);
     EXPECT_EQ(project().slide(1).PicturePath, good);
     const auto messages = ui.messages();
-    ASSERT_EQ(messages.size(), 2u);
+    ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].title, "File Error");
-    EXPECT_TRUE(messages[0].text.contains(broken));
-    EXPECT_EQ(messages[1].title, "Add Picture(s)");
-    EXPECT_TRUE(messages[1].text.startsWith("These files were not added:\n\n" + text + "\n"));
-    EXPECT_FALSE(messages[1].text.contains(good));
+    EXPECT_EQ(messages[0].text,
+              "There was a problem with 1 picture file(s), these files will not be used.\n\n"
+              "1 file(s) were not added: pictures (BMP, GIF, JPEG) and folders of pictures can "
+              "be dropped together; a show file or a song is dropped on its own.");
+    EXPECT_EQ(messages[0].details, broken + "\n" + text);
 
     // A song on its own becomes the show's song.
     const QString song = MakeBrokenPicture(folder(), "tune.mp3");
-    DropFiles({song});
+    DropAndHandle({song});
     EXPECT_EQ(project().settings.SongPath, song);
     EXPECT_EQ(form->ui.lblSongSeleted->text(), ": tune.mp3");
     EXPECT_EQ(undo->text(), "Undo Song");
@@ -346,13 +328,13 @@ TEST_F(EditHistoryTest, ADroppedShowAsksToSaveTheChangesFirst) {
 
     // Cancel keeps the unsaved show.
     ui.queueMessageAnswer(MsgResult::Cancel);
-    DropFiles({path});
+    DropAndHandle({path});
     ASSERT_EQ(ui.messages().size(), 1u);
     EXPECT_EQ(ui.messages()[0].text, "Save changes to Untitled?");
     EXPECT_EQ(project().SlideCount(), 1);
 
     ui.queueMessageAnswer(MsgResult::No);
-    DropFiles({path});
+    DropAndHandle({path});
     EXPECT_EQ(project().SlideCount(), 2);
     EXPECT_EQ(form->windowTitle(), "Picture #1 - trip.json");
     EXPECT_FALSE(undo->isEnabled());

@@ -74,6 +74,26 @@ TEST(frmFileNameTest, EmptyBoxIsRefusedByOkAndTheCloseBox) {
     EXPECT_EQ(w.result(), QDialog::Accepted);
 }
 
+// Blanks alone are no name: refused as an empty box is, by OK and by the
+// close box, in both modes.
+TEST(frmFileNameTest, BlankNamesAreRefusedAsEmptyOnes) {
+    for (frmFileName::Mode mode : {frmFileName::Mode::PageName, frmFileName::Mode::FolderName}) {
+        for (const char* blank : {" ", "   "}) {
+            ScriptedPrompter ui;
+            frmFileName w(mode, ui, "", kToday);
+            w.show();
+            w.txtFileName->setText(blank);
+            w.cmdOk->click();
+            EXPECT_TRUE(w.isVisible()) << blank;
+            w.txtFileName->setText(blank);
+            EXPECT_FALSE(w.close()) << blank;
+            ASSERT_EQ(ui.messages().size(), 1u) << blank;
+            EXPECT_EQ(ui.messages()[0].text, "Name needed, Please type in a Name.");
+            EXPECT_NE(w.result(), QDialog::Accepted);
+        }
+    }
+}
+
 TEST(frmFileNameTest, CancelAsksAndOnlyYesCancels) {
     ScriptedPrompter ui;
     frmFileName w(frmFileName::Mode::PageName, ui, "", kToday);

@@ -5,11 +5,15 @@
 #include "editor/ui/Form1.h"
 #include "editor/ui/SlideEditing.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QImage>
+#include <QMimeData>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -94,6 +98,28 @@ protected:
     void AddThroughDialog(const QStringList& paths) {
         ui.queueFiles(paths);
         form->editing().cmdAdd_Click();
+    }
+    // Drops the files onto the window as a file manager does. The window
+    // takes them at once and handles them once the event has returned.
+    void DropFiles(const QStringList& paths, QWidget* target = nullptr) {
+        QWidget* on = target ? target : form.get();
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& path : paths)
+            urls << QUrl::fromLocalFile(path);
+        data.setUrls(urls);
+        const QPoint at = on->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(on, &enter);
+        ASSERT_TRUE(enter.isAccepted());
+        QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(on, &drop);
+        EXPECT_TRUE(drop.isAccepted());
+    }
+    // Drops the files and lets the window handle them.
+    void DropAndHandle(const QStringList& paths, QWidget* target = nullptr) {
+        DropFiles(paths, target);
+        QCoreApplication::processEvents();
     }
 
     QTemporaryDir dir;

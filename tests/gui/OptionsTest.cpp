@@ -6,7 +6,9 @@
 #include "editor/ui/OptionsCommand.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/frmOptions.h"
+
 #include "platform/ui/ColorSwatch.h"
+#include <QSpinBox>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -186,6 +188,12 @@ TEST_F(Options, ShowsTheSettingsAndEditsThemAtOnce) {
         QTest::keyClick(w.ckPlayer, Qt::Key_Backtab);
         ASSERT_EQ(QApplication::focusWidget(), w.ckPictureSizes);
         QTest::keyClick(w.ckPictureSizes, Qt::Key_Space);
+        // The room kept for made sizes follows the player's box.
+        w.ckPlayer->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w.ckPlayer, Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), w.spnSizesCache);
+        EXPECT_EQ(w.spnSizesCache->value(), 1024);
+        QTest::keyClick(w.spnSizesCache, Qt::Key_Down);
         w.reject(); // by Escape or the close box: still a close
     });
     EXPECT_EQ(s.Flashing, 1);
@@ -196,5 +204,6 @@ TEST_F(Options, ShowsTheSettingsAndEditsThemAtOnce) {
     EXPECT_EQ(s.AmountOfSlidesFFRev, 40);
     EXPECT_EQ(s.FitWidth, 100);
     EXPECT_EQ(s.FitHeight, 1280); // four digits at most
+    EXPECT_EQ(s.SizesCacheMB, 1023);
     EXPECT_TRUE(ui.questions().empty());
 }

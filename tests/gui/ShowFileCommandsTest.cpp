@@ -3,7 +3,6 @@
 #include "Form1Fixture.h"
 #include "compiler/CompileCommand.h"
 #include "compiler/ui/CompileFromWindow.h"
-#include "compiler/ui/QtPictureFitter.h"
 #include "compiler/ui/frmFileName.h"
 #include "core/TestFiles.h"
 #include "editor/ui/PictureView.h"
@@ -220,6 +219,60 @@ TEST_F(ShowFiles, RecoveryAfterACrash) {
     ui.queueMessageAnswer(MsgResult::Yes); // exit
     EXPECT_TRUE(form->close());
     EXPECT_FALSE(QFile::exists(recovery));
+}
+
+// Windows A and B have one show; A changes it, B saves it, A crashes. The show
+// restored from A's recovery file knows the file as A last saw it: saving it
+// over B's asks, as for any show changed on disk; saving over a file nobody
+// changed since does not.
+TEST_F(ShowFiles, RestoredShowAsksBeforeSavingOverAShowSavedAfterTheCrash) {
+    const QString data = dir.filePath("data");
+    files().setRecoveryFolder(data);
+    AddThroughDialog(MakePictures(3));
+    const QString path = dir.filePath("shared.json");
+    ui.queueFiles({path});
+    ASSERT_TRUE(files().SaveShowAs());
+    const auto crash = [&](const QString& caption) {
+        project().slide(1).Caption = caption;
+        files().WriteRecoveryNow();
+        files().WaitForRecovery();
+        form.reset();
+    };
+    const auto restart = [&] {
+        form = std::make_unique<Form1>(ui);
+        files().setRecoveryFolder(data);
+        ui.queueMessageAnswer(MsgResult::Yes); // restore
+        files().StartUp(QString());
+        ASSERT_EQ(files().document().path, path);
+    };
+    {
+        Form1 b(ui);
+        b.showFiles().setRecoveryFolder(data);
+        ASSERT_TRUE(b.showFiles().OpenShowFile(path));
+        crash(QStringLiteral("from window A"));
+        b.project().slide(2).Caption = QStringLiteral("from window B");
+        ASSERT_TRUE(b.showFiles().SaveShow());
+    }
+    restart();
+    EXPECT_EQ(project().slide(1).Caption, "from window A");
+    const auto asked = ui.messages().size();
+    ui.queueMessageAnswer(MsgResult::Cancel);
+    form->findChild<QAction*>("mnuSaveShow")->trigger();
+    ASSERT_EQ(ui.messages().size(), asked + 1);
+    EXPECT_TRUE(ui.messages().back().text.startsWith("shared.json was changed on disk"));
+    EXPECT_TRUE(ReadFile(path).contains("from window B"));
+    EXPECT_FALSE(ReadFile(path).contains("from window A"));
+    ui.queueMessageAnswer(MsgResult::Yes);
+    ASSERT_TRUE(files().SaveShow());
+    EXPECT_TRUE(ReadFile(path).contains("from window A"));
+
+    // Nobody saved after this crash: the restored show saves without a word.
+    crash(QStringLiteral("again from A"));
+    restart();
+    const auto before = ui.messages().size();
+    ASSERT_TRUE(files().SaveShow());
+    EXPECT_EQ(ui.messages().size(), before);
+    EXPECT_TRUE(ReadFile(path).contains("again from A"));
 }
 
 // Run by SecondWindowsRecoveryAfterItsProcessDied in a process of its own,
@@ -445,10 +498,8 @@ TEST_F(ShowFiles, WindowAndCommandLineCompileAlike) {
     QTextStream out(&outText), err(&errText);
     // The program's command line scales pictures as the window does: the
     // show from the window writes thumbnails and phone sizes.
-    const QtPictureFitter fitter;
     CommandContext c{
-        fs,  ProgramFolder(), QDir::homePath(), folder(), QDateTime::currentDateTime(), out,
-        err, &fitter};
+        fs, ProgramFolder(), QDir::homePath(), folder(), QDateTime::currentDateTime(), out, err};
     ASSERT_EQ(RunCommandLine({"pevrano-slideshow", "compile", path}, c), kCompiled)
         << errText.toStdString();
     const auto window = Tree(dir.filePath("win/show"));
@@ -457,4 +508,16 @@ TEST_F(ShowFiles, WindowAndCommandLineCompileAlike) {
     EXPECT_EQ(window.keys(), cli.keys());
     for (auto it = window.begin(); it != window.end(); ++it)
         EXPECT_TRUE(Undated(it.value()) == Undated(cli.value(it.key()))) << it.key().toStdString();
+}
+
+// A show file over the limit is refused before it is read, with the show in
+// the window left as it was.
+TEST_F(ShowFiles, ShowFileOverTheLimitIsRefusedUnread) {
+    const QString path = WriteShow("huge.json", R"({"slides": []})");
+    ASSERT_TRUE(QFile::resize(path, 300LL * 1024 * 1024));
+    EXPECT_FALSE(files().OpenShowFile(path));
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].title, "Open Show");
+    EXPECT_EQ(ui.messages()[0].text,
+              path + ": cannot read the show file: it is larger than 256 MB");
 }

@@ -274,7 +274,7 @@ TEST_F(SlideEditingTest, WallpaperPickForEverySlideAndAFailedPick) {
 }
 
 // The Make HTML File button runs the compile: the song preview stops and the
-// window shows the captions as the run left them.
+// captions stay as typed (quotes change only in the classic pages).
 TEST_F(SlideEditingTest, FinishButtonRunsTheCompile) {
     ConnectCompileCommand(*form);
     for (int k = 1; k <= 3; ++k) {
@@ -294,7 +294,7 @@ TEST_F(SlideEditingTest, FinishButtonRunsTheCompile) {
     });
     form->ui.cmdFinish->click();
     EXPECT_FALSE(form->ui.Check1->isChecked());
-    EXPECT_EQ(form->ui.txtCaption->text(), "the '2' one");
+    EXPECT_EQ(form->ui.txtCaption->text(), "the \"2\" one");
     EXPECT_FALSE(project().flags.CompileCancelled);
     EXPECT_EQ(ui.messages().size(), 2u);
 }

@@ -36,9 +36,6 @@ public:
     void hideProgress() override { events << "progress hidden"; }
     void setBusy(bool busy) override { events << (busy ? "busy" : "not busy"); }
     void openDocument(const QString& path) override { events << "open " + path; }
-    const PictureFitter* pictureFitter() const override { return fitter; }
-
-    const PictureFitter* fitter = nullptr;
 
     std::vector<int> progress;
 

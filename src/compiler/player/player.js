@@ -68,11 +68,16 @@
   }
 
   // Resolves once the picture is decoded, or could not be: a missing picture
-  // must not stop the auto run.
+  // must not stop the auto run, and shows the slide's background alone.
   function decoded(img) {
     if (!img.ready) {
       var k = img.slide;
-      img.ready = (img.decode ? img.decode() : Promise.resolve()).catch(noop).then(function () {
+      img.ready = (img.decode ? img.decode() : Promise.resolve()).catch(function () {
+        if (img.slide === k && !img.naturalWidth) {
+          img.removeAttribute('srcset');
+          img.removeAttribute('src');
+        }
+      }).then(function () {
         if (img.slide === k) img.setAttribute('data-decoded', '');
       });
     }
@@ -211,22 +216,27 @@
   }
 
   function caption(s) {
-    captionBox.textContent = s[CAPTION];
+    // Line and paragraph separators break the line, as a typed line end does.
+    captionBox.textContent = s[CAPTION].replace(/[\u2028\u2029]/g, '\n');
     var style = captionBox.style;
     style.color = s[FORE];
     style.backgroundColor = s[CAPBACK];
   }
 
+  // Every move cancels the auto run's timer; the slide's number goes into the
+  // address at once, its caption and counter with its picture, and until that
+  // is decoded the old picture stays with a loading sign.
+  var waiting = 0;
   function go(k) {
     k = Math.max(0, Math.min(n - 1, k));
-    if (k === current) return;
+    clearTimeout(timer);
+    zoomTo(1);
+    if (location.hash !== '#' + (k + 1)) {
+      try { history.replaceState(null, '', '#' + (k + 1)); } catch (e) { /* a sandboxed page */ }
+    }
+    if (k === current) return restart();
     finish();
     current = k;
-    var s = slides[k];
-    count.textContent = k + 1;
-    caption(s);
-    background(s);
-    try { history.replaceState(null, '', '#' + (k + 1)); } catch (e) { /* a sandboxed page */ }
     markStrip();
     var img = holder(k);
     if (!img) {
@@ -234,8 +244,18 @@
       fill(img, k);
     }
     var mine = ++turn;
+    clearTimeout(waiting);
+    waiting = setTimeout(function () { stage.classList.add('wait'); }, 250);
+    stage.setAttribute('aria-busy', 'true');
     decoded(img).then(function () {
       if (mine !== turn) return;
+      clearTimeout(waiting);
+      stage.classList.remove('wait');
+      stage.removeAttribute('aria-busy');
+      var s = slides[k];
+      count.textContent = k + 1;
+      caption(s);
+      background(s);
       swap(img);
       schedule(mine);
     });
@@ -263,9 +283,10 @@
         if (window.performance && performance.mark) performance.mark('pevrano-first-slide');
       });
     }
-    var keep = [current, current + 1 < n ? current + 1 : running ? 0 : -1, current - 1];
+    var keep = [current, current + 1 < n ? current + 1 : running ? 0 : -1, current - 1]
+      .filter(function (k) { return k >= 0; });
     keep.forEach(function (k) {
-      if (k < 0 || holder(k)) return;
+      if (holder(k)) return;
       for (var j = 0; j < pool.length; j++) {
         var img = pool[j];
         if (img !== shown && keep.indexOf(img.slide) < 0) {
@@ -283,7 +304,7 @@
   function schedule(mine) {
     clearTimeout(timer);
     timer = 0;
-    if (!running || doc.hidden || mine !== turn) return;
+    if (!running || doc.hidden || mine !== turn || zoom > 1) return;
     timer = setTimeout(function () { go(current + 1 < n ? current + 1 : 0); }, show.delay * 1000);
   }
   function restart() {
@@ -293,6 +314,8 @@
   }
   function play(on) {
     running = on;
+    doc.body.classList.toggle('running', on);
+    wake();
     playButton.classList.toggle('running', on);
     playButton.setAttribute('aria-label', on ? 'Pause' : 'Play');
     if (on) restart(); else clearTimeout(timer);
@@ -314,22 +337,115 @@
   }
   window.addEventListener('hashchange', function () { go(fromHash()); });
 
-  // A swipe of 40 pixels or more steps; a tap in the left or right third
-  // of the picture steps too.
-  var down = null;
+  // ---- Zoom: the shown picture scaled about the stage's centre and moved by
+  // (panX, panY), never so far that an edge comes inside the stage. Zoomed,
+  // the full-size picture replaces the fitted sizes and the auto run waits.
+  var zoom = 1, panX = 0, panY = 0;
+  function zoomTo(z, x, y, glide) {
+    var img = shown, was = zoom;
+    // A slide without a picture has nothing to zoom into.
+    if (!img || (z > 1 && !img.naturalWidth)) return;
+    var box = stage.getBoundingClientRect();
+    z = z > 1.05 ? Math.min(z, 8) : 1;
+    var ox = x - box.left - box.width / 2, oy = y - box.top - box.height / 2;
+    // The point of the picture under (x, y) stays there.
+    panX = z > 1 ? ox - (ox - panX) * z / zoom : 0;
+    panY = z > 1 ? oy - (oy - panY) * z / zoom : 0;
+    zoom = z;
+    var w = img.naturalWidth || box.width, h = img.naturalHeight || box.height;
+    var fit = Math.min(box.width / w, box.height / h);
+    var mx = Math.max(0, (w * fit * z - box.width) / 2), my = Math.max(0, (h * fit * z - box.height) / 2);
+    panX = Math.max(-mx, Math.min(mx, panX));
+    panY = Math.max(-my, Math.min(my, panY));
+    img.classList.toggle('glide', !!glide);
+    img.style.transform = z > 1 ? 'translate(' + panX + 'px,' + panY + 'px) scale(' + z + ')' : '';
+    stage.classList.toggle('zoomed', z > 1);
+    if (z > 1 && img.hasAttribute('srcset')) img.removeAttribute('srcset');
+    if (z > 1) clearTimeout(timer);
+    else if (was > 1) restart();
+  }
+
+  // One finger or the mouse: a swipe of 40 pixels or more steps, a tap in the
+  // left or right third steps, a double tap in the middle third zooms in.
+  // Zoomed, it moves the picture and a double tap zooms out. Two fingers
+  // pinch. The tap that brings the bars back does nothing else.
+  var pointers = {}, press = null, pinch = null, lastTap = null, woke = false;
   stage.addEventListener('pointerdown', function (e) {
-    if (e.button === 0) down = { x: e.clientX, y: e.clientY, id: e.pointerId };
+    if (e.button) return;
+    try { stage.setPointerCapture(e.pointerId); } catch (x) { /* already released */ }
+    pointers[e.pointerId] = { x: e.clientX, y: e.clientY };
+    press = Object.keys(pointers).length === 1
+      ? { x: e.clientX, y: e.clientY, id: e.pointerId, moved: false, woke: woke } : null;
   });
-  stage.addEventListener('pointercancel', function () { down = null; });
-  stage.addEventListener('pointerup', function (e) {
-    if (!down || down.id !== e.pointerId) return;
-    var dx = e.clientX - down.x, dy = e.clientY - down.y;
-    down = null;
-    if (Math.abs(dx) >= 40 && Math.abs(dx) > Math.abs(dy)) return step(dx < 0 ? 1 : -1);
-    if (Math.abs(dx) > 10 || Math.abs(dy) > 10) return;
+  stage.addEventListener('pointermove', function (e) {
+    var p = pointers[e.pointerId];
+    if (!p) return;
+    var dx = e.clientX - p.x, dy = e.clientY - p.y;
+    p.x = e.clientX;
+    p.y = e.clientY;
+    var ids = Object.keys(pointers);
+    if (ids.length === 2) {
+      var a = pointers[ids[0]], b = pointers[ids[1]];
+      var d = Math.hypot(a.x - b.x, a.y - b.y), mx = (a.x + b.x) / 2, my = (a.y + b.y) / 2;
+      if (pinch && pinch.d) {
+        panX += mx - pinch.x;
+        panY += my - pinch.y;
+        zoomTo(zoom * d / pinch.d, mx, my);
+      }
+      pinch = { d: d, x: mx, y: my };
+    } else if (zoom > 1) {
+      panX += dx;
+      panY += dy;
+      zoomTo(zoom, 0, 0);
+    }
+    if (press && Math.abs(e.clientX - press.x) + Math.abs(e.clientY - press.y) > 10) press.moved = true;
+  });
+  function lift(e) {
+    if (!pointers[e.pointerId]) return;
+    delete pointers[e.pointerId];
+    pinch = null;
+    var p = press;
+    if (!p || p.id !== e.pointerId || e.type === 'pointercancel') return;
+    press = null;
+    var dx = e.clientX - p.x, dy = e.clientY - p.y;
+    if (zoom === 1 && Math.abs(dx) >= 40 && Math.abs(dx) > Math.abs(dy)) return step(dx < 0 ? 1 : -1);
+    if (p.moved) return;
     var box = stage.getBoundingClientRect(), at = (e.clientX - box.left) / box.width;
-    if (at < 1 / 3) step(-1);
-    else if (at > 2 / 3) step(1);
+    var double = lastTap && e.timeStamp - lastTap.t < 400 &&
+      Math.abs(e.clientX - lastTap.x) < 40 && Math.abs(e.clientY - lastTap.y) < 40;
+    lastTap = double ? null : { t: e.timeStamp, x: e.clientX, y: e.clientY };
+    if (zoom > 1) { if (double) zoomTo(1, 0, 0, true); return; }
+    if (at >= 1 / 3 && at <= 2 / 3) { if (double) zoomTo(2.5, e.clientX, e.clientY, true); return; }
+    lastTap = null;
+    if (!p.woke) step(at < 1 / 3 ? -1 : 1);
+  }
+  stage.addEventListener('pointerup', lift);
+  stage.addEventListener('pointercancel', lift);
+  // Ctrl and the wheel (or a touchpad's pinch) zoom; zoomed, the wheel moves.
+  stage.addEventListener('wheel', function (e) {
+    if (e.ctrlKey) zoomTo(zoom * Math.exp(-e.deltaY / 200), e.clientX, e.clientY);
+    else if (zoom > 1) { panX -= e.deltaX; panY -= e.deltaY; zoomTo(zoom, 0, 0); }
+    else return;
+    e.preventDefault();
+  }, { passive: false });
+
+  // ---- While the show runs, the bars and the caption fade away 3 s after
+  // the last input and come back with any tap, key or pointer movement.
+  var idle = 0, lastX, lastY;
+  function wake() {
+    doc.body.classList.remove('idle');
+    clearTimeout(idle);
+    if (running) idle = setTimeout(function () { doc.body.classList.add('idle'); }, 3000);
+  }
+  ['pointerdown', 'pointermove', 'keydown', 'wheel'].forEach(function (type) {
+    window.addEventListener(type, function (e) {
+      // A pointer that did not move (a page that moved under it) is no input.
+      if (type === 'pointermove' && e.clientX === lastX && e.clientY === lastY) return;
+      lastX = e.clientX;
+      lastY = e.clientY;
+      woke = doc.body.classList.contains('idle');
+      wake();
+    }, true);
   });
 
   // ---- Thumbnail strip, built when first opened; the pictures load lazily.
@@ -363,6 +479,8 @@
       });
       strip.appendChild(part);
     }
+    // The focus leaves a closing strip for its button, never for the page.
+    if (!strip.hidden && strip.contains(doc.activeElement)) thumbsButton.focus();
     strip.hidden = !strip.hidden;
     thumbsButton.setAttribute('aria-expanded', String(!strip.hidden));
     markStrip();
@@ -393,26 +511,35 @@
     audio.src = url(show.song);
     doc.body.appendChild(audio);
     muteButton.hidden = false;
+    // The first tap, click or key (not Escape) that the browser takes as
+    // the user's starts the song; until it plays, every later one tries
+    // again, and so does Mute turned off.
+    var starts = ['pointerup', 'touchend', 'click', 'keydown'];
+    var listen = function (on) {
+      starts.forEach(function (type) {
+        (on ? window.addEventListener : window.removeEventListener).call(window, type, startSong, true);
+      });
+    };
+    var startSong = function (e) {
+      if (e && e.key === 'Escape') return;
+      var playing = audio.play();
+      if (playing && playing.then) playing.then(function () { listen(false); }, noop);
+    };
+    listen(true);
     muteButton.addEventListener('click', function () {
       audio.muted = !audio.muted;
       muteButton.setAttribute('aria-pressed', String(audio.muted));
-    });
-    var startSong = function () {
-      ['pointerdown', 'keydown', 'click'].forEach(function (type) {
-        window.removeEventListener(type, startSong, true);
-      });
-      var playing = audio.play();
-      if (playing && playing.catch) playing.catch(noop);
-    };
-    ['pointerdown', 'keydown', 'click'].forEach(function (type) {
-      window.addEventListener(type, startSong, true);
+      if (!audio.muted && audio.paused) startSong();
     });
   }
 
   // ---- Keys of the player.
   doc.addEventListener('keydown', function (e) {
     if (e.ctrlKey || e.altKey || e.metaKey) return;
+    // A caption too long for its box scrolls by these keys while it has the focus.
+    if (e.target === captionBox && /^(Arrow|Page|Home|End)/.test(e.key)) return;
     switch (e.key) {
+      case 'Escape': if (zoom === 1) return; zoomTo(1); break;
       case 'ArrowLeft': case 'PageUp': step(-1); break;
       case 'ArrowRight': case 'PageDown': step(1); break;
       case 'Home': go(0); break;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "compiler/CompileHost.h"
-#include "compiler/ui/QtPictureFitter.h"
 
 #include <QPointer>
 #include <QProgressBar>
@@ -25,10 +24,8 @@ public:
     void hideProgress() override;
     void setBusy(bool busy) override;
     void openDocument(const QString& path) override;
-    const PictureFitter* pictureFitter() const override { return &fitter; }
 
 private:
-    QtPictureFitter fitter;
     QPointer<QWidget> window;
     Prompter& ui;
     QPointer<QProgressBar> bar;

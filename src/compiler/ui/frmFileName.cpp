@@ -75,7 +75,7 @@ void frmFileName::showMode(const QString& text) {
 }
 
 void frmFileName::cmdOk_Click() {
-    if (!txtFileName->text().isEmpty()) {
+    if (!IsBlankName(txtFileName->text())) {
         close();
         return;
     }
@@ -97,7 +97,7 @@ void frmFileName::reject() {
 
 void frmFileName::closeEvent(QCloseEvent* event) {
     const QString text = txtFileName->text();
-    if (text.isEmpty()) {
+    if (IsBlankName(text)) {
         ui.messageBox({QStringLiteral("Name needed, Please type in a Name."),
                        QStringLiteral("Please type in a Name."), MsgButtons::Ok, MsgIcon::Critical,
                        std::nullopt});

@@ -2,6 +2,7 @@
 
 #include "editor/ui/AutoRunDelay.h"
 #include "editor/ui/ColorWorkbench.h"
+#include "editor/ui/CommandsOffWhileCompiling.h"
 #include "editor/ui/Form1Lifecycle.h"
 #include "editor/ui/HelpCommands.h"
 #include "editor/ui/MainWindowTips.h"
@@ -77,13 +78,20 @@ Form1::Form1(Prompter& prompter, QWidget* parent)
     connect(ui.mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(ui.mnuOptions, &QAction::triggered, ui.cmdShowOptForm, &QPushButton::click);
     connect(ui.cmdFinish, &QPushButton::clicked, this, [this] {
+        if (compileRunning)
+            return;
         // A menu entry leaves the focus in the caption box being typed in.
         CommitPendingEdit();
-        if (seams.compile)
+        if (seams.compile) {
+            const CommandsOffWhileCompiling off(*this, compileRunning);
             seams.compile();
+        }
         // The names used are the show's now; they may have been stored while
         // the compile showed its progress.
         showFileCommands->NoteChange();
+        // What other windows left pending while the compile ran.
+        if (isActiveWindow())
+            emit activated();
     });
 
     editHistory = std::make_unique<EditHistory>(*this);
@@ -235,6 +243,11 @@ void Form1::ApplyCaptionFont() {
 }
 
 void Form1::closeEvent(QCloseEvent* e) {
+    // The compile is on the stack, in the middle of writing the show.
+    if (compileRunning) {
+        e->ignore();
+        return;
+    }
     // The save question comes first, then the exit question.
     if (!showFileCommands->MaybeSave() || !lifecycle->Form_QueryUnload()) {
         e->ignore();
@@ -246,7 +259,8 @@ void Form1::closeEvent(QCloseEvent* e) {
 
 bool Form1::event(QEvent* e) {
     const bool handled = QMainWindow::event(e);
-    if (e->type() == QEvent::WindowActivate)
+    // What other windows left pending waits until the compile has ended.
+    if (e->type() == QEvent::WindowActivate && !compileRunning)
         emit activated();
     return handled;
 }

@@ -101,6 +101,9 @@ public:
     SlideEditing& editing() { return *slideEditing; }
     PreviewNavigation& navigation() { return *previewNavigation; }
     AutoRunDelay& delay() { return *autoRunDelay; }
+    // True while "Make HTML File" runs: every command is off and a drop is
+    // refused, so the compile writes the show it started with.
+    bool CompileRunning() const { return compileRunning; }
     // The caption and delay boxes store what was typed when they lose the
     // focus; a command that leaves the focus where it is (a save shortcut)
     // stores the box being edited first.
@@ -181,4 +184,5 @@ private:
     std::unique_ptr<EditHistory> editHistory;
     int pictureNumber = 0;
     QString showName;
+    bool compileRunning = false;
 };

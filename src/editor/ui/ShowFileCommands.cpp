@@ -7,6 +7,7 @@
 #include "platform/Prompter.h"
 #include "platform/RegularFile.h"
 #include "platform/ToolSettings.h"
+#include "project/ShowLimits.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,9 +33,7 @@ std::unique_ptr<QSettings> ToolSettings() {
 // A show file or a recovery file whole, or nullopt when it cannot be read
 // (anything but a regular file is not opened: a FIFO would block).
 std::optional<QByteArray> ReadWholeFile(const QString& path) {
-    // Far above the largest show: 1000 slides with long captions.
-    constexpr qint64 kMaxShowBytes = 256 * 1024 * 1024;
-    return ReadRegularFile(path, kMaxShowBytes);
+    return ReadRegularFile(path, kMaxShowFileBytes);
 }
 
 // Slides whose picture file is gone, one line each.
@@ -477,8 +476,10 @@ void ShowFileCommands::TakeRecovered(RecoverySlot slot, const RecoveredShow& rec
     doc = ShowDocument{};
     doc.path = recovered.path;
     doc.kept = recovered.show.kept;
-    // What the file on disk holds is unknown here; the restored show counts
-    // as unsaved until the user saves it.
+    // The file as the crashed window last read or wrote it: a save over what
+    // another window saved since asks first.
+    doc.MarkOnDiskDigest(recovered.onDiskDigest);
+    // The restored show counts as unsaved until the user saves it.
     doc.MarkSaved(SlideShowProject{});
     ShowLoaded(recovered.show);
     Settled();

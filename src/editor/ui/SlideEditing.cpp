@@ -79,12 +79,17 @@ void SlideEditing::cmdAdd_Click() {
     AddUnlessFull([this] { AddMultiplePic(); });
 }
 
-void SlideEditing::AddDroppedPictures(const QStringList& files) {
+DroppedPicturesOutcome SlideEditing::AddDroppedPictures(const QStringList& files) {
     const EditStep step(form.history(), EditKind::AddPictures);
     SlideShowProject& p = form.project();
     SayWhenFull(p.GrowSlots(), form.prompter());
     form.RefreshSorterAvailability(p.SlideCount() < kSorterSlideLimit);
-    AddUnlessFull([this, &files] { AddFiles(files); });
+    DroppedPicturesOutcome outcome;
+    // Even one picture goes the way of a selection, so its refusal joins the
+    // drop's message.
+    if (!files.isEmpty())
+        AddUnlessFull([&] { AddPictures(files, &outcome); });
+    return outcome;
 }
 
 void SlideEditing::AddUnlessFull(const std::function<void()>& add) {
@@ -110,7 +115,7 @@ void SlideEditing::AddFiles(const QStringList& files) {
         AddPictures(files);
 }
 
-void SlideEditing::AddPictures(const QStringList& paths) {
+void SlideEditing::AddPictures(const QStringList& paths, DroppedPicturesOutcome* collect) {
     SlideShowProject& p = form.project();
     p.settings.DirectoryLastOpenned = WithTrailingSeparator(GetFileDirectory(paths.front()));
 
@@ -124,13 +129,16 @@ void SlideEditing::AddPictures(const QStringList& paths) {
     QString lastAdded;
     for (int i = 0; i < paths.size(); ++i) {
         const qint16 before = p.SlideCount();
-        AddOneChecked(paths[i], checks.canShow(i));
+        AddOneChecked(paths[i], checks.canShow(i), collect);
         if (p.SlideCount() != before)
             lastAdded = paths[i];
         form.RefreshSorterAvailability(p.SlideCount() <= kSorterSlideLimit);
         bar.setValue(i + 1);
-        if (p.SlideCount() >= kMaxSlides)
+        if (p.SlideCount() >= kMaxSlides) {
+            if (collect)
+                collect->leftOut = static_cast<int>(paths.size()) - (i + 1);
             break;
+        }
     }
     checks.cancel();
     bar.hide();
@@ -140,9 +148,14 @@ void SlideEditing::AddPictures(const QStringList& paths) {
     }
 }
 
-void SlideEditing::AddOneChecked(const QString& path, bool canShow) {
+void SlideEditing::AddOneChecked(const QString& path, bool canShow,
+                                 DroppedPicturesOutcome* collect) {
     SlideShowProject& p = form.project();
     SayWhenFull(p.GrowSlots(), form.prompter());
+    if (!canShow && collect) {
+        collect->refused << path;
+        return;
+    }
     if (!canShow) {
         form.prompter().inform(QStringLiteral("There was a problem with picture file ") + path +
                                    QStringLiteral(" this file will not be used."),

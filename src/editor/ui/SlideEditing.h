@@ -10,6 +10,13 @@ class PreviewNavigation;
 enum class EditKind;
 struct FileDialogRequest;
 
+// What adding dropped pictures left aside, told in the drop's one message
+// rather than a box for each file.
+struct DroppedPicturesOutcome {
+    QStringList refused; // pictures that cannot be shown
+    int leftOut = 0;     // pictures past the show's limit, not tried
+};
+
 // Adding pictures as slides (one or many), replacing and deleting the current
 // slide's picture, the caption box, and the counters and command
 // availability that follow the slide list. Also the single-file picture
@@ -27,8 +34,8 @@ public:
 
     void cmdAdd_Click();
     // Pictures dropped onto the window, added as the Add command adds the
-    // files picked in its dialog.
-    void AddDroppedPictures(const QStringList& files);
+    // files picked in its dialog, except that nothing is said of each one.
+    DroppedPicturesOutcome AddDroppedPictures(const QStringList& files);
     void AddMultiplePic();
     void AddSinglePic();
     void PickOutFileNameFromPath(const QString& path);
@@ -49,8 +56,10 @@ private:
     void AddUnlessFull(const std::function<void()>& add);
     // One file through the single-file path, several as a selection.
     void AddFiles(const QStringList& files);
-    void AddPictures(const QStringList& paths);
-    void AddOneChecked(const QString& path, bool canShow);
+    // With `collect`, the refused and left-out pictures go there instead of
+    // a message for each.
+    void AddPictures(const QStringList& paths, DroppedPicturesOutcome* collect = nullptr);
+    void AddOneChecked(const QString& path, bool canShow, DroppedPicturesOutcome* collect);
     void AddFirstOfOne(const QString& path);
     bool ShowInImage1(const QString& path);
     void ShowBkPictureOf(int slot);

@@ -1,5 +1,6 @@
 #include "editor/ui/WindowDrops.h"
 
+#include "editor/DroppedFilesMessage.h"
 #include "editor/ui/Form1.h"
 #include "editor/ui/PictureChecks.h"
 #include "editor/ui/ShowFileCommands.h"
@@ -69,9 +70,10 @@ bool WindowDrops::eventFilter(QObject* watched, QEvent* event) {
             break;
         drop->setDropAction(Qt::CopyAction);
         drop->accept();
-        // The drag source waits for the drop to end; questions and the
+        // The drag source waits for the drop event to end; questions and the
         // pictures' checks come after it.
-        Drop(paths);
+        waiting << paths;
+        QMetaObject::invokeMethod(this, &WindowDrops::HandleWaiting, Qt::QueuedConnection);
         return true;
     }
     default:
@@ -80,7 +82,24 @@ bool WindowDrops::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+void WindowDrops::HandleWaiting() {
+    if (handling)
+        return;
+    handling = true;
+    while (!waiting.isEmpty())
+        Drop(waiting.takeFirst());
+    handling = false;
+}
+
 void WindowDrops::Drop(const QStringList& paths) {
+    // The compile lets events through to draw its progress; the show must
+    // stay as it found it until it ends.
+    if (form.CompileRunning()) {
+        form.prompter().inform(QStringLiteral("The slide show is being compiled. Drop the files "
+                                              "again when it is done."),
+                               QStringLiteral("Make HTML File"), MsgIcon::Exclamation);
+        return;
+    }
     if (paths.size() == 1 && IsShowFile(paths.front())) {
         form.showFiles().OpenShowFile(paths.front());
         return;
@@ -90,6 +109,10 @@ void WindowDrops::Drop(const QStringList& paths) {
         form.song().UseDroppedSong(paths.front());
         return;
     }
+    AddDropped(paths);
+}
+
+void WindowDrops::AddDropped(const QStringList& paths) {
     QStringList pictures;
     QStringList skipped;
     for (const QString& path : paths) {
@@ -100,14 +123,11 @@ void WindowDrops::Drop(const QStringList& paths) {
         else if (!info.isDir() && MayBePicture(path))
             pictures << path;
         else
-            skipped << QDir::toNativeSeparators(path);
+            skipped << path;
     }
+    DroppedPicturesOutcome added;
     if (!pictures.isEmpty())
-        form.editing().AddDroppedPictures(pictures);
-    if (!skipped.isEmpty())
-        form.prompter().inform(
-            QStringLiteral("These files were not added:\n\n") + skipped.join(QLatin1Char('\n')) +
-                QStringLiteral("\n\nPictures (BMP, GIF, JPEG) and folders of pictures can be "
-                               "dropped together; a show file or a song is dropped on its own."),
-            QStringLiteral("Add Picture(s)"), MsgIcon::Exclamation);
+        added = form.editing().AddDroppedPictures(pictures);
+    if (const auto message = DroppedFilesMessage(added.refused, skipped, added.leftOut))
+        form.prompter().messageBox(*message);
 }

@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QTime>
 
 frmOptions::frmOptions(SlideShowProject& project, Prompter& ui, OptionsHooks hooks, QWidget* parent)
@@ -57,6 +58,8 @@ void frmOptions::connectHandlers() {
         project.settings.Player = on;
         ShowSizesChoice();
     });
+    connect(spnSizesCache, &QSpinBox::valueChanged, this,
+            [this](int mb) { project.settings.SizesCacheMB = qint16(mb); });
     for (QLineEdit* box : {txtFitWidth, txtFitHeight}) {
         box->installEventFilter(new DigitKeyFilter(box));
         box->installEventFilter(this);
@@ -80,6 +83,8 @@ void frmOptions::CheckOptions() {
         ckFitPictures->setChecked(s.FitPictures);
         const QSignalBlocker blockPlayer(ckPlayer);
         ckPlayer->setChecked(s.Player);
+        const QSignalBlocker blockCache(spnSizesCache);
+        spnSizesCache->setValue(s.SizesCacheMB);
     }
     ShowSizesChoice();
     txtFitWidth->setText(QString::number(s.FitWidth));

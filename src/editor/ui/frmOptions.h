@@ -14,6 +14,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
+class QSpinBox;
 class SlideShowProject;
 
 // What the options window asks of the main window.
@@ -80,6 +81,8 @@ public:
     QPushButton* cmdOk = nullptr;
     QCheckBox* ckFitPictures = nullptr;
     QCheckBox* ckPlayer = nullptr;
+    QLabel* lblSizesCache = nullptr;
+    QSpinBox* spnSizesCache = nullptr;
     QLabel* lblFitWidth = nullptr;
     QLineEdit* txtFitWidth = nullptr;
     QLabel* lblFitHeight = nullptr;

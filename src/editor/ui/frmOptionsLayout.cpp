@@ -3,6 +3,7 @@
 
 #include "editor/ui/PictureView.h"
 #include "platform/ui/NamedControl.h"
+#include "project/ShowSettings.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace {
@@ -141,14 +143,30 @@ void frmOptions::buildLayout() {
     ckPlayer = Named(new QCheckBox(QStringLiteral("Write the player page (index.html)"), this),
                      "ckPlayer");
     grid->addWidget(ckPlayer, 6, 0, 1, 2);
+    // The compile keeps the sizes it makes for the next compile of the same
+    // pictures, within this room on disk.
+    lblSizesCache =
+        Named(new QLabel(QStringLiteral("&Keep made sizes for later compiles, up to:"), this),
+              "lblSizesCache");
+    spnSizesCache = Named(new QSpinBox(this), "spnSizesCache");
+    spnSizesCache->setRange(kSizesCacheMin, kSizesCacheMax);
+    spnSizesCache->setSuffix(QStringLiteral(" MB"));
+    spnSizesCache->setAccessibleName(QStringLiteral("Keep made sizes for later compiles, up to"));
+    lblSizesCache->setBuddy(spnSizesCache);
+    auto* cacheRow = new QHBoxLayout;
+    cacheRow->addWidget(lblSizesCache);
+    cacheRow->addWidget(spnSizesCache);
+    cacheRow->addStretch();
+    grid->addLayout(cacheRow, 7, 0, 1, 2);
     // Tab reaches these before the OK! button made ahead of them.
     setTabOrder(txtFitHeight, ckPictureSizes);
     setTabOrder(ckPictureSizes, ckPlayer);
-    setTabOrder(ckPlayer, cmdOk);
+    setTabOrder(ckPlayer, spnSizesCache);
+    setTabOrder(spnSizesCache, cmdOk);
     auto* okRow = new QHBoxLayout;
     okRow->addWidget(Label4, 1);
     okRow->addWidget(cmdOk);
-    grid->addLayout(okRow, 7, 0, 1, 2);
+    grid->addLayout(okRow, 8, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
 }

@@ -39,7 +39,7 @@ bool WriteDamagedPicture(const QString& path);
 
 // Writes `image` through libvips' savers, the format from the path's
 // extension, with saver options as libvips spells them after the name
-// ("[Q=90]", "[bitdepth=16]", "[interlace]", "[compression=av1]"). A
+// ("[Q=90]", "[interlace]", "[compression=av1]"). A
 // non-zero `orientation` is recorded as the EXIF orientation (JPEG). `icc`
 // names a profile to convert the picture to first ("cmyk" gives a CMYK
 // JPEG with libvips' CMYK profile). False when it could not be written.

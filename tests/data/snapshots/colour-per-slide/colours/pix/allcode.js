@@ -147,7 +147,7 @@ function initCaption () {
 var capz = new initCaption (
     "C:\\Photos\r\nsecond line",
     "ends in a backslash\\",
-    "</script> 'quoted' it's"
+    "\x3C/script> \'quoted\' it\'s"
 );
 
 

@@ -130,8 +130,8 @@ function initCaption () {
  }
 
 var capz = new initCaption (
-    "Tom & Jerry's <b>best</b> > rest",
-    "say 'cheese' at the Café",
+    "Tom & Jerry\'s \x3Cb>best\x3C/b> > rest",
+    "say \'cheese\' at the Café",
     "",
     "Type in your caption here."
 );

@@ -1,0 +1,111 @@
+#include "publish/ui/PublishFromWindow.h"
+
+#include "platform/FailureKeepingFileSystem.h"
+#include "platform/LocalFileSystem.h"
+#include "platform/Prompter.h"
+#include "project/SlideShowProject.h"
+#include "publish/PublishTexts.h"
+#include "publish/Publisher.h"
+#include "publish/RemoteSetup.h"
+#include "publish/StagingCompile.h"
+#include "publish/ui/PublishDialog.h"
+#include "publish/ui/PublishProgressWindow.h"
+#include "publish/ui/RemoteForm.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+const QString kTitle = QStringLiteral("Publish Show");
+
+void Tell(Prompter& ui, const QString& text) {
+    ui.messageBox({text, kTitle, MsgButtons::Ok, MsgIcon::Critical, std::nullopt});
+}
+
+// Asks where to publish; nullopt when cancelled.
+std::optional<PublishTarget> AskTarget(const PublishTarget& target, PublishWindowContext& c) {
+    QString error;
+    const auto remotes = ListRemotes(c.rclone, error);
+    if (!remotes) {
+        Tell(c.ui, error);
+        return std::nullopt;
+    }
+    PublishDialog dialog(
+        target, *remotes,
+        [&c]() -> std::optional<QString> {
+            RemoteForm form(c.rclone, c.ui, c.window);
+            if (form.exec() != QDialog::Accepted)
+                return std::nullopt;
+            return form.spec().name;
+        },
+        c.window);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.target();
+}
+
+struct Staging {
+    QString path;
+    ~Staging() {
+        if (!path.isEmpty())
+            QDir(path).removeRecursively();
+    }
+};
+} // namespace
+
+bool PublishFromWindow(SlideShowProject& p, PublishWindowContext& c) {
+    const PublishTarget before = p.publish;
+    auto target = AskTarget(p.publish, c);
+    if (!target)
+        return false;
+    p.publish = *target;
+
+    Staging staging{MakeStagingFolder(c.cacheFolder)};
+    if (staging.path.isEmpty()) {
+        Tell(c.ui, QStringLiteral("No staging folder could be made in %1.").arg(c.cacheFolder));
+        return p.publish != before;
+    }
+    LocalFileSystem local;
+    FailureKeepingFileSystem fs(local);
+    CompileOutcome outcome;
+    const auto staged = CompileForPublish(p, c.host, fs, c.programFolder,
+                                          QDateTime::currentDateTime(), staging.path, outcome);
+    if (!staged)
+        return p.publish != before;
+    // The copy errors were shown as they came; a show with files missing
+    // would replace a complete one on the remote.
+    const bool incomplete =
+        outcome == CompileOutcome::Incomplete ||
+        std::any_of(fs.failures().begin(), fs.failures().end(), [](const auto& f) {
+            return f.operation == u"copy" || f.operation == u"write";
+        });
+    if (incomplete &&
+        c.ui.messageBox({QStringLiteral("Some files could not be put into the show. Publish it "
+                                        "without them?"),
+                         kTitle, MsgButtons::YesNo, MsgIcon::Exclamation, MsgResult::No}) !=
+            MsgResult::Yes)
+        return p.publish != before;
+
+    const bool player =
+        QFileInfo::exists(QDir(staged->folder).filePath(QStringLiteral("index.html")));
+    for (;;) {
+        Publisher publisher(
+            c.rclone, {staged->folder, staged->openingPage, p.publish.remote, p.publish.path});
+        PublishProgressWindow window(publisher,
+                                     AddressesOf(p.publish.address,
+                                                 QFileInfo(staged->folder).fileName(),
+                                                 staged->openingPage, player),
+                                     c.window);
+        publisher.start();
+        window.exec();
+        if (!window.anotherPathWanted())
+            break;
+        target = AskTarget(p.publish, c);
+        if (!target)
+            break;
+        p.publish = *target;
+    }
+    return p.publish != before;
+}
