@@ -9,11 +9,12 @@ BUILD_PACKAGES=(
   qt6-base-dev qt6-multimedia-dev qt6-webengine-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libvips-dev libvips-tools
-  libheif-dev qt6-image-formats-plugins
+  libheif-dev
   gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
   rclone
 )
-TEST_PACKAGES=(chromium xvfb xauth clang-format desktop-file-utils)
+# The tests make WebP and TIFF pictures with Qt's writers.
+TEST_PACKAGES=(qt6-image-formats-plugins chromium xvfb xauth clang-format desktop-file-utils)
 # Tools that may come from elsewhere than Debian (a vendor's Node.js bundles
 # npm, a JDK may be installed by hand): only installed when the command is
 # missing.

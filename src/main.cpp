@@ -9,7 +9,6 @@
 #include "editor/ui/ShowFileCommands.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/ProgramFolder.h"
-#include "platform/ui/PictureFormats.h"
 #include "platform/ui/QtPrompter.h"
 #include "publish/PublishCommand.h"
 #include "support/ui/frmSplash.h"
@@ -34,7 +33,6 @@ void NameApplication() {
 int RunCommand(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     NameApplication();
-    UseProgramPlugins();
     LocalFileSystem fs;
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -57,8 +55,7 @@ int RunCommand(int argc, char* argv[]) {
                            QDir::currentPath(),
                            QDateTime::currentDateTime(),
                            out,
-                           err,
-                           true};
+                           err};
     return RunCommandLine(arguments, context);
 }
 
@@ -107,7 +104,6 @@ int main(int argc, char* argv[]) {
     PrepareSampleBrowser();
     QApplication app(argc, argv);
     NameApplication();
-    UseProgramPlugins();
     // The installed desktop entry and the icon it names.
     QGuiApplication::setDesktopFileName(QStringLiteral("pevrano-slideshow"));
     QApplication::setWindowIcon(QIcon::fromTheme(

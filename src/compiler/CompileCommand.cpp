@@ -75,9 +75,10 @@ PicturePath:
   first start, missing names what the name prompts propose; a missing or
   empty Directory is the current directory.
 - Relative paths start in the folder of SHOW.json.
-- Pictures may be BMP, GIF, JPEG, PNG, WebP, TIFF or HEIC/HEIF. WebP, TIFF
-  and HEIC pictures go into the show as JPEG (pic1.jpg, ...), upright and
-  without transparency; an animated one as its first picture.
+- Pictures may be BMP, GIF, JPEG, PNG, WebP, TIFF, HEIC/HEIF or AVIF, as
+  their content says, whatever their names. WebP, TIFF, HEIC and AVIF
+  pictures go into the show as JPEG (pic1.jpg, ...), upright and without
+  transparency; an animated one as its first picture.
 - With FitPictures, slide pictures larger than FitWidth x FitHeight (100 to
   9999 pixels) are copied scaled down to fit, in their own format (JPEG for
   those above).
@@ -296,8 +297,6 @@ int RunCommand(const QStringList& arguments, CommandContext& context) {
     }
     if (command == u"--version") {
         context.out << kProgram << ' ' << PEVRANO_VERSION << '\n';
-        if (!context.readsHeic)
-            context.out << "HEIC and HEIF pictures are not available: built without libheif\n";
         return kCompiled;
     }
     if (command != u"compile") {

@@ -27,9 +27,6 @@ struct CommandContext {
     QDateTime now;
     QTextStream& out;
     QTextStream& err;
-    // Whether this build reads HEIC pictures (it needs libheif); --version
-    // says so when it does not.
-    bool readsHeic = true;
 };
 
 // True when the command line (program name first) is not for the window: the

@@ -63,7 +63,3 @@ QString WritableProgramFolder() {
         QCoreApplication::applicationDirPath(),
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
-
-void UseProgramPlugins() {
-    QCoreApplication::addLibraryPath(ProgramFolder());
-}

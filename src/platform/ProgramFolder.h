@@ -15,11 +15,6 @@ QString ProgramFolder();
 // use (files already there are kept).
 QString WritableProgramFolder();
 
-// Adds the program folder to Qt's library paths, so the image-format plugins
-// shipped in its "imageformats" sub-folder (the HEIC reader) serve every
-// QImageReader of the process. Call once the application object exists.
-void UseProgramPlugins();
-
 // The same for a given executable folder and per-user data folder.
 QString ProgramFolderFor(const QString& executableFolder);
 QString WritableProgramFolderFor(const QString& executableFolder, const QString& userDataFolder);

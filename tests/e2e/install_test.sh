@@ -25,13 +25,7 @@ if [ "${3:-}" = "--deb" ]; then
     grep -q " \./usr/$f\$" <<<"$listing" || fail "$f is not in the package"
   done
   dpkg-deb -f "$deb" Depends | grep -q libqt6 || fail "the package does not depend on Qt"
-  dpkg-deb -f "$deb" Depends | grep -q qt6-image-formats-plugins ||
-    fail "the package does not depend on Qt's WebP and TIFF readers"
-  if [ -f "$build/bin/imageformats/libpevrano_heif.so" ]; then
-    grep -q " \./usr/share/pevrano-slideshow/imageformats/libpevrano_heif.so\$" <<<"$listing" ||
-      fail "the HEIC reader is not in the package"
-    dpkg-deb -f "$deb" Depends | grep -q libheif || fail "the package does not depend on libheif"
-  fi
+  dpkg-deb -f "$deb" Depends | grep -q libvips || fail "the package does not depend on libvips"
   echo "$(basename "$deb"): ok"
   exit 0
 fi
@@ -76,13 +70,11 @@ pix=$(dirname "$page")/pix
 cmp -s "$pix/ssbc.jpg" "$data/ssbc.jpg" || fail "the view images do not come from the installed data"
 [ -f "$pix/pic1.jpg" ] || fail "the pictures were not copied"
 
-# The installed program reads HEIC pictures through its own reader in the
-# installed program folder (made here by libvips, which writes HEIC), and
-# writes them into the show as JPEG.
-if [ -f "$build/bin/imageformats/libpevrano_heif.so" ]; then
-  [ -f "$data/imageformats/libpevrano_heif.so" ] || fail "the HEIC reader is not installed"
-  mkdir "$work/heic"
-  for n in 1 2 3; do
+# The installed program reads HEIC pictures through libvips and writes them
+# into the show as JPEG (when this libheif can write HEIC to make them).
+mkdir "$work/heic"
+if vips copy "$work/examples/pictures/picture0001.jpg" "$work/heic/p1.heic" 2>/dev/null; then
+  for n in 2 3; do
     vips copy "$work/examples/pictures/picture000$n.jpg" "$work/heic/p$n.heic"
   done
   cat >"$work/heic/show.json" <<'JSON'
