@@ -136,7 +136,8 @@ QStringList MissingFiles(const FailureKeepingFileSystem& fs, const CompileHost& 
                          f.result.reason;
     }
     for (const QString& source : host.picturesLeftOut())
-        lines << QStringLiteral("Cannot read ") + source + QStringLiteral("; it is not in the show");
+        lines << QStringLiteral("Cannot read ") + source +
+                     QStringLiteral("; it is not in the show");
     return lines;
 }
 

@@ -236,11 +236,11 @@ TEST_F(Command, FailedCopyIsNoSuccess) {
 // pictures do not. The exit status stays 0.
 TEST_F(Command, SourcesFromOutsideTheShowFolderAreListed) {
     QTemporaryDir elsewhere;
-    WriteFile(elsewhere.filePath("secret.jpg"), "bytes");
-    WriteFile(elsewhere.filePath("tune.mp3"), "ID3");
+    WriteFile(elsewhere.filePath("secret.jpg"), TinyPicture(".jpg"));
+    WriteFile(elsewhere.filePath("tune.mp3"), QByteArray("ID3\x03\0\0\0\0\0\0tune", 14));
     ASSERT_TRUE(QFile::link(elsewhere.filePath("secret.jpg"), dir.filePath("link.jpg")));
     QDir(dir.path()).mkdir("shows");
-    Write("shows/in.jpg", "bytes");
+    Write("shows/in.jpg", TinyPicture(".jpg"));
     Write("shows/show.json",
           QStringLiteral(R"({"slides": [{"PicturePath": "in.jpg"}, {"PicturePath": "../link.jpg"},
                 {"PicturePath": "%1"}],

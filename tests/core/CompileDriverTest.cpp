@@ -287,6 +287,7 @@ TEST_F(CompileRun, SummaryOfManyMissingFilesIsCut) {
     const std::vector<MessageBoxRequest> msgs = host.ui.messages();
     const QStringList lines = msgs.at(msgs.size() - 2).text.split("\r\n");
     ASSERT_EQ(lines.size(), 22);
-    EXPECT_TRUE(lines[1].startsWith("Cannot copy " + root.filePath("pictures/p4.jpg")));
+    EXPECT_EQ(lines[1],
+              "Cannot read " + root.filePath("pictures/p4.jpg") + "; it is not in the show");
     EXPECT_EQ(lines.last(), "and 2 more");
 }

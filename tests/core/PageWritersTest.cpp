@@ -150,6 +150,15 @@ TEST(PageWriters, HostileShowTextStaysText) {
     p.settings.TitleMessage = "<script>document.title='X'</script>";
     p.settings.OpenPgBkPic = "/pics/o'pen.gif";
     p.names.FirstPageName = "trip & <co>";
+    // The copies' names come from their content, but the opening picture
+    // keeps its own: the pages escape every name as if any could hold markup.
+    PixFiles& pix = p.names.pix;
+    pix.pictures[0] = "pic1.jpg\" onerror=\"alert(1)";
+    pix.pictures[1] = "pic2.gif' onload='alert(2)";
+    pix.pictures[2] = "pic3.j<x>pg";
+    pix.sharedBackground = "bgimg.gif\"><b onclick=alert(4)>";
+    pix.song = "thesong.mp3\" onerror=\"alert(5)";
+    pix.openingPicture = "o'pen.gif";
     const QDateTime now(QDate(2024, 3, 5), QTime(10, 0));
     const FramePageTexts frames = FramePages(p);
     const struct {

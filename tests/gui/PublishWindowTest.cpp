@@ -3,6 +3,7 @@
 #include "AccessibilityWalk.h"
 #include "RcloneServer.h"
 #include "ScriptedCompileHost.h"
+#include "core/TestFiles.h"
 #include "editor/ui/Form1.h"
 #include "editor/ui/PublishWiring.h"
 #include "publish/RemoteSetup.h"
@@ -15,6 +16,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -82,13 +84,13 @@ TEST(PublishWindow, CancelThenFinishThenAnotherPathAfterAClash) {
     for (const char* name : {"program/wood.gif", "program/photo.jar", "program/ssbc.jpg",
                              "program/ssbnoc.jpg", "program/ssnobnoc.jpg", "program/catalog.jpg",
                              "program/fraleft.jpg", "program/fraright.jpg"})
-        Write(dir.filePath(name), "bytes");
+        Write(dir.filePath(name), TinyPicture(QFileInfo(name).suffix().prepend('.')));
     SlideShowProject p;
     p.GrowSlots(); // the first block of slots, as the window's start makes it
     p.settings.OpenPgBkPic = dir.filePath("program/wood.gif");
     for (int k = 1; k <= 3; ++k) {
         const QString picture = dir.filePath(QStringLiteral("p%1.jpg").arg(k));
-        Write(picture, QByteArray(2 << 20, static_cast<char>('a' + k)));
+        Write(picture, TinyPicture(".jpg", QByteArray(2 << 20, static_cast<char>('a' + k))));
         p.AppendPicture(picture);
         p.slide(k).Caption = QStringLiteral("slide %1").arg(k);
     }
@@ -130,7 +132,8 @@ TEST(PublishWindow, CancelThenFinishThenAnotherPathAfterAClash) {
     EXPECT_FALSE(publish(second));
     EXPECT_TRUE(second.said.startsWith("The show is published")) << second.said.toStdString();
     EXPECT_TRUE(QFile::exists(dir.filePath("served/shows/trip/trip.htm")));
-    EXPECT_EQ(QFileInfo(dir.filePath("served/shows/trip/pix/pic3.jpg")).size(), 2 << 20);
+    EXPECT_EQ(QFileInfo(dir.filePath("served/shows/trip/pix/pic3.jpg")).size(),
+              QFileInfo(dir.filePath("p3.jpg")).size());
 
     // Someone else's show folder of that name: the window offers another path.
     ASSERT_TRUE(RcloneCall::Run(rclone, {"rcat", "site:theirs/trip/pix/pic1.jpg"}, "theirs").ok());
@@ -141,7 +144,8 @@ TEST(PublishWindow, CancelThenFinishThenAnotherPathAfterAClash) {
     EXPECT_TRUE(third.saidBefore[0].contains("pix/pic1.jpg"));
     EXPECT_TRUE(third.said.startsWith("The show is published")) << third.said.toStdString();
     EXPECT_EQ(p.publish.path, "ours");
-    EXPECT_EQ(QFileInfo(dir.filePath("served/ours/trip/pix/pic1.jpg")).size(), 2 << 20);
+    EXPECT_EQ(QFileInfo(dir.filePath("served/ours/trip/pix/pic1.jpg")).size(),
+              QFileInfo(dir.filePath("p1.jpg")).size());
     EXPECT_EQ(QFileInfo(dir.filePath("served/theirs/trip/pix/pic1.jpg")).size(), 6);
     // The staging folders went.
     EXPECT_TRUE(QDir(dir.filePath("cache/publish")).isEmpty());
