@@ -1,6 +1,6 @@
 // PNG, WebP, TIFF and HEIC pictures: read through the picture engine, taken
-// wherever a picture is, refused when damaged, and compiled (from the window and from the command line) into
-// shows whose every page shows them: WebP, TIFF and HEIC as upright JPEG.
+// wherever a picture is, refused when damaged, and compiled (from the window and from the command
+// line) into shows whose every page shows them: WebP, TIFF and HEIC as upright JPEG.
 #include "Form1Fixture.h"
 #include "QuarterColors.h"
 #include "TestPictures.h"
