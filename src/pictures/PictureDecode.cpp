@@ -87,6 +87,9 @@ bool ToMemory(VipsImageRef& img) {
     return true;
 }
 
+// A cut-off file is refused rather than shown with its missing part grey.
+constexpr const char* kLoadOptions = "fail_on=truncated";
+
 bool ThumbnailOf(const PictureFile& file, const PictureInfo& info, QSize box,
                  const DecodeOptions& options, VipsImageRef& out) {
     VipsSource* source = vips_source_new_from_descriptor(file.fd);
@@ -101,13 +104,14 @@ bool ThumbnailOf(const PictureFile& file, const PictureInfo& info, QSize box,
     // libvips' CMYK) through lcms too: libvips' other way there, through its
     // own sRGB to Lab, turns pure blue purple (0,0,255 becomes 85,15,253).
     const char* assumed = info.cmyk ? "cmyk" : "srgb";
-    const int r =
-        export_srgb
-            ? vips_thumbnail_source(source, &thumb, box.width(), "height", box.height(), "size",
-                                    VIPS_SIZE_DOWN, "no_rotate", heif, "import_profile", assumed,
-                                    "export_profile", "srgb", nullptr)
-            : vips_thumbnail_source(source, &thumb, box.width(), "height", box.height(), "size",
-                                    VIPS_SIZE_DOWN, "no_rotate", heif, nullptr);
+    const int r = export_srgb
+                      ? vips_thumbnail_source(source, &thumb, box.width(), "height", box.height(),
+                                              "size", VIPS_SIZE_DOWN, "no_rotate", heif,
+                                              "import_profile", assumed, "export_profile", "srgb",
+                                              "option_string", kLoadOptions, nullptr)
+                      : vips_thumbnail_source(source, &thumb, box.width(), "height", box.height(),
+                                              "size", VIPS_SIZE_DOWN, "no_rotate", heif,
+                                              "option_string", kLoadOptions, nullptr);
     g_object_unref(source);
     if (r != 0)
         return false;

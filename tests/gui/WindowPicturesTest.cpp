@@ -186,7 +186,7 @@ TEST_F(WindowPicturesTest, ACredentialNamedAsAPictureIsRefusedWhereverItComesIn)
     QString said;
     for (auto m = messages.begin() + qsizetype(before); m != messages.end(); ++m) {
         EXPECT_EQ(m->title, "File Error");
-        said += m->text;
+        said += m->text + m->details; // the drop names refused files in its details
     }
     EXPECT_TRUE(said.contains(named)) << said.toStdString();
     EXPECT_TRUE(said.contains(link)) << said.toStdString();
