@@ -20,6 +20,7 @@ if [ "${PEVRANO_SKIP_SANITIZERS:-0}" != 1 ]; then
     # allocated at exit, which LeakSanitizer would report: leaks are looked
     # for in the core tests only.
     ASAN_OPTIONS="halt_on_error=1:detect_leaks=1" \
+      LSAN_OPTIONS="suppressions=$PWD/../scripts/lsan.supp" \
       ctest --output-on-failure --timeout 600 -j2 -L core
     # The web engine's own code frees some objects through a base of another
     # size (new-delete-type-mismatch inside Chromium): that check is off for
