@@ -87,6 +87,21 @@ bool ToMemory(VipsImageRef& img) {
     return true;
 }
 
+// libvips 8.14's HEIF loader lends the picture its profile from memory it
+// frees when the loader closes, which the picture outlives: the picture gets
+// a copy of its own while the loader is still open.
+void OwnProfile(VipsImageRef& img) {
+    const void* data = nullptr;
+    size_t length = 0;
+    if (!vips_image_get_typeof(img.image, VIPS_META_ICC_NAME) ||
+        vips_image_get_blob(img.image, VIPS_META_ICC_NAME, &data, &length) != 0)
+        return;
+    const QByteArray profile(static_cast<const char*>(data), qsizetype(length));
+    vips_image_remove(img.image, VIPS_META_ICC_NAME);
+    vips_image_set_blob_copy(img.image, VIPS_META_ICC_NAME, profile.constData(),
+                             size_t(profile.size()));
+}
+
 // A cut-off file is refused rather than shown with its missing part grey.
 constexpr const char* kLoadOptions = "fail_on=truncated";
 
@@ -119,6 +134,8 @@ bool ThumbnailOf(const PictureFile& file, const PictureInfo& info, QSize box,
     // After an sRGB export the pixels are sRGB: the profile need not go along.
     if (export_srgb)
         vips_image_remove(out.image, VIPS_META_ICC_NAME);
+    else
+        OwnProfile(out);
     return ToRgb8(out) && ToMemory(out);
 }
 
