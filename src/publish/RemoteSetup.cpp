@@ -74,37 +74,37 @@ QByteArray WithConfigValue(const QByteArray& config, const QString& section, con
     return lines.join('\n');
 }
 
-std::optional<QString> MakeRemote(const RcloneProgram& rclone, const RemoteSpec& spec) {
-    if (!IsRemoteName(spec.name))
+std::optional<QString> MakeRemote(const RcloneProgram& rclone, const RemoteDetails& remote) {
+    if (!IsRemoteName(remote.name))
         return QStringLiteral("A remote's name takes letters, digits, \"_\", \"-\", \".\" and "
                               "blanks.");
     QString error;
     const auto existing = ListRemotes(rclone, error);
     if (!existing)
         return error;
-    if (existing->contains(spec.name))
-        return QStringLiteral("There is a remote named \"%1\" already.").arg(spec.name);
-    if (spec.server.trimmed().isEmpty())
+    if (existing->contains(remote.name))
+        return QStringLiteral("There is a remote named \"%1\" already.").arg(remote.name);
+    if (remote.server.trimmed().isEmpty())
         return QStringLiteral("Type the server's name or address.");
 
     QStringList args{QStringLiteral("config"), QStringLiteral("create"),
-                     QStringLiteral("--non-interactive"), spec.name};
+                     QStringLiteral("--non-interactive"), remote.name};
     QString secretKey = QStringLiteral("pass");
     bool obscure = true;
-    switch (spec.kind) {
+    switch (remote.kind) {
     case RemoteKind::Sftp:
-        args << QStringLiteral("sftp") << QStringLiteral("host=") + spec.server.trimmed()
-             << QStringLiteral("port=%1").arg(spec.port) << QStringLiteral("user=") + spec.user;
+        args << QStringLiteral("sftp") << QStringLiteral("host=") + remote.server.trimmed()
+             << QStringLiteral("port=%1").arg(remote.port) << QStringLiteral("user=") + remote.user;
         break;
     case RemoteKind::WebDav:
-        args << QStringLiteral("webdav") << QStringLiteral("url=") + spec.server.trimmed()
-             << QStringLiteral("vendor=other") << QStringLiteral("user=") + spec.user;
+        args << QStringLiteral("webdav") << QStringLiteral("url=") + remote.server.trimmed()
+             << QStringLiteral("vendor=other") << QStringLiteral("user=") + remote.user;
         break;
     case RemoteKind::S3:
         // rclone keeps an S3 secret key as it is, not obscured.
         args << QStringLiteral("s3") << QStringLiteral("provider=Other")
-             << QStringLiteral("endpoint=") + spec.server.trimmed()
-             << QStringLiteral("access_key_id=") + spec.user;
+             << QStringLiteral("endpoint=") + remote.server.trimmed()
+             << QStringLiteral("access_key_id=") + remote.user;
         secretKey = QStringLiteral("secret_access_key");
         obscure = false;
         break;
@@ -112,13 +112,13 @@ std::optional<QString> MakeRemote(const RcloneProgram& rclone, const RemoteSpec&
     const RcloneResult made = RcloneCall::Run(rclone, args);
     if (!made.ok())
         return Failure(made);
-    if (spec.password.isEmpty())
+    if (remote.password.isEmpty())
         return std::nullopt;
 
-    QString secret = spec.password;
+    QString secret = remote.password;
     if (obscure) {
         const RcloneResult r = RcloneCall::Run(
-            rclone, {QStringLiteral("obscure"), QStringLiteral("-")}, spec.password.toUtf8());
+            rclone, {QStringLiteral("obscure"), QStringLiteral("-")}, remote.password.toUtf8());
         if (!r.ok())
             return Failure(r);
         secret = QString::fromUtf8(r.output).trimmed();
@@ -133,7 +133,7 @@ std::optional<QString> MakeRemote(const RcloneProgram& rclone, const RemoteSpec&
     in.close();
     QSaveFile out(*path);
     if (!out.open(QIODevice::WriteOnly) ||
-        out.write(WithConfigValue(config, spec.name, secretKey, secret)) < 0 || !out.commit())
+        out.write(WithConfigValue(config, remote.name, secretKey, secret)) < 0 || !out.commit())
         return *path + QStringLiteral(": ") + out.errorString();
     QFile::setPermissions(*path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     return std::nullopt;

@@ -11,7 +11,7 @@
 
 enum class RemoteKind { Sftp, WebDav, S3 };
 
-struct RemoteSpec {
+struct RemoteDetails {
     RemoteKind kind = RemoteKind::Sftp;
     QString name;
     QString server;   // SFTP: host; WebDAV: URL; S3: endpoint URL
@@ -32,7 +32,7 @@ bool IsRemoteName(const QString& name);
 // password obscured through "rclone obscure -" (on its standard input) and
 // written into rclone's configuration file, never on a command line. Returns
 // nullopt, or what went wrong.
-std::optional<QString> MakeRemote(const RcloneProgram& rclone, const RemoteSpec& spec);
+std::optional<QString> MakeRemote(const RcloneProgram& rclone, const RemoteDetails& remote);
 
 // Puts `key = value` into section [`section`] of an rclone configuration
 // file's text (replacing the key there).

@@ -81,9 +81,9 @@ protected:
         server = std::make_unique<RcloneServer>(GetParam(), dir.filePath("served"),
                                                 dir.filePath("server.log"), "u", kPassword);
         ASSERT_TRUE(server->start());
-        ASSERT_EQ(MakeRemote(rclone, Spec("site", kPassword)), std::nullopt);
+        ASSERT_EQ(MakeRemote(rclone, Details("site", kPassword)), std::nullopt);
     }
-    RemoteSpec Spec(const QString& name, const QString& password) const {
+    RemoteDetails Details(const QString& name, const QString& password) const {
         return {GetParam() == RcloneServer::Kind::Sftp ? RemoteKind::Sftp : RemoteKind::WebDav,
                 name,
                 server->address(),
@@ -197,7 +197,7 @@ TEST_P(Publish, RemovedSlidesGoForeignFilesStayAndAClashSendsNothing) {
 }
 
 TEST_P(Publish, AWrongPasswordIsRefusedInPlainWords) {
-    ASSERT_EQ(MakeRemote(rclone, Spec("wrong", "not-the-password")), std::nullopt);
+    ASSERT_EQ(MakeRemote(rclone, Details("wrong", "not-the-password")), std::nullopt);
     EXPECT_EQ(Run(Show(3), "wrong:shows"), 1);
     EXPECT_TRUE(errText.contains("refused the user name or password")) << errText.toStdString();
     EXPECT_TRUE(errText.contains("rclone: ")); // rclone's own message too

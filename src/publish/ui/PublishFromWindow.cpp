@@ -38,7 +38,7 @@ std::optional<PublishTarget> AskTarget(const PublishTarget& target, PublishWindo
             RemoteForm form(c.rclone, c.ui, c.window);
             if (form.exec() != QDialog::Accepted)
                 return std::nullopt;
-            return form.spec().name;
+            return form.details().name;
         },
         c.window);
     if (dialog.exec() != QDialog::Accepted)

@@ -45,7 +45,7 @@ void RemoteForm::kindChanged() {
                                           : QStringLiteral("Password"));
 }
 
-RemoteSpec RemoteForm::spec() const {
+RemoteDetails RemoteForm::details() const {
     return {static_cast<RemoteKind>(ui->cboRemoteType->currentData().toInt()),
             ui->txtRemoteName->text().trimmed(),
             ui->txtServer->text().trimmed(),
@@ -56,7 +56,7 @@ RemoteSpec RemoteForm::spec() const {
 
 void RemoteForm::accept() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto error = MakeRemote(rclone, spec());
+    const auto error = MakeRemote(rclone, details());
     QGuiApplication::restoreOverrideCursor();
     if (error) {
         ask.messageBox({*error, QStringLiteral("New Remote"), MsgButtons::Ok, MsgIcon::Critical,

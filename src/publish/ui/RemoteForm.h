@@ -19,7 +19,7 @@ public:
     RemoteForm(RcloneProgram rclone, Prompter& ask, QWidget* parent = nullptr);
     ~RemoteForm() override;
 
-    RemoteSpec spec() const;
+    RemoteDetails details() const;
     void accept() override;
 
 private:
