@@ -78,28 +78,34 @@ PictureCopies MakeCopies(const QString& source, const PictureRequest& request, D
     if (allFound)
         return made;
 
-    // Each copy is reduced from the source in one step, as vipsthumbnail
-    // does (shrink-on-load, then Lanczos-3): reducing a reduced copy again
-    // blurs and folds detail past what the sizes may lose.
-    for (Wanted& w : wanted) {
-        if (w.found)
-            continue;
-        const bool isFull = w.into == &made.full;
-        const QSize box = isFull ? made.fullSize : w.into == &made.phone ? kPhoneBox : kThumbBox;
-        const Decoded decoded = DecodePicture(source, {box, false}, &budget);
-        if (!decoded.ok()) {
-            made.leftOut = convert; // under a ".jpg" name it would be a file no page shows
-            made.refusal = decoded.refusal;
-            made.sizesFailed = !convert;
-            made.copyAsItIs = !convert;
-            made.full = made.thumb = made.phone = {};
-            return made;
+    // Each copy is reduced in one step from a decode at least as large as
+    // vipsthumbnail's for it: reducing a reduced copy again blurs and folds
+    // detail past what the sizes may lose.
+    std::vector<Wanted*> missing;
+    std::vector<QSize> boxes;
+    for (Wanted& w : wanted)
+        if (!w.found) {
+            missing.push_back(&w);
+            boxes.push_back(w.into == &made.full    ? made.fullSize
+                            : w.into == &made.phone ? kPhoneBox
+                                                    : kThumbBox);
         }
-        const DecodedPicture& picture = *decoded.picture;
+    const DecodedSizes decoded = DecodePictureSizes(source, boxes, &budget);
+    if (!decoded.ok()) {
+        made.leftOut = convert; // under a ".jpg" name it would be a file no page shows
+        made.refusal = decoded.refusal;
+        made.sizesFailed = !convert;
+        made.copyAsItIs = !convert;
+        made.full = made.thumb = made.phone = {};
+        return made;
+    }
+    for (std::size_t i = 0; i < missing.size(); ++i) {
+        const DecodedPicture& picture = decoded.pictures[i];
+        const bool isFull = missing[i]->into == &made.full;
         const QByteArray bytes =
             !isFull ? picture.jpeg(kSizesJpegQuality)
                     : Encoded(picture, convert ? PictureFormat::Jpeg : info.format);
-        *w.into = Made(bytes, picture);
+        *missing[i]->into = Made(bytes, picture);
         if (isFull)
             made.fullSize = picture.size();
     }

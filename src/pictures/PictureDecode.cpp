@@ -3,108 +3,13 @@
 #include "pictures/BmpReader.h"
 #include "pictures/PictureIdentify.h"
 #include "pictures/VipsLibrary.h"
+#include "pictures/VipsSteps.h"
 
 #include <algorithm>
 #include <cstring>
 #include <unistd.h>
 
 namespace {
-QString Undecodable() {
-    return QStringLiteral("The picture could not be decoded");
-}
-
-// What a decode may take beside its result: the decoders that hold the
-// whole picture (libheif, GIF frames, interlaced PNG) their full size, the
-// others a band of rows.
-qint64 DecodeCost(const PictureInfo& info, QSize out, bool wholePng) {
-    const qint64 pixels = qint64(info.stored.width()) * info.stored.height();
-    qint64 working = qint64(info.stored.width()) * 256 * 4;
-    switch (info.format) {
-    case PictureFormat::Heif:
-    case PictureFormat::Avif:
-        working = pixels * 7;
-        break;
-    case PictureFormat::Gif:
-        working = pixels * 4;
-        break;
-    case PictureFormat::Png:
-        if (wholePng)
-            working = pixels * 8;
-        break;
-    default:
-        break;
-    }
-    return working + qint64(out.width()) * out.height() * 3 * 2;
-}
-
-// Interlaced PNGs come in passes over the whole picture, so their loader
-// holds all of it.
-bool InterlacedPng(const PictureFile& file) {
-    unsigned char ihdr[29] = {};
-    return ::pread(file.fd, ihdr, sizeof ihdr, 0) == sizeof ihdr && ihdr[28] != 0;
-}
-
-// The thumbnail's result made an 8-bit sRGB (or kept RGB profile) picture of
-// three channels on white.
-bool ToRgb8(VipsImageRef& img) {
-    if ((vips_image_get_interpretation(img.image) != VIPS_INTERPRETATION_sRGB ||
-         img.image->BandFmt != VIPS_FORMAT_UCHAR) &&
-        !img.step([](VipsImage* in, VipsImage** out) {
-            return vips_colourspace(in, out, VIPS_INTERPRETATION_sRGB, nullptr);
-        }))
-        return false;
-    if (vips_image_hasalpha(img.image) && !img.step([](VipsImage* in, VipsImage** out) {
-            VipsArrayDouble* white = vips_array_double_newv(3, 255.0, 255.0, 255.0);
-            const int r = vips_flatten(in, out, "background", white, nullptr);
-            vips_area_unref(VIPS_AREA(white));
-            return r;
-        }))
-        return false;
-    if (img.image->Bands > 3 && !img.step([](VipsImage* in, VipsImage** out) {
-            return vips_extract_band(in, out, 0, "n", 3, nullptr);
-        }))
-        return false;
-    if (img.image->BandFmt != VIPS_FORMAT_UCHAR &&
-        !img.step([](VipsImage* in, VipsImage** out) { return vips_cast_uchar(in, out, nullptr); }))
-        return false;
-    return img.image->Bands == 3;
-}
-
-// `img` reduced to exactly `to` with a Lanczos-3 filter.
-bool ResizedTo(VipsImageRef& img, QSize to) {
-    const double h = double(to.width()) / img.image->Xsize;
-    const double v = double(to.height()) / img.image->Ysize;
-    return img.step([&](VipsImage* in, VipsImage** out) {
-        return vips_resize(in, out, h, "vscale", v, "kernel", VIPS_KERNEL_LANCZOS3, nullptr);
-    });
-}
-
-bool ToMemory(VipsImageRef& img) {
-    VipsImage* copy = vips_image_copy_memory(img.image);
-    if (!copy)
-        return false;
-    img = VipsImageRef(copy);
-    return true;
-}
-
-// libvips 8.14's HEIF loader lends the picture its profile from memory it
-// frees when the loader closes, which the picture outlives: the picture gets
-// a copy of its own while the loader is still open.
-void OwnProfile(VipsImageRef& img) {
-    const void* data = nullptr;
-    size_t length = 0;
-    if (!vips_image_get_typeof(img.image, VIPS_META_ICC_NAME) ||
-        vips_image_get_blob(img.image, VIPS_META_ICC_NAME, &data, &length) != 0)
-        return;
-    const QByteArray profile(static_cast<const char*>(data), qsizetype(length));
-    vips_image_remove(img.image, VIPS_META_ICC_NAME);
-    vips_image_set_blob_copy(img.image, VIPS_META_ICC_NAME, profile.constData(),
-                             size_t(profile.size()));
-}
-
-// A cut-off file is refused rather than shown with its missing part grey.
-constexpr const char* kLoadOptions = "fail_on=truncated";
-
 bool ThumbnailOf(const PictureFile& file, const PictureInfo& info, QSize box,
                  const DecodeOptions& options, VipsImageRef& out) {
     VipsSource* source = vips_source_new_from_descriptor(file.fd);
@@ -123,10 +28,10 @@ bool ThumbnailOf(const PictureFile& file, const PictureInfo& info, QSize box,
                       ? vips_thumbnail_source(source, &thumb, box.width(), "height", box.height(),
                                               "size", VIPS_SIZE_DOWN, "no_rotate", heif,
                                               "import_profile", assumed, "export_profile", "srgb",
-                                              "option_string", kLoadOptions, nullptr)
+                                              "option_string", kTruncatedFails, nullptr)
                       : vips_thumbnail_source(source, &thumb, box.width(), "height", box.height(),
                                               "size", VIPS_SIZE_DOWN, "no_rotate", heif,
-                                              "option_string", kLoadOptions, nullptr);
+                                              "option_string", kTruncatedFails, nullptr);
     g_object_unref(source);
     if (r != 0)
         return false;
@@ -164,37 +69,23 @@ bool BmpOf(const PictureFile& file, const PictureInfo& info, QSize box, VipsImag
 }
 } // namespace
 
-// Builds DecodedPicture, whose constructor is the engine's own.
-struct PictureDecoder {
-    static DecodedPicture make(VipsImageRef image, bool severalFrames, DecodeBudget::Ticket t) {
-        return DecodedPicture(std::make_unique<VipsImageRef>(std::move(image)), severalFrames,
-                              std::move(t));
-    }
-    static const VipsImageRef& ref(const DecodedPicture& p) { return *p.image; }
-};
-
 Decoded DecodePicture(const QString& path, const DecodeOptions& options, DecodeBudget* budget) {
     Decoded result;
-    const std::optional<PictureFile> file = OpenPictureFile(path, &result.refusal);
-    if (!file)
+    const std::optional<OpenedPicture> opened = OpenToDecode(path, &result.refusal);
+    if (!opened)
         return result;
-    const std::optional<PictureInfo> info = IdentifyOpen(*file, &result.refusal);
-    if (!info)
-        return result;
-    if (!VipsReady()) {
-        result.refusal = QStringLiteral("The picture library could not be started");
-        return result;
-    }
+    const PictureFile& file = opened->file;
+    const PictureInfo* info = &opened->info;
     const QSize box = options.box.isEmpty() ? info->upright : options.box;
     const QSize out = FittedSize(info->upright, box);
     DecodeBudget::Ticket ticket;
     if (budget)
         ticket = budget->take(
-            DecodeCost(*info, out, info->format == PictureFormat::Png && InterlacedPng(*file)));
+            DecodeCost(*info, out, info->format == PictureFormat::Png && InterlacedPng(file)));
     VipsImageRef image;
     const bool ok = info->format == PictureFormat::Bmp
-                        ? BmpOf(*file, *info, box, image)
-                        : ThumbnailOf(*file, *info, box, options, image);
+                        ? BmpOf(file, *info, box, image)
+                        : ThumbnailOf(file, *info, box, options, image);
     if (!ok) {
         vips_error_clear();
         result.refusal = Undecodable();

@@ -8,6 +8,7 @@
 #include <QString>
 #include <memory>
 #include <optional>
+#include <vector>
 
 // The one picture engine of the program, on libvips: what the windows show
 // and what the compile writes are read, turned upright, colour-managed and
@@ -120,6 +121,23 @@ struct Decoded {
 // its own pixels.
 Decoded DecodePicture(const QString& path, const DecodeOptions& options,
                       DecodeBudget* budget = nullptr);
+
+struct DecodedSizes {
+    std::vector<DecodedPicture> pictures; // one for each box asked for, in order
+    QString refusal;                      // when `pictures` is empty
+
+    bool ok() const { return !pictures.empty(); }
+};
+
+// What DecodePicture(path, {box, false}, budget) gives for each of `boxes`
+// (the show's copies: an RGB profile kept, CMYK made sRGB). The formats
+// decoded whole whatever the size (PNG, GIF, TIFF, HEIF, AVIF) are decoded
+// once, each size reduced from that decode in one step with a Lanczos-3
+// filter: as close to the picture as a decode per size, in the time of one.
+// JPEG and WebP, which shrink while they load, BMP, and pictures too large
+// to hold whole are decoded once per size.
+DecodedSizes DecodePictureSizes(const QString& path, const std::vector<QSize>& boxes,
+                                DecodeBudget* budget = nullptr);
 
 // `source` fitted within `box` keeping its proportions, never larger than
 // `source`, at least one pixel a side; rounded to the nearest pixel along the

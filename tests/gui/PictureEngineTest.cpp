@@ -282,3 +282,41 @@ TEST(FittedSize, KeepsProportionsAndNeverEnlarges) {
     EXPECT_EQ(FittedSize({1600, 2400}, {1000, 1000}), QSize(667, 1000));
     EXPECT_EQ(FittedSize({200, 100}, {240, 180}), QSize(200, 100));
 }
+
+// Sizes made from one decode (the formats decoded whole) are the pictures a
+// decode per size gives: upright, in sRGB for CMYK, on white, same size.
+TEST_F(PictureEngineTest, SizesFromOneDecodeEqualADecodePerSize) {
+    const QImage upright = Quarters({120, 80});
+    ASSERT_TRUE(WriteWithVips(StoredFor(upright, 6), path("o6.tif"), "", 6));
+    ASSERT_TRUE(WriteWithVips(upright, path("cmyk.tif"), "", 0, "cmyk"));
+    ASSERT_TRUE(WriteWithVips(Quarters({120, 80}, true), path("clear.png")));
+    ASSERT_TRUE(upright.convertToFormat(QImage::Format_RGBX64).save(path("deep.png")));
+    ASSERT_TRUE(WriteWithVips(upright, path("o1.jpg"), "[Q=95]"));
+    QStringList files = {"o6.tif", "cmyk.tif", "clear.png", "deep.png", "o1.jpg"};
+    if (CanWriteHeic() && WriteHeic(upright, path("o6.heic"), 90, 6))
+        files << "o6.heic";
+    const std::vector<QSize> boxes = {QSize(90, 90), QSize(24, 24)};
+    for (const QString& name : files) {
+        const DecodedSizes sizes = DecodePictureSizes(path(name), boxes);
+        ASSERT_TRUE(sizes.ok()) << name.toStdString() << " " << sizes.refusal.toStdString();
+        ASSERT_EQ(sizes.pictures.size(), boxes.size());
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            const Decoded one = DecodePicture(path(name), {boxes[i], false});
+            ASSERT_TRUE(one.ok()) << name.toStdString();
+            const QImage a = ToImage(sizes.pictures[i]), b = ToImage(*one.picture);
+            ASSERT_EQ(a.size(), b.size()) << name.toStdString();
+            const QColor ca = a.pixelColor(a.width() / 4, a.height() / 4);
+            const QColor cb = b.pixelColor(b.width() / 4, b.height() / 4);
+            EXPECT_LT(std::abs(ca.red() - cb.red()) + std::abs(ca.green() - cb.green()) +
+                          std::abs(ca.blue() - cb.blue()),
+                      24)
+                << name.toStdString() << " " << i;
+            // CMYK's red is a printer's red, further from pure red than the
+            // named colours allow.
+            if (name != "cmyk.tif")
+                EXPECT_EQ(TopLeft(a), "red") << name.toStdString() << " " << i;
+            EXPECT_EQ(sizes.pictures[i].iccProfile().isEmpty(), one.picture->iccProfile().isEmpty())
+                << name.toStdString();
+        }
+    }
+}
