@@ -18,11 +18,12 @@ bool ThumbnailOf(const PictureFile& file, const PictureInfo& info, QSize box,
     const bool heif = info.format == PictureFormat::Heif || info.format == PictureFormat::Avif;
     VipsImage* thumb = nullptr;
     // CMYK always goes to sRGB through its profile (or libvips' CMYK one);
-    // RGB profiles are converted only when sRGB is asked for.
-    const bool export_srgb = info.cmyk || options.toSrgb;
-    // A picture without a profile of its own is taken as sRGB (CMYK as
-    // libvips' CMYK) through lcms too: libvips' other way there, through its
-    // own sRGB to Lab, turns pure blue purple (0,0,255 becomes 85,15,253).
+    // RGB profiles are converted only when sRGB is asked for. A picture
+    // without a profile is taken as sRGB already and not converted at all.
+    const bool export_srgb = info.cmyk || (options.toSrgb && info.profile);
+    // A CMYK picture without a profile of its own goes through lcms with
+    // libvips' CMYK profile: libvips' other way there, through its own Lab,
+    // turns colours (pure blue becomes purple).
     const char* assumed = info.cmyk ? "cmyk" : "srgb";
     const int r = export_srgb
                       ? vips_thumbnail_source(source, &thumb, box.width(), "height", box.height(),

@@ -24,6 +24,7 @@ struct PictureInfo {
     int orientation = 1;  // the EXIF orientation applied when decoding (1: none)
     int frames = 1;       // frames of an animation, pages of a TIFF
     bool cmyk = false;    // decoded through its profile (or a default CMYK one) to sRGB
+    bool profile = false; // the file carries an ICC profile
     qint64 fileBytes = 0; // the file's size
 };
 

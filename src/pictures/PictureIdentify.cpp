@@ -84,6 +84,7 @@ std::optional<PictureInfo> VipsInfo(const PictureFile& file, PictureFormat forma
     info.stored = QSize(vips_image_get_width(header.image), vips_image_get_height(header.image));
     info.frames = std::max(1, vips_image_get_n_pages(header.image));
     info.cmyk = vips_image_get_interpretation(header.image) == VIPS_INTERPRETATION_CMYK;
+    info.profile = vips_image_get_typeof(header.image, VIPS_META_ICC_NAME) != 0;
     const bool heif = format == PictureFormat::Heif || format == PictureFormat::Avif;
     // libheif applies the container's rotation and mirror; an EXIF
     // orientation inside would turn the picture a second time.
