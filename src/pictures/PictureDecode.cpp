@@ -77,7 +77,9 @@ Decoded DecodePicture(const QString& path, const DecodeOptions& options, DecodeB
         return result;
     const PictureFile& file = opened->file;
     const PictureInfo* info = &opened->info;
-    const QSize box = options.box.isEmpty() ? info->upright : options.box;
+    const QSize box = options.box.isEmpty() ? info->upright
+                      : options.cover       ? CoverBox(info->upright, options.box)
+                                            : options.box;
     const QSize out = FittedSize(info->upright, box);
     DecodeBudget::Ticket ticket;
     if (budget)

@@ -102,6 +102,9 @@ struct DecodeOptions {
     // (Display P3, Adobe RGB) is kept with unconverted pixels (the show's
     // copies, as browsers manage colour). CMYK always becomes sRGB.
     bool toSrgb = true;
+    // true: the box is covered instead (CoverBox), for backgrounds and the
+    // sorter's cells.
+    bool cover = false;
 };
 
 struct Decoded {
@@ -144,3 +147,7 @@ DecodedSizes DecodePictureSizes(const QString& path, const std::vector<QSize>& b
 // `source`, at least one pixel a side; rounded to the nearest pixel along the
 // side that does not touch the box. Empty for an empty source or box.
 QSize FittedSize(QSize source, QSize box);
+
+// The smallest size with the source's proportions that covers `box`; never
+// larger than the source.
+QSize CoverBox(QSize source, QSize box);

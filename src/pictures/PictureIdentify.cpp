@@ -184,3 +184,12 @@ QSize FittedSize(QSize source, QSize box) {
                              : QSize(int((w * box.height() * 2 + h) / (2 * h)), box.height());
     return fitted.expandedTo(QSize(1, 1));
 }
+
+QSize CoverBox(QSize source, QSize box) {
+    if (source.isEmpty() || box.isEmpty())
+        return {};
+    const QSize covered = source.scaled(box, Qt::KeepAspectRatioByExpanding);
+    if (covered.width() >= source.width())
+        return source;
+    return covered.expandedTo(QSize(1, 1));
+}

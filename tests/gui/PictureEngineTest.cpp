@@ -156,6 +156,14 @@ TEST_F(PictureEngineTest, RefusesWhatIsNoPictureItReads) {
     // directly (the engine has started it above).
     EXPECT_FALSE(VipsOpensFile(path("pic.ppm")));
     EXPECT_FALSE(VipsOpensFile(path("svg.jpg")));
+    // Nor are the libraries of libvips' other modules (ImageMagick, PDF)
+    // loaded at all: only the HEIF one is.
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+    const QByteArray mapped = maps.readAll();
+    EXPECT_TRUE(mapped.contains("vips-heif.so"));
+    for (const char* other : {"vips-magick.so", "vips-poppler.so", "vips-openslide.so"})
+        EXPECT_FALSE(mapped.contains(other)) << other;
 }
 
 TEST_F(PictureEngineTest, HeifPastItsLimitIsRefusedFromTheHeader) {

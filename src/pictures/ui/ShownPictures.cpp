@@ -15,15 +15,6 @@ std::optional<QSize> ShownSize(const QString& path) {
     return identified.info->upright;
 }
 
-QSize CoverBox(QSize source, QSize box) {
-    if (source.isEmpty() || box.isEmpty())
-        return {};
-    const QSize covered = source.scaled(box, Qt::KeepAspectRatioByExpanding);
-    if (covered.width() >= source.width())
-        return source;
-    return covered.expandedTo(QSize(1, 1));
-}
-
 QImage DecodeToFit(const QString& path, QSize box) {
     if (box.isEmpty())
         return {};
@@ -31,10 +22,10 @@ QImage DecodeToFit(const QString& path, QSize box) {
 }
 
 QImage DecodeToCover(const QString& path, QSize box) {
-    const std::optional<QSize> source = ShownSize(path);
-    if (!source || box.isEmpty())
+    if (box.isEmpty())
         return {};
-    return DecodeImage(path, CoverBox(*source, box));
+    const Decoded decoded = DecodePicture(path, {box, true, true});
+    return decoded.ok() ? ToImage(*decoded.picture) : QImage();
 }
 
 QImage DecodeToSize(const QString& path, QSize size) {

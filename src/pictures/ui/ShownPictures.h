@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pictures/PictureEngine.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -14,10 +16,6 @@
 // The upright size the header gives, when the file is a picture the engine
 // reads within its format's limits.
 std::optional<QSize> ShownSize(const QString& path);
-
-// The smallest size with the source's proportions that covers box; never
-// larger than the source.
-QSize CoverBox(QSize source, QSize box);
 
 // The picture fitted into box (keeping proportions); a null image when it
 // cannot be shown.

@@ -1,5 +1,7 @@
 #include "TestPictures.h"
 
+#include "pictures/VipsLibrary.h"
+
 #include "pictures/Vips.h"
 
 #include <QBuffer>
@@ -186,6 +188,7 @@ bool WriteDamagedPicture(const QString& path) {
 
 bool WriteWithVips(const QImage& image, const QString& path, const QString& options,
                    int orientation, const QString& icc) {
+    VipsReady(); // started as the program starts it, with its loaders alone
     const bool alpha = image.hasAlphaChannel();
     const QImage rgb =
         image.convertToFormat(alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
@@ -258,6 +261,7 @@ QByteArray BitmapBytes(const QImage& image, bool alpha, bool topDown) {
 }
 
 bool VipsOpensFile(const QString& path) {
+    VipsReady(); // started as the program starts it, with its loaders alone
     VipsImage* image = vips_image_new_from_file(QFile::encodeName(path).constData(), nullptr);
     if (!image) {
         vips_error_clear();
@@ -269,6 +273,7 @@ bool VipsOpensFile(const QString& path) {
 
 namespace {
 VipsImage* Loaded(const QString& path) {
+    VipsReady(); // started as the program starts it, with its loaders alone
     return vips_image_new_from_file(QFile::encodeName(path).constData(), "access",
                                     VIPS_ACCESS_RANDOM, nullptr);
 }
@@ -304,6 +309,7 @@ double LanczosError(const QString& source, const QString& copy) {
 }
 
 double VipsThumbnailError(const QString& source, QSize box) {
+    VipsReady(); // started as the program starts it, with its loaders alone
     VipsImage* s = Loaded(source);
     VipsImage* t = nullptr;
     double e = -1;
