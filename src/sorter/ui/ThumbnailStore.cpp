@@ -2,9 +2,25 @@
 
 #include "pictures/ui/ShownPictures.h"
 
+#include <QBuffer>
 #include <QMutexLocker>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
+
+namespace {
+// Thumbnails with more pixel bytes than this are kept as JPEG.
+constexpr qint64 kPackAbove = 48 * 1024;
+// How many large thumbnails stay unpacked: more than a screen holds at the
+// largest size, so drawing one decodes only what scrolled into view.
+constexpr std::size_t kUnpackedKept = 96;
+
+QByteArray Packed(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    return image.save(&buffer, "JPG", 90) ? bytes : QByteArray();
+}
+} // namespace
 
 ThumbnailStore::ThumbnailStore(const QStringList& paths, QObject* parent) : QObject(parent) {
     pictures.resize(static_cast<std::size_t>(paths.size()));
@@ -25,10 +41,35 @@ ThumbnailStore::~ThumbnailStore() {
         w.waitForFinished();
 }
 
+QImage ThumbnailStore::image(int position) const {
+    const int k = order[position];
+    const Picture& p = pictures[k];
+    if (p.packed.isEmpty())
+        return p.image;
+    const auto at = std::find_if(unpacked.begin(), unpacked.end(),
+                                 [k](const auto& entry) { return entry.first == k; });
+    if (at != unpacked.end())
+        return at->second;
+    QImage shown = QImage::fromData(p.packed, "JPG");
+    unpacked.emplace_back(k, shown);
+    if (unpacked.size() > kUnpackedKept)
+        unpacked.pop_front();
+    return shown;
+}
+
+qint64 ThumbnailStore::keptBytes() const {
+    qint64 bytes = 0;
+    for (const Picture& p : pictures)
+        bytes += p.image.sizeInBytes() + p.packed.size();
+    for (const auto& [k, shown] : unpacked)
+        bytes += shown.sizeInBytes();
+    return bytes;
+}
+
 bool ThumbnailStore::needs(const Picture& p) const {
     if (p.unreadable || p.path.isEmpty())
         return false;
-    return p.image.width() < wanted.width() || p.image.height() < wanted.height();
+    return p.size.width() < wanted.width() || p.size.height() < wanted.height();
 }
 
 void ThumbnailStore::request(QSize size, std::pair<int, int> first) {
@@ -101,22 +142,32 @@ bool ThumbnailStore::takeJob(Job& job) {
 void ThumbnailStore::work() {
     Job job;
     while (takeJob(job)) {
-        QImage image = DecodeToSize(job.path, job.size);
-        // Three bytes a pixel where four hold the same: a thousand thumbnails
-        // at the largest size are a quarter lighter.
-        if (!image.isNull() && !image.hasAlphaChannel())
-            image.convertTo(QImage::Format_RGB888);
+        Thumbnail made;
+        made.image = DecodeToSize(job.path, job.size);
+        made.size = made.image.size();
+        if (made.image.sizeInBytes() > kPackAbove) {
+            made.packed = Packed(made.image);
+            if (!made.packed.isEmpty())
+                made.image = QImage();
+        } else if (!made.image.isNull() && !made.image.hasAlphaChannel()) {
+            // Three bytes a pixel where four hold the same.
+            made.image.convertTo(QImage::Format_RGB888);
+        }
         QMetaObject::invokeMethod(
-            this, [this, job, image] { deliver(job, image); }, Qt::QueuedConnection);
+            this, [this, job, made] { deliver(job, made); }, Qt::QueuedConnection);
     }
 }
 
-void ThumbnailStore::deliver(const Job& job, const QImage& image) {
+void ThumbnailStore::deliver(const Job& job, const Thumbnail& made) {
     Picture& p = pictures[job.picture];
-    if (image.isNull())
+    if (made.size.isEmpty()) {
         p.unreadable = true;
-    else if (image.width() >= p.image.width() && image.height() >= p.image.height())
-        p.image = image;
+    } else if (made.size.width() >= p.size.width() && made.size.height() >= p.size.height()) {
+        p.image = made.image;
+        p.packed = made.packed;
+        p.size = made.size;
+        std::erase_if(unpacked, [&](const auto& entry) { return entry.first == job.picture; });
+    }
     // A job for a size asked before the last request is not counted: the
     // request queued its picture again at the new size.
     if (job.size == wanted)

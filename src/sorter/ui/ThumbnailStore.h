@@ -14,8 +14,11 @@
 
 // The sorter's thumbnails, decoded at thumbnail size on worker threads and
 // kept while the window is open. Each picture keeps the largest size asked
-// for so far; asking for a smaller size decodes nothing. Positions are the
-// slide slots; a swap exchanges two positions' pictures without decoding.
+// for so far; asking for a smaller size decodes nothing. Large thumbnails are
+// kept as JPEG (a tenth of their pixels' memory: a thousand at the largest
+// size would otherwise take over 300 MB), the ones last shown unpacked.
+// Positions are the slide slots; a swap exchanges two positions' pictures
+// without decoding.
 class ThumbnailStore : public QObject {
     Q_OBJECT
 public:
@@ -26,7 +29,7 @@ public:
     int count() const { return static_cast<int>(order.size()); }
     // What position k shows: the kept image (null while it loads or when the
     // picture cannot be read), its path and whether it failed to decode.
-    const QImage& image(int position) const { return pictures[order[position]].image; }
+    QImage image(int position) const;
     const QString& path(int position) const { return pictures[order[position]].path; }
     bool unreadable(int position) const { return pictures[order[position]].unreadable; }
 
@@ -40,6 +43,8 @@ public:
     int done() const { return doneCount; }
     int asked() const { return askedCount; }
     bool loading() const { return doneCount < askedCount; }
+    // Memory the kept thumbnails take, packed or not.
+    qint64 keptBytes() const;
 
 signals:
     void ready(int position);
@@ -48,8 +53,16 @@ signals:
 private:
     struct Picture {
         QString path;
-        QImage image;
+        QImage image;      // small thumbnails, kept as they are
+        QByteArray packed; // large ones, as JPEG
+        QSize size;        // of either
         bool unreadable = false;
+    };
+    // A worker's result.
+    struct Thumbnail {
+        QImage image;
+        QByteArray packed;
+        QSize size;
     };
     struct Job {
         int picture = -1;
@@ -61,11 +74,13 @@ private:
     void startWorkers();
     bool takeJob(Job& job);
     void work();
-    void deliver(const Job& job, const QImage& image);
+    void deliver(const Job& job, const Thumbnail& made);
 
     std::vector<Picture> pictures;
     std::vector<int> order;    // position -> picture
     std::vector<int> position; // picture -> position
+    // Large thumbnails shown lately, unpacked; the latest last.
+    mutable std::deque<std::pair<int, QImage>> unpacked;
     QSize wanted;
     int doneCount = 0;
     int askedCount = 0;
