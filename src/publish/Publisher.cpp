@@ -9,6 +9,9 @@
 namespace {
 // rclone's exit status for a folder that does not exist (a first publish).
 constexpr int kDirectoryNotFound = 3;
+// A record of a thousand slides with their sizes takes well under a
+// megabyte; a larger one was not written by this tool and is not read.
+constexpr qint64 kMaxRecordBytes = 16LL << 20;
 
 QString Joined(const QString& a, const QString& b) {
     if (a.isEmpty())
@@ -89,7 +92,8 @@ void Publisher::listed(const RcloneResult& r) {
         for (const QJsonValue& v : QJsonDocument::fromJson(r.output).array()) {
             const QString path = v.toObject().value(u"Path").toString();
             remoteFiles << path;
-            hasRecord = hasRecord || path == kRecordName;
+            hasRecord = hasRecord || (path == kRecordName &&
+                                      v.toObject().value(u"Size").toInteger() <= kMaxRecordBytes);
         }
     if (!hasRecord) {
         record.reset();
@@ -97,14 +101,17 @@ void Publisher::listed(const RcloneResult& r) {
         return;
     }
     run(QStringLiteral("Reading what was published before..."),
-        {QStringLiteral("cat"), Joined(remoteFolder, kRecordName)}, &Publisher::recordRead);
+        {QStringLiteral("cat"), QStringLiteral("--count"), QString::number(kMaxRecordBytes + 1),
+         Joined(remoteFolder, kRecordName)},
+        &Publisher::recordRead);
 }
 
 void Publisher::recordRead(const RcloneResult& r) {
     if (failed(r))
         return;
-    // A record that cannot be read leaves every file there someone else's.
-    if (!r.output.isEmpty())
+    // A record that cannot be read (or grew past its bound since it was
+    // listed) leaves every file there someone else's.
+    if (!r.output.isEmpty() && r.output.size() <= kMaxRecordBytes)
         record = ReadRecord(r.output);
     plan = MakePublishPlan(local, record, remoteFiles, request.openingPage);
     if (!plan.clashes.isEmpty()) {

@@ -5,6 +5,7 @@
 #include "TestFiles.h"
 #include "platform/LocalFileSystem.h"
 #include "publish/PublishCommand.h"
+#include "publish/PublishRecord.h"
 #include "publish/RemoteSetup.h"
 
 #include <QCoreApplication>
@@ -193,6 +194,14 @@ TEST_P(Publish, RemovedSlidesGoForeignFilesStayAndAClashSendsNothing) {
     EXPECT_TRUE(errText.contains("pix/pic2.jpg")) << errText.toStdString();
     EXPECT_TRUE(errText.contains("Nothing was sent"));
     EXPECT_EQ(server->arrivals().size(), before);
+    EXPECT_EQ(ReadFile(dir.filePath("served/other/trip/pix/pic2.jpg")), "theirs");
+
+    // A record past any real one's size is not read: its claims on the
+    // files there count for nothing.
+    PublishRecord claim{{"pix/pic2.jpg", {6, QByteArray(64, 'a')}}};
+    Put("other/trip/publish.json", RecordJson(claim) + QByteArray(17 << 20, ' '));
+    EXPECT_EQ(Run(Show(3), "site:other"), 1);
+    EXPECT_TRUE(errText.contains("pix/pic2.jpg")) << errText.toStdString();
     EXPECT_EQ(ReadFile(dir.filePath("served/other/trip/pix/pic2.jpg")), "theirs");
 }
 
