@@ -20,6 +20,8 @@ forbid project 'editor|compiler|sorter|colortool|captionstyle|support|platform'
 forbid platform 'editor|compiler|sorter|colortool|captionstyle|support'
 # The picture engine stands on libvips and Qt alone: everything may use it.
 forbid pictures 'project|editor|compiler|sorter|colortool|captionstyle|support|platform'
+# Video clips stand on the platform's core and the picture engine alone.
+forbid video 'project|editor|compiler|sorter|colortool|captionstyle|support|publish|platform/ui|pictures/ui'
 for room in compiler sorter colortool captionstyle support; do
     forbid "$room" editor
 done

@@ -12,6 +12,7 @@ BUILD_PACKAGES=(
   libheif-dev
   gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
   rclone
+  ffmpeg
 )
 # The tests make WebP and TIFF pictures with Qt's writers.
 TEST_PACKAGES=(qt6-image-formats-plugins chromium xvfb xauth clang-format desktop-file-utils)
