@@ -2,23 +2,37 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
+#include <QRandomGenerator>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 #include <utility>
 
 std::optional<ClipOutputFile> ClipOutputFile::Beside(const QString& finalPath, QString* why) {
     const QFileInfo info(finalPath);
-    QTemporaryFile file(info.absolutePath() + QStringLiteral("/.") + info.fileName() +
-                        QStringLiteral(".XXXXXX.part"));
-    file.setAutoRemove(false);
-    if (!file.open()) {
-        if (why)
-            *why = file.errorString();
-        return std::nullopt;
+    // Made here rather than by QTemporaryFile, whose files are private to
+    // their owner: a show's clips are for a web server to read.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString name = QStringLiteral("%1/.%2.%3.part")
+                                 .arg(info.absolutePath(), info.fileName())
+                                 .arg(QRandomGenerator::global()->generate(), 8, 16, QChar(u'0'));
+        const int fd = ::open(QFile::encodeName(name).constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            ::close(fd);
+            return ClipOutputFile(name, info.absoluteFilePath());
+        }
+        if (errno != EEXIST) {
+            if (why)
+                *why = QString::fromLocal8Bit(std::strerror(errno));
+            return std::nullopt;
+        }
     }
-    return ClipOutputFile(file.fileName(), info.absoluteFilePath());
+    if (why)
+        *why = QString::fromLocal8Bit(std::strerror(EEXIST));
+    return std::nullopt;
 }
 
 ClipOutputFile::ClipOutputFile(QString temporary, QString final)

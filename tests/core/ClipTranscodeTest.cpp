@@ -92,6 +92,9 @@ TEST_P(TranscodedClips, AreH264InMp4WithTheIndexFirst) {
     const Outcome outcome = Transcode(input, made);
     ASSERT_TRUE(outcome.finished) << outcome.failure.toStdString();
     EXPECT_EQ(FilesIn(out.path()), QStringList{"vid1.mp4"});
+    // Readable as any new file of its folder is (a web server reads it).
+    WriteFile(out.filePath("plain"), "x");
+    EXPECT_EQ(QFileInfo(made).permissions(), QFileInfo(out.filePath("plain")).permissions());
 
     const QJsonObject probe = Probe(made);
     const QJsonObject video = StreamOf(probe, "video"), audio = StreamOf(probe, "audio");
@@ -188,6 +191,8 @@ TEST_P(ClipPosters, AreUprightJpegsOfThePlansSize) {
         << why.toStdString();
     EXPECT_EQ(FilesIn(out.path()), QStringList{"pic1.jpg"});
     EXPECT_TRUE(ReadFile(poster).startsWith("\xFF\xD8\xFF"));
+    WriteFile(out.filePath("plain"), "x");
+    EXPECT_EQ(QFileInfo(poster).permissions(), QFileInfo(out.filePath("plain")).permissions());
     const QJsonObject video = StreamOf(Probe(poster), "video");
     EXPECT_EQ(QSize(video.value("width").toInt(), video.value("height").toInt()), c.size);
 }
