@@ -16,12 +16,28 @@ QString Number(double v) {
     return QString::number(v, 'f', 3);
 }
 
-// Upright (ffmpeg turns the frames by their rotation when it filters them),
-// at `size`, square pixels, 8-bit 4:2:0.
-QString UprightScale(QSize size) {
-    return QStringLiteral("scale=%1:%2:flags=bicubic,setsar=1,format=yuv420p")
-        .arg(size.width())
-        .arg(size.height());
+// Upright (ffmpeg turns the frames by their rotation before any filter), an
+// HDR clip tone-mapped to standard range, at the plan's size, square pixels,
+// 8-bit 4:2:0.
+QString UprightFilters(const ClipInfo& clip, const ClipPlan& plan) {
+    QString filters;
+    if (plan.toneMap)
+        filters = QStringLiteral("zscale=tin=%1:pin=2020:min=2020_ncl:t=linear:npl=100,"
+                                 "format=gbrpf32le,zscale=p=709,tonemap=tonemap=hable:desat=0,"
+                                 "zscale=t=709:m=709:r=tv,")
+                      .arg(clip.transfer);
+    return filters + QStringLiteral("scale=%1:%2:flags=bicubic,setsar=1,format=yuv420p")
+                         .arg(plan.size.width())
+                         .arg(plan.size.height());
+}
+
+// What a tone-mapped result says of its colours.
+QStringList StandardRangeTags(const ClipPlan& plan) {
+    if (!plan.toneMap)
+        return {};
+    return {QStringLiteral("-color_primaries"), QStringLiteral("bt709"),
+            QStringLiteral("-color_trc"),       QStringLiteral("bt709"),
+            QStringLiteral("-colorspace"),      QStringLiteral("bt709")};
 }
 } // namespace
 
@@ -61,11 +77,12 @@ QStringList TranscodeArguments(const ClipInfo& clip, const ClipPlan& plan, const
     if (plan.step == ClipStep::Remux) {
         args += {QStringLiteral("-c"), QStringLiteral("copy")};
     } else {
-        args +=
-            {QStringLiteral("-vf"),     UprightScale(plan.size),      QStringLiteral("-c:v"),
-             QStringLiteral("libx264"), QStringLiteral("-preset"),    QStringLiteral("medium"),
-             QStringLiteral("-crf"),    QStringLiteral("21"),         QStringLiteral("-pix_fmt"),
-             QStringLiteral("yuv420p"), QStringLiteral("-profile:v"), QStringLiteral("high")};
+        args += {QStringLiteral("-vf"), UprightFilters(clip, plan)};
+        args += {QStringLiteral("-c:v"),   QStringLiteral("libx264"), QStringLiteral("-preset"),
+                 QStringLiteral("medium"), QStringLiteral("-crf"),    QStringLiteral("21")};
+        args += {QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"),
+                 QStringLiteral("-profile:v"), QStringLiteral("high")};
+        args += StandardRangeTags(plan);
         if (plan.audio)
             args += {QStringLiteral("-c:a"), QStringLiteral("aac"), QStringLiteral("-b:a"),
                      QStringLiteral("160k")};
@@ -94,23 +111,12 @@ QStringList PosterArguments(const ClipInfo& clip, const ClipPlan& plan, const QS
     QStringList args = Quiet();
     args += {QStringLiteral("-ss"), Number(PosterTime(clip))};
     args += ClipInputArguments(input, clip.container);
-    args += {QStringLiteral("-map"),
-             QStringLiteral("0:v:0"),
-             QStringLiteral("-frames:v"),
-             QStringLiteral("1"),
-             QStringLiteral("-vf"),
-             QStringLiteral("scale=%1:%2:flags=bicubic,setsar=1")
-                 .arg(plan.size.width())
-                 .arg(plan.size.height()),
-             QStringLiteral("-c:v"),
-             QStringLiteral("mjpeg"),
-             QStringLiteral("-q:v"),
-             QStringLiteral("2"),
-             QStringLiteral("-f"),
-             QStringLiteral("image2"),
-             QStringLiteral("-update"),
-             QStringLiteral("1"),
-             QStringLiteral("-y"),
-             FileUrl(output)};
+    args += {QStringLiteral("-map"), QStringLiteral("0:v:0"), QStringLiteral("-frames:v"),
+             QStringLiteral("1")};
+    args += {QStringLiteral("-vf"), UprightFilters(clip, plan)};
+    args += {QStringLiteral("-c:v"), QStringLiteral("mjpeg"), QStringLiteral("-q:v"),
+             QStringLiteral("2")};
+    args += {QStringLiteral("-f"), QStringLiteral("image2"), QStringLiteral("-update"),
+             QStringLiteral("1"),  QStringLiteral("-y"),     FileUrl(output)};
     return args;
 }

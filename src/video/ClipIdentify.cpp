@@ -150,6 +150,7 @@ std::optional<ClipInfo> ClipInfoOfProbe(const QByteArray& json, ClipContainer co
     info.videoCodec = video.value(QStringLiteral("codec_name")).toString();
     info.pixelFormat = video.value(QStringLiteral("pix_fmt")).toString();
     info.bitDepth = BitDepthOf(video, info.pixelFormat);
+    info.transfer = video.value(QStringLiteral("color_transfer")).toString();
     info.stored = QSize(video.value(QStringLiteral("width")).toInt(),
                         video.value(QStringLiteral("height")).toInt());
     info.rotation = RotationOf(video);

@@ -12,6 +12,7 @@ struct ClipInfo {
     ClipContainer container = ClipContainer::Mp4;
     QString videoCodec;  // ffmpeg's name: h264, hevc, vp9, av1, ...
     QString pixelFormat; // ffmpeg's name: yuv420p, yuv420p10le, ...
+    QString transfer;    // ffmpeg's name of the colour transfer: bt709, arib-std-b67, ...
     int bitDepth = 8;
     QSize stored;                      // the frames as stored
     QSize displayed;                   // as shown, the rotation applied
@@ -21,6 +22,12 @@ struct ClipInfo {
     std::optional<QString> audioCodec; // none for a silent clip
     qint64 fileBytes = 0;
 };
+
+// Whether the clip is high dynamic range (HLG or PQ, as phones record it),
+// which looks washed out when shown as it is on a web page.
+inline bool IsHdr(const ClipInfo& clip) {
+    return clip.transfer == u"arib-std-b67" || clip.transfer == u"smpte2084";
+}
 
 // A clip the program takes, or the reason it does not.
 struct IdentifiedClip {

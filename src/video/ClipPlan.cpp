@@ -24,8 +24,8 @@ QSize FitClipSize(QSize displayed, QSize box) {
 ClipPlan PlanClip(const ClipInfo& clip, QSize box) {
     ClipPlan plan;
     plan.audio = clip.audioCodec.has_value();
-    const bool webVideo =
-        clip.videoCodec == u"h264" && clip.pixelFormat == u"yuv420p" && clip.bitDepth == 8;
+    const bool webVideo = clip.videoCodec == u"h264" && clip.pixelFormat == u"yuv420p" &&
+                          clip.bitDepth == 8 && !IsHdr(clip);
     const bool webAudio = !clip.audioCodec || *clip.audioCodec == u"aac";
     const bool mp4Family =
         clip.container == ClipContainer::Mp4 || clip.container == ClipContainer::Mov;
@@ -36,6 +36,7 @@ ClipPlan PlanClip(const ClipInfo& clip, QSize box) {
     } else {
         plan.step = ClipStep::Encode;
         plan.size = FitClipSize(clip.displayed, box);
+        plan.toneMap = IsHdr(clip);
     }
     return plan;
 }

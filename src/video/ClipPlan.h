@@ -14,9 +14,10 @@ enum class ClipStep {
 
 struct ClipPlan {
     ClipStep step = ClipStep::Encode;
-    QSize size;         // the result's frames: displayed size for a remux, upright for an encode
-    bool audio = false; // the result has a sound track
-    int rotation = 0;   // left as metadata (a remux only)
+    QSize size;           // the result's frames: displayed size for a remux, upright for an encode
+    bool audio = false;   // the result has a sound track
+    int rotation = 0;     // left as metadata (a remux only)
+    bool toneMap = false; // an HDR clip made standard range (an encode only)
 };
 
 inline constexpr QSize kDefaultClipBox(1920, 1080);

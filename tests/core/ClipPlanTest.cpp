@@ -38,6 +38,11 @@ TEST_P(ClipPlanTable, RemuxesOnlyWhatTheWebPlaysAndFitsTheRestUprightWithinTheBo
     EXPECT_EQ(plan.audio, c.clip.audioCodec.has_value());
 }
 
+ClipInfo Hlg(ClipInfo c) {
+    c.transfer = QStringLiteral("arib-std-b67");
+    return c;
+}
+
 ClipInfo Turned(ClipInfo c, int rotation) {
     c.rotation = rotation;
     c.displayed = c.stored.transposed();
@@ -111,6 +116,12 @@ INSTANTIATE_TEST_SUITE_P(
                  kFullHd,
                  ClipStep::Remux,
                  {480, 640}},
+        // Phones' HDR is made standard range, whatever its codec.
+        PlanCase{"H264Hlg",
+                 Hlg(Clip("h264", "yuv420p", {640, 480}, kAac)),
+                 kFullHd,
+                 ClipStep::Encode,
+                 {640, 480}},
         // Never enlarged; odd sides made even for 4:2:0.
         PlanCase{"Vp9OddSmall",
                  Clip("vp9", "yuv420p", {321, 241}, std::nullopt, ClipContainer::WebM),
@@ -165,6 +176,26 @@ TEST(ClipArguments, AnEncodeFitsAndMakesH264WithAacOrNoSound) {
     EXPECT_FALSE(HasPair(quiet, "-map", "0:a:0"));
     EXPECT_FALSE(quiet.contains("-c:a"));
     EXPECT_TRUE(HasPair(quiet, "-f", "matroska"));
+}
+
+TEST(ClipArguments, AnHdrClipIsToneMappedAndTaggedStandardRange) {
+    const ClipInfo hdr = Hlg(Clip("hevc", "yuv420p10le", {640, 480}, kAac));
+    const ClipPlan plan = PlanClip(hdr);
+    EXPECT_TRUE(plan.toneMap);
+    for (const QStringList& args : {TranscodeArguments(hdr, plan, "/in/a.mov", "/out/b.mp4"),
+                                    PosterArguments(hdr, plan, "/in/a.mov", "/out/b.jpg")}) {
+        const QString filters = args.value(args.indexOf("-vf") + 1);
+        EXPECT_TRUE(filters.startsWith("zscale=tin=arib-std-b67:")) << filters.toStdString();
+        EXPECT_TRUE(filters.contains("tonemap=")) << filters.toStdString();
+        EXPECT_TRUE(filters.endsWith("scale=640:480:flags=bicubic,setsar=1,format=yuv420p"));
+    }
+    EXPECT_TRUE(
+        HasPair(TranscodeArguments(hdr, plan, "/in/a.mov", "/out/b.mp4"), "-color_trc", "bt709"));
+    const ClipInfo sdr = Clip("hevc", "yuv420p10le", {640, 480}, kAac);
+    EXPECT_FALSE(PlanClip(sdr).toneMap);
+    EXPECT_FALSE(TranscodeArguments(sdr, PlanClip(sdr), "/in/a.mov", "/out/b.mp4")
+                     .join(' ')
+                     .contains("zscale"));
 }
 
 TEST(ClipArguments, TheInputIsALocalFileOfItsOwnContainerWhateverItsName) {

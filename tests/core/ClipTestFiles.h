@@ -117,6 +117,7 @@ inline std::pair<double, double> TopAndBottomBrightness(const QString& path, int
 //                   black and the right white as stored
 // vp9.webm          2 s, VP9 without sound
 // short.mp4         0.3 s, MPEG-4 part 2 with AAC
+// hlg.mp4          2 s, 10-bit HEVC in HLG (as phones record HDR), no sound
 // long.mp4          30 s at 640x480, MPEG-4 part 2 (long enough to cancel)
 inline QString TestClip(const QString& name) {
     static QTemporaryDir folder;
@@ -146,6 +147,11 @@ inline QString TestClip(const QString& name) {
                                  "-pix_fmt", "yuv420p"});
     else if (name == "short.mp4")
         ok = MakeTestClip(path, {"-c:v", "mpeg4"}, aac, 0.3);
+    else if (name == "hlg.mp4")
+        ok =
+            MakeTestClip(path, {"-vf", "format=yuv420p10le", "-c:v", "libx265", "-preset",
+                                "ultrafast", "-x265-params", "log-level=error", "-color_primaries",
+                                "bt2020", "-color_trc", "arib-std-b67", "-colorspace", "bt2020nc"});
     else if (name == "long.mp4")
         ok = MakeTestClip(path, {"-c:v", "mpeg4", "-q:v", "5"}, {}, 30, "640x480");
     EXPECT_TRUE(ok) << "no test clip " << name.toStdString();

@@ -136,6 +136,25 @@ TEST(TranscodedClip, IsUprightAfterAnEncode) {
     EXPECT_LT(bottom, 50);
 }
 
+TEST(TranscodedClip, IsStandardRangeFromAnHdrClip) {
+    const QString input = TestClip("hlg.mp4");
+    const IdentifiedClip id = IdentifyClip(input, TestClipTools());
+    ASSERT_TRUE(id.ok()) << id.refusal.toStdString();
+    EXPECT_EQ(id.info->transfer, "arib-std-b67");
+    EXPECT_EQ(id.info->bitDepth, 10);
+    QTemporaryDir out;
+    const QString made = out.filePath("vid1.mp4");
+    ASSERT_TRUE(Transcode(input, made).finished);
+    const QJsonObject video = StreamOf(Probe(made), "video");
+    EXPECT_EQ(video.value("pix_fmt").toString(), "yuv420p");
+    EXPECT_EQ(video.value("color_transfer").toString(), "bt709");
+    EXPECT_EQ(video.value("color_primaries").toString(), "bt709");
+    QString why;
+    EXPECT_TRUE(MakeClipPoster(TestClipTools(), *id.info, PlanClip(*id.info), input,
+                               out.filePath("pic1.jpg"), &why))
+        << why.toStdString();
+}
+
 TEST(TranscodedClip, CancelledLeavesNothingBehind) {
     const QString input = TestClip("long.mp4");
     QTemporaryDir out;
