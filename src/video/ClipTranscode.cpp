@@ -25,10 +25,9 @@ ClipTranscode::~ClipTranscode() {
 }
 
 bool ClipTranscode::start(const ClipJob& job) {
-    if (running()) {
-        emit failed(QStringLiteral("Another clip is being made."));
+    // Its signals belong to the clip being made.
+    if (running())
         return false;
-    }
     QString why;
     file = ClipOutputFile::Beside(job.output, &why);
     if (!file) {

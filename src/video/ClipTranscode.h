@@ -34,8 +34,9 @@ public:
     explicit ClipTranscode(QObject* parent = nullptr);
     ~ClipTranscode() override;
 
-    // Starts `job`; false (with failed() emitted) when ffmpeg cannot start
-    // or its temporary file cannot be made, or while another job runs.
+    // Starts `job`; false with failed() emitted when ffmpeg cannot start or
+    // its temporary file cannot be made. False and no signal while another
+    // job runs: one clip at a time.
     bool start(const ClipJob& job);
     // Stops ffmpeg at once and removes what it wrote. No signal follows.
     void cancel();

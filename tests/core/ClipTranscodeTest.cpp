@@ -55,8 +55,11 @@ Outcome Transcode(const QString& input, const QString& output, Cancel cancel = C
         loop.quit();
     });
     const ClipInfo& info = *id.info;
-    if (transcode.start({TestClipTools(), input, info, PlanClip(info), output}))
+    const ClipJob job{TestClipTools(), input, info, PlanClip(info), output};
+    if (transcode.start(job)) {
+        EXPECT_FALSE(transcode.start(job)); // one at a time
         loop.exec();
+    }
     EXPECT_FALSE(transcode.running());
     return outcome;
 }
