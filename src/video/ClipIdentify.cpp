@@ -8,6 +8,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -75,6 +77,17 @@ int RotationOf(const QJsonObject& stream) {
                            .toString()
                            .toDouble(&ok);
     return ok ? QuarterTurn(tag) : 0;
+}
+
+// The stored size widened or narrowed by the pixels' shape, as players show
+// it (some cameras store wide frames in narrow pixels).
+QSize ShownSize(QSize stored, const QJsonObject& stream) {
+    const QStringList ratio =
+        stream.value(QStringLiteral("sample_aspect_ratio")).toString().split(u':');
+    const double num = ratio.value(0).toDouble(), den = ratio.value(1).toDouble();
+    if (ratio.size() != 2 || num <= 0 || den <= 0 || num == den || num / den > 8 || den / num > 8)
+        return stored;
+    return {int(std::lround(stored.width() * num / den)), stored.height()};
 }
 
 int BitDepthOf(const QJsonObject& stream, const QString& pixelFormat) {
@@ -154,7 +167,9 @@ std::optional<ClipInfo> ClipInfoOfProbe(const QByteArray& json, ClipContainer co
     info.stored = QSize(video.value(QStringLiteral("width")).toInt(),
                         video.value(QStringLiteral("height")).toInt());
     info.rotation = RotationOf(video);
-    info.displayed = info.rotation % 180 ? info.stored.transposed() : info.stored;
+    info.displayed = ShownSize(info.stored, video);
+    if (info.rotation % 180)
+        info.displayed.transpose();
     if (const auto n = NumberOf(video, QStringLiteral("nb_frames")))
         info.frames = qint64(*n);
     info.duration = NumberOf(video, QStringLiteral("duration"))

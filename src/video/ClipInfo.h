@@ -15,7 +15,7 @@ struct ClipInfo {
     QString transfer;    // ffmpeg's name of the colour transfer: bt709, arib-std-b67, ...
     int bitDepth = 8;
     QSize stored;                      // the frames as stored
-    QSize displayed;                   // as shown, the rotation applied
+    QSize displayed;                   // as shown: pixels made square, the rotation applied
     int rotation = 0;                  // clockwise turn a player applies: 0, 90, 180 or 270
     double duration = 0;               // seconds
     std::optional<qint64> frames;      // when the container says

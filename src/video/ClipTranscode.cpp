@@ -2,6 +2,8 @@
 
 #include "video/ClipArguments.h"
 
+#include <algorithm>
+
 namespace {
 constexpr qsizetype kMaxErrorBytes = 8192;
 }

@@ -265,6 +265,26 @@ TEST(ClipContainer, IsKnownByTheFirstBytes) {
         EXPECT_EQ(ClipContainerOfHeader(head), container) << head.toHex().toStdString();
 }
 
+TEST(ClipProbe, ShowsNarrowOrWidePixelsSquare) {
+    const auto probe = [](const char* ratio, int rotation) {
+        return QByteArray(
+                   R"({"streams":[{"codec_type":"video","codec_name":"h264","pix_fmt":"yuv420p",
+            "width":1440,"height":1080,"duration":"2.0","sample_aspect_ratio":")") +
+               ratio + R"(","tags":{"rotate":")" + QByteArray::number(rotation) + R"("}}]})";
+    };
+    const std::tuple<const char*, int, QSize> cases[] = {{"4:3", 0, {1920, 1080}},
+                                                         {"4:3", 90, {1080, 1920}},
+                                                         {"3:4", 0, {1080, 1080}},
+                                                         {"1:1", 0, {1440, 1080}}};
+    for (const auto& [ratio, rotation, displayed] : cases) {
+        QString why;
+        const auto info = ClipInfoOfProbe(probe(ratio, rotation), ClipContainer::Mp4, &why);
+        ASSERT_TRUE(info) << why.toStdString();
+        EXPECT_EQ(info->stored, QSize(1440, 1080));
+        EXPECT_EQ(info->displayed, displayed) << ratio << " " << rotation;
+    }
+}
+
 TEST(ClipProbe, TurnsByTheDisplayMatrixOrTheOlderTagAndSkipsCoverArt) {
     const auto probe = [](const char* videoExtra) {
         return QByteArray(R"({"streams":[
@@ -282,6 +302,8 @@ TEST(ClipProbe, TurnsByTheDisplayMatrixOrTheOlderTagAndSkipsCoverArt) {
         {R"(,"side_data_list":[{"side_data_type":"Display Matrix","rotation":-180}])", 180},
         {R"(,"tags":{"rotate":"90"})", 90},
         {R"(,"tags":{"rotate":"-90"})", 270},
+        {R"(,"sample_aspect_ratio":"1:1")", 0},
+        {R"(,"sample_aspect_ratio":"0:1")", 0},
     };
     for (const auto& [extra, rotation] : cases) {
         QString why;
