@@ -169,6 +169,20 @@ TEST(TranscodedClip, CancelledLeavesNothingBehind) {
     EXPECT_EQ(FilesIn(out.path()), QStringList{});
 }
 
+TEST(TranscodedClip, EndedWithItsOwnerLeavesNothingBehind) {
+    NeedCoreApplication();
+    const QString input = TestClip("long.mp4");
+    const ClipInfo info = *IdentifyClip(input, TestClipTools()).info;
+    QTemporaryDir out;
+    {
+        ClipTranscode transcode;
+        ASSERT_TRUE(transcode.start(
+            {TestClipTools(), input, info, PlanClip(info), out.filePath("vid1.mp4")}));
+        ASSERT_EQ(FilesIn(out.path()).size(), 1); // ffmpeg's temporary file
+    }
+    EXPECT_EQ(FilesIn(out.path()), QStringList{});
+}
+
 TEST(TranscodedClip, FailsWithFfmpegsMessageAndLeavesNothing) {
     NeedCoreApplication();
     QTemporaryDir out;
