@@ -69,12 +69,12 @@ void SchemeSaveWindow::apply(const SchemeCommands::Outcome& outcome) {
 }
 
 void SchemeSaveWindow::importScheme() {
-    apply(commands.cmdOpen_Click(ui->Combo1->currentText()));
+    apply(commands.importScheme(ui->Combo1->currentText()));
 }
 
 void SchemeSaveWindow::exportScheme() {
     QString name = ui->Combo1->currentText();
-    const SchemeCommands::Outcome outcome = commands.cmdSave_Click(name);
+    const SchemeCommands::Outcome outcome = commands.exportScheme(name);
     if (!outcome.emptyName)
         ui->Combo1->setEditText(name);
     apply(outcome);
@@ -84,7 +84,7 @@ void SchemeSaveWindow::deleteScheme() {
     QStringList listed = ui->Combo1->entries();
     const qsizetype before = listed.size();
     const SchemeCommands::Outcome outcome =
-        commands.cmdDelete_Click(ui->Combo1->currentText(), listed);
+        commands.deleteScheme(ui->Combo1->currentText(), listed);
     if (listed.size() != before) {
         ui->Combo1->clear();
         ui->Combo1->addItems(listed);

@@ -100,7 +100,7 @@ void TintaraWindow::connectControls() {
     for (int k = 0; k < ColorChart::kBoxes; ++k)
         connect(boxes[static_cast<std::size_t>(k)], &PaletteBox::pressed, this,
                 [this, k](ColorChart::Press press) {
-                    colors.PaletteMouseDown(k, press);
+                    colors.pressBox(k, press);
                     showState();
                 });
     for (int k = 0; k < ColorChart::kBoxes; ++k)
@@ -113,15 +113,15 @@ void TintaraWindow::connectControls() {
                     showState();
                 });
     connect(ui->cmdSlideSel, &QPushButton::clicked, this, [this] {
-        colors.cmdSlideSel_Click();
+        colors.selectSliderColor();
         showState();
     });
     connect(ui->cmdDecColVal, &QPushButton::clicked, this, [this] {
-        colors.cmdDecColVal_Click();
+        colors.applyDecimalValues();
         showState();
     });
     connect(ui->cmdHexColVal, &QPushButton::clicked, this, [this] {
-        colors.cmdHexColVal_Click();
+        colors.applyHexValues();
         showState();
     });
     for (std::size_t i = 0; i < channelBoxes.size(); ++i) {
@@ -141,7 +141,7 @@ void TintaraWindow::connectControls() {
         showState();
     });
     connect(ui->cmdShowMeColors, &QPushButton::clicked, this, [this] {
-        colors.cmdShowMeColors_Click();
+        colors.chooseFromColorDialog();
         showState();
     });
     connect(ui->cmdFont, &QPushButton::clicked, this, &TintaraWindow::chooseSampleFont);
@@ -179,7 +179,7 @@ bool TintaraWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TintaraWindow::chooseSampleFont() {
-    if (!colors.cmdFont_Click())
+    if (!colors.chooseSampleFont())
         return;
     QFont font = ui->lblSlide->font();
     font.setFamily(colors.sampleFontFamily);
@@ -202,7 +202,7 @@ void TintaraWindow::selectAndClose() {
 }
 
 void TintaraWindow::closeEvent(QCloseEvent* event) {
-    colors.Form_QueryUnload();
+    colors.finish();
     if (schemes)
         schemes->deleteLater();
     event->accept();
