@@ -47,28 +47,29 @@ TEST_F(CaptionStyle, OpensWithTheStoredFontAndCorrectsTheSize) {
     settings.FontInUse = "Arial";
     settings.FontSizeInUse = "28";
     auto w = open();
-    EXPECT_EQ(Control<QComboBox>(*w, "cboFonts")->currentText(), "Arial");
-    EXPECT_EQ(Control<QComboBox>(*w, "cboFontSize")->currentText(), "28");
+    auto* fonts = Control<QComboBox>(*w, "cboFonts");
+    auto* sizes = Control<QComboBox>(*w, "cboFontSize");
+    EXPECT_EQ(fonts->currentText(), "Arial");
+    EXPECT_EQ(sizes->currentText(), "28");
     EXPECT_EQ(Control<QComboBox>(*w, "cboRecommedFonts")->currentText(), "Times New Roman 16pt");
 
-    Control<QComboBox>(*w, "cboFontSize")->lineEdit()->clear();
-    QTest::keyClicks(Control<QComboBox>(*w, "cboFontSize"), "15");
-    leave(Control<QComboBox>(*w, "cboFontSize"));
-    EXPECT_EQ(Control<QComboBox>(*w, "cboFontSize")->currentText(), "16");
+    sizes->lineEdit()->clear();
+    QTest::keyClicks(sizes, "15");
+    leave(sizes);
+    EXPECT_EQ(sizes->currentText(), "16");
     EXPECT_EQ(settings.FontSizeInUse, "16");
 
     // Typing completes to a listed font and selects the completed rest;
     // Backspace takes the rest away without completing again.
-    const QString font = Control<QComboBox>(*w, "cboFonts")
-                             ->itemText(Control<QComboBox>(*w, "cboFonts")->count() - 1);
-    QLineEdit* edit = Control<QComboBox>(*w, "cboFonts")->lineEdit();
+    const QString font = fonts->itemText(fonts->count() - 1);
+    QLineEdit* edit = fonts->lineEdit();
     edit->clear();
-    QTest::keyClicks(Control<QComboBox>(*w, "cboFonts"), font.left(3));
+    QTest::keyClicks(fonts, font.left(3));
     EXPECT_TRUE(edit->text().startsWith(font.left(3), Qt::CaseInsensitive));
     EXPECT_EQ(edit->selectedText(), edit->text().mid(3));
     EXPECT_EQ(settings.FontInUse, edit->text());
     if (edit->text().size() > 3) {
-        QTest::keyClick(Control<QComboBox>(*w, "cboFonts"), Qt::Key_Backspace);
+        QTest::keyClick(fonts, Qt::Key_Backspace);
         EXPECT_EQ(edit->text(), font.left(3));
     }
 

@@ -17,34 +17,37 @@
 
 namespace {
 const QDate kToday(2024, 3, 5);
+
+QLineEdit* NameBox(const NamePrompt& w) {
+    return Control<QLineEdit>(w, "txtFileName");
+}
 } // namespace
 
 TEST(NamePromptTest, ProposesTodaysNameOrThePageNameAllSelected) {
     ScriptedPrompter ui;
     NamePrompt page(NamePrompt::Mode::PageName, ui, "earlier", kToday);
     EXPECT_EQ(page.windowTitle(), "First Html File Name?");
-    EXPECT_EQ(Control<QLineEdit>(page, "txtFileName")->selectedText(), "Slide Show March 05, 2024");
+    EXPECT_EQ(NameBox(page)->selectedText(), "Slide Show March 05, 2024");
     NamePrompt folder(NamePrompt::Mode::FolderName, ui, "slide show march 05, 2024", kToday);
     EXPECT_EQ(folder.windowTitle(), "Folder Name?");
-    EXPECT_EQ(Control<QLineEdit>(folder, "txtFileName")->selectedText(),
-              "slide show march 05, 2024");
+    EXPECT_EQ(NameBox(folder)->selectedText(), "slide show march 05, 2024");
 }
 
 TEST(NamePromptTest, RefusedCharactersAreDroppedWhenTypedPastedOrInserted) {
     ScriptedPrompter ui;
     NamePrompt w(NamePrompt::Mode::PageName, ui, "", kToday);
     w.show();
-    Control<QLineEdit>(w, "txtFileName")->clear();
-    QTest::keyClicks(Control<QLineEdit>(w, "txtFileName"), "My?Tr\\ip:*<>|./, 2");
-    EXPECT_EQ(Control<QLineEdit>(w, "txtFileName")->text(), "MyTrip, 2");
+    NameBox(w)->clear();
+    QTest::keyClicks(NameBox(w), "My?Tr\\ip:*<>|./, 2");
+    EXPECT_EQ(NameBox(w)->text(), "MyTrip, 2");
 
-    Control<QLineEdit>(w, "txtFileName")->clear();
+    NameBox(w)->clear();
     QApplication::clipboard()->setText("../../etc/pass:wd");
-    Control<QLineEdit>(w, "txtFileName")->paste();
-    EXPECT_EQ(Control<QLineEdit>(w, "txtFileName")->text(), "etcpasswd");
+    NameBox(w)->paste();
+    EXPECT_EQ(NameBox(w)->text(), "etcpasswd");
     // The caret stays where the paste ended, so typing goes on from there.
-    QTest::keyClicks(Control<QLineEdit>(w, "txtFileName"), "x");
-    EXPECT_EQ(Control<QLineEdit>(w, "txtFileName")->text(), "etcpasswdx");
+    QTest::keyClicks(NameBox(w), "x");
+    EXPECT_EQ(NameBox(w)->text(), "etcpasswdx");
     EXPECT_TRUE(ui.questions().empty());
 }
 
@@ -54,13 +57,13 @@ TEST(NamePromptTest, EmptyBoxIsRefusedByOkAndTheCloseBox) {
     ScriptedPrompter ui;
     NamePrompt w(NamePrompt::Mode::FolderName, ui, "", kToday);
     w.show();
-    Control<QLineEdit>(w, "txtFileName")->clear();
+    NameBox(w)->clear();
     Control<QPushButton>(w, "cmdOk")->click();
     EXPECT_TRUE(w.isVisible());
-    EXPECT_EQ(Control<QLineEdit>(w, "txtFileName")->selectedText(), "Folder Name");
+    EXPECT_EQ(NameBox(w)->selectedText(), "Folder Name");
     EXPECT_TRUE(ui.questions().empty());
 
-    Control<QLineEdit>(w, "txtFileName")->clear();
+    NameBox(w)->clear();
     EXPECT_FALSE(w.close());
     EXPECT_TRUE(w.isVisible());
     ASSERT_EQ(ui.messages().size(), 1u);
@@ -70,7 +73,7 @@ TEST(NamePromptTest, EmptyBoxIsRefusedByOkAndTheCloseBox) {
     EXPECT_EQ(m.icon, MsgIcon::Critical);
     EXPECT_EQ(m.buttons, MsgButtons::Ok);
 
-    Control<QLineEdit>(w, "txtFileName")->setText("Holiday Pics");
+    NameBox(w)->setText("Holiday Pics");
     EXPECT_TRUE(w.close());
     EXPECT_EQ(w.name(), "holiday pics");
     EXPECT_EQ(w.result(), QDialog::Accepted);
@@ -84,10 +87,10 @@ TEST(NamePromptTest, BlankNamesAreRefusedAsEmptyOnes) {
             ScriptedPrompter ui;
             NamePrompt w(mode, ui, "", kToday);
             w.show();
-            Control<QLineEdit>(w, "txtFileName")->setText(blank);
+            NameBox(w)->setText(blank);
             Control<QPushButton>(w, "cmdOk")->click();
             EXPECT_TRUE(w.isVisible()) << blank;
-            Control<QLineEdit>(w, "txtFileName")->setText(blank);
+            NameBox(w)->setText(blank);
             EXPECT_FALSE(w.close()) << blank;
             ASSERT_EQ(ui.messages().size(), 1u) << blank;
             EXPECT_EQ(ui.messages()[0].text, "Name needed, Please type in a Name.");
@@ -130,7 +133,7 @@ TEST(NamePromptTest, WindowPromptsOfferTheNamesAnOpenedShowHolds) {
     QTimer typist;
     QObject::connect(&typist, &QTimer::timeout, [&] {
         if (auto* w = qobject_cast<NamePrompt*>(QApplication::activeModalWidget())) {
-            offered << Control<QLineEdit>(*w, "txtFileName")->text();
+            offered << NameBox(*w)->text();
             Control<QPushButton>(*w, "cmdOk")->click();
         }
     });

@@ -38,6 +38,8 @@ struct TintaraTest : ColorToolTest {
         tool->show();
     }
     QString clip() const { return QApplication::clipboard()->text(); }
+    PaletteBox* box(int k) const { return Control<PaletteBox>(*tool, "Picture1", k); }
+    QLineEdit* channel(int i) const { return Control<QLineEdit>(*tool, "txtColValue", i); }
 };
 } // namespace
 
@@ -45,10 +47,8 @@ struct TintaraTest : ColorToolTest {
 // the rest of the window's names. The switch takes every tip away, the plain
 // ones and those of the window's tip managers.
 TEST_F(TintaraTest, SwatchesNameTheirColourAndTheTipsSwitchOff) {
-    EXPECT_EQ(Control<PaletteBox>(*tool, "Picture1", 1)->accessibleName(),
-              "Chart color 2, #00FF00");
-    EXPECT_EQ(Control<PaletteBox>(*tool, "Picture1", 34)->accessibleName(),
-              "User color 14, #123456");
+    EXPECT_EQ(box(1)->accessibleName(), "Chart color 2, #00FF00");
+    EXPECT_EQ(box(34)->accessibleName(), "User color 14, #123456");
 
     // Every tip is the tool's own (cToolTip), none a plain one.
     const cToolTip& blue = tool->tipManager(TintaraWindow::kBlueTips);
@@ -65,17 +65,17 @@ TEST_F(TintaraTest, SwatchesNameTheirColourAndTheTipsSwitchOff) {
 }
 
 TEST_F(TintaraTest, KeysBoxesAndNamesReachTheColour) {
-    QTest::mouseClick(Control<PaletteBox>(*tool, "Picture1", 1), Qt::LeftButton);
+    QTest::mouseClick(box(1), Qt::LeftButton);
     EXPECT_EQ(Control<QPlainTextEdit>(*tool, "txtHexValue")->toPlainText(), "00FF00\nHex Value");
     EXPECT_EQ(clip(), "\"#00FF00\"");
 
-    QLineEdit* red = Control<QLineEdit>(*tool, "txtColValue", 0);
+    QLineEdit* red = channel(0);
     red->clear();
     QTest::keyClicks(red, "2a0x");
     EXPECT_EQ(red->text(), "20");
     QTest::keyClick(red, Qt::Key_Return);
     EXPECT_EQ(clip(), "20,255,0");
-    QLineEdit* blue = Control<QLineEdit>(*tool, "txtColValue", 5);
+    QLineEdit* blue = channel(5);
     blue->clear();
     QTest::keyClicks(blue, "fA");
     EXPECT_EQ(blue->text(), "A");
@@ -87,31 +87,31 @@ TEST_F(TintaraTest, KeysBoxesAndNamesReachTheColour) {
     EXPECT_EQ(Control<QLabel>(*tool, "lblRGB", 2)->text(), "255");
 
     // Typing completes from the second entry on and selects the rest.
-    Control<CompletingCombo>(*tool, "Combo1")->setFocus();
-    QTest::keyClicks(Control<CompletingCombo>(*tool, "Combo1"), "a");
-    QLineEdit* edit = Control<CompletingCombo>(*tool, "Combo1")->lineEdit();
+    auto* names = Control<CompletingCombo>(*tool, "Combo1");
+    names->setFocus();
+    QTest::keyClicks(names, "a");
+    QLineEdit* edit = names->lineEdit();
     EXPECT_EQ(edit->text(), "azure");
     EXPECT_EQ(edit->selectedText(), "zure");
-    QTest::keyClick(Control<CompletingCombo>(*tool, "Combo1"), Qt::Key_Backspace);
+    QTest::keyClick(names, Qt::Key_Backspace);
     EXPECT_EQ(edit->text(), "a"); // Backspace does not complete
-    QTest::keyClicks(Control<CompletingCombo>(*tool, "Combo1"), "q");
-    QTest::keyClick(Control<CompletingCombo>(*tool, "Combo1"), Qt::Key_Return);
+    QTest::keyClicks(names, "q");
+    QTest::keyClick(names, Qt::Key_Return);
     EXPECT_EQ(clip(), "\"aqua\"");
     EXPECT_EQ(Control<PaletteBox>(*tool, "picColorSel")->color(), RgbColor(0, 255, 255));
 }
 
 TEST_F(TintaraTest, UserBoxesTakeTheColourAndReachThePalette) {
-    QTest::mouseClick(Control<PaletteBox>(*tool, "Picture1", 0), Qt::LeftButton);
-    QTest::mouseClick(Control<PaletteBox>(*tool, "Picture1", 3), Qt::RightButton,
-                      Qt::ShiftModifier);
-    QTest::mouseClick(Control<PaletteBox>(*tool, "Picture1", 22), Qt::RightButton);
-    EXPECT_EQ(Control<PaletteBox>(*tool, "Picture1", 22)->color(), RgbColor(0x12, 0x34, 0x56));
-    Control<PaletteBox>(*tool, "Picture1", 22)->setFocus();
-    QTest::keyClick(Control<PaletteBox>(*tool, "Picture1", 22), Qt::Key_Space, Qt::ShiftModifier);
-    EXPECT_EQ(Control<PaletteBox>(*tool, "Picture1", 22)->color(), RgbColor(255, 0, 0));
-    QTest::keyClick(Control<PaletteBox>(*tool, "Picture1", 22), Qt::Key_Up);
+    QTest::mouseClick(box(0), Qt::LeftButton);
+    QTest::mouseClick(box(3), Qt::RightButton, Qt::ShiftModifier);
+    QTest::mouseClick(box(22), Qt::RightButton);
+    EXPECT_EQ(box(22)->color(), RgbColor(0x12, 0x34, 0x56));
+    box(22)->setFocus();
+    QTest::keyClick(box(22), Qt::Key_Space, Qt::ShiftModifier);
+    EXPECT_EQ(box(22)->color(), RgbColor(255, 0, 0));
+    QTest::keyClick(box(22), Qt::Key_Up);
     QTest::keyClick(tool->focusWidget(), Qt::Key_Left);
-    EXPECT_EQ(tool->focusWidget(), Control<PaletteBox>(*tool, "Picture1", 14));
+    EXPECT_EQ(tool->focusWidget(), box(14));
     EXPECT_EQ(host.palette[1], RgbColor(255, 0, 0));
 }
 
@@ -162,7 +162,7 @@ TEST_F(TintaraTest, ChosenSchemeIsTheOneImportedAndStaysAfterReopening) {
     // Opened again, the tool shows the palette, not the file left unchanged.
     tool.reset();
     tool = std::make_unique<TintaraWindow>(project, host, ui, dir.path(), dir.path());
-    EXPECT_EQ(Control<PaletteBox>(*tool, "Picture1", 21)->color(), RgbColor(0, 0, 0xAA));
+    EXPECT_EQ(box(21)->color(), RgbColor(0, 0, 0xAA));
 }
 
 TEST(TintaraFromMainWindow, CaptionColourGoesBackThroughSelectedOk) {
