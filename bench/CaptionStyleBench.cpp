@@ -11,8 +11,8 @@
 // with QTWEBENGINE_DISABLE_SANDBOX=1. `preview HOLD_MS` keeps the preview open
 // that long afterwards (for a screenshot).
 #include "ScriptedPrompter.h"
+#include "captionstyle/ui/CaptionStylePreview.h"
 #include "captionstyle/ui/SampleBrowser.h"
-#include "captionstyle/ui/frmPreview.h"
 #include "editor/ui/CaptionStyleCommand.h"
 #include "editor/ui/Form1.h"
 
@@ -69,10 +69,10 @@ int Measure(const QString& what, int holdMs) {
         bool shown = false;
         clock.restart();
         window.ui.cmdFont->click();
-        auto* preview = window.findChild<frmPreview*>();
+        auto* preview = window.findChild<CaptionStylePreview*>();
         if (preview == nullptr)
             return 1;
-        QObject::connect(preview, &frmPreview::sampleShown, [&](bool ok) { shown = ok; });
+        QObject::connect(preview, &CaptionStylePreview::sampleShown, [&](bool ok) { shown = ok; });
         while (!shown && clock.elapsed() < 20000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         std::printf(" %lld %.1f", shown ? clock.elapsed() : -1LL, ResidentMb());

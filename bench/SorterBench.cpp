@@ -7,7 +7,7 @@
 // of the open sorter. Prints the figures.
 #include "ScriptedPrompter.h"
 #include "project/SlideShowProject.h"
-#include "sorter/ui/AllImages.h"
+#include "sorter/ui/SorterWindow.h"
 #include "sorter/ui/ThumbnailStore.h"
 
 #include "BenchPictures.h"
@@ -44,7 +44,7 @@ double PeakMegabytes() {
     return 0;
 }
 
-void WaitUntilLoaded(const AllImages& w) {
+void WaitUntilLoaded(const SorterWindow& w) {
     // The overload with a time limit returns at once when nothing is
     // waiting, so a loop over it would spin and take a core from the
     // decoders; this one sleeps until the next delivery.
@@ -61,10 +61,10 @@ std::unique_ptr<SlideShowProject> Show(const QStringList& paths, int slides) {
 }
 
 // Opens the sorter on the project and waits for every thumbnail.
-double OpenSorter(SlideShowProject& p, Prompter& ui, std::unique_ptr<AllImages>& w) {
+double OpenSorter(SlideShowProject& p, Prompter& ui, std::unique_ptr<SorterWindow>& w) {
     QElapsedTimer clock;
     clock.start();
-    w = std::make_unique<AllImages>(p, ui);
+    w = std::make_unique<SorterWindow>(p, ui);
     w->show();
     WaitUntilLoaded(*w);
     return clock.nsecsElapsed() / 1e6;
@@ -88,24 +88,25 @@ double Vips(const QString& vips, const QStringList& paths) {
 
 // Scrolls from the top to the bottom in `steps` steps, each drawn; returns
 // the median and the slowest step.
-std::pair<double, double> Scroll(AllImages& w, int steps) {
+std::pair<double, double> Scroll(SorterWindow& w, int steps) {
     std::vector<double> times;
-    const int range = w.VScroll1->maximum();
+    auto* bar = w.findChild<QScrollBar*>(QStringLiteral("VScroll1"));
+    const int range = bar->maximum();
     for (int i = 1; i <= steps; ++i) {
         QElapsedTimer clock;
         clock.start();
-        w.VScroll1->setValue(range * i / steps);
+        bar->setValue(range * i / steps);
         w.repaint();
         times.push_back(clock.nsecsElapsed() / 1e6);
     }
-    w.VScroll1->setValue(0);
+    bar->setValue(0);
     return {Median(times), *std::max_element(times.begin(), times.end())};
 }
 
-double ChangeSize(AllImages& w, int value) {
+double ChangeSize(SorterWindow& w, int value) {
     QElapsedTimer clock;
     clock.start();
-    w.ThumbSizeSlider->setValue(value);
+    w.findChild<QSlider*>(QStringLiteral("ThumbSizeSlider"))->setValue(value);
     w.repaint();
     return clock.nsecsElapsed() / 1e6;
 }
@@ -129,7 +130,7 @@ int main(int argc, char** argv) {
     for (int round = 0; round < kRounds; ++round) {
         vipsTimes.push_back(Vips(vips, paths));
         const auto p = Show(paths, kPictures);
-        std::unique_ptr<AllImages> w;
+        std::unique_ptr<SorterWindow> w;
         sorterTimes.push_back(OpenSorter(*p, ui, w));
     }
     const double vipsMs = Median(vipsTimes);
@@ -142,7 +143,7 @@ int main(int argc, char** argv) {
 
     // 1000 slides: the 100 pictures ten times over.
     const auto show = Show(paths, 1000);
-    std::unique_ptr<AllImages> w;
+    std::unique_ptr<SorterWindow> w;
     const double opened = OpenSorter(*show, ui, w);
     std::printf("1000 slides: sorter open with every thumbnail: %.0f ms, peak memory %.0f MB\n",
                 opened, PeakMegabytes());
@@ -150,9 +151,9 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 21; ++i) {
         QElapsedTimer clock;
         clock.start();
-        w->Image1_MouseDown(i);
-        w->Image1_MouseDown(999 - i);
-        w->cmdSwapPics_Click();
+        w->choosePicture(i);
+        w->choosePicture(999 - i);
+        w->swapPictures();
         w->repaint();
         swaps.push_back(clock.nsecsElapsed() / 1e6);
     }

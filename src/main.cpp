@@ -11,7 +11,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/ui/QtPrompter.h"
 #include "publish/PublishCommand.h"
-#include "support/ui/frmSplash.h"
+#include "support/ui/SplashWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -115,7 +115,7 @@ int main(int argc, char* argv[]) {
     // crashed session's show is offered then, and `pevrano-slideshow
     // SHOW.json` opens the show in the window.
     const QStringList arguments = QCoreApplication::arguments();
-    frmSplash splash([&window, arguments] {
+    SplashWindow splash([&window, arguments] {
         window.show();
         window.showFiles().StartUp(arguments.size() == 2 ? arguments[1] : QString());
     });

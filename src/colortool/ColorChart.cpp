@@ -37,7 +37,7 @@ void ColorChart::Load() {
         // Only the two value views follow the preset; the channel boxes and
         // sliders keep chart box 0 until the next colour action.
         active = *preset;
-        picColorSel_Change();
+        showActiveColor();
     }
 }
 
@@ -49,20 +49,20 @@ void ColorChart::LoadColors() {
     for (int k = 0; k < kUserBoxes; ++k)
         boxes[static_cast<std::size_t>(kChartBoxes + k)] = host.paletteColor(k);
     named = ReadNamedColors(program.filePath(kNamedColorsFile));
-    PaletteMouseDown(0, Press::Left);
+    pressBox(0, Press::Left);
 }
 
-void ColorChart::PaletteMouseDown(int box, Press press) {
+void ColorChart::pressBox(int box, Press press) {
     if (box < 0 || box >= kBoxes)
         return;
     if (press == Press::ShiftRight && box >= kChartBoxes) {
         setUserColor(box - kChartBoxes, active);
         UserColorsChanged = true;
-        picColorSel_Change();
+        showActiveColor();
     } else if (press == Press::Left) {
         active = boxes[static_cast<std::size_t>(box)];
         ShowColorsInHexDecTextBoxes();
-        picColorSel_Change();
+        showActiveColor();
     }
 }
 
@@ -93,16 +93,16 @@ void ColorChart::ShowColorsInHexDecTextBoxes() {
     }
 }
 
-void ColorChart::picColorSel_Change() {
+void ColorChart::showActiveColor() {
     const QString hex = RgbHex(active) + QStringLiteral("\nHex Value");
     decView = QString::number(active & 0xFFFFFF) + QStringLiteral("\nDecimal Value");
     if (hex != hexView) {
         hexView = hex;
-        txtHexValue_Change();
+        copyHexValue();
     }
 }
 
-void ColorChart::txtHexValue_Change() {
+void ColorChart::copyHexValue() {
     if (putOnClipboard)
         putOnClipboard(QStringLiteral("\"#") + hexView.left(6) + QLatin1Char('"'));
 }
@@ -114,45 +114,45 @@ void ColorChart::setSliderPosition(int channel, int position) {
     if (slider[static_cast<std::size_t>(channel)] == position)
         return;
     slider[static_cast<std::size_t>(channel)] = position;
-    Slide_Change(channel);
+    sliderMoved(channel);
 }
 
-void ColorChart::Slide_Change(int /*channel*/) {
+void ColorChart::sliderMoved(int /*channel*/) {
     const int r = slider[0], g = slider[1], b = slider[2];
     sampleColor = RgbColor(r, g, b);
     active = sampleColor;
     sampleCaption = SampleCaption(sampleColor);
     sampleTextColor = SampleTextColor(r, g, b);
-    picColorSel_Change();
+    showActiveColor();
     ShowColorsInHexDecTextBoxes();
 }
 
-void ColorChart::cmdSlideSel_Click() {
+void ColorChart::selectSliderColor() {
     active = sampleColor;
-    picColorSel_Change();
+    showActiveColor();
 }
 
-void ColorChart::cmdDecColVal_Click() {
+void ColorChart::applyDecimalValues() {
     std::array<int, 3> v{};
     for (std::size_t c = 0; c < 3; ++c) {
         channelText[c] = CorrectedDecimalText(channelText[c]);
         v[c] = DecimalChannel(channelText[c]);
     }
     active = RgbColor(v[0], v[1], v[2]);
-    picColorSel_Change();
+    showActiveColor();
     ShowColorsInHexDecTextBoxes();
     if (putOnClipboard)
         putOnClipboard(QStringLiteral("%1,%2,%3").arg(v[0]).arg(v[1]).arg(v[2]));
 }
 
-void ColorChart::cmdHexColVal_Click() {
+void ColorChart::applyHexValues() {
     for (std::size_t c = 3; c < 6; ++c)
         channelText[c] = CorrectedHexText(channelText[c]);
     active = RgbColor(channelText[3].toInt(nullptr, 16), channelText[4].toInt(nullptr, 16),
                       channelText[5].toInt(nullptr, 16));
-    picColorSel_Change();
+    showActiveColor();
     ShowColorsInHexDecTextBoxes();
-    txtHexValue_Change();
+    copyHexValue();
 }
 
 void ColorChart::ApplyNamedColor(int index) {
@@ -160,7 +160,7 @@ void ColorChart::ApplyNamedColor(int index) {
         return;
     if (const auto color = NamedColorValue(named.values.at(index))) {
         active = *color;
-        picColorSel_Change();
+        showActiveColor();
         ShowColorsInHexDecTextBoxes();
     }
     if (putOnClipboard)
@@ -175,19 +175,19 @@ int ColorChart::FindNamedColor(const QString& text) {
         ui.inform(QStringLiteral("Sorry, but there is no match for '") + text +
                       QStringLiteral("'."),
                   QStringLiteral("Find Results"));
-    picColorSel_Change();
+    showActiveColor();
     return index;
 }
 
-void ColorChart::cmdShowMeColors_Click() {
+void ColorChart::chooseFromColorDialog() {
     if (const auto chosen = ui.chooseColor(active)) {
         active = *chosen & 0xFFFFFF;
-        picColorSel_Change();
+        showActiveColor();
         ShowColorsInHexDecTextBoxes();
     }
 }
 
-bool ColorChart::cmdFont_Click() {
+bool ColorChart::chooseSampleFont() {
     ShowSettings& s = project.settings;
     if (s.FontInUse.isEmpty())
         s.FontInUse = QStringLiteral("MS Sans Serif");
@@ -209,7 +209,7 @@ bool ColorChart::cmdFont_Click() {
     return true;
 }
 
-bool ColorChart::Form_QueryUnload() {
+bool ColorChart::finish() {
     if (!SelectedOK) {
         DropColorToolTargets(project);
         return true;

@@ -30,38 +30,38 @@ public:
 
     std::function<void(const QString&)> putOnClipboard;
 
-    // Form_Load: reads the files, activates chart box 0 and presets the
+    // Reads the files, activates chart box 0 and presets the
     // active colour for the pending target.
     void Load();
     void LoadColors();
 
-    // Picture1(k) mouse-down.
-    void PaletteMouseDown(int box, Press press);
+    // A press on palette box k (Picture1 k).
+    void pressBox(int box, Press press);
     void ShowColorsInHexDecTextBoxes();
-    void picColorSel_Change();
-    void txtHexValue_Change();
+    void showActiveColor();
+    void copyHexValue();
     // Moving slider c to a position, as the window's slider does; its
     // change handler runs when the position really changes.
     void setSliderPosition(int channel, int position);
-    void Slide_Change(int channel);
-    void cmdSlideSel_Click();
+    void sliderMoved(int channel);
+    void selectSliderColor();
     // The channel boxes' texts are set by the window before these run.
-    void cmdDecColVal_Click();
-    void cmdHexColVal_Click();
+    void applyDecimalValues();
+    void applyHexValues();
     // The named colour at a list position becomes the active colour and its
     // quoted name goes on the clipboard.
     void ApplyNamedColor(int index);
-    // Combo1 click: finds the whole text; "Find Results" when nothing
+    // The name box's search (Combo1): finds the whole text; "Find Results" when nothing
     // matches. Returns the list position found, or -1.
     int FindNamedColor(const QString& text);
-    void cmdShowMeColors_Click();
+    void chooseFromColorDialog();
     // Returns whether a font was chosen.
-    bool cmdFont_Click();
+    bool chooseSampleFont();
 
     // The close request: with SelectedOK, saves changed user colours and
     // hands the active colour to the pending target. Returns false when the
     // user colours could not be saved (the user was told).
-    bool Form_QueryUnload();
+    bool finish();
     // Replaces user box k (0..13) and the main window's palette box k.
     void setUserColor(int k, ColorValue color);
     std::array<ColorValue, kUserBoxes> userColors() const;

@@ -49,7 +49,7 @@ bool SchemeCommands::refusedName(const QString& name) {
     return true;
 }
 
-SchemeCommands::Outcome SchemeCommands::cmdOpen_Click(const QString& name) {
+SchemeCommands::Outcome SchemeCommands::importScheme(const QString& name) {
     if (name.isEmpty()) {
         ask.inform(QStringLiteral("You must select a file, please!"),
                    QStringLiteral("No File Selected"), MsgIcon::Exclamation);
@@ -81,7 +81,7 @@ bool SchemeCommands::WriteFile(const QString& name) {
     return false;
 }
 
-SchemeCommands::Outcome SchemeCommands::cmdSave_Click(QString& name) {
+SchemeCommands::Outcome SchemeCommands::exportScheme(QString& name) {
     if (name.isEmpty()) {
         ask.inform(QStringLiteral("You must name the file!"), QStringLiteral("No file Name!"),
                    MsgIcon::Critical);
@@ -115,7 +115,7 @@ SchemeCommands::Outcome SchemeCommands::cmdSave_Click(QString& name) {
     return {true, false, false};
 }
 
-SchemeCommands::Outcome SchemeCommands::cmdDelete_Click(const QString& name, QStringList& listed) {
+SchemeCommands::Outcome SchemeCommands::deleteScheme(const QString& name, QStringList& listed) {
     if (name.isEmpty()) {
         ask.inform(QStringLiteral("<<<Please list a file to Delete >>>."),
                    QStringLiteral("No File Listed..."));

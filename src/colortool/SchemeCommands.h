@@ -25,11 +25,11 @@ public:
     // matching the pattern whose name ends in "col", any case.
     QStringList FindFilesInSingleDir(const QString& pattern = QStringLiteral("*.col")) const;
 
-    Outcome cmdOpen_Click(const QString& name);
+    Outcome importScheme(const QString& name);
     // `name` may gain ".col"; the window shows it.
-    Outcome cmdSave_Click(QString& name);
+    Outcome exportScheme(QString& name);
     // `listed` is the name list; a deleted entry leaves it.
-    Outcome cmdDelete_Click(const QString& name, QStringList& listed);
+    Outcome deleteScheme(const QString& name, QStringList& listed);
 
     Prompter& ui() { return ask; }
 

@@ -7,12 +7,12 @@
 TEST_F(ColorToolTest, DecimalAndHexEntryCorrectTheBoxes) {
     chart.Load();
     chart.channelText = {"300", "-5", "x", "", "", ""};
-    chart.cmdDecColVal_Click();
+    chart.applyDecimalValues();
     EXPECT_EQ(chart.active, RgbColor(255, 0, 0));
     EXPECT_EQ(clipboard, "255,0,0");
     EXPECT_EQ(chart.channelText[0], "255");
     chart.channelText = {"", "", "", "F", "", "0"};
-    chart.cmdHexColVal_Click();
+    chart.applyHexValues();
     EXPECT_EQ(chart.active, RgbColor(0x0F, 0, 0));
     EXPECT_EQ(chart.channelText[4], "00");
     // Not hexadecimal counts as 00; decimals are rounded halves to even.
@@ -36,20 +36,20 @@ TEST_F(ColorToolTest, ShiftRightClickStoresOnlyInUserBoxesAndSavesOnlyOnSelected
     host.palette = LoadUserColors(dir.path());
     chart.Load();
     chart.channelText = {"1", "2", "3", "", "", ""};
-    chart.cmdDecColVal_Click();
+    chart.applyDecimalValues();
     const auto before = chart.boxes;
-    chart.PaletteMouseDown(5, ColorChart::Press::ShiftRight);
-    chart.PaletteMouseDown(22, ColorChart::Press::Other);
+    chart.pressBox(5, ColorChart::Press::ShiftRight);
+    chart.pressBox(22, ColorChart::Press::Other);
     EXPECT_EQ(chart.boxes, before);
     EXPECT_FALSE(chart.UserColorsChanged);
 
-    chart.PaletteMouseDown(23, ColorChart::Press::ShiftRight);
+    chart.pressBox(23, ColorChart::Press::ShiftRight);
     EXPECT_EQ(host.palette[2], RgbColor(1, 2, 3));
     EXPECT_EQ(chart.boxes[21], RgbColor(0x11, 0x22, 0x33));
     EXPECT_EQ(chart.boxes[34], kWindowFaceColor);
 
     chart.SelectedOK = true;
-    chart.Form_QueryUnload();
+    chart.finish();
     const QByteArray saved = read("UserDefColors.col");
     EXPECT_EQ(saved.count("\r\n"), 14);
     EXPECT_TRUE(saved.startsWith("\"112233\"\r\n\"F0F0F0\"\r\n\"010203\"\r\n"));
@@ -90,7 +90,7 @@ TEST_F(ColorToolTest, SelectedOkHandsTheColourToTheFirstPendingTarget) {
     // frame or stand-alone target for the next opening.
     f.PickingCapFrameColor = f.ColorToolStandalone = true;
     chart.active = 99;
-    chart.Form_QueryUnload();
+    chart.finish();
     EXPECT_EQ(project.settings.CaptionFrameColor, 43u);
     EXPECT_FALSE(f.PickingCapFrameColor || f.ColorToolStandalone);
 }

@@ -14,7 +14,7 @@ struct Schemes : ColorToolTest {
 
 TEST_F(Schemes, ExportWritesFourteenQuotedLinesAndAsksBeforeOverwriting) {
     QString name = "Autumn";
-    EXPECT_TRUE(commands.cmdSave_Click(name).closeWindow);
+    EXPECT_TRUE(commands.exportScheme(name).closeWindow);
     EXPECT_EQ(name, "Autumn.col");
     const QByteArray written = read("Autumn.col");
     EXPECT_TRUE(written.startsWith("\"00FF80\"\r\n\"01FF80\"\r\n"));
@@ -22,44 +22,44 @@ TEST_F(Schemes, ExportWritesFourteenQuotedLinesAndAsksBeforeOverwriting) {
     chart.boxes[21] = 0;
     name = "Autumn";
     ui.queueMessageAnswer(MsgResult::No);
-    EXPECT_FALSE(commands.cmdSave_Click(name).closeWindow);
+    EXPECT_FALSE(commands.exportScheme(name).closeWindow);
     ASSERT_EQ(ui.messages().size(), 1u);
     EXPECT_EQ(ui.messages()[0].title, "Use this file... Autumn.col---- Select an Option! ");
     EXPECT_EQ(read("Autumn.col"), written);
     ui.queueMessageAnswer(MsgResult::Yes);
-    EXPECT_TRUE(commands.cmdSave_Click(name).closeWindow);
+    EXPECT_TRUE(commands.exportScheme(name).closeWindow);
     EXPECT_TRUE(read("Autumn.col").startsWith("\"000000\"\r\n"));
 }
 
 TEST_F(Schemes, NamesOutsideTheFolderAndFailedWritesAreRefused) {
     for (QString name : {"../x", "a\\b", ".."}) {
         ui.clear();
-        EXPECT_FALSE(commands.cmdSave_Click(name).closeWindow) << name.toStdString();
+        EXPECT_FALSE(commands.exportScheme(name).closeWindow) << name.toStdString();
         ASSERT_EQ(ui.messages().size(), 1u);
         EXPECT_EQ(ui.messages()[0].title, "No file Name!");
     }
     EXPECT_FALSE(QFile::exists(dir.filePath("../x.col")));
     QString empty;
-    commands.cmdSave_Click(empty);
+    commands.exportScheme(empty);
     EXPECT_EQ(ui.messages().back().text, "You must name the file!");
 
     // A folder that vanished: the export says so instead of closing.
     SchemeCommands lost{chart, ui, dir.filePath("gone")};
     QString name = "Winter";
     ui.clear();
-    EXPECT_FALSE(lost.cmdSave_Click(name).closeWindow);
+    EXPECT_FALSE(lost.exportScheme(name).closeWindow);
     EXPECT_EQ(ui.messages().at(0).title, "File Error");
 }
 
 TEST_F(Schemes, ImportTakesWhatItReadsAndReportsShortFiles) {
     write("Gaps.col", "\"FF0000\"\r\n\"00FF00\"\r\n\"0000FF\"\r\n\r\n" +
                           QByteArray("\"123456\"\r\n").repeated(10));
-    EXPECT_TRUE(commands.cmdOpen_Click("Gaps.col").closeWindow);
+    EXPECT_TRUE(commands.importScheme("Gaps.col").closeWindow);
     EXPECT_EQ(chart.boxes[24], kWindowFaceColor);
     EXPECT_EQ(host.palette[2], RgbColor(0, 0, 255));
 
     write("Short.col", "\"ABCDEF\"\r\n\"FEDCBA\"\r\n");
-    EXPECT_FALSE(commands.cmdOpen_Click("Short.col").closeWindow);
+    EXPECT_FALSE(commands.importScheme("Short.col").closeWindow);
     EXPECT_EQ(host.palette[1], RgbColor(0xFE, 0xDC, 0xBA));
     EXPECT_EQ(host.palette[2], RgbColor(0, 0, 255)); // kept from before
     ASSERT_EQ(ui.messages().size(), 1u);
@@ -72,7 +72,7 @@ TEST_F(Schemes, ImportTakesWhatItReadsAndReportsShortFiles) {
 TEST_F(Schemes, ImportOfAFifoIsRefusedWithoutWaiting) {
     ASSERT_TRUE(MakeFifo(dir.filePath("Pipe.col")));
     FifoWatchdog watchdog(dir.filePath("Pipe.col"));
-    EXPECT_FALSE(commands.cmdOpen_Click("Pipe.col").closeWindow);
+    EXPECT_FALSE(commands.importScheme("Pipe.col").closeWindow);
     EXPECT_FALSE(watchdog.fired());
     ASSERT_EQ(ui.messages().size(), 1u);
     EXPECT_EQ(ui.messages()[0].text, "Error Openning File");
@@ -85,12 +85,12 @@ TEST_F(Schemes, DeleteRefusesTheSystemFileAndReportsFailures) {
     QStringList listed = commands.FindFilesInSingleDir();
     EXPECT_EQ(listed, (QStringList{"Old.col", "UserDefColors.col"}));
 
-    commands.cmdDelete_Click("UserDefColors.col", listed);
+    commands.deleteScheme("UserDefColors.col", listed);
     EXPECT_EQ(ui.messages().back().title, "System File, Can Not Delete!");
     EXPECT_TRUE(QFile::exists(dir.filePath("UserDefColors.col")));
 
     ui.queueMessageAnswer(MsgResult::Yes);
-    EXPECT_TRUE(commands.cmdDelete_Click("Old.col", listed).emptyName);
+    EXPECT_TRUE(commands.deleteScheme("Old.col", listed).emptyName);
     EXPECT_FALSE(QFile::exists(dir.filePath("Old.col")));
     EXPECT_EQ(listed, QStringList{"UserDefColors.col"});
 
@@ -98,7 +98,7 @@ TEST_F(Schemes, DeleteRefusesTheSystemFileAndReportsFailures) {
     listed << "Folder.col";
     QFile(dir.filePath("Folder.col/inside")).open(QIODevice::WriteOnly);
     ui.queueMessageAnswer(MsgResult::Yes);
-    commands.cmdDelete_Click("Folder.col", listed);
+    commands.deleteScheme("Folder.col", listed);
     EXPECT_EQ(ui.messages().back().title, "File Error");
     EXPECT_TRUE(listed.contains("Folder.col"));
 }

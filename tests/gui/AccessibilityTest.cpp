@@ -3,16 +3,16 @@
 #include "AccessibilityWalk.h"
 #include "GuiTestSupport.h"
 #include "ScriptedPrompter.h"
-#include "captionstyle/ui/frmPreview.h"
-#include "colortool/ui/frmMyColorChart.h"
-#include "colortool/ui/frmSavetxt.h"
-#include "compiler/ui/frmFileName.h"
+#include "captionstyle/ui/CaptionStylePreview.h"
+#include "colortool/ui/SchemeSaveWindow.h"
+#include "colortool/ui/TintaraWindow.h"
+#include "compiler/ui/NamePrompt.h"
 #include "editor/ui/ColorToolWiring.h"
 #include "editor/ui/Form1.h"
 #include "editor/ui/frmOptions.h"
 #include "platform/ui/ColorSwatch.h"
-#include "support/ui/frmSendEmail.h"
-#include "support/ui/frmSplash.h"
+#include "support/ui/EmailWindow.h"
+#include "support/ui/SplashWindow.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -41,26 +41,26 @@ TEST(Accessibility, EveryWindowNamesItsControls) {
     ExpectUsable(&options);
     options.hide();
 
-    frmFileName names(frmFileName::Mode::PageName, ui, "show", QDate(2026, 12, 7), &form);
+    NamePrompt names(NamePrompt::Mode::PageName, ui, "show", QDate(2026, 12, 7), &form);
     ExpectUsable(&names);
 
     ConnectColorTool(form);
     form.project().settings.UseColorTool = true;
     form.ui.ShowCTform->click();
-    auto* tool = form.findChild<frmMyColorChart*>();
+    auto* tool = form.findChild<TintaraWindow*>();
     ASSERT_NE(tool, nullptr);
     ExpectUsable(tool);
-    tool->ui.mnuExport->trigger();
+    Control<QAction>(*tool, "mnuExport")->trigger();
     ASSERT_NE(tool->schemeWindow(), nullptr);
     ExpectUsable(tool->schemeWindow());
 
-    frmSendEmail mail(&form);
+    EmailWindow mail(&form);
     ExpectUsable(&mail);
-    frmSplash splash([] {});
+    SplashWindow splash([] {});
     ExpectUsable(&splash);
 
     QTemporaryDir folder;
-    frmPreview style(form.project().settings, ui, nullptr, folder.path());
+    CaptionStylePreview style(form.project().settings, ui, nullptr, folder.path());
     ExpectUsable(&style);
 }
 

@@ -1,6 +1,6 @@
 #include "Form1Fixture.h"
+#include "captionstyle/ui/CaptionStylePreview.h"
 #include "captionstyle/ui/SampleBrowser.h"
-#include "captionstyle/ui/frmPreview.h"
 #include "core/TestFiles.h"
 #include "editor/ui/CaptionStyleCommand.h"
 #include "platform/ui/ColorSwatch.h"
@@ -19,8 +19,8 @@ struct CaptionStyle : ::testing::Test {
     ShowSettings settings;
     ScriptedPrompter ask;
 
-    std::unique_ptr<frmPreview> open() {
-        return std::make_unique<frmPreview>(settings, ask, nullptr, folder.path());
+    std::unique_ptr<CaptionStylePreview> open() {
+        return std::make_unique<CaptionStylePreview>(settings, ask, nullptr, folder.path());
     }
     static void leave(QComboBox* box) {
         QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
@@ -28,15 +28,15 @@ struct CaptionStyle : ::testing::Test {
     }
     // Picks the k-th installed font from the list, a size and a caption, and
     // saves them under the name.
-    QString saveAs(frmPreview& w, int k, const QString& size, const QString& caption,
+    QString saveAs(CaptionStylePreview& w, int k, const QString& size, const QString& caption,
                    const QString& name) {
-        w.cboFonts->setCurrentIndex(k);
-        w.cboFonts_Click();
-        w.cboFontSize->setEditText(size);
-        w.txtSampleCap->setText(caption);
+        Control<QComboBox>(w, "cboFonts")->setCurrentIndex(k);
+        w.confirmFont();
+        Control<QComboBox>(w, "cboFontSize")->setEditText(size);
+        Control<QLineEdit>(w, "txtSampleCap")->setText(caption);
         ask.queueInput(name);
-        w.cmdSavethesesettings->click();
-        return w.cboFonts->itemText(k);
+        Control<QPushButton>(w, "cmdSavethesesettings")->click();
+        return Control<QComboBox>(w, "cboFonts")->itemText(k);
     }
 };
 } // namespace
@@ -47,32 +47,34 @@ TEST_F(CaptionStyle, OpensWithTheStoredFontAndCorrectsTheSize) {
     settings.FontInUse = "Arial";
     settings.FontSizeInUse = "28";
     auto w = open();
-    EXPECT_EQ(w->cboFonts->currentText(), "Arial");
-    EXPECT_EQ(w->cboFontSize->currentText(), "28");
-    EXPECT_EQ(w->cboRecommedFonts->currentText(), "Times New Roman 16pt");
+    auto* fonts = Control<QComboBox>(*w, "cboFonts");
+    auto* sizes = Control<QComboBox>(*w, "cboFontSize");
+    EXPECT_EQ(fonts->currentText(), "Arial");
+    EXPECT_EQ(sizes->currentText(), "28");
+    EXPECT_EQ(Control<QComboBox>(*w, "cboRecommedFonts")->currentText(), "Times New Roman 16pt");
 
-    w->cboFontSize->lineEdit()->clear();
-    QTest::keyClicks(w->cboFontSize, "15");
-    leave(w->cboFontSize);
-    EXPECT_EQ(w->cboFontSize->currentText(), "16");
+    sizes->lineEdit()->clear();
+    QTest::keyClicks(sizes, "15");
+    leave(sizes);
+    EXPECT_EQ(sizes->currentText(), "16");
     EXPECT_EQ(settings.FontSizeInUse, "16");
 
     // Typing completes to a listed font and selects the completed rest;
     // Backspace takes the rest away without completing again.
-    const QString font = w->cboFonts->itemText(w->cboFonts->count() - 1);
-    QLineEdit* edit = w->cboFonts->lineEdit();
+    const QString font = fonts->itemText(fonts->count() - 1);
+    QLineEdit* edit = fonts->lineEdit();
     edit->clear();
-    QTest::keyClicks(w->cboFonts, font.left(3));
+    QTest::keyClicks(fonts, font.left(3));
     EXPECT_TRUE(edit->text().startsWith(font.left(3), Qt::CaseInsensitive));
     EXPECT_EQ(edit->selectedText(), edit->text().mid(3));
     EXPECT_EQ(settings.FontInUse, edit->text());
     if (edit->text().size() > 3) {
-        QTest::keyClick(w->cboFonts, Qt::Key_Backspace);
+        QTest::keyClick(fonts, Qt::Key_Backspace);
         EXPECT_EQ(edit->text(), font.left(3));
     }
 
     // The default pair, with a word when its font is not installed here.
-    w->cmdDefaultSettings->click();
+    Control<QPushButton>(*w, "cmdDefaultSettings")->click();
     EXPECT_EQ(settings.FontInUse, "Times New Roman");
     EXPECT_EQ(settings.FontSizeInUse, "16");
     const bool installed = QFontDatabase::families().contains("Times New Roman");
@@ -88,7 +90,7 @@ TEST_F(CaptionStyle, SavesSetsRefusesDuplicatesAndDeletesTheMiddleOne) {
     QString third;
     {
         auto w = open();
-        ASSERT_GE(w->cboFonts->count(), 3);
+        ASSERT_GE(Control<QComboBox>(*w, "cboFonts")->count(), 3);
         first = saveAs(*w, 0, "12", "first, \"quoted\"", "One");
         saveAs(*w, 1, "20", "second", "Two");
         // A taken name is refused and the name asked again.
@@ -99,12 +101,12 @@ TEST_F(CaptionStyle, SavesSetsRefusesDuplicatesAndDeletesTheMiddleOne) {
         EXPECT_EQ(messages[0].text, "One is already listed Please type in a different Name!");
         EXPECT_EQ(messages[0].title, "Duplicate Name");
         EXPECT_EQ(messages[0].icon, MsgIcon::Critical);
-        ASSERT_EQ(w->cboMySettings->count(), 3);
+        ASSERT_EQ(Control<QComboBox>(*w, "cboMySettings")->count(), 3);
 
-        w->cboMySettings->setCurrentIndex(1);
+        Control<QComboBox>(*w, "cboMySettings")->setCurrentIndex(1);
         ask.queueMessageAnswer(MsgResult::Yes);
         ask.clear();
-        w->cmdDeleteSettings->click();
+        Control<QPushButton>(*w, "cmdDeleteSettings")->click();
         EXPECT_EQ(ask.messages().at(0).text, "Are you sure in deleting Two?");
         EXPECT_EQ(ask.messages().at(0).title, "Delete Two?");
         EXPECT_EQ(settings.FontInUse, "Times New Roman");
@@ -114,11 +116,11 @@ TEST_F(CaptionStyle, SavesSetsRefusesDuplicatesAndDeletesTheMiddleOne) {
     const QList<StyleSet> expected{{"One", first, "12", "first, \"quoted\""},
                                    {"Three", third, "72", "third"}};
     EXPECT_EQ(again->styleSets(), expected);
-    EXPECT_EQ(again->cboMySettings->currentText(), "One");
-    again->cboMySettings_Click(1);
+    EXPECT_EQ(Control<QComboBox>(*again, "cboMySettings")->currentText(), "One");
+    again->applySavedSettings(1);
     EXPECT_EQ(settings.FontInUse, third);
     EXPECT_EQ(settings.FontSizeInUse, "72");
-    EXPECT_EQ(again->txtSampleCap->text(), "third");
+    EXPECT_EQ(Control<QLineEdit>(*again, "txtSampleCap")->text(), "third");
 }
 
 // A sets file with more sets than the window holds is reported; a change is
@@ -132,11 +134,11 @@ TEST_F(CaptionStyle, FileWithMoreSetsIsReplacedOnlyWhenTheUserAgrees) {
     WriteFile(path, text);
     {
         auto w = open();
-        ASSERT_EQ(w->cboMySettings->count(), kMaxStyleSets);
-        w->cboMySettings->setCurrentIndex(0);
+        ASSERT_EQ(Control<QComboBox>(*w, "cboMySettings")->count(), kMaxStyleSets);
+        Control<QComboBox>(*w, "cboMySettings")->setCurrentIndex(0);
         ask.queueMessageAnswer(MsgResult::Yes); // delete it
         ask.queueMessageAnswer(MsgResult::No);  // but keep the file
-        w->cmdDeleteSettings->click();
+        Control<QPushButton>(*w, "cmdDeleteSettings")->click();
         w->close();
     }
     ASSERT_GE(ask.messages().size(), 3u);
@@ -151,8 +153,8 @@ TEST_F(CaptionStyle, FileWithMoreSetsIsReplacedOnlyWhenTheUserAgrees) {
     ask.queueMessageAnswer(MsgResult::Yes);
     {
         auto w = open();
-        w->cboMySettings->setCurrentIndex(0);
-        w->cmdDeleteSettings->click();
+        Control<QComboBox>(*w, "cboMySettings")->setCurrentIndex(0);
+        Control<QPushButton>(*w, "cmdDeleteSettings")->click();
         w->close();
     }
     EXPECT_EQ(ParseStyleSets(ReadFile(path)).sets.size(), kMaxStyleSets - 1);
@@ -199,13 +201,13 @@ TEST_F(Form1Test, FontCommandShowsTheSampleInTheBrowser) {
     form->SetCaptionBoxColors(RgbColor(0x80, 0xFF, 0xFF), RgbColor(0, 0, 0xFF));
 
     form->ui.cmdFont->click();
-    auto* preview = form->findChild<frmPreview*>();
+    auto* preview = form->findChild<CaptionStylePreview*>();
     ASSERT_NE(preview, nullptr);
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(preview->isVisible());
     ASSERT_NE(preview->browser(), nullptr);
     bool shown = false;
-    QObject::connect(preview, &frmPreview::sampleShown, [&](bool ok) { shown = ok; });
+    QObject::connect(preview, &CaptionStylePreview::sampleShown, [&](bool ok) { shown = ok; });
     ASSERT_TRUE(RunEventsUntil([&] { return shown; }, 30000));
 
     QVariant style;
@@ -219,8 +221,8 @@ TEST_F(Form1Test, FontCommandShowsTheSampleInTheBrowser) {
     EXPECT_EQ(style.toString(), "\"Comic Sans MS\"|24px|rgb(0, 0, 255)|rgb(128, 255, 255)|center|"
                                 "rgb(16, 32, 48)");
 
-    preview->cmdExit->click();
-    ASSERT_TRUE(RunEventsUntil([&] { return form->findChild<frmPreview*>() == nullptr; }));
+    Control<QPushButton>(*preview, "cmdExit")->click();
+    ASSERT_TRUE(RunEventsUntil([&] { return form->findChild<CaptionStylePreview*>() == nullptr; }));
     EXPECT_TRUE(form->isVisible());
 }
 
@@ -241,15 +243,16 @@ TEST_F(Form1Test, HostileSetsFileIsReadWholeAndShownAsText) {
 
     ConnectCaptionStyle(*form, folder());
     form->ui.cmdFont->click();
-    auto* preview = form->findChild<frmPreview*>();
+    auto* preview = form->findChild<CaptionStylePreview*>();
     ASSERT_NE(preview, nullptr);
     ASSERT_NE(preview->browser(), nullptr);
     EXPECT_EQ(preview->styleSets(), sets);
     int shown = 0;
-    QObject::connect(preview, &frmPreview::sampleShown, [&](bool ok) { shown += ok ? 1 : 100; });
+    QObject::connect(preview, &CaptionStylePreview::sampleShown,
+                     [&](bool ok) { shown += ok ? 1 : 100; });
     ASSERT_TRUE(RunEventsUntil([&] { return shown == 1; }, 30000));
-    preview->cboMySettings_Click(0);
-    preview->cmdShowthissample->click();
+    preview->applySavedSettings(0);
+    Control<QPushButton>(*preview, "cmdShowthissample")->click();
     ASSERT_TRUE(RunEventsUntil([&] { return shown == 2; }, 30000));
 
     QVariant seen;
@@ -264,7 +267,7 @@ TEST_F(Form1Test, HostileSetsFileIsReadWholeAndShownAsText) {
     ASSERT_TRUE(RunEventsUntil([&] { return seen.isValid(); }, 10000));
     EXPECT_EQ(seen.toString(), "ACTUAL WEB SAMPLE|0|0|" + caption + "|center|refused");
 
-    preview->cmdExit->click();
-    ASSERT_TRUE(RunEventsUntil([&] { return form->findChild<frmPreview*>() == nullptr; }));
+    Control<QPushButton>(*preview, "cmdExit")->click();
+    ASSERT_TRUE(RunEventsUntil([&] { return form->findChild<CaptionStylePreview*>() == nullptr; }));
     EXPECT_EQ(ReadFile(path), text);
 }

@@ -1,7 +1,8 @@
+#include "GuiTestSupport.h"
 #include "ScriptedPrompter.h"
 #include "compiler/ShowDocument.h"
+#include "compiler/ui/NamePrompt.h"
 #include "compiler/ui/WindowCompileHost.h"
-#include "compiler/ui/frmFileName.h"
 #include "core/PrintQt.h"
 #include "project/SlideShowProject.h"
 
@@ -16,49 +17,53 @@
 
 namespace {
 const QDate kToday(2024, 3, 5);
+
+QLineEdit* NameBox(const NamePrompt& w) {
+    return Control<QLineEdit>(w, "txtFileName");
+}
 } // namespace
 
-TEST(frmFileNameTest, ProposesTodaysNameOrThePageNameAllSelected) {
+TEST(NamePromptTest, ProposesTodaysNameOrThePageNameAllSelected) {
     ScriptedPrompter ui;
-    frmFileName page(frmFileName::Mode::PageName, ui, "earlier", kToday);
+    NamePrompt page(NamePrompt::Mode::PageName, ui, "earlier", kToday);
     EXPECT_EQ(page.windowTitle(), "First Html File Name?");
-    EXPECT_EQ(page.txtFileName->selectedText(), "Slide Show March 05, 2024");
-    frmFileName folder(frmFileName::Mode::FolderName, ui, "slide show march 05, 2024", kToday);
+    EXPECT_EQ(NameBox(page)->selectedText(), "Slide Show March 05, 2024");
+    NamePrompt folder(NamePrompt::Mode::FolderName, ui, "slide show march 05, 2024", kToday);
     EXPECT_EQ(folder.windowTitle(), "Folder Name?");
-    EXPECT_EQ(folder.txtFileName->selectedText(), "slide show march 05, 2024");
+    EXPECT_EQ(NameBox(folder)->selectedText(), "slide show march 05, 2024");
 }
 
-TEST(frmFileNameTest, RefusedCharactersAreDroppedWhenTypedPastedOrInserted) {
+TEST(NamePromptTest, RefusedCharactersAreDroppedWhenTypedPastedOrInserted) {
     ScriptedPrompter ui;
-    frmFileName w(frmFileName::Mode::PageName, ui, "", kToday);
+    NamePrompt w(NamePrompt::Mode::PageName, ui, "", kToday);
     w.show();
-    w.txtFileName->clear();
-    QTest::keyClicks(w.txtFileName, "My?Tr\\ip:*<>|./, 2");
-    EXPECT_EQ(w.txtFileName->text(), "MyTrip, 2");
+    NameBox(w)->clear();
+    QTest::keyClicks(NameBox(w), "My?Tr\\ip:*<>|./, 2");
+    EXPECT_EQ(NameBox(w)->text(), "MyTrip, 2");
 
-    w.txtFileName->clear();
+    NameBox(w)->clear();
     QApplication::clipboard()->setText("../../etc/pass:wd");
-    w.txtFileName->paste();
-    EXPECT_EQ(w.txtFileName->text(), "etcpasswd");
+    NameBox(w)->paste();
+    EXPECT_EQ(NameBox(w)->text(), "etcpasswd");
     // The caret stays where the paste ended, so typing goes on from there.
-    QTest::keyClicks(w.txtFileName, "x");
-    EXPECT_EQ(w.txtFileName->text(), "etcpasswdx");
+    QTest::keyClicks(NameBox(w), "x");
+    EXPECT_EQ(NameBox(w)->text(), "etcpasswdx");
     EXPECT_TRUE(ui.questions().empty());
 }
 
 // With the box empty, OK brings the placeholder back and the close box asks
 // for a name; both leave the window open. With a name the close box takes it.
-TEST(frmFileNameTest, EmptyBoxIsRefusedByOkAndTheCloseBox) {
+TEST(NamePromptTest, EmptyBoxIsRefusedByOkAndTheCloseBox) {
     ScriptedPrompter ui;
-    frmFileName w(frmFileName::Mode::FolderName, ui, "", kToday);
+    NamePrompt w(NamePrompt::Mode::FolderName, ui, "", kToday);
     w.show();
-    w.txtFileName->clear();
-    w.cmdOk->click();
+    NameBox(w)->clear();
+    Control<QPushButton>(w, "cmdOk")->click();
     EXPECT_TRUE(w.isVisible());
-    EXPECT_EQ(w.txtFileName->selectedText(), "Folder Name");
+    EXPECT_EQ(NameBox(w)->selectedText(), "Folder Name");
     EXPECT_TRUE(ui.questions().empty());
 
-    w.txtFileName->clear();
+    NameBox(w)->clear();
     EXPECT_FALSE(w.close());
     EXPECT_TRUE(w.isVisible());
     ASSERT_EQ(ui.messages().size(), 1u);
@@ -68,7 +73,7 @@ TEST(frmFileNameTest, EmptyBoxIsRefusedByOkAndTheCloseBox) {
     EXPECT_EQ(m.icon, MsgIcon::Critical);
     EXPECT_EQ(m.buttons, MsgButtons::Ok);
 
-    w.txtFileName->setText("Holiday Pics");
+    NameBox(w)->setText("Holiday Pics");
     EXPECT_TRUE(w.close());
     EXPECT_EQ(w.name(), "holiday pics");
     EXPECT_EQ(w.result(), QDialog::Accepted);
@@ -76,16 +81,16 @@ TEST(frmFileNameTest, EmptyBoxIsRefusedByOkAndTheCloseBox) {
 
 // Blanks alone are no name: refused as an empty box is, by OK and by the
 // close box, in both modes.
-TEST(frmFileNameTest, BlankNamesAreRefusedAsEmptyOnes) {
-    for (frmFileName::Mode mode : {frmFileName::Mode::PageName, frmFileName::Mode::FolderName}) {
+TEST(NamePromptTest, BlankNamesAreRefusedAsEmptyOnes) {
+    for (NamePrompt::Mode mode : {NamePrompt::Mode::PageName, NamePrompt::Mode::FolderName}) {
         for (const char* blank : {" ", "   "}) {
             ScriptedPrompter ui;
-            frmFileName w(mode, ui, "", kToday);
+            NamePrompt w(mode, ui, "", kToday);
             w.show();
-            w.txtFileName->setText(blank);
-            w.cmdOk->click();
+            NameBox(w)->setText(blank);
+            Control<QPushButton>(w, "cmdOk")->click();
             EXPECT_TRUE(w.isVisible()) << blank;
-            w.txtFileName->setText(blank);
+            NameBox(w)->setText(blank);
             EXPECT_FALSE(w.close()) << blank;
             ASSERT_EQ(ui.messages().size(), 1u) << blank;
             EXPECT_EQ(ui.messages()[0].text, "Name needed, Please type in a Name.");
@@ -94,12 +99,12 @@ TEST(frmFileNameTest, BlankNamesAreRefusedAsEmptyOnes) {
     }
 }
 
-TEST(frmFileNameTest, CancelAsksAndOnlyYesCancels) {
+TEST(NamePromptTest, CancelAsksAndOnlyYesCancels) {
     ScriptedPrompter ui;
-    frmFileName w(frmFileName::Mode::PageName, ui, "", kToday);
+    NamePrompt w(NamePrompt::Mode::PageName, ui, "", kToday);
     w.show();
     ui.queueMessageAnswer(MsgResult::No);
-    w.cmdCancel->click();
+    Control<QPushButton>(w, "cmdCancel")->click();
     EXPECT_TRUE(w.isVisible());
     EXPECT_FALSE(w.cancelled());
 
@@ -121,15 +126,15 @@ TEST(frmFileNameTest, CancelAsksAndOnlyYesCancels) {
 
 // The window's prompts offer the names an opened show holds, as the command
 // line takes them; a show without names gets the usual proposals.
-TEST(frmFileNameTest, WindowPromptsOfferTheNamesAnOpenedShowHolds) {
+TEST(NamePromptTest, WindowPromptsOfferTheNamesAnOpenedShowHolds) {
     ScriptedPrompter ui;
     WindowCompileHost host(nullptr, ui, nullptr, {});
     QStringList offered;
     QTimer typist;
     QObject::connect(&typist, &QTimer::timeout, [&] {
-        if (auto* w = qobject_cast<frmFileName*>(QApplication::activeModalWidget())) {
-            offered << w->txtFileName->text();
-            w->cmdOk->click();
+        if (auto* w = qobject_cast<NamePrompt*>(QApplication::activeModalWidget())) {
+            offered << NameBox(*w)->text();
+            Control<QPushButton>(*w, "cmdOk")->click();
         }
     });
     typist.start(5);

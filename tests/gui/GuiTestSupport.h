@@ -3,11 +3,23 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QVariant>
 #include <functional>
 #include <gtest/gtest.h>
+
+// A window's control by its object name, and a control array's member by its
+// index too, as the tooltips and screen readers find them.
+template <typename W> W* Control(const QObject& window, const QString& name, int index = -1) {
+    for (W* control : window.findChildren<W*>(name))
+        if (index < 0 || control->property("Index").toInt() == index)
+            return control;
+    ADD_FAILURE() << "no control " << name.toStdString() << " " << index;
+    return nullptr;
+}
 
 // Runs the event loop for the given time.
 inline void RunEventsFor(int milliseconds) {

@@ -5,7 +5,7 @@
 #include "QuarterColors.h"
 #include "TestPictures.h"
 #include "compiler/ui/CompileFromWindow.h"
-#include "compiler/ui/frmFileName.h"
+#include "compiler/ui/NamePrompt.h"
 #include "core/PrintQt.h"
 #include "editor/ui/PictureView.h"
 #include "pictures/ui/ShownPictures.h"
@@ -239,9 +239,9 @@ TEST_F(PictureFormatsTest, EveryFormatCompilesToPicturesEveryPageShows) {
     ui.queueMessageAnswer(MsgResult::No); // view now
     QTimer typist;
     QObject::connect(&typist, &QTimer::timeout, [&] {
-        if (auto* w = qobject_cast<frmFileName*>(QApplication::activeModalWidget())) {
-            w->txtFileName->setText("formats");
-            w->cmdOk->click();
+        if (auto* w = qobject_cast<NamePrompt*>(QApplication::activeModalWidget())) {
+            Control<QLineEdit>(*w, "txtFileName")->setText("formats");
+            Control<QPushButton>(*w, "cmdOk")->click();
         }
     });
     typist.start(5);

@@ -3,7 +3,7 @@
 #include "Form1Fixture.h"
 #include "compiler/CompileCommand.h"
 #include "compiler/ui/CompileFromWindow.h"
-#include "compiler/ui/frmFileName.h"
+#include "compiler/ui/NamePrompt.h"
 #include "core/TestFiles.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewNavigation.h"
@@ -464,12 +464,12 @@ TEST_F(ShowFiles, WindowAndCommandLineCompileAlike) {
     QStringList proposed;
     QTimer typist;
     QObject::connect(&typist, &QTimer::timeout, [&] {
-        auto* w = qobject_cast<frmFileName*>(QApplication::activeModalWidget());
+        auto* w = qobject_cast<NamePrompt*>(QApplication::activeModalWidget());
         if (!w)
             return;
-        proposed << w->txtFileName->text();
-        w->txtFileName->setText(proposed.size() == 1 ? "Trip" : "show");
-        w->cmdOk->click();
+        proposed << Control<QLineEdit>(*w, "txtFileName")->text();
+        Control<QLineEdit>(*w, "txtFileName")->setText(proposed.size() == 1 ? "Trip" : "show");
+        Control<QPushButton>(*w, "cmdOk")->click();
     });
     typist.start(5);
     QProgressBar bar(form.get());

@@ -1,6 +1,6 @@
 #include "editor/ui/SlideEditing.h"
 #include "Form1Fixture.h"
-#include "compiler/ui/frmFileName.h"
+#include "compiler/ui/NamePrompt.h"
 #include "editor/ui/CompileWiring.h"
 #include "editor/ui/PictureView.h"
 #include "platform/ProgramFolder.h"
@@ -288,9 +288,9 @@ TEST_F(SlideEditingTest, FinishButtonRunsTheCompile) {
     ui.queueMessageAnswer(MsgResult::Yes); // compile now
     ui.queueMessageAnswer(MsgResult::Yes); // yes, cancel the show
     QTimer::singleShot(0, [&] {
-        auto* w = qobject_cast<frmFileName*>(QApplication::activeModalWidget());
+        auto* w = qobject_cast<NamePrompt*>(QApplication::activeModalWidget());
         ASSERT_NE(w, nullptr);
-        w->cmdCancel->click();
+        Control<QPushButton>(*w, "cmdCancel")->click();
     });
     form->ui.cmdFinish->click();
     EXPECT_FALSE(form->ui.Check1->isChecked());

@@ -1,10 +1,10 @@
+#include "sorter/ui/SorterWindow.h"
 #include "AccessibilityWalk.h"
 #include "Form1Fixture.h"
 #include "core/TestFiles.h"
 #include "editor/ui/OpenSorter.h"
 #include "editor/ui/PictureView.h"
 #include "pictures/ui/ShownPictures.h"
-#include "sorter/ui/AllImages.h"
 #include "sorter/ui/ThumbnailCanvas.h"
 #include "sorter/ui/ThumbnailStore.h"
 
@@ -30,8 +30,11 @@ struct SorterTest : Form1Test {
             project().slide(20).PicturePath = MakeBrokenPicture(folder(), "broken.jpg");
         ui.clear();
     }
-    std::unique_ptr<AllImages> Open() {
-        auto w = std::make_unique<AllImages>(project(), ui, form.get());
+    static ThumbnailCanvas* Canvas(const SorterWindow& w) {
+        return Control<ThumbnailCanvas>(w, "Picture1");
+    }
+    std::unique_ptr<SorterWindow> Open() {
+        auto w = std::make_unique<SorterWindow>(project(), ui, form.get());
         w->show();
         EXPECT_TRUE(RunEventsUntil([&] { return !w->thumbnails().loading(); }));
         return w;
@@ -50,12 +53,12 @@ TEST_F(SorterTest, OpensOnlyFromTwoSlidesAndRefreshesTheMainWindowAfterwards) {
     ui.queueMessageAnswer(MsgResult::Yes);
     bool seen = false;
     QTimer::singleShot(0, [&] {
-        auto* w = qobject_cast<AllImages*>(QApplication::activeModalWidget());
+        auto* w = qobject_cast<SorterWindow*>(QApplication::activeModalWidget());
         ASSERT_NE(w, nullptr);
         seen = true;
-        w->Image1_MouseDown(0);
-        w->Image1_MouseDown(2);
-        w->cmdSwapPics_Click();
+        w->choosePicture(0);
+        w->choosePicture(2);
+        w->swapPictures();
         form->ui.lblPicSelNum->clear();
         w->reject();
     });
@@ -70,21 +73,22 @@ TEST_F(SorterTest, OpensOnlyFromTwoSlidesAndRefreshesTheMainWindowAfterwards) {
 TEST_F(SorterTest, ShowsEveryThumbnailAndSkipsAnUnreadablePicture) {
     MakeShow(60);
     const auto w = Open();
-    ASSERT_EQ(w->Picture1->count(), 60);
+    ASSERT_EQ(Canvas(*w)->count(), 60);
     EXPECT_TRUE(w->thumbnails().unreadable(19));
     EXPECT_FALSE(w->thumbnails().image(20).isNull());
     // A screen reader reads each painted thumbnail as an item of the grid.
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(w->Picture1)->childCount(), 60);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Canvas(*w))->childCount(), 60);
 
     // Scrolled to the bottom, the last row is in the viewport.
-    w->VScroll1->setValue(w->VScroll1->maximum());
-    const QRect last = w->Picture1->grid().cell(59).translated(w->Picture1->pos());
-    EXPECT_LE(last.bottom(), w->Picture2->contentsRect().height());
+    auto* bar = Control<QScrollBar>(*w, "VScroll1");
+    bar->setValue(bar->maximum());
+    const QRect last = Canvas(*w)->grid().cell(59).translated(Canvas(*w)->pos());
+    EXPECT_LE(last.bottom(), Control<QFrame>(*w, "Picture2")->contentsRect().height());
 
     // The unreadable picture still fills a swap slot: empty, with its number.
-    w->Image1_MouseDown(19);
-    EXPECT_EQ(w->lblSwap[0]->text(), "Picture Number: 20");
-    EXPECT_TRUE(w->imgSwap[0]->pixmap().isNull());
+    w->choosePicture(19);
+    EXPECT_EQ(Control<QLabel>(*w, "lblSwap", 0)->text(), "Picture Number: 20");
+    EXPECT_TRUE(Control<QLabel>(*w, "imgSwap", 0)->pixmap().isNull());
 }
 
 // FIFOs as slide pictures (nothing writes to them): the thumbnails and the
@@ -102,8 +106,8 @@ TEST_F(SorterTest, FifosAsPicturesNeverHoldUpTheWindow) {
         const auto w = Open();
         EXPECT_TRUE(w->thumbnails().unreadable(0));
         EXPECT_FALSE(w->thumbnails().image(1).isNull());
-        w->Image1_MouseDown(0);
-        w->Image1_MouseDown(2);
+        w->choosePicture(0);
+        w->choosePicture(2);
         w->close();
     }
     EXPECT_FALSE(watchdog.fired());
@@ -114,28 +118,28 @@ TEST_F(SorterTest, PicksAndSwapsWithMouseAndKeyboard) {
     const auto w = Open();
     EXPECT_EQ(AccessibilityProblems(w.get()), QStringList());
 
-    w->cmdSwapPics->click();
+    Control<QPushButton>(*w, "cmdSwapPics")->click();
     ASSERT_EQ(ui.messages().size(), 1u);
     EXPECT_EQ(ui.messages()[0].text, "Please select 2 pictures to swap");
 
-    QTest::mouseClick(w->Picture1, Qt::LeftButton, {}, w->Picture1->grid().cell(1).center());
+    QTest::mouseClick(Canvas(*w), Qt::LeftButton, {}, Canvas(*w)->grid().cell(1).center());
     EXPECT_EQ(w->highlighted(), 1);
-    EXPECT_EQ(w->lblSwap[0]->text(), "Picture Number: 2");
+    EXPECT_EQ(Control<QLabel>(*w, "lblSwap", 0)->text(), "Picture Number: 2");
     // From the keyboard: three to the right, then Space.
-    w->Picture1->setFocus();
+    Canvas(*w)->setFocus();
     for (int i = 0; i < 3; ++i)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-    EXPECT_EQ(QApplication::focusWidget(), w->Picture1);
-    EXPECT_EQ(w->Picture1->current(), 4);
-    QTest::keyClick(w->Picture1, Qt::Key_Space);
+    EXPECT_EQ(QApplication::focusWidget(), Canvas(*w));
+    EXPECT_EQ(Canvas(*w)->current(), 4);
+    QTest::keyClick(Canvas(*w), Qt::Key_Space);
     EXPECT_EQ(w->swapSlots().index(1), 4);
 
     const QImage two = w->thumbnails().image(1);
-    w->cmdSwapPics->click();
+    Control<QPushButton>(*w, "cmdSwapPics")->click();
     EXPECT_TRUE(project().slide(2).PicturePath.endsWith("p5.jpg"));
     EXPECT_TRUE(project().slide(5).PicturePath.endsWith("p2.jpg"));
     EXPECT_EQ(w->thumbnails().image(4), two); // moved, not decoded again
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(w->Picture1)->child(1)->text(QAccessible::Name),
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Canvas(*w))->child(1)->text(QAccessible::Name),
               "Slide 2: p5.jpg");
     EXPECT_FALSE(w->swapSlots().filled(0));
 }
@@ -148,14 +152,14 @@ TEST_F(SorterTest, SwapsAreUndoneAfterTheSorterClosed) {
                             project().slide(3).PicturePath};
     ui.queueMessageAnswer(MsgResult::Yes);
     QTimer::singleShot(0, [&] {
-        auto* w = qobject_cast<AllImages*>(QApplication::activeModalWidget());
+        auto* w = qobject_cast<SorterWindow*>(QApplication::activeModalWidget());
         ASSERT_NE(w, nullptr);
-        w->Image1_MouseDown(0);
-        w->Image1_MouseDown(2);
-        w->cmdSwapPics_Click();
-        w->Image1_MouseDown(0);
-        w->Image1_MouseDown(1);
-        w->cmdSwapPics_Click();
+        w->choosePicture(0);
+        w->choosePicture(2);
+        w->swapPictures();
+        w->choosePicture(0);
+        w->choosePicture(1);
+        w->swapPictures();
         w->reject();
     });
     form->ui.cmdAllImages->click();
@@ -186,7 +190,7 @@ TEST_F(SorterTest, DraggingAThumbnailOntoAnotherSwapsThem) {
     const QString one = project().slide(1).PicturePath;
     const QString three = project().slide(3).PicturePath;
     const auto w = Open();
-    ThumbnailCanvas* canvas = w->Picture1;
+    ThumbnailCanvas* canvas = Canvas(*w);
     const QPoint from = canvas->grid().cell(0).center();
     const QPoint to = canvas->grid().cell(2).center();
     const auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons held) {

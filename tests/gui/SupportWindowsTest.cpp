@@ -4,10 +4,10 @@
 #include "editor/ui/Form1Controls.h"
 #include "editor/ui/MainWindowTips.h"
 #include "support/ui/CHelp.h"
+#include "support/ui/EmailWindow.h"
+#include "support/ui/SplashWindow.h"
 #include "support/ui/TipWindow.h"
 #include "support/ui/cToolTip.h"
-#include "support/ui/frmSendEmail.h"
-#include "support/ui/frmSplash.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -103,26 +103,26 @@ TEST_F(Form1Test, AboutNamesTheProgramWithTheWindowsIcon) {
     EXPECT_EQ(ui.messages()[0].icon, MsgIcon::Application);
 }
 
-TEST(frmSplash, TimersShowTheMainWindowThenCloseTheSplash) {
+TEST(SplashWindow, TimersShowTheMainWindowThenCloseTheSplash) {
     int shown = 0;
-    frmSplash splash([&shown] { ++shown; });
+    SplashWindow splash([&shown] { ++shown; });
     splash.show();
     EXPECT_TRUE(splash.Timer1.isActive());
     QTest::keyClick(&splash, Qt::Key_Escape); // keys and clicks do nothing
     QTest::mouseClick(&splash, Qt::LeftButton);
 
-    splash.Timer1_Timer();
+    splash.handOver();
     EXPECT_EQ(shown, 1);
     EXPECT_TRUE(splash.Timer2.isActive());
     EXPECT_TRUE(splash.isVisible());
-    splash.Timer2_Timer();
+    splash.closeSplash();
     EXPECT_FALSE(splash.isVisible());
     EXPECT_EQ(shown, 1);
 }
 
-TEST(frmSendEmail, ShowingFillsTheFormAndSendOpensTheEncodedAddress) {
+TEST(EmailWindow, ShowingFillsTheFormAndSendOpensTheEncodedAddress) {
     ScriptedPrompter ask;
-    frmSendEmail composer(nullptr, &ask);
+    EmailWindow composer(nullptr, &ask);
     QList<QUrl> opened;
     bool started = true;
     composer.openUrl = [&](const QUrl& url) {
@@ -131,9 +131,9 @@ TEST(frmSendEmail, ShowingFillsTheFormAndSendOpensTheEncodedAddress) {
     };
     composer.show();
 
-    composer.txtSubject->setText("Q&A");
-    composer.cboBody->setEditText("Hi");
-    composer.cmdSendIt->click();
+    Control<QLineEdit>(composer, "txtSubject")->setText("Q&A");
+    Control<QComboBox>(composer, "cboBody")->setEditText("Hi");
+    Control<QPushButton>(composer, "cmdSendIt")->click();
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened[0].toString(QUrl::FullyEncoded),
               "mailto:support@pevrano.example?Subject=Q%26A&Body=Hi");
@@ -141,7 +141,7 @@ TEST(frmSendEmail, ShowingFillsTheFormAndSendOpensTheEncodedAddress) {
 
     // No mail program: the user is told, with the address to write to.
     started = false;
-    composer.cmdSendIt->click();
+    Control<QPushButton>(composer, "cmdSendIt")->click();
     ASSERT_EQ(ask.messages().size(), 1u);
     EXPECT_TRUE(ask.messages()[0].text.contains("support@pevrano.example"));
     EXPECT_EQ(ask.messages()[0].title, "Sending E-mail...");

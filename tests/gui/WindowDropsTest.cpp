@@ -2,7 +2,7 @@
 // in one message, and refused while the show is being compiled.
 #include "editor/ui/WindowDrops.h"
 #include "Form1Fixture.h"
-#include "compiler/ui/frmFileName.h"
+#include "compiler/ui/NamePrompt.h"
 #include "core/TestFiles.h"
 #include "editor/ui/CompileWiring.h"
 #include "editor/ui/ShowFileCommands.h"
@@ -138,11 +138,11 @@ TEST_F(WindowDropsTest, ADropWhileCompilingIsRefused) {
     QTimer typist;
     int typed = 0;
     QObject::connect(&typist, &QTimer::timeout, [&] {
-        auto* w = qobject_cast<frmFileName*>(QApplication::activeModalWidget());
+        auto* w = qobject_cast<NamePrompt*>(QApplication::activeModalWidget());
         if (!w)
             return;
-        w->txtFileName->setText(++typed == 1 ? "Trip" : "show");
-        w->cmdOk->click();
+        Control<QLineEdit>(*w, "txtFileName")->setText(++typed == 1 ? "Trip" : "show");
+        Control<QPushButton>(*w, "cmdOk")->click();
     });
     typist.start(5);
     struct During {

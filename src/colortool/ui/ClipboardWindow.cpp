@@ -1,38 +1,29 @@
 #include "colortool/ui/ClipboardWindow.h"
 
+#include "ui_ClipboardWindow.h"
+
 #include <QClipboard>
-#include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 ClipboardWindow::ClipboardWindow(QWidget* parent)
-    : QWidget(parent, Qt::Tool), view(new QPlainTextEdit) {
-    setObjectName(QStringLiteral("ClipboardWindow"));
-    setWindowTitle(QStringLiteral("ClipBoard"));
-    view->setObjectName(QStringLiteral("txtClipboard"));
-    view->setReadOnly(true);
-    view->setAccessibleName(QStringLiteral("ClipBoard contents"));
-    view->setTabChangesFocus(true);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(view);
-    layout->addWidget(buttons);
-    resize(320, 140);
+    : QWidget(parent, Qt::Tool), ui(std::make_unique<Ui::ClipboardWindow>()) {
+    ui->setupUi(this);
+    connect(ui->buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
             &ClipboardWindow::showClipboard);
     showClipboard();
 }
 
+ClipboardWindow::~ClipboardWindow() = default;
+
 QString ClipboardWindow::shownText() const {
-    return view->toPlainText();
+    return ui->txtClipboard->toPlainText();
 }
 
 void ClipboardWindow::showClipboard() {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    QPlainTextEdit* view = ui->txtClipboard;
     if (data == nullptr || (!data->hasText() && data->formats().isEmpty()))
         view->setPlainText(QString());
     else if (data->hasText())

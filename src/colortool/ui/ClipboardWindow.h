@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
-class QPlainTextEdit;
+namespace Ui {
+class ClipboardWindow;
+}
 
 // A small window that shows what the clipboard holds as text and follows
 // its changes, for looking at the values the colour tool puts there.
@@ -10,9 +13,10 @@ class ClipboardWindow : public QWidget {
     Q_OBJECT
 public:
     explicit ClipboardWindow(QWidget* parent = nullptr);
+    ~ClipboardWindow() override;
     QString shownText() const;
 
 private:
     void showClipboard();
-    QPlainTextEdit* view;
+    std::unique_ptr<Ui::ClipboardWindow> ui;
 };

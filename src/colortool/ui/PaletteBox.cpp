@@ -6,13 +6,18 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-PaletteBox::PaletteBox(QString label, QWidget* parent) : QFrame(parent), label(std::move(label)) {
+PaletteBox::PaletteBox(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
     setFixedSize(26, 26);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
     setColor(0);
+}
+
+void PaletteBox::setLabel(QString text) {
+    label = std::move(text);
+    setColor(shown);
 }
 
 void PaletteBox::setColor(ColorValue c) {

@@ -12,7 +12,10 @@
 class PaletteBox : public QFrame {
     Q_OBJECT
 public:
-    PaletteBox(QString label, QWidget* parent = nullptr);
+    explicit PaletteBox(QWidget* parent = nullptr);
+
+    // What a screen reader calls the box, before its colour.
+    void setLabel(QString text);
 
     ColorValue color() const { return shown; }
     // Shows the colour and names the box after its label and colour.

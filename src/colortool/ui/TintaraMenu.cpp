@@ -1,34 +1,31 @@
 // The colour tool's menu and toolbar: the colour scheme window, help, exit.
-#include "colortool/ui/frmMyColorChart.h"
-#include "colortool/ui/frmSavetxt.h"
+#include "colortool/ui/SchemeSaveWindow.h"
+#include "colortool/ui/TintaraWindow.h"
 #include "platform/ProgramFolder.h"
 #include "support/ui/CHelp.h"
+#include "ui_TintaraWindow.h"
 
-#include <QAction>
 #include <QDir>
-#include <QRadioButton>
 
-void frmMyColorChart::connectMenu() {
-    ui.tbImport->setToolTip(QStringLiteral("Opens a file - Replace the U.S.Colors."));
-    ui.tbExport->setToolTip(QStringLiteral("Save a file as a color scheme."));
-    connect(ui.mnuImport, &QAction::triggered, this, &frmMyColorChart::mnuImport_Click);
-    connect(ui.tbImport, &QAction::triggered, this, &frmMyColorChart::mnuImport_Click);
-    connect(ui.mnuExport, &QAction::triggered, this, &frmMyColorChart::mnuExport_Click);
-    connect(ui.tbExport, &QAction::triggered, this, &frmMyColorChart::mnuExport_Click);
-    connect(ui.mnuHelp, &QAction::triggered, this, &frmMyColorChart::mnuHelp_Click);
-    connect(ui.tbHelp, &QAction::triggered, this, &frmMyColorChart::mnuHelp_Click);
-    connect(ui.mnuExit, &QAction::triggered, this, &frmMyColorChart::mnuExit_Click);
+void TintaraWindow::connectMenu() {
+    connect(ui->mnuImport, &QAction::triggered, this, &TintaraWindow::importScheme);
+    connect(ui->tbImport, &QAction::triggered, this, &TintaraWindow::importScheme);
+    connect(ui->mnuExport, &QAction::triggered, this, &TintaraWindow::exportScheme);
+    connect(ui->tbExport, &QAction::triggered, this, &TintaraWindow::exportScheme);
+    connect(ui->mnuHelp, &QAction::triggered, this, &TintaraWindow::showHelp);
+    connect(ui->tbHelp, &QAction::triggered, this, &TintaraWindow::showHelp);
+    connect(ui->mnuExit, &QAction::triggered, this, &TintaraWindow::hideTool);
 }
 
-void frmMyColorChart::mnuHelp_Click() {
+void TintaraWindow::showHelp() {
     CHelp::Show(QDir(ProgramFolder()).filePath(QStringLiteral("tintara.chm")),
                 QStringLiteral("tintara"), std::nullopt, &ask);
 }
 
-void frmMyColorChart::showSchemes(int option) {
+void TintaraWindow::showSchemes(int option) {
     if (!schemes) {
         // Owned by the main window: this window only hides while it is open.
-        schemes = new frmSavetxt(colors, ask, dataFolder, parentWidget());
+        schemes = new SchemeSaveWindow(colors, ask, dataFolder, parentWidget());
         schemes->onClosed = [this] {
             showState();
             show();
@@ -36,7 +33,7 @@ void frmMyColorChart::showSchemes(int option) {
             activateWindow();
         };
     }
-    schemes->optOpenSave_Click(option);
+    schemes->chooseMode(option);
     schemes->show();
     schemes->raise();
     schemes->activateWindow();

@@ -1,8 +1,9 @@
 // The colour tool's tooltip switch and the tips it turns on and off.
 #include "colortool/ui/CompletingCombo.h"
 #include "colortool/ui/PaletteBox.h"
-#include "colortool/ui/frmMyColorChart.h"
+#include "colortool/ui/TintaraWindow.h"
 #include "support/ui/cToolTip.h"
+#include "ui_TintaraWindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -49,7 +50,7 @@ const std::array<ManagerLook, 7> kManagerLooks{{
 }};
 } // namespace
 
-void frmMyColorChart::makeTipManagers() {
+void TintaraWindow::makeTipManagers() {
     for (std::size_t i = 0; i < tipManagers.size(); ++i) {
         const ManagerLook& l = kManagerLooks[i];
         ToolTipLook look;
@@ -64,43 +65,43 @@ void frmMyColorChart::makeTipManagers() {
     }
 }
 
-void frmMyColorChart::Check1_Click() {
-    const bool on = ui.Check1->isChecked();
-    ui.Check1->setText(on ? QStringLiteral("Tool Tips - (ON)")
-                          : QStringLiteral("Tool Tips - (OFF)"));
+void TintaraWindow::switchToolTips() {
+    const bool on = ui->Check1->isChecked();
+    ui->Check1->setText(on ? QStringLiteral("Tool Tips - (ON)")
+                           : QStringLiteral("Tool Tips - (OFF)"));
     // Every tip is drawn by the tool's own managers, as on the main window.
     const auto tip = [this, on](QWidget* w, const QString& text) {
         tipManager(kPlainTips).SetToolTipObj(w, on ? text : QString());
     };
-    tip(ui.Check1, QStringLiteral("v/ all tool tips are Activated"));
+    tip(ui->Check1, QStringLiteral("v/ all tool tips are Activated"));
     // Switched off, a manager's tips are registered again with no text.
     const auto managed = [this, on](TipManager m, QWidget* w, const char* text) {
         tipManager(m).SetToolTipObj(w, on ? Lines(text) : QString());
     };
     for (int k = 0; k < ColorChart::kBoxes; ++k) {
-        QWidget* box = ui.Picture1[static_cast<std::size_t>(k)];
+        QWidget* box = boxes[static_cast<std::size_t>(k)];
         if (k < ColorChart::kChartBoxes)
             tip(box, QStringLiteral("Click to Select (Activate) this Color!"));
         else
             managed(kUserBoxTips, box, kUserBoxTip);
     }
-    managed(kMoreColorsTips, ui.cmdShowMeColors, kMoreColorsTip);
-    tip(ui.picColorSel, QStringLiteral("The Currently Active Color"));
-    tip(ui.txtHexValue, QStringLiteral("The Hexadecimal Value of the Color"));
-    tip(ui.txtDecValue, QStringLiteral("The Decimal Value of the Color"));
+    managed(kMoreColorsTips, ui->cmdShowMeColors, kMoreColorsTip);
+    tip(ui->picColorSel, QStringLiteral("The Currently Active Color"));
+    tip(ui->txtHexValue, QStringLiteral("The Hexadecimal Value of the Color"));
+    tip(ui->txtDecValue, QStringLiteral("The Decimal Value of the Color"));
     for (std::size_t i = 0; i < 6; ++i)
-        tip(ui.txtColValue[i], i < 3 ? QStringLiteral("Enter in a Number from 0 To 255")
-                                     : QStringLiteral("Enter in a Hex Number from 0 To FF "
-                                                      "(Upper Case Only)"));
-    for (QLabel* number : ui.lblRGB)
+        tip(channelBoxes[i], i < 3 ? QStringLiteral("Enter in a Number from 0 To 255")
+                                   : QStringLiteral("Enter in a Hex Number from 0 To FF "
+                                                    "(Upper Case Only)"));
+    for (QLabel* number : sliderNumbers)
         tip(number, QStringLiteral("Shows the Decimal value."));
-    tip(ui.cmdDecColVal, QStringLiteral("Type in Numbers from 0 To 255 then Click to Show and "
-                                        "Activate this Color"));
-    tip(ui.cmdHexColVal, QStringLiteral("Type in Numbers (Hex) from 0 To FF (Upper Case) then "
-                                        "Click to Show and Activate this Color"));
-    for (std::size_t i = 0; i < ui.Slide.size(); ++i)
-        managed(static_cast<TipManager>(kRedTips + i), ui.Slide[i], kSliderTip);
-    tip(ui.lblShowCB, QStringLiteral("Click to Show ClipBoard"));
-    tip(ui.Combo1, QStringLiteral("Click in this box to Activate Name Shown"));
-    managed(kBlackTips, ui.cmdFont, kFontTip);
+    tip(ui->cmdDecColVal, QStringLiteral("Type in Numbers from 0 To 255 then Click to Show and "
+                                         "Activate this Color"));
+    tip(ui->cmdHexColVal, QStringLiteral("Type in Numbers (Hex) from 0 To FF (Upper Case) then "
+                                         "Click to Show and Activate this Color"));
+    for (std::size_t i = 0; i < sliders.size(); ++i)
+        managed(static_cast<TipManager>(kRedTips + i), sliders[i], kSliderTip);
+    tip(ui->lblShowCB, QStringLiteral("Click to Show ClipBoard"));
+    tip(ui->Combo1, QStringLiteral("Click in this box to Activate Name Shown"));
+    managed(kBlackTips, ui->cmdFont, kFontTip);
 }

@@ -1,6 +1,6 @@
 #include "compiler/ui/WindowCompileHost.h"
 
-#include "compiler/ui/frmFileName.h"
+#include "compiler/ui/NamePrompt.h"
 #include "project/SlideShowProject.h"
 
 #include <QCoreApplication>
@@ -10,12 +10,12 @@
 namespace {
 // Shows the name prompt in `mode` and keeps what was typed in `name`, which
 // is empty while the prompt is open.
-void AskName(frmFileName::Mode mode, QString& name, SlideShowProject& p, Prompter& ui,
+void AskName(NamePrompt::Mode mode, QString& name, SlideShowProject& p, Prompter& ui,
              QWidget* window) {
     // An opened show offers the names it holds, as the command line takes them.
     const QString offered = p.names.FromShow ? name : QString();
     name.clear();
-    frmFileName prompt(mode, ui, p.names.FirstPageName, QDate::currentDate(), window, offered);
+    NamePrompt prompt(mode, ui, p.names.FirstPageName, QDate::currentDate(), window, offered);
     prompt.exec();
     name = prompt.name();
     if (prompt.cancelled())
@@ -28,11 +28,11 @@ WindowCompileHost::WindowCompileHost(QWidget* window, Prompter& ui, QProgressBar
     : window(window), ui(ui), bar(progressBar), stopSong(std::move(stopSong)) {}
 
 void WindowCompileHost::AskPageName(SlideShowProject& p) {
-    AskName(frmFileName::Mode::PageName, p.names.FirstPageName, p, ui, window);
+    AskName(NamePrompt::Mode::PageName, p.names.FirstPageName, p, ui, window);
 }
 
 void WindowCompileHost::GetFolderName(SlideShowProject& p) {
-    AskName(frmFileName::Mode::FolderName, p.names.ShowFolderName, p, ui, window);
+    AskName(NamePrompt::Mode::FolderName, p.names.ShowFolderName, p, ui, window);
 }
 
 void WindowCompileHost::stopSongPreview() {

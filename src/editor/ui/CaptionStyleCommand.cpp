@@ -1,6 +1,6 @@
 #include "editor/ui/CaptionStyleCommand.h"
 
-#include "captionstyle/ui/frmPreview.h"
+#include "captionstyle/ui/CaptionStylePreview.h"
 #include "editor/ui/Form1.h"
 #include "platform/ui/ColorSwatch.h"
 
@@ -16,10 +16,11 @@ void ConnectCaptionStyle(Form1& window, const QString& folder) {
         };
         // A window of its own (not a dialog of the main window, which hides),
         // made anew for every opening and gone when closed.
-        auto* preview =
-            new frmPreview(window.project().settings, window.prompter(), colors, folder, &window);
+        auto* preview = new CaptionStylePreview(window.project().settings, window.prompter(),
+                                                colors, folder, &window);
         preview->setAttribute(Qt::WA_DeleteOnClose);
-        QObject::connect(preview, &frmPreview::closed, &window, [&window] { window.show(); });
+        QObject::connect(preview, &CaptionStylePreview::closed, &window,
+                         [&window] { window.show(); });
         window.hide();
         preview->show();
     };

@@ -1,8 +1,8 @@
 #include "editor/ui/ColorToolWiring.h"
 
 #include "colortool/ColorToolHost.h"
-#include "colortool/ui/frmMyColorChart.h"
-#include "colortool/ui/frmSavetxt.h"
+#include "colortool/ui/SchemeSaveWindow.h"
+#include "colortool/ui/TintaraWindow.h"
 #include "editor/SlideColors.h"
 #include "editor/ui/ColorWorkbench.h"
 #include "editor/ui/Form1.h"
@@ -77,7 +77,7 @@ private:
 
 void ConnectColorTool(Form1& form) {
     auto host = std::make_shared<Form1ColorToolHost>(form);
-    auto window = std::make_shared<QPointer<frmMyColorChart>>();
+    auto window = std::make_shared<QPointer<TintaraWindow>>();
     // Scripted answers (the tests) stay as they are.
     std::shared_ptr<Prompter> dialogs;
     if (dynamic_cast<QtPrompter*>(&form.prompter()) != nullptr)
@@ -85,16 +85,16 @@ void ConnectColorTool(Form1& form) {
     form.seams.showColorTool = [&form, host, window, dialogs] {
         Prompter& ask = dialogs ? *dialogs : form.prompter();
         if (!*window)
-            *window = new frmMyColorChart(form.project(), *host, ask, ProgramFolder(),
-                                          WritableProgramFolder(), &form);
-        frmMyColorChart* tool = *window;
+            *window = new TintaraWindow(form.project(), *host, ask, ProgramFolder(),
+                                        WritableProgramFolder(), &form);
+        TintaraWindow* tool = *window;
         tool->show();
         tool->raise();
         tool->activateWindow();
     };
     // Its scheme window stands in for it while the tool is hidden behind it.
     form.seams.colorToolOpen = [window] {
-        const frmMyColorChart* tool = *window;
+        const TintaraWindow* tool = *window;
         return tool &&
                (tool->isVisible() || (tool->schemeWindow() && tool->schemeWindow()->isVisible()));
     };

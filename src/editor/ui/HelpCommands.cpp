@@ -5,7 +5,7 @@
 #include "platform/Prompter.h"
 #include "support/ProgramVersion.h"
 #include "support/ui/CHelp.h"
-#include "support/ui/frmSendEmail.h"
+#include "support/ui/EmailWindow.h"
 
 #include <QAction>
 #include <QDir>
@@ -32,6 +32,6 @@ void HelpCommands::mnuCFaboutProg_Click() {
 }
 
 void HelpCommands::mnuEmail_Click() {
-    frmSendEmail composer(&form, &form.prompter());
+    EmailWindow composer(&form, &form.prompter());
     composer.exec();
 }

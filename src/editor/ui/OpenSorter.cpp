@@ -3,7 +3,7 @@
 #include "editor/ui/Form1.h"
 #include "editor/ui/undo/EditHistory.h"
 #include "sorter/SorterOpening.h"
-#include "sorter/ui/AllImages.h"
+#include "sorter/ui/SorterWindow.h"
 
 #include <QPushButton>
 
@@ -19,7 +19,7 @@ void ConnectPictureSorter(Form1& window) {
             break;
         }
         {
-            AllImages sorter(window.project(), window.prompter(), &window);
+            SorterWindow sorter(window.project(), window.prompter(), &window);
             // Each swap becomes a step the Edit menu can take back.
             sorter.reportSwapsTo(&window.history());
             sorter.exec();

@@ -9,24 +9,23 @@
 #include <QImage>
 #include <QThreadPool>
 #include <array>
+#include <memory>
 #include <vector>
 
+namespace Ui {
+class SorterWindow;
+}
 class Prompter;
-class QFrame;
-class QGroupBox;
 class QLabel;
-class QProgressBar;
-class QPushButton;
-class QScrollBar;
-class QSlider;
 class SlideShowProject;
 class SwapListener;
 class ThumbnailStore;
-class ThumbnailCanvas;
 
-// The picture sorter: every slide as a numbered thumbnail in a scrolling
-// grid; two pictures chosen into the swap slots change places in the project
-// when the swap button is pressed. Modal; it edits the project in place.
+// The picture sorter (objectName AllImages): every slide as a numbered
+// thumbnail in a scrolling grid; two pictures chosen into the swap slots
+// change places in the project when the swap button is pressed. Modal; it
+// edits the project in place. The controls are in SorterWindow.ui, placed for
+// an 800 x 600 screen and scaled to the screen in use.
 //
 // Thumbnails are decoded at their size on worker threads (ThumbnailStore)
 // and appear as they arrive, the ones in view first; the window answers
@@ -34,26 +33,11 @@ class ThumbnailCanvas;
 // so a size change lays it out at once with the kept thumbnails stretched
 // while the sharper ones decode; a swap exchanges two thumbnails without
 // decoding.
-class AllImages : public QDialog {
+class SorterWindow : public QDialog {
     Q_OBJECT
 public:
-    AllImages(SlideShowProject& project, Prompter& prompter, QWidget* parent = nullptr);
-    ~AllImages() override;
-
-    // Controls, named as the window's own.
-    QFrame* Picture2 = nullptr;          // the fixed viewport
-    ThumbnailCanvas* Picture1 = nullptr; // the thumbnails, on the canvas the scroll bar moves
-    QScrollBar* VScroll1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QSlider* ThumbSizeSlider = nullptr;
-    QLabel* lblNumPicSel = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
-    QGroupBox* fmeSwap = nullptr;
-    std::array<QLabel*, 2> imgSwap{};
-    std::array<QLabel*, 2> lblSwapNum{};
-    std::array<QLabel*, 2> lblSwap{};
-    std::array<QPushButton*, 2> cmdClearSwapPic{};
-    QPushButton* cmdSwapPics = nullptr;
+    SorterWindow(SlideShowProject& project, Prompter& prompter, QWidget* parent = nullptr);
+    ~SorterWindow() override;
 
     // Each swap is reported to `listener` (none: not reported).
     void reportSwapsTo(SwapListener* listener) { swaps = listener; }
@@ -64,16 +48,18 @@ public:
     // The highlighted thumbnail, or -1 while the highlight is hidden.
     int highlighted() const { return highlight; }
 
-    // The window's event handlers.
-    void ThumbSizeSlider_Change();
-    void Image1_MouseDown(int k);
-    void Image1_Click(int k);
-    void cmdClearSwapPic_Click(int slot);
-    void cmdSwapPics_Click();
+    // Lays the grid out again at the slider's thumbnail size.
+    void changeThumbnailSize();
+    // Takes thumbnail k into the first free swap slot that may hold it.
+    void choosePicture(int k);
+    void highlightThumbnail(int k);
+    void clearSwapSlot(int slot);
+    // Exchanges the two chosen slides (or says that two are needed).
+    void swapPictures();
     // Thumbnail `from` dragged onto thumbnail `to`: the two are picked into
     // the swap slots and swapped, as the swap button does.
-    void Image1_DragDrop(int from, int to);
-    void VScroll1_Change(int value);
+    void swapByDrag(int from, int to);
+    void scrollTo(int value);
 
 private:
     struct Place {
@@ -82,11 +68,11 @@ private:
         ScaleRule rule;
     };
 
-    void buildLayout();
-    void AdjustResolution();
-    void ResizeControls(ScreenFactors f);
-    void DrawImages();
-    void DrawScrollBar();
+    void connectControls();
+    void adjustResolution();
+    void resizeControls(ScreenFactors f);
+    void drawImages();
+    void drawScrollBar();
     int viewportHeight() const;
     std::pair<int, int> inView() const;
     void showProgress(int done, int asked);
@@ -97,6 +83,10 @@ private:
     void ensureVisible(int k);
     void setHighlight(int k);
 
+    std::unique_ptr<Ui::SorterWindow> ui;
+    std::array<QLabel*, 2> swapPicture{};
+    std::array<QLabel*, 2> swapNumber{};
+    std::array<QLabel*, 2> swapCaption{};
     SlideShowProject& project;
     Prompter& ask;
     qint16 pictureCount = 0;

@@ -1,15 +1,16 @@
 // The named style sets of the caption style preview: saving, deleting, and
 // the sets file read on opening and written on closing.
-#include "captionstyle/ui/frmPreview.h"
+#include "captionstyle/ui/CaptionStylePreview.h"
 
 #include "platform/Prompter.h"
 #include "project/ShowSettings.h"
+#include "ui_CaptionStylePreview.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
 
-void frmPreview::cmdSavethesesettings_Click() {
+void CaptionStylePreview::saveSettings() {
     if (sets.size() >= kMaxStyleSets) {
         // Asked before the name, so nothing typed is lost to a refusal.
         ask.inform(QStringLiteral("There is room for %1 saved settings and all are taken. "
@@ -24,9 +25,10 @@ void frmPreview::cmdSavethesesettings_Click() {
                           QStringLiteral("Enter a Settings Name"), QStringLiteral("MySettings1")});
         if (!name || name->isEmpty())
             return;
-        const StyleSet set{*name, settings.FontInUse, settings.FontSizeInUse, txtSampleCap->text()};
+        const StyleSet set{*name, settings.FontInUse, settings.FontSizeInUse,
+                           ui->txtSampleCap->text()};
         if (AddStyleSet(sets, set) != AddSetOutcome::Duplicate) {
-            cboMySettings->addItem(*name);
+            ui->cboMySettings->addItem(*name);
             setsChanged = true;
             return;
         }
@@ -36,9 +38,9 @@ void frmPreview::cmdSavethesesettings_Click() {
     }
 }
 
-void frmPreview::cmdDeleteSettings_Click() {
-    const QString name = cboMySettings->currentText();
-    const int index = cboMySettings->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+void CaptionStylePreview::deleteSettings() {
+    const QString name = ui->cboMySettings->currentText();
+    const int index = ui->cboMySettings->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (name.isEmpty() || index < 0) {
         ask.messageBox({QStringLiteral("Please select a correct Name to delete!"),
                         QStringLiteral("Can not delete this entry"), MsgButtons::Ok,
@@ -52,24 +54,24 @@ void frmPreview::cmdDeleteSettings_Click() {
     if (answer != MsgResult::Yes)
         return;
     sets.removeAt(index);
-    cboMySettings->removeItem(index);
+    ui->cboMySettings->removeItem(index);
     setsChanged = true;
-    cmdDefaultSettings_Click();
+    restoreDefaults();
 }
 
-void frmPreview::LoadSettingsFile() {
+void CaptionStylePreview::loadSetsFile() {
     const StyleSetsRead read = ReadStyleSetsFile(folder);
     sets = read.sets;
     for (const StyleSet& set : sets)
-        cboMySettings->addItem(set.name);
+        ui->cboMySettings->addItem(set.name);
     if (!sets.isEmpty())
-        cboMySettings->setCurrentIndex(0);
+        ui->cboMySettings->setCurrentIndex(0);
     readCleanly = read.error.isEmpty();
     if (!readCleanly)
         fileProblem(read.error);
 }
 
-void frmPreview::SaveSettingsFile() {
+void CaptionStylePreview::saveSetsFile() {
     // Unchanged, the file stays as it is, byte for byte.
     if (!setsChanged)
         return;
@@ -90,7 +92,7 @@ void frmPreview::SaveSettingsFile() {
         fileProblem(error);
 }
 
-void frmPreview::fileProblem(const QString& reason) {
+void CaptionStylePreview::fileProblem(const QString& reason) {
     ask.messageBox({QStringLiteral("There was a problem with this file! ") + reason,
                     QCoreApplication::applicationName(), MsgButtons::Ok, MsgIcon::None,
                     std::nullopt});

@@ -1,38 +1,39 @@
 // The sample page of the caption style preview and the browser showing it.
-#include "captionstyle/ui/frmPreview.h"
+#include "captionstyle/ui/CaptionStylePreview.h"
 
 #include "captionstyle/ui/SampleBrowser.h"
 #include "project/ShowSettings.h"
+#include "ui_CaptionStylePreview.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QVBoxLayout>
 
-void frmPreview::showEvent(QShowEvent* event) {
+void CaptionStylePreview::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (WebBrowser1 || !lblBrowser->isHidden())
+    if (sampleBrowser || !ui->lblBrowser->isHidden())
         return;
     // The first showing starts the browser and shows the sample.
     QString error;
-    WebBrowser1 = CreateSampleBrowser(browserPlace, &error);
-    if (!WebBrowser1) {
-        lblBrowser->setText(QStringLiteral("The sample cannot be shown: ") + error);
-        lblBrowser->show();
+    sampleBrowser = CreateSampleBrowser(ui->WebBrowser1Place, &error);
+    if (!sampleBrowser) {
+        ui->lblBrowser->setText(QStringLiteral("The sample cannot be shown: ") + error);
+        ui->lblBrowser->show();
         return;
     }
-    QWidget* view = WebBrowser1->widget();
+    QWidget* view = sampleBrowser->widget();
     view->setAccessibleName(QStringLiteral("Sample page"));
     view->setFocusPolicy(Qt::NoFocus);
-    browserPlace->layout()->addWidget(view);
-    cmdShowthissample_Click();
+    ui->WebBrowser1Place->layout()->addWidget(view);
+    showSample();
 }
 
-void frmPreview::cmdShowthissample_Click() {
+void CaptionStylePreview::showSample() {
     SampleStyle style = showColors ? showColors() : SampleStyle{};
     style.font = settings.FontInUse;
     style.size = settings.FontSizeInUse;
-    style.caption = txtSampleCap->text();
+    style.caption = ui->txtSampleCap->text();
     QString error;
     const auto path = WriteSamplePage(folder, style, error);
     if (!path) {
@@ -40,13 +41,13 @@ void frmPreview::cmdShowthissample_Click() {
         emit sampleShown(false);
         return;
     }
-    if (!WebBrowser1) {
+    if (!sampleBrowser) {
         emit sampleShown(false);
         return;
     }
-    WebBrowser1->widget()->setVisible(true);
-    QPointer<frmPreview> self(this);
-    WebBrowser1->navigate(QUrl::fromLocalFile(*path), [self](bool ok) {
+    sampleBrowser->widget()->setVisible(true);
+    QPointer<CaptionStylePreview> self(this);
+    sampleBrowser->navigate(QUrl::fromLocalFile(*path), [self](bool ok) {
         if (self)
             emit self->sampleShown(ok);
     });
