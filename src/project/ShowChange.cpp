@@ -31,6 +31,19 @@ ShowSettings WithToolPart(const ShowSettings& show, const ShowSettings& now) {
     return s;
 }
 
+ShowChange::KeptAnswers AnswersOf(const SlideShowProject& p) {
+    return {p.names.FirstPageName, p.names.ShowFolderName, p.names.OutputFolder,
+            p.settings.TitleMessage, p.publish};
+}
+
+void PutAnswers(SlideShowProject& p, const ShowChange::KeptAnswers& a) {
+    p.names.FirstPageName = a.FirstPageName;
+    p.names.ShowFolderName = a.ShowFolderName;
+    p.names.OutputFolder = a.OutputFolder;
+    p.settings.TitleMessage = a.TitleMessage;
+    p.publish = a.publish;
+}
+
 const Slide& SlotOf(const SlideShowProject& p, int index) {
     static const Slide none;
     return index <= p.SlideCapacity() ? p.slot(index) : none;
@@ -46,6 +59,8 @@ ShowChange ShowChange::Between(const SlideShowProject& before, const SlideShowPr
     c.currentAfter = after.CurrentSlide();
     c.settingsBefore = ShowPart(before.settings);
     c.settingsAfter = ShowPart(after.settings);
+    c.answersBefore = AnswersOf(before);
+    c.answersAfter = AnswersOf(after);
     const int last = std::max(c.capacityBefore, c.capacityAfter);
     for (int i = 0; i <= last; ++i) {
         const Slide& a = SlotOf(before, i);
@@ -58,7 +73,7 @@ ShowChange ShowChange::Between(const SlideShowProject& before, const SlideShowPr
 
 bool ShowChange::IsEmpty() const {
     return changedSlots.empty() && capacityBefore == capacityAfter && countBefore == countAfter &&
-           settingsBefore == settingsAfter;
+           settingsBefore == settingsAfter && answersBefore == answersAfter;
 }
 
 bool ShowChange::ChangesSlideField(QString Slide::*field) const {
@@ -78,6 +93,7 @@ void ShowChange::Apply(SlideShowProject& project, bool forward) const {
             project.slot(s.index) = forward ? s.after : s.before;
     project.setSlideCount(forward ? countAfter : countBefore);
     project.settings = WithToolPart(forward ? settingsAfter : settingsBefore, project.settings);
+    PutAnswers(project, forward ? answersAfter : answersBefore);
 }
 
 ShowChange ShowChange::Then(const ShowChange& next) const {
@@ -85,6 +101,7 @@ ShowChange ShowChange::Then(const ShowChange& next) const {
     c.capacityBefore = capacityBefore;
     c.countBefore = countBefore;
     c.settingsBefore = settingsBefore;
+    c.answersBefore = answersBefore;
     // Per slot: the earliest "before" and the latest "after".
     std::map<int, SlotChange> merged;
     for (const SlotChange& s : changedSlots)

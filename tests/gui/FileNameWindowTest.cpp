@@ -1,5 +1,5 @@
 #include "ScriptedPrompter.h"
-#include "compiler/ShowDocument.h"
+#include "compiler/ShowFileState.h"
 #include "compiler/ui/WindowCompileHost.h"
 #include "compiler/ui/frmFileName.h"
 #include "core/PrintQt.h"

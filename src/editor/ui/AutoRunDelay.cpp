@@ -43,8 +43,14 @@ bool AutoRunDelay::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+namespace {
+// Every notch of the scroll bar changes the delay; a run of changes is one
+// step.
+constexpr quint64 kDelayRun = 1;
+} // namespace
+
 void AutoRunDelay::txtPicTimeSec_LostFocus() {
-    const EditStep step(form.history(), EditKind::Delay);
+    const EditStep step(form.history(), EditKind::Delay, kDelayRun);
     // An empty box counts as the shortest delay; anything typed is held to
     // the range the scroll bar offers.
     const QString typed = form.ui.txtPicTimeSec->text().trimmed();
@@ -57,7 +63,7 @@ void AutoRunDelay::txtPicTimeSec_LostFocus() {
 }
 
 void AutoRunDelay::VScrollSec_Change(int value) {
-    const EditStep step(form.history(), EditKind::Delay);
+    const EditStep step(form.history(), EditKind::Delay, kDelayRun);
     form.ui.txtPicTimeSec->setText(QString::number(value));
     form.project().settings.NumSecDelay = static_cast<qint16>(value);
 }

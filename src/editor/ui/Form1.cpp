@@ -29,6 +29,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 
 namespace {
 // PBar1 as the progress of a background fill.
@@ -82,19 +83,21 @@ Form1::Form1(Prompter& prompter, QWidget* parent)
             return;
         // A menu entry leaves the focus in the caption box being typed in.
         CommitPendingEdit();
+        // What other windows changed stays apart from what the compile keeps.
+        editHistory->TakeOutsideChanges();
         if (seams.compile) {
             const CommandsOffWhileCompiling off(*this, compileRunning);
             seams.compile();
         }
-        // The names used are the show's now; they may have been stored while
-        // the compile showed its progress.
-        showFileCommands->NoteChange();
+        // The names the compile used are kept with the show: one step of its
+        // own, when they differ.
+        editHistory->TakeOutsideChanges();
         // What other windows left pending while the compile ran.
         if (isActiveWindow())
             emit activated();
     });
 
-    editHistory = std::make_unique<EditHistory>(*this);
+    editHistory = std::make_unique<EditHistory>(*this, showDocument);
     // The concerns of the window, each connecting to its own controls.
     autoRunDelay = std::make_unique<AutoRunDelay>(*this);
     previewNavigation = std::make_unique<PreviewNavigation>(*this, *autoRunDelay);
@@ -137,7 +140,7 @@ void Form1::ShowProjectInWindow(bool songChanged) {
     autoRunDelay->ShowDelay();
     if (songChanged)
         songControls->ShowStoredSong();
-    ui.txtCaption->clear();
+    ShowCaptionText({});
     ShowCurrentSlide();
 }
 
@@ -150,13 +153,14 @@ void Form1::CommitPendingEdit() {
         autoRunDelay->txtPicTimeSec_LostFocus();
         ui.txtPicTimeSec->setModified(false);
     }
+    // What other windows left in the show is a step before whatever comes
+    // next (a save, an undo, a compile).
+    editHistory->TakeOutsideChanges();
 }
 
-SlideShowProject Form1::ProjectWithPendingEdit() const {
-    SlideShowProject copy = slideShow;
-    if (focusWidget() == ui.txtCaption && ui.txtCaption->isModified())
-        copy.StoreCaption(ui.txtCaption->text(), CaptionBoxBackColor(), CaptionBoxForeColor());
-    return copy;
+void Form1::ShowCaptionText(const QString& text) {
+    const QScopedValueRollback filling(fillingCaption, true);
+    ui.txtCaption->setText(text);
 }
 
 void Form1::FillBackgrounds(qint16 start) {
@@ -253,7 +257,7 @@ void Form1::closeEvent(QCloseEvent* e) {
         e->ignore();
         return;
     }
-    showFileCommands->RemoveRecovery();
+    showFileCommands->Close();
     e->accept();
 }
 
