@@ -7,6 +7,7 @@
 #include "project/ColorText.h"
 #include "project/CompileChoices.h"
 #include "project/ShowLimits.h"
+#include "project/ToolPreferences.h"
 
 #include <QDir>
 #include <QFile>
@@ -152,6 +153,8 @@ void ReadSettings(const QJsonObject& o, ShowSettings& s, QJsonObject& others, Re
             s.CaptionBackColor = r.color(v, key);
         else if (k == u"NewSlideBackColor")
             s.NewSlideBackColor = r.color(v, key);
+        else if (IsToolPreferenceName(k))
+            continue; // the tool's own, never taken from a show
         else if (const CompileChoice* choice = FindCompileChoice(k)) {
             if (const auto* flag = std::get_if<bool ShowSettings::*>(&choice->field))
                 s.** flag = r.boolean(v, key);
@@ -252,7 +255,7 @@ LoadedShow Read(const QJsonObject& top, const QString& showFolder, const ShowFil
     Reader r(showFolder, where.programFolder, show.warnings);
     SlideShowProject& p = show.project;
     ShowSettings& s = p.settings;
-    s = ShowSettings::FirstStart(where.programFolder, where.homeFolder);
+    s = ShowSettings::FirstStart(where.programFolder);
     // A first start takes its caption font from the caption style window's
     // recommended default pair.
     const CaptionFont font = DefaultCaptionFont();

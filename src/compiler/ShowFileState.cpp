@@ -66,16 +66,10 @@ std::optional<RecoveredShow> ReadRecovery(const QByteArray& json, const ShowFile
 }
 
 void TakeLoadedShow(SlideShowProject& project, const LoadedShow& show) {
-    const ShowSettings tool = project.settings;
+    const ToolPreferences tool = project.tool;
     project = show.project;
-    ShowSettings& s = project.settings;
-    s.UseColorTool = tool.UseColorTool;
-    s.SoundOn = tool.SoundOn;
-    s.ToolTipsOn = tool.ToolTipsOn;
-    s.MusicDir = tool.MusicDir;
-    s.DirectoryLastOpenned = tool.DirectoryLastOpenned;
-    s.ActiveColor = tool.ActiveColor;
-    s.TitleMessage = show.answers.TitleMessage.value_or(QString());
+    project.tool = tool;
+    project.settings.TitleMessage = show.answers.TitleMessage.value_or(QString());
     project.flags = EditorFlags{};
     project.names = CompileNames{};
     project.names.FirstPageName = show.answers.FirstPageName.value_or(QString());

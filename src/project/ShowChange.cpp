@@ -4,30 +4,9 @@
 #include <map>
 
 namespace {
-// The show's own values: the tool's preferences and the compile's answers
-// read as fixed, so they never differ.
+// The title is one of the kept answers, compared with them.
 ShowSettings ShowPart(ShowSettings s) {
-    const ShowSettings fixed;
-    s.UseColorTool = fixed.UseColorTool;
-    s.SoundOn = fixed.SoundOn;
-    s.ToolTipsOn = fixed.ToolTipsOn;
-    s.MusicDir = fixed.MusicDir;
-    s.DirectoryLastOpenned = fixed.DirectoryLastOpenned;
-    s.ActiveColor = fixed.ActiveColor;
-    s.TitleMessage = fixed.TitleMessage;
-    return s;
-}
-
-// The tool's part of `now` over the show's part of `show`.
-ShowSettings WithToolPart(const ShowSettings& show, const ShowSettings& now) {
-    ShowSettings s = show;
-    s.UseColorTool = now.UseColorTool;
-    s.SoundOn = now.SoundOn;
-    s.ToolTipsOn = now.ToolTipsOn;
-    s.MusicDir = now.MusicDir;
-    s.DirectoryLastOpenned = now.DirectoryLastOpenned;
-    s.ActiveColor = now.ActiveColor;
-    s.TitleMessage = now.TitleMessage;
+    s.TitleMessage.clear();
     return s;
 }
 
@@ -92,7 +71,7 @@ void ShowChange::Apply(SlideShowProject& project, bool forward) const {
         if (s.index <= project.SlideCapacity())
             project.slot(s.index) = forward ? s.after : s.before;
     project.setSlideCount(forward ? countAfter : countBefore);
-    project.settings = WithToolPart(forward ? settingsAfter : settingsBefore, project.settings);
+    project.settings = forward ? settingsAfter : settingsBefore;
     PutAnswers(project, forward ? answersAfter : answersBefore);
 }
 

@@ -88,7 +88,7 @@ TEST_F(EditHistoryTest, EveryKindOfEditIsUndoneAndRedoneExactly) {
         ui.queueMessageAnswer(MsgResult::Yes);
         form->ui.cmdDelete->click();
     });
-    project().settings.ActiveColor = 0x123456;
+    project().tool.ActiveColor = 0x123456;
     ExpectUndoable("Caption Colours", [&] { form->ui.picCapForeColor->click(); });
     ExpectUndoable("Background", [&] { form->ui.picBackColor->click(); });
     ExpectUndoable("Colours", [&] { form->ui.picButBakColor[2]->click(); });

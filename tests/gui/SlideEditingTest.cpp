@@ -80,7 +80,7 @@ TEST_F(SlideEditingTest, SingleFileIsJudgedByItsContent) {
     ASSERT_EQ(project().SlideCount(), 2);
     EXPECT_EQ(project().slide(2).PicturePath, typed);
     EXPECT_TRUE(ui.messages().empty());
-    EXPECT_EQ(project().settings.DirectoryLastOpenned, dir.filePath("typed") + "/");
+    EXPECT_EQ(project().tool.DirectoryLastOpenned, dir.filePath("typed") + "/");
 }
 
 TEST_F(SlideEditingTest, BombsAndBrokenFilesAreReportedAndSkipped) {

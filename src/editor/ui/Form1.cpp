@@ -55,12 +55,13 @@ Form1::Form1(Prompter& prompter, QWidget* parent)
     // The first block of slots is made before any settings are taken: its
     // slots start with the built-in colours and without a background picture.
     slideShow.GrowSlots();
-    slideShow.settings = ShowSettings::FirstStart(ProgramFolder(), QDir::homePath());
+    slideShow.settings = ShowSettings::FirstStart(ProgramFolder());
+    slideShow.tool = ToolPreferences::FirstStart(QDir::homePath());
     SetNewShowChoices(slideShow.settings);
 
     // Swatches of show-wide colours read and write the settings themselves.
     ShowSettings& s = slideShow.settings;
-    ui.picActiveColor->bind(&s.ActiveColor);
+    ui.picActiveColor->bind(&slideShow.tool.ActiveColor);
     ui.picCapForeColor->bind(&s.CaptionForeColor);
     ui.picCapBackColor->bind(&s.CaptionBackColor);
     ui.picCapFrameColor->bind(&s.CaptionFrameColor);
@@ -126,9 +127,9 @@ void Form1::ShowSettingsInWindow() {
     ui.lblNewBkGnd->setColor(s.NewSlideBackColor);
     ui.lblNewBkGnd->setVisible(s.UseColTrueUsePicFalse);
     ui.picBackPicture->load(s.NewBkPicture);
-    ui.optFullOrCondTintara[s.UseColorTool ? 0 : 1]->setChecked(true);
-    ui.Check1->setChecked(s.SoundOn);
-    ui.ckToolTips->setChecked(s.ToolTipsOn);
+    ui.optFullOrCondTintara[slideShow.tool.UseColorTool ? 0 : 1]->setChecked(true);
+    ui.Check1->setChecked(slideShow.tool.SoundOn);
+    ui.ckToolTips->setChecked(slideShow.tool.ToolTipsOn);
     SetCaptionBoxColors(s.CaptionBackColor, s.CaptionForeColor);
 }
 

@@ -46,7 +46,7 @@ bool SlideEditing::eventFilter(QObject* watched, QEvent* event) {
 }
 
 FileDialogRequest SlideEditing::PictureDialog(const QString& title, bool multiSelect) const {
-    const QString& last = form.project().settings.DirectoryLastOpenned;
+    const QString& last = form.project().tool.DirectoryLastOpenned;
     FileDialogRequest request;
     request.title = title;
     request.directory = last.isEmpty() ? WithTrailingSeparator(ProgramFolder()) : last;
@@ -118,7 +118,7 @@ void SlideEditing::AddFiles(const QStringList& files) {
 
 void SlideEditing::AddPictures(const QStringList& paths, DroppedPicturesOutcome* collect) {
     SlideShowProject& p = form.project();
-    p.settings.DirectoryLastOpenned = WithTrailingSeparator(GetFileDirectory(paths.front()));
+    p.tool.DirectoryLastOpenned = WithTrailingSeparator(GetFileDirectory(paths.front()));
 
     // Every picture is checked on worker threads; the window takes the
     // answers in the dialog's order and decodes only the picture it shows.
@@ -181,7 +181,7 @@ void SlideEditing::AddOneChecked(const QString& path, bool canShow,
 
 void SlideEditing::AddFirstOfOne(const QString& path) {
     SlideShowProject& p = form.project();
-    p.settings.DirectoryLastOpenned = GetFileDirectory(path);
+    p.tool.DirectoryLastOpenned = GetFileDirectory(path);
     if (!ShowInImage1(path)) {
         ShowSingleFileError();
         return;
@@ -215,7 +215,7 @@ void SlideEditing::AddSinglePic() {
 void SlideEditing::PickOutFileNameFromPath(const QString& path) {
     SlideShowProject& p = form.project();
     EditorFlags& flags = p.flags;
-    p.settings.DirectoryLastOpenned = GetFileDirectory(path);
+    p.tool.DirectoryLastOpenned = GetFileDirectory(path);
     // A pick that fails stores nothing and ends whatever it was pending for,
     // so the next Add or Change Picture does what its button says.
     const auto fail = [&] {
