@@ -7,12 +7,15 @@
 #include "editor/ui/ShowFileCommands.h"
 #include "editor/ui/undo/EditHistory.h"
 #include "platform/ProgramFolder.h"
+#include "sorter/ui/AllImages.h"
+#include "sorter/ui/ThumbnailStore.h"
 
 #include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -94,6 +97,32 @@ TEST_F(ShowRecovery, AnEditWithoutAnyInputEventIsKept) {
     box->setText(QAccessible::Value, QStringLiteral("Read aloud again"));
     EXPECT_EQ(project().slide(2).Caption, "Read aloud again");
     EXPECT_EQ(form->history().stack().count(), 2);
+}
+
+// A swap confirmed in the picture sorter through the swap button's
+// accessible action, as a screen reader presses it: a step of the show,
+// marked and kept.
+TEST_F(ShowRecovery, ASwapPressedWithoutInputIsKept) {
+    AddThroughDialog(MakePictures(3));
+    ui.queueFiles({dir.filePath("sorted.json")});
+    ASSERT_TRUE(files().SaveShowAs());
+    const QString first = project().slide(1).PicturePath;
+    AllImages sorter(project(), ui, form.get());
+    sorter.reportSwapsTo(&form->history());
+    sorter.show();
+    ASSERT_TRUE(RunEventsUntil([&] { return !sorter.thumbnails().loading(); }));
+    RunEventsFor(1500); // the sorter settled, its activation long past
+    sorter.Image1_MouseDown(0);
+    sorter.Image1_MouseDown(2);
+    QAccessibleInterface* swap = QAccessible::queryAccessibleInterface(sorter.cmdSwapPics);
+    ASSERT_NE(swap, nullptr);
+    swap->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    // The press animates the click before it takes effect.
+    EXPECT_TRUE(RunEventsUntil([&] { return project().slide(3).PicturePath == first; }, 2000));
+    EXPECT_TRUE(form->windowTitle().endsWith("sorted.json*"));
+    const auto recovered = Recovered(files());
+    ASSERT_TRUE(recovered.has_value());
+    EXPECT_EQ(recovered->show.project.slide(3).PicturePath, first);
 }
 
 // Two windows with unsaved shows; one is closed without saving. Its recovery
