@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
@@ -76,7 +77,8 @@ TEST_F(ShowRecovery, ASlowAddIsKept) {
 
 // A screen reader sets the caption through the box's accessible text, with
 // no input event and without the box ever having the focus: the caption is
-// the slide's at once, marked unsaved and kept in the recovery file.
+// the slide's at once, marked unsaved and kept in the recovery file. So is a
+// delay set through the delay box's accessible value.
 TEST_F(ShowRecovery, AnEditWithoutAnyInputEventIsKept) {
     AddThroughDialog(MakePictures(2));
     ui.queueFiles({dir.filePath("read.json")});
@@ -97,6 +99,17 @@ TEST_F(ShowRecovery, AnEditWithoutAnyInputEventIsKept) {
     box->setText(QAccessible::Value, QStringLiteral("Read aloud again"));
     EXPECT_EQ(project().slide(2).Caption, "Read aloud again");
     EXPECT_EQ(form->history().stack().count(), 2);
+    // The delay box's value, held to the scroll bar's range.
+    QAccessibleInterface* delay = QAccessible::queryAccessibleInterface(form->ui.txtPicTimeSec);
+    ASSERT_NE(delay, nullptr);
+    delay->setText(QAccessible::Value, QStringLiteral("12"));
+    EXPECT_EQ(project().settings.NumSecDelay, 12);
+    EXPECT_EQ(form->ui.VScrollSec->value(), 12);
+    delay->setText(QAccessible::Value, QStringLiteral("500"));
+    EXPECT_EQ(form->ui.txtPicTimeSec->text(), QString::number(project().settings.NumSecDelay));
+    EXPECT_EQ(form->ui.VScrollSec->value(), project().settings.NumSecDelay);
+    EXPECT_EQ(form->history().stack().undoText(), "Delay");
+    EXPECT_EQ(form->history().stack().count(), 3);
 }
 
 // A swap confirmed in the picture sorter through the swap button's

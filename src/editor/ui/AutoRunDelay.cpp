@@ -10,6 +10,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -32,6 +33,7 @@ AutoRunDelay::AutoRunDelay(Form1& f) : form(f) {
     ui.txtPicTimeSec->installEventFilter(&digitsOnly);
     ui.txtPicTimeSec->installEventFilter(this);
     connect(ui.VScrollSec, &QScrollBar::valueChanged, this, &AutoRunDelay::VScrollSec_Change);
+    connect(ui.txtPicTimeSec, &QLineEdit::textChanged, this, &AutoRunDelay::DelayTextChanged);
     connect(ui.lblAutoRun, &ClickLabel::clicked, this, &AutoRunDelay::lblAutoRun_Click);
     ShowDelay();
 }
@@ -57,6 +59,7 @@ void AutoRunDelay::txtPicTimeSec_LostFocus() {
     const int seconds = typed.isEmpty()
                             ? kMinDelaySeconds
                             : qBound(kMinDelaySeconds, LeadingNumber(typed), kMaxDelaySeconds);
+    const QScopedValueRollback own(filling, true);
     form.ui.txtPicTimeSec->setText(QString::number(seconds));
     form.ui.VScrollSec->setValue(seconds);
     form.project().settings.NumSecDelay = static_cast<qint16>(seconds);
@@ -64,8 +67,14 @@ void AutoRunDelay::txtPicTimeSec_LostFocus() {
 
 void AutoRunDelay::VScrollSec_Change(int value) {
     const EditStep step(form.history(), EditKind::Delay, kDelayRun);
+    const QScopedValueRollback own(filling, true);
     form.ui.txtPicTimeSec->setText(QString::number(value));
     form.project().settings.NumSecDelay = static_cast<qint16>(value);
+}
+
+void AutoRunDelay::DelayTextChanged() {
+    if (!filling && !form.ui.txtPicTimeSec->hasFocus())
+        txtPicTimeSec_LostFocus();
 }
 
 void AutoRunDelay::lblAutoRun_Click() {
@@ -77,6 +86,7 @@ void AutoRunDelay::ShowDelay() {
     const int seconds = form.project().settings.NumSecDelay;
     const QSignalBlocker quiet(form.ui.VScrollSec);
     form.ui.VScrollSec->setValue(qBound(kMinDelaySeconds, seconds, kMaxDelaySeconds));
+    const QScopedValueRollback own(filling, true);
     form.ui.txtPicTimeSec->setText(QString::number(seconds));
 }
 
