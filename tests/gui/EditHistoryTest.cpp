@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTest>
@@ -340,4 +341,24 @@ TEST_F(EditHistoryTest, ADroppedShowAsksToSaveTheChangesFirst) {
     EXPECT_EQ(project().SlideCount(), 2);
     EXPECT_EQ(form->windowTitle(), "Picture #1 - trip.json");
     EXPECT_FALSE(undo->isEnabled());
+}
+
+// The tool's own preferences (the active colour, the colour chooser, the
+// song preview, the tooltips) are no part of the show: changing them makes
+// no step and no unsaved mark.
+TEST_F(EditHistoryTest, ToolPreferencesAreNoStepOfTheShow) {
+    AddThroughDialog(MakePictures(2));
+    ui.queueFiles({dir.filePath("kept.json")});
+    ASSERT_TRUE(form->showFiles().SaveShowAs());
+    const int steps = history().stack().count();
+    const ToolPreferences before = project().tool;
+    form->ui.PicMFormColors[3]->click();
+    form->ui.optFullOrCondTintara[1]->click();
+    form->ui.Check1->click();
+    form->ui.ckToolTips->click();
+    form->CommitPendingEdit();
+    EXPECT_NE(project().tool, before);
+    EXPECT_EQ(history().stack().count(), steps);
+    EXPECT_TRUE(history().stack().isClean());
+    EXPECT_EQ(form->windowTitle(), "Picture #2 - kept.json");
 }
