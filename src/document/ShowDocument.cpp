@@ -21,8 +21,12 @@ void ShowDocument::Apply(ShowEdit edit) {
 
 void ShowDocument::Restart(bool unsaved) {
     stack.clear();
+    // An empty stack keeps its clean state through clear(): a show restored
+    // unsaved would stay so after a new one replaced it.
     if (unsaved)
         stack.resetClean();
+    else
+        stack.setClean();
     emit changed();
 }
 
