@@ -12,8 +12,7 @@
 namespace {
 SlideShowProject ThousandSlides(bool colours, qint16 bkMode) {
     SlideShowProject p;
-    p.settings =
-        ShowSettings::FirstStart(QStringLiteral("/opt/pevrano"), QStringLiteral("/home/u"));
+    p.settings = ShowSettings::FirstStart(QStringLiteral("/opt/pevrano"));
     p.settings.UseColTrueUsePicFalse = colours;
     p.settings.SameBkColorEverySlide = false;
     p.settings.optIntBkImgOptionForm = bkMode;

@@ -16,12 +16,15 @@ forbid() {
         status=1
     fi
 }
-forbid project 'editor|compiler|sorter|colortool|captionstyle|support|platform'
-forbid platform 'editor|compiler|sorter|colortool|captionstyle|support'
+forbid project 'document|editor|compiler|sorter|colortool|captionstyle|support|platform'
+# The document owns a window's show and its history: it stands on the model
+# and the platform's core, and every window edits through it.
+forbid document 'editor|compiler|sorter|colortool|captionstyle|support|publish|pictures|[a-z]+/ui'
+forbid platform 'document|editor|compiler|sorter|colortool|captionstyle|support'
 # The picture engine stands on libvips and Qt alone: everything may use it.
-forbid pictures 'project|editor|compiler|sorter|colortool|captionstyle|support|platform'
+forbid pictures 'project|document|editor|compiler|sorter|colortool|captionstyle|support|platform'
 # Video clips stand on the platform's core and the picture engine alone.
-forbid video 'project|editor|compiler|sorter|colortool|captionstyle|support|publish|platform/ui|pictures/ui'
+forbid video 'project|document|editor|compiler|sorter|colortool|captionstyle|support|publish|platform/ui|pictures/ui'
 for room in compiler sorter colortool captionstyle support; do
     forbid "$room" editor
 done

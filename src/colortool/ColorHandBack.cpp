@@ -32,7 +32,7 @@ void HandBackColor(SlideShowProject& project, ColorToolHost& host, ColorValue co
         f.PickingCapFrameColor = false;
         s.CaptionFrameColor = color;
     } else if (f.ColorToolStandalone) {
-        s.ActiveColor = color;
+        project.tool.ActiveColor = color;
         f.ColorToolStandalone = false;
     } else if (s.UseColTrueUsePicFalse) {
         s.NewSlideBackColor = color;

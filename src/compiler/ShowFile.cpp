@@ -7,6 +7,8 @@
 #include "project/ColorText.h"
 #include "project/CompileChoices.h"
 #include "project/ShowLimits.h"
+#include "project/ShowValues.h"
+#include "project/ToolPreferences.h"
 
 #include <QDir>
 #include <QFile>
@@ -117,41 +119,51 @@ private:
     QStringList& warnings;
 };
 
+// One show value from its key's JSON value.
+void ReadShowValue(const ShowValue& value, const QJsonValue& v, const QString& key, ShowSettings& s,
+                   const Reader& r) {
+    switch (value.kind) {
+    case ShowValueKind::Text:
+        s.*std::get<QString ShowSettings::*>(value.field) = r.text(v, key);
+        break;
+    case ShowValueKind::TextOrNumber:
+        s.*std::get<QString ShowSettings::*>(value.field) = r.textOrNumber(v, key);
+        break;
+    case ShowValueKind::Path:
+        s.*std::get<QString ShowSettings::*>(value.field) = r.path(v, key);
+        break;
+    case ShowValueKind::Number:
+        s.*std::get<qint16 ShowSettings::*>(value.field) = r.number(v, key, value.low, value.high);
+        break;
+    case ShowValueKind::OnOff:
+        s.*std::get<qint16 ShowSettings::*>(value.field) =
+            v.isBool() ? qint16(v.toBool() ? 1 : 0) : r.number(v, key, value.low, value.high);
+        break;
+    case ShowValueKind::Boolean:
+        s.*std::get<bool ShowSettings::*>(value.field) = r.boolean(v, key);
+        break;
+    case ShowValueKind::Color:
+        s.*std::get<ColorValue ShowSettings::*>(value.field) = r.color(v, key);
+        break;
+    }
+}
+
+const ShowValue* FindShowValue(QStringView name) {
+    for (const ShowValue& value : kShowValues)
+        if (name == QLatin1String(value.name))
+            return &value;
+    return nullptr;
+}
+
 void ReadSettings(const QJsonObject& o, ShowSettings& s, QJsonObject& others, Reader& r) {
     for (auto it = o.begin(); it != o.end(); ++it) {
         const QString& k = it.key();
         const QJsonValue v = it.value();
         const QString key = QStringLiteral("settings.") + k;
-        if (k == u"FontInUse")
-            s.FontInUse = r.text(v, key);
-        else if (k == u"FontSizeInUse")
-            s.FontSizeInUse = r.textOrNumber(v, key);
-        else if (k == u"NumSecDelay")
-            s.NumSecDelay = r.number(v, key, kStoredDelayRange.low, kStoredDelayRange.high);
-        else if (k == u"AmountOfSlidesFFRev")
-            s.AmountOfSlidesFFRev = r.number(v, key, kStoredSkipRange.low, kStoredSkipRange.high);
-        else if (k == u"UseColTrueUsePicFalse")
-            s.UseColTrueUsePicFalse = r.boolean(v, key);
-        else if (k == u"SameBkColorEverySlide")
-            s.SameBkColorEverySlide = r.boolean(v, key);
-        else if (k == u"optIntBkImgOptionForm")
-            s.optIntBkImgOptionForm = r.number(v, key, 0, 1);
-        else if (k == u"Flashing")
-            s.Flashing = v.isBool() ? qint16(v.toBool() ? 1 : 0) : r.number(v, key, 0, 1);
-        else if (k == u"SongPath")
-            s.SongPath = r.path(v, key);
-        else if (k == u"OpenPgBkPic")
-            s.OpenPgBkPic = r.path(v, key);
-        else if (k == u"NewBkPicture")
-            s.NewBkPicture = r.path(v, key);
-        else if (k == u"CaptionFrameColor")
-            s.CaptionFrameColor = r.color(v, key);
-        else if (k == u"CaptionForeColor")
-            s.CaptionForeColor = r.color(v, key);
-        else if (k == u"CaptionBackColor")
-            s.CaptionBackColor = r.color(v, key);
-        else if (k == u"NewSlideBackColor")
-            s.NewSlideBackColor = r.color(v, key);
+        if (const ShowValue* value = FindShowValue(k))
+            ReadShowValue(*value, v, key, s, r);
+        else if (IsToolPreferenceName(k))
+            continue; // the tool's own, never taken from a show
         else if (const CompileChoice* choice = FindCompileChoice(k)) {
             if (const auto* flag = std::get_if<bool ShowSettings::*>(&choice->field))
                 s.** flag = r.boolean(v, key);
@@ -252,7 +264,7 @@ LoadedShow Read(const QJsonObject& top, const QString& showFolder, const ShowFil
     Reader r(showFolder, where.programFolder, show.warnings);
     SlideShowProject& p = show.project;
     ShowSettings& s = p.settings;
-    s = ShowSettings::FirstStart(where.programFolder, where.homeFolder);
+    s = ShowSettings::FirstStart(where.programFolder);
     // A first start takes its caption font from the caption style window's
     // recommended default pair.
     const CaptionFont font = DefaultCaptionFont();

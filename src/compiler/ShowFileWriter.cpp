@@ -3,6 +3,7 @@
 #include "compiler/ShowFile.h"
 #include "project/ColorText.h"
 #include "project/CompileChoices.h"
+#include "project/ShowValues.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,26 +22,31 @@ struct Folders {
     QString stored(const QString& path) const { return StoredShowPath(path, show, program); }
 };
 
+QJsonValue Written(const ShowValue& value, const ShowSettings& s, const Folders& folder) {
+    switch (value.kind) {
+    case ShowValueKind::Text:
+    case ShowValueKind::TextOrNumber:
+        return s.*std::get<QString ShowSettings::*>(value.field);
+    case ShowValueKind::Path:
+        return folder.stored(s.*std::get<QString ShowSettings::*>(value.field));
+    case ShowValueKind::Number:
+    case ShowValueKind::OnOff:
+        return s.*std::get<qint16 ShowSettings::*>(value.field);
+    case ShowValueKind::Boolean:
+        return s.*std::get<bool ShowSettings::*>(value.field);
+    case ShowValueKind::Color:
+        return Color(s.*std::get<ColorValue ShowSettings::*>(value.field));
+    }
+    return {};
+}
+
 QJsonObject Settings(const ShowSettings& s, const Folders& folder, const QJsonObject& others) {
     QJsonObject o = others;
-    o.insert(u"FontInUse", s.FontInUse);
-    o.insert(u"FontSizeInUse", s.FontSizeInUse);
-    o.insert(u"NumSecDelay", s.NumSecDelay);
-    o.insert(u"AmountOfSlidesFFRev", s.AmountOfSlidesFFRev);
-    o.insert(u"UseColTrueUsePicFalse", s.UseColTrueUsePicFalse);
-    o.insert(u"SameBkColorEverySlide", s.SameBkColorEverySlide);
-    o.insert(u"optIntBkImgOptionForm", s.optIntBkImgOptionForm);
-    o.insert(u"Flashing", s.Flashing);
+    for (const ShowValue& value : kShowValues)
+        o.insert(QLatin1String(value.name), Written(value, s, folder));
     for (const CompileChoice& choice : kCompileChoices)
         std::visit([&](auto field) { o.insert(QLatin1String(choice.name), s.*field); },
                    choice.field);
-    o.insert(u"SongPath", folder.stored(s.SongPath));
-    o.insert(u"OpenPgBkPic", folder.stored(s.OpenPgBkPic));
-    o.insert(u"NewBkPicture", folder.stored(s.NewBkPicture));
-    o.insert(u"CaptionFrameColor", Color(s.CaptionFrameColor));
-    o.insert(u"CaptionForeColor", Color(s.CaptionForeColor));
-    o.insert(u"CaptionBackColor", Color(s.CaptionBackColor));
-    o.insert(u"NewSlideBackColor", Color(s.NewSlideBackColor));
     QJsonArray buttons;
     for (ColorValue c : s.ButtonColors)
         buttons.append(Color(c));

@@ -4,13 +4,16 @@
 #include "platform/MediaPlayer.h"
 #include "platform/Prompter.h"
 #include "project/ShowSettings.h"
+#include "project/ToolPreferences.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <algorithm>
 
-BackgroundSong::BackgroundSong(ShowSettings& settings, MediaPlayer& player, Prompter& ui)
-    : settings(settings), player(player), ui(ui), label(QStringLiteral(": None Selected")) {
+BackgroundSong::BackgroundSong(ShowSettings& settings, ToolPreferences& tool, MediaPlayer& player,
+                               Prompter& ui)
+    : settings(settings), tool(tool), player(player), ui(ui),
+      label(QStringLiteral(": None Selected")) {
     player.setFailureHandler([this](const QString&) { playerFailed(); });
 }
 
@@ -21,7 +24,7 @@ BackgroundSong::~BackgroundSong() {
 void BackgroundSong::cmdSelectSong_Click() {
     FileDialogRequest request;
     request.title = QStringLiteral("Select a Song File");
-    request.directory = settings.MusicDir.isEmpty() ? QDir::homePath() : settings.MusicDir;
+    request.directory = tool.MusicDir.isEmpty() ? QDir::homePath() : tool.MusicDir;
     request.filters = {QStringLiteral("Sound Files (MP3 WAV MID) (*.mp3 *.wav *.mid *.midi)"),
                        QStringLiteral("MP3 (*.MP3) (*.mp3)"), QStringLiteral("WAV(*.WAV) (*.wav)"),
                        QStringLiteral("MID(*.MID *.MIDI) (*.mid *.midi)")};
@@ -42,9 +45,9 @@ void BackgroundSong::UseSong(const QString& chosen) {
     const QString path = QDir::toNativeSeparators(chosen);
     settings.SongPath = path;
     fileName = GetJustFileName(path);
-    settings.MusicDir = path.left(path.size() - fileName.size());
+    tool.MusicDir = path.left(path.size() - fileName.size());
     label = QStringLiteral(": ") + fileName;
-    Check1_Click(settings.SoundOn);
+    Check1_Click(tool.SoundOn);
 }
 
 void BackgroundSong::cmdDeleteSong_Click() {
@@ -55,7 +58,7 @@ void BackgroundSong::cmdDeleteSong_Click() {
 }
 
 void BackgroundSong::Check1_Click(bool ticked) {
-    settings.SoundOn = ticked;
+    tool.SoundOn = ticked;
     if (settings.SongPath.isEmpty())
         return;
     player.stop();
@@ -71,7 +74,7 @@ void BackgroundSong::ShowStoredSong() {
     fileName = settings.SongPath.isEmpty() ? QString() : GetJustFileName(settings.SongPath);
     label =
         QStringLiteral(": ") + (fileName.isEmpty() ? QStringLiteral("None Selected") : fileName);
-    Check1_Click(settings.SoundOn);
+    Check1_Click(tool.SoundOn);
 }
 
 void BackgroundSong::playerFailed() {

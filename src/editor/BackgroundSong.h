@@ -5,6 +5,7 @@
 class MediaPlayer;
 class Prompter;
 struct ShowSettings;
+struct ToolPreferences;
 
 // The song commands of the main window: choosing and removing the show's
 // song and the "Sound On" switch that plays it in the editor. The window
@@ -14,7 +15,8 @@ public:
     static constexpr int kPlayCount = 15;
 
     // Takes the player's failure report for as long as it lives.
-    BackgroundSong(ShowSettings& settings, MediaPlayer& player, Prompter& ui);
+    BackgroundSong(ShowSettings& settings, ToolPreferences& tool, MediaPlayer& player,
+                   Prompter& ui);
     ~BackgroundSong();
     BackgroundSong(const BackgroundSong&) = delete;
     BackgroundSong& operator=(const BackgroundSong&) = delete;
@@ -39,6 +41,7 @@ private:
     void playerFailed();
 
     ShowSettings& settings;
+    ToolPreferences& tool;
     MediaPlayer& player;
     Prompter& ui;
     QString label;

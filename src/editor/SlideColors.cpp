@@ -27,7 +27,7 @@ int SlideColors::currentSlot() const {
 void SlideColors::PicMFormColors_Click(int index) {
     if (index < 0 || index >= kPaletteSize)
         return;
-    project.settings.ActiveColor = palette[static_cast<std::size_t>(index)];
+    project.tool.ActiveColor = palette[static_cast<std::size_t>(index)];
     view.refreshSwatches();
 }
 
@@ -35,7 +35,7 @@ void SlideColors::picButBakColor_Click(int index) {
     auto& buttons = project.settings.ButtonColors;
     if (index < 0 || index >= static_cast<int>(buttons.size()))
         return;
-    buttons[static_cast<std::size_t>(index)] = project.settings.ActiveColor;
+    buttons[static_cast<std::size_t>(index)] = project.tool.ActiveColor;
     view.refreshSwatches();
 }
 
@@ -45,7 +45,7 @@ void SlideColors::picCapForeColor_Click() {
     if (project.flags.PickingCapForeColor)
         project.flags.PickingCapForeColor = false;
     else
-        s.CaptionForeColor = s.ActiveColor;
+        s.CaptionForeColor = project.tool.ActiveColor;
     view.refreshSwatches();
     view.setCaptionBoxForeColor(s.CaptionForeColor);
     project.slot(currentSlot()).CapForeColor = StoredColorText(s.CaptionForeColor);
@@ -56,14 +56,14 @@ void SlideColors::picCapBackColor_Click() {
     if (project.flags.PickingCapBackColor)
         project.flags.PickingCapBackColor = false;
     else
-        s.CaptionBackColor = s.ActiveColor;
+        s.CaptionBackColor = project.tool.ActiveColor;
     view.refreshSwatches();
     view.setCaptionBoxBackColor(s.CaptionBackColor);
     project.slot(currentSlot()).CapBackColor = StoredColorText(s.CaptionBackColor);
 }
 
 void SlideColors::picCapFrameColor_Click() {
-    project.settings.CaptionFrameColor = project.settings.ActiveColor;
+    project.settings.CaptionFrameColor = project.tool.ActiveColor;
     view.refreshSwatches();
 }
 
@@ -88,7 +88,7 @@ void SlideColors::ShowCTform_Click() {
 }
 
 void SlideColors::openChooser() {
-    if (project.settings.UseColorTool)
+    if (project.tool.UseColorTool)
         openColorTool();
     else
         ShowColorDialog();
@@ -107,8 +107,8 @@ void SlideColors::ColorToolStandIn() {
         return;
     }
     project.flags.ColorToolStandalone = false;
-    if (const auto chosen = ui.chooseColor(project.settings.ActiveColor)) {
-        project.settings.ActiveColor = *chosen;
+    if (const auto chosen = ui.chooseColor(project.tool.ActiveColor)) {
+        project.tool.ActiveColor = *chosen;
         view.refreshSwatches();
     }
 }
@@ -157,7 +157,7 @@ void SlideColors::optBakPicColorOrPic_Click(int index) {
     }
     s.UseColTrueUsePicFalse = true;
     view.setSlideBackColorVisible(true);
-    s.NewSlideBackColor = s.ActiveColor;
+    s.NewSlideBackColor = project.tool.ActiveColor;
     view.refreshSwatches();
     view.setSlideBackColor(s.NewSlideBackColor);
 }
@@ -214,7 +214,7 @@ void SlideColors::ChangelblNewBkGnd() {
 }
 
 void SlideColors::optFullOrCondTintara_Click(int index) {
-    project.settings.UseColorTool = index == 0;
+    project.tool.UseColorTool = index == 0;
 }
 
 void SlideColors::cmdFont_Click() {

@@ -4,31 +4,23 @@
 #include <map>
 
 namespace {
-// The show's own values: the tool's preferences and the compile's answers
-// read as fixed, so they never differ.
+// The title is one of the kept answers, compared with them.
 ShowSettings ShowPart(ShowSettings s) {
-    const ShowSettings fixed;
-    s.UseColorTool = fixed.UseColorTool;
-    s.SoundOn = fixed.SoundOn;
-    s.ToolTipsOn = fixed.ToolTipsOn;
-    s.MusicDir = fixed.MusicDir;
-    s.DirectoryLastOpenned = fixed.DirectoryLastOpenned;
-    s.ActiveColor = fixed.ActiveColor;
-    s.TitleMessage = fixed.TitleMessage;
+    s.TitleMessage.clear();
     return s;
 }
 
-// The tool's part of `now` over the show's part of `show`.
-ShowSettings WithToolPart(const ShowSettings& show, const ShowSettings& now) {
-    ShowSettings s = show;
-    s.UseColorTool = now.UseColorTool;
-    s.SoundOn = now.SoundOn;
-    s.ToolTipsOn = now.ToolTipsOn;
-    s.MusicDir = now.MusicDir;
-    s.DirectoryLastOpenned = now.DirectoryLastOpenned;
-    s.ActiveColor = now.ActiveColor;
-    s.TitleMessage = now.TitleMessage;
-    return s;
+ShowChange::KeptAnswers AnswersOf(const SlideShowProject& p) {
+    return {p.names.FirstPageName, p.names.ShowFolderName, p.names.OutputFolder,
+            p.settings.TitleMessage, p.publish};
+}
+
+void PutAnswers(SlideShowProject& p, const ShowChange::KeptAnswers& a) {
+    p.names.FirstPageName = a.FirstPageName;
+    p.names.ShowFolderName = a.ShowFolderName;
+    p.names.OutputFolder = a.OutputFolder;
+    p.settings.TitleMessage = a.TitleMessage;
+    p.publish = a.publish;
 }
 
 const Slide& SlotOf(const SlideShowProject& p, int index) {
@@ -46,6 +38,8 @@ ShowChange ShowChange::Between(const SlideShowProject& before, const SlideShowPr
     c.currentAfter = after.CurrentSlide();
     c.settingsBefore = ShowPart(before.settings);
     c.settingsAfter = ShowPart(after.settings);
+    c.answersBefore = AnswersOf(before);
+    c.answersAfter = AnswersOf(after);
     const int last = std::max(c.capacityBefore, c.capacityAfter);
     for (int i = 0; i <= last; ++i) {
         const Slide& a = SlotOf(before, i);
@@ -58,7 +52,7 @@ ShowChange ShowChange::Between(const SlideShowProject& before, const SlideShowPr
 
 bool ShowChange::IsEmpty() const {
     return changedSlots.empty() && capacityBefore == capacityAfter && countBefore == countAfter &&
-           settingsBefore == settingsAfter;
+           settingsBefore == settingsAfter && answersBefore == answersAfter;
 }
 
 bool ShowChange::ChangesSlideField(QString Slide::*field) const {
@@ -77,7 +71,8 @@ void ShowChange::Apply(SlideShowProject& project, bool forward) const {
         if (s.index <= project.SlideCapacity())
             project.slot(s.index) = forward ? s.after : s.before;
     project.setSlideCount(forward ? countAfter : countBefore);
-    project.settings = WithToolPart(forward ? settingsAfter : settingsBefore, project.settings);
+    project.settings = forward ? settingsAfter : settingsBefore;
+    PutAnswers(project, forward ? answersAfter : answersBefore);
 }
 
 ShowChange ShowChange::Then(const ShowChange& next) const {
@@ -85,6 +80,7 @@ ShowChange ShowChange::Then(const ShowChange& next) const {
     c.capacityBefore = capacityBefore;
     c.countBefore = countBefore;
     c.settingsBefore = settingsBefore;
+    c.answersBefore = answersBefore;
     // Per slot: the earliest "before" and the latest "after".
     std::map<int, SlotChange> merged;
     for (const SlotChange& s : changedSlots)

@@ -8,9 +8,10 @@
 // table and the count and the show-wide values, each as it was before and
 // after, and the slide it left current. Only what differs is kept, so a long history of
 // small steps stays small. Values of the tool itself (the folders last used,
-// tooltips, sound preview, colour tool choice, active colour) and the
-// compile's answers are no part of a show's change; neither are the
-// hand-over flags.
+// tooltips, sound preview, colour tool choice, active colour) are no part of
+// a show's change; neither are the hand-over flags. The answers a compile or
+// a publish keeps with the show (the names, the title, the output folder,
+// the publish target) are.
 class ShowChange {
 public:
     // The difference between two states of the same show.
@@ -23,6 +24,8 @@ public:
     bool ChangesSlides() const { return !changedSlots.empty() || countBefore != countAfter; }
     // True when a show-wide value differs.
     bool ChangesSettings() const { return settingsBefore != settingsAfter; }
+    // True when the answers kept with the show differ.
+    bool ChangesAnswers() const { return answersBefore != answersAfter; }
     // True when any changed slot differs in the given field.
     bool ChangesSlideField(QString Slide::*field) const;
     bool ChangesFont() const;
@@ -40,6 +43,16 @@ public:
     int FirstChangedSlide(bool redone) const;
     qint16 CurrentAfter() const { return currentAfter; }
 
+    // What a compile or a publish keeps with the show.
+    struct KeptAnswers {
+        QString FirstPageName;
+        QString ShowFolderName;
+        QString OutputFolder;
+        QString TitleMessage;
+        PublishTarget publish;
+        friend bool operator==(const KeptAnswers&, const KeptAnswers&) = default;
+    };
+
 private:
     struct SlotChange {
         int index = 0;
@@ -53,4 +66,5 @@ private:
     qint16 countBefore = 0, countAfter = 0;
     qint16 currentAfter = 1;
     ShowSettings settingsBefore, settingsAfter;
+    KeptAnswers answersBefore, answersAfter;
 };

@@ -9,7 +9,8 @@
 #include <QtGlobal>
 #include <array>
 
-// Show-wide values. Counters are signed 16-bit like every number the project
+// Show-wide values (the tool's own preferences are apart, in
+// ToolPreferences). Counters are signed 16-bit like every number the project
 // holds; Flashing is 1 (on) or 0 (off).
 struct ShowSettings {
     QString FontInUse;
@@ -20,12 +21,7 @@ struct ShowSettings {
     bool SameBkColorEverySlide = true;
     qint16 optIntBkImgOptionForm = 0;
     qint16 Flashing = 1;
-    bool UseColorTool = true;
-    bool SoundOn = false;
-    bool ToolTipsOn = true;
     QString SongPath;
-    QString MusicDir;
-    QString DirectoryLastOpenned;
     QString OpenPgBkPic;
     QString NewBkPicture;
     QString TitleMessage;
@@ -33,7 +29,6 @@ struct ShowSettings {
     ColorValue CaptionBackColor = 0xFFFF80;
     ColorValue CaptionFrameColor = 0xFF99CC;
     ColorValue NewSlideBackColor = 0xC100FF;
-    ColorValue ActiveColor = 0xC100FF;
     // 0 forward, 1 fast forward, 2 auto run, 3 rewind, 4 back.
     std::array<ColorValue, 5> ButtonColors{0x000000, 0xFF0000, 0x00FF00, 0xFF0000, 0x000000};
     // Slide pictures larger than FitWidth x FitHeight are compiled as copies
@@ -54,10 +49,9 @@ struct ShowSettings {
     // megabytes; 0: no cache.
     qint16 SizesCacheMB = 1024;
 
-    // The values of a first start, when nothing has been stored yet. The
-    // default pictures live in the program folder; the song dialog opens in
-    // the user's home folder.
-    static ShowSettings FirstStart(const QString& programFolder, const QString& homeFolder);
+    // The values of a first start, when nothing has been stored yet: the
+    // default pictures live in the program folder.
+    static ShowSettings FirstStart(const QString& programFolder);
 
     friend bool operator==(const ShowSettings&, const ShowSettings&) = default;
 };

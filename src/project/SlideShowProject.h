@@ -5,6 +5,7 @@
 #include "project/ShowLimits.h"
 #include "project/ShowSettings.h"
 #include "project/Slide.h"
+#include "project/ToolPreferences.h"
 
 #include <QtGlobal>
 #include <vector>
@@ -25,6 +26,9 @@ public:
     static constexpr qint16 kBlockSize = 25;
 
     ShowSettings settings;
+    // The window's, beside the show: no part of a show file or of its
+    // history.
+    ToolPreferences tool;
     EditorFlags flags;
     CompileNames names;
     PublishTarget publish;

@@ -17,7 +17,7 @@ void RunStartUp(SlideShowProject& project, QSettings& store, StartUpWindow& wind
     window.configureToolTips();
     window.loadUserColors();
     window.showPictureNumber(0);
-    ReadInSettings(store, s, window, programFolder, homeFolder);
+    ReadInSettings(store, s, project.tool, window, programFolder, homeFolder);
     if (s.FontInUse.isEmpty())
         window.takeDefaultCaptionFont();
     s.NewBkPicture =

@@ -1,5 +1,7 @@
 #include "project/StoredSettings.h"
 
+#include "project/ToolPreferences.h"
+
 #include "project/ColorText.h"
 #include "project/CompileChoices.h"
 #include "project/ShowLimits.h"
@@ -132,7 +134,7 @@ const QString kButtonNames[] = {
     QStringLiteral("AutoRunButton"), QStringLiteral("RewindButton"), QStringLiteral("BackButton")};
 } // namespace
 
-void ReadInSettings(QSettings& store, ShowSettings& s, SettingsControls& c,
+void ReadInSettings(QSettings& store, ShowSettings& s, ToolPreferences& t, SettingsControls& c,
                     const QString& programFolder, const QString& homeFolder) {
     Read(store, QStringLiteral("UseColTrueUsePicFalse"), [&](const QString& text) {
         s.UseColTrueUsePicFalse = text != kFalse;
@@ -140,8 +142,8 @@ void ReadInSettings(QSettings& store, ShowSettings& s, SettingsControls& c,
         return true;
     });
     Read(store, QStringLiteral("ckToolTips"), [&](const QString& text) {
-        s.ToolTipsOn = text != kFalse;
-        c.tickToolTips(s.ToolTipsOn);
+        t.ToolTipsOn = text != kFalse;
+        c.tickToolTips(t.ToolTipsOn);
         return true;
     });
     Read(store, QStringLiteral("SameBkColorEverySlide"), [&](const QString& text) {
@@ -149,17 +151,17 @@ void ReadInSettings(QSettings& store, ShowSettings& s, SettingsControls& c,
         return true;
     });
     Read(store, QStringLiteral("Sound"), [&](const QString& text) {
-        s.SoundOn = text == kTrue;
-        c.tickSound(s.SoundOn);
+        t.SoundOn = text == kTrue;
+        c.tickSound(t.SoundOn);
         return true;
     });
     Read(store, QStringLiteral("optFullOrCondTintara"), [&](const QString& text) {
-        s.UseColorTool = text.isEmpty() || text == kTrue;
-        c.selectColorChooser(s.UseColorTool ? 0 : 1);
+        t.UseColorTool = text.isEmpty() || text == kTrue;
+        c.selectColorChooser(t.UseColorTool ? 0 : 1);
         return true;
     });
     Read(store, QStringLiteral("DirectoryLastOpenned"), [&](const QString& text) {
-        s.DirectoryLastOpenned = text;
+        t.DirectoryLastOpenned = text;
         return true;
     });
     Read(store, QStringLiteral("AmountOfSlidesFFRev"), [&](const QString& text) {
@@ -211,7 +213,7 @@ void ReadInSettings(QSettings& store, ShowSettings& s, SettingsControls& c,
     Read(store, QStringLiteral("lblNewBkGnd"),
          ColorStep(s.NewSlideBackColor, 0xC100FF, c,
                    [&c](ColorValue color) { c.showNewBackgroundColor(color); }));
-    Read(store, QStringLiteral("picActiveColor"), ColorStep(s.ActiveColor, 0xC100FF, c));
+    Read(store, QStringLiteral("picActiveColor"), ColorStep(t.ActiveColor, 0xC100FF, c));
     const ColorValue buttonDefaults[] = {0x000000, 0xFF0000, 0x00FF00, 0xFF0000, 0x000000};
     for (int i = 4; i >= 0; --i)
         Read(store, kButtonNames[i],
@@ -224,7 +226,7 @@ void ReadInSettings(QSettings& store, ShowSettings& s, SettingsControls& c,
         return true;
     });
     Read(store, QStringLiteral("MusicDir"), [&](const QString& text) {
-        s.MusicDir = text.isEmpty() ? QDir::toNativeSeparators(homeFolder) : text;
+        t.MusicDir = text.isEmpty() ? QDir::toNativeSeparators(homeFolder) : text;
         return true;
     });
     Read(store, QStringLiteral("Flashing"), [&](const QString& text) {
@@ -234,7 +236,8 @@ void ReadInSettings(QSettings& store, ShowSettings& s, SettingsControls& c,
     ReadCompileChoices(store, s);
 }
 
-bool SaveFormSettings(QSettings& store, const ShowSettings& s, const SettingsControls& c) {
+bool SaveFormSettings(QSettings& store, const ShowSettings& s, const ToolPreferences& t,
+                      const SettingsControls& c) {
     const auto put = [&store](const QString& name, const QString& text) {
         store.setValue(name, text);
     };
@@ -242,7 +245,7 @@ bool SaveFormSettings(QSettings& store, const ShowSettings& s, const SettingsCon
     put(QStringLiteral("optFullOrCondTintara"), BooleanText(c.colorToolSelected()));
     put(QStringLiteral("ckToolTips"), BooleanText(c.toolTipsTicked()));
     put(QStringLiteral("SameBkColorEverySlide"), BooleanText(s.SameBkColorEverySlide));
-    put(QStringLiteral("DirectoryLastOpenned"), s.DirectoryLastOpenned);
+    put(QStringLiteral("DirectoryLastOpenned"), t.DirectoryLastOpenned);
     put(QStringLiteral("AmountOfSlidesFFRev"), QString::number(s.AmountOfSlidesFFRev));
     put(QStringLiteral("NumSecDelay"), QString::number(s.NumSecDelay));
     put(QStringLiteral("Sound"), BooleanText(c.soundTicked()));
@@ -253,11 +256,11 @@ bool SaveFormSettings(QSettings& store, const ShowSettings& s, const SettingsCon
     put(QStringLiteral("picCapFrameColor"), StoredColorText(s.CaptionFrameColor));
     put(QStringLiteral("txtCaptionBackColor"), StoredColorText(c.captionBoxBackColor()));
     put(QStringLiteral("lblNewBkGnd"), StoredColorText(c.newBackgroundColor()));
-    put(QStringLiteral("picActiveColor"), StoredColorText(s.ActiveColor));
+    put(QStringLiteral("picActiveColor"), StoredColorText(t.ActiveColor));
     for (int i = 4; i >= 0; --i)
         put(kButtonNames[i], StoredColorText(s.ButtonColors[static_cast<std::size_t>(i)]));
     put(QStringLiteral("OpenPgBkPic"), s.OpenPgBkPic);
-    put(QStringLiteral("MusicDir"), s.MusicDir);
+    put(QStringLiteral("MusicDir"), t.MusicDir);
     put(QStringLiteral("Flashing"), BooleanText(s.Flashing == 1));
     SaveCompileChoices(store, s);
     store.sync();

@@ -7,6 +7,7 @@
 
 class QSettings;
 struct ShowSettings;
+struct ToolPreferences;
 
 // The show-wide preferences are kept in the user's settings of organisation
 // "Pevrano", application "Settings": HKCU\Software\Pevrano\Settings on
@@ -51,10 +52,11 @@ public:
 // be applied (a colour that is no number, a number a control refuses) is
 // treated as empty, and reading goes on. The default pictures and the song
 // folder's default come from the two folders.
-void ReadInSettings(QSettings& store, ShowSettings& settings, SettingsControls& controls,
-                    const QString& programFolder, const QString& homeFolder);
+void ReadInSettings(QSettings& store, ShowSettings& settings, ToolPreferences& tool,
+                    SettingsControls& controls, const QString& programFolder,
+                    const QString& homeFolder);
 
 // Writes the 24 values and the compile choices and flushes them to disk. False when they could not
 // be written (the settings folder or file is not writable).
-bool SaveFormSettings(QSettings& store, const ShowSettings& settings,
+bool SaveFormSettings(QSettings& store, const ShowSettings& settings, const ToolPreferences& tool,
                       const SettingsControls& controls);

@@ -2,15 +2,17 @@
 #include "RecordingMediaPlayer.h"
 #include "ScriptedPrompter.h"
 #include "project/ShowSettings.h"
+#include "project/ToolPreferences.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 struct Song : ::testing::Test {
-    ShowSettings settings = ShowSettings::FirstStart("/prog", "/home/me");
+    ShowSettings settings = ShowSettings::FirstStart("/prog");
+    ToolPreferences tool = ToolPreferences::FirstStart("/home/me");
     RecordingMediaPlayer player;
     ScriptedPrompter ui;
-    BackgroundSong song{settings, player, ui};
+    BackgroundSong song{settings, tool, player, ui};
 
     void choose(const QString& path) {
         ui.queueFiles({path});
@@ -32,9 +34,9 @@ TEST_F(Song, DialogAsksInMusicDirAndCancelChangesNothing) {
 }
 
 TEST_F(Song, ChoosingWhileTickedPlaysFifteenTimesAtOnce) {
-    settings.SoundOn = true;
+    tool.SoundOn = true;
     choose("/music/road trip/tune.mp3");
-    EXPECT_EQ(settings.MusicDir, "/music/road trip/");
+    EXPECT_EQ(tool.MusicDir, "/music/road trip/");
     EXPECT_EQ(song.labelText(), ": tune.mp3");
     EXPECT_EQ(player.calls(), QStringList({"stop", "source /music/road trip/tune.mp3", "play 15"}));
 }
@@ -43,7 +45,7 @@ TEST_F(Song, ChoosingWhileTickedPlaysFifteenTimesAtOnce) {
 TEST_F(Song, ReplacedShowBringsItsSong) {
     choose("/music/a.wav");
     settings.SongPath = "/music/other/b.mp3";
-    settings.SoundOn = true;
+    tool.SoundOn = true;
     player.clear();
     song.ShowStoredSong();
     EXPECT_EQ(song.SongFileName(), "b.mp3");
@@ -62,19 +64,19 @@ TEST_F(Song, TickingPlaysAndUntickingStopsButARemovedSongIsNotPlayed) {
     song.Check1_Click(true);
     EXPECT_EQ(player.calls(), QStringList({"stop", "source /music/a.wav", "play 15"}));
     song.Check1_Click(false);
-    EXPECT_FALSE(settings.SoundOn);
+    EXPECT_FALSE(tool.SoundOn);
     EXPECT_EQ(player.calls().back(), "stop");
 
     song.cmdDeleteSong_Click();
     EXPECT_TRUE(settings.SongPath.isEmpty());
     player.clear();
     song.Check1_Click(true);
-    EXPECT_TRUE(settings.SoundOn); // remembered for the next song
+    EXPECT_TRUE(tool.SoundOn); // remembered for the next song
     EXPECT_TRUE(player.calls().isEmpty());
 }
 
 TEST_F(Song, PlayerFailureIsReportedOncePerFailureAndKeepsTheSong) {
-    settings.SoundOn = true;
+    tool.SoundOn = true;
     choose("/music/broken.mp3");
     ASSERT_TRUE(ui.messages().empty());
     player.fail("Could not determine type of stream.");

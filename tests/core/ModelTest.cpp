@@ -97,7 +97,7 @@ TEST_F(Model, ChangeBetweenTwoStatesUndoesAndRedoesThem) {
     add(3); // the table grows a block
     p.slide(2).Caption = QStringLiteral("two");
     p.settings.NumSecDelay = 9;
-    p.settings.DirectoryLastOpenned = QStringLiteral("/pics/");
+    p.tool.DirectoryLastOpenned = QStringLiteral("/pics/");
     const SlideShowProject after = p;
     const ShowChange change = ShowChange::Between(before, after);
     ASSERT_FALSE(change.IsEmpty());
@@ -109,7 +109,7 @@ TEST_F(Model, ChangeBetweenTwoStatesUndoesAndRedoesThem) {
     for (int i = 0; i <= p.SlideCapacity(); ++i)
         EXPECT_EQ(p.slot(i), before.slot(i)) << i;
     EXPECT_EQ(p.settings.NumSecDelay, before.settings.NumSecDelay);
-    EXPECT_EQ(p.settings.DirectoryLastOpenned, "/pics/");
+    EXPECT_EQ(p.tool.DirectoryLastOpenned, "/pics/");
     EXPECT_EQ(change.FirstChangedSlide(false), 2);
 
     change.Redo(p);
@@ -122,7 +122,7 @@ TEST_F(Model, ChangeBetweenTwoStatesUndoesAndRedoesThem) {
     // Moving through the slides or the tool's preferences is no change.
     SlideShowProject moved = after;
     moved.setCurrentSlide(3);
-    moved.settings.ToolTipsOn = !moved.settings.ToolTipsOn;
+    moved.tool.ToolTipsOn = !moved.tool.ToolTipsOn;
     EXPECT_TRUE(ShowChange::Between(after, moved).IsEmpty());
 }
 

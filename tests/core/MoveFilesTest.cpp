@@ -38,7 +38,7 @@ protected:
                                  "ssbnoc.jpg", "ssbc.jpg", "photo.jar"})
             WriteFile(program + '/' + name, name);
         WriteFile(program + "/wood.gif", TinyPicture(".gif", "wood.gif"));
-        p.settings = ShowSettings::FirstStart(program, QDir::homePath());
+        p.settings = ShowSettings::FirstStart(program);
         p.Clear();
         for (const char* name : {"Beach.JPG", "hill.jpg", "sea.jpeg"})
             p.AppendPicture(source(name));

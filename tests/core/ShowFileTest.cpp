@@ -94,6 +94,18 @@ TEST(ShowFile, UnknownKeysAreKeptAndWarnedAbout) {
     EXPECT_EQ(s.project.slide(1).OtherKeys, (QJsonObject{{"Title", "x"}}));
 }
 
+// The tool's own preferences in a show file (written by hand, or by another
+// tool) are neither taken, nor kept, nor warned about.
+TEST(ShowFile, ToolPreferencesInAShowAreIgnored) {
+    const LoadedShow s = Parse(R"({"settings": {"UseColorTool": false, "SoundOn": true,
+      "ToolTipsOn": false, "MusicDir": "/songs", "DirectoryLastOpenned": "/pics",
+      "ActiveColor": "#123456", "NumSecDelay": 9}})");
+    EXPECT_TRUE(s.warnings.isEmpty());
+    EXPECT_TRUE(s.kept.settings.isEmpty());
+    EXPECT_EQ(s.project.tool, ToolPreferences{});
+    EXPECT_EQ(s.project.settings.NumSecDelay, 9);
+}
+
 // A "\\" is a letter of a file name that exists as written, and a separator
 // only otherwise; the program's own pictures come from this install.
 TEST(ShowFile, BackslashesAndTheProgramsOwnPictures) {

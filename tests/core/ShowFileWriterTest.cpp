@@ -1,7 +1,7 @@
 // Show files written and read back, and saves that fail half way.
 #include "compiler/ShowFileWriter.h"
 #include "ScriptShows.h"
-#include "compiler/ShowDocument.h"
+#include "compiler/ShowFileState.h"
 #include "core/TestFiles.h"
 
 #include <QDir>
@@ -59,7 +59,7 @@ TEST(ShowFileWriterTest, SaveAndReopenKeepsEveryFieldAndMovesWithItsFolder) {
     const QString folder = dir.filePath("a");
     QDir().mkpath(folder);
     const SlideShowProject saved = FullShow(folder, dir.filePath("install-1"));
-    ShowDocument doc;
+    ShowFileState doc;
     doc.path = folder + QStringLiteral("/trip.json");
     doc.kept = {3,
                 {{QStringLiteral("Chapters"), QJsonArray{1, 2}}},
@@ -94,7 +94,7 @@ TEST(ShowFileWriterTest, SaveAndReopenKeepsEveryFieldAndMovesWithItsFolder) {
     EXPECT_EQ(p.settings.AmountOfSlidesFFRev, 5000);
 
     // Saved again, the file holds everything it held.
-    ShowDocument again;
+    ShowFileState again;
     again.path = moved + "/trip.json";
     again.kept = show.kept;
     EXPECT_EQ(QJsonDocument::fromJson(again.Json(p, install)).object(), top);

@@ -41,6 +41,7 @@ struct Colors : ::testing::Test {
     FakeView view;
     SlideColors colors{project, view, ui};
     ShowSettings& s = project.settings;
+    ToolPreferences& tool = project.tool;
 
     Colors() {
         project.GrowSlots();
@@ -50,7 +51,7 @@ struct Colors : ::testing::Test {
         SlideColors::Palette palette{};
         palette[3] = kTeal;
         colors.setPalette(palette);
-        s.UseColorTool = false;
+        tool.UseColorTool = false;
     }
     std::vector<Slide> allSlots() const {
         std::vector<Slide> out;
@@ -64,7 +65,7 @@ struct Colors : ::testing::Test {
 TEST_F(Colors, PaletteThenCaptionTextSwatchColoursTheCurrentSlide) {
     colors.PicMFormColors_Click(3);
     colors.PicMFormColors_Click(14); // no such box
-    EXPECT_EQ(s.ActiveColor, kTeal);
+    EXPECT_EQ(tool.ActiveColor, kTeal);
     colors.picCapBackColor_Click(); // the text colour's swatch: the window test
     EXPECT_EQ(project.slide(2).CapBackColor, "&H85A016");
     EXPECT_EQ(project.slide(1).CapBackColor, "&HFFFF80");
@@ -80,7 +81,7 @@ TEST_F(Colors, PaletteThenCaptionTextSwatchColoursTheCurrentSlide) {
 }
 
 TEST_F(Colors, SwatchWrittenByAChooserIsAppliedNotRepainted) {
-    s.ActiveColor = kTeal;
+    tool.ActiveColor = kTeal;
     project.flags.PickingCapForeColor = true;
     s.CaptionForeColor = RgbColor(255, 0, 5);
     colors.picCapForeColor_Click();
@@ -105,7 +106,7 @@ TEST_F(Colors, SystemDialogTargetsThePendingSwatchAndCancelChangesNothing) {
 }
 
 TEST_F(Colors, ColourToolSeamLeavesTheTargetForActivation) {
-    s.UseColorTool = true;
+    tool.UseColorTool = true;
     colors.showColorTool = [&] { s.CaptionBackColor = kTeal; }; // the tool's OK
     colors.cmdCapBackColor_Click();
     EXPECT_TRUE(project.flags.PickingCapBackColor);
@@ -125,7 +126,7 @@ TEST_F(Colors, ColourToolSeamLeavesTheTargetForActivation) {
 TEST_F(Colors, PicColorInPictureModeFirstOnlySwitchesToColourMode) {
     view.option = 1;
     s.UseColTrueUsePicFalse = false;
-    s.ActiveColor = kTeal;
+    tool.ActiveColor = kTeal;
     colors.cmdPicBakColorOrPic_Click(0);
     EXPECT_TRUE(ui.questions().empty());
     EXPECT_TRUE(s.UseColTrueUsePicFalse);

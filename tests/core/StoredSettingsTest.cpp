@@ -52,11 +52,12 @@ struct RecordingWindow : StartUpWindow {
 };
 
 // Every stored value away from its default, the controls agreeing.
-ShowSettings NonDefaults(RecordingWindow& window) {
+ShowSettings NonDefaults(RecordingWindow& window, ToolPreferences& t) {
     ShowSettings s;
-    s.UseColTrueUsePicFalse = s.SameBkColorEverySlide = s.UseColorTool = s.ToolTipsOn = false;
-    s.SoundOn = true;
-    s.DirectoryLastOpenned = "/pics, with a comma";
+    t = ToolPreferences{};
+    s.UseColTrueUsePicFalse = s.SameBkColorEverySlide = t.UseColorTool = t.ToolTipsOn = false;
+    t.SoundOn = true;
+    t.DirectoryLastOpenned = "/pics, with a comma";
     s.AmountOfSlidesFFRev = 12;
     s.NumSecDelay = 42;
     s.FontInUse = "DejaVu Serif";
@@ -66,10 +67,10 @@ ShowSettings NonDefaults(RecordingWindow& window) {
     s.CaptionFrameColor = RgbColor(1, 2, 3);
     s.CaptionBackColor = window.captionBack = RgbColor(4, 5, 6);
     s.NewSlideBackColor = window.newBackground = RgbColor(7, 8, 9);
-    s.ActiveColor = RgbColor(10, 11, 12);
+    t.ActiveColor = RgbColor(10, 11, 12);
     s.ButtonColors = {1, 2, 3, 4, 5};
     s.OpenPgBkPic = "/pics/open.gif";
-    s.MusicDir = "/music/";
+    t.MusicDir = "/music/";
     s.Flashing = 0;
     s.FitPictures = true;
     s.FitWidth = 800;
@@ -86,6 +87,7 @@ struct StoredSettings : ::testing::Test {
     QTemporaryDir dir;
     RecordingWindow window;
     ShowSettings s;
+    ToolPreferences t;
 
     StoredSettings() {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
@@ -97,26 +99,27 @@ struct StoredSettings : ::testing::Test {
     }
     void read() {
         QSettings settings(QSettings::UserScope, kSettingsOrganization, kSettingsApplication);
-        ReadInSettings(settings, s, window, "/opt/pss", "/home/u");
+        ReadInSettings(settings, s, t, window, "/opt/pss", "/home/u");
     }
     bool save() {
         QSettings settings(QSettings::UserScope, kSettingsOrganization, kSettingsApplication);
-        return SaveFormSettings(settings, s, window);
+        return SaveFormSettings(settings, s, t, window);
     }
 };
 } // namespace
 
 TEST_F(StoredSettings, FirstStartShowsTheDefaultsAndSavedValuesComeBack) {
-    s = NonDefaults(window);
+    s = NonDefaults(window, t);
     read();
     ShowSettings defaults;
     SetNewShowChoices(defaults);
     defaults.OpenPgBkPic = "/opt/pss/wood.gif";
-    defaults.MusicDir = "/home/u";
     EXPECT_EQ(s, defaults);
+    EXPECT_EQ(t, ToolPreferences::FirstStart("/home/u"));
     EXPECT_TRUE(window.chooser == 0 && window.toolTips && !window.sound);
 
-    const ShowSettings saved = s = NonDefaults(window);
+    const ShowSettings saved = s = NonDefaults(window, t);
+    const ToolPreferences savedTool = t;
     ASSERT_TRUE(save());
     QSettings text(file(), QSettings::IniFormat);
     EXPECT_EQ(text.allKeys().size(), qsizetype(24 + std::size(kCompileChoices)));
@@ -124,9 +127,11 @@ TEST_F(StoredSettings, FirstStartShowsTheDefaultsAndSavedValuesComeBack) {
     EXPECT_EQ(text.value("picCapForeColor").toString(), "&H0000FF");
     EXPECT_EQ(text.value("Flashing").toString(), "False");
     s = ShowSettings{};
+    t = ToolPreferences{};
     window = RecordingWindow{};
     read();
     EXPECT_EQ(s, saved);
+    EXPECT_EQ(t, savedTool);
     EXPECT_EQ(window.captionFore, RgbColor(255, 0, 0));
     EXPECT_TRUE(window.chooser == 1 && !window.toolTips && window.sound);
 }
@@ -151,10 +156,10 @@ TEST_F(StoredSettings, ReadingEdgeCases) {
     store("picCapFrameColor", "&HNOPE");
     store("picActiveColor", "&H1000000");
     store("BackButton", "255");
-    s.CaptionFrameColor = s.ActiveColor = 0x123456;
+    s.CaptionFrameColor = t.ActiveColor = 0x123456;
     read();
     EXPECT_EQ(s.AmountOfSlidesFFRev, 3);
-    EXPECT_FALSE(s.SoundOn);
+    EXPECT_FALSE(t.SoundOn);
     EXPECT_EQ(s.Flashing, 1);
     EXPECT_EQ(s.optIntBkImgOptionForm, 0);
     EXPECT_EQ(s.FitWidth, 1920);
@@ -162,7 +167,7 @@ TEST_F(StoredSettings, ReadingEdgeCases) {
     // Colours that cannot be applied take their defaults; decimal text is a
     // colour too.
     EXPECT_EQ(s.CaptionFrameColor, 0xFF99CCu);
-    EXPECT_EQ(s.ActiveColor, 0xC100FFu);
+    EXPECT_EQ(t.ActiveColor, 0xC100FFu);
     EXPECT_EQ(s.ButtonColors[4], 0x0000FFu);
 }
 
@@ -193,7 +198,7 @@ TEST_F(StoredSettings, UnwritableStoreIsReportedOnceAndTheToolStillEnds) {
     ScriptedPrompter ui;
     ui.queueMessageAnswer(MsgResult::Yes);
     QSettings settings(QSettings::UserScope, kSettingsOrganization, kSettingsApplication);
-    EXPECT_TRUE(RunShutDown(ui, settings, s, window));
+    EXPECT_TRUE(RunShutDown(ui, settings, s, t, window));
     ASSERT_EQ(ui.messages().size(), 2u);
     EXPECT_EQ(ui.messages()[1].title, "Preferences Not Saved");
     EXPECT_TRUE(ui.messages()[1].text.contains("Settings.conf"));

@@ -45,7 +45,7 @@ TEST(Accessibility, EveryWindowNamesItsControls) {
     ExpectUsable(&names);
 
     ConnectColorTool(form);
-    form.project().settings.UseColorTool = true;
+    form.project().tool.UseColorTool = true;
     form.ui.ShowCTform->click();
     auto* tool = form.findChild<TintaraWindow*>();
     ASSERT_NE(tool, nullptr);
@@ -79,7 +79,7 @@ TEST(Accessibility, SwatchesAndCountersReadWhatTheyShow) {
     QWidget* box = form.ui.PicMFormColors[3];
     box->setFocus(Qt::TabFocusReason);
     QTest::keyClick(box, Qt::Key_Space);
-    EXPECT_EQ(form.project().settings.ActiveColor, form.ui.PicMFormColors[3]->color());
+    EXPECT_EQ(form.project().tool.ActiveColor, form.ui.PicMFormColors[3]->color());
 
     form.ui.lblPicSelNum->setText(QStringLiteral("3"));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(form.ui.lblPicSelNum)->text(QAccessible::Name),

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTest>
@@ -88,7 +89,7 @@ TEST_F(EditHistoryTest, EveryKindOfEditIsUndoneAndRedoneExactly) {
         ui.queueMessageAnswer(MsgResult::Yes);
         form->ui.cmdDelete->click();
     });
-    project().settings.ActiveColor = 0x123456;
+    project().tool.ActiveColor = 0x123456;
     ExpectUndoable("Caption Colours", [&] { form->ui.picCapForeColor->click(); });
     ExpectUndoable("Background", [&] { form->ui.picBackColor->click(); });
     ExpectUndoable("Colours", [&] { form->ui.picButBakColor[2]->click(); });
@@ -167,8 +168,8 @@ TEST_F(EditHistoryTest, UndoShowsTheSlideItChangedAndKeepsTheCounters) {
     EXPECT_FALSE(form->ui.cmdFinish->isEnabled());
 }
 
-// Typing in the caption box is undone by the box itself; the caption becomes
-// a step of the show when it is stored.
+// Typing in the caption box is undone by the box itself, not by the Edit
+// menu; what one visit to the box typed is one step of the show.
 TEST_F(EditHistoryTest, CtrlZInATextBoxUndoesTheTyping) {
     AddThroughDialog(MakePictures(1));
     const int steps = history().stack().count();
@@ -179,9 +180,12 @@ TEST_F(EditHistoryTest, CtrlZInATextBoxUndoesTheTyping) {
     box->selectAll();
     QTest::keyClicks(box, QStringLiteral("abc"));
     EXPECT_EQ(box->text(), "abc");
+    EXPECT_EQ(history().stack().count(), steps + 1);
     QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(box->text(), shown);
-    EXPECT_EQ(history().stack().count(), steps);
+    EXPECT_EQ(project().SlideCount(), 1);
+    EXPECT_EQ(project().slide(1).Caption, shown);
+    EXPECT_EQ(history().stack().count(), steps + 1);
 
     // The menu's Undo stores what was typed, then takes it back.
     box->selectAll();
@@ -204,7 +208,6 @@ TEST_F(EditHistoryTest, TheUnsavedMarkFollowsTheSavedShow) {
 
     form->ui.txtCaption->setText(QStringLiteral("new"));
     form->ui.cmdAddCaption->click();
-    form->showFiles().CheckNow();
     EXPECT_EQ(form->windowTitle(), "Picture #2 - trip.json*");
     // Back to the show as saved: the mark goes at once, and comes back.
     undo->trigger();
@@ -338,4 +341,24 @@ TEST_F(EditHistoryTest, ADroppedShowAsksToSaveTheChangesFirst) {
     EXPECT_EQ(project().SlideCount(), 2);
     EXPECT_EQ(form->windowTitle(), "Picture #1 - trip.json");
     EXPECT_FALSE(undo->isEnabled());
+}
+
+// The tool's own preferences (the active colour, the colour chooser, the
+// song preview, the tooltips) are no part of the show: changing them makes
+// no step and no unsaved mark.
+TEST_F(EditHistoryTest, ToolPreferencesAreNoStepOfTheShow) {
+    AddThroughDialog(MakePictures(2));
+    ui.queueFiles({dir.filePath("kept.json")});
+    ASSERT_TRUE(form->showFiles().SaveShowAs());
+    const int steps = history().stack().count();
+    const ToolPreferences before = project().tool;
+    form->ui.PicMFormColors[3]->click();
+    form->ui.optFullOrCondTintara[1]->click();
+    form->ui.Check1->click();
+    form->ui.ckToolTips->click();
+    form->CommitPendingEdit();
+    EXPECT_NE(project().tool, before);
+    EXPECT_EQ(history().stack().count(), steps);
+    EXPECT_TRUE(history().stack().isClean());
+    EXPECT_EQ(form->windowTitle(), "Picture #2 - kept.json");
 }

@@ -1,6 +1,6 @@
 #include "GuiTestSupport.h"
 #include "ScriptedPrompter.h"
-#include "compiler/ShowDocument.h"
+#include "compiler/ShowFileState.h"
 #include "compiler/ui/NamePrompt.h"
 #include "compiler/ui/WindowCompileHost.h"
 #include "core/PrintQt.h"

@@ -99,7 +99,7 @@ TEST_F(Form1Window, PaletteComesFromTheUserColourFile) {
 // background colour, which fills every slot.
 TEST_F(Form1Window, SameBackColourForEverySlideFillsEverySlot) {
     form->ui.optFullOrCondTintara[1]->click();
-    EXPECT_FALSE(project().settings.UseColorTool);
+    EXPECT_FALSE(project().tool.UseColorTool);
     ui.queueColor(RgbColor(255, 0, 5));
     form->ui.cmdPicBakColorOrPic[0]->click();
     EXPECT_EQ(ui.questions().back().initialColor, 0xC100FFu);
@@ -138,7 +138,7 @@ TEST_F(Form1Test, SongControlsReachTheSong) {
     RecordingMediaPlayer& player = *owned;
     form->song().usePlayer(std::move(owned));
     form->ui.Check1->click();
-    EXPECT_TRUE(project().settings.SoundOn);
+    EXPECT_TRUE(project().tool.SoundOn);
 
     ui.queueFiles({"/music/tune.mid"});
     form->ui.cmdSelectSong->click();
@@ -149,7 +149,7 @@ TEST_F(Form1Test, SongControlsReachTheSong) {
     form->song().StopPreview(); // as the compile command does
     EXPECT_EQ(player.calls(), QStringList({"stop", "source /music/tune.mid", "stop"}));
     EXPECT_FALSE(form->ui.Check1->isChecked());
-    EXPECT_FALSE(project().settings.SoundOn);
+    EXPECT_FALSE(project().tool.SoundOn);
 
     // The failure's text and icon: Song.PlayerFailureIsReportedOncePerFailureAndKeepsTheSong.
     player.fail("Could not determine type of stream.");

@@ -106,7 +106,7 @@ TEST_F(Options, SameCaptionAndResetReachTheMainWindow) {
 
     EXPECT_EQ(p.SlideCount(), 0);
     EXPECT_EQ(s.SongPath, "/music/a.mp3"); // the settings stay
-    EXPECT_EQ(form.windowTitle(), "Picture #0");
+    EXPECT_EQ(form.windowTitle(), "Picture #0 - Untitled*");
     EXPECT_TRUE(form.ui.txtCaption->text().isEmpty());
 }
 

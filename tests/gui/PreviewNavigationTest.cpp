@@ -130,7 +130,7 @@ TEST_F(PreviewNavigationTest, AutoRunShowsTheSlidesInTurnAndStopsOnTheNextOne) {
     start();
     EXPECT_EQ(form->ui.Timer1->interval(), 5000);
     EXPECT_FALSE(form->ui.txtPicTimeSec->isEnabled());
-    EXPECT_EQ(form->windowTitle(), "Picture #1");
+    EXPECT_EQ(form->windowTitle(), "Picture #1 - Untitled*");
     EXPECT_EQ(form->ui.Image1->path(), "");
     nav().Timer1_Timer();
     EXPECT_EQ(AutoRunCaption(), "Stop #2");
@@ -159,7 +159,7 @@ TEST_F(PreviewNavigationTest, AutoRunShowsTheSlidesInTurnAndStopsOnTheNextOne) {
     start();
     nav().Timer1_Timer(); // 2 on screen, 3 next
     autoRun->click();
-    EXPECT_EQ(form->windowTitle(), "Picture #3");
+    EXPECT_EQ(form->windowTitle(), "Picture #3 - Untitled*");
     EXPECT_EQ(form->ui.txtCaption->text(), "caption 3");
 
     for (QWidget* other : {static_cast<QWidget*>(form->ui.cmdAddCaption),

@@ -7,6 +7,7 @@
 #include "core/TestFiles.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewNavigation.h"
+#include "editor/ui/undo/EditHistory.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/ProgramFolder.h"
 
@@ -63,7 +64,6 @@ QMap<QString, QByteArray> Tree(const QString& root) {
 // caption names the show and marks unsaved changes.
 TEST_F(ShowFiles, SaveQuestionAnswersAndCaption) {
     AddThroughDialog(MakePictures(3));
-    files().CheckNow();
     EXPECT_EQ(form->windowTitle(), "Picture #3 - Untitled*");
     // A show started in the window writes the player page; a new one too.
     EXPECT_TRUE(project().settings.Player);
@@ -91,7 +91,7 @@ TEST_F(ShowFiles, SaveQuestionAnswersAndCaption) {
     EXPECT_EQ(project().SlideCount(), 2);
     EXPECT_EQ(form->windowTitle(), "Picture #1 - trip.json");
     project().slide(1).Caption = QStringLiteral("changed");
-    files().CheckNow();
+    form->history().TakeOutsideChanges();
     EXPECT_EQ(form->windowTitle(), "Picture #1 - trip.json*");
     // Closing asks too; Cancel keeps the window open.
     ui.queueMessageAnswer(MsgResult::Cancel);
@@ -397,8 +397,8 @@ TEST_F(ShowFiles, EveryRecoveryFileLeftBehindIsOfferedNewestFirst) {
     EXPECT_EQ(ui.messages().size(), 4u);
 }
 
-// A caption being typed is stored before the sorter reads the show, and the
-// recovery tick sees it while the box still has the focus.
+// A caption being typed is stored before the sorter reads the show, and
+// reaches the recovery file while the box still has the focus.
 TEST_F(ShowFiles, CaptionBeingTypedReachesTheSorterAndTheRecoveryFile) {
     files().setRecoveryFolder(dir.filePath("data"));
     AddThroughDialog(MakePictures(3));
@@ -407,7 +407,6 @@ TEST_F(ShowFiles, CaptionBeingTypedReachesTheSorterAndTheRecoveryFile) {
     form->ui.txtCaption->setFocus();
     form->ui.txtCaption->selectAll();
     QTest::keyClicks(form->ui.txtCaption, "still typing");
-    files().CheckNow();
     EXPECT_EQ(form->windowTitle(), "Picture #3 - typed.json*");
     files().WriteRecoveryNow();
     files().WaitForRecovery();
@@ -430,18 +429,23 @@ TEST_F(ShowFiles, CaptionBeingTypedReachesTheSorterAndTheRecoveryFile) {
     EXPECT_EQ(project().SlideCount(), 4);
 }
 
-// An idle window does no work on its show; what the user does is looked at
-// once, at the next tick.
+// An idle window does no work on its show; a run of changes is one
+// recovery write, a few seconds after it began.
 TEST_F(ShowFiles, IdleWindowLeavesItsShowAlone) {
+    files().setRecoveryFolder(dir.filePath("data"));
     AddThroughDialog(MakePictures(3));
-    files().CheckNow();
-    const int checks = files().ChecksMade();
-    RunEventsFor(2500);
-    EXPECT_EQ(files().ChecksMade(), checks);
-    QTest::keyClick(form->ui.txtCaption, Qt::Key_A);
-    EXPECT_TRUE(RunEventsUntil([&] { return files().ChecksMade() == checks + 1; }, 3000));
+    QTest::keyClicks(form->ui.txtCaption, "abc");
+    EXPECT_TRUE(files().RecoveryDue());
+    EXPECT_EQ(files().RecoveryWrites(), 0);
+    EXPECT_TRUE(RunEventsUntil([&] { return files().RecoveryWrites() == 1; },
+                               ShowFileCommands::kRecoveryDelayMilliseconds + 2000));
     RunEventsFor(1500);
-    EXPECT_EQ(files().ChecksMade(), checks + 1);
+    EXPECT_EQ(files().RecoveryWrites(), 1);
+    EXPECT_FALSE(files().RecoveryDue());
+    // Input that changes nothing is no change.
+    form->ui.cmdFB[0]->setFocus();
+    QTest::keyClick(form->ui.cmdFB[0], Qt::Key_Shift);
+    EXPECT_FALSE(files().RecoveryDue());
 }
 
 // The show saved in the window compiles to the same files from the window,
@@ -488,9 +492,11 @@ TEST_F(ShowFiles, WindowAndCommandLineCompileAlike) {
     for (const MessageBoxRequest& m : ui.messages())
         EXPECT_NE(m.title, "File Copy Error");
 
-    // The names the window used go into the file for the command line.
-    files().CheckNow();
+    // The names the window used go into the file for the command line, and
+    // are one step of the show (the window takes them after its compile).
+    form->history().TakeOutsideChanges();
     EXPECT_TRUE(files().IsModified());
+    EXPECT_EQ(form->findChild<QAction*>("mnuUndo")->text(), "Undo Names and Folder");
     project().names.OutputFolder = dir.filePath("cli/show/");
     ASSERT_TRUE(files().SaveShow());
     LocalFileSystem fs;

@@ -51,7 +51,7 @@ TEST_F(SlideEditingTest, SeveralFilesAreAddedInTheDialogsOrder) {
     ASSERT_EQ(project().SlideCount(), 3);
     EXPECT_EQ(project().slide(1).PicturePath, b);
     EXPECT_EQ(project().slide(3).PicturePath, c);
-    EXPECT_EQ(form->windowTitle(), "Picture #3");
+    EXPECT_EQ(form->windowTitle(), "Picture #3 - Untitled*");
     EXPECT_EQ(form->ui.lblPicSelNum->text(), "3");
     EXPECT_EQ(form->ui.lblPicsLeft->text(), "Number of Picture(s) left: 997");
     EXPECT_EQ(form->ui.Image1->path(), c);
@@ -80,7 +80,7 @@ TEST_F(SlideEditingTest, SingleFileIsJudgedByItsContent) {
     ASSERT_EQ(project().SlideCount(), 2);
     EXPECT_EQ(project().slide(2).PicturePath, typed);
     EXPECT_TRUE(ui.messages().empty());
-    EXPECT_EQ(project().settings.DirectoryLastOpenned, dir.filePath("typed") + "/");
+    EXPECT_EQ(project().tool.DirectoryLastOpenned, dir.filePath("typed") + "/");
 }
 
 TEST_F(SlideEditingTest, BombsAndBrokenFilesAreReportedAndSkipped) {
@@ -165,7 +165,7 @@ TEST_F(SlideEditingTest, DeleteAsksThenShowsTheSlideBefore) {
     EXPECT_EQ(ui.messages()[0].buttons, MsgButtons::YesNo);
     EXPECT_EQ(ui.messages()[0].icon, MsgIcon::Question);
     EXPECT_EQ(project().slide(2).PicturePath, paths[2]);
-    EXPECT_EQ(form->windowTitle(), "Picture #1");
+    EXPECT_EQ(form->windowTitle(), "Picture #1 - Untitled*");
     EXPECT_EQ(form->ui.txtCaption->text(), "caption 1");
     EXPECT_EQ(form->ui.Image1->path(), paths[0]);
     EXPECT_EQ(form->ui.lblNewBkGnd->color(), RgbColor(255, 0, 5));
@@ -182,7 +182,7 @@ TEST_F(SlideEditingTest, DeleteAsksThenShowsTheSlideBefore) {
     form->editing().cmdDelete_Click();
     form->editing().cmdDelete_Click();
     EXPECT_EQ(project().SlideCount(), 0);
-    EXPECT_EQ(form->windowTitle(), "Picture #0");
+    EXPECT_EQ(form->windowTitle(), "Picture #0 - Untitled*");
     EXPECT_FALSE(form->ui.Image1->isVisible());
     ui.clear();
     form->editing().cmdDelete_Click();

@@ -80,7 +80,7 @@ TEST_F(Form1Test, TipsFollowTheSettingsAndTheSwitch) {
 
     form->ui.ckToolTips->click();
     EXPECT_EQ(form->ui.ckToolTips->text(), "Tips Off");
-    EXPECT_FALSE(project().settings.ToolTipsOn);
+    EXPECT_FALSE(project().tool.ToolTipsOn);
     for (QWidget* w : form->findChildren<QWidget*>())
         EXPECT_TRUE(w->toolTip().isEmpty()) << w->objectName().toStdString();
     emit form->activated(); // and they stay off

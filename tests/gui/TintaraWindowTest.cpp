@@ -170,7 +170,7 @@ TEST(TintaraFromMainWindow, CaptionColourGoesBackThroughSelectedOk) {
     Form1 form(ui);
     ConnectColorTool(form);
     SlideShowProject& p = form.project();
-    p.settings.UseColorTool = true;
+    p.tool.UseColorTool = true;
     p.settings.CaptionForeColor = RgbColor(1, 2, 3);
     emit form.ui.cmdCapForeColor->clicked();
     auto* tool = form.findChild<TintaraWindow*>();

@@ -10,6 +10,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -32,6 +33,7 @@ AutoRunDelay::AutoRunDelay(Form1& f) : form(f) {
     ui.txtPicTimeSec->installEventFilter(&digitsOnly);
     ui.txtPicTimeSec->installEventFilter(this);
     connect(ui.VScrollSec, &QScrollBar::valueChanged, this, &AutoRunDelay::VScrollSec_Change);
+    connect(ui.txtPicTimeSec, &QLineEdit::textChanged, this, &AutoRunDelay::DelayTextChanged);
     connect(ui.lblAutoRun, &ClickLabel::clicked, this, &AutoRunDelay::lblAutoRun_Click);
     ShowDelay();
 }
@@ -43,23 +45,36 @@ bool AutoRunDelay::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+namespace {
+// Every notch of the scroll bar changes the delay; a run of changes is one
+// step.
+constexpr quint64 kDelayRun = 1;
+} // namespace
+
 void AutoRunDelay::txtPicTimeSec_LostFocus() {
-    const EditStep step(form.history(), EditKind::Delay);
+    const EditStep step(form.history(), EditKind::Delay, kDelayRun);
     // An empty box counts as the shortest delay; anything typed is held to
     // the range the scroll bar offers.
     const QString typed = form.ui.txtPicTimeSec->text().trimmed();
     const int seconds = typed.isEmpty()
                             ? kMinDelaySeconds
                             : qBound(kMinDelaySeconds, LeadingNumber(typed), kMaxDelaySeconds);
+    const QScopedValueRollback own(filling, true);
     form.ui.txtPicTimeSec->setText(QString::number(seconds));
     form.ui.VScrollSec->setValue(seconds);
     form.project().settings.NumSecDelay = static_cast<qint16>(seconds);
 }
 
 void AutoRunDelay::VScrollSec_Change(int value) {
-    const EditStep step(form.history(), EditKind::Delay);
+    const EditStep step(form.history(), EditKind::Delay, kDelayRun);
+    const QScopedValueRollback own(filling, true);
     form.ui.txtPicTimeSec->setText(QString::number(value));
     form.project().settings.NumSecDelay = static_cast<qint16>(value);
+}
+
+void AutoRunDelay::DelayTextChanged() {
+    if (!filling && !form.ui.txtPicTimeSec->hasFocus())
+        txtPicTimeSec_LostFocus();
 }
 
 void AutoRunDelay::lblAutoRun_Click() {
@@ -71,6 +86,7 @@ void AutoRunDelay::ShowDelay() {
     const int seconds = form.project().settings.NumSecDelay;
     const QSignalBlocker quiet(form.ui.VScrollSec);
     form.ui.VScrollSec->setValue(qBound(kMinDelaySeconds, seconds, kMaxDelaySeconds));
+    const QScopedValueRollback own(filling, true);
     form.ui.txtPicTimeSec->setText(QString::number(seconds));
 }
 

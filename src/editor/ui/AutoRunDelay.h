@@ -25,6 +25,10 @@ public:
     explicit AutoRunDelay(Form1& form);
 
     void txtPicTimeSec_LostFocus();
+    // A delay set in the box while it does not have the focus (a screen
+    // reader setting its value) is stored at once; typed, it is stored when
+    // the box loses the focus.
+    void DelayTextChanged();
     void VScrollSec_Change(int value);
     void lblAutoRun_Click();
     // The box and scroll bar show NumSecDelay.
@@ -36,4 +40,6 @@ private:
 
     Form1& form;
     DigitKeyFilter digitsOnly;
+    // True while the window fills the box itself.
+    bool filling = false;
 };

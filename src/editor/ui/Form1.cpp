@@ -29,6 +29,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 
 namespace {
 // PBar1 as the progress of a background fill.
@@ -54,12 +55,13 @@ Form1::Form1(Prompter& prompter, QWidget* parent)
     // The first block of slots is made before any settings are taken: its
     // slots start with the built-in colours and without a background picture.
     slideShow.GrowSlots();
-    slideShow.settings = ShowSettings::FirstStart(ProgramFolder(), QDir::homePath());
+    slideShow.settings = ShowSettings::FirstStart(ProgramFolder());
+    slideShow.tool = ToolPreferences::FirstStart(QDir::homePath());
     SetNewShowChoices(slideShow.settings);
 
     // Swatches of show-wide colours read and write the settings themselves.
     ShowSettings& s = slideShow.settings;
-    ui.picActiveColor->bind(&s.ActiveColor);
+    ui.picActiveColor->bind(&slideShow.tool.ActiveColor);
     ui.picCapForeColor->bind(&s.CaptionForeColor);
     ui.picCapBackColor->bind(&s.CaptionBackColor);
     ui.picCapFrameColor->bind(&s.CaptionFrameColor);
@@ -82,19 +84,21 @@ Form1::Form1(Prompter& prompter, QWidget* parent)
             return;
         // A menu entry leaves the focus in the caption box being typed in.
         CommitPendingEdit();
+        // What other windows changed stays apart from what the compile keeps.
+        editHistory->TakeOutsideChanges();
         if (seams.compile) {
             const CommandsOffWhileCompiling off(*this, compileRunning);
             seams.compile();
         }
-        // The names used are the show's now; they may have been stored while
-        // the compile showed its progress.
-        showFileCommands->NoteChange();
+        // The names the compile used are kept with the show: one step of its
+        // own, when they differ.
+        editHistory->TakeOutsideChanges();
         // What other windows left pending while the compile ran.
         if (isActiveWindow())
             emit activated();
     });
 
-    editHistory = std::make_unique<EditHistory>(*this);
+    editHistory = std::make_unique<EditHistory>(*this, showDocument);
     // The concerns of the window, each connecting to its own controls.
     autoRunDelay = std::make_unique<AutoRunDelay>(*this);
     previewNavigation = std::make_unique<PreviewNavigation>(*this, *autoRunDelay);
@@ -123,9 +127,9 @@ void Form1::ShowSettingsInWindow() {
     ui.lblNewBkGnd->setColor(s.NewSlideBackColor);
     ui.lblNewBkGnd->setVisible(s.UseColTrueUsePicFalse);
     ui.picBackPicture->load(s.NewBkPicture);
-    ui.optFullOrCondTintara[s.UseColorTool ? 0 : 1]->setChecked(true);
-    ui.Check1->setChecked(s.SoundOn);
-    ui.ckToolTips->setChecked(s.ToolTipsOn);
+    ui.optFullOrCondTintara[slideShow.tool.UseColorTool ? 0 : 1]->setChecked(true);
+    ui.Check1->setChecked(slideShow.tool.SoundOn);
+    ui.ckToolTips->setChecked(slideShow.tool.ToolTipsOn);
     SetCaptionBoxColors(s.CaptionBackColor, s.CaptionForeColor);
 }
 
@@ -137,7 +141,7 @@ void Form1::ShowProjectInWindow(bool songChanged) {
     autoRunDelay->ShowDelay();
     if (songChanged)
         songControls->ShowStoredSong();
-    ui.txtCaption->clear();
+    ShowCaptionText({});
     ShowCurrentSlide();
 }
 
@@ -150,13 +154,14 @@ void Form1::CommitPendingEdit() {
         autoRunDelay->txtPicTimeSec_LostFocus();
         ui.txtPicTimeSec->setModified(false);
     }
+    // What other windows left in the show is a step before whatever comes
+    // next (a save, an undo, a compile).
+    editHistory->TakeOutsideChanges();
 }
 
-SlideShowProject Form1::ProjectWithPendingEdit() const {
-    SlideShowProject copy = slideShow;
-    if (focusWidget() == ui.txtCaption && ui.txtCaption->isModified())
-        copy.StoreCaption(ui.txtCaption->text(), CaptionBoxBackColor(), CaptionBoxForeColor());
-    return copy;
+void Form1::ShowCaptionText(const QString& text) {
+    const QScopedValueRollback filling(fillingCaption, true);
+    ui.txtCaption->setText(text);
 }
 
 void Form1::FillBackgrounds(qint16 start) {
@@ -253,7 +258,7 @@ void Form1::closeEvent(QCloseEvent* e) {
         e->ignore();
         return;
     }
-    showFileCommands->RemoveRecovery();
+    showFileCommands->Close();
     e->accept();
 }
 

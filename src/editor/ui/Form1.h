@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/ShowDocument.h"
 #include "editor/ui/Form1Controls.h"
 #include "project/ColorValue.h"
 #include "project/SlideShowProject.h"
@@ -48,8 +49,8 @@ struct Form1Seams {
     std::function<Form1*()> openWindow;
 };
 
-// The main window: the one slide show project, its preview and every command
-// on it. Every modal question goes through the Prompter.
+// The main window: its show's document, the preview and every command on the
+// show. Every modal question goes through the Prompter.
 //
 // How the window is organised:
 // - `ui` holds every control (Form1Controls.h), built by BuildForm1Layout,
@@ -94,8 +95,11 @@ public:
     Form1Controls ui;
     Form1Seams seams;
 
+    // The show the window edits: the document's working copy (an EditStep
+    // records what the window's commands change in it).
     SlideShowProject& project() { return slideShow; }
     const SlideShowProject& project() const { return slideShow; }
+    ShowDocument& document() { return showDocument; }
     Prompter& prompter() { return ask; }
 
     SlideEditing& editing() { return *slideEditing; }
@@ -106,12 +110,13 @@ public:
     bool CompileRunning() const { return compileRunning; }
     // The caption and delay boxes store what was typed when they lose the
     // focus; a command that leaves the focus where it is (a save shortcut)
-    // stores the box being edited first.
+    // stores the box being edited first, and what other windows changed.
     void CommitPendingEdit();
-    // A copy of the project with what is being typed in the caption box
-    // stored, for readers that must not wait for the box to lose the focus
-    // (the recovery file).
-    SlideShowProject ProjectWithPendingEdit() const;
+    // The caption box shows `text` (a slide's caption, or nothing): the
+    // window's own filling of the box, which is no edit of the show.
+    void ShowCaptionText(const QString& text);
+    // True while the window fills the caption box itself.
+    bool FillingCaption() const { return fillingCaption; }
     ColorWorkbench& colors() { return *colorWorkbench; }
     OptionsCommand& options() { return *optionsCommand; }
     SongControls& song() { return *songControls; }
@@ -169,7 +174,9 @@ private:
     void RefreshTitle();
 
     Prompter& ask;
-    SlideShowProject slideShow;
+    // Before everything that edits the show through it, so it goes last.
+    ShowDocument showDocument;
+    SlideShowProject& slideShow = showDocument.workingShow();
     std::unique_ptr<SlideEditing> slideEditing;
     std::unique_ptr<PreviewNavigation> previewNavigation;
     std::unique_ptr<AutoRunDelay> autoRunDelay;
@@ -185,4 +192,5 @@ private:
     int pictureNumber = 0;
     QString showName;
     bool compileRunning = false;
+    bool fillingCaption = false;
 };

@@ -42,7 +42,7 @@ void Form1Lifecycle::Form_Load() {
 bool Form1Lifecycle::Form_QueryUnload() {
     releaseToolTips();
     const auto store = OpenToolSettings(kSettingsOrganization, kSettingsApplication);
-    if (!RunShutDown(form.prompter(), *store, form.project().settings, *this))
+    if (!RunShutDown(form.prompter(), *store, form.project().settings, form.project().tool, *this))
         return false;
     // Every other window of the tool goes with the main window; another main
     // window (a second show restored after a crash) stays open with its show.

@@ -42,7 +42,7 @@ void MainWindowTips::SetTip(const ControlTip& tip, cToolTip* manager, bool on) {
 void MainWindowTips::ckToolTips_Click() {
     QCheckBox* box = form.ui.ckToolTips;
     const bool on = box->isChecked();
-    form.project().settings.ToolTipsOn = on;
+    form.project().tool.ToolTipsOn = on;
     box->setText(on ? QStringLiteral("Tips On") : QStringLiteral("Tips Off"));
     // The switch's own tip speaks of the tips being on; with them off it
     // has none either.

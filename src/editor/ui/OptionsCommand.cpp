@@ -17,7 +17,7 @@ OptionsCommand::OptionsCommand(Form1& f, SlideEditing& e, ColorWorkbench& c)
 
 OptionsHooks OptionsCommand::hooks() {
     return {[this] { form.FillBackgrounds(0); }, [this] { editing.AddSinglePic(); },
-            [this](const QString& caption) { form.ui.txtCaption->setText(caption); },
+            [this](const QString& caption) { form.ShowCaptionText(caption); },
             [this] { ProjectReset(); }};
 }
 
@@ -39,7 +39,7 @@ void OptionsCommand::LoadAndUnload() {
 }
 
 void OptionsCommand::ProjectReset() {
-    form.ui.txtCaption->clear();
+    form.ShowCaptionText({});
     // With no slide left this shows "Picture #0", hides the picture and
     // refreshes every counter and command that follows the slide list.
     form.ShowCurrentSlide();

@@ -129,7 +129,7 @@ void PreviewNavigation::ShowSlide(int n) {
         // A picture that cannot be shown is skipped; the step goes on.
         if (!ShowPicture(slide.PicturePath))
             form.ui.Image1->clear();
-        form.ui.txtCaption->setText(slide.Caption);
+        form.ShowCaptionText(slide.Caption);
         form.ui.cmdChangePic->setEnabled(true);
     } else {
         form.ui.Image1->hide();
@@ -168,7 +168,7 @@ void PreviewNavigation::Timer1_Timer() {
     form.ShowPictureNumber(current);
 
     const Slide& slide = p.slide(current);
-    form.ui.txtCaption->setText(slide.Caption);
+    form.ShowCaptionText(slide.Caption);
     if (!ShowPicture(slide.PicturePath))
         form.ui.Image1->clear();
     form.ui.cmdChangePic->setEnabled(true);

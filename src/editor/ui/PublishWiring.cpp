@@ -2,8 +2,8 @@
 
 #include "compiler/ui/WindowCompileHost.h"
 #include "editor/ui/Form1.h"
-#include "editor/ui/ShowFileCommands.h"
 #include "editor/ui/SongControls.h"
+#include "editor/ui/undo/EditHistory.h"
 #include "platform/ProgramFolder.h"
 #include "publish/ui/PublishFromWindow.h"
 
@@ -29,8 +29,9 @@ void ConnectPublishCommand(Form1& window) {
             QStandardPaths::writableLocation(QStandardPaths::CacheLocation)};
         PublishFromWindow(window.project(), context);
         // Captions may have lost their quotes, the names and the target
-        // changed: the window shows the show again and notices the change.
+        // changed: the window shows the show again, and the changes are one
+        // step of the show's history.
         window.ShowCurrentSlide();
-        window.showFiles().NoteChange();
+        window.history().TakeOutsideChanges();
     });
 }

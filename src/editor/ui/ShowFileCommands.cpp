@@ -1,6 +1,7 @@
 #include "editor/ui/ShowFileCommands.h"
 
 #include "compiler/ShowFileWriter.h"
+#include "document/ShowDocument.h"
 #include "editor/ui/Form1.h"
 #include "editor/ui/undo/EditHistory.h"
 #include "platform/ProgramFolder.h"
@@ -10,9 +11,7 @@
 #include "project/ShowLimits.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDir>
-#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
@@ -50,17 +49,15 @@ ShowFileCommands::ShowFileCommands(Form1& form)
     : QObject(&form), form(form),
       recoveryFolder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) {
     BuildMenu();
-    doc.MarkSaved(form.project());
-    // Input anywhere in the tool (the side windows change the show too).
-    qApp->installEventFilter(this);
-    connect(&watch, &QTimer::timeout, this, &ShowFileCommands::Tick);
-    // Undo and redo show at once whether the show is back as saved.
-    connect(&form.history(), &EditHistory::applied, this, &ShowFileCommands::CheckNow);
-    watch.start(kWatchMilliseconds);
+    recoveryDelay.setSingleShot(true);
+    recoveryDelay.setInterval(kRecoveryDelayMilliseconds);
+    connect(&recoveryDelay, &QTimer::timeout, this, &ShowFileCommands::WriteRecoveryNow);
+    connect(&form.document(), &ShowDocument::changed, this, &ShowFileCommands::ShowChanged);
+    connect(&form.document(), &ShowDocument::modifiedChanged, this,
+            &ShowFileCommands::RefreshCaption);
 }
 
 ShowFileCommands::~ShowFileCommands() {
-    check.waitForFinished();
     WaitForRecovery();
 }
 
@@ -140,7 +137,7 @@ ShowFileContext ShowFileCommands::Context() const {
 }
 
 bool ShowFileCommands::IsModified() const {
-    return doc.IsModified(form.project());
+    return form.document().IsModified();
 }
 
 bool ShowFileCommands::MaybeSave() {
@@ -166,10 +163,8 @@ void ShowFileCommands::NewShow() {
     p.settings.TitleMessage.clear();
     SetNewShowChoices(p.settings);
     form.FillBackgrounds(0);
-    doc = ShowDocument{};
-    doc.MarkSaved(p);
+    doc = ShowFileState{};
     form.ShowProjectInWindow();
-    Settled();
     form.history().Reset();
     RefreshCaption();
 }
@@ -198,13 +193,11 @@ bool ShowFileCommands::LoadShow(const QString& file) {
         return false;
     }
     const LoadedShow& show = std::get<LoadedShow>(read);
-    doc = ShowDocument{};
+    doc = ShowFileState{};
     doc.path = path;
     doc.kept = show.kept;
     doc.MarkOnDisk(ReadWholeFile(path).value_or(QByteArray()));
-    ShowLoaded(show);
-    doc.MarkSaved(form.project());
-    Settled();
+    ShowLoaded(show, false);
     RememberRecent(path);
     RefreshCaption();
     // Said once, here: saving writes the unknown keys back without a word.
@@ -225,10 +218,10 @@ bool ShowFileCommands::LoadShow(const QString& file) {
     return true;
 }
 
-void ShowFileCommands::ShowLoaded(const LoadedShow& show) {
+void ShowFileCommands::ShowLoaded(const LoadedShow& show, bool unsaved) {
     TakeLoadedShow(form.project(), show);
     form.ShowProjectInWindow();
-    form.history().Reset();
+    form.history().Reset(unsaved);
 }
 
 bool ShowFileCommands::SaveShow() {
@@ -263,7 +256,7 @@ bool ShowFileCommands::SaveTo(const QString& path) {
         if (answer != MsgResult::Yes)
             return false;
     }
-    ShowDocument saving = doc;
+    ShowFileState saving = doc;
     saving.path = path;
     const QByteArray bytes = saving.Json(form.project(), ProgramFolder());
     if (const std::optional<QString> failed = SaveFileAtomically(path, bytes)) {
@@ -274,9 +267,7 @@ bool ShowFileCommands::SaveTo(const QString& path) {
         return false;
     }
     doc = saving;
-    doc.MarkSaved(form.project());
     doc.MarkOnDisk(bytes);
-    Settled();
     form.history().MarkSaved();
     RememberRecent(path);
     RefreshCaption();
@@ -285,10 +276,25 @@ bool ShowFileCommands::SaveTo(const QString& path) {
 }
 
 void ShowFileCommands::RefreshCaption() {
+    const bool modified = IsModified();
     if (doc.path.isEmpty() && !modified)
         form.SetShowName(QString());
     else
         form.SetShowName(doc.DisplayName() + (modified ? QStringLiteral("*") : QString()));
+}
+
+void ShowFileCommands::ShowChanged() {
+    RefreshCaption();
+    if (closed)
+        return;
+    if (!IsModified()) {
+        RemoveRecovery();
+        return;
+    }
+    // Written once the delay is up, from the show as it is then: a run of
+    // changes is one write.
+    if (!recoveryDelay.isActive())
+        recoveryDelay.start();
 }
 
 QString ShowFileCommands::RecoveryPath() const {
@@ -301,108 +307,19 @@ QString ShowFileCommands::RecoveryPath() const {
     return recoverySlot ? recoverySlot->file : QString();
 }
 
-bool ShowFileCommands::eventFilter(QObject* watched, QEvent* event) {
-    // Whatever the user does may change the show; the next tick looks.
-    switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::Wheel:
-    case QEvent::Drop:
-    case QEvent::InputMethod:
-    case QEvent::WindowActivate: // back from a dialog or a side window
-        ++changes;
-        break;
-    default:
-        break;
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-void ShowFileCommands::Settled() {
-    ++generation;
-    modified = false;
-    recoveryPending.clear();
-    changedSince.reset();
-    // The next tick compares again, from the document as it is now.
-    ++changes;
-}
-
-void ShowFileCommands::Tick() {
-    TakeCheck(false);
-    if (changes != checkedChanges && checkTaken) {
-        checkedChanges = changes;
-        ++checksMade;
-        checkTaken = false;
-        // A copy of the show (its texts are shared, not copied) is compared
-        // and serialised on a worker thread; the window goes on meanwhile.
-        check = QtConcurrent::run(
-            [doc = doc, project = form.ProjectWithPendingEdit(), generation = generation] {
-                Check c;
-                c.generation = generation;
-                c.modified = doc.IsModified(project);
-                if (c.modified)
-                    c.recovery = doc.RecoveryJson(project);
-                return c;
-            });
-    }
-    if (!recoveryPending.isEmpty() && changedSince &&
-        changedSince->elapsed() >= kRecoveryDelayMilliseconds && !recoveryWrite.isRunning())
-        WriteRecoveryNow();
-}
-
-void ShowFileCommands::TakeCheck(bool wait) {
-    if (checkTaken || (!wait && !check.isFinished()))
-        return;
-    const Check c = check.result();
-    checkTaken = true;
-    if (c.generation != generation) {
-        checkedChanges = 0; // made before an open or a save: look again
-        return;
-    }
-    modified = c.modified;
-    RefreshCaption();
-    if (!c.modified) {
-        recoveryPending.clear();
-        changedSince.reset();
-        if (!recoveryWritten.isEmpty())
-            RemoveRecovery();
-        return;
-    }
-    if (c.recovery == recoveryWritten) {
-        recoveryPending.clear();
-        changedSince.reset();
-        return;
-    }
-    recoveryPending = c.recovery;
-    if (!changedSince) {
-        changedSince.emplace();
-        changedSince->start();
-    }
-}
-
 void ShowFileCommands::WriteRecoveryNow() {
+    recoveryDelay.stop();
     WaitForRecovery();
-    if (RecoveryPath().isEmpty())
+    if (closed || RecoveryPath().isEmpty())
         return;
-    recoveryWritten = recoveryPending.isEmpty() ? doc.RecoveryJson(form.ProjectWithPendingEdit())
-                                                : recoveryPending;
-    recoveryPending.clear();
-    changedSince.reset();
-    recoveryWrite = QtConcurrent::run(
-        [folder = recoveryFolder, path = RecoveryPath(), bytes = recoveryWritten] {
-            // Best effort: a recovery file that cannot be written is no reason to
-            // interrupt the user.
-            QDir().mkpath(folder);
-            SaveFileAtomically(path, bytes);
-        });
-}
-
-void ShowFileCommands::CheckNow() {
-    ++changes;
-    TakeCheck(true);
-    Tick();
-    TakeCheck(true);
-    WaitForRecovery();
+    ++recoveryWrites;
+    recoveryWrite = QtConcurrent::run([folder = recoveryFolder, path = RecoveryPath(),
+                                       bytes = doc.RecoveryJson(form.document().show())] {
+        // Best effort: a recovery file that cannot be written is no reason to
+        // interrupt the user.
+        QDir().mkpath(folder);
+        SaveFileAtomically(path, bytes);
+    });
 }
 
 void ShowFileCommands::WaitForRecovery() {
@@ -410,11 +327,16 @@ void ShowFileCommands::WaitForRecovery() {
 }
 
 void ShowFileCommands::RemoveRecovery() {
+    recoveryDelay.stop();
     WaitForRecovery();
-    recoveryWritten.clear();
-    recoveryPending.clear();
     if (recoverySlot)
         QFile::remove(recoverySlot->file);
+}
+
+void ShowFileCommands::Close() {
+    RemoveRecovery();
+    closed = true;
+    disconnect(&form.document(), nullptr, this, nullptr);
 }
 
 void ShowFileCommands::StartUp(const QString& show) {
@@ -473,16 +395,13 @@ void ShowFileCommands::TakeRecovered(RecoverySlot slot, const RecoveredShow& rec
     RemoveRecovery();
     recoverySlot = std::move(slot);
     recoveryClaimed = true;
-    doc = ShowDocument{};
+    doc = ShowFileState{};
     doc.path = recovered.path;
     doc.kept = recovered.show.kept;
     // The file as the crashed window last read or wrote it: a save over what
     // another window saved since asks first.
     doc.MarkOnDiskDigest(recovered.onDiskDigest);
     // The restored show counts as unsaved until the user saves it.
-    doc.MarkSaved(SlideShowProject{});
-    ShowLoaded(recovered.show);
-    Settled();
-    modified = true;
+    ShowLoaded(recovered.show, true);
     RefreshCaption();
 }

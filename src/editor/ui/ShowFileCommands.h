@@ -1,9 +1,8 @@
 #pragma once
 
-#include "compiler/ShowDocument.h"
+#include "compiler/ShowFileState.h"
 #include "editor/RecoveryFolder.h"
 
-#include <QElapsedTimer>
 #include <QFuture>
 #include <QObject>
 #include <QString>
@@ -17,18 +16,14 @@ class QAction;
 // The File menu's show files: New, Open, Save, Save As and the five most
 // recent shows; the caption naming the show and marking unsaved changes; the
 // save question before the show is replaced or the window closes; and the
-// crash recovery file, written a few seconds after a change.
-//
-// Unsaved changes are found by comparing the project with the last saved
-// snapshot (ShowDocument). The comparison and the recovery file are made off
-// the window's thread, and only after the user did something (a key, a click,
-// a drop: a change counter), so an idle window does no work on its show.
+// crash recovery file, written a few seconds after the window's document
+// says its show changed (so an idle window does no work on its show, and a
+// change made any way at all is kept). The unsaved mark is the document's.
 class ShowFileCommands : public QObject {
     Q_OBJECT
 public:
     static constexpr int kRecentShows = 5;
-    static constexpr int kWatchMilliseconds = 1000;
-    static constexpr qint64 kRecoveryDelayMilliseconds = 3000;
+    static constexpr int kRecoveryDelayMilliseconds = 3000;
 
     // The recovery files live in the user's data folder, one for each running
     // window (RecoveryFolder), so a second window neither offers nor
@@ -58,8 +53,11 @@ public:
     void StartUp(const QString& show);
     // A clean exit: the recovery file goes.
     void RemoveRecovery();
+    // The window closed: its show goes with it, and so does its recovery
+    // file, never to be written again.
+    void Close();
 
-    const ShowDocument& document() const { return doc; }
+    const ShowFileState& document() const { return doc; }
     bool IsModified() const;
     // This window's recovery file, claimed on first use: a free slot of the
     // recovery folder, or the one taken over from a restored show. Empty when
@@ -67,13 +65,10 @@ public:
     QString RecoveryPath() const;
     void setRecoveryFolder(const QString& folder);
     QStringList RecentShows() const;
-    // Counts a change the user may have made; the next tick looks at the show.
-    void NoteChange() { ++changes; }
-    // Checks for changes now (the caption and the recovery write) instead of
-    // at the next tick, and waits for a recovery write under way.
-    void CheckNow();
-    // How many times the show was compared and serialised by the tick.
-    int ChecksMade() const { return checksMade; }
+    // True while a recovery write waits for its delay.
+    bool RecoveryDue() const { return recoveryDelay.isActive(); }
+    // How many recovery files were written.
+    int RecoveryWrites() const { return recoveryWrites; }
     void WaitForRecovery();
     // Starts a recovery write regardless of the delay (tests).
     void WriteRecoveryNow();
@@ -85,48 +80,26 @@ private:
     // Reads the show into the window; the save question has been asked.
     bool LoadShow(const QString& path);
     bool SaveTo(const QString& path);
-    void ShowLoaded(const LoadedShow& show);
+    // `unsaved`: a restored show, unsaved until it is saved.
+    void ShowLoaded(const LoadedShow& show, bool unsaved);
     void RefreshCaption();
-    // The document now stands for the project as it is (opened, saved,
-    // created): not modified, and a check under way is out of date.
-    void Settled();
-    void Tick();
-    // Takes the result of a finished check; with `wait`, waits for it first.
-    void TakeCheck(bool wait);
+    // The show changed: a recovery write after the delay, or, back as
+    // saved, no recovery file.
+    void ShowChanged();
     ShowFileContext Context() const;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-    // What a check found: whether the show differs from its file, and the
-    // recovery file's content when it does.
-    struct Check {
-        bool modified = false;
-        QByteArray recovery;
-        quint64 generation = 0;
-    };
 
     Form1& form;
-    ShowDocument doc;
+    ShowFileState doc;
     QString recoveryFolder;
     // Claimed on first use, or taken over from a restored show.
     mutable std::optional<RecoverySlot> recoverySlot;
     mutable bool recoveryClaimed = false;
-    QTimer watch;
     QAction* recentSeparator = nullptr;
     QList<QAction*> recentActions;
-    // The change counter, the count the last check started from, and the
-    // document's generation (a check of an older one is dropped).
-    quint64 changes = 1;
-    quint64 checkedChanges = 0;
-    quint64 generation = 0;
-    QFuture<Check> check;
-    bool checkTaken = true;
-    bool modified = false;
-    int checksMade = 0;
-    // The recovery file: the content last written, the content waiting for
-    // the delay, since when the project differed from it, and the write
-    // under way.
-    QByteArray recoveryWritten;
-    QByteArray recoveryPending;
-    std::optional<QElapsedTimer> changedSince;
+    // The delay from a change to its recovery write, the write under way,
+    // and whether the window has closed.
+    QTimer recoveryDelay;
     QFuture<void> recoveryWrite;
+    int recoveryWrites = 0;
+    bool closed = false;
 };

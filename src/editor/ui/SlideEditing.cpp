@@ -32,6 +32,7 @@ SlideEditing::SlideEditing(Form1& f, PreviewNavigation& n) : form(f), navigation
     connect(ui.cmdAllImages, &QPushButton::clicked, this, &SlideEditing::cmdAllImages_Click);
     connect(ui.mnuSortPictures, &QAction::triggered, this, &SlideEditing::cmdAllImages_Click);
     ui.txtCaption->installEventFilter(this);
+    connect(ui.txtCaption, &QLineEdit::textChanged, this, &SlideEditing::CaptionTextChanged);
 }
 
 bool SlideEditing::eventFilter(QObject* watched, QEvent* event) {
@@ -45,7 +46,7 @@ bool SlideEditing::eventFilter(QObject* watched, QEvent* event) {
 }
 
 FileDialogRequest SlideEditing::PictureDialog(const QString& title, bool multiSelect) const {
-    const QString& last = form.project().settings.DirectoryLastOpenned;
+    const QString& last = form.project().tool.DirectoryLastOpenned;
     FileDialogRequest request;
     request.title = title;
     request.directory = last.isEmpty() ? WithTrailingSeparator(ProgramFolder()) : last;
@@ -117,7 +118,7 @@ void SlideEditing::AddFiles(const QStringList& files) {
 
 void SlideEditing::AddPictures(const QStringList& paths, DroppedPicturesOutcome* collect) {
     SlideShowProject& p = form.project();
-    p.settings.DirectoryLastOpenned = WithTrailingSeparator(GetFileDirectory(paths.front()));
+    p.tool.DirectoryLastOpenned = WithTrailingSeparator(GetFileDirectory(paths.front()));
 
     // Every picture is checked on worker threads; the window takes the
     // answers in the dialog's order and decodes only the picture it shows.
@@ -163,7 +164,7 @@ void SlideEditing::AddOneChecked(const QString& path, bool canShow,
         return;
     }
     const qint16 n = p.SlideCount();
-    form.ui.txtCaption->clear();
+    form.ShowCaptionText({});
     Slide& slot = p.slot(n);
     slot.PicturePath = path;
     slot.Caption.clear();
@@ -180,13 +181,13 @@ void SlideEditing::AddOneChecked(const QString& path, bool canShow,
 
 void SlideEditing::AddFirstOfOne(const QString& path) {
     SlideShowProject& p = form.project();
-    p.settings.DirectoryLastOpenned = GetFileDirectory(path);
+    p.tool.DirectoryLastOpenned = GetFileDirectory(path);
     if (!ShowInImage1(path)) {
         ShowSingleFileError();
         return;
     }
     const qint16 n = p.SlideCount();
-    form.ui.txtCaption->clear();
+    form.ShowCaptionText({});
     p.slot(n).PicturePath = path;
     ShowBkPictureOf(n);
     form.ui.cmdChangePic->setEnabled(true);
@@ -214,7 +215,7 @@ void SlideEditing::AddSinglePic() {
 void SlideEditing::PickOutFileNameFromPath(const QString& path) {
     SlideShowProject& p = form.project();
     EditorFlags& flags = p.flags;
-    p.settings.DirectoryLastOpenned = GetFileDirectory(path);
+    p.tool.DirectoryLastOpenned = GetFileDirectory(path);
     // A pick that fails stores nothing and ends whatever it was pending for,
     // so the next Add or Change Picture does what its button says.
     const auto fail = [&] {
@@ -234,7 +235,7 @@ void SlideEditing::PickOutFileNameFromPath(const QString& path) {
             ReplacePending = false;
             // The box shows the slide's own caption rather than an empty
             // text, so leaving the box keeps the caption.
-            form.ui.txtCaption->setText(slide.Caption);
+            form.ShowCaptionText(slide.Caption);
             form.SetCaptionBoxColors(StoredColorValue(slide.CapBackColor),
                                      StoredColorValue(slide.CapForeColor));
             form.ui.txtCaption->setFocus(Qt::OtherFocusReason);
@@ -300,7 +301,7 @@ void SlideEditing::cmdDelete_Click() {
         return;
 
     if (p.CurrentSlide() == 0)
-        form.ui.txtCaption->clear();
+        form.ShowCaptionText({});
     p.DeleteCurrentSlide();
 
     form.ui.lblPicSelNum->setText(QString::number(p.SlideCount()));
@@ -318,7 +319,7 @@ void SlideEditing::cmdDelete_Click() {
         if (!navigation.ShowPicture(shown.PicturePath))
             form.ui.Image1->clear();
         form.ui.cmdChangePic->setEnabled(true);
-        form.ui.txtCaption->setText(shown.Caption);
+        form.ShowCaptionText(shown.Caption);
         form.ui.lblNewBkGnd->setColor(StoredColorValue(shown.PicBackColor));
         form.ShowPictureNumber(p.CurrentSlide());
     }
@@ -328,18 +329,35 @@ void SlideEditing::cmdDelete_Click() {
 }
 
 void SlideEditing::cmdAddCaption_Click() {
+    // The caption is stored: what is typed next is a step of its own.
+    ++captionVisit;
     const EditStep step(form.history(), EditKind::Caption);
     SlideShowProject& p = form.project();
     p.slot(qMax(0, p.CurrentSlide() - 1)).Caption = form.ui.txtCaption->text();
     form.ui.txtCaption->setFocus(Qt::OtherFocusReason);
 }
 
+void SlideEditing::CaptionTextChanged(const QString& text) {
+    // An edit under way stores the box itself.
+    if (form.FillingCaption() || form.history().Editing())
+        return;
+    SlideShowProject& p = form.project();
+    const int slot = qMax(0, p.CurrentSlide() - 1);
+    if (p.slot(slot).Caption == text)
+        return;
+    const EditStep step(form.history(), EditKind::Caption,
+                        (captionVisit << 16) | static_cast<quint64>(slot + 1));
+    p.slot(slot).Caption = text;
+}
+
 void SlideEditing::txtCaption_GotFocus() {
+    ++captionVisit;
     // After a mouse press has placed the cursor, so the selection stays.
     QTimer::singleShot(0, form.ui.txtCaption, &QLineEdit::selectAll);
 }
 
 void SlideEditing::txtCaption_LostFocus() {
+    ++captionVisit;
     const EditStep step(form.history(), EditKind::Caption);
     form.project().StoreCaption(form.ui.txtCaption->text(), form.CaptionBoxBackColor(),
                                 form.CaptionBoxForeColor());

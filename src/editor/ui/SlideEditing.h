@@ -45,6 +45,10 @@ public:
     void txtCaption_GotFocus();
     void txtCaption_LostFocus();
     void cmdAllImages_Click();
+    // Text that reached the caption box by any means (typing, pasting, a
+    // screen reader setting it) goes into the current slide at once; what
+    // one visit to the box changes in one slide is one step.
+    void CaptionTextChanged(const QString& text);
 
 private:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -67,4 +71,6 @@ private:
 
     Form1& form;
     PreviewNavigation& navigation;
+    // Counts the caption box's visits, which tell its edits apart.
+    quint64 captionVisit = 1;
 };

@@ -23,7 +23,8 @@ void SongControls::usePlayer(std::unique_ptr<MediaPlayer> next) {
         player->stop();
     song.reset();
     player = std::move(next);
-    song = std::make_unique<BackgroundSong>(form.project().settings, *player, form.prompter());
+    song = std::make_unique<BackgroundSong>(form.project().settings, form.project().tool, *player,
+                                            form.prompter());
 }
 
 void SongControls::cmdSelectSong_Click() {

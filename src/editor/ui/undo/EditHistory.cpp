@@ -2,15 +2,41 @@
 
 #include "editor/ui/Form1.h"
 #include "editor/ui/PreviewNavigation.h"
-#include "editor/ui/undo/EditCommands.h"
 #include "sorter/SwapSlots.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 
 namespace {
+// How each kind of edit is named in the Edit menu, and whether undoing it
+// brings its slide into view (show-wide edits leave the preview where it is).
+struct KindLook {
+    const char* text;
+    bool showsItsSlide;
+};
+constexpr KindLook kKinds[] = {
+    {"Add Picture(s)", true},    // AddPictures
+    {"Change Picture", true},    // ReplacePicture
+    {"Delete Picture", true},    // DeletePicture
+    {"Caption", true},           // Caption
+    {"Caption Colours", true},   // CaptionColors
+    {"Background", true},        // SlideBackground
+    {"Colours", false},          // ShowColors
+    {"Song", false},             // Song
+    {"Caption Font", false},     // CaptionFont
+    {"Delay", false},            // Delay
+    {"Options", false},          // Options
+    {"Names and Folder", false}, // KeptAnswers
+};
+static_assert(std::size(kKinds) == static_cast<std::size_t>(EditKind::KeptAnswers) + 1);
+
+ShowEdit MakeEdit(EditKind kind, ShowChange change, quint64 mergeKey) {
+    const KindLook& look = kKinds[static_cast<std::size_t>(kind)];
+    return {QString::fromLatin1(look.text), std::move(change),
+            mergeKey != 0 ? static_cast<int>(kind) : -1, mergeKey, look.showsItsSlide};
+}
+
 // What another window's change was, from what it touched.
 EditKind OutsideKind(const ShowChange& change) {
     if (change.ChangesFont())
@@ -23,15 +49,19 @@ EditKind OutsideKind(const ShowChange& change) {
         return EditKind::SlideBackground;
     if (change.ChangesSlides())
         return EditKind::Caption;
+    if (change.ChangesAnswers() && !change.ChangesSettings())
+        return EditKind::KeptAnswers;
     return EditKind::ShowColors;
 }
 } // namespace
 
-EditHistory::EditHistory(Form1& form) : QObject(&form), form(form) {
-    undoStack.setUndoLimit(kUndoSteps);
+EditHistory::EditHistory(Form1& form, ShowDocument& document)
+    : QObject(&form), form(form), document(document) {
     BuildMenu();
+    QUndoStack& undoStack = document.undoStack();
     connect(&undoStack, &QUndoStack::indexChanged, this, &EditHistory::RefreshActions);
     connect(&undoStack, &QUndoStack::cleanChanged, this, &EditHistory::RefreshActions);
+    connect(&document, &ShowDocument::stepped, this, &EditHistory::Applied);
     RefreshActions();
 }
 
@@ -54,6 +84,7 @@ void EditHistory::BuildMenu() {
 }
 
 void EditHistory::RefreshActions() {
+    const QUndoStack& undoStack = document.undoStack();
     undoAction->setEnabled(undoStack.canUndo());
     redoAction->setEnabled(undoStack.canRedo());
     const QString undoText = undoStack.undoText();
@@ -64,51 +95,62 @@ void EditHistory::RefreshActions() {
                                            : QStringLiteral("Redo ") + redoText);
 }
 
-void EditHistory::Begin(EditKind kind) {
+void EditHistory::Begin(EditKind kind, quint64 mergeKey) {
     if (depth == 0) {
         TakeOutsideChanges();
         outerKind = kind;
+        outerKey = mergeKey;
     }
     ++depth;
 }
 
 void EditHistory::End() {
     if (depth > 0 && --depth == 0)
-        Record(outerKind);
+        Record(outerKind, outerKey);
 }
 
 void EditHistory::TakeOutsideChanges() {
     if (depth > 0)
         return;
-    const ShowChange change = ShowChange::Between(baseline, form.project());
-    if (!change.IsEmpty())
-        Record(OutsideKind(change));
+    ShowChange change = ShowChange::Between(baseline, document.show());
+    if (!change.IsEmpty()) {
+        const EditKind kind = OutsideKind(change);
+        baseline = document.show();
+        document.Apply(MakeEdit(kind, std::move(change), 0));
+    }
 }
 
-void EditHistory::Record(EditKind kind) {
-    SlideShowProject& project = form.project();
-    ShowChange change = ShowChange::Between(baseline, project);
-    baseline = project;
-    if (!change.IsEmpty())
-        undoStack.push(MakeEditCommand(kind, *this, project, std::move(change)).release());
+void EditHistory::Record(EditKind kind, quint64 mergeKey) {
+    ShowChange change = ShowChange::Between(baseline, document.show());
+    baseline = document.show();
+    document.Apply(MakeEdit(kind, std::move(change), mergeKey));
 }
 
 void EditHistory::Swapped(int a, int b) {
-    // The copy takes the same swap, so changes made before it stay apart.
-    SwapSlides(baseline, a, b);
-    undoStack.push(new SwapPicturesCommand(*this, form.project(), a, b));
+    // The show before the swap (swapping again undoes it): what other
+    // windows changed before it stays a step of its own.
+    SlideShowProject before = document.show();
+    SwapSlides(before, a, b);
+    ShowChange outside = ShowChange::Between(baseline, before);
+    ShowChange swap = ShowChange::Between(before, document.show());
+    baseline = document.show();
+    if (!outside.IsEmpty()) {
+        const EditKind kind = OutsideKind(outside);
+        document.Apply(MakeEdit(kind, std::move(outside), 0));
+    }
+    document.Apply({QStringLiteral("Swap Pictures"), std::move(swap), -1, 0, true});
 }
 
-void EditHistory::Reset() {
-    undoStack.clear();
-    baseline = form.project();
+void EditHistory::Reset(bool unsaved) {
+    baseline = document.show();
     depth = 0;
+    document.Restart(unsaved);
 }
 
 void EditHistory::Undo() {
     form.CommitPendingEdit();
     TakeOutsideChanges();
-    undoStack.undo();
+    document.undoStack().undo();
 }
 
 void EditHistory::Redo() {
@@ -116,11 +158,11 @@ void EditHistory::Redo() {
     TakeOutsideChanges();
     // A change made since the last undo has already dropped what could be
     // redone.
-    undoStack.redo();
+    document.undoStack().redo();
 }
 
 void EditHistory::Applied(int slide) {
-    SlideShowProject& project = form.project();
+    SlideShowProject& project = document.workingShow();
     if (form.navigation().AutoRunning())
         form.navigation().StopAutoRun();
     if (slide > 0)

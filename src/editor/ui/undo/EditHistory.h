@@ -1,18 +1,19 @@
 #pragma once
 
-#include "project/ShowChange.h"
+#include "document/ShowDocument.h"
 #include "project/SlideShowProject.h"
 #include "sorter/SwapListener.h"
 
 #include <QObject>
-#include <QUndoStack>
+#include <QtGlobal>
 
 class Form1;
 class QAction;
 class QMenu;
+class QUndoStack;
 
-// The kinds of edit the Edit menu takes back, one command class each
-// (EditCommands.h).
+// The kinds of edit the Edit menu takes back, each with its own name there
+// ("Undo Caption").
 enum class EditKind {
     AddPictures,
     ReplacePicture,
@@ -25,63 +26,69 @@ enum class EditKind {
     CaptionFont,
     Delay,
     Options,
+    // The names, title, output folder and publish target a compile or a
+    // publish keeps with the show.
+    KeptAnswers,
 };
 
-// The show's undo history and the Edit menu. Every command that edits the
-// show runs inside an EditStep; when the outermost step ends, what changed
-// since the last step (compared with a copy of the show kept for the
-// purpose) becomes one command on the stack. Changes other windows make (the
+// The Edit menu over the window's document, and the bridge from the
+// window's controls to it. Every command that edits the show runs inside an
+// EditStep; when the outermost step ends, what changed since the last step
+// becomes one named change of the document. Changes other windows make (the
 // colour tool, the caption style preview) become a step of their own when
 // the main window is next activated or the next step begins. The picture
 // sorter reports its swaps one by one (Swapped), each one step.
 class EditHistory : public QObject, public SwapListener {
     Q_OBJECT
 public:
-    static constexpr int kUndoSteps = 200;
+    static constexpr int kUndoSteps = ShowDocument::kUndoSteps;
 
-    explicit EditHistory(Form1& form);
-    // The stack empties as it goes; nobody is told, the window is going too.
-    ~EditHistory() override { undoStack.blockSignals(true); }
+    EditHistory(Form1& form, ShowDocument& document);
 
-    QUndoStack& stack() { return undoStack; }
+    QUndoStack& stack() { return document.undoStack(); }
     QMenu* menu() const { return editMenu; }
 
     // Begins and ends an edit; nested steps are part of the outermost one.
-    void Begin(EditKind kind);
+    // Consecutive edits of one kind with the same non-zero `mergeKey` (the
+    // same visit to the caption box, the delay) are one step.
+    void Begin(EditKind kind, quint64 mergeKey = 0);
     void End();
+    // True while an edit is under way.
+    bool Editing() const { return depth > 0; }
     // Records what other windows changed, unless an edit is under way.
     void TakeOutsideChanges();
     // Two slides the sorter has just swapped.
     void Swapped(int a, int b) override;
 
     // The show was replaced (new, opened, restored, or set up at start):
-    // nothing to take back.
-    void Reset();
+    // nothing to take back. A restored show counts as unsaved.
+    void Reset(bool unsaved = false);
     // The show as it is now is the one saved.
-    void MarkSaved() { undoStack.setClean(); }
+    void MarkSaved() { document.MarkSaved(); }
 
     // The Edit menu's commands: what is typed in a box is stored first.
     void Undo();
     void Redo();
-
-    // Called by the commands after they changed the project: the window
-    // shows `slide` (0 keeps the current one) and the copy follows.
-    void Applied(int slide);
 
 signals:
     // An undo or redo has put the show back or forward.
     void applied();
 
 private:
-    void Record(EditKind kind);
+    void Record(EditKind kind, quint64 mergeKey);
+    // The window shows `slide` (0 keeps the current one) after an undo or
+    // redo, and the copy follows.
+    void Applied(int slide);
     void BuildMenu();
     void RefreshActions();
 
     Form1& form;
-    QUndoStack undoStack;
+    ShowDocument& document;
+    // The show as of the last step: what the next step compares with.
     SlideShowProject baseline;
     int depth = 0;
     EditKind outerKind = EditKind::Caption;
+    quint64 outerKey = 0;
     QMenu* editMenu = nullptr;
     QAction* undoAction = nullptr;
     QAction* redoAction = nullptr;
@@ -90,7 +97,9 @@ private:
 // One edit of the show from construction to destruction.
 class EditStep {
 public:
-    EditStep(EditHistory& history, EditKind kind) : history(history) { history.Begin(kind); }
+    EditStep(EditHistory& history, EditKind kind, quint64 mergeKey = 0) : history(history) {
+        history.Begin(kind, mergeKey);
+    }
     ~EditStep() { history.End(); }
     EditStep(const EditStep&) = delete;
     EditStep& operator=(const EditStep&) = delete;

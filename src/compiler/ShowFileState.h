@@ -8,22 +8,19 @@
 #include <QString>
 #include <optional>
 
-// The show file behind the window's project: its path, what it carried that
-// this version does not know, and what was last saved or opened,
-// so unsaved changes are found by comparing the project with that snapshot.
-class ShowDocument {
+// The show file behind a window's show: its path, what it carried that this
+// version does not know, and a digest of its content as last read or written
+// here.
+class ShowFileState {
 public:
     QString path; // empty until the show is first saved or opened
     KeptKeys kept;
 
     // The file name, or "Untitled" for a show never saved.
     QString DisplayName() const;
-    // The project as this document's file holds it; the program's own
+    // The project as this file holds it; the program's own
     // pictures in `programFolder` are stored so another install finds its own.
     QByteArray Json(const SlideShowProject& project, const QString& programFolder = {}) const;
-    // Remembers the project as saved (or freshly opened or created).
-    void MarkSaved(const SlideShowProject& project);
-    bool IsModified(const SlideShowProject& project) const;
     // Remembers the file's content as read or written here, and tells
     // whether the file holds something else now (another window saved over
     // it). A show restored after a crash takes the digest its recovery file
@@ -38,8 +35,6 @@ public:
     QByteArray RecoveryJson(const SlideShowProject& project) const;
 
 private:
-    static QByteArray Snapshot(const SlideShowProject& project);
-    QByteArray saved;
     QByteArray onDisk; // a digest of the file's content
 };
 

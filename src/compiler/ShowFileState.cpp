@@ -1,4 +1,4 @@
-#include "compiler/ShowDocument.h"
+#include "compiler/ShowFileState.h"
 
 #include "compiler/ShowFileWriter.h"
 #include "platform/RegularFile.h"
@@ -9,25 +9,14 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 
-QString ShowDocument::DisplayName() const {
+QString ShowFileState::DisplayName() const {
     return path.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(path).fileName();
 }
 
-QByteArray ShowDocument::Json(const SlideShowProject& project, const QString& programFolder) const {
+QByteArray ShowFileState::Json(const SlideShowProject& project,
+                               const QString& programFolder) const {
     const QString folder = path.isEmpty() ? QString() : QFileInfo(path).absolutePath();
     return ShowFileJson(project, folder, kept, programFolder);
-}
-
-QByteArray ShowDocument::Snapshot(const SlideShowProject& project) {
-    return ShowFileJson(project, QString());
-}
-
-void ShowDocument::MarkSaved(const SlideShowProject& project) {
-    saved = Snapshot(project);
-}
-
-bool ShowDocument::IsModified(const SlideShowProject& project) const {
-    return Snapshot(project) != saved;
 }
 
 namespace {
@@ -36,11 +25,11 @@ QByteArray Digest(const QByteArray& bytes) {
 }
 } // namespace
 
-void ShowDocument::MarkOnDisk(const QByteArray& bytes) {
+void ShowFileState::MarkOnDisk(const QByteArray& bytes) {
     onDisk = Digest(bytes);
 }
 
-bool ShowDocument::ChangedOnDisk() const {
+bool ShowFileState::ChangedOnDisk() const {
     if (path.isEmpty())
         return false;
     QFile file;
@@ -53,7 +42,7 @@ bool ShowDocument::ChangedOnDisk() const {
     return onDisk.isEmpty() || Digest(file.readAll()) != onDisk;
 }
 
-QByteArray ShowDocument::RecoveryJson(const SlideShowProject& project) const {
+QByteArray ShowFileState::RecoveryJson(const SlideShowProject& project) const {
     const QJsonObject show = QJsonDocument::fromJson(ShowFileJson(project, {}, kept)).object();
     QJsonObject top{{QStringLiteral("recoveryOf"), path}, {QStringLiteral("show"), show}};
     if (!onDisk.isEmpty())
@@ -77,16 +66,10 @@ std::optional<RecoveredShow> ReadRecovery(const QByteArray& json, const ShowFile
 }
 
 void TakeLoadedShow(SlideShowProject& project, const LoadedShow& show) {
-    const ShowSettings tool = project.settings;
+    const ToolPreferences tool = project.tool;
     project = show.project;
-    ShowSettings& s = project.settings;
-    s.UseColorTool = tool.UseColorTool;
-    s.SoundOn = tool.SoundOn;
-    s.ToolTipsOn = tool.ToolTipsOn;
-    s.MusicDir = tool.MusicDir;
-    s.DirectoryLastOpenned = tool.DirectoryLastOpenned;
-    s.ActiveColor = tool.ActiveColor;
-    s.TitleMessage = show.answers.TitleMessage.value_or(QString());
+    project.tool = tool;
+    project.settings.TitleMessage = show.answers.TitleMessage.value_or(QString());
     project.flags = EditorFlags{};
     project.names = CompileNames{};
     project.names.FirstPageName = show.answers.FirstPageName.value_or(QString());

@@ -1,0 +1,40 @@
+#include "document/ShowDocument.h"
+
+#include "document/ShowEditCommand.h"
+
+ShowDocument::ShowDocument(QObject* parent) : QObject(parent) {
+    stack.setUndoLimit(kUndoSteps);
+    connect(&stack, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { emit modifiedChanged(!clean); });
+}
+
+ShowDocument::~ShowDocument() {
+    stack.blockSignals(true);
+}
+
+void ShowDocument::Apply(ShowEdit edit) {
+    if (edit.change.IsEmpty())
+        return;
+    stack.push(new ShowEditCommand(*this, std::move(edit)));
+    emit changed();
+}
+
+void ShowDocument::Restart(bool unsaved) {
+    stack.clear();
+    // An empty stack keeps its clean state through clear(): a show restored
+    // unsaved would stay so after a new one replaced it.
+    if (unsaved)
+        stack.resetClean();
+    else
+        stack.setClean();
+    emit changed();
+}
+
+void ShowDocument::MarkSaved() {
+    stack.setClean();
+}
+
+void ShowDocument::Stepped(int slide) {
+    emit stepped(slide);
+    emit changed();
+}
