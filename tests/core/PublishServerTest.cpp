@@ -20,7 +20,6 @@
 namespace {
 const QString kPassword = QStringLiteral("s3cret-Pass");
 
-// Publisher and rclone need an event loop.
 // The event loop the rclone runs need. It goes when the tests end, before
 // Qt's own statics do (destroyed after them, it crashed at exit).
 class ApplicationEnvironment : public ::testing::Environment {
@@ -46,6 +45,13 @@ void WriteProgramFolder(const QTemporaryDir& dir) {
                              "catalog.jpg", "fraleft.jpg", "fraright.jpg"})
         WriteFile(dir.filePath(QStringLiteral("program/") + name),
                   TinyPicture(QFileInfo(name).suffix().prepend('.')));
+}
+
+// A run in `dir` of the publish command, the program folder in it.
+PublishContext Context(FileSystem& fs, const QTemporaryDir& dir, QTextStream& out,
+                       QTextStream& err) {
+    const QString program = dir.filePath("program"), cache = dir.filePath("cache");
+    return {fs, program, dir.path(), dir.path(), cache, QDateTime::currentDateTime(), out, err};
 }
 
 QString Show(int slides, const QString& caption2 = "second") {
@@ -97,14 +103,7 @@ protected:
         WriteFile(dir.filePath("show.json"), show.toUtf8());
         outText.clear();
         errText.clear();
-        PublishContext c{fs,
-                         dir.filePath("program"),
-                         dir.path(),
-                         dir.path(),
-                         dir.filePath("cache"),
-                         QDateTime::currentDateTime(),
-                         out,
-                         err};
+        PublishContext c = Context(fs, dir, out, err);
         c.rclone = rclone;
         QTimer watch;
         if (during) {
@@ -247,20 +246,11 @@ TEST(PublishErrors, RcloneMissingAndAnUnknownRemote) {
     WriteProgramFolder(dir);
     for (const char* name : {"p1.jpg", "p2.jpg", "p3.jpg"})
         WriteFile(dir.filePath(name), TinyPicture(".jpg"));
-    WriteFile(dir.filePath("show.json"),
-              R"({"slides": [{"PicturePath": "p1.jpg"}, {"PicturePath": "p2.jpg"},
-                  {"PicturePath": "p3.jpg"}], "compile": {"FirstPageName": "t"}})");
+    WriteFile(dir.filePath("show.json"), Show(3).toUtf8());
     LocalFileSystem fs;
     QString outText, errText;
     QTextStream out(&outText), err(&errText);
-    PublishContext c{fs,
-                     dir.filePath("program"),
-                     dir.path(),
-                     dir.path(),
-                     dir.filePath("cache"),
-                     QDateTime::currentDateTime(),
-                     out,
-                     err};
+    PublishContext c = Context(fs, dir, out, err);
     c.rclone.environment.insert("RCLONE_CONFIG", dir.filePath("rclone.conf"));
     EXPECT_EQ(RunPublishCommand({"show.json", "nowhere:x"}, c), 1);
     EXPECT_TRUE(errText.contains("There is no remote named \"nowhere\"")) << errText.toStdString();
