@@ -22,13 +22,9 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         QDir(dir.path()).mkdir("out");
-        QDir(dir.path()).mkdir("program");
-        for (const char* name : {"photo.jar", "ssbc.jpg", "ssbnoc.jpg", "ssnobnoc.jpg",
-                                 "catalog.jpg", "fraleft.jpg", "fraright.jpg"})
-            Write(QStringLiteral("program/") + name, "bytes");
+        WriteProgramFolder(dir.filePath("program"));
         for (const char* name : {"a.jpg", "b.jpg", "c.jpg"})
             Write(name, TinyPicture(".jpg"));
-        Write("program/wood.gif", TinyPicture(".gif"));
     }
     void Write(const QString& name, const QByteArray& bytes) {
         WriteFile(dir.filePath(name), bytes);

@@ -39,14 +39,6 @@ void NeedApplication() {
         environment->app = std::make_unique<QCoreApplication>(argc, argv);
 }
 
-// The program folder's files the compile copies into every show.
-void WriteProgramFolder(const QTemporaryDir& dir) {
-    for (const char* name : {"wood.gif", "photo.jar", "ssbc.jpg", "ssbnoc.jpg", "ssnobnoc.jpg",
-                             "catalog.jpg", "fraleft.jpg", "fraright.jpg"})
-        WriteFile(dir.filePath(QStringLiteral("program/") + name),
-                  TinyPicture(QFileInfo(name).suffix().prepend('.')));
-}
-
 // A run in `dir` of the publish command, the program folder in it.
 PublishContext Context(FileSystem& fs, const QTemporaryDir& dir, QTextStream& out,
                        QTextStream& err) {
@@ -75,7 +67,7 @@ protected:
         const QString test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
         if (test.contains("Stopped"))
             pictureSize = 3 << 20;
-        WriteProgramFolder(dir);
+        WriteProgramFolder(dir.filePath("program"));
         for (int k = 1; k <= 4; ++k)
             WriteFile(dir.filePath(QStringLiteral("p%1.jpg").arg(k)),
                       TinyPicture(".jpg", QByteArray(pictureSize, static_cast<char>('a' + k))));
@@ -243,7 +235,7 @@ INSTANTIATE_TEST_SUITE_P(Servers, Publish,
 TEST(PublishErrors, RcloneMissingAndAnUnknownRemote) {
     NeedApplication();
     QTemporaryDir dir;
-    WriteProgramFolder(dir);
+    WriteProgramFolder(dir.filePath("program"));
     for (const char* name : {"p1.jpg", "p2.jpg", "p3.jpg"})
         WriteFile(dir.filePath(name), TinyPicture(".jpg"));
     WriteFile(dir.filePath("show.json"), Show(3).toUtf8());
