@@ -20,24 +20,6 @@ ClipInfo Clip(const QString& codec, const QString& pixels, QSize displayed,
     return c;
 }
 
-struct PlanCase {
-    const char* name;
-    ClipInfo clip;
-    QSize box;
-    ClipStep step;
-    QSize size;
-};
-
-class ClipPlanTable : public ::testing::TestWithParam<PlanCase> {};
-
-TEST_P(ClipPlanTable, RemuxesOnlyWhatTheWebPlaysAndFitsTheRestUprightWithinTheBox) {
-    const PlanCase& c = GetParam();
-    const ClipPlan plan = PlanClip(c.clip, c.box);
-    EXPECT_EQ(plan.step, c.step);
-    EXPECT_EQ(plan.size, c.size);
-    EXPECT_EQ(plan.audio, c.clip.audioCodec.has_value());
-}
-
 ClipInfo Hlg(ClipInfo c) {
     c.transfer = QStringLiteral("arib-std-b67");
     return c;
@@ -50,88 +32,60 @@ ClipInfo Turned(ClipInfo c, int rotation) {
 }
 
 const QString kAac = QStringLiteral("aac");
-const QSize kFullHd(1920, 1080);
 
-INSTANTIATE_TEST_SUITE_P(
-    Clips, ClipPlanTable,
-    ::testing::Values(
-        PlanCase{"H264Aac",
-                 Clip("h264", "yuv420p", {1920, 1080}, kAac),
-                 kFullHd,
-                 ClipStep::Remux,
-                 {1920, 1080}},
-        PlanCase{"H264SilentMov",
-                 Clip("h264", "yuv420p", {640, 480}, std::nullopt, ClipContainer::Mov),
-                 kFullHd,
-                 ClipStep::Remux,
-                 {640, 480}},
-        PlanCase{"H264OddSidesKept",
-                 Clip("h264", "yuv420p", {321, 241}, kAac),
-                 kFullHd,
-                 ClipStep::Remux,
-                 {321, 241}},
-        PlanCase{"H264InWebM",
-                 Clip("h264", "yuv420p", {640, 480}, std::nullopt, ClipContainer::WebM),
-                 kFullHd,
-                 ClipStep::Encode,
-                 {640, 480}},
-        PlanCase{"H264TenBit",
-                 Clip("h264", "yuv420p10le", {640, 480}, kAac),
-                 kFullHd,
-                 ClipStep::Encode,
-                 {640, 480}},
-        PlanCase{"H264FullChroma",
-                 Clip("h264", "yuv444p", {640, 480}, kAac),
-                 kFullHd,
-                 ClipStep::Encode,
-                 {640, 480}},
-        PlanCase{"H264Opus",
-                 Clip("h264", "yuv420p", {640, 480}, QStringLiteral("opus")),
-                 kFullHd,
-                 ClipStep::Encode,
-                 {640, 480}},
-        PlanCase{"Hevc",
-                 Clip("hevc", "yuv420p", {640, 480}, kAac),
-                 kFullHd,
-                 ClipStep::Encode,
-                 {640, 480}},
-        PlanCase{"H264FourK",
-                 Clip("h264", "yuv420p", {3840, 2160}, kAac),
-                 kFullHd,
-                 ClipStep::Encode,
-                 {1920, 1080}},
-        PlanCase{"H264SmallerFitBox",
-                 Clip("h264", "yuv420p", {1920, 1080}, kAac),
-                 QSize(1280, 720),
-                 ClipStep::Encode,
-                 {1280, 720}},
-        // Upright it is taller than the box: made again, fitted by its height.
-        PlanCase{"H264TurnedPortrait",
-                 Turned(Clip("h264", "yuv420p", {1920, 1080}, kAac), 90),
-                 kFullHd,
-                 ClipStep::Encode,
-                 {606, 1080}},
-        PlanCase{"H264TurnedWithinBox",
-                 Turned(Clip("h264", "yuv420p", {640, 480}, kAac), 270),
-                 kFullHd,
-                 ClipStep::Remux,
-                 {480, 640}},
-        // Phones' HDR is made standard range, whatever its codec.
-        PlanCase{"H264Hlg",
-                 Hlg(Clip("h264", "yuv420p", {640, 480}, kAac)),
-                 kFullHd,
-                 ClipStep::Encode,
-                 {640, 480}},
-        // Never enlarged; odd sides made even for 4:2:0.
-        PlanCase{"Vp9OddSmall",
-                 Clip("vp9", "yuv420p", {321, 241}, std::nullopt, ClipContainer::WebM),
-                 kFullHd,
-                 ClipStep::Encode,
-                 {320, 240}}),
-    [](const auto& info) { return std::string(info.param.name); });
+ClipInfo H264(QSize displayed, std::optional<QString> audio = kAac,
+              ClipContainer container = ClipContainer::Mp4) {
+    return Clip("h264", "yuv420p", displayed, audio, container);
+}
+
+constexpr ClipStep kRemux = ClipStep::Remux, kEncode = ClipStep::Encode;
+
+struct PlanCase {
+    const char* name;
+    ClipInfo clip;
+    ClipStep step;
+    QSize size;
+    QSize box = {1920, 1080};
+};
+
+const PlanCase kPlans[] = {
+    {"H264Aac", H264({1920, 1080}), kRemux, {1920, 1080}},
+    {"H264SilentMov", H264({640, 480}, std::nullopt, ClipContainer::Mov), kRemux, {640, 480}},
+    {"H264OddSidesKept", H264({321, 241}), kRemux, {321, 241}},
+    {"H264InWebM", H264({640, 480}, std::nullopt, ClipContainer::WebM), kEncode, {640, 480}},
+    {"H264TenBit", Clip("h264", "yuv420p10le", {640, 480}, kAac), kEncode, {640, 480}},
+    {"H264FullChroma", Clip("h264", "yuv444p", {640, 480}, kAac), kEncode, {640, 480}},
+    {"H264Opus", H264({640, 480}, QStringLiteral("opus")), kEncode, {640, 480}},
+    {"Hevc", Clip("hevc", "yuv420p", {640, 480}, kAac), kEncode, {640, 480}},
+    {"H264FourK", H264({3840, 2160}), kEncode, {1920, 1080}},
+    {"H264SmallerFitBox", H264({1920, 1080}), kEncode, {1280, 720}, {1280, 720}},
+    // Upright it is taller than the box: made again, fitted by its height.
+    {"H264TurnedPortrait", Turned(H264({1920, 1080}), 90), kEncode, {606, 1080}},
+    {"H264TurnedWithinBox", Turned(H264({640, 480}), 270), kRemux, {480, 640}},
+    // Phones' HDR is made standard range, whatever its codec.
+    {"H264Hlg", Hlg(H264({640, 480})), kEncode, {640, 480}},
+    // Never enlarged; odd sides made even for 4:2:0.
+    {"Vp9OddSmall",
+     Clip("vp9", "yuv420p", {321, 241}, {}, ClipContainer::WebM),
+     kEncode,
+     {320, 240}},
+};
+
+class ClipPlanTable : public ::testing::TestWithParam<PlanCase> {};
+
+TEST_P(ClipPlanTable, RemuxesOnlyWhatTheWebPlaysAndFitsTheRestUprightWithinTheBox) {
+    const PlanCase& c = GetParam();
+    const ClipPlan plan = PlanClip(c.clip, c.box);
+    EXPECT_EQ(plan.step, c.step);
+    EXPECT_EQ(plan.size, c.size);
+    EXPECT_EQ(plan.audio, c.clip.audioCodec.has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(Clips, ClipPlanTable, ::testing::ValuesIn(kPlans),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ClipPlan, KeepsTheRotationOnlyWhenItRemuxes) {
-    const ClipInfo turned = Turned(Clip("h264", "yuv420p", {640, 480}, kAac), 90);
+    const ClipInfo turned = Turned(H264({640, 480}), 90);
     EXPECT_EQ(PlanClip(turned).rotation, 90);
     ClipInfo hevc = turned;
     hevc.videoCodec = QStringLiteral("hevc");
@@ -146,7 +100,7 @@ bool HasPair(const QStringList& args, const QString& option, const QString& valu
 }
 
 TEST(ClipArguments, ARemuxCopiesTheStreamsWithTheIndexFirst) {
-    const ClipInfo clip = Clip("h264", "yuv420p", {640, 480}, kAac, ClipContainer::Mov);
+    const ClipInfo clip = H264({640, 480}, kAac, ClipContainer::Mov);
     const QStringList args = TranscodeArguments(clip, PlanClip(clip), "/in/a.mov", "/out/vid1.mp4");
     EXPECT_TRUE(HasPair(args, "-c", "copy"));
     EXPECT_TRUE(HasPair(args, "-movflags", "+faststart"));

@@ -125,21 +125,21 @@ inline QString TestClip(const QString& name) {
     const QString path = folder.filePath(name);
     if (made.contains(name))
         return path;
-    const QString x264 = "libx264", h264Stored = folder.filePath("h264-stored.mov"),
+    const QString h264Stored = folder.filePath("h264-stored.mov"),
                   hevcStored = folder.filePath("hevc-stored.mov");
-    const QStringList aac{"-c:a", "aac"};
+    const QStringList aac{"-c:a", "aac"},
+        x264{"-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p"},
+        x265{"-c:v", "libx265", "-preset", "ultrafast", "-x265-params", "log-level=error"};
     bool ok = false;
     if (name == "h264-aac.mp4")
-        ok = MakeTestClip(path, {"-c:v", x264, "-preset", "ultrafast", "-pix_fmt", "yuv420p"}, aac);
+        ok = MakeTestClip(path, x264, aac);
     else if (name == "h264-turned.mov")
-        ok = MakeTestClip(h264Stored,
-                          {"-c:v", x264, "-preset", "ultrafast", "-pix_fmt", "yuv420p"}) &&
+        ok = MakeTestClip(h264Stored, x264) &&
              RunFfmpeg({"-i", h264Stored, "-c", "copy", "-metadata:s:v:0", "rotate=90", path});
     else if (name == "hevc-turned.mov")
         ok = MakeTestClip(hevcStored,
-                          {"-vf", "drawbox=x=0:y=0:w=160:h=240:color=black:t=fill", "-c:v",
-                           "libx265", "-preset", "ultrafast", "-x265-params", "log-level=error",
-                           "-tag:v", "hvc1", "-pix_fmt", "yuv420p"},
+                          QStringList{"-vf", "drawbox=x=0:y=0:w=160:h=240:color=black:t=fill"} +
+                              x265 + QStringList{"-tag:v", "hvc1", "-pix_fmt", "yuv420p"},
                           aac, 2, "320x240", "color=c=white:") &&
              RunFfmpeg({"-i", hevcStored, "-c", "copy", "-metadata:s:v:0", "rotate=90", path});
     else if (name == "vp9.webm")
@@ -148,10 +148,9 @@ inline QString TestClip(const QString& name) {
     else if (name == "short.mp4")
         ok = MakeTestClip(path, {"-c:v", "mpeg4"}, aac, 0.3);
     else if (name == "hlg.mp4")
-        ok =
-            MakeTestClip(path, {"-vf", "format=yuv420p10le", "-c:v", "libx265", "-preset",
-                                "ultrafast", "-x265-params", "log-level=error", "-color_primaries",
-                                "bt2020", "-color_trc", "arib-std-b67", "-colorspace", "bt2020nc"});
+        ok = MakeTestClip(path, QStringList{"-vf", "format=yuv420p10le"} + x265 +
+                                    QStringList{"-color_primaries", "bt2020", "-color_trc",
+                                                "arib-std-b67", "-colorspace", "bt2020nc"});
     else if (name == "long.mp4")
         ok = MakeTestClip(path, {"-c:v", "mpeg4", "-q:v", "5"}, {}, 30, "640x480");
     EXPECT_TRUE(ok) << "no test clip " << name.toStdString();

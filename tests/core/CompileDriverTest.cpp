@@ -126,14 +126,20 @@ protected:
         p = Project(3, root.filePath("pictures"));
         for (int k = 1; k <= 3; ++k)
             WriteFile(p.slide(k).PicturePath, TinyPicture(".jpg"));
-        for (const char* name : {"fraright.jpg", "fraleft.jpg", "catalog.jpg", "ssnobnoc.jpg",
-                                 "ssbnoc.jpg", "ssbc.jpg", "photo.jar"})
-            WriteFile(root.filePath("program/") + name, "bytes");
+        WriteProgramFolder(root.filePath("program"));
         // Answers for a run that goes through: Yes, the names, the directory
         // and the message.
         host.ui.queueMessageAnswer(MsgResult::Yes);
         host.pageNames.push_back("My Show");
         host.folderNames.push_back("Show");
+    }
+    // The directory, the opening page's message, then whether to view the show.
+    void Answer(std::optional<MsgResult> view = MsgResult::No, const QString& message = "Hello",
+                const QString& directory = {}) {
+        host.ui.queueFolder(directory.isEmpty() ? root.filePath("out") : directory);
+        host.ui.queueInput(message);
+        if (view)
+            host.ui.queueMessageAnswer(*view);
     }
     CompileOutcome Compile(FileSystem& fs) {
         return CompileShow(p, host, fs, root.filePath("program"), kNow);
@@ -148,9 +154,7 @@ protected:
 } // namespace
 
 TEST_F(CompileRun, ViewNowOpensTheOpeningPage) {
-    host.ui.queueFolder(root.filePath("out"));
-    host.ui.queueInput("Hello");
-    host.ui.queueMessageAnswer(MsgResult::Yes);
+    Answer(MsgResult::Yes);
     ASSERT_EQ(Compile(local), CompileOutcome::Compiled);
     EXPECT_EQ(host.events.last(), "open " + show + "my show.htm");
     EXPECT_TRUE(QFile::exists(show + "my show.htm"));
@@ -162,9 +166,7 @@ TEST_F(CompileRun, PlayerPageBesideTheClassicPages) {
     p.settings.Player = true;
     p.settings.SongPath = root.filePath("pictures/tune.mid");
     WriteFile(p.settings.SongPath, "MThd");
-    host.ui.queueFolder(root.filePath("out"));
-    host.ui.queueInput("Hello");
-    host.ui.queueMessageAnswer(MsgResult::No);
+    Answer();
     ASSERT_EQ(Compile(local), CompileOutcome::Compiled);
     for (const char* name : {"index.html", "my show.htm", "pix/player.js", "pix/player.css",
                              "pix/allcode.js", "pix/thesong.mid"})
@@ -190,8 +192,7 @@ TEST_F(CompileRun, FailingPageWriteStopsTheRunAndKeepsTheProject) {
                                   return FsResult{FsError::Other, "No space left on device", 28};
                               return std::nullopt;
                           });
-    host.ui.queueFolder(root.filePath("out"));
-    host.ui.queueInput("New message");
+    Answer(std::nullopt, "New message");
     EXPECT_EQ(Compile(full), CompileOutcome::WriteFailed);
 
     const MessageBoxRequest m = host.ui.messages().back();
@@ -217,9 +218,7 @@ TEST_F(CompileRun, DriveRootAsDirectory) {
         made << op + " " + path;
         return std::optional<FsResult>(FsResult::success()); // nothing happens at the root
     });
-    host.ui.queueFolder("/");
-    host.ui.queueInput("Root");
-    host.ui.queueMessageAnswer(MsgResult::No);
+    Answer(MsgResult::No, "Root", "/");
     ASSERT_EQ(Compile(paper), CompileOutcome::Compiled);
     EXPECT_EQ(p.names.OutputFolder, "/show/");
     ASSERT_FALSE(made.isEmpty());
@@ -233,9 +232,7 @@ TEST_F(CompileRun, DriveRootAsDirectory) {
 // quote as an apostrophe.
 TEST_F(CompileRun, CaptionQuotesChangeInTheClassicPagesOnly) {
     p.slide(1).Caption = "the \"big\" day";
-    host.ui.queueFolder(root.filePath("out"));
-    host.ui.queueInput("Hello");
-    host.ui.queueMessageAnswer(MsgResult::No);
+    Answer();
     ASSERT_EQ(Compile(local), CompileOutcome::Compiled);
     EXPECT_EQ(p.slide(1).Caption, "the \"big\" day");
     EXPECT_TRUE(ReadFile(show + "pix/slideshw.htm").contains(">the 'big' day</DIV>"));
@@ -252,9 +249,7 @@ TEST_F(CompileRun, FailedCopiesEndInASummaryInsteadOfSuccess) {
                 return FsResult{FsError::Other, "No space left on device", 28};
             return std::nullopt;
         });
-    host.ui.queueFolder(root.filePath("out"));
-    host.ui.queueInput("Hello");
-    host.ui.queueMessageAnswer(MsgResult::No);
+    Answer();
     EXPECT_EQ(Compile(full), CompileOutcome::Incomplete);
 
     const std::vector<MessageBoxRequest> msgs = host.ui.messages();
@@ -280,9 +275,7 @@ TEST_F(CompileRun, FailedCopiesEndInASummaryInsteadOfSuccess) {
 // A long list of missing files is cut, so the box still fits on the screen.
 TEST_F(CompileRun, SummaryOfManyMissingFilesIsCut) {
     p = Project(25, root.filePath("pictures")); // pictures 4 to 25 do not exist
-    host.ui.queueFolder(root.filePath("out"));
-    host.ui.queueInput("Hello");
-    host.ui.queueMessageAnswer(MsgResult::No);
+    Answer();
     EXPECT_EQ(Compile(local), CompileOutcome::Incomplete);
     const std::vector<MessageBoxRequest> msgs = host.ui.messages();
     const QStringList lines = msgs.at(msgs.size() - 2).text.split("\r\n");

@@ -17,12 +17,11 @@ TEST(FilePaths, NamesFoldersAndExtensionsSplitAtEitherSeparator) {
     EXPECT_EQ(WithTrailingSeparator("/"), "/");
     EXPECT_EQ(WithTrailingSeparator("/srv/shows"), "/srv/shows/");
     EXPECT_EQ(InFolder("C:\\show\\", "pix"), "C:\\show\\pix");
-    EXPECT_TRUE(HasPictureExtension("/x/A.JPEG"));
-    EXPECT_FALSE(HasPictureExtension("/x/trip.gif/holiday"));
-    for (const char* name : {"a.png", "b.WebP", "c.tif", "d.TIFF", "e.heic", "f.HEIF"})
+    for (const char* name :
+         {"A.JPEG", "a.png", "b.WebP", "c.tif", "d.TIFF", "e.heic", "f.HEIF", "a.avif"})
         EXPECT_TRUE(HasPictureExtension(QStringLiteral("/x/") + name)) << name;
-    EXPECT_TRUE(HasPictureExtension("/x/a.avif"));
-    EXPECT_FALSE(HasPictureExtension("/x/a.heic.txt"));
+    for (const char* name : {"trip.gif/holiday", "a.heic.txt"})
+        EXPECT_FALSE(HasPictureExtension(QStringLiteral("/x/") + name)) << name;
     EXPECT_EQ(PictureNamePatterns().size(), 11);
     EXPECT_TRUE(PictureNamePatterns().contains("*.heif"));
 }

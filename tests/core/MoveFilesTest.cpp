@@ -34,10 +34,7 @@ protected:
         ASSERT_TRUE(tmp.isValid());
         for (const char* d : {"sources", "program", "target"})
             ASSERT_TRUE(QDir(tmp.path()).mkdir(QString::fromLatin1(d)));
-        for (const char* name : {"fraright.jpg", "fraleft.jpg", "catalog.jpg", "ssnobnoc.jpg",
-                                 "ssbnoc.jpg", "ssbc.jpg", "photo.jar"})
-            WriteFile(program + '/' + name, name);
-        WriteFile(program + "/wood.gif", TinyPicture(".gif", "wood.gif"));
+        WriteProgramFolder(program);
         p.settings = ShowSettings::FirstStart(program);
         p.Clear();
         for (const char* name : {"Beach.JPG", "hill.jpg", "sea.jpeg"})

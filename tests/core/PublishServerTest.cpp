@@ -20,7 +20,6 @@
 namespace {
 const QString kPassword = QStringLiteral("s3cret-Pass");
 
-// Publisher and rclone need an event loop.
 // The event loop the rclone runs need. It goes when the tests end, before
 // Qt's own statics do (destroyed after them, it crashed at exit).
 class ApplicationEnvironment : public ::testing::Environment {
@@ -40,12 +39,11 @@ void NeedApplication() {
         environment->app = std::make_unique<QCoreApplication>(argc, argv);
 }
 
-// The program folder's files the compile copies into every show.
-void WriteProgramFolder(const QTemporaryDir& dir) {
-    for (const char* name : {"wood.gif", "photo.jar", "ssbc.jpg", "ssbnoc.jpg", "ssnobnoc.jpg",
-                             "catalog.jpg", "fraleft.jpg", "fraright.jpg"})
-        WriteFile(dir.filePath(QStringLiteral("program/") + name),
-                  TinyPicture(QFileInfo(name).suffix().prepend('.')));
+// A run in `dir` of the publish command, the program folder in it.
+PublishContext Context(FileSystem& fs, const QTemporaryDir& dir, QTextStream& out,
+                       QTextStream& err) {
+    const QString program = dir.filePath("program"), cache = dir.filePath("cache");
+    return {fs, program, dir.path(), dir.path(), cache, QDateTime::currentDateTime(), out, err};
 }
 
 QString Show(int slides, const QString& caption2 = "second") {
@@ -69,7 +67,7 @@ protected:
         const QString test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
         if (test.contains("Stopped"))
             pictureSize = 3 << 20;
-        WriteProgramFolder(dir);
+        WriteProgramFolder(dir.filePath("program"));
         for (int k = 1; k <= 4; ++k)
             WriteFile(dir.filePath(QStringLiteral("p%1.jpg").arg(k)),
                       TinyPicture(".jpg", QByteArray(pictureSize, static_cast<char>('a' + k))));
@@ -97,14 +95,7 @@ protected:
         WriteFile(dir.filePath("show.json"), show.toUtf8());
         outText.clear();
         errText.clear();
-        PublishContext c{fs,
-                         dir.filePath("program"),
-                         dir.path(),
-                         dir.path(),
-                         dir.filePath("cache"),
-                         QDateTime::currentDateTime(),
-                         out,
-                         err};
+        PublishContext c = Context(fs, dir, out, err);
         c.rclone = rclone;
         QTimer watch;
         if (during) {
@@ -244,23 +235,14 @@ INSTANTIATE_TEST_SUITE_P(Servers, Publish,
 TEST(PublishErrors, RcloneMissingAndAnUnknownRemote) {
     NeedApplication();
     QTemporaryDir dir;
-    WriteProgramFolder(dir);
+    WriteProgramFolder(dir.filePath("program"));
     for (const char* name : {"p1.jpg", "p2.jpg", "p3.jpg"})
         WriteFile(dir.filePath(name), TinyPicture(".jpg"));
-    WriteFile(dir.filePath("show.json"),
-              R"({"slides": [{"PicturePath": "p1.jpg"}, {"PicturePath": "p2.jpg"},
-                  {"PicturePath": "p3.jpg"}], "compile": {"FirstPageName": "t"}})");
+    WriteFile(dir.filePath("show.json"), Show(3).toUtf8());
     LocalFileSystem fs;
     QString outText, errText;
     QTextStream out(&outText), err(&errText);
-    PublishContext c{fs,
-                     dir.filePath("program"),
-                     dir.path(),
-                     dir.path(),
-                     dir.filePath("cache"),
-                     QDateTime::currentDateTime(),
-                     out,
-                     err};
+    PublishContext c = Context(fs, dir, out, err);
     c.rclone.environment.insert("RCLONE_CONFIG", dir.filePath("rclone.conf"));
     EXPECT_EQ(RunPublishCommand({"show.json", "nowhere:x"}, c), 1);
     EXPECT_TRUE(errText.contains("There is no remote named \"nowhere\"")) << errText.toStdString();

@@ -106,3 +106,12 @@ inline QByteArray TinyPicture(const QString& ext, const QByteArray& tag = {}) {
             "f5f6f7f8f9faffda0008010100003f00f3faffd9");
     return tag.isEmpty() ? bytes : bytes + '\n' + tag + '\n';
 }
+
+// The program folder's files that a compile copies into every show: tiny
+// pictures of the formats their names say (the applet archive a JPEG), each
+// tagged with its name.
+inline void WriteProgramFolder(const QString& folder) {
+    for (const char* name : {"wood.gif", "photo.jar", "ssbc.jpg", "ssbnoc.jpg", "ssnobnoc.jpg",
+                             "catalog.jpg", "fraleft.jpg", "fraright.jpg"})
+        WriteFile(folder + '/' + name, TinyPicture(QFileInfo(name).suffix().prepend('.'), name));
+}

@@ -8,13 +8,7 @@
 // any classic page, and its texts read as typed.
 //
 //   node compiled_show_browser.js <pevrano-slideshow> <show.json>
-let chromium;
-try {
-  ({ chromium } = require('playwright-core'));
-} catch (e) {
-  console.error('playwright-core is missing: run scripts/deps.sh --test');
-  process.exit(1);
-}
+const { chromium, options } = require('./chromium');
 const { execFileSync, spawnSync } = require('child_process');
 const fs = require('fs');
 const os = require('os');
@@ -156,13 +150,7 @@ async function main() {
   const openingPage = stdout.split('\n').pop();
   assert.ok(fs.existsSync(openingPage), `opening page missing: ${openingPage}`);
 
-  const context = await chromium.launchPersistentContext(path.join(work, 'profile'), {
-    executablePath: '/usr/bin/chromium',
-    headless: true,
-    args: ['--no-sandbox', '--headless', '--disable-gpu', '--disable-background-networking',
-      '--disable-component-update', '--disable-sync', '--no-first-run',
-      '--disable-dev-shm-usage'],
-  });
+  const context = await chromium.launchPersistentContext(path.join(work, 'profile'), options());
   context.on('page', watch);
   try {
     const opening = await context.newPage();

@@ -5,13 +5,7 @@
 // shown.
 //
 //   node <test>.js <pevrano-slideshow> <folder of example pictures>
-let chromium;
-try {
-  ({ chromium } = require('playwright-core'));
-} catch (e) {
-  console.error('playwright-core is missing: run scripts/deps.sh --test');
-  process.exit(1);
-}
+const { chromium, options } = require('./chromium');
 const { execFileSync } = require('child_process');
 const fs = require('fs');
 const os = require('os');
@@ -167,11 +161,7 @@ async function swipe(page, fromX, toX) {
   await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
 }
 async function launch() {
-  browser = await chromium.launch({
-    executablePath: '/usr/bin/chromium',
-    args: ['--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage', '--no-first-run',
-      '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-  });
+  browser = await chromium.launch(options());
   return browser;
 }
 

@@ -6,13 +6,7 @@
 // Prints one line per show: its pictures with their loaded sizes, as JSON.
 //
 //   node show_pictures_browser.js <opening page.htm>...
-let chromium;
-try {
-  ({ chromium } = require('playwright-core'));
-} catch (e) {
-  console.error('playwright-core is missing: run scripts/deps.sh --test');
-  process.exit(1);
-}
+const { chromium, options } = require('./chromium');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
@@ -88,13 +82,8 @@ async function checkShow(context, opening) {
 }
 
 async function main() {
-  const context = await chromium.launchPersistentContext(path.join(work, 'profile'), {
-    executablePath: '/usr/bin/chromium',
-    headless: true,
-    args: ['--no-sandbox', '--headless', '--disable-gpu', '--disable-background-networking',
-      '--disable-component-update', '--disable-sync', '--no-first-run',
-      '--disable-dev-shm-usage', '--allow-file-access-from-files'],
-  });
+  const context = await chromium.launchPersistentContext(path.join(work, 'profile'),
+    options(['--allow-file-access-from-files']));
   try {
     for (const opening of openingPages) {
       console.log(JSON.stringify(await checkShow(context, opening)));
