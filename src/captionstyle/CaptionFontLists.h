@@ -1,6 +1,6 @@
 #pragma once
 
-#include "captionstyle/DefaultCaptionFont.h"
+#include "project/DefaultCaptionFont.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,11 +1,11 @@
 #include "compiler/ShowFile.h"
 
-#include "captionstyle/DefaultCaptionFont.h"
 #include "compiler/NameRules.h"
 #include "compiler/PageText.h"
 #include "platform/RegularFile.h"
 #include "project/ColorText.h"
 #include "project/CompileChoices.h"
+#include "project/DefaultCaptionFont.h"
 #include "project/ShowLimits.h"
 #include "project/ShowValues.h"
 #include "project/ToolPreferences.h"

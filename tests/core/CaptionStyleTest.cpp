@@ -2,6 +2,7 @@
 #include "captionstyle/CaptionFontLists.h"
 #include "captionstyle/SamplePage.h"
 #include "captionstyle/StyleSets.h"
+#include "project/DefaultCaptionFont.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -21,6 +22,13 @@ TEST(CaptionFontLists, PairsCorrectedSizesAndSearch) {
     EXPECT_EQ(FindFontEntry(fonts, "ARIAL N"), 3);
     EXPECT_EQ(FindFontEntry({"Arial", "Courier"}, "Ar"), 0);
     EXPECT_EQ(FindFontEntry(fonts, ""), -1);
+}
+
+// The model's default caption font is the recommended list's default pair.
+TEST(CaptionFontLists, DefaultPairIsTheModelsDefaultFont) {
+    const CaptionFont pair = RecommendedPair(RecommendedFonts().at(kRecommendedDefault));
+    EXPECT_EQ(pair.name, DefaultCaptionFont().name);
+    EXPECT_EQ(pair.size, DefaultCaptionFont().size);
 }
 
 // The caption's colours and font as the browser shows them are in the

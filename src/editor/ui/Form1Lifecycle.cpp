@@ -1,6 +1,5 @@
 #include "editor/ui/Form1Lifecycle.h"
 
-#include "captionstyle/DefaultCaptionFont.h"
 #include "colortool/ColorSchemeFile.h"
 #include "editor/ShutDown.h"
 #include "editor/ui/AutoRunDelay.h"
@@ -12,6 +11,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/ToolSettings.h"
 #include "platform/ui/ColorSwatch.h"
+#include "project/DefaultCaptionFont.h"
 #include "support/ui/cToolTip.h"
 
 #include <QApplication>

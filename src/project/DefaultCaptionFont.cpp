@@ -1,0 +1,5 @@
+#include "project/DefaultCaptionFont.h"
+
+CaptionFont DefaultCaptionFont() {
+    return {QStringLiteral("Times New Roman"), QStringLiteral("16")};
+}
