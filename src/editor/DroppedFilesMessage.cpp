@@ -23,8 +23,9 @@ std::optional<MessageBoxRequest> DroppedFilesMessage(const QStringList& refused,
         for (const QString& path : refused)
             named << QDir::toNativeSeparators(path);
     if (!notPictures.isEmpty()) {
-        said << QStringLiteral("%1 file(s) were not added: pictures (BMP, GIF, JPEG) and folders "
-                               "of pictures can be dropped together; a show file or a song is "
+        said << QStringLiteral("%1 file(s) were not added: pictures (JPEG, PNG, GIF, BMP, WebP, "
+                               "TIFF, HEIC, AVIF) and folders of pictures can be dropped together; "
+                               "a show file or a song is "
                                "dropped on its own.")
                     .arg(notPictures.size());
         for (const QString& path : notPictures)

@@ -308,8 +308,9 @@ TEST_F(EditHistoryTest, DroppedFilesOfOtherKindsAreNamedAndSkipped) {
     EXPECT_EQ(messages[0].title, "File Error");
     EXPECT_EQ(messages[0].text,
               "There was a problem with 1 picture file(s), these files will not be used.\n\n"
-              "1 file(s) were not added: pictures (BMP, GIF, JPEG) and folders of pictures can "
-              "be dropped together; a show file or a song is dropped on its own.");
+              "1 file(s) were not added: pictures (JPEG, PNG, GIF, BMP, WebP, TIFF, HEIC, AVIF) "
+              "and folders of pictures can be dropped together; a show file or a song is dropped "
+              "on its own.");
     EXPECT_EQ(messages[0].details, broken + "\n" + text);
 
     // A song on its own becomes the show's song.
