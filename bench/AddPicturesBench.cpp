@@ -5,7 +5,7 @@
 // adding them), adding them in one selection through the main window's Add
 // command, and Forward onto a 12-megapixel slide. Prints the figures.
 #include "ScriptedPrompter.h"
-#include "editor/ui/Form1.h"
+#include "editor/ui/MainWindow.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewNavigation.h"
 #include "editor/ui/SlideEditing.h"
@@ -56,12 +56,12 @@ int main(int argc, char** argv) {
                 naive, decoded);
 
     ScriptedPrompter prompter;
-    Form1 form(prompter);
+    MainWindow form(prompter);
     form.show();
     Wait(100);
     prompter.queueFiles(paths);
     clock.restart();
-    form.editing().cmdAdd_Click();
+    form.editing().addPictures();
     const double added = clock.nsecsElapsed() / 1e6;
     std::printf("Add Picture(s) with all %d in one selection:         %8.0f ms (%d slides)\n",
                 kPictures, added, form.project().SlideCount());
@@ -76,12 +76,12 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 40; ++i) {
         Wait(250);
         clock.restart();
-        nav.cmdFB_Click(PreviewNavigation::Forward);
+        nav.pressNavigationButton(PreviewNavigation::Forward);
         paced.push_back(clock.nsecsElapsed() / 1e6);
     }
     for (int i = 0; i < 40; ++i) {
         clock.restart();
-        nav.cmdFB_Click(PreviewNavigation::Forward);
+        nav.pressNavigationButton(PreviewNavigation::Forward);
         QCoreApplication::processEvents();
         backToBack.push_back(clock.nsecsElapsed() / 1e6);
     }

@@ -14,7 +14,7 @@
 #include "captionstyle/ui/CaptionStylePreview.h"
 #include "captionstyle/ui/SampleBrowser.h"
 #include "editor/ui/CaptionStyleCommand.h"
-#include "editor/ui/Form1.h"
+#include "editor/ui/MainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -58,7 +58,7 @@ int Measure(const QString& what, int holdMs) {
     std::unique_ptr<SampleBrowser> early;
     if (what == QLatin1String("eager"))
         early = CreateSampleBrowser(&host);
-    Form1 window(ask);
+    MainWindow window(ask);
     ConnectCaptionStyle(window, folder.path());
     window.show();
     RunEvents(50);

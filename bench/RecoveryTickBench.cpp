@@ -8,7 +8,7 @@
 // once on the window's thread, as a watch that looked every second would.
 // Target: an idle window uses no measurable CPU for its show.
 #include "ScriptedPrompter.h"
-#include "editor/ui/Form1.h"
+#include "editor/ui/MainWindow.h"
 #include "editor/ui/ShowFileCommands.h"
 #include "editor/ui/undo/EditHistory.h"
 
@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     QTemporaryDir config;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
     ScriptedPrompter prompter;
-    Form1 window(prompter);
+    MainWindow window(prompter);
     window.showFiles().setRecoveryFolder(config.filePath("recovery"));
     SlideShowProject& p = window.project();
     const QString caption = QString(400, QLatin1Char('x'));

@@ -6,7 +6,7 @@
 // show) and reports when the window's first paint arrives. The parent times
 // each run from process start to that report. Prints the figures.
 // Target: at most 400 ms from process start to the window shown.
-#include "editor/ui/Form1.h"
+#include "editor/ui/MainWindow.h"
 #include "platform/ui/QtPrompter.h"
 
 #include <QApplication>
@@ -41,7 +41,7 @@ int Child(int argc, char** argv, QElapsedTimer& clock) {
     QCoreApplication::setOrganizationName(QStringLiteral("Pevrano"));
     const qint64 appReady = clock.elapsed();
     QtPrompter prompter;
-    Form1 window(prompter);
+    MainWindow window(prompter);
     const qint64 loaded = clock.elapsed();
     FirstPaint paint;
     window.installEventFilter(&paint);

@@ -3,7 +3,7 @@
 #include "editor/ui/CaptionStyleCommand.h"
 #include "editor/ui/ColorToolWiring.h"
 #include "editor/ui/CompileWiring.h"
-#include "editor/ui/Form1.h"
+#include "editor/ui/MainWindow.h"
 #include "editor/ui/OpenSorter.h"
 #include "editor/ui/PublishWiring.h"
 #include "editor/ui/ShowFileCommands.h"
@@ -63,9 +63,9 @@ int RunCommand(int argc, char* argv[]) {
 // show restored after a crash. Each has its own dialogs and side windows.
 class MainWindows {
 public:
-    Form1& Open() {
+    MainWindow& Open() {
         auto window = std::make_unique<Window>();
-        Form1& form = *window->form;
+        MainWindow& form = *window->form;
         window->prompter.setParent(&form);
         ConnectCompileCommand(form);
         ConnectPublishCommand(form);
@@ -73,7 +73,7 @@ public:
         ConnectColorTool(form);
         ConnectPictureSorter(form);
         form.seams.openWindow = [this] {
-            Form1& other = Open();
+            MainWindow& other = Open();
             other.show();
             return &other;
         };
@@ -84,7 +84,7 @@ public:
 private:
     struct Window {
         QtPrompter prompter;
-        std::unique_ptr<Form1> form = std::make_unique<Form1>(prompter);
+        std::unique_ptr<MainWindow> form = std::make_unique<MainWindow>(prompter);
     };
     std::vector<std::unique_ptr<Window>> windows;
 };
@@ -110,7 +110,7 @@ int main(int argc, char* argv[]) {
         QStringLiteral("pevrano-slideshow"),
         QIcon(QDir(ProgramFolder()).filePath(QStringLiteral("pevrano-slideshow.png")))));
     MainWindows windows;
-    Form1& window = windows.Open();
+    MainWindow& window = windows.Open();
     // The splash comes first and shows the main window after its delay; a
     // crashed session's show is offered then, and `pevrano-slideshow
     // SHOW.json` opens the show in the window.

@@ -19,7 +19,7 @@ enum class CompileOutcome {
     WriteFailed,  // a page could not be written; the run stopped
 };
 
-// The "Make HTML File" command (cmdFinish_Click): checks the project, asks for
+// The "Make HTML File" command (compileShow): checks the project, asks for
 // the names and the directory, has MoveFiles create and fill the folder,
 // writes every page and offers to open the show. `now` dates the pages. The
 // closing message says "Compiled Successfully" only when every file was

@@ -21,7 +21,7 @@ BackgroundSong::~BackgroundSong() {
     player.setFailureHandler({});
 }
 
-void BackgroundSong::cmdSelectSong_Click() {
+void BackgroundSong::selectSong() {
     FileDialogRequest request;
     request.title = QStringLiteral("Select a Song File");
     request.directory = tool.MusicDir.isEmpty() ? QDir::homePath() : tool.MusicDir;
@@ -47,17 +47,17 @@ void BackgroundSong::UseSong(const QString& chosen) {
     fileName = GetJustFileName(path);
     tool.MusicDir = path.left(path.size() - fileName.size());
     label = QStringLiteral(": ") + fileName;
-    Check1_Click(tool.SoundOn);
+    setSoundOn(tool.SoundOn);
 }
 
-void BackgroundSong::cmdDeleteSong_Click() {
+void BackgroundSong::removeSong() {
     label = QStringLiteral("None Selected:");
     settings.SongPath.clear();
     fileName.clear();
     player.stop();
 }
 
-void BackgroundSong::Check1_Click(bool ticked) {
+void BackgroundSong::setSoundOn(bool ticked) {
     tool.SoundOn = ticked;
     if (settings.SongPath.isEmpty())
         return;
@@ -74,7 +74,7 @@ void BackgroundSong::ShowStoredSong() {
     fileName = settings.SongPath.isEmpty() ? QString() : GetJustFileName(settings.SongPath);
     label =
         QStringLiteral(": ") + (fileName.isEmpty() ? QStringLiteral("None Selected") : fileName);
-    Check1_Click(tool.SoundOn);
+    setSoundOn(tool.SoundOn);
 }
 
 void BackgroundSong::playerFailed() {

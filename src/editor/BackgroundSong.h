@@ -21,14 +21,14 @@ public:
     BackgroundSong(const BackgroundSong&) = delete;
     BackgroundSong& operator=(const BackgroundSong&) = delete;
 
-    void cmdSelectSong_Click();
-    void cmdDeleteSong_Click();
+    void selectSong();
+    void removeSong();
     // The song becomes the show's, as if chosen in the song dialog.
     void UseSong(const QString& path);
     // A file of the kinds the song dialog offers (MP3, WAV, MIDI).
     static bool IsSongFile(const QString& path);
     // `ticked` is the new state of Check1; it becomes SoundOn.
-    void Check1_Click(bool ticked);
+    void setSoundOn(bool ticked);
     // After the show was replaced (new, opened or restored): the label and
     // the player follow the new show's song.
     void ShowStoredSong();

@@ -24,14 +24,14 @@ int SlideColors::currentSlot() const {
     return current <= 0 ? 0 : current - 1;
 }
 
-void SlideColors::PicMFormColors_Click(int index) {
+void SlideColors::takePaletteColor(int index) {
     if (index < 0 || index >= kPaletteSize)
         return;
     project.tool.ActiveColor = palette[static_cast<std::size_t>(index)];
     view.refreshSwatches();
 }
 
-void SlideColors::picButBakColor_Click(int index) {
+void SlideColors::paintButtonColor(int index) {
     auto& buttons = project.settings.ButtonColors;
     if (index < 0 || index >= static_cast<int>(buttons.size()))
         return;
@@ -39,7 +39,7 @@ void SlideColors::picButBakColor_Click(int index) {
     view.refreshSwatches();
 }
 
-void SlideColors::picCapForeColor_Click() {
+void SlideColors::paintCaptionForeColor() {
     ShowSettings& s = project.settings;
     // A chooser that has already written the swatch leaves its flag set.
     if (project.flags.PickingCapForeColor)
@@ -51,7 +51,7 @@ void SlideColors::picCapForeColor_Click() {
     project.slot(currentSlot()).CapForeColor = StoredColorText(s.CaptionForeColor);
 }
 
-void SlideColors::picCapBackColor_Click() {
+void SlideColors::paintCaptionBackColor() {
     ShowSettings& s = project.settings;
     if (project.flags.PickingCapBackColor)
         project.flags.PickingCapBackColor = false;
@@ -62,27 +62,27 @@ void SlideColors::picCapBackColor_Click() {
     project.slot(currentSlot()).CapBackColor = StoredColorText(s.CaptionBackColor);
 }
 
-void SlideColors::picCapFrameColor_Click() {
+void SlideColors::paintCaptionFrameColor() {
     project.settings.CaptionFrameColor = project.tool.ActiveColor;
     view.refreshSwatches();
 }
 
-void SlideColors::cmdCapForeColor_Click() {
+void SlideColors::chooseCaptionForeColor() {
     project.flags.PickingCapForeColor = true;
     openChooser();
 }
 
-void SlideColors::cmdCapBackColor_Click() {
+void SlideColors::chooseCaptionBackColor() {
     project.flags.PickingCapBackColor = true;
     openChooser();
 }
 
-void SlideColors::cmdCapFrameColor_Click() {
+void SlideColors::chooseCaptionFrameColor() {
     project.flags.PickingCapFrameColor = true;
     openChooser();
 }
 
-void SlideColors::ShowCTform_Click() {
+void SlideColors::openColorToolAlone() {
     project.flags.ColorToolStandalone = true;
     openColorTool();
 }
@@ -148,7 +148,7 @@ void SlideColors::ShowColorDialog() {
     }
 }
 
-void SlideColors::optBakPicColorOrPic_Click(int index) {
+void SlideColors::useBackgroundOption(int index) {
     ShowSettings& s = project.settings;
     if (index == 1) {
         view.setSlideBackColorVisible(false);
@@ -166,14 +166,14 @@ void SlideColors::selectBackgroundOption(int index) {
     if (view.backgroundOption() == index)
         return;
     view.selectBackgroundOption(index);
-    optBakPicColorOrPic_Click(index);
+    useBackgroundOption(index);
 }
 
-void SlideColors::picBackColorOrPic_Click(int index) {
+void SlideColors::applyBackgroundToSlide(int index) {
     if (index != 0 && index != 1)
         return;
     selectBackgroundOption(index);
-    optBakPicColorOrPic_Click(index);
+    useBackgroundOption(index);
     const ShowSettings& s = project.settings;
     if (index == 1) {
         project.slot(currentSlot()).BkPicture = s.NewBkPicture;
@@ -184,13 +184,13 @@ void SlideColors::picBackColorOrPic_Click(int index) {
     }
 }
 
-void SlideColors::cmdPicBakColorOrPic_Click(int index) {
+void SlideColors::chooseBackground(int index) {
     if (index == 1) {
         project.settings.UseColTrueUsePicFalse = false;
         project.flags.PickingBkPicture = true;
         view.addBackgroundPicture();
         view.selectBackgroundOption(1);
-        optBakPicColorOrPic_Click(1);
+        useBackgroundOption(1);
     } else if (index == 0) {
         // The chooser is consulted before the mode changes: in picture mode
         // the system dialog has no target, and this press only switches to
@@ -213,11 +213,11 @@ void SlideColors::ChangelblNewBkGnd() {
     view.fillBackgrounds();
 }
 
-void SlideColors::optFullOrCondTintara_Click(int index) {
+void SlideColors::chooseColorToolKind(int index) {
     project.tool.UseColorTool = index == 0;
 }
 
-void SlideColors::cmdFont_Click() {
+void SlideColors::openCaptionStyle() {
     if (showCaptionStyle)
         showCaptionStyle();
     else
@@ -238,7 +238,7 @@ void SlideColors::CaptionStyleStandIn() {
     view.applyCaptionFont();
 }
 
-void SlideColors::Form_Activate() {
+void SlideColors::windowActivated() {
     ShowSettings& s = project.settings;
     EditorFlags& f = project.flags;
     if (!s.UseColTrueUsePicFalse) {
@@ -258,9 +258,9 @@ void SlideColors::Form_Activate() {
     // open, the chosen colour has not come back yet, and the target stays.
     const bool chooserOpen = colorToolOpen && colorToolOpen();
     if (f.PickingCapForeColor && !chooserOpen)
-        picCapForeColor_Click();
+        paintCaptionForeColor();
     if (f.PickingCapBackColor && !chooserOpen)
-        picCapBackColor_Click();
+        paintCaptionBackColor();
     f.OptionsChanged = false;
     view.refreshTooltips();
     view.applyCaptionFont();

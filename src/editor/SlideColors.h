@@ -35,29 +35,29 @@ public:
     void setPalette(const Palette& colors);
     void setPaletteColor(int index, ColorValue color);
 
-    void PicMFormColors_Click(int index);
-    void picButBakColor_Click(int index);
-    void picCapForeColor_Click();
-    void picCapBackColor_Click();
-    void picCapFrameColor_Click();
-    void lblCaption_Click() { picCapFrameColor_Click(); }
+    void takePaletteColor(int index);
+    void paintButtonColor(int index);
+    void paintCaptionForeColor();
+    void paintCaptionBackColor();
+    void paintCaptionFrameColor();
+    void paintFrameFromCaptionLabel() { paintCaptionFrameColor(); }
 
-    void cmdCapForeColor_Click();
-    void cmdCapBackColor_Click();
-    void cmdCapFrameColor_Click();
-    void ShowCTform_Click();
+    void chooseCaptionForeColor();
+    void chooseCaptionBackColor();
+    void chooseCaptionFrameColor();
+    void openColorToolAlone();
     void ShowColorDialog();
 
-    void optBakPicColorOrPic_Click(int index);
-    void picBackColorOrPic_Click(int index);
-    void cmdPicBakColorOrPic_Click(int index);
-    void lblNewBkGnd_Click() { ChangelblNewBkGnd(); }
+    void useBackgroundOption(int index);
+    void applyBackgroundToSlide(int index);
+    void chooseBackground(int index);
+    void applyBackColorToSlide() { ChangelblNewBkGnd(); }
     void ChangelblNewBkGnd();
 
-    void optFullOrCondTintara_Click(int index);
-    void cmdFont_Click();
+    void chooseColorToolKind(int index);
+    void openCaptionStyle();
 
-    void Form_Activate();
+    void windowActivated();
 
     // What the seams do while unset: the system colour dialog for the
     // pending target (the active colour when the tool was opened by

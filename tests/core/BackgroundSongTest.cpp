@@ -16,14 +16,14 @@ struct Song : ::testing::Test {
 
     void choose(const QString& path) {
         ui.queueFiles({path});
-        song.cmdSelectSong_Click();
+        song.selectSong();
     }
 };
 } // namespace
 
 TEST_F(Song, DialogAsksInMusicDirAndCancelChangesNothing) {
     ui.queueFiles({});
-    song.cmdSelectSong_Click();
+    song.selectSong();
     ASSERT_EQ(ui.questions().size(), 1u);
     const FileDialogRequest& r = ui.questions()[0].fileDialog;
     EXPECT_EQ(r.directory, "/home/me");
@@ -61,16 +61,16 @@ TEST_F(Song, TickingPlaysAndUntickingStopsButARemovedSongIsNotPlayed) {
     choose("/music/a.wav");
     EXPECT_EQ(player.calls(), QStringList({"stop", "source /music/a.wav", "stop"}));
     player.clear();
-    song.Check1_Click(true);
+    song.setSoundOn(true);
     EXPECT_EQ(player.calls(), QStringList({"stop", "source /music/a.wav", "play 15"}));
-    song.Check1_Click(false);
+    song.setSoundOn(false);
     EXPECT_FALSE(tool.SoundOn);
     EXPECT_EQ(player.calls().back(), "stop");
 
-    song.cmdDeleteSong_Click();
+    song.removeSong();
     EXPECT_TRUE(settings.SongPath.isEmpty());
     player.clear();
-    song.Check1_Click(true);
+    song.setSoundOn(true);
     EXPECT_TRUE(tool.SoundOn); // remembered for the next song
     EXPECT_TRUE(player.calls().isEmpty());
 }

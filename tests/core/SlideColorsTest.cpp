@@ -63,20 +63,20 @@ struct Colors : ::testing::Test {
 } // namespace
 
 TEST_F(Colors, PaletteThenCaptionTextSwatchColoursTheCurrentSlide) {
-    colors.PicMFormColors_Click(3);
-    colors.PicMFormColors_Click(14); // no such box
+    colors.takePaletteColor(3);
+    colors.takePaletteColor(14); // no such box
     EXPECT_EQ(tool.ActiveColor, kTeal);
-    colors.picCapBackColor_Click(); // the text colour's swatch: the window test
+    colors.paintCaptionBackColor(); // the text colour's swatch: the window test
     EXPECT_EQ(project.slide(2).CapBackColor, "&H85A016");
     EXPECT_EQ(project.slide(1).CapBackColor, "&HFFFF80");
 
     // The frame and button swatches change no slide.
     const auto before = allSlots();
-    colors.lblCaption_Click();
+    colors.paintFrameFromCaptionLabel();
     EXPECT_EQ(s.CaptionFrameColor, kTeal);
-    colors.picButBakColor_Click(2);
+    colors.paintButtonColor(2);
     EXPECT_EQ(s.ButtonColors[2], kTeal);
-    colors.picButBakColor_Click(5);
+    colors.paintButtonColor(5);
     EXPECT_EQ(allSlots(), before);
 }
 
@@ -84,14 +84,14 @@ TEST_F(Colors, SwatchWrittenByAChooserIsAppliedNotRepainted) {
     tool.ActiveColor = kTeal;
     project.flags.PickingCapForeColor = true;
     s.CaptionForeColor = RgbColor(255, 0, 5);
-    colors.picCapForeColor_Click();
+    colors.paintCaptionForeColor();
     EXPECT_FALSE(project.flags.PickingCapForeColor);
     EXPECT_EQ(project.slide(2).CapForeColor, "&H0500FF");
 }
 
 TEST_F(Colors, SystemDialogTargetsThePendingSwatchAndCancelChangesNothing) {
     ui.queueColor(kTeal);
-    colors.cmdCapForeColor_Click();
+    colors.chooseCaptionForeColor();
     ASSERT_EQ(ui.questions().size(), 1u);
     EXPECT_EQ(ui.questions()[0].initialColor, 0u); // the current text colour
     EXPECT_FALSE(project.flags.PickingCapForeColor);
@@ -100,7 +100,7 @@ TEST_F(Colors, SystemDialogTargetsThePendingSwatchAndCancelChangesNothing) {
     EXPECT_EQ(project.slide(2).CapForeColor, "&H000000");
 
     ui.queueColor(std::nullopt);
-    colors.cmdCapFrameColor_Click();
+    colors.chooseCaptionFrameColor();
     EXPECT_FALSE(project.flags.PickingCapFrameColor);
     EXPECT_EQ(s.CaptionFrameColor, 0xFF99CCu);
 }
@@ -108,17 +108,17 @@ TEST_F(Colors, SystemDialogTargetsThePendingSwatchAndCancelChangesNothing) {
 TEST_F(Colors, ColourToolSeamLeavesTheTargetForActivation) {
     tool.UseColorTool = true;
     colors.showColorTool = [&] { s.CaptionBackColor = kTeal; }; // the tool's OK
-    colors.cmdCapBackColor_Click();
+    colors.chooseCaptionBackColor();
     EXPECT_TRUE(project.flags.PickingCapBackColor);
     EXPECT_TRUE(ui.questions().empty());
-    colors.Form_Activate();
+    colors.windowActivated();
     EXPECT_FALSE(project.flags.PickingCapBackColor);
     EXPECT_EQ(project.slide(2).CapBackColor, "&H85A016");
 
     // Without the colour tool the system dialog stands in.
     colors.showColorTool = nullptr;
     ui.queueColor(RgbColor(1, 2, 3));
-    colors.cmdCapForeColor_Click();
+    colors.chooseCaptionForeColor();
     EXPECT_EQ(s.CaptionForeColor, RgbColor(1, 2, 3));
     EXPECT_FALSE(project.flags.PickingCapForeColor);
 }
@@ -127,7 +127,7 @@ TEST_F(Colors, PicColorInPictureModeFirstOnlySwitchesToColourMode) {
     view.option = 1;
     s.UseColTrueUsePicFalse = false;
     tool.ActiveColor = kTeal;
-    colors.cmdPicBakColorOrPic_Click(0);
+    colors.chooseBackground(0);
     EXPECT_TRUE(ui.questions().empty());
     EXPECT_TRUE(s.UseColTrueUsePicFalse);
     EXPECT_EQ(view.option, 0);
@@ -135,28 +135,28 @@ TEST_F(Colors, PicColorInPictureModeFirstOnlySwitchesToColourMode) {
 
     // The second press asks for a colour (the window test covers it); the
     // swatch itself gives the active colour to the current slide alone.
-    colors.picBackColorOrPic_Click(0);
+    colors.applyBackgroundToSlide(0);
     EXPECT_EQ(project.slide(2).PicBackColor, "&H85A016");
     EXPECT_EQ(project.slide(3).PicBackColor, "&HC100FF");
 }
 
 TEST_F(Colors, WallpaperButtonPicksABackgroundPictureInPictureMode) {
     view.onBackgroundPick = [&] { EXPECT_TRUE(project.flags.PickingBkPicture); };
-    colors.cmdPicBakColorOrPic_Click(1);
+    colors.chooseBackground(1);
     EXPECT_EQ(view.backgroundPicks, 1);
     EXPECT_FALSE(view.slideBackVisible);
     EXPECT_FALSE(s.UseColTrueUsePicFalse);
 
     s.NewBkPicture = "/prog/clouds.jpg";
-    colors.picBackColorOrPic_Click(1);
+    colors.applyBackgroundToSlide(1);
     EXPECT_EQ(project.slide(2).BkPicture, "/prog/clouds.jpg");
 }
 
 TEST_F(Colors, ActivationAppliesWhatTheOptionsLeft) {
     project.flags.OptionsChanged = true;
     s.NewSlideBackColor = kTeal;
-    colors.Form_Activate();
-    colors.Form_Activate(); // nothing pending: nothing filled
+    colors.windowActivated();
+    colors.windowActivated(); // nothing pending: nothing filled
     EXPECT_FALSE(project.flags.OptionsChanged);
     EXPECT_EQ(project.slide(2).PicBackColor, "&H85A016");
     EXPECT_EQ(view.fills, 1);
@@ -165,13 +165,13 @@ TEST_F(Colors, ActivationAppliesWhatTheOptionsLeft) {
     project.flags.OptionsChanged = true;
     s.UseColTrueUsePicFalse = false;
     s.NewSlideBackColor = RgbColor(1, 2, 3);
-    colors.Form_Activate();
+    colors.windowActivated();
     EXPECT_FALSE(view.slideBackVisible);
     EXPECT_EQ(project.slide(2).PicBackColor, "&H85A016");
     EXPECT_EQ(view.fills, 1);
     // A background colour the colour tool handed back fills on activation.
     project.flags.ColorToolClosed = true;
-    colors.Form_Activate();
+    colors.windowActivated();
     EXPECT_FALSE(project.flags.ColorToolClosed);
     EXPECT_EQ(view.fills, 2);
 }
@@ -179,13 +179,13 @@ TEST_F(Colors, ActivationAppliesWhatTheOptionsLeft) {
 TEST_F(Colors, FontCommandUsesThePreviewSeamOrTheFontDialog) {
     s.FontSizeInUse = "16";
     ui.queueFont(FontChoice{"DejaVu Serif", 20, false, false});
-    colors.cmdFont_Click();
+    colors.openCaptionStyle();
     EXPECT_EQ(ui.questions().at(0).initialFont.pointSize, 16);
     EXPECT_EQ(s.FontSizeInUse, "20");
 
     int previews = 0;
     colors.showCaptionStyle = [&] { ++previews; };
-    colors.cmdFont_Click();
+    colors.openCaptionStyle();
     EXPECT_EQ(previews, 1);
     EXPECT_EQ(ui.questions().size(), 1u);
 }

@@ -8,8 +8,8 @@
 #include "colortool/ui/TintaraWindow.h"
 #include "compiler/ui/NamePrompt.h"
 #include "editor/ui/ColorToolWiring.h"
-#include "editor/ui/Form1.h"
-#include "editor/ui/frmOptions.h"
+#include "editor/ui/MainWindow.h"
+#include "editor/ui/OptionsWindow.h"
 #include "platform/ui/ColorSwatch.h"
 #include "support/ui/EmailWindow.h"
 #include "support/ui/SplashWindow.h"
@@ -34,10 +34,10 @@ void ExpectUsable(QWidget* window) {
 
 TEST(Accessibility, EveryWindowNamesItsControls) {
     ScriptedPrompter ui;
-    Form1 form(ui);
+    MainWindow form(ui);
     ExpectUsable(&form);
 
-    frmOptions options(form.project(), ui, OptionsHooks{}, &form);
+    OptionsWindow options(form.project(), ui, OptionsHooks{}, &form);
     ExpectUsable(&options);
     options.hide();
 
@@ -66,7 +66,7 @@ TEST(Accessibility, EveryWindowNamesItsControls) {
 
 TEST(Accessibility, SwatchesAndCountersReadWhatTheyShow) {
     ScriptedPrompter ui;
-    Form1 form(ui);
+    MainWindow form(ui);
     form.project().settings.CaptionFrameColor = RgbColor(0xFF, 0x99, 0xCC);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(form.ui.picCapFrameColor)
                   ->text(QAccessible::Description),
@@ -88,7 +88,7 @@ TEST(Accessibility, SwatchesAndCountersReadWhatTheyShow) {
 
 TEST(Accessibility, TabLeavesTheDelayBoxWithItsValueHeldInRange) {
     ScriptedPrompter ui;
-    Form1 form(ui);
+    MainWindow form(ui);
     form.show();
     QApplication::setActiveWindow(&form);
     ASSERT_TRUE(RunEventsUntil([&] { return form.isActiveWindow(); }));

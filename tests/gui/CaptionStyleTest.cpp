@@ -1,4 +1,4 @@
-#include "Form1Fixture.h"
+#include "MainWindowFixture.h"
 #include "captionstyle/ui/CaptionStylePreview.h"
 #include "captionstyle/ui/SampleBrowser.h"
 #include "core/TestFiles.h"
@@ -192,7 +192,7 @@ TEST_F(CaptionStyle, DamagedSetsFileIsReportedAndKept) {
 // The font command hides the main window and opens the preview, whose
 // browser shows the sample in the show's colours; closing it brings the main
 // window back. The main window's own start-up loads no web engine.
-TEST_F(Form1Test, FontCommandShowsTheSampleInTheBrowser) {
+TEST_F(MainWindowTest, FontCommandShowsTheSampleInTheBrowser) {
     EXPECT_FALSE(SampleBrowserLoaded());
     ConnectCaptionStyle(*form, folder());
     form->project().settings.FontInUse = "Comic Sans MS";
@@ -229,7 +229,7 @@ TEST_F(Form1Test, FontCommandShowsTheSampleInTheBrowser) {
 // A sets file of over 1 MiB, with markup and script in its values: every set
 // is read, the sample shows the caption as text, no script of the file runs,
 // the page reads no local file, and the file, unchanged, stays as it was.
-TEST_F(Form1Test, HostileSetsFileIsReadWholeAndShownAsText) {
+TEST_F(MainWindowTest, HostileSetsFileIsReadWholeAndShownAsText) {
     const QString caption = "<img src=x onerror=\"document.title='caption ran'\">"
                             "<iframe src=\"file:///etc/hostname\"></iframe>";
     QList<StyleSet> sets{

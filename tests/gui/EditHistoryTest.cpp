@@ -1,12 +1,12 @@
 // The Edit menu's undo and redo, and files dropped onto the main window.
 #include "editor/ui/undo/EditHistory.h"
-#include "Form1Fixture.h"
+#include "MainWindowFixture.h"
 #include "RecordingMediaPlayer.h"
 #include "core/PrintQt.h"
+#include "editor/ui/OptionsWindow.h"
 #include "editor/ui/PreviewNavigation.h"
 #include "editor/ui/ShowFileCommands.h"
 #include "editor/ui/SongControls.h"
-#include "editor/ui/frmOptions.h"
 #include "platform/ui/ColorSwatch.h"
 
 #include <QAction>
@@ -22,10 +22,10 @@
 #include <QTest>
 
 namespace {
-class EditHistoryTest : public Form1Test {
+class EditHistoryTest : public MainWindowTest {
 protected:
     void SetUp() override {
-        Form1Test::SetUp();
+        MainWindowTest::SetUp();
         auto owned = std::make_unique<RecordingMediaPlayer>();
         player = owned.get();
         form->song().usePlayer(std::move(owned));
@@ -38,7 +38,7 @@ protected:
     void TearDown() override {
         QSettings(QStringLiteral("Pevrano"), QStringLiteral("Settings"))
             .remove(QStringLiteral("RecentShows"));
-        Form1Test::TearDown();
+        MainWindowTest::TearDown();
     }
     // The show as its file would hold it.
     QByteArray Saved() { return form->showFiles().document().Json(project()); }
@@ -118,7 +118,7 @@ TEST_F(EditHistoryTest, EveryKindOfEditIsUndoneAndRedoneExactly) {
     // One step for the options window, however much changed in it.
     ExpectUndoable("Options", [&] {
         QTimer::singleShot(0, [] {
-            auto* w = qobject_cast<frmOptions*>(QApplication::activeModalWidget());
+            auto* w = qobject_cast<OptionsWindow*>(QApplication::activeModalWidget());
             ASSERT_NE(w, nullptr);
             w->VScrollopt->setValue(5);
             w->ckFlashing->click();

@@ -1,11 +1,11 @@
 // The options window opened from the main window's Options... button: its
 // controls edit the settings at once, and what it does to the slides reaches
 // the main window when it closes.
-#include "Form1Fixture.h"
-#include "editor/ui/Form1.h"
+#include "MainWindowFixture.h"
+#include "editor/ui/MainWindow.h"
 #include "editor/ui/OptionsCommand.h"
+#include "editor/ui/OptionsWindow.h"
 #include "editor/ui/PictureView.h"
-#include "editor/ui/frmOptions.h"
 
 #include "platform/ui/ColorSwatch.h"
 #include <QSpinBox>
@@ -29,7 +29,7 @@
 namespace {
 struct Options : ::testing::Test {
     ScriptedPrompter ui;
-    Form1 form{ui};
+    MainWindow form{ui};
     SlideShowProject& p = form.project();
     ShowSettings& s = form.project().settings;
 
@@ -39,10 +39,10 @@ struct Options : ::testing::Test {
     }
     // Opens the options window as the user does and works it while it is
     // up; `work` ends by closing it.
-    void withOptions(const std::function<void(frmOptions&)>& work) {
+    void withOptions(const std::function<void(OptionsWindow&)>& work) {
         bool seen = false;
         QTimer::singleShot(0, [&] {
-            auto* w = qobject_cast<frmOptions*>(QApplication::activeModalWidget());
+            auto* w = qobject_cast<OptionsWindow*>(QApplication::activeModalWidget());
             ASSERT_NE(w, nullptr);
             seen = true;
             work(*w);
@@ -65,7 +65,7 @@ void TypeInto(QLineEdit* box, const QString& keys) {
 TEST_F(Options, ClosingSpreadsTheSharedBackground) {
     s.NewSlideBackColor = RgbColor(255, 0, 5);
     s.SameBkColorEverySlide = false;
-    withOptions([](frmOptions& w) {
+    withOptions([](OptionsWindow& w) {
         w.optPicBkGndColorOptionFrm[0]->click();
         w.cmdOk->click();
     });
@@ -82,7 +82,7 @@ TEST_F(Options, SameCaptionAndResetReachTheMainWindow) {
     ui.queueInput(QStringLiteral("Holiday"));
     ui.queueInput(std::nullopt);
     ui.queueMessageAnswer(MsgResult::Yes);
-    withOptions([&](frmOptions& w) {
+    withOptions([&](OptionsWindow& w) {
         w.ckSameCaption->click();
         EXPECT_FALSE(w.ckSameCaption->isChecked());
         for (int i = 0; i <= p.SlideCapacity(); ++i)
@@ -115,7 +115,7 @@ TEST_F(Options, OpeningPagePictureThroughTheSingleFileDialog) {
     const QString tile = MakePicture(dir.path(), "tile.jpg");
     ui.queueFiles({tile});
     ui.queueFiles({MakeBrokenPicture(dir.path(), "notes.gif")});
-    withOptions([&](frmOptions& w) {
+    withOptions([&](OptionsWindow& w) {
         w.cmdOpenBkPic->click();
         EXPECT_FALSE(w.PicBxOpenBkPic->image().isNull());
         // A file that is no picture: the error, and no flag left behind.
@@ -131,7 +131,7 @@ TEST_F(Options, OpeningPagePictureThroughTheSingleFileDialog) {
 // when the window is made larger instead of stretching.
 // PEVRANO_OPTIONS_SCREENSHOT=file.png saves the window as shown.
 TEST_F(Options, TextsFitAndThePictureBoxKeepsItsSize) {
-    withOptions([](frmOptions& w) {
+    withOptions([](OptionsWindow& w) {
         QCoreApplication::processEvents();
         for (QAbstractButton* b : w.findChildren<QAbstractButton*>())
             EXPECT_GE(b->width(), b->minimumSizeHint().width()) << b->text().toStdString();
@@ -154,7 +154,7 @@ TEST_F(Options, ShowsTheSettingsAndEditsThemAtOnce) {
     s.optIntBkImgOptionForm = 1;
     s.AmountOfSlidesFFRev = 7;
     s.Flashing = 0;
-    withOptions([&](frmOptions& w) {
+    withOptions([&](OptionsWindow& w) {
         EXPECT_TRUE(w.optPicBkGndColorOptionFrm[1]->isChecked());
         EXPECT_TRUE(w.optBkGndImgOptForm[1]->isChecked());
         EXPECT_EQ(w.txtFFRev->text(), "7");

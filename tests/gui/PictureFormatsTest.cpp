@@ -1,7 +1,7 @@
 // PNG, WebP, TIFF and HEIC pictures: read through the picture engine, taken
 // wherever a picture is, refused when damaged, and compiled (from the window and from the command
 // line) into shows whose every page shows them: WebP, TIFF and HEIC as upright JPEG.
-#include "Form1Fixture.h"
+#include "MainWindowFixture.h"
 #include "QuarterColors.h"
 #include "TestPictures.h"
 #include "compiler/ui/CompileFromWindow.h"
@@ -146,7 +146,7 @@ QSize Loaded(const QJsonObject& pictures, const QString& name) {
     return {size.at(0).toInt(), size.at(1).toInt()};
 }
 
-using PictureFormatsTest = Form1Test;
+using PictureFormatsTest = MainWindowTest;
 } // namespace
 
 // Every way in takes the newer formats (in any case of the extension; the

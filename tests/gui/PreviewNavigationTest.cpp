@@ -1,5 +1,5 @@
 #include "editor/ui/PreviewNavigation.h"
-#include "Form1Fixture.h"
+#include "MainWindowFixture.h"
 #include "editor/ui/AutoRunDelay.h"
 #include "editor/ui/PictureView.h"
 #include "platform/ui/ColorSwatch.h"
@@ -18,10 +18,10 @@ const QString kEnd = "You are at the End of the Slide Show! Press: 'Back'";
 const QString kBeginning = "You are at the Beginning! Press: 'Forward'";
 } // namespace
 
-class PreviewNavigationTest : public Form1Test {
+class PreviewNavigationTest : public MainWindowTest {
 protected:
     PreviewNavigation& nav() { return form->navigation(); }
-    void Press(int button) { nav().cmdFB_Click(button); }
+    void Press(int button) { nav().pressNavigationButton(button); }
     QString AutoRunCaption() { return form->ui.cmdFB[PreviewNavigation::AutoRun]->text(); }
     void ExpectLastMessage(const QString& text, const QString& title) {
         ASSERT_FALSE(ui.messages().empty());
@@ -46,8 +46,8 @@ TEST_F(PreviewNavigationTest, WithoutSlidesTheButtonsAndTheTimerSaySo) {
     AddThroughDialog(MakePictures(1));
     Press(PreviewNavigation::AutoRun);
     ui.queueMessageAnswer(MsgResult::Yes);
-    form->editing().cmdDelete_Click();
-    nav().Timer1_Timer();
+    form->editing().deleteSlide();
+    nav().autoRunTick();
     EXPECT_EQ(ui.messages().back().title, "No Pictures, you poor thing!");
     EXPECT_EQ(ui.messages().back().text, "You need to add some pictures for me to show");
     EXPECT_EQ(ui.messages().back().icon, MsgIcon::Exclamation);
@@ -125,14 +125,14 @@ TEST_F(PreviewNavigationTest, AutoRunShowsTheSlidesInTurnAndStopsOnTheNextOne) {
     const auto start = [&] { // slide 1 on screen, slide 2 next
         autoRun->setFocus(Qt::MouseFocusReason);
         autoRun->click();
-        nav().Timer1_Timer();
+        nav().autoRunTick();
     };
     start();
     EXPECT_EQ(form->ui.Timer1->interval(), 5000);
     EXPECT_FALSE(form->ui.txtPicTimeSec->isEnabled());
     EXPECT_EQ(form->windowTitle(), "Picture #1 - Untitled*");
     EXPECT_EQ(form->ui.Image1->path(), "");
-    nav().Timer1_Timer();
+    nav().autoRunTick();
     EXPECT_EQ(AutoRunCaption(), "Stop #2");
     EXPECT_EQ(form->ui.Image1->path(), paths[1]);
     EXPECT_TRUE(ui.messages().empty());
@@ -157,7 +157,7 @@ TEST_F(PreviewNavigationTest, AutoRunShowsTheSlidesInTurnAndStopsOnTheNextOne) {
     EXPECT_EQ(project().slide(2).Caption, "mended");
 
     start();
-    nav().Timer1_Timer(); // 2 on screen, 3 next
+    nav().autoRunTick(); // 2 on screen, 3 next
     autoRun->click();
     EXPECT_EQ(form->windowTitle(), "Picture #3 - Untitled*");
     EXPECT_EQ(form->ui.txtCaption->text(), "caption 3");
@@ -178,7 +178,7 @@ TEST_F(PreviewNavigationTest, DelayBoxIsClampedWhenLeft) {
     QLineEdit& box = *form->ui.txtPicTimeSec;
     for (const QString typed : {"1", ""}) {
         box.setText(typed);
-        form->delay().txtPicTimeSec_LostFocus();
+        form->delay().takeTypedDelay();
         EXPECT_EQ(box.text(), "3") << typed.toStdString();
         EXPECT_EQ(form->ui.VScrollSec->value(), 3) << typed.toStdString();
         EXPECT_EQ(project().settings.NumSecDelay, 3) << typed.toStdString();

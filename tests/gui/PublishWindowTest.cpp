@@ -4,7 +4,7 @@
 #include "RcloneServer.h"
 #include "ScriptedCompileHost.h"
 #include "core/TestFiles.h"
-#include "editor/ui/Form1.h"
+#include "editor/ui/MainWindow.h"
 #include "editor/ui/PublishWiring.h"
 #include "publish/RemoteSetup.h"
 #include "publish/ui/PublishDialog.h"
@@ -206,7 +206,7 @@ TEST(PublishWindow, NewRemoteFormAndEveryControlNamed) {
 // File > Publish Show... stands after Make HTML File and is offered when it is.
 TEST(PublishWindow, MenuEntryFollowsMakeHtmlFile) {
     ScriptedPrompter ui;
-    Form1 form{ui};
+    MainWindow form{ui};
     ConnectPublishCommand(form);
     const QList<QAction*> actions = form.ui.mnuFile->actions();
     const qsizetype finish = actions.indexOf(form.ui.mnuFinish);

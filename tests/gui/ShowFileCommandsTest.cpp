@@ -1,6 +1,6 @@
 // The File menu's show files in the real main window.
 #include "editor/ui/ShowFileCommands.h"
-#include "Form1Fixture.h"
+#include "MainWindowFixture.h"
 #include "compiler/CompileCommand.h"
 #include "compiler/ui/CompileFromWindow.h"
 #include "compiler/ui/NamePrompt.h"
@@ -29,7 +29,7 @@
 #include <cstdio>
 
 namespace {
-class ShowFiles : public Form1Test {
+class ShowFiles : public MainWindowTest {
 protected:
     ShowFileCommands& files() { return form->showFiles(); }
     QString WriteShow(const QString& name, const QByteArray& json) {
@@ -147,7 +147,7 @@ TEST_F(ShowFiles, SavingOverAShowChangedOnDiskAsks) {
     const QString path = dir.filePath("both.json");
     ui.queueFiles({path});
     ASSERT_TRUE(files().SaveShowAs());
-    Form1 other(ui);
+    MainWindow other(ui);
     ASSERT_TRUE(other.showFiles().OpenShowFile(path));
     other.project().slide(1).Caption = QStringLiteral("from the other window");
     ASSERT_TRUE(other.showFiles().SaveShow());
@@ -199,7 +199,7 @@ TEST_F(ShowFiles, RecoveryAfterACrash) {
     form.reset();
 
     // Started again with the same show: restored, and not read over.
-    form = std::make_unique<Form1>(ui);
+    form = std::make_unique<MainWindow>(ui);
     files().setRecoveryFolder(dir.filePath("data"));
     ui.queueMessageAnswer(MsgResult::Yes);
     files().StartUp(path);
@@ -208,7 +208,7 @@ TEST_F(ShowFiles, RecoveryAfterACrash) {
     EXPECT_EQ(project().slide(2).Caption, "unsaved ünïcode");
     EXPECT_TRUE(files().IsModified());
     // A second window started meanwhile keeps its own file and offers nothing.
-    Form1 second(ui);
+    MainWindow second(ui);
     second.showFiles().setRecoveryFolder(dir.filePath("data"));
     const auto asked = ui.questions().size();
     second.showFiles().OfferRecovery();
@@ -239,14 +239,14 @@ TEST_F(ShowFiles, RestoredShowAsksBeforeSavingOverAShowSavedAfterTheCrash) {
         form.reset();
     };
     const auto restart = [&] {
-        form = std::make_unique<Form1>(ui);
+        form = std::make_unique<MainWindow>(ui);
         files().setRecoveryFolder(data);
         ui.queueMessageAnswer(MsgResult::Yes); // restore
         files().StartUp(QString());
         ASSERT_EQ(files().document().path, path);
     };
     {
-        Form1 b(ui);
+        MainWindow b(ui);
         b.showFiles().setRecoveryFolder(data);
         ASSERT_TRUE(b.showFiles().OpenShowFile(path));
         crash(QStringLiteral("from window A"));
@@ -327,7 +327,7 @@ TEST_F(ShowFiles, SecondWindowsRecoveryAfterItsProcessDied) {
     ASSERT_TRUE(form->close());
     form.reset();
 
-    form = std::make_unique<Form1>(ui);
+    form = std::make_unique<MainWindow>(ui);
     files().setRecoveryFolder(data);
     ui.queueMessageAnswer(MsgResult::Yes);
     files().StartUp(QString());
@@ -364,9 +364,9 @@ TEST_F(ShowFiles, EveryRecoveryFileLeftBehindIsOfferedNewestFirst) {
     leave(5, show("five.json", "fifth"), 10);
     leave(7, "{\"show\": ", 1);
 
-    std::vector<std::unique_ptr<Form1>> opened;
+    std::vector<std::unique_ptr<MainWindow>> opened;
     form->seams.openWindow = [&] {
-        opened.push_back(std::make_unique<Form1>(ui));
+        opened.push_back(std::make_unique<MainWindow>(ui));
         return opened.back().get();
     };
     files().setRecoveryFolder(data);
@@ -391,7 +391,7 @@ TEST_F(ShowFiles, EveryRecoveryFileLeftBehindIsOfferedNewestFirst) {
     // Each window keeps the file it restored, so a second crash loses nothing.
     EXPECT_EQ(files().RecoveryPath(), QDir(data).filePath("recovery-5.json"));
     EXPECT_EQ(opened[0]->showFiles().RecoveryPath(), QDir(data).filePath("recovery-3.json"));
-    Form1 later(ui);
+    MainWindow later(ui);
     later.showFiles().setRecoveryFolder(data);
     EXPECT_FALSE(later.showFiles().OfferRecovery());
     EXPECT_EQ(ui.messages().size(), 4u);

@@ -1,8 +1,8 @@
 // The unsaved mark and the crash recovery file follow every change of the
 // show, however it was made: no input event is needed, and a window closed
 // without saving leaves nothing behind.
-#include "Form1Fixture.h"
 #include "GuiTestSupport.h"
+#include "MainWindowFixture.h"
 #include "compiler/ShowFileState.h"
 #include "core/TestFiles.h"
 #include "editor/ui/ShowFileCommands.h"
@@ -21,10 +21,10 @@
 #include <QTest>
 
 namespace {
-class ShowRecovery : public Form1Test {
+class ShowRecovery : public MainWindowTest {
 protected:
     void SetUp() override {
-        Form1Test::SetUp();
+        MainWindowTest::SetUp();
         files().setRecoveryFolder(data());
     }
     ShowFileCommands& files() { return form->showFiles(); }
@@ -144,11 +144,11 @@ TEST_F(ShowRecovery, ASwapPressedWithoutInputIsKept) {
 // file goes and is not written again, however busy the other window is, and
 // the next start offers only the other window's show.
 TEST_F(ShowRecovery, AClosedWindowsShowIsGoneWithIt) {
-    Form1 other(ui);
+    MainWindow other(ui);
     other.show();
     other.showFiles().setRecoveryFolder(data());
     ui.queueFiles(MakePictures(3, QStringLiteral("others")));
-    other.editing().cmdAdd_Click();
+    other.editing().addPictures();
     ASSERT_TRUE(Recovered(other.showFiles()).has_value());
     AddThroughDialog(MakePictures(2));
     ASSERT_TRUE(Recovered(files()).has_value());
@@ -175,7 +175,7 @@ TEST_F(ShowRecovery, AClosedWindowsShowIsGoneWithIt) {
     const QString keptFile = files().RecoveryPath();
     form.reset();
     ASSERT_TRUE(QFile::exists(keptFile));
-    form = std::make_unique<Form1>(ui);
+    form = std::make_unique<MainWindow>(ui);
     files().setRecoveryFolder(data());
     const auto asked = ui.messages().size();
     ui.queueMessageAnswer(MsgResult::Yes);

@@ -1,5 +1,5 @@
 #include "editor/ui/SlideEditing.h"
-#include "Form1Fixture.h"
+#include "MainWindowFixture.h"
 #include "compiler/ui/NamePrompt.h"
 #include "editor/ui/CompileWiring.h"
 #include "editor/ui/PictureView.h"
@@ -16,7 +16,7 @@
 #include <QTimer>
 #include <sys/stat.h>
 
-using SlideEditingTest = Form1Test;
+using SlideEditingTest = MainWindowTest;
 
 namespace {
 // The first filter lists every format the tool takes; the newer formats get
@@ -63,7 +63,7 @@ TEST_F(SlideEditingTest, SeveralFilesAreAddedInTheDialogsOrder) {
 
     // The next dialog opens in the folder last used.
     ui.queueFiles({});
-    form->editing().cmdAdd_Click();
+    form->editing().addPictures();
     EXPECT_EQ(ui.questions().back().fileDialog.directory, pics + "/");
 }
 // A single file is judged by its content, not by its name or the folder it
@@ -134,7 +134,7 @@ TEST_F(SlideEditingTest, SelectionStopsAtTheThousandthSlide) {
     // Add at the ceiling: the growth step and the add command each say so,
     // and no dialog opens.
     ui.clear();
-    form->editing().cmdAdd_Click();
+    form->editing().addPictures();
     ASSERT_EQ(ui.questions().size(), 2u);
     for (const auto& m : ui.messages()) {
         EXPECT_EQ(m.title, "File is full!");
@@ -172,20 +172,20 @@ TEST_F(SlideEditingTest, DeleteAsksThenShowsTheSlideBefore) {
     // The caption box shows slide 1's colours, and leaving it keeps them.
     EXPECT_EQ(form->CaptionBoxBackColor(), 0x000010u);
     EXPECT_EQ(form->CaptionBoxForeColor(), 0x000100u);
-    form->editing().txtCaption_LostFocus();
+    form->editing().captionLeft();
     EXPECT_EQ(project().slide(1).CapBackColor, "&H000010");
 
     // Deleting the last slides empties the window; then there is nothing to
     // delete.
     ui.queueMessageAnswer(MsgResult::Yes);
     ui.queueMessageAnswer(MsgResult::Yes);
-    form->editing().cmdDelete_Click();
-    form->editing().cmdDelete_Click();
+    form->editing().deleteSlide();
+    form->editing().deleteSlide();
     EXPECT_EQ(project().SlideCount(), 0);
     EXPECT_EQ(form->windowTitle(), "Picture #0 - Untitled*");
     EXPECT_FALSE(form->ui.Image1->isVisible());
     ui.clear();
-    form->editing().cmdDelete_Click();
+    form->editing().deleteSlide();
     ASSERT_EQ(ui.messages().size(), 1u);
     EXPECT_EQ(ui.messages()[0].text, "You have no Pictures to delete!");
     EXPECT_EQ(ui.messages()[0].title, "Add some Pictures!");
@@ -223,7 +223,7 @@ TEST_F(SlideEditingTest, ReplacingKeepsCaptionAndColoursAndEndsWhenItFails) {
     EXPECT_EQ(form->ui.Image1->path(), replacement);
 
     // Leaving the caption box afterwards keeps the caption and its colours.
-    form->editing().txtCaption_LostFocus();
+    form->editing().captionLeft();
     EXPECT_EQ(first.Caption, "Beach at dawn");
     EXPECT_EQ(first.CapBackColor, "&H123456");
     EXPECT_EQ(first.CapForeColor, "&H654321");
@@ -238,7 +238,7 @@ TEST_F(SlideEditingTest, ReplacingKeepsCaptionAndColoursAndEndsWhenItFails) {
         ui.queueFiles(answer);
         form->ui.cmdChangePic->click();
         ui.queueFiles({more});
-        form->editing().cmdAdd_Click();
+        form->editing().addPictures();
     }
     EXPECT_EQ(project().SlideCount(), 4);
     EXPECT_EQ(first.PicturePath, replacement);

@@ -1,6 +1,6 @@
 #include "sorter/ui/SorterWindow.h"
 #include "AccessibilityWalk.h"
-#include "Form1Fixture.h"
+#include "MainWindowFixture.h"
 #include "core/TestFiles.h"
 #include "editor/ui/OpenSorter.h"
 #include "editor/ui/PictureView.h"
@@ -19,9 +19,9 @@
 
 namespace {
 // A show whose 20th picture cannot be read.
-struct SorterTest : Form1Test {
+struct SorterTest : MainWindowTest {
     void SetUp() override {
-        Form1Test::SetUp();
+        MainWindowTest::SetUp();
         ConnectPictureSorter(*form);
     }
     void MakeShow(int n) {

@@ -1,6 +1,6 @@
 #include "GuiTestSupport.h"
 #include "ScriptedPrompter.h"
-#include "editor/ui/Form1.h"
+#include "editor/ui/MainWindow.h"
 #include "platform/ui/ColorSwatch.h"
 #include "project/StoredSettings.h"
 
@@ -39,7 +39,7 @@ TEST_F(StartUp, StoredSettingsShowInTheWindow) {
            {"FontInUse", "DejaVu Serif"},
            {"picCapForeColor", "&H0000FF"},
            {"picCapFrameColor", "&H123456"}});
-    Form1 form(ui);
+    MainWindow form(ui);
     const ShowSettings& s = form.project().settings;
     EXPECT_TRUE(form.ui.optBakPicColorOrPic[1]->isChecked());
     EXPECT_TRUE(form.ui.Check1->isChecked());
@@ -55,7 +55,7 @@ TEST_F(StartUp, StoredSettingsShowInTheWindow) {
 }
 
 TEST_F(StartUp, FirstStartThenExitAsksAndOnYesSavesAndClosesEveryWindow) {
-    Form1 form(ui);
+    MainWindow form(ui);
     EXPECT_EQ(form.project().settings.FontInUse, "Times New Roman");
     EXPECT_EQ(form.project().settings.FontSizeInUse, "16");
     QWidget other;
@@ -85,7 +85,7 @@ TEST_F(StartUp, FirstStartThenExitAsksAndOnYesSavesAndClosesEveryWindow) {
     EXPECT_EQ(stored.value("NumSecDelay").toString(), "9");
 
     // The next start reads them back.
-    Form1 next(ui);
+    MainWindow next(ui);
     EXPECT_EQ(next.ui.txtPicTimeSec->text(), "9");
     EXPECT_TRUE(next.project().settings.FitPictures);
     EXPECT_EQ(next.project().settings.FitWidth, 640);

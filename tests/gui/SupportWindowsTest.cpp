@@ -1,7 +1,7 @@
 // The support windows: tooltips, the splash and the e-mail form.
-#include "Form1Fixture.h"
+#include "MainWindowFixture.h"
 #include "ScriptedPrompter.h"
-#include "editor/ui/Form1Controls.h"
+#include "editor/ui/MainWindowControls.h"
 #include "editor/ui/MainWindowTips.h"
 #include "support/ui/CHelp.h"
 #include "support/ui/EmailWindow.h"
@@ -72,7 +72,7 @@ TEST(cToolTip, DelayVisibleTimeItemsAndStyle) {
 
 // The tip texts are the window's own tables; here the settings reach them
 // and the switch takes them all away and brings them back.
-TEST_F(Form1Test, TipsFollowTheSettingsAndTheSwitch) {
+TEST_F(MainWindowTest, TipsFollowTheSettingsAndTheSwitch) {
     // The skip amount reaches the tips at the next activation.
     project().settings.AmountOfSlidesFFRev = 5;
     emit form->activated();
@@ -96,7 +96,7 @@ TEST_F(Form1Test, TipsFollowTheSettingsAndTheSwitch) {
     EXPECT_TRUE(RunEventsUntil([&] { return yellow.VisibleTip() != nullptr; }));
 }
 
-TEST_F(Form1Test, AboutNamesTheProgramWithTheWindowsIcon) {
+TEST_F(MainWindowTest, AboutNamesTheProgramWithTheWindowsIcon) {
     form->ui.mnuCFaboutProg->trigger();
     ASSERT_EQ(ui.messages().size(), 1u);
     EXPECT_EQ(ui.messages()[0].title, "About Pevrano Slide Show");

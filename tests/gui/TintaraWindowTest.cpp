@@ -8,7 +8,7 @@
 #include "core/ColorToolFixture.h"
 #include "editor/ui/ColorToolWiring.h"
 #include "editor/ui/ColorWorkbench.h"
-#include "editor/ui/Form1.h"
+#include "editor/ui/MainWindow.h"
 #include "platform/ui/ColorSwatch.h"
 #include "support/ui/cToolTip.h"
 
@@ -167,7 +167,7 @@ TEST_F(TintaraTest, ChosenSchemeIsTheOneImportedAndStaysAfterReopening) {
 
 TEST(TintaraFromMainWindow, CaptionColourGoesBackThroughSelectedOk) {
     ScriptedPrompter ui;
-    Form1 form(ui);
+    MainWindow form(ui);
     ConnectColorTool(form);
     SlideShowProject& p = form.project();
     p.tool.UseColorTool = true;
@@ -191,7 +191,7 @@ TEST(TintaraFromMainWindow, CaptionColourGoesBackThroughSelectedOk) {
     Control<QPushButton>(*tool, "cmdExit")->click();
     EXPECT_EQ(form.ui.picCapForeColor->color(), RgbColor(200, 2, 3));
     EXPECT_EQ(form.CaptionBoxForeColor(), RgbColor(200, 2, 3));
-    form.colors().Form_Activate();
+    form.colors().windowActivated();
     EXPECT_FALSE(p.flags.PickingCapForeColor);
     EXPECT_EQ(p.slot(0).CapForeColor, "&H0302C8");
 }

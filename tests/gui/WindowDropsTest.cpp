@@ -1,7 +1,7 @@
 // Files dropped onto the real main window: handled after the drop event, told
 // in one message, and refused while the show is being compiled.
 #include "editor/ui/WindowDrops.h"
-#include "Form1Fixture.h"
+#include "MainWindowFixture.h"
 #include "compiler/ui/NamePrompt.h"
 #include "core/TestFiles.h"
 #include "editor/ui/CompileWiring.h"
@@ -16,13 +16,13 @@
 #include <QTimer>
 
 namespace {
-class WindowDropsTest : public Form1Test {
+class WindowDropsTest : public MainWindowTest {
 protected:
     // The shows saved here stay off the recent list other tests read.
     void TearDown() override {
         QSettings(QStringLiteral("Pevrano"), QStringLiteral("Settings"))
             .remove(QStringLiteral("RecentShows"));
-        Form1Test::TearDown();
+        MainWindowTest::TearDown();
     }
     QAction* Action(const char* name) { return form->findChild<QAction*>(name); }
 };

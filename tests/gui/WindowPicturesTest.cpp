@@ -2,7 +2,7 @@
 // upright, in sRGB and on white in the preview, the background swatch and
 // the sorter's thumbnails; a file whose content is no picture is refused
 // wherever it comes in, whatever its name.
-#include "Form1Fixture.h"
+#include "MainWindowFixture.h"
 #include "QuarterColors.h"
 #include "TestPictures.h"
 #include "core/PrintQt.h"
@@ -71,7 +71,7 @@ std::vector<FormatCase> FormatCases() {
     return cases;
 }
 
-using WindowPicturesTest = Form1Test;
+using WindowPicturesTest = MainWindowTest;
 } // namespace
 
 TEST_F(WindowPicturesTest, EveryFormatShowsUprightInThePreviewTheSwatchAndTheSorter) {

@@ -3,7 +3,7 @@
 #include "editor/LeadingNumber.h"
 #include "editor/ui/ClickLabel.h"
 #include "editor/ui/FocusMoves.h"
-#include "editor/ui/Form1.h"
+#include "editor/ui/MainWindow.h"
 #include "editor/ui/undo/EditHistory.h"
 #include "project/ShowLimits.h"
 
@@ -28,20 +28,20 @@ bool DigitKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-AutoRunDelay::AutoRunDelay(Form1& f) : form(f) {
-    Form1Controls& ui = form.ui;
+AutoRunDelay::AutoRunDelay(MainWindow& f) : form(f) {
+    MainWindowControls& ui = form.ui;
     ui.txtPicTimeSec->installEventFilter(&digitsOnly);
     ui.txtPicTimeSec->installEventFilter(this);
-    connect(ui.VScrollSec, &QScrollBar::valueChanged, this, &AutoRunDelay::VScrollSec_Change);
+    connect(ui.VScrollSec, &QScrollBar::valueChanged, this, &AutoRunDelay::takeScrolledDelay);
     connect(ui.txtPicTimeSec, &QLineEdit::textChanged, this, &AutoRunDelay::DelayTextChanged);
-    connect(ui.lblAutoRun, &ClickLabel::clicked, this, &AutoRunDelay::lblAutoRun_Click);
+    connect(ui.lblAutoRun, &ClickLabel::clicked, this, &AutoRunDelay::autoRunLabelClicked);
     ShowDelay();
 }
 
 bool AutoRunDelay::eventFilter(QObject* watched, QEvent* event) {
     if (watched == form.ui.txtPicTimeSec && event->type() == QEvent::FocusOut &&
         FocusMovedWithinWindow(event))
-        txtPicTimeSec_LostFocus();
+        takeTypedDelay();
     return QObject::eventFilter(watched, event);
 }
 
@@ -51,7 +51,7 @@ namespace {
 constexpr quint64 kDelayRun = 1;
 } // namespace
 
-void AutoRunDelay::txtPicTimeSec_LostFocus() {
+void AutoRunDelay::takeTypedDelay() {
     const EditStep step(form.history(), EditKind::Delay, kDelayRun);
     // An empty box counts as the shortest delay; anything typed is held to
     // the range the scroll bar offers.
@@ -65,7 +65,7 @@ void AutoRunDelay::txtPicTimeSec_LostFocus() {
     form.project().settings.NumSecDelay = static_cast<qint16>(seconds);
 }
 
-void AutoRunDelay::VScrollSec_Change(int value) {
+void AutoRunDelay::takeScrolledDelay(int value) {
     const EditStep step(form.history(), EditKind::Delay, kDelayRun);
     const QScopedValueRollback own(filling, true);
     form.ui.txtPicTimeSec->setText(QString::number(value));
@@ -74,10 +74,10 @@ void AutoRunDelay::VScrollSec_Change(int value) {
 
 void AutoRunDelay::DelayTextChanged() {
     if (!filling && !form.ui.txtPicTimeSec->hasFocus())
-        txtPicTimeSec_LostFocus();
+        takeTypedDelay();
 }
 
-void AutoRunDelay::lblAutoRun_Click() {
+void AutoRunDelay::autoRunLabelClicked() {
     SetDelayControlsEnabled(true);
     form.ui.txtPicTimeSec->setFocus(Qt::OtherFocusReason);
 }

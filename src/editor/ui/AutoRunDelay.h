@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-class Form1;
+class MainWindow;
 class QLineEdit;
 
 // Lets only the digit keys into a numeric entry box: every key that types any
@@ -22,15 +22,15 @@ protected:
 class AutoRunDelay : public QObject {
     Q_OBJECT
 public:
-    explicit AutoRunDelay(Form1& form);
+    explicit AutoRunDelay(MainWindow& form);
 
-    void txtPicTimeSec_LostFocus();
+    void takeTypedDelay();
     // A delay set in the box while it does not have the focus (a screen
     // reader setting its value) is stored at once; typed, it is stored when
     // the box loses the focus.
     void DelayTextChanged();
-    void VScrollSec_Change(int value);
-    void lblAutoRun_Click();
+    void takeScrolledDelay(int value);
+    void autoRunLabelClicked();
     // The box and scroll bar show NumSecDelay.
     void ShowDelay();
     void SetDelayControlsEnabled(bool enabled);
@@ -38,7 +38,7 @@ public:
 private:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    Form1& form;
+    MainWindow& form;
     DigitKeyFilter digitsOnly;
     // True while the window fills the box itself.
     bool filling = false;

@@ -1,10 +1,10 @@
 #include "editor/ui/CaptionStyleCommand.h"
 
 #include "captionstyle/ui/CaptionStylePreview.h"
-#include "editor/ui/Form1.h"
+#include "editor/ui/MainWindow.h"
 #include "platform/ui/ColorSwatch.h"
 
-void ConnectCaptionStyle(Form1& window, const QString& folder) {
+void ConnectCaptionStyle(MainWindow& window, const QString& folder) {
     window.seams.showCaptionStyle = [&window, folder] {
         auto colors = [&window] {
             SampleStyle style;

@@ -2,10 +2,10 @@
 
 #include <QString>
 
-class Form1;
+class MainWindow;
 
 // Plugs the caption style preview into the main window's font command: the
 // main window hides while the preview is open and shows again when it
 // closes. The sets file and the sample page live in `folder` (the writable
 // program folder).
-void ConnectCaptionStyle(Form1& window, const QString& folder);
+void ConnectCaptionStyle(MainWindow& window, const QString& folder);

@@ -5,7 +5,7 @@
 #include "colortool/ui/TintaraWindow.h"
 #include "editor/SlideColors.h"
 #include "editor/ui/ColorWorkbench.h"
-#include "editor/ui/Form1.h"
+#include "editor/ui/MainWindow.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ui/QtPrompter.h"
 
@@ -17,9 +17,9 @@
 
 namespace {
 // The main window as the colour tool sees it.
-class Form1ColorToolHost : public ColorToolHost {
+class MainWindowColorToolHost : public ColorToolHost {
 public:
-    explicit Form1ColorToolHost(Form1& form) : form(form) {}
+    explicit MainWindowColorToolHost(MainWindow& form) : form(form) {}
 
     void setPaletteColor(int index, ColorValue color) override {
         form.colors().commands().setPaletteColor(index, color);
@@ -44,7 +44,7 @@ public:
     void ChangelblNewBkGnd() override { form.colors().commands().ChangelblNewBkGnd(); }
 
 private:
-    Form1& form;
+    MainWindow& form;
 };
 
 // The real dialogs, owned by whichever of the tool's windows is active when
@@ -75,8 +75,8 @@ private:
 };
 } // namespace
 
-void ConnectColorTool(Form1& form) {
-    auto host = std::make_shared<Form1ColorToolHost>(form);
+void ConnectColorTool(MainWindow& form) {
+    auto host = std::make_shared<MainWindowColorToolHost>(form);
     auto window = std::make_shared<QPointer<TintaraWindow>>();
     // Scripted answers (the tests) stay as they are.
     std::shared_ptr<Prompter> dialogs;

@@ -1,6 +1,6 @@
 #include "editor/ui/ColorWorkbench.h"
 
-#include "editor/ui/Form1.h"
+#include "editor/ui/MainWindow.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewNavigation.h"
 #include "editor/ui/SlideEditing.h"
@@ -12,7 +12,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-ColorWorkbench::ColorWorkbench(Form1& f, PreviewNavigation& n, SlideEditing& e)
+ColorWorkbench::ColorWorkbench(MainWindow& f, PreviewNavigation& n, SlideEditing& e)
     : form(f), navigation(n), editing(e), colors(f.project(), *this, f.prompter()) {
     // The seams are read when used, so they may be set after the window is
     // built.
@@ -37,7 +37,7 @@ ColorWorkbench::ColorWorkbench(Form1& f, PreviewNavigation& n, SlideEditing& e)
 }
 
 void ColorWorkbench::connectControls() {
-    Form1Controls& ui = form.ui;
+    MainWindowControls& ui = form.ui;
     // A command that changes the show is one step of its history.
     const auto step = [this](EditKind kind, auto command) {
         return [this, kind, command] {
@@ -50,46 +50,46 @@ void ColorWorkbench::connectControls() {
     const EditKind background = EditKind::SlideBackground;
     for (int i = 0; i < static_cast<int>(ui.PicMFormColors.size()); ++i)
         connect(ui.PicMFormColors[static_cast<std::size_t>(i)], &ColorSwatch::clicked, this,
-                [this, i] { colors.PicMFormColors_Click(i); });
+                [this, i] { colors.takePaletteColor(i); });
     for (int i = 0; i < static_cast<int>(ui.picButBakColor.size()); ++i)
         connect(ui.picButBakColor[static_cast<std::size_t>(i)], &ColorSwatch::clicked, this,
-                step(show, [this, i] { colors.picButBakColor_Click(i); }));
+                step(show, [this, i] { colors.paintButtonColor(i); }));
     connect(ui.picCapForeColor, &ColorSwatch::clicked, this,
-            step(caption, [this] { colors.picCapForeColor_Click(); }));
+            step(caption, [this] { colors.paintCaptionForeColor(); }));
     connect(ui.picCapBackColor, &ColorSwatch::clicked, this,
-            step(caption, [this] { colors.picCapBackColor_Click(); }));
+            step(caption, [this] { colors.paintCaptionBackColor(); }));
     connect(ui.picCapFrameColor, &ColorSwatch::clicked, this,
-            step(show, [this] { colors.picCapFrameColor_Click(); }));
+            step(show, [this] { colors.paintCaptionFrameColor(); }));
     connect(ui.lblCaption, &ColorSwatch::clicked, this,
-            step(show, [this] { colors.lblCaption_Click(); }));
+            step(show, [this] { colors.paintFrameFromCaptionLabel(); }));
 
     connect(ui.cmdCapForeColor, &QPushButton::clicked, this,
-            step(caption, [this] { colors.cmdCapForeColor_Click(); }));
+            step(caption, [this] { colors.chooseCaptionForeColor(); }));
     connect(ui.cmdCapBackColor, &QPushButton::clicked, this,
-            step(caption, [this] { colors.cmdCapBackColor_Click(); }));
+            step(caption, [this] { colors.chooseCaptionBackColor(); }));
     connect(ui.cmdCapFrameColor, &QPushButton::clicked, this,
-            step(show, [this] { colors.cmdCapFrameColor_Click(); }));
-    connect(ui.ShowCTform, &QPushButton::clicked, this, [this] { colors.ShowCTform_Click(); });
+            step(show, [this] { colors.chooseCaptionFrameColor(); }));
+    connect(ui.ShowCTform, &QPushButton::clicked, this, [this] { colors.openColorToolAlone(); });
     connect(ui.cmdFont, &QPushButton::clicked, this,
-            step(EditKind::CaptionFont, [this] { colors.cmdFont_Click(); }));
+            step(EditKind::CaptionFont, [this] { colors.openCaptionStyle(); }));
 
     for (int i = 0; i < 2; ++i) {
         const auto index = static_cast<std::size_t>(i);
         connect(ui.optBakPicColorOrPic[index], &QRadioButton::clicked, this,
-                step(background, [this, i] { colors.optBakPicColorOrPic_Click(i); }));
+                step(background, [this, i] { colors.useBackgroundOption(i); }));
         connect(ui.cmdPicBakColorOrPic[index], &QPushButton::clicked, this,
-                step(background, [this, i] { colors.cmdPicBakColorOrPic_Click(i); }));
+                step(background, [this, i] { colors.chooseBackground(i); }));
         connect(ui.optFullOrCondTintara[index], &QRadioButton::clicked, this,
-                [this, i] { colors.optFullOrCondTintara_Click(i); });
+                [this, i] { colors.chooseColorToolKind(i); });
     }
     connect(ui.picBackColor, &ColorSwatch::clicked, this,
-            step(background, [this] { colors.picBackColorOrPic_Click(0); }));
+            step(background, [this] { colors.applyBackgroundToSlide(0); }));
     connect(ui.picBackPicture, &PictureView::clicked, this,
-            step(background, [this] { colors.picBackColorOrPic_Click(1); }));
+            step(background, [this] { colors.applyBackgroundToSlide(1); }));
     connect(ui.lblNewBkGnd, &ColorSwatch::clicked, this,
-            step(background, [this] { colors.lblNewBkGnd_Click(); }));
+            step(background, [this] { colors.applyBackColorToSlide(); }));
 
-    connect(&form, &Form1::activated, this, [this] { colors.Form_Activate(); });
+    connect(&form, &MainWindow::activated, this, [this] { colors.windowActivated(); });
 }
 
 void ColorWorkbench::refreshSwatches() {
@@ -135,7 +135,7 @@ void ColorWorkbench::fillBackgrounds() {
 
 void ColorWorkbench::addBackgroundPicture() {
     editing.SingleFilePick = true;
-    editing.cmdAdd_Click();
+    editing.addPictures();
 }
 
 void ColorWorkbench::applyCaptionFont() {

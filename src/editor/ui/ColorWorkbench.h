@@ -5,7 +5,7 @@
 
 #include <QObject>
 
-class Form1;
+class MainWindow;
 class PreviewNavigation;
 class SlideEditing;
 
@@ -16,10 +16,10 @@ class SlideEditing;
 class ColorWorkbench : public QObject, private SlideColorsView {
     Q_OBJECT
 public:
-    ColorWorkbench(Form1& form, PreviewNavigation& navigation, SlideEditing& editing);
+    ColorWorkbench(MainWindow& form, PreviewNavigation& navigation, SlideEditing& editing);
 
     SlideColors& commands() { return colors; }
-    void Form_Activate() { colors.Form_Activate(); }
+    void windowActivated() { colors.windowActivated(); }
 
 private:
     void connectControls();
@@ -36,7 +36,7 @@ private:
     void addBackgroundPicture() override;
     void applyCaptionFont() override;
 
-    Form1& form;
+    MainWindow& form;
     PreviewNavigation& navigation;
     SlideEditing& editing;
     SlideColors colors;

@@ -1,13 +1,13 @@
 #include "editor/ui/CommandsOffWhileCompiling.h"
 
 #include "editor/ui/ClickLabel.h"
-#include "editor/ui/Form1.h"
+#include "editor/ui/MainWindow.h"
 #include "platform/ui/ColorSwatch.h"
 
 #include <QMenu>
 #include <QMenuBar>
 
-CommandsOffWhileCompiling::CommandsOffWhileCompiling(Form1& form, bool& running)
+CommandsOffWhileCompiling::CommandsOffWhileCompiling(MainWindow& form, bool& running)
     : running(running), focus(form.focusWidget()) {
     running = true;
     // Whatever takes a click or the focus; labels and the progress bar stay

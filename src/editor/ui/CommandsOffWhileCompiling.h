@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <vector>
 
-class Form1;
+class MainWindow;
 
 // For as long as it lives, "Make HTML File" is running: `running` is set and
 // every command of the main window is off (Help stays), so the show stays as
@@ -13,7 +13,7 @@ class Form1;
 // progress. What it turned off is turned on again at the end.
 class CommandsOffWhileCompiling {
 public:
-    CommandsOffWhileCompiling(Form1& form, bool& running);
+    CommandsOffWhileCompiling(MainWindow& form, bool& running);
     ~CommandsOffWhileCompiling();
     CommandsOffWhileCompiling(const CommandsOffWhileCompiling&) = delete;
     CommandsOffWhileCompiling& operator=(const CommandsOffWhileCompiling&) = delete;

@@ -1,10 +1,10 @@
 #include "editor/ui/CompileWiring.h"
 
 #include "compiler/ui/CompileFromWindow.h"
-#include "editor/ui/Form1.h"
+#include "editor/ui/MainWindow.h"
 #include "editor/ui/SongControls.h"
 
-void ConnectCompileCommand(Form1& window) {
+void ConnectCompileCommand(MainWindow& window) {
     window.seams.compile = [&window] {
         CompileFromWindow(window.project(), &window, window.prompter(), window.ui.PBar1,
                           [&window] { window.song().StopPreview(); });

@@ -1,9 +1,9 @@
 #pragma once
 
-class Form1;
+class MainWindow;
 
-// Makes Form1's cmdFinish (and its menu entry) run the compile on the
+// Makes MainWindow's cmdFinish (and its menu entry) run the compile on the
 // window's project, prompter and PBar1. The song preview stops through the
 // song controls; afterwards the window shows the current slide again,
 // captions with their quotes replaced.
-void ConnectCompileCommand(Form1& window);
+void ConnectCompileCommand(MainWindow& window);

@@ -1,17 +1,17 @@
 #pragma once
 
-class Form1;
+class MainWindow;
 
 // The main window's Help menu: the help pages, the About box and the e-mail
 // composer.
 class HelpCommands {
 public:
-    explicit HelpCommands(Form1& form);
+    explicit HelpCommands(MainWindow& form);
 
-    void mnuHelp_Click();
-    void mnuCFaboutProg_Click();
-    void mnuEmail_Click();
+    void showHelp();
+    void showAbout();
+    void openEmail();
 
 private:
-    Form1& form;
+    MainWindow& form;
 };

@@ -1,16 +1,15 @@
 #include "editor/ui/MainWindowTips.h"
 
-#include "editor/ui/Form1.h"
+#include "editor/ui/MainWindow.h"
 #include "support/ui/cToolTip.h"
 
 #include <QCheckBox>
 
-MainWindowTips::MainWindowTips(Form1& form) : form(form) {
+MainWindowTips::MainWindowTips(MainWindow& form) : form(form) {
     for (auto& m : managers)
         m = std::make_unique<cToolTip>();
-    QObject::connect(form.ui.ckToolTips, &QCheckBox::clicked, &form,
-                     [this] { ckToolTips_Click(); });
-    QObject::connect(&form, &Form1::activated, &form, [this] { ckToolTips_Click(); });
+    QObject::connect(form.ui.ckToolTips, &QCheckBox::clicked, &form, [this] { toggleTips(); });
+    QObject::connect(&form, &MainWindow::activated, &form, [this] { toggleTips(); });
 }
 
 MainWindowTips::~MainWindowTips() = default;
@@ -39,7 +38,7 @@ void MainWindowTips::SetTip(const ControlTip& tip, cToolTip* manager, bool on) {
     }
 }
 
-void MainWindowTips::ckToolTips_Click() {
+void MainWindowTips::toggleTips() {
     QCheckBox* box = form.ui.ckToolTips;
     const bool on = box->isChecked();
     form.project().tool.ToolTipsOn = on;
@@ -53,6 +52,6 @@ void MainWindowTips::ckToolTips_Click() {
         SetTip(tip.tip, &manager(tip.manager), on);
 }
 
-void ConfigureToolTips(Form1& form) {
+void ConfigureToolTips(MainWindow& form) {
     form.tips().Configure();
 }

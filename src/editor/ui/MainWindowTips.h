@@ -5,7 +5,7 @@
 #include <array>
 #include <memory>
 
-class Form1;
+class MainWindow;
 class cToolTip;
 
 // The main window's tips: the five tooltip managers and the plain tips of
@@ -14,22 +14,22 @@ class cToolTip;
 // settings follow the caption font and the skip amount.
 class MainWindowTips {
 public:
-    explicit MainWindowTips(Form1& form);
+    explicit MainWindowTips(MainWindow& form);
     ~MainWindowTips();
 
     // Gives the five managers their looks.
     void Configure();
     // "Tips On" with every tip set, or "Tips Off" with every tip emptied.
-    void ckToolTips_Click();
+    void toggleTips();
 
     cToolTip& manager(TipManager which);
 
 private:
     void SetTip(const ControlTip& tip, cToolTip* manager, bool on);
 
-    Form1& form;
+    MainWindow& form;
     std::array<std::unique_ptr<cToolTip>, kTipManagers> managers;
 };
 
 // Configures the main window's tooltip managers (a start-up step).
-void ConfigureToolTips(Form1& form);
+void ConfigureToolTips(MainWindow& form);

@@ -1,13 +1,13 @@
 #include "editor/ui/OpenSorter.h"
 
-#include "editor/ui/Form1.h"
+#include "editor/ui/MainWindow.h"
 #include "editor/ui/undo/EditHistory.h"
 #include "sorter/SorterOpening.h"
 #include "sorter/ui/SorterWindow.h"
 
 #include <QPushButton>
 
-void ConnectPictureSorter(Form1& window) {
+void ConnectPictureSorter(MainWindow& window) {
     window.seams.openSorter = [&window] {
         switch (AskToOpenSorter(window.project().SlideCount(), window.prompter())) {
         case SorterOpening::Refused:

@@ -1,18 +1,17 @@
 #include "editor/ui/OptionsCommand.h"
 
 #include "editor/ui/ColorWorkbench.h"
-#include "editor/ui/Form1.h"
+#include "editor/ui/MainWindow.h"
+#include "editor/ui/OptionsWindow.h"
 #include "editor/ui/SlideEditing.h"
-#include "editor/ui/frmOptions.h"
 #include "editor/ui/undo/EditHistory.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 
-OptionsCommand::OptionsCommand(Form1& f, SlideEditing& e, ColorWorkbench& c)
+OptionsCommand::OptionsCommand(MainWindow& f, SlideEditing& e, ColorWorkbench& c)
     : form(f), editing(e), colors(c) {
-    connect(form.ui.cmdShowOptForm, &QPushButton::clicked, this,
-            &OptionsCommand::cmdShowOptForm_Click);
+    connect(form.ui.cmdShowOptForm, &QPushButton::clicked, this, &OptionsCommand::showOptions);
 }
 
 OptionsHooks OptionsCommand::hooks() {
@@ -21,20 +20,20 @@ OptionsHooks OptionsCommand::hooks() {
             [this] { ProjectReset(); }};
 }
 
-void OptionsCommand::cmdShowOptForm_Click() {
+void OptionsCommand::showOptions() {
     // The options can replace every caption, or the whole show.
     form.CommitPendingEdit();
     // One step however the window closes: its changes apply as they are made.
     const EditStep step(form.history(), EditKind::Options);
-    frmOptions window(form.project(), form.prompter(), hooks(), &form);
+    OptionsWindow window(form.project(), form.prompter(), hooks(), &form);
     window.exec();
     // The main window is active again: what the options left pending
     // applies now, whether or not the window system reports the activation.
-    colors.Form_Activate();
+    colors.windowActivated();
 }
 
 void OptionsCommand::LoadAndUnload() {
-    frmOptions window(form.project(), form.prompter(), hooks(), &form);
+    OptionsWindow window(form.project(), form.prompter(), hooks(), &form);
     window.done(QDialog::Accepted);
 }
 

@@ -3,7 +3,7 @@
 #include <QObject>
 
 class ColorWorkbench;
-class Form1;
+class MainWindow;
 class SlideEditing;
 struct OptionsHooks;
 
@@ -12,9 +12,9 @@ struct OptionsHooks;
 class OptionsCommand : public QObject {
     Q_OBJECT
 public:
-    OptionsCommand(Form1& form, SlideEditing& editing, ColorWorkbench& colors);
+    OptionsCommand(MainWindow& form, SlideEditing& editing, ColorWorkbench& colors);
 
-    void cmdShowOptForm_Click();
+    void showOptions();
     // Start-up: the window is loaded and closed once without being shown,
     // which spreads the shared background and leaves OptionsChanged for the
     // first activation.
@@ -25,7 +25,7 @@ private:
     // The main window after a reset: no slide, no picture, fresh counters.
     void ProjectReset();
 
-    Form1& form;
+    MainWindow& form;
     SlideEditing& editing;
     ColorWorkbench& colors;
 };

@@ -2,7 +2,7 @@
 
 #include "editor/ui/AutoRunDelay.h"
 #include "editor/ui/FocusMoves.h"
-#include "editor/ui/Form1.h"
+#include "editor/ui/MainWindow.h"
 #include "editor/ui/PictureView.h"
 #include "pictures/ui/ShownPictures.h"
 #include "platform/Prompter.h"
@@ -37,17 +37,18 @@ StepButton StepButtonOf(int index) {
 }
 } // namespace
 
-PreviewNavigation::PreviewNavigation(Form1& f, AutoRunDelay& d) : form(f), delay(d) {
+PreviewNavigation::PreviewNavigation(MainWindow& f, AutoRunDelay& d) : form(f), delay(d) {
     for (int i = 0; i < 5; ++i)
-        connect(form.ui.cmdFB[i], &QPushButton::clicked, this, [this, i] { cmdFB_Click(i); });
-    connect(form.ui.Timer1, &QTimer::timeout, this, &PreviewNavigation::Timer1_Timer);
+        connect(form.ui.cmdFB[i], &QPushButton::clicked, this,
+                [this, i] { pressNavigationButton(i); });
+    connect(form.ui.Timer1, &QTimer::timeout, this, &PreviewNavigation::autoRunTick);
     form.ui.cmdFB[AutoRun]->installEventFilter(this);
 }
 
 bool PreviewNavigation::eventFilter(QObject* watched, QEvent* event) {
     if (watched == form.ui.cmdFB[AutoRun] && event->type() == QEvent::FocusOut &&
         FocusMovedWithinWindow(event))
-        cmdFB_LostFocus(AutoRun);
+        navigationButtonLeft(AutoRun);
     return QObject::eventFilter(watched, event);
 }
 
@@ -72,7 +73,7 @@ void PreviewNavigation::StartAutoRun() {
     Prefetch(p.slide(1).PicturePath);
 }
 
-void PreviewNavigation::cmdFB_Click(int index) {
+void PreviewNavigation::pressNavigationButton(int index) {
     SlideShowProject& p = form.project();
     const int count = p.SlideCount();
     if (count == 0) {
@@ -150,7 +151,7 @@ void PreviewNavigation::ShowLook(const Slide& slide) {
                              StoredColorValue(slide.CapForeColor));
 }
 
-void PreviewNavigation::Timer1_Timer() {
+void PreviewNavigation::autoRunTick() {
     SlideShowProject& p = form.project();
     const int count = p.SlideCount();
     if (count == 0) {
@@ -178,7 +179,7 @@ void PreviewNavigation::Timer1_Timer() {
     Prefetch(p.slide(tick.next).PicturePath);
 }
 
-void PreviewNavigation::cmdFB_LostFocus(int index) {
+void PreviewNavigation::navigationButtonLeft(int index) {
     if (index != AutoRun)
         return;
     const bool wasRunning = AutoRunning();

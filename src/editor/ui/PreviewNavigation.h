@@ -9,7 +9,7 @@
 #include "editor/PreviewSteps.h"
 
 class AutoRunDelay;
-class Form1;
+class MainWindow;
 struct Slide;
 
 // The preview as a show: the five stepping buttons cmdFB and the auto-run
@@ -18,13 +18,13 @@ struct Slide;
 class PreviewNavigation : public QObject {
     Q_OBJECT
 public:
-    PreviewNavigation(Form1& form, AutoRunDelay& delay);
+    PreviewNavigation(MainWindow& form, AutoRunDelay& delay);
 
     enum Button { Forward = 0, FastForward = 1, AutoRun = 2, Rewind = 3, Back = 4 };
 
-    void cmdFB_Click(int index);
-    void Timer1_Timer();
-    void cmdFB_LostFocus(int index);
+    void pressNavigationButton(int index);
+    void autoRunTick();
+    void navigationButtonLeft(int index);
 
     // Shows slide n (window caption, counter, picture, caption, look).
     void ShowSlide(int n);
@@ -59,7 +59,7 @@ private:
     // step in the same direction.
     void StepTo(int n, int direction);
 
-    Form1& form;
+    MainWindow& form;
     AutoRunDelay& delay;
     AutoRunState autoRun;
     struct Ahead {

@@ -1,7 +1,7 @@
 #include "editor/ui/PublishWiring.h"
 
 #include "compiler/ui/WindowCompileHost.h"
-#include "editor/ui/Form1.h"
+#include "editor/ui/MainWindow.h"
 #include "editor/ui/SongControls.h"
 #include "editor/ui/undo/EditHistory.h"
 #include "platform/ProgramFolder.h"
@@ -10,7 +10,7 @@
 #include <QMenu>
 #include <QStandardPaths>
 
-void ConnectPublishCommand(Form1& window) {
+void ConnectPublishCommand(MainWindow& window) {
     QMenu* menu = window.ui.mnuFile;
     auto* publish = new QAction(QStringLiteral("Publish Show..."), menu);
     publish->setObjectName(QStringLiteral("mnuPublish"));

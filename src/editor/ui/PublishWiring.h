@@ -1,8 +1,8 @@
 #pragma once
 
-class Form1;
+class MainWindow;
 
 // Adds File > Publish Show... after Make HTML File, available when Make HTML
 // File is: the window's show is compiled into a staging folder (the name
 // prompts ask as Make HTML File asks) and sent to the remote it names.
-void ConnectPublishCommand(Form1& window);
+void ConnectPublishCommand(MainWindow& window);

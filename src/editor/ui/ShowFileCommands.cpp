@@ -2,7 +2,7 @@
 
 #include "compiler/ShowFileWriter.h"
 #include "document/ShowDocument.h"
-#include "editor/ui/Form1.h"
+#include "editor/ui/MainWindow.h"
 #include "editor/ui/undo/EditHistory.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompter.h"
@@ -45,7 +45,7 @@ QStringList MissingPictures(const SlideShowProject& p) {
 }
 } // namespace
 
-ShowFileCommands::ShowFileCommands(Form1& form)
+ShowFileCommands::ShowFileCommands(MainWindow& form)
     : QObject(&form), form(form),
       recoveryFolder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) {
     BuildMenu();
@@ -381,7 +381,7 @@ bool ShowFileCommands::OfferRecovery() {
         if (!restoredHere) {
             TakeRecovered(std::move(left), *recovered);
             restoredHere = true;
-        } else if (Form1* other = form.seams.openWindow ? form.seams.openWindow() : nullptr) {
+        } else if (MainWindow* other = form.seams.openWindow ? form.seams.openWindow() : nullptr) {
             other->showFiles().TakeRecovered(std::move(left), *recovered);
         }
         // Without another window the file stays, offered again next time.

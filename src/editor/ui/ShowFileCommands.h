@@ -10,7 +10,7 @@
 #include <memory>
 #include <optional>
 
-class Form1;
+class MainWindow;
 class QAction;
 
 // The File menu's show files: New, Open, Save, Save As and the five most
@@ -28,7 +28,7 @@ public:
     // The recovery files live in the user's data folder, one for each running
     // window (RecoveryFolder), so a second window neither offers nor
     // overwrites the first one's.
-    explicit ShowFileCommands(Form1& form);
+    explicit ShowFileCommands(MainWindow& form);
     ~ShowFileCommands() override;
 
     void NewShow();
@@ -42,7 +42,7 @@ public:
     bool MaybeSave();
     // After a crash: offers each recovery file left behind by a window that
     // is gone, newest first. The first one restored goes into this window,
-    // each further one into a new window (Form1Seams::openWindow); one
+    // each further one into a new window (MainWindowSeams::openWindow); one
     // declined is removed. True when this window took one.
     bool OfferRecovery();
     // Restores a show left behind into this window, which takes over its
@@ -88,7 +88,7 @@ private:
     void ShowChanged();
     ShowFileContext Context() const;
 
-    Form1& form;
+    MainWindow& form;
     ShowFileState doc;
     QString recoveryFolder;
     // Claimed on first use, or taken over from a restored show.

@@ -2,7 +2,7 @@
 
 #include "editor/FileFullMessage.h"
 #include "editor/ui/FocusMoves.h"
-#include "editor/ui/Form1.h"
+#include "editor/ui/MainWindow.h"
 #include "editor/ui/PictureChecks.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewNavigation.h"
@@ -23,14 +23,14 @@
 #include <QPushButton>
 #include <QTimer>
 
-SlideEditing::SlideEditing(Form1& f, PreviewNavigation& n) : form(f), navigation(n) {
-    Form1Controls& ui = form.ui;
-    connect(ui.cmdAdd, &QPushButton::clicked, this, &SlideEditing::cmdAdd_Click);
-    connect(ui.cmdChangePic, &QPushButton::clicked, this, &SlideEditing::cmdChangePic_Click);
-    connect(ui.cmdDelete, &QPushButton::clicked, this, &SlideEditing::cmdDelete_Click);
-    connect(ui.cmdAddCaption, &QPushButton::clicked, this, &SlideEditing::cmdAddCaption_Click);
-    connect(ui.cmdAllImages, &QPushButton::clicked, this, &SlideEditing::cmdAllImages_Click);
-    connect(ui.mnuSortPictures, &QAction::triggered, this, &SlideEditing::cmdAllImages_Click);
+SlideEditing::SlideEditing(MainWindow& f, PreviewNavigation& n) : form(f), navigation(n) {
+    MainWindowControls& ui = form.ui;
+    connect(ui.cmdAdd, &QPushButton::clicked, this, &SlideEditing::addPictures);
+    connect(ui.cmdChangePic, &QPushButton::clicked, this, &SlideEditing::changePicture);
+    connect(ui.cmdDelete, &QPushButton::clicked, this, &SlideEditing::deleteSlide);
+    connect(ui.cmdAddCaption, &QPushButton::clicked, this, &SlideEditing::storeCaption);
+    connect(ui.cmdAllImages, &QPushButton::clicked, this, &SlideEditing::openSorter);
+    connect(ui.mnuSortPictures, &QAction::triggered, this, &SlideEditing::openSorter);
     ui.txtCaption->installEventFilter(this);
     connect(ui.txtCaption, &QLineEdit::textChanged, this, &SlideEditing::CaptionTextChanged);
 }
@@ -38,9 +38,9 @@ SlideEditing::SlideEditing(Form1& f, PreviewNavigation& n) : form(f), navigation
 bool SlideEditing::eventFilter(QObject* watched, QEvent* event) {
     if (watched == form.ui.txtCaption && FocusMovedWithinWindow(event)) {
         if (event->type() == QEvent::FocusIn)
-            txtCaption_GotFocus();
+            captionEntered();
         else
-            txtCaption_LostFocus();
+            captionLeft();
     }
     return QObject::eventFilter(watched, event);
 }
@@ -66,7 +66,7 @@ EditKind SlideEditing::PendingAddKind() const {
     return EditKind::AddPictures;
 }
 
-void SlideEditing::cmdAdd_Click() {
+void SlideEditing::addPictures() {
     const EditStep step(form.history(), PendingAddKind());
     SlideShowProject& p = form.project();
     SayWhenFull(p.GrowSlots(), form.prompter());
@@ -278,14 +278,14 @@ void SlideEditing::ShowSingleFileError() {
                            QStringLiteral("File Error"), MsgIcon::Critical);
 }
 
-void SlideEditing::cmdChangePic_Click() {
+void SlideEditing::changePicture() {
     const EditStep step(form.history(), EditKind::ReplacePicture);
     ReplacePending = true;
     SingleFilePick = true;
-    cmdAdd_Click();
+    addPictures();
 }
 
-void SlideEditing::cmdDelete_Click() {
+void SlideEditing::deleteSlide() {
     const EditStep step(form.history(), EditKind::DeletePicture);
     SlideShowProject& p = form.project();
     Prompter& ask = form.prompter();
@@ -328,7 +328,7 @@ void SlideEditing::cmdDelete_Click() {
     form.RefreshFinishAvailability();
 }
 
-void SlideEditing::cmdAddCaption_Click() {
+void SlideEditing::storeCaption() {
     // The caption is stored: what is typed next is a step of its own.
     ++captionVisit;
     const EditStep step(form.history(), EditKind::Caption);
@@ -350,20 +350,20 @@ void SlideEditing::CaptionTextChanged(const QString& text) {
     p.slot(slot).Caption = text;
 }
 
-void SlideEditing::txtCaption_GotFocus() {
+void SlideEditing::captionEntered() {
     ++captionVisit;
     // After a mouse press has placed the cursor, so the selection stays.
     QTimer::singleShot(0, form.ui.txtCaption, &QLineEdit::selectAll);
 }
 
-void SlideEditing::txtCaption_LostFocus() {
+void SlideEditing::captionLeft() {
     ++captionVisit;
     const EditStep step(form.history(), EditKind::Caption);
     form.project().StoreCaption(form.ui.txtCaption->text(), form.CaptionBoxBackColor(),
                                 form.CaptionBoxForeColor());
 }
 
-void SlideEditing::cmdAllImages_Click() {
+void SlideEditing::openSorter() {
     // The sorter reads the captions, and the box is refilled when it closes.
     form.CommitPendingEdit();
     if (form.seams.openSorter)

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <functional>
 
-class Form1;
+class MainWindow;
 class PreviewNavigation;
 enum class EditKind;
 struct FileDialogRequest;
@@ -24,7 +24,7 @@ struct DroppedPicturesOutcome {
 class SlideEditing : public QObject {
     Q_OBJECT
 public:
-    SlideEditing(Form1& form, PreviewNavigation& navigation);
+    SlideEditing(MainWindow& form, PreviewNavigation& navigation);
 
     // The next file applied from the single-file dialog replaces the current
     // slide's picture.
@@ -32,19 +32,19 @@ public:
     // The next Add opens the single-file dialog.
     bool SingleFilePick = false;
 
-    void cmdAdd_Click();
+    void addPictures();
     // Pictures dropped onto the window, added as the Add command adds the
     // files picked in its dialog, except that nothing is said of each one.
     DroppedPicturesOutcome AddDroppedPictures(const QStringList& files);
     void AddMultiplePic();
     void AddSinglePic();
     void PickOutFileNameFromPath(const QString& path);
-    void cmdChangePic_Click();
-    void cmdDelete_Click();
-    void cmdAddCaption_Click();
-    void txtCaption_GotFocus();
-    void txtCaption_LostFocus();
-    void cmdAllImages_Click();
+    void changePicture();
+    void deleteSlide();
+    void storeCaption();
+    void captionEntered();
+    void captionLeft();
+    void openSorter();
     // Text that reached the caption box by any means (typing, pasting, a
     // screen reader setting it) goes into the current slide at once; what
     // one visit to the box changes in one slide is one step.
@@ -69,7 +69,7 @@ private:
     void ShowBkPictureOf(int slot);
     void ShowSingleFileError();
 
-    Form1& form;
+    MainWindow& form;
     PreviewNavigation& navigation;
     // Counts the caption box's visits, which tell its edits apart.
     quint64 captionVisit = 1;

@@ -1,6 +1,6 @@
 #include "editor/ui/SongControls.h"
 
-#include "editor/ui/Form1.h"
+#include "editor/ui/MainWindow.h"
 #include "editor/ui/undo/EditHistory.h"
 #include "platform/ui/QtMediaPlayer.h"
 
@@ -8,12 +8,12 @@
 #include <QLabel>
 #include <QPushButton>
 
-SongControls::SongControls(Form1& f) : form(f) {
+SongControls::SongControls(MainWindow& f) : form(f) {
     usePlayer(std::make_unique<QtMediaPlayer>());
-    connect(form.ui.cmdSelectSong, &QPushButton::clicked, this, &SongControls::cmdSelectSong_Click);
-    connect(form.ui.cmdDeleteSong, &QPushButton::clicked, this, &SongControls::cmdDeleteSong_Click);
+    connect(form.ui.cmdSelectSong, &QPushButton::clicked, this, &SongControls::selectSong);
+    connect(form.ui.cmdDeleteSong, &QPushButton::clicked, this, &SongControls::removeSong);
     // Also when the box is set by the program (StopPreview).
-    connect(form.ui.Check1, &QCheckBox::toggled, this, &SongControls::Check1_Click);
+    connect(form.ui.Check1, &QCheckBox::toggled, this, &SongControls::setSoundOn);
 }
 
 SongControls::~SongControls() = default;
@@ -27,9 +27,9 @@ void SongControls::usePlayer(std::unique_ptr<MediaPlayer> next) {
                                             form.prompter());
 }
 
-void SongControls::cmdSelectSong_Click() {
+void SongControls::selectSong() {
     const EditStep step(form.history(), EditKind::Song);
-    song->cmdSelectSong_Click();
+    song->selectSong();
     showLabel();
 }
 
@@ -39,14 +39,14 @@ void SongControls::UseDroppedSong(const QString& path) {
     showLabel();
 }
 
-void SongControls::cmdDeleteSong_Click() {
+void SongControls::removeSong() {
     const EditStep step(form.history(), EditKind::Song);
-    song->cmdDeleteSong_Click();
+    song->removeSong();
     showLabel();
 }
 
-void SongControls::Check1_Click() {
-    song->Check1_Click(form.ui.Check1->isChecked());
+void SongControls::setSoundOn() {
+    song->setSoundOn(form.ui.Check1->isChecked());
 }
 
 void SongControls::StopPreview() {

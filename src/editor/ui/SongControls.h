@@ -5,7 +5,7 @@
 #include <QObject>
 #include <memory>
 
-class Form1;
+class MainWindow;
 class MediaPlayer;
 
 // The song controls of the main window: "Select Song", "Delete Song", the
@@ -13,18 +13,18 @@ class MediaPlayer;
 class SongControls : public QObject {
     Q_OBJECT
 public:
-    explicit SongControls(Form1& form);
+    explicit SongControls(MainWindow& form);
     ~SongControls() override;
 
     BackgroundSong& commands() { return *song; }
     // Plays through another player from now on (tests use a recording one).
     void usePlayer(std::unique_ptr<MediaPlayer> player);
 
-    void cmdSelectSong_Click();
-    void cmdDeleteSong_Click();
+    void selectSong();
+    void removeSong();
     // A song file dropped onto the window.
     void UseDroppedSong(const QString& path);
-    void Check1_Click();
+    void setSoundOn();
     // Stops the song preview as a compile does: the "Sound On" box is
     // unticked, which turns SoundOn off and stops the player.
     void StopPreview();
@@ -34,7 +34,7 @@ public:
 private:
     void showLabel();
 
-    Form1& form;
+    MainWindow& form;
     std::unique_ptr<MediaPlayer> player;
     std::unique_ptr<BackgroundSong> song;
 };

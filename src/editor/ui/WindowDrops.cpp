@@ -1,7 +1,7 @@
 #include "editor/ui/WindowDrops.h"
 
 #include "editor/DroppedFilesMessage.h"
-#include "editor/ui/Form1.h"
+#include "editor/ui/MainWindow.h"
 #include "editor/ui/PictureChecks.h"
 #include "editor/ui/ShowFileCommands.h"
 #include "editor/ui/SlideEditing.h"
@@ -33,7 +33,7 @@ QStringList PicturesIn(const QString& folder) {
 }
 } // namespace
 
-WindowDrops::WindowDrops(Form1& f) : QObject(&f), form(f) {
+WindowDrops::WindowDrops(MainWindow& f) : QObject(&f), form(f) {
     form.setAcceptDrops(true);
     form.installEventFilter(this);
     // The text boxes take dropped text as text boxes do; dropped files are

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QStringList>
 
-class Form1;
+class MainWindow;
 class QMimeData;
 
 // Files dragged from the file manager onto the main window: pictures and
@@ -17,7 +17,7 @@ class QMimeData;
 class WindowDrops : public QObject {
     Q_OBJECT
 public:
-    explicit WindowDrops(Form1& form);
+    explicit WindowDrops(MainWindow& form);
 
     // What a drop of these local files does.
     void Drop(const QStringList& paths);
@@ -31,7 +31,7 @@ private:
     void HandleWaiting();
     void AddDropped(const QStringList& paths);
 
-    Form1& form;
+    MainWindow& form;
     QList<QStringList> waiting;
     bool handling = false;
 };

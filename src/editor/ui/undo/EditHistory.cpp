@@ -1,6 +1,6 @@
 #include "editor/ui/undo/EditHistory.h"
 
-#include "editor/ui/Form1.h"
+#include "editor/ui/MainWindow.h"
 #include "editor/ui/PreviewNavigation.h"
 #include "sorter/SwapSlots.h"
 
@@ -55,7 +55,7 @@ EditKind OutsideKind(const ShowChange& change) {
 }
 } // namespace
 
-EditHistory::EditHistory(Form1& form, ShowDocument& document)
+EditHistory::EditHistory(MainWindow& form, ShowDocument& document)
     : QObject(&form), form(form), document(document) {
     BuildMenu();
     QUndoStack& undoStack = document.undoStack();

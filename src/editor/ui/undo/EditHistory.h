@@ -7,7 +7,7 @@
 #include <QObject>
 #include <QtGlobal>
 
-class Form1;
+class MainWindow;
 class QAction;
 class QMenu;
 class QUndoStack;
@@ -43,7 +43,7 @@ class EditHistory : public QObject, public SwapListener {
 public:
     static constexpr int kUndoSteps = ShowDocument::kUndoSteps;
 
-    EditHistory(Form1& form, ShowDocument& document);
+    EditHistory(MainWindow& form, ShowDocument& document);
 
     QUndoStack& stack() { return document.undoStack(); }
     QMenu* menu() const { return editMenu; }
@@ -82,7 +82,7 @@ private:
     void BuildMenu();
     void RefreshActions();
 
-    Form1& form;
+    MainWindow& form;
     ShowDocument& document;
     // The show as of the last step: what the next step compares with.
     SlideShowProject baseline;

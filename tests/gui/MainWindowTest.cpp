@@ -1,6 +1,6 @@
 // The main window's own controls: the background fill, the swatches, the
 // preview stage and the song controls.
-#include "Form1Fixture.h"
+#include "MainWindowFixture.h"
 #include "RecordingMediaPlayer.h"
 #include "colortool/ColorSchemeFile.h"
 #include "editor/ui/PictureView.h"
@@ -19,9 +19,9 @@
 
 namespace {
 // Four slides whose pictures need not exist, the second one current.
-struct Form1Window : Form1Test {
+struct MainWindowView : MainWindowTest {
     void SetUp() override {
-        Form1Test::SetUp();
+        MainWindowTest::SetUp();
         for (int i = 0; i < 4; ++i)
             project().AppendPicture(QStringLiteral("/pics/%1.jpg").arg(i));
         project().setCurrentSlide(2);
@@ -32,7 +32,7 @@ struct Form1Window : Form1Test {
 // The fill of the background colours shows its progress while it runs only;
 // the swatches of show-wide colours write the settings; activating the
 // window is signalled (the colour tool's pick is applied then).
-TEST_F(Form1Test, FillProgressSwatchesAndActivation) {
+TEST_F(MainWindowTest, FillProgressSwatchesAndActivation) {
     project().settings.NewSlideBackColor = RgbColor(255, 0, 5);
     int maximumSeen = -1;
     bool visibleDuring = false;
@@ -51,7 +51,7 @@ TEST_F(Form1Test, FillProgressSwatchesAndActivation) {
     EXPECT_EQ(form->ui.lblCaption->color(), RgbColor(1, 2, 3));
 
     int activations = 0;
-    QObject::connect(form.get(), &Form1::activated, [&] { ++activations; });
+    QObject::connect(form.get(), &MainWindow::activated, [&] { ++activations; });
     form->hide();
     form->show();
     QApplication::setActiveWindow(form.get());
@@ -60,7 +60,7 @@ TEST_F(Form1Test, FillProgressSwatchesAndActivation) {
 
 // With slides loaded the preview draws the picture centred over the slide's
 // background colour. PEVRANO_SCREENSHOT=file.png saves the window as shown.
-TEST_F(Form1Test, PreviewDrawsThePictureOverTheBackground) {
+TEST_F(MainWindowTest, PreviewDrawsThePictureOverTheBackground) {
     QStringList paths;
     for (int i = 0; i < 3; ++i)
         paths << MakePicture(folder(), QStringLiteral("photo%1.jpg").arg(i + 1),
@@ -83,7 +83,7 @@ TEST_F(Form1Test, PreviewDrawsThePictureOverTheBackground) {
         shot.save(QString::fromLocal8Bit(file));
 }
 
-TEST_F(Form1Window, PaletteComesFromTheUserColourFile) {
+TEST_F(MainWindowView, PaletteComesFromTheUserColourFile) {
     const UserColors shipped = DefaultUserColors();
     for (std::size_t i = 0; i < shipped.size(); ++i)
         EXPECT_EQ(form->ui.PicMFormColors[i]->color(), shipped[i]) << "box " << i;
@@ -97,7 +97,7 @@ TEST_F(Form1Window, PaletteComesFromTheUserColourFile) {
 
 // Without the colour tool the system's colour dialog picks the shared
 // background colour, which fills every slot.
-TEST_F(Form1Window, SameBackColourForEverySlideFillsEverySlot) {
+TEST_F(MainWindowView, SameBackColourForEverySlideFillsEverySlot) {
     form->ui.optFullOrCondTintara[1]->click();
     EXPECT_FALSE(project().tool.UseColorTool);
     ui.queueColor(RgbColor(255, 0, 5));
@@ -111,7 +111,7 @@ TEST_F(Form1Window, SameBackColourForEverySlideFillsEverySlot) {
 // The picture sits over the background colour swatch: a click on the border
 // around the picture is a click on lblNewBkGnd, which gives the slide the
 // background colour; a click on the picture itself is not.
-TEST_F(Form1Window, OnlyTheBorderAroundThePictureIsTheBackgroundSwatch) {
+TEST_F(MainWindowView, OnlyTheBorderAroundThePictureIsTheBackgroundSwatch) {
     ASSERT_TRUE(form->ui.Image1->load(MakePicture(folder(), "wide.png", Qt::darkCyan, {400, 300})));
     form->ui.Image1->show();
     project().settings.SameBkColorEverySlide = false;
@@ -133,7 +133,7 @@ TEST_F(Form1Window, OnlyTheBorderAroundThePictureIsTheBackgroundSwatch) {
 
 // The song logic is BackgroundSong's (Song.* in the core tests); here the
 // window's controls reach it.
-TEST_F(Form1Test, SongControlsReachTheSong) {
+TEST_F(MainWindowTest, SongControlsReachTheSong) {
     auto owned = std::make_unique<RecordingMediaPlayer>();
     RecordingMediaPlayer& player = *owned;
     form->song().usePlayer(std::move(owned));

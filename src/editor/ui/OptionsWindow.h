@@ -35,30 +35,30 @@ struct OptionsHooks {
 // and the reset of the whole project. Every change applies at once; closing
 // by any means keeps them. Controls of an array share one object name and
 // carry their index in the dynamic property "Index".
-class frmOptions : public QDialog {
+class OptionsWindow : public QDialog {
     Q_OBJECT
 public:
-    frmOptions(SlideShowProject& project, Prompter& ui, OptionsHooks hooks,
-               QWidget* parent = nullptr);
+    OptionsWindow(SlideShowProject& project, Prompter& ui, OptionsHooks hooks,
+                  QWidget* parent = nullptr);
 
     // Closing: spreads the shared background and tells the main window.
     void done(int result) override;
 
     void CheckOptions();
-    void ckFlashing_Click();
-    void ckSameCaption_Click();
-    void cmdOpenBkPic_Click();
-    void optBkGndImgOptForm_Click(int index);
-    void optPicBkGndColorOptionFrm_Click(int index);
-    void txtFFRev_Change();
-    void txtFFRev_LostFocus();
-    void VScrollopt_Change();
-    void cmdReset_Click();
-    void cmdOk_Click();
-    void ckFitPictures_Click();
-    void ckPictureSizes_Click();
+    void toggleFlashing();
+    void toggleSameCaption();
+    void chooseBackgroundPicture();
+    void useBackgroundPictureOption(int index);
+    void useBackgroundColorOption(int index);
+    void fastForwardStepTyped();
+    void takeFastForwardStep();
+    void scrollOptions();
+    void resetOptions();
+    void acceptOptions();
+    void toggleFitPictures();
+    void togglePictureSizes();
     void ShowSizesChoice();
-    void txtFitSide_LostFocus();
+    void takeFitSide();
 
     QCheckBox* ckFlashing = nullptr;
     QCheckBox* ckSameCaption = nullptr;
@@ -98,7 +98,7 @@ private:
     QLayout* buildFitRow();
     void connectHandlers();
     void showOpeningPagePicture();
-    void Form_QueryUnload();
+    void confirmClose();
 
     SlideShowProject& project;
     Prompter& ui;

@@ -2,7 +2,7 @@
 
 #include "GuiTestSupport.h"
 #include "ScriptedPrompter.h"
-#include "editor/ui/Form1.h"
+#include "editor/ui/MainWindow.h"
 #include "editor/ui/SlideEditing.h"
 
 #include <QApplication>
@@ -75,11 +75,11 @@ inline QString MakeBrokenPicture(const QString& folder, const QString& name) {
 
 // The real main window, shown offscreen, with scripted dialogs and a folder
 // of test pictures.
-class Form1Test : public ::testing::Test {
+class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        form = std::make_unique<Form1>(ui);
+        form = std::make_unique<MainWindow>(ui);
         form->show();
         RunEventsFor(20);
     }
@@ -97,7 +97,7 @@ protected:
     // Adds the pictures through the Add command in one selection.
     void AddThroughDialog(const QStringList& paths) {
         ui.queueFiles(paths);
-        form->editing().cmdAdd_Click();
+        form->editing().addPictures();
     }
     // Drops the files onto the window as a file manager does. The window
     // takes them at once and handles them once the event has returned.
@@ -124,5 +124,5 @@ protected:
 
     QTemporaryDir dir;
     ScriptedPrompter ui;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> form;
 };

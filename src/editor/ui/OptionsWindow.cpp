@@ -1,4 +1,4 @@
-#include "editor/ui/frmOptions.h"
+#include "editor/ui/OptionsWindow.h"
 
 #include "editor/FitSideEntry.h"
 #include "editor/SkipAmountEntry.h"
@@ -22,7 +22,8 @@
 #include <QSpinBox>
 #include <QTime>
 
-frmOptions::frmOptions(SlideShowProject& project, Prompter& ui, OptionsHooks hooks, QWidget* parent)
+OptionsWindow::OptionsWindow(SlideShowProject& project, Prompter& ui, OptionsHooks hooks,
+                             QWidget* parent)
     : QDialog(parent), project(project), ui(ui), hooks(std::move(hooks)) {
     setObjectName(QStringLiteral("frmOptions"));
     setModal(true);
@@ -31,29 +32,29 @@ frmOptions::frmOptions(SlideShowProject& project, Prompter& ui, OptionsHooks hoo
     connectHandlers();
 }
 
-void frmOptions::connectHandlers() {
-    connect(ckFlashing, &QCheckBox::toggled, this, [this] { ckFlashing_Click(); });
-    connect(ckSameCaption, &QCheckBox::toggled, this, [this] { ckSameCaption_Click(); });
-    connect(cmdOpenBkPic, &QPushButton::clicked, this, [this] { cmdOpenBkPic_Click(); });
+void OptionsWindow::connectHandlers() {
+    connect(ckFlashing, &QCheckBox::toggled, this, [this] { toggleFlashing(); });
+    connect(ckSameCaption, &QCheckBox::toggled, this, [this] { toggleSameCaption(); });
+    connect(cmdOpenBkPic, &QPushButton::clicked, this, [this] { chooseBackgroundPicture(); });
     for (int i = 0; i < 2; ++i) {
         connect(optBkGndImgOptForm[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
-                optBkGndImgOptForm_Click(i);
+                useBackgroundPictureOption(i);
         });
         connect(optPicBkGndColorOptionFrm[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
-                optPicBkGndColorOptionFrm_Click(i);
+                useBackgroundColorOption(i);
         });
     }
-    connect(txtFFRev, &QLineEdit::textChanged, this, [this] { txtFFRev_Change(); });
+    connect(txtFFRev, &QLineEdit::textChanged, this, [this] { fastForwardStepTyped(); });
     // Only the digit keys type into the box, Backspace refused too.
     txtFFRev->installEventFilter(new DigitKeyFilter(txtFFRev));
     txtFFRev->installEventFilter(this);
-    connect(VScrollopt, &QScrollBar::valueChanged, this, [this] { VScrollopt_Change(); });
-    connect(cmdReset, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
-    connect(cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
-    connect(ckFitPictures, &QCheckBox::toggled, this, [this] { ckFitPictures_Click(); });
-    connect(ckPictureSizes, &QCheckBox::toggled, this, [this] { ckPictureSizes_Click(); });
+    connect(VScrollopt, &QScrollBar::valueChanged, this, [this] { scrollOptions(); });
+    connect(cmdReset, &QPushButton::clicked, this, [this] { resetOptions(); });
+    connect(cmdOk, &QPushButton::clicked, this, [this] { acceptOptions(); });
+    connect(ckFitPictures, &QCheckBox::toggled, this, [this] { toggleFitPictures(); });
+    connect(ckPictureSizes, &QCheckBox::toggled, this, [this] { togglePictureSizes(); });
     connect(ckPlayer, &QCheckBox::toggled, this, [this](bool on) {
         project.settings.Player = on;
         ShowSizesChoice();
@@ -66,7 +67,7 @@ void frmOptions::connectHandlers() {
     }
 }
 
-void frmOptions::CheckOptions() {
+void OptionsWindow::CheckOptions() {
     const ShowSettings& s = project.settings;
     optPicBkGndColorOptionFrm[s.SameBkColorEverySlide ? 0 : 1]->setChecked(true);
     optBkGndImgOptForm[s.optIntBkImgOptionForm == 1 ? 1 : 0]->setChecked(true);
@@ -94,16 +95,16 @@ void frmOptions::CheckOptions() {
     showOpeningPagePicture();
 }
 
-void frmOptions::showOpeningPagePicture() {
+void OptionsWindow::showOpeningPagePicture() {
     if (!PicBxOpenBkPic->load(project.settings.OpenPgBkPic))
         PicBxOpenBkPic->clear();
 }
 
-void frmOptions::ckFlashing_Click() {
+void OptionsWindow::toggleFlashing() {
     project.settings.Flashing = ckFlashing->isChecked() ? 1 : 0;
 }
 
-void frmOptions::ckSameCaption_Click() {
+void OptionsWindow::toggleSameCaption() {
     if (!ckSameCaption->isChecked())
         return;
     // The box works as a button.
@@ -123,7 +124,7 @@ void frmOptions::ckSameCaption_Click() {
         hooks.ShowCaption(*caption);
 }
 
-void frmOptions::cmdOpenBkPic_Click() {
+void OptionsWindow::chooseBackgroundPicture() {
     project.flags.OpenPgBkPicChanged = true;
     if (hooks.AddSinglePic)
         hooks.AddSinglePic();
@@ -134,23 +135,23 @@ void frmOptions::cmdOpenBkPic_Click() {
     showOpeningPagePicture();
 }
 
-void frmOptions::optBkGndImgOptForm_Click(int index) {
+void OptionsWindow::useBackgroundPictureOption(int index) {
     project.settings.optIntBkImgOptionForm = static_cast<qint16>(index);
 }
 
-void frmOptions::optPicBkGndColorOptionFrm_Click(int index) {
+void OptionsWindow::useBackgroundColorOption(int index) {
     project.settings.SameBkColorEverySlide = index == 0;
 }
 
-bool frmOptions::eventFilter(QObject* watched, QEvent* event) {
+bool OptionsWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == txtFFRev && event->type() == QEvent::FocusOut)
-        txtFFRev_LostFocus();
+        takeFastForwardStep();
     if ((watched == txtFitWidth || watched == txtFitHeight) && event->type() == QEvent::FocusOut)
-        txtFitSide_LostFocus();
+        takeFitSide();
     return QDialog::eventFilter(watched, event);
 }
 
-void frmOptions::txtFFRev_Change() {
+void OptionsWindow::fastForwardStepTyped() {
     const SkipBoxUpdate update = SkipBoxChanged(txtFFRev->text());
     if (update.text != txtFFRev->text())
         txtFFRev->setText(update.text); // runs this handler again
@@ -160,7 +161,7 @@ void frmOptions::txtFFRev_Change() {
     }
 }
 
-void frmOptions::txtFFRev_LostFocus() {
+void OptionsWindow::takeFastForwardStep() {
     const SkipBoxUpdate update = SkipBoxLeft(txtFFRev->text());
     if (update.text != txtFFRev->text())
         txtFFRev->setText(update.text);
@@ -170,14 +171,14 @@ void frmOptions::txtFFRev_LostFocus() {
     }
 }
 
-void frmOptions::VScrollopt_Change() {
+void OptionsWindow::scrollOptions() {
     const int value = VScrollopt->value();
     if (txtFFRev->text() != QString::number(value))
         txtFFRev->setText(QString::number(value));
     project.settings.AmountOfSlidesFFRev = static_cast<qint16>(value);
 }
 
-void frmOptions::cmdReset_Click() {
+void OptionsWindow::resetOptions() {
     const MsgResult answer =
         ui.messageBox({QStringLiteral("Reset the Whole Program? Are you sure?"),
                        QStringLiteral("Reset All?"),
@@ -192,27 +193,27 @@ void frmOptions::cmdReset_Click() {
         hooks.ProjectReset();
 }
 
-void frmOptions::cmdOk_Click() {
+void OptionsWindow::acceptOptions() {
     accept();
 }
 
-void frmOptions::ckFitPictures_Click() {
+void OptionsWindow::toggleFitPictures() {
     project.settings.FitPictures = ckFitPictures->isChecked();
 }
 
 // The player page needs the sizes: while it is on, the sizes' box shows them
 // on and cannot be cleared.
-void frmOptions::ShowSizesChoice() {
+void OptionsWindow::ShowSizesChoice() {
     const QSignalBlocker block(ckPictureSizes);
     ckPictureSizes->setChecked(WantsPictureSizes(project.settings));
     ckPictureSizes->setEnabled(!project.settings.Player);
 }
 
-void frmOptions::ckPictureSizes_Click() {
+void OptionsWindow::togglePictureSizes() {
     project.settings.PictureSizes = ckPictureSizes->isChecked();
 }
 
-void frmOptions::txtFitSide_LostFocus() {
+void OptionsWindow::takeFitSide() {
     ShowSettings& s = project.settings;
     s.FitWidth = FitSideEntered(txtFitWidth->text(), s.FitWidth);
     s.FitHeight = FitSideEntered(txtFitHeight->text(), s.FitHeight);
@@ -220,22 +221,22 @@ void frmOptions::txtFitSide_LostFocus() {
     txtFitHeight->setText(QString::number(s.FitHeight));
 }
 
-void frmOptions::showEvent(QShowEvent* event) {
+void OptionsWindow::showEvent(QShowEvent* event) {
     unloaded = false;
     QDialog::showEvent(event);
 }
 
-void frmOptions::done(int result) {
+void OptionsWindow::done(int result) {
     if (!unloaded) {
         unloaded = true;
-        Form_QueryUnload();
+        confirmClose();
     }
     QDialog::done(result);
 }
 
-void frmOptions::Form_QueryUnload() {
+void OptionsWindow::confirmClose() {
     // Closing with Enter leaves a typed side without losing the focus.
-    txtFitSide_LostFocus();
+    takeFitSide();
     const ShowSettings& s = project.settings;
     if ((s.SameBkColorEverySlide || s.optIntBkImgOptionForm == 0) && hooks.FillBackgrounds)
         hooks.FillBackgrounds();

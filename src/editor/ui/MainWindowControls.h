@@ -24,7 +24,7 @@ class QTimer;
 // the window through Qt's parent ownership. Object names are the names below;
 // the members of a control array share one name and carry their index in the
 // dynamic property "Index".
-struct Form1Controls {
+struct MainWindowControls {
     // The slide preview: Image1 over ImageBk and the colour swatch lblNewBkGnd.
     PreviewStage* preview = nullptr;
     PictureView* Image1 = nullptr;
@@ -116,4 +116,4 @@ struct Form1Controls {
 };
 
 // Builds the controls into the window (its central widget and menu bar).
-Form1Controls BuildForm1Layout(QMainWindow& window);
+MainWindowControls BuildForm1Layout(QMainWindow& window);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document/ShowDocument.h"
-#include "editor/ui/Form1Controls.h"
+#include "editor/ui/MainWindowControls.h"
 #include "project/ColorValue.h"
 #include "project/SlideShowProject.h"
 
@@ -14,24 +14,24 @@ class Prompter;
 class SlideEditing;
 class AutoRunDelay;
 class ColorWorkbench;
-class Form1Lifecycle;
+class MainWindowLifecycle;
 class OptionsCommand;
 class SongControls;
 class MainWindowTips;
 class HelpCommands;
 class ShowFileCommands;
-class Form1;
+class MainWindow;
 class EditHistory;
 
 // Hooks that later parts of the tool set to plug into the main window. An
 // unset hook leaves the command doing nothing, except where noted.
-struct Form1Seams {
+struct MainWindowSeams {
     // cmdFinish and its menu entry: compile the slide show (set by
     // ConnectCompileCommand). Availability (kMinSlidesToCompile slides or
     // more) stays here.
     std::function<void()> compile;
     // cmdAllImages and mnuSortPictures: the picture sorter's opening step.
-    // When the sorter closes it calls Form1::ShowCurrentSlide().
+    // When the sorter closes it calls MainWindow::ShowCurrentSlide().
     std::function<void()> openSorter;
     // The colour tool Tintara, shown modeless for the pending target flag of
     // the project. Unset: the colour commands use the system colour dialog
@@ -46,21 +46,21 @@ struct Form1Seams {
     // Opens another main window, wired like this one, and returns it (a show
     // restored after a crash goes there when this window has one already).
     // Unset: no other window is opened.
-    std::function<Form1*()> openWindow;
+    std::function<MainWindow*()> openWindow;
 };
 
 // The main window: its show's document, the preview and every command on the
 // show. Every modal question goes through the Prompter.
 //
 // How the window is organised:
-// - `ui` holds every control (Form1Controls.h), built by BuildForm1Layout,
+// - `ui` holds every control (MainWindowControls.h), built by BuildForm1Layout,
 //   named after the tool's own control names. Controls are public so every
 //   concern can reach them. Swatches of show-wide colours (picActiveColor,
 //   the three caption swatches, lblCaption, picBackColor, picButBakColor)
 //   are bound to the ShowSettings fields: ColorSwatch::setColor writes the
 //   setting and repaints. PicMFormColors and lblNewBkGnd keep their own
 //   colour.
-// - Each concern is a small class in its own file that takes Form1& and the
+// - Each concern is a small class in its own file that takes MainWindow& and the
 //   sibling concerns it uses, and connects to its controls in its
 //   constructor. Rules without widgets live in the core (the model's slide
 //   table, editor/PreviewSteps): SlideEditing (adding,
@@ -74,26 +74,26 @@ struct Form1Seams {
 // - Shared steps several concerns use are public members here: the counters
 //   and availability refreshes, the window caption, the caption box colours,
 //   FillBackgrounds with PBar1, and ShowCurrentSlide.
-// - Form_Load and Form_QueryUnload: Form1Lifecycle runs the start-up
+// - startUp and confirmClose: MainWindowLifecycle runs the start-up
 //   sequence with the stored settings when the window is built, and asks
 //   before the window closes.
-// - Form_Activate: concerns connect to the `activated` signal, emitted every
+// - windowActivated: concerns connect to the `activated` signal, emitted every
 //   time the window becomes active.
 // - `seams` above: compile driver, picture sorter, colour tool, caption style.
 // - The single-file picture dialog (SlideEditing::AddSinglePic) serves the
 //   background-picture and opening-page picks: set project().flags
 //   PickingBkPicture or OpenPgBkPicChanged, then call it (or set
-//   SlideEditing::SingleFilePick and run cmdAdd_Click); the flag is cleared
+//   SlideEditing::SingleFilePick and run addPictures); the flag is cleared
 //   once the picture was applied, so a flag still set afterwards means the
 //   pick failed. A cancelled dialog clears the pending flags.
-class Form1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit Form1(Prompter& prompter, QWidget* parent = nullptr);
-    ~Form1() override;
+    explicit MainWindow(Prompter& prompter, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
-    Form1Controls ui;
-    Form1Seams seams;
+    MainWindowControls ui;
+    MainWindowSeams seams;
 
     // The show the window edits: the document's working copy (an EditStep
     // records what the window's commands change in it).
@@ -165,7 +165,7 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
-    // Unsaved changes are offered for saving, then Form_QueryUnload asks the
+    // Unsaved changes are offered for saving, then confirmClose asks the
     // exit question; Cancel or No keeps the window open.
     void closeEvent(QCloseEvent* event) override;
 
@@ -186,7 +186,7 @@ private:
     std::unique_ptr<MainWindowTips> mainWindowTips;
     std::unique_ptr<HelpCommands> helpCommands;
     // Start-up (run when the window is built) and shut-down.
-    std::unique_ptr<Form1Lifecycle> lifecycle;
+    std::unique_ptr<MainWindowLifecycle> lifecycle;
     std::unique_ptr<ShowFileCommands> showFileCommands;
     std::unique_ptr<EditHistory> editHistory;
     int pictureNumber = 0;

@@ -1,5 +1,5 @@
 #include "editor/ui/ClickLabel.h"
-#include "editor/ui/Form1Controls.h"
+#include "editor/ui/MainWindowControls.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/PreviewStage.h"
 #include "platform/ui/AccessibleControls.h"
@@ -59,7 +59,7 @@ QGroupBox* Group(const char* name, const QString& title) {
     return Named(new QGroupBox(title), name);
 }
 
-QWidget* BuildPreviewColumn(Form1Controls& c) {
+QWidget* BuildPreviewColumn(MainWindowControls& c) {
     auto* column = new QWidget;
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -135,7 +135,7 @@ QWidget* BuildPreviewColumn(Form1Controls& c) {
     return column;
 }
 
-QGroupBox* BuildButtonColors(Form1Controls& c) {
+QGroupBox* BuildButtonColors(MainWindowControls& c) {
     c.fmeButtonColors = Group("fmeButtonColors", QStringLiteral("Button Colors"));
     auto* buttons = new QGridLayout(c.fmeButtonColors);
     buttons->setContentsMargins(6, 2, 6, 4);
@@ -159,7 +159,7 @@ QGroupBox* BuildButtonColors(Form1Controls& c) {
     return c.fmeButtonColors;
 }
 
-QWidget* BuildCommandColumn(Form1Controls& c) {
+QWidget* BuildCommandColumn(MainWindowControls& c) {
     auto* column = new QWidget;
     column->setFixedWidth(190);
     auto* layout = new QVBoxLayout(column);
@@ -231,7 +231,7 @@ QWidget* BuildCommandColumn(Form1Controls& c) {
     return column;
 }
 
-QGroupBox* BuildPalette(Form1Controls& c) {
+QGroupBox* BuildPalette(MainWindowControls& c) {
     c.fmeColors = Group("fmeColors", QStringLiteral("Palette"));
     auto* grid = new QGridLayout(c.fmeColors);
     grid->setContentsMargins(6, 4, 6, 4);
@@ -254,7 +254,7 @@ QGroupBox* BuildPalette(Form1Controls& c) {
     return c.fmeColors;
 }
 
-QGroupBox* BuildCaptionColors(Form1Controls& c) {
+QGroupBox* BuildCaptionColors(MainWindowControls& c) {
     c.fmeCaptionColors = Group("fmeCaptionColors", QStringLiteral("Caption Text Colors"));
     auto* grid = new QGridLayout(c.fmeCaptionColors);
     grid->setContentsMargins(6, 4, 6, 4);
@@ -276,7 +276,7 @@ QGroupBox* BuildCaptionColors(Form1Controls& c) {
     return c.fmeCaptionColors;
 }
 
-QGroupBox* BuildBackground(Form1Controls& c) {
+QGroupBox* BuildBackground(MainWindowControls& c) {
     c.fmeBackGround = Group("fmeBackGround", QStringLiteral("Picture BackGnd  Color Or Wallpaper"));
     auto* grid = new QGridLayout(c.fmeBackGround);
     grid->setContentsMargins(6, 4, 6, 4);
@@ -305,7 +305,7 @@ QGroupBox* BuildBackground(Form1Controls& c) {
     return c.fmeBackGround;
 }
 
-QGroupBox* BuildColorChooser(Form1Controls& c) {
+QGroupBox* BuildColorChooser(MainWindowControls& c) {
     c.fmeTintara = Group("fmeTintara", QStringLiteral("Display Color Form..."));
     auto* chooser = new QVBoxLayout(c.fmeTintara);
     chooser->setContentsMargins(6, 2, 6, 4);
@@ -322,7 +322,7 @@ QGroupBox* BuildColorChooser(Form1Controls& c) {
     return c.fmeTintara;
 }
 
-void BuildMenu(QMainWindow& window, Form1Controls& c) {
+void BuildMenu(QMainWindow& window, MainWindowControls& c) {
     QMenuBar* bar = window.menuBar();
     c.mnuFile = Named(bar->addMenu(QStringLiteral("&File")), "mnuFile");
     c.mnuAddPictures =
@@ -344,8 +344,8 @@ void BuildMenu(QMainWindow& window, Form1Controls& c) {
 }
 } // namespace
 
-Form1Controls BuildForm1Layout(QMainWindow& window) {
-    Form1Controls c;
+MainWindowControls BuildForm1Layout(QMainWindow& window) {
+    MainWindowControls c;
     auto* central = new QWidget;
     auto* outer = new QVBoxLayout(central);
     outer->setContentsMargins(6, 4, 6, 6);

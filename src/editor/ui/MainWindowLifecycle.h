@@ -4,21 +4,21 @@
 
 #include <QObject>
 
-class Form1;
+class MainWindow;
 
 // The main window's load and its close: the start-up steps that touch the
 // window's controls and the windows beside it, the stored settings read into
 // the controls and saved from them, and the exit question.
-class Form1Lifecycle : public QObject, public StartUpWindow {
+class MainWindowLifecycle : public QObject, public StartUpWindow {
     Q_OBJECT
 public:
-    explicit Form1Lifecycle(Form1& form);
+    explicit MainWindowLifecycle(MainWindow& form);
 
     // Runs the start-up sequence with the user's stored settings.
-    void Form_Load();
+    void startUp();
     // Asks before the tool ends; on Yes saves the settings and closes every
     // other window of the tool. False keeps the tool open.
-    bool Form_QueryUnload();
+    bool confirmClose();
 
     // Settings controls.
     void selectBackgroundMode(int index) override;
@@ -51,5 +51,5 @@ public:
 private:
     void releaseToolTips();
 
-    Form1& form;
+    MainWindow& form;
 };

@@ -1,10 +1,10 @@
-#include "editor/ui/Form1.h"
+#include "editor/ui/MainWindow.h"
 
 #include "editor/ui/AutoRunDelay.h"
 #include "editor/ui/ColorWorkbench.h"
 #include "editor/ui/CommandsOffWhileCompiling.h"
-#include "editor/ui/Form1Lifecycle.h"
 #include "editor/ui/HelpCommands.h"
+#include "editor/ui/MainWindowLifecycle.h"
 #include "editor/ui/MainWindowTips.h"
 #include "editor/ui/OptionsCommand.h"
 #include "editor/ui/PictureView.h"
@@ -49,7 +49,7 @@ private:
 };
 } // namespace
 
-Form1::Form1(Prompter& prompter, QWidget* parent)
+MainWindow::MainWindow(Prompter& prompter, QWidget* parent)
     : QMainWindow(parent), ui(BuildForm1Layout(*this)), ask(prompter) {
     setObjectName(QStringLiteral("Form1"));
     // The first block of slots is made before any settings are taken: its
@@ -108,20 +108,20 @@ Form1::Form1(Prompter& prompter, QWidget* parent)
     songControls = std::make_unique<SongControls>(*this);
     mainWindowTips = std::make_unique<MainWindowTips>(*this);
     helpCommands = std::make_unique<HelpCommands>(*this);
-    lifecycle = std::make_unique<Form1Lifecycle>(*this);
+    lifecycle = std::make_unique<MainWindowLifecycle>(*this);
 
-    lifecycle->Form_Load();
+    lifecycle->startUp();
     showFileCommands = std::make_unique<ShowFileCommands>(*this);
     editHistory->Reset();
     // After the concerns: what other windows left pending has been applied
     // by then.
-    connect(this, &Form1::activated, editHistory.get(), &EditHistory::TakeOutsideChanges);
+    connect(this, &MainWindow::activated, editHistory.get(), &EditHistory::TakeOutsideChanges);
     new WindowDrops(*this);
 }
 
-Form1::~Form1() = default;
+MainWindow::~MainWindow() = default;
 
-void Form1::ShowSettingsInWindow() {
+void MainWindow::ShowSettingsInWindow() {
     const ShowSettings& s = slideShow.settings;
     ui.optBakPicColorOrPic[s.UseColTrueUsePicFalse ? 0 : 1]->setChecked(true);
     ui.lblNewBkGnd->setColor(s.NewSlideBackColor);
@@ -133,7 +133,7 @@ void Form1::ShowSettingsInWindow() {
     SetCaptionBoxColors(s.CaptionBackColor, s.CaptionForeColor);
 }
 
-void Form1::ShowProjectInWindow(bool songChanged) {
+void MainWindow::ShowProjectInWindow(bool songChanged) {
     ShowSettingsInWindow();
     // Swatches bound to the settings repaint from them.
     for (ColorSwatch* swatch : findChildren<ColorSwatch*>())
@@ -145,13 +145,13 @@ void Form1::ShowProjectInWindow(bool songChanged) {
     ShowCurrentSlide();
 }
 
-void Form1::CommitPendingEdit() {
+void MainWindow::CommitPendingEdit() {
     // Only what the user typed: a box the program filled shows the project.
     if (focusWidget() == ui.txtCaption && ui.txtCaption->isModified()) {
-        slideEditing->txtCaption_LostFocus();
+        slideEditing->captionLeft();
         ui.txtCaption->setModified(false);
     } else if (focusWidget() == ui.txtPicTimeSec && ui.txtPicTimeSec->isModified()) {
-        autoRunDelay->txtPicTimeSec_LostFocus();
+        autoRunDelay->takeTypedDelay();
         ui.txtPicTimeSec->setModified(false);
     }
     // What other windows left in the show is a step before whatever comes
@@ -159,17 +159,17 @@ void Form1::CommitPendingEdit() {
     editHistory->TakeOutsideChanges();
 }
 
-void Form1::ShowCaptionText(const QString& text) {
+void MainWindow::ShowCaptionText(const QString& text) {
     const QScopedValueRollback filling(fillingCaption, true);
     ui.txtCaption->setText(text);
 }
 
-void Form1::FillBackgrounds(qint16 start) {
+void MainWindow::FillBackgrounds(qint16 start) {
     ProgressBarFill progress(*ui.PBar1);
     ::FillBackgrounds(slideShow, start, &progress);
 }
 
-void Form1::ShowPictureNumber(int n) {
+void MainWindow::ShowPictureNumber(int n) {
     pictureNumber = n;
     RefreshTitle();
     ui.lblCount->setText(QString::number(n));
@@ -177,50 +177,50 @@ void Form1::ShowPictureNumber(int n) {
                                        : QStringLiteral("Picture preview, no slide"));
 }
 
-void Form1::SetShowName(const QString& name) {
+void MainWindow::SetShowName(const QString& name) {
     if (name == showName)
         return;
     showName = name;
     RefreshTitle();
 }
 
-void Form1::RefreshTitle() {
+void MainWindow::RefreshTitle() {
     setWindowTitle(QStringLiteral("Picture #") + QString::number(pictureNumber) +
                    (showName.isEmpty() ? QString() : QStringLiteral(" - ") + showName));
 }
 
-void Form1::RefreshPicsLeft() {
+void MainWindow::RefreshPicsLeft() {
     ui.lblPicsLeft->setText(QStringLiteral("Number of Picture(s) left: ") +
                             QString::number(kMaxSlides - slideShow.SlideCount()));
 }
 
-void Form1::RefreshSorterAvailability(bool offered) {
+void MainWindow::RefreshSorterAvailability(bool offered) {
     ui.cmdAllImages->setVisible(offered);
     ui.mnuSortPictures->setEnabled(offered);
 }
 
-void Form1::RefreshFinishAvailability() {
+void MainWindow::RefreshFinishAvailability() {
     const bool enough = slideShow.SlideCount() >= kMinSlidesToCompile;
     ui.cmdFinish->setEnabled(enough);
     ui.mnuFinish->setEnabled(enough);
 }
 
-void Form1::SetCaptionBoxColors(ColorValue back, ColorValue fore) {
+void MainWindow::SetCaptionBoxColors(ColorValue back, ColorValue fore) {
     QPalette palette = ui.txtCaption->palette();
     palette.setColor(QPalette::Base, ToQColor(back));
     palette.setColor(QPalette::Text, ToQColor(fore));
     ui.txtCaption->setPalette(palette);
 }
 
-ColorValue Form1::CaptionBoxBackColor() const {
+ColorValue MainWindow::CaptionBoxBackColor() const {
     return FromQColor(ui.txtCaption->palette().color(QPalette::Base));
 }
 
-ColorValue Form1::CaptionBoxForeColor() const {
+ColorValue MainWindow::CaptionBoxForeColor() const {
     return FromQColor(ui.txtCaption->palette().color(QPalette::Text));
 }
 
-void Form1::ShowCurrentSlide() {
+void MainWindow::ShowCurrentSlide() {
     const qint16 count = slideShow.SlideCount();
     ui.lblPicSelNum->setText(QString::number(count));
     RefreshPicsLeft();
@@ -238,7 +238,7 @@ void Form1::ShowCurrentSlide() {
     previewNavigation->ShowSlide(current);
 }
 
-void Form1::ApplyCaptionFont() {
+void MainWindow::ApplyCaptionFont() {
     const QString& family = slideShow.settings.FontInUse;
     if (family.isEmpty())
         return;
@@ -247,14 +247,14 @@ void Form1::ApplyCaptionFont() {
     ui.txtCaption->setFont(font);
 }
 
-void Form1::closeEvent(QCloseEvent* e) {
+void MainWindow::closeEvent(QCloseEvent* e) {
     // The compile is on the stack, in the middle of writing the show.
     if (compileRunning) {
         e->ignore();
         return;
     }
     // The save question comes first, then the exit question.
-    if (!showFileCommands->MaybeSave() || !lifecycle->Form_QueryUnload()) {
+    if (!showFileCommands->MaybeSave() || !lifecycle->confirmClose()) {
         e->ignore();
         return;
     }
@@ -262,7 +262,7 @@ void Form1::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
-bool Form1::event(QEvent* e) {
+bool MainWindow::event(QEvent* e) {
     const bool handled = QMainWindow::event(e);
     // What other windows left pending waits until the compile has ended.
     if (e->type() == QEvent::WindowActivate && !compileRunning)

@@ -1,10 +1,10 @@
-#include "editor/ui/Form1Lifecycle.h"
+#include "editor/ui/MainWindowLifecycle.h"
 
 #include "colortool/ColorSchemeFile.h"
 #include "editor/ShutDown.h"
 #include "editor/ui/AutoRunDelay.h"
 #include "editor/ui/ColorWorkbench.h"
-#include "editor/ui/Form1.h"
+#include "editor/ui/MainWindow.h"
 #include "editor/ui/MainWindowTips.h"
 #include "editor/ui/OptionsCommand.h"
 #include "editor/ui/PictureView.h"
@@ -24,7 +24,7 @@
 #include <QScrollBar>
 #include <QSettings>
 
-Form1Lifecycle::Form1Lifecycle(Form1& f) : form(f) {
+MainWindowLifecycle::MainWindowLifecycle(MainWindow& f) : form(f) {
     // The controls' built-in state, which stored settings then change.
     const ShowSettings& s = form.project().settings;
     form.ui.optBakPicColorOrPic[0]->setChecked(true);
@@ -34,12 +34,12 @@ Form1Lifecycle::Form1Lifecycle(Form1& f) : form(f) {
     form.SetCaptionBoxColors(s.CaptionBackColor, s.CaptionForeColor);
 }
 
-void Form1Lifecycle::Form_Load() {
+void MainWindowLifecycle::startUp() {
     const auto store = OpenToolSettings(kSettingsOrganization, kSettingsApplication);
     RunStartUp(form.project(), *store, *this, ProgramFolder(), QDir::homePath());
 }
 
-bool Form1Lifecycle::Form_QueryUnload() {
+bool MainWindowLifecycle::confirmClose() {
     releaseToolTips();
     const auto store = OpenToolSettings(kSettingsOrganization, kSettingsApplication);
     if (!RunShutDown(form.prompter(), *store, form.project().settings, form.project().tool, *this))
@@ -47,49 +47,49 @@ bool Form1Lifecycle::Form_QueryUnload() {
     // Every other window of the tool goes with the main window; another main
     // window (a second show restored after a crash) stays open with its show.
     for (QWidget* window : QApplication::topLevelWidgets())
-        if (window != &form && window->isVisible() && !qobject_cast<Form1*>(window))
+        if (window != &form && window->isVisible() && !qobject_cast<MainWindow*>(window))
             window->close();
     return true;
 }
 
-void Form1Lifecycle::selectBackgroundMode(int index) {
+void MainWindowLifecycle::selectBackgroundMode(int index) {
     // Selecting a different option runs its click, as choosing it does.
     QRadioButton* option = form.ui.optBakPicColorOrPic[index == 1 ? 1 : 0];
     if (option->isChecked())
         return;
     option->setChecked(true);
-    form.colors().commands().optBakPicColorOrPic_Click(index);
+    form.colors().commands().useBackgroundOption(index);
 }
 
-void Form1Lifecycle::selectColorChooser(int index) {
+void MainWindowLifecycle::selectColorChooser(int index) {
     form.ui.optFullOrCondTintara[index == 1 ? 1 : 0]->setChecked(true);
-    form.colors().commands().optFullOrCondTintara_Click(index);
+    form.colors().commands().chooseColorToolKind(index);
 }
 
-bool Form1Lifecycle::colorToolSelected() const {
+bool MainWindowLifecycle::colorToolSelected() const {
     return form.ui.optFullOrCondTintara[0]->isChecked();
 }
 
-void Form1Lifecycle::tickToolTips(bool on) {
+void MainWindowLifecycle::tickToolTips(bool on) {
     form.ui.ckToolTips->setChecked(on);
     if (on)
         switchToolTips();
 }
 
-bool Form1Lifecycle::toolTipsTicked() const {
+bool MainWindowLifecycle::toolTipsTicked() const {
     return form.ui.ckToolTips->isChecked();
 }
 
-void Form1Lifecycle::tickSound(bool on) {
+void MainWindowLifecycle::tickSound(bool on) {
     // Check1's own handler runs when the tick changes.
     form.ui.Check1->setChecked(on);
 }
 
-bool Form1Lifecycle::soundTicked() const {
+bool MainWindowLifecycle::soundTicked() const {
     return form.ui.Check1->isChecked();
 }
 
-bool Form1Lifecycle::showDelay(qint16 seconds) {
+bool MainWindowLifecycle::showDelay(qint16 seconds) {
     const QScrollBar* bar = form.ui.VScrollSec;
     if (seconds < bar->minimum() || seconds > bar->maximum())
         return false;
@@ -97,56 +97,56 @@ bool Form1Lifecycle::showDelay(qint16 seconds) {
     return true;
 }
 
-void Form1Lifecycle::showCaptionForeColor(ColorValue color) {
+void MainWindowLifecycle::showCaptionForeColor(ColorValue color) {
     form.SetCaptionBoxColors(form.CaptionBoxBackColor(), color);
 }
 
-void Form1Lifecycle::showCaptionBackColor(ColorValue color) {
+void MainWindowLifecycle::showCaptionBackColor(ColorValue color) {
     form.SetCaptionBoxColors(color, form.CaptionBoxForeColor());
 }
 
-ColorValue Form1Lifecycle::captionBoxBackColor() const {
+ColorValue MainWindowLifecycle::captionBoxBackColor() const {
     return form.CaptionBoxBackColor();
 }
 
-void Form1Lifecycle::showNewBackgroundColor(ColorValue color) {
+void MainWindowLifecycle::showNewBackgroundColor(ColorValue color) {
     form.ui.lblNewBkGnd->setColor(color);
 }
 
-ColorValue Form1Lifecycle::newBackgroundColor() const {
+ColorValue MainWindowLifecycle::newBackgroundColor() const {
     return form.ui.lblNewBkGnd->color();
 }
 
-void Form1Lifecycle::refreshColorBoxes() {
+void MainWindowLifecycle::refreshColorBoxes() {
     form.update();
 }
 
-void Form1Lifecycle::fillBackgrounds() {
+void MainWindowLifecycle::fillBackgrounds() {
     form.FillBackgrounds(0);
 }
 
-void Form1Lifecycle::configureToolTips() {
+void MainWindowLifecycle::configureToolTips() {
     ConfigureToolTips(form);
 }
 
-void Form1Lifecycle::releaseToolTips() {
+void MainWindowLifecycle::releaseToolTips() {
     // A tip still showing goes before the question. The managers themselves
     // stay: on No the tool goes on with its tips working.
     for (int which = 0; which < kTipManagers; ++which)
         form.tips().manager(static_cast<TipManager>(which)).HideTip();
 }
 
-void Form1Lifecycle::switchToolTips() {
-    form.tips().ckToolTips_Click();
+void MainWindowLifecycle::switchToolTips() {
+    form.tips().toggleTips();
 }
 
-void Form1Lifecycle::loadUserColors() {
+void MainWindowLifecycle::loadUserColors() {
     // The user colour file is one the colour tool rewrites: the user's copy.
     form.colors().commands().setPalette(LoadUserColors(WritableProgramFolder()));
 }
 
-void Form1Lifecycle::showPictureNumber(int n) {
-    Form1Controls& ui = form.ui;
+void MainWindowLifecycle::showPictureNumber(int n) {
+    MainWindowControls& ui = form.ui;
     ui.Image1->hide();
     ui.cmdChangePic->setEnabled(false);
     form.ShowPictureNumber(n);
@@ -155,18 +155,18 @@ void Form1Lifecycle::showPictureNumber(int n) {
     form.RefreshFinishAvailability();
 }
 
-void Form1Lifecycle::takeDefaultCaptionFont() {
+void MainWindowLifecycle::takeDefaultCaptionFont() {
     const CaptionFont font = DefaultCaptionFont();
     form.project().settings.FontInUse = font.name;
     form.project().settings.FontSizeInUse = font.size;
 }
 
-void Form1Lifecycle::loadAndUnloadOptions() {
+void MainWindowLifecycle::loadAndUnloadOptions() {
     form.options().LoadAndUnload();
     form.ui.picBackPicture->load(form.project().settings.NewBkPicture);
 }
 
-void Form1Lifecycle::placeWindow() {
+void MainWindowLifecycle::placeWindow() {
     // 11595 x 8595 twips, centred horizontally.
     form.resize(773, 573);
     if (const QScreen* screen = form.screen()) {
@@ -176,10 +176,10 @@ void Form1Lifecycle::placeWindow() {
     }
 }
 
-void Form1Lifecycle::showPicturesLeft() {
+void MainWindowLifecycle::showPicturesLeft() {
     form.RefreshPicsLeft();
 }
 
-void Form1Lifecycle::applyCaptionFont() {
+void MainWindowLifecycle::applyCaptionFont() {
     form.ApplyCaptionFont();
 }

@@ -1,5 +1,5 @@
 // The controls of the options window and their places.
-#include "editor/ui/frmOptions.h"
+#include "editor/ui/OptionsWindow.h"
 
 #include "editor/ui/PictureView.h"
 #include "platform/ui/NamedControl.h"
@@ -25,7 +25,7 @@ QLabel* WrappedLabel(const QString& text, const char* name, QWidget* parent) {
 }
 } // namespace
 
-void frmOptions::buildLayout() {
+void OptionsWindow::buildLayout() {
     setWindowTitle(QStringLiteral("Options"));
 
     Label2 = Named(new QLabel(QStringLiteral("Options form"), this), "Label2");
@@ -172,7 +172,7 @@ void frmOptions::buildLayout() {
 }
 
 // "Fit pictures for the web" and the box the compiled pictures must fit.
-QLayout* frmOptions::buildFitRow() {
+QLayout* OptionsWindow::buildFitRow() {
     ckFitPictures =
         Named(new QCheckBox(QStringLiteral("Fit pictures for the web"), this), "ckFitPictures");
     const auto side = [this](const QString& label, const char* labelName, const char* boxName,
