@@ -120,9 +120,9 @@ TEST_F(EditHistoryTest, EveryKindOfEditIsUndoneAndRedoneExactly) {
         QTimer::singleShot(0, [] {
             auto* w = qobject_cast<OptionsWindow*>(QApplication::activeModalWidget());
             ASSERT_NE(w, nullptr);
-            w->VScrollopt->setValue(5);
-            w->ckFlashing->click();
-            w->cmdOk->click();
+            Control<QScrollBar>(*w, "VScrollopt")->setValue(5);
+            Control<QCheckBox>(*w, "ckFlashing")->click();
+            Control<QPushButton>(*w, "cmdOk")->click();
         });
         form->ui.cmdShowOptForm->click();
     });

@@ -67,7 +67,7 @@ TEST_F(Options, ClosingSpreadsTheSharedBackground) {
     s.SameBkColorEverySlide = false;
     withOptions([](OptionsWindow& w) {
         w.optPicBkGndColorOptionFrm[0]->click();
-        w.cmdOk->click();
+        Control<QPushButton>(w, "cmdOk")->click();
     });
     EXPECT_FALSE(p.flags.OptionsChanged); // consumed on activation
     for (int i = 0; i <= p.SlideCapacity(); ++i)
@@ -83,16 +83,16 @@ TEST_F(Options, SameCaptionAndResetReachTheMainWindow) {
     ui.queueInput(std::nullopt);
     ui.queueMessageAnswer(MsgResult::Yes);
     withOptions([&](OptionsWindow& w) {
-        w.ckSameCaption->click();
-        EXPECT_FALSE(w.ckSameCaption->isChecked());
+        Control<QCheckBox>(w, "ckSameCaption")->click();
+        EXPECT_FALSE(Control<QCheckBox>(w, "ckSameCaption")->isChecked());
         for (int i = 0; i <= p.SlideCapacity(); ++i)
             EXPECT_EQ(p.slot(i).Caption, "Holiday") << "slot " << i;
         EXPECT_EQ(form.ui.txtCaption->text(), "Holiday");
-        w.ckSameCaption->click(); // Cancel changes nothing
+        Control<QCheckBox>(w, "ckSameCaption")->click(); // Cancel changes nothing
         EXPECT_EQ(p.slot(0).Caption, "Holiday");
 
-        w.cmdReset->click();
-        w.cmdOk->click();
+        Control<QPushButton>(w, "cmdReset")->click();
+        Control<QPushButton>(w, "cmdOk")->click();
     });
     const InputBoxRequest& r = ui.questions().at(0).input;
     EXPECT_EQ(r.prompt,
@@ -116,11 +116,11 @@ TEST_F(Options, OpeningPagePictureThroughTheSingleFileDialog) {
     ui.queueFiles({tile});
     ui.queueFiles({MakeBrokenPicture(dir.path(), "notes.gif")});
     withOptions([&](OptionsWindow& w) {
-        w.cmdOpenBkPic->click();
-        EXPECT_FALSE(w.PicBxOpenBkPic->image().isNull());
+        Control<QPushButton>(w, "cmdOpenBkPic")->click();
+        EXPECT_FALSE(Control<PictureView>(w, "PicBxOpenBkPic")->image().isNull());
         // A file that is no picture: the error, and no flag left behind.
-        w.cmdOpenBkPic->click();
-        w.cmdOk->click();
+        Control<QPushButton>(w, "cmdOpenBkPic")->click();
+        Control<QPushButton>(w, "cmdOk")->click();
     });
     EXPECT_EQ(s.OpenPgBkPic, tile);
     EXPECT_FALSE(p.flags.OpenPgBkPicChanged);
@@ -140,10 +140,10 @@ TEST_F(Options, TextsFitAndThePictureBoxKeepsItsSize) {
                 EXPECT_GE(l->width(), l->sizeHint().width()) << l->text().toStdString();
         if (const QByteArray file = qgetenv("PEVRANO_OPTIONS_SCREENSHOT"); !file.isEmpty())
             w.grab().save(QString::fromLocal8Bit(file));
-        const QSize pictureBox = w.PicBxOpenBkPic->parentWidget()->size();
+        const QSize pictureBox = Control<PictureView>(w, "PicBxOpenBkPic")->parentWidget()->size();
         w.resize(w.width() + 300, w.height() + 200);
         QCoreApplication::processEvents();
-        EXPECT_EQ(w.PicBxOpenBkPic->parentWidget()->size(), pictureBox);
+        EXPECT_EQ(Control<PictureView>(w, "PicBxOpenBkPic")->parentWidget()->size(), pictureBox);
     });
 }
 
@@ -157,43 +157,43 @@ TEST_F(Options, ShowsTheSettingsAndEditsThemAtOnce) {
     withOptions([&](OptionsWindow& w) {
         EXPECT_TRUE(w.optPicBkGndColorOptionFrm[1]->isChecked());
         EXPECT_TRUE(w.optBkGndImgOptForm[1]->isChecked());
-        EXPECT_EQ(w.txtFFRev->text(), "7");
-        w.ckFlashing->click();
-        w.ckFitPictures->click();
+        EXPECT_EQ(Control<QLineEdit>(w, "txtFFRev")->text(), "7");
+        Control<QCheckBox>(w, "ckFlashing")->click();
+        Control<QCheckBox>(w, "ckFitPictures")->click();
         // The skip box moves the scroll bar, and back.
-        TypeInto(w.txtFFRev, "15");
-        EXPECT_EQ(w.VScrollopt->value(), 15);
-        w.VScrollopt->setValue(40);
-        EXPECT_EQ(w.txtFFRev->text(), "40");
+        TypeInto(Control<QLineEdit>(w, "txtFFRev"), "15");
+        EXPECT_EQ(Control<QScrollBar>(w, "VScrollopt")->value(), 15);
+        Control<QScrollBar>(w, "VScrollopt")->setValue(40);
+        EXPECT_EQ(Control<QLineEdit>(w, "txtFFRev")->text(), "40");
         // Tab runs from the check box into the fitting box; leaving a box
         // keeps its number in range.
         QApplication::setActiveWindow(&w);
-        w.ckFitPictures->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(w.ckFitPictures, Qt::Key_Tab);
-        ASSERT_EQ(QApplication::focusWidget(), w.txtFitWidth);
-        TypeInto(w.txtFitWidth, "5x0");
-        QTest::keyClick(w.txtFitWidth, Qt::Key_Tab);
-        EXPECT_EQ(w.txtFitWidth->text(), "100");
-        TypeInto(w.txtFitHeight, "12800");
+        Control<QCheckBox>(w, "ckFitPictures")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(Control<QCheckBox>(w, "ckFitPictures"), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), Control<QLineEdit>(w, "txtFitWidth"));
+        TypeInto(Control<QLineEdit>(w, "txtFitWidth"), "5x0");
+        QTest::keyClick(Control<QLineEdit>(w, "txtFitWidth"), Qt::Key_Tab);
+        EXPECT_EQ(Control<QLineEdit>(w, "txtFitWidth")->text(), "100");
+        TypeInto(Control<QLineEdit>(w, "txtFitHeight"), "12800");
         // A show started in the window writes the player page, which needs
         // the sizes: their box shows them on and is skipped by Tab.
-        EXPECT_TRUE(w.ckPlayer->isChecked());
-        EXPECT_TRUE(w.ckPictureSizes->isChecked());
-        EXPECT_FALSE(w.ckPictureSizes->isEnabled());
-        QTest::keyClick(w.txtFitHeight, Qt::Key_Tab);
-        ASSERT_EQ(QApplication::focusWidget(), w.ckPlayer);
-        QTest::keyClick(w.ckPlayer, Qt::Key_Space);
+        EXPECT_TRUE(Control<QCheckBox>(w, "ckPlayer")->isChecked());
+        EXPECT_TRUE(Control<QCheckBox>(w, "ckPictureSizes")->isChecked());
+        EXPECT_FALSE(Control<QCheckBox>(w, "ckPictureSizes")->isEnabled());
+        QTest::keyClick(Control<QLineEdit>(w, "txtFitHeight"), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), Control<QCheckBox>(w, "ckPlayer"));
+        QTest::keyClick(Control<QCheckBox>(w, "ckPlayer"), Qt::Key_Space);
         // Without the player the sizes are a choice of their own again.
-        EXPECT_TRUE(w.ckPictureSizes->isEnabled());
-        QTest::keyClick(w.ckPlayer, Qt::Key_Backtab);
-        ASSERT_EQ(QApplication::focusWidget(), w.ckPictureSizes);
-        QTest::keyClick(w.ckPictureSizes, Qt::Key_Space);
+        EXPECT_TRUE(Control<QCheckBox>(w, "ckPictureSizes")->isEnabled());
+        QTest::keyClick(Control<QCheckBox>(w, "ckPlayer"), Qt::Key_Backtab);
+        ASSERT_EQ(QApplication::focusWidget(), Control<QCheckBox>(w, "ckPictureSizes"));
+        QTest::keyClick(Control<QCheckBox>(w, "ckPictureSizes"), Qt::Key_Space);
         // The room kept for made sizes follows the player's box.
-        w.ckPlayer->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(w.ckPlayer, Qt::Key_Tab);
-        ASSERT_EQ(QApplication::focusWidget(), w.spnSizesCache);
-        EXPECT_EQ(w.spnSizesCache->value(), 1024);
-        QTest::keyClick(w.spnSizesCache, Qt::Key_Down);
+        Control<QCheckBox>(w, "ckPlayer")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(Control<QCheckBox>(w, "ckPlayer"), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), Control<QSpinBox>(w, "spnSizesCache"));
+        EXPECT_EQ(Control<QSpinBox>(w, "spnSizesCache")->value(), 1024);
+        QTest::keyClick(Control<QSpinBox>(w, "spnSizesCache"), Qt::Key_Down);
         w.reject(); // by Escape or the close box: still a close
     });
     EXPECT_EQ(s.Flashing, 1);

@@ -6,7 +6,10 @@
 #include "editor/ui/PictureView.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompter.h"
+#include "platform/ui/NamedControl.h"
+#include "project/ShowSettings.h"
 #include "project/SlideShowProject.h"
+#include "ui_OptionsWindow.h"
 
 #include <QCheckBox>
 #include <QDate>
@@ -22,20 +25,42 @@
 #include <QSpinBox>
 #include <QTime>
 
-OptionsWindow::OptionsWindow(SlideShowProject& project, Prompter& ui, OptionsHooks hooks,
+OptionsWindow::OptionsWindow(SlideShowProject& project, Prompter& prompter, OptionsHooks hooks,
                              QWidget* parent)
-    : QDialog(parent), project(project), ui(ui), hooks(std::move(hooks)) {
-    setObjectName(QStringLiteral("frmOptions"));
-    setModal(true);
-    buildLayout();
+    : QDialog(parent), ui(std::make_unique<Ui::OptionsWindow>()), project(project),
+      prompter(prompter), hooks(std::move(hooks)) {
+    ui->setupUi(this);
+    setUpControls();
     CheckOptions();
     connectHandlers();
 }
 
+OptionsWindow::~OptionsWindow() = default;
+
+// What the Designer file cannot say: the heading's size and the boxes' widths
+// follow the font, and the limits come from the settings.
+void OptionsWindow::setUpControls() {
+    JoinControlArrays(this);
+    optBkGndImgOptForm = ControlArray<QRadioButton, 2>(*this, "optBkGndImgOptForm");
+    optPicBkGndColorOptionFrm = ControlArray<QRadioButton, 2>(*this, "optPicBkGndColorOptionFrm");
+    QFont heading = ui->Label2->font();
+    heading.setBold(true);
+    heading.setPointSizeF(heading.pointSizeF() * 1.3);
+    ui->Label2->setFont(heading);
+    const auto fitDigits = [](QLineEdit* box, const QString& widest) {
+        box->setFixedWidth(box->fontMetrics().horizontalAdvance(widest) + 16);
+    };
+    fitDigits(ui->txtFFRev, QStringLiteral("0000"));
+    fitDigits(ui->txtFitWidth, QStringLiteral("00000"));
+    fitDigits(ui->txtFitHeight, QStringLiteral("00000"));
+    ui->VScrollopt->setFixedHeight(ui->txtFFRev->sizeHint().height() + 8);
+    ui->spnSizesCache->setRange(kSizesCacheMin, kSizesCacheMax);
+}
+
 void OptionsWindow::connectHandlers() {
-    connect(ckFlashing, &QCheckBox::toggled, this, [this] { toggleFlashing(); });
-    connect(ckSameCaption, &QCheckBox::toggled, this, [this] { toggleSameCaption(); });
-    connect(cmdOpenBkPic, &QPushButton::clicked, this, [this] { chooseBackgroundPicture(); });
+    connect(ui->ckFlashing, &QCheckBox::toggled, this, [this] { toggleFlashing(); });
+    connect(ui->ckSameCaption, &QCheckBox::toggled, this, [this] { toggleSameCaption(); });
+    connect(ui->cmdOpenBkPic, &QPushButton::clicked, this, [this] { chooseBackgroundPicture(); });
     for (int i = 0; i < 2; ++i) {
         connect(optBkGndImgOptForm[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
@@ -46,22 +71,22 @@ void OptionsWindow::connectHandlers() {
                 useBackgroundColorOption(i);
         });
     }
-    connect(txtFFRev, &QLineEdit::textChanged, this, [this] { fastForwardStepTyped(); });
+    connect(ui->txtFFRev, &QLineEdit::textChanged, this, [this] { fastForwardStepTyped(); });
     // Only the digit keys type into the box, Backspace refused too.
-    txtFFRev->installEventFilter(new DigitKeyFilter(txtFFRev));
-    txtFFRev->installEventFilter(this);
-    connect(VScrollopt, &QScrollBar::valueChanged, this, [this] { scrollOptions(); });
-    connect(cmdReset, &QPushButton::clicked, this, [this] { resetOptions(); });
-    connect(cmdOk, &QPushButton::clicked, this, [this] { acceptOptions(); });
-    connect(ckFitPictures, &QCheckBox::toggled, this, [this] { toggleFitPictures(); });
-    connect(ckPictureSizes, &QCheckBox::toggled, this, [this] { togglePictureSizes(); });
-    connect(ckPlayer, &QCheckBox::toggled, this, [this](bool on) {
+    ui->txtFFRev->installEventFilter(new DigitKeyFilter(ui->txtFFRev));
+    ui->txtFFRev->installEventFilter(this);
+    connect(ui->VScrollopt, &QScrollBar::valueChanged, this, [this] { scrollOptions(); });
+    connect(ui->cmdReset, &QPushButton::clicked, this, [this] { resetOptions(); });
+    connect(ui->cmdOk, &QPushButton::clicked, this, [this] { acceptOptions(); });
+    connect(ui->ckFitPictures, &QCheckBox::toggled, this, [this] { toggleFitPictures(); });
+    connect(ui->ckPictureSizes, &QCheckBox::toggled, this, [this] { togglePictureSizes(); });
+    connect(ui->ckPlayer, &QCheckBox::toggled, this, [this](bool on) {
         project.settings.Player = on;
         ShowSizesChoice();
     });
-    connect(spnSizesCache, &QSpinBox::valueChanged, this,
+    connect(ui->spnSizesCache, &QSpinBox::valueChanged, this,
             [this](int mb) { project.settings.SizesCacheMB = qint16(mb); });
-    for (QLineEdit* box : {txtFitWidth, txtFitHeight}) {
+    for (QLineEdit* box : {ui->txtFitWidth, ui->txtFitHeight}) {
         box->installEventFilter(new DigitKeyFilter(box));
         box->installEventFilter(this);
     }
@@ -73,49 +98,50 @@ void OptionsWindow::CheckOptions() {
     optBkGndImgOptForm[s.optIntBkImgOptionForm == 1 ? 1 : 0]->setChecked(true);
     {
         // Showing the stored amount is not an edit of it.
-        const QSignalBlocker blockText(txtFFRev);
-        const QSignalBlocker blockScroll(VScrollopt);
-        txtFFRev->setText(QString::number(s.AmountOfSlidesFFRev));
-        VScrollopt->setValue(s.AmountOfSlidesFFRev);
+        const QSignalBlocker blockText(ui->txtFFRev);
+        const QSignalBlocker blockScroll(ui->VScrollopt);
+        ui->txtFFRev->setText(QString::number(s.AmountOfSlidesFFRev));
+        ui->VScrollopt->setValue(s.AmountOfSlidesFFRev);
     }
-    ckFlashing->setChecked(s.Flashing == 1);
+    ui->ckFlashing->setChecked(s.Flashing == 1);
     {
-        const QSignalBlocker block(ckFitPictures);
-        ckFitPictures->setChecked(s.FitPictures);
-        const QSignalBlocker blockPlayer(ckPlayer);
-        ckPlayer->setChecked(s.Player);
-        const QSignalBlocker blockCache(spnSizesCache);
-        spnSizesCache->setValue(s.SizesCacheMB);
+        const QSignalBlocker block(ui->ckFitPictures);
+        ui->ckFitPictures->setChecked(s.FitPictures);
+        const QSignalBlocker blockPlayer(ui->ckPlayer);
+        ui->ckPlayer->setChecked(s.Player);
+        const QSignalBlocker blockCache(ui->spnSizesCache);
+        ui->spnSizesCache->setValue(s.SizesCacheMB);
     }
     ShowSizesChoice();
-    txtFitWidth->setText(QString::number(s.FitWidth));
-    txtFitHeight->setText(QString::number(s.FitHeight));
+    ui->txtFitWidth->setText(QString::number(s.FitWidth));
+    ui->txtFitHeight->setText(QString::number(s.FitHeight));
     if (project.settings.OpenPgBkPic.isEmpty())
         project.settings.OpenPgBkPic = QDir(ProgramFolder()).filePath(QStringLiteral("film.gif"));
     showOpeningPagePicture();
 }
 
 void OptionsWindow::showOpeningPagePicture() {
-    if (!PicBxOpenBkPic->load(project.settings.OpenPgBkPic))
-        PicBxOpenBkPic->clear();
+    if (!ui->PicBxOpenBkPic->load(project.settings.OpenPgBkPic))
+        ui->PicBxOpenBkPic->clear();
 }
 
 void OptionsWindow::toggleFlashing() {
-    project.settings.Flashing = ckFlashing->isChecked() ? 1 : 0;
+    project.settings.Flashing = ui->ckFlashing->isChecked() ? 1 : 0;
 }
 
 void OptionsWindow::toggleSameCaption() {
-    if (!ckSameCaption->isChecked())
+    if (!ui->ckSameCaption->isChecked())
         return;
     // The box works as a button.
-    ckSameCaption->setChecked(false);
+    ui->ckSameCaption->setChecked(false);
     const QLocale locale;
     const QString now = locale.toString(QDate::currentDate(), QLocale::LongFormat) +
                         QStringLiteral("  ") +
                         locale.toString(QTime::currentTime(), QLocale::LongFormat);
-    const auto caption = ui.inputBox({QStringLiteral("Please type in your Caption for every "
-                                                     "slide.\r\nPlease type in your Caption!"),
-                                      now, now});
+    const auto caption =
+        prompter.inputBox({QStringLiteral("Please type in your Caption for every "
+                                          "slide.\r\nPlease type in your Caption!"),
+                           now, now});
     if (!caption)
         return;
     for (int i = 0; i <= project.SlideCapacity(); ++i)
@@ -144,47 +170,48 @@ void OptionsWindow::useBackgroundColorOption(int index) {
 }
 
 bool OptionsWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == txtFFRev && event->type() == QEvent::FocusOut)
+    if (watched == ui->txtFFRev && event->type() == QEvent::FocusOut)
         takeFastForwardStep();
-    if ((watched == txtFitWidth || watched == txtFitHeight) && event->type() == QEvent::FocusOut)
+    if ((watched == ui->txtFitWidth || watched == ui->txtFitHeight) &&
+        event->type() == QEvent::FocusOut)
         takeFitSide();
     return QDialog::eventFilter(watched, event);
 }
 
 void OptionsWindow::fastForwardStepTyped() {
-    const SkipBoxUpdate update = SkipBoxChanged(txtFFRev->text());
-    if (update.text != txtFFRev->text())
-        txtFFRev->setText(update.text); // runs this handler again
+    const SkipBoxUpdate update = SkipBoxChanged(ui->txtFFRev->text());
+    if (update.text != ui->txtFFRev->text())
+        ui->txtFFRev->setText(update.text); // runs this handler again
     if (update.amount) {
         project.settings.AmountOfSlidesFFRev = *update.amount;
-        VScrollopt->setValue(*update.amount);
+        ui->VScrollopt->setValue(*update.amount);
     }
 }
 
 void OptionsWindow::takeFastForwardStep() {
-    const SkipBoxUpdate update = SkipBoxLeft(txtFFRev->text());
-    if (update.text != txtFFRev->text())
-        txtFFRev->setText(update.text);
+    const SkipBoxUpdate update = SkipBoxLeft(ui->txtFFRev->text());
+    if (update.text != ui->txtFFRev->text())
+        ui->txtFFRev->setText(update.text);
     if (update.amount) {
-        VScrollopt->setValue(*update.amount);
+        ui->VScrollopt->setValue(*update.amount);
         project.settings.AmountOfSlidesFFRev = *update.amount;
     }
 }
 
 void OptionsWindow::scrollOptions() {
-    const int value = VScrollopt->value();
-    if (txtFFRev->text() != QString::number(value))
-        txtFFRev->setText(QString::number(value));
+    const int value = ui->VScrollopt->value();
+    if (ui->txtFFRev->text() != QString::number(value))
+        ui->txtFFRev->setText(QString::number(value));
     project.settings.AmountOfSlidesFFRev = static_cast<qint16>(value);
 }
 
 void OptionsWindow::resetOptions() {
     const MsgResult answer =
-        ui.messageBox({QStringLiteral("Reset the Whole Program? Are you sure?"),
-                       QStringLiteral("Reset All?"),
-                       MsgButtons::YesNo,
-                       MsgIcon::Critical,
-                       {}});
+        prompter.messageBox({QStringLiteral("Reset the Whole Program? Are you sure?"),
+                             QStringLiteral("Reset All?"),
+                             MsgButtons::YesNo,
+                             MsgIcon::Critical,
+                             {}});
     if (answer != MsgResult::Yes)
         return;
     // Settings, the song and the opening-page picture stay.
@@ -198,27 +225,27 @@ void OptionsWindow::acceptOptions() {
 }
 
 void OptionsWindow::toggleFitPictures() {
-    project.settings.FitPictures = ckFitPictures->isChecked();
+    project.settings.FitPictures = ui->ckFitPictures->isChecked();
 }
 
 // The player page needs the sizes: while it is on, the sizes' box shows them
 // on and cannot be cleared.
 void OptionsWindow::ShowSizesChoice() {
-    const QSignalBlocker block(ckPictureSizes);
-    ckPictureSizes->setChecked(WantsPictureSizes(project.settings));
-    ckPictureSizes->setEnabled(!project.settings.Player);
+    const QSignalBlocker block(ui->ckPictureSizes);
+    ui->ckPictureSizes->setChecked(WantsPictureSizes(project.settings));
+    ui->ckPictureSizes->setEnabled(!project.settings.Player);
 }
 
 void OptionsWindow::togglePictureSizes() {
-    project.settings.PictureSizes = ckPictureSizes->isChecked();
+    project.settings.PictureSizes = ui->ckPictureSizes->isChecked();
 }
 
 void OptionsWindow::takeFitSide() {
     ShowSettings& s = project.settings;
-    s.FitWidth = FitSideEntered(txtFitWidth->text(), s.FitWidth);
-    s.FitHeight = FitSideEntered(txtFitHeight->text(), s.FitHeight);
-    txtFitWidth->setText(QString::number(s.FitWidth));
-    txtFitHeight->setText(QString::number(s.FitHeight));
+    s.FitWidth = FitSideEntered(ui->txtFitWidth->text(), s.FitWidth);
+    s.FitHeight = FitSideEntered(ui->txtFitHeight->text(), s.FitHeight);
+    ui->txtFitWidth->setText(QString::number(s.FitWidth));
+    ui->txtFitHeight->setText(QString::number(s.FitHeight));
 }
 
 void OptionsWindow::showEvent(QShowEvent* event) {

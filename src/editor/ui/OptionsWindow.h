@@ -3,18 +3,13 @@
 #include <QDialog>
 #include <array>
 #include <functional>
+#include <memory>
 
-class PictureView;
+namespace Ui {
+class OptionsWindow;
+}
 class Prompter;
-class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QLayout;
-class QLineEdit;
-class QPushButton;
 class QRadioButton;
-class QScrollBar;
-class QSpinBox;
 class SlideShowProject;
 
 // What the options window asks of the main window.
@@ -38,8 +33,9 @@ struct OptionsHooks {
 class OptionsWindow : public QDialog {
     Q_OBJECT
 public:
-    OptionsWindow(SlideShowProject& project, Prompter& ui, OptionsHooks hooks,
+    OptionsWindow(SlideShowProject& project, Prompter& prompter, OptionsHooks hooks,
                   QWidget* parent = nullptr);
+    ~OptionsWindow() override;
 
     // Closing: spreads the shared background and tells the main window.
     void done(int result) override;
@@ -60,48 +56,24 @@ public:
     void ShowSizesChoice();
     void takeFitSide();
 
-    QCheckBox* ckFlashing = nullptr;
-    QCheckBox* ckSameCaption = nullptr;
-    QLabel* Label3 = nullptr;
-    QPushButton* cmdReset = nullptr;
-    QGroupBox* Frame5 = nullptr;
-    PictureView* PicBxOpenBkPic = nullptr;
-    QPushButton* cmdOpenBkPic = nullptr;
-    QGroupBox* Frame3 = nullptr;
+    // The controls, named as in the Designer file; the members of an array
+    // are reached through the arrays below.
+    const std::unique_ptr<Ui::OptionsWindow> ui;
     std::array<QRadioButton*, 2> optBkGndImgOptForm{};
-    QGroupBox* Frame2 = nullptr;
     std::array<QRadioButton*, 2> optPicBkGndColorOptionFrm{};
-    QGroupBox* Frame1 = nullptr;
-    QLineEdit* txtFFRev = nullptr;
-    QScrollBar* VScrollopt = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* lblFFRevButttons = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label2 = nullptr;
-    QPushButton* cmdOk = nullptr;
-    QCheckBox* ckFitPictures = nullptr;
-    QCheckBox* ckPlayer = nullptr;
-    QLabel* lblSizesCache = nullptr;
-    QSpinBox* spnSizesCache = nullptr;
-    QLabel* lblFitWidth = nullptr;
-    QLineEdit* txtFitWidth = nullptr;
-    QLabel* lblFitHeight = nullptr;
-    QLineEdit* txtFitHeight = nullptr;
-    QCheckBox* ckPictureSizes = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildLayout();
-    QLayout* buildFitRow();
+    void setUpControls();
     void connectHandlers();
     void showOpeningPagePicture();
     void confirmClose();
 
     SlideShowProject& project;
-    Prompter& ui;
+    Prompter& prompter;
     OptionsHooks hooks;
     bool unloaded = false;
 };
