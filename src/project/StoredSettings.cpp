@@ -176,7 +176,7 @@ void ReadCompileChoices(QSettings& store, ShowSettings& s) {
     for (const CompileChoice& choice : kCompileChoices) {
         const QString text = TextOf(store.value(QLatin1String(choice.name))).trimmed();
         if (const auto* flag = std::get_if<bool ShowSettings::*>(&choice.field)) {
-            s.** flag = text == kTrue || (text != kFalse && defaults.**flag);
+            s.** flag = FromStored(text, defaults.**flag);
             continue;
         }
         const auto field = std::get<qint16 ShowSettings::*>(choice.field);
@@ -191,7 +191,7 @@ void SaveCompileChoices(QSettings& store, const ShowSettings& s) {
     for (const CompileChoice& choice : kCompileChoices) {
         const QString name = QLatin1String(choice.name);
         if (const auto* flag = std::get_if<bool ShowSettings::*>(&choice.field))
-            store.setValue(name, BooleanText(s.**flag));
+            store.setValue(name, AsStored(s.**flag));
         else
             store.setValue(name,
                            QString::number(s.*std::get<qint16 ShowSettings::*>(choice.field)));
