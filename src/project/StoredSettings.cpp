@@ -4,8 +4,8 @@
 
 #include "project/ColorText.h"
 #include "project/CompileChoices.h"
-#include "project/ShowLimits.h"
 #include "project/ShowSettings.h"
+#include "project/ShowValues.h"
 
 #include <QDir>
 #include <QLocale>
@@ -14,8 +14,10 @@
 #include <QVariant>
 
 #include <cmath>
-#include <functional>
+#include <iterator>
 #include <optional>
+#include <type_traits>
+#include <variant>
 
 namespace {
 const QString kTrue = QStringLiteral("True");
@@ -71,30 +73,97 @@ std::optional<ColorValue> ColorFromText(QString text) {
     return static_cast<ColorValue>(value);
 }
 
-using Apply = std::function<bool(const QString&)>;
-
-// Reads one value and applies it. When it cannot be applied the text in hand
-// is emptied and the value's remaining steps see empty text, which gives its
-// default.
-void Read(QSettings& store, const QString& name, const Apply& apply) {
-    if (!apply(TextOf(store.value(name))))
-        apply(QString());
+// One stored text as the value it holds; empty or unreadable text gives
+// `fallback`. Switches are "True" or "False".
+bool FromStored(const QString& text, bool fallback) {
+    return text == kTrue || (text != kFalse && fallback);
 }
 
-// A colour value: empty text gives `fallback`; the model takes it, then
-// `show` repaints the control that is not bound to the model.
-Apply ColorStep(ColorValue& field, ColorValue fallback, SettingsControls& controls,
-                std::function<void(ColorValue)> show = {}) {
-    return [&field, fallback, &controls, show = std::move(show)](const QString& text) {
-        const auto color = text.isEmpty() ? std::optional(fallback) : ColorFromText(text);
-        if (!color)
-            return false;
-        field = *color;
-        if (show)
-            show(*color);
-        controls.refreshColorBoxes();
-        return true;
-    };
+QString FromStored(const QString& text, const QString& fallback) {
+    return text.isEmpty() ? fallback : text;
+}
+
+ColorValue FromStored(const QString& text, ColorValue fallback) {
+    return ColorFromText(text).value_or(fallback);
+}
+
+// A number outside low..high gives `fallback`; the range is checked before
+// rounding: 2.6 is below 3.
+qint16 FromStored(const QString& text, const ShowValue& value, qint16 fallback) {
+    if (value.kind == ShowValueKind::OnOff)
+        return FromStored(text, fallback == 1) ? 1 : 0;
+    const auto number = Number(text);
+    if (!number || *number < value.low || *number > value.high)
+        return fallback;
+    return WholeNumber(*number).value_or(fallback);
+}
+
+QString AsStored(bool value) {
+    return BooleanText(value);
+}
+
+QString AsStored(const QString& value) {
+    return value;
+}
+
+QString AsStored(ColorValue value) {
+    return StoredColorText(value);
+}
+
+QString AsStored(qint16 value, const ShowValue& how) {
+    return how.kind == ShowValueKind::OnOff ? BooleanText(value == 1) : QString::number(value);
+}
+
+QString StoredText(QSettings& store, const char* key) {
+    return TextOf(store.value(QLatin1String(key)));
+}
+
+// The show values that new shows take from the user's settings.
+void ReadShowValues(QSettings& store, ShowSettings& s, const ShowSettings& defaults) {
+    for (const ShowValue& value : kShowValues) {
+        if (!value.stored)
+            continue;
+        const QString text = StoredText(store, value.stored);
+        std::visit(
+            [&](auto field) {
+                if constexpr (std::is_same_v<decltype(field), qint16 ShowSettings::*>)
+                    s.*field = FromStored(text, value, defaults.*field);
+                else
+                    s.*field = FromStored(text, defaults.*field);
+            },
+            value.field);
+    }
+}
+
+void ReadToolPreferences(QSettings& store, ToolPreferences& t, const ToolPreferences& defaults) {
+    for (const ToolPreference& preference : kToolPreferences) {
+        const QString text = StoredText(store, preference.stored);
+        std::visit([&](auto field) { t.*field = FromStored(text, defaults.*field); },
+                   preference.field);
+    }
+}
+
+void SaveShowValues(QSettings& store, const ShowSettings& s) {
+    for (const ShowValue& value : kShowValues) {
+        if (!value.stored)
+            continue;
+        const QString text = std::visit(
+            [&](auto field) {
+                if constexpr (std::is_same_v<decltype(field), qint16 ShowSettings::*>)
+                    return AsStored(s.*field, value);
+                else
+                    return AsStored(s.*field);
+            },
+            value.field);
+        store.setValue(QLatin1String(value.stored), text);
+    }
+}
+
+void SaveToolPreferences(QSettings& store, const ToolPreferences& t) {
+    for (const ToolPreference& preference : kToolPreferences)
+        store.setValue(
+            QLatin1String(preference.stored),
+            std::visit([&](auto field) { return AsStored(t.*field); }, preference.field));
 }
 
 // The options window's compile choices, after the 24 values: "True" or
@@ -107,7 +176,7 @@ void ReadCompileChoices(QSettings& store, ShowSettings& s) {
     for (const CompileChoice& choice : kCompileChoices) {
         const QString text = TextOf(store.value(QLatin1String(choice.name))).trimmed();
         if (const auto* flag = std::get_if<bool ShowSettings::*>(&choice.field)) {
-            s.** flag = text == kTrue || (text != kFalse && defaults.**flag);
+            s.** flag = FromStored(text, defaults.**flag);
             continue;
         }
         const auto field = std::get<qint16 ShowSettings::*>(choice.field);
@@ -122,7 +191,7 @@ void SaveCompileChoices(QSettings& store, const ShowSettings& s) {
     for (const CompileChoice& choice : kCompileChoices) {
         const QString name = QLatin1String(choice.name);
         if (const auto* flag = std::get_if<bool ShowSettings::*>(&choice.field))
-            store.setValue(name, BooleanText(s.**flag));
+            store.setValue(name, AsStored(s.**flag));
         else
             store.setValue(name,
                            QString::number(s.*std::get<qint16 ShowSettings::*>(choice.field)));
@@ -136,132 +205,46 @@ const QString kButtonNames[] = {
 
 void ReadInSettings(QSettings& store, ShowSettings& s, ToolPreferences& t, SettingsControls& c,
                     const QString& programFolder, const QString& homeFolder) {
-    Read(store, QStringLiteral("UseColTrueUsePicFalse"), [&](const QString& text) {
-        s.UseColTrueUsePicFalse = text != kFalse;
-        c.selectBackgroundMode(s.UseColTrueUsePicFalse ? 0 : 1);
-        return true;
-    });
-    Read(store, QStringLiteral("ckToolTips"), [&](const QString& text) {
-        t.ToolTipsOn = text != kFalse;
-        c.tickToolTips(t.ToolTipsOn);
-        return true;
-    });
-    Read(store, QStringLiteral("SameBkColorEverySlide"), [&](const QString& text) {
-        s.SameBkColorEverySlide = text != kFalse;
-        return true;
-    });
-    Read(store, QStringLiteral("Sound"), [&](const QString& text) {
-        t.SoundOn = text == kTrue;
-        c.tickSound(t.SoundOn);
-        return true;
-    });
-    Read(store, QStringLiteral("optFullOrCondTintara"), [&](const QString& text) {
-        t.UseColorTool = text.isEmpty() || text == kTrue;
-        c.selectColorChooser(t.UseColorTool ? 0 : 1);
-        return true;
-    });
-    Read(store, QStringLiteral("DirectoryLastOpenned"), [&](const QString& text) {
-        t.DirectoryLastOpenned = text;
-        return true;
-    });
-    Read(store, QStringLiteral("AmountOfSlidesFFRev"), [&](const QString& text) {
-        auto amount = text.isEmpty() ? std::optional(3.0) : Number(text);
-        if (!amount)
-            return false;
-        const auto whole = WholeNumber(*amount < kStoredSkipRange.low ? 3.0 : *amount);
-        if (!whole)
-            return false;
-        s.AmountOfSlidesFFRev = *whole;
-        return true;
-    });
-    Read(store, QStringLiteral("NumSecDelay"), [&](const QString& text) {
-        auto seconds = text.isEmpty() ? std::optional(3.0) : Number(text);
-        if (!seconds)
-            return false;
-        // The range is checked before rounding: 2.6 is below 3.
-        const bool outside = *seconds < kStoredDelayRange.low || *seconds > kStoredDelayRange.high;
-        const auto whole = WholeNumber(outside ? 3.0 : *seconds);
-        if (!whole)
-            return false;
-        s.NumSecDelay = *whole;
-        return c.showDelay(*whole);
-    });
-    Read(store, QStringLiteral("FontInUse"), [&](const QString& text) {
-        s.FontInUse = text;
-        return true;
-    });
-    Read(store, QStringLiteral("FontSizeInUse"), [&](const QString& text) {
-        s.FontSizeInUse = text;
-        return true;
-    });
-    Read(store, QStringLiteral("optIntBkImgOptionForm"), [&](const QString& text) {
-        const auto value = text.isEmpty() ? std::optional(0.0) : Number(text);
-        const auto whole = value ? WholeNumber(*value) : std::nullopt;
-        // The options window has two such option buttons.
-        if (!whole || (*whole != 0 && *whole != 1))
-            return false;
-        s.optIntBkImgOptionForm = *whole;
-        return true;
-    });
-    Read(store, QStringLiteral("picCapForeColor"),
-         ColorStep(s.CaptionForeColor, 0x000000, c,
-                   [&c](ColorValue color) { c.showCaptionForeColor(color); }));
-    Read(store, QStringLiteral("picCapFrameColor"), ColorStep(s.CaptionFrameColor, 0xFF99CC, c));
-    Read(store, QStringLiteral("txtCaptionBackColor"),
-         ColorStep(s.CaptionBackColor, 0xFFFF80, c,
-                   [&c](ColorValue color) { c.showCaptionBackColor(color); }));
-    Read(store, QStringLiteral("lblNewBkGnd"),
-         ColorStep(s.NewSlideBackColor, 0xC100FF, c,
-                   [&c](ColorValue color) { c.showNewBackgroundColor(color); }));
-    Read(store, QStringLiteral("picActiveColor"), ColorStep(t.ActiveColor, 0xC100FF, c));
-    const ColorValue buttonDefaults[] = {0x000000, 0xFF0000, 0x00FF00, 0xFF0000, 0x000000};
-    for (int i = 4; i >= 0; --i)
-        Read(store, kButtonNames[i],
-             ColorStep(s.ButtonColors[static_cast<std::size_t>(i)], buttonDefaults[i], c));
-    Read(store, QStringLiteral("OpenPgBkPic"), [&](const QString& text) {
-        s.OpenPgBkPic =
-            text.isEmpty()
-                ? QDir::toNativeSeparators(QDir(programFolder).filePath(QStringLiteral("wood.gif")))
-                : text;
-        return true;
-    });
-    Read(store, QStringLiteral("MusicDir"), [&](const QString& text) {
-        t.MusicDir = text.isEmpty() ? QDir::toNativeSeparators(homeFolder) : text;
-        return true;
-    });
-    Read(store, QStringLiteral("Flashing"), [&](const QString& text) {
-        s.Flashing = text == kFalse ? 0 : 1;
-        return true;
-    });
+    ShowSettings defaults;
+    defaults.OpenPgBkPic =
+        QDir::toNativeSeparators(QDir(programFolder).filePath(QStringLiteral("wood.gif")));
+    ReadShowValues(store, s, defaults);
+    ReadToolPreferences(store, t, ToolPreferences::FirstStart(homeFolder));
+    for (std::size_t i = 0; i < std::size(kButtonNames); ++i)
+        s.ButtonColors[i] =
+            FromStored(TextOf(store.value(kButtonNames[i])), defaults.ButtonColors[i]);
     ReadCompileChoices(store, s);
+
+    c.selectBackgroundMode(s.UseColTrueUsePicFalse ? 0 : 1);
+    c.tickToolTips(t.ToolTipsOn);
+    c.tickSound(t.SoundOn);
+    c.selectColorChooser(t.UseColorTool ? 0 : 1);
+    // A delay the scroll bar refuses gives the default.
+    if (!c.showDelay(s.NumSecDelay)) {
+        s.NumSecDelay = defaults.NumSecDelay;
+        c.showDelay(s.NumSecDelay);
+    }
+    c.showCaptionForeColor(s.CaptionForeColor);
+    c.showCaptionBackColor(s.CaptionBackColor);
+    c.showNewBackgroundColor(s.NewSlideBackColor);
+    c.refreshColorBoxes();
 }
 
 bool SaveFormSettings(QSettings& store, const ShowSettings& s, const ToolPreferences& t,
                       const SettingsControls& c) {
-    const auto put = [&store](const QString& name, const QString& text) {
-        store.setValue(name, text);
-    };
-    put(QStringLiteral("UseColTrueUsePicFalse"), BooleanText(s.UseColTrueUsePicFalse));
-    put(QStringLiteral("optFullOrCondTintara"), BooleanText(c.colorToolSelected()));
-    put(QStringLiteral("ckToolTips"), BooleanText(c.toolTipsTicked()));
-    put(QStringLiteral("SameBkColorEverySlide"), BooleanText(s.SameBkColorEverySlide));
-    put(QStringLiteral("DirectoryLastOpenned"), t.DirectoryLastOpenned);
-    put(QStringLiteral("AmountOfSlidesFFRev"), QString::number(s.AmountOfSlidesFFRev));
-    put(QStringLiteral("NumSecDelay"), QString::number(s.NumSecDelay));
-    put(QStringLiteral("Sound"), BooleanText(c.soundTicked()));
-    put(QStringLiteral("FontInUse"), s.FontInUse);
-    put(QStringLiteral("FontSizeInUse"), s.FontSizeInUse);
-    put(QStringLiteral("optIntBkImgOptionForm"), QString::number(s.optIntBkImgOptionForm));
-    put(QStringLiteral("picCapForeColor"), StoredColorText(s.CaptionForeColor));
-    put(QStringLiteral("picCapFrameColor"), StoredColorText(s.CaptionFrameColor));
-    put(QStringLiteral("txtCaptionBackColor"), StoredColorText(c.captionBoxBackColor()));
-    put(QStringLiteral("lblNewBkGnd"), StoredColorText(c.newBackgroundColor()));
-    put(QStringLiteral("picActiveColor"), StoredColorText(t.ActiveColor));
+    // The controls not bound to the model hold the values to keep.
+    ShowSettings shown = s;
+    shown.CaptionBackColor = c.captionBoxBackColor();
+    shown.NewSlideBackColor = c.newBackgroundColor();
+    ToolPreferences ticked = t;
+    ticked.UseColorTool = c.colorToolSelected();
+    ticked.ToolTipsOn = c.toolTipsTicked();
+    ticked.SoundOn = c.soundTicked();
+    SaveShowValues(store, shown);
+    SaveToolPreferences(store, ticked);
     for (int i = 4; i >= 0; --i)
-        put(kButtonNames[i], StoredColorText(s.ButtonColors[static_cast<std::size_t>(i)]));
-    put(QStringLiteral("OpenPgBkPic"), s.OpenPgBkPic);
-    put(QStringLiteral("MusicDir"), t.MusicDir);
-    put(QStringLiteral("Flashing"), BooleanText(s.Flashing == 1));
+        store.setValue(kButtonNames[i],
+                       StoredColorText(s.ButtonColors[static_cast<std::size_t>(i)]));
     SaveCompileChoices(store, s);
     store.sync();
     // A file that could not be parsed is rewritten whole; only a failed

@@ -46,11 +46,13 @@ public:
     virtual void refreshColorBoxes() = 0;
 };
 
-// Reads the 24 values in the tool's reading order and applies each at once,
-// then the options window's compile choices (CompileChoices.h).
-// An absent value reads as empty and takes its default; a value that cannot
-// be applied (a colour that is no number, a number a control refuses) is
-// treated as empty, and reading goes on. The default pictures and the song
+// Reads the 24 values: the show values that new shows take from here
+// (kShowValues with a stored key), the tool preferences (kToolPreferences)
+// and the button colours; then the options window's compile choices
+// (CompileChoices.h); then shows them in the controls.
+// An absent value reads as empty and takes its default, and so does a value
+// that cannot be read (a colour that is no number, a number out of its range
+// or one the control refuses). The default opening picture and the song
 // folder's default come from the two folders.
 void ReadInSettings(QSettings& store, ShowSettings& settings, ToolPreferences& tool,
                     SettingsControls& controls, const QString& programFolder,

@@ -6,7 +6,8 @@
 #include <QString>
 #include <QStringView>
 #include <algorithm>
-#include <array>
+#include <iterator>
+#include <variant>
 
 // Preferences of the tool itself, the same whichever show is open: kept in
 // the user's settings only, never in a show file, and never a step of a
@@ -29,12 +30,31 @@ struct ToolPreferences {
     friend bool operator==(const ToolPreferences&, const ToolPreferences&) = default;
 };
 
-// The names the preferences go by among a show's settings, where a show file
-// from elsewhere may carry them: they are the reader's tool's, not the
-// show's, so a show file's are ignored.
+// Each preference as the user's settings keep it: the name it goes by among
+// a show's settings (where a show file from elsewhere may carry it), the key
+// it is stored under, and the field, whose type says how it is stored
+// ("True"/"False", text, or a colour as "&H" + BBGGRR). StoredSettings
+// follows this table; adding a preference is a field above and one line here.
+struct ToolPreference {
+    const char* name;
+    const char* stored;
+    std::variant<bool ToolPreferences::*, QString ToolPreferences::*, ColorValue ToolPreferences::*>
+        field;
+};
+
+inline constexpr ToolPreference kToolPreferences[] = {
+    {"UseColorTool", "optFullOrCondTintara", &ToolPreferences::UseColorTool},
+    {"SoundOn", "Sound", &ToolPreferences::SoundOn},
+    {"ToolTipsOn", "ckToolTips", &ToolPreferences::ToolTipsOn},
+    {"MusicDir", "MusicDir", &ToolPreferences::MusicDir},
+    {"DirectoryLastOpenned", "DirectoryLastOpenned", &ToolPreferences::DirectoryLastOpenned},
+    {"ActiveColor", "picActiveColor", &ToolPreferences::ActiveColor},
+};
+
+// The preferences are the reader's tool's, not the show's, so a show file's
+// are ignored.
 inline bool IsToolPreferenceName(QStringView name) {
-    static constexpr std::array<const char*, 6> kNames{
-        "UseColorTool", "SoundOn", "ToolTipsOn", "MusicDir", "DirectoryLastOpenned", "ActiveColor"};
-    return std::any_of(kNames.begin(), kNames.end(),
-                       [name](const char* known) { return name == QLatin1String(known); });
+    return std::any_of(
+        std::begin(kToolPreferences), std::end(kToolPreferences),
+        [name](const ToolPreference& known) { return name == QLatin1String(known.name); });
 }

@@ -11,6 +11,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <utility>
+#include <variant>
 
 namespace {
 // The main window as the start-up and the settings see it: it keeps what it
@@ -134,6 +136,60 @@ TEST_F(StoredSettings, FirstStartShowsTheDefaultsAndSavedValuesComeBack) {
     EXPECT_EQ(t, savedTool);
     EXPECT_EQ(window.captionFore, RgbColor(255, 0, 0));
     EXPECT_TRUE(window.chooser == 1 && !window.toolTips && window.sound);
+}
+
+// Every stored key with the text NonDefaults is stored as, as earlier
+// versions wrote them: a file of theirs reads as these values, and saving
+// them writes the same keys and texts back.
+TEST_F(StoredSettings, EveryKeyKeepsItsNameAndFormat) {
+    static const std::pair<const char*, const char*> kStored[] = {
+        {"UseColTrueUsePicFalse", "False"},
+        {"optFullOrCondTintara", "False"},
+        {"ckToolTips", "False"},
+        {"SameBkColorEverySlide", "False"},
+        {"DirectoryLastOpenned", "/pics, with a comma"},
+        {"AmountOfSlidesFFRev", "12"},
+        {"NumSecDelay", "42"},
+        {"Sound", "True"},
+        {"FontInUse", "DejaVu Serif"},
+        {"FontSizeInUse", "22"},
+        {"optIntBkImgOptionForm", "1"},
+        {"picCapForeColor", "&H0000FF"},
+        {"picCapFrameColor", "&H030201"},
+        {"txtCaptionBackColor", "&H060504"},
+        {"lblNewBkGnd", "&H090807"},
+        {"picActiveColor", "&H0C0B0A"},
+        {"BackButton", "&H000005"},
+        {"RewindButton", "&H000004"},
+        {"AutoRunButton", "&H000003"},
+        {"FastForwardButton", "&H000002"},
+        {"ForwardButton", "&H000001"},
+        {"OpenPgBkPic", "/pics/open.gif"},
+        {"MusicDir", "/music/"},
+        {"Flashing", "False"},
+    };
+    for (const auto& [key, text] : kStored)
+        store(key, text);
+    read();
+    RecordingWindow shown;
+    ToolPreferences expectedTool;
+    ShowSettings expected = NonDefaults(shown, expectedTool);
+    // The compile choices are not stored here: they read as their defaults.
+    for (const CompileChoice& choice : kCompileChoices)
+        std::visit([&](auto field) { expected.*field = s.*field; }, choice.field);
+    EXPECT_EQ(s, expected);
+    EXPECT_EQ(t, expectedTool);
+    EXPECT_TRUE(window.chooser == 1 && !window.toolTips && window.sound);
+    EXPECT_EQ(window.delay, 42);
+    EXPECT_EQ(window.captionBack, RgbColor(4, 5, 6));
+    EXPECT_EQ(window.newBackground, RgbColor(7, 8, 9));
+
+    ASSERT_TRUE(QFile::remove(file()));
+    ASSERT_TRUE(save());
+    QSettings written(file(), QSettings::IniFormat);
+    EXPECT_EQ(written.allKeys().size(), qsizetype(std::size(kStored) + std::size(kCompileChoices)));
+    for (const auto& [key, text] : kStored)
+        EXPECT_EQ(written.value(key).toString(), text) << key;
 }
 
 TEST_F(StoredSettings, ReadingEdgeCases) {
