@@ -71,12 +71,18 @@ bool BmpOf(const PictureFile& file, const PictureInfo& info, QSize box, VipsImag
 } // namespace
 
 Decoded DecodePicture(const QString& path, const DecodeOptions& options, DecodeBudget* budget) {
-    Decoded result;
-    const std::optional<OpenedPicture> opened = OpenToDecode(path, &result.refusal);
+    QString refusal;
+    const std::optional<OpenedPicture> opened = OpenToDecode(path, &refusal);
     if (!opened)
-        return result;
-    const PictureFile& file = opened->file;
-    const PictureInfo* info = &opened->info;
+        return {std::nullopt, refusal};
+    return DecodeOpened(*opened, options, budget);
+}
+
+Decoded DecodeOpened(const OpenedPicture& opened, const DecodeOptions& options,
+                     DecodeBudget* budget) {
+    Decoded result;
+    const PictureFile& file = opened.file;
+    const PictureInfo* info = &opened.info;
     const QSize box = options.box.isEmpty() ? info->upright
                       : options.cover       ? CoverBox(info->upright, options.box)
                                             : options.box;

@@ -64,11 +64,12 @@ bool SizeOf(const VipsImageRef& whole, const PictureInfo& info, QSize upright, V
     return ToMemory(out);
 }
 
-DecodedSizes EachOnItsOwn(const QString& path, const std::vector<QSize>& boxes,
+// A decode per size, the file opened and identified once.
+DecodedSizes EachOnItsOwn(const OpenedPicture& opened, const std::vector<QSize>& boxes,
                           DecodeBudget* budget) {
     DecodedSizes result;
     for (QSize box : boxes) {
-        Decoded decoded = DecodePicture(path, {box, false}, budget);
+        Decoded decoded = DecodeOpened(opened, {box, false}, budget);
         if (!decoded.ok())
             return {{}, decoded.refusal};
         result.pictures.push_back(std::move(*decoded.picture));
@@ -79,12 +80,12 @@ DecodedSizes EachOnItsOwn(const QString& path, const std::vector<QSize>& boxes,
 
 DecodedSizes DecodePictureSizes(const QString& path, const std::vector<QSize>& boxes,
                                 DecodeBudget* budget) {
-    if (boxes.size() < 2)
-        return EachOnItsOwn(path, boxes, budget);
     DecodedSizes result;
     const std::optional<OpenedPicture> opened = OpenToDecode(path, &result.refusal);
     if (!opened)
         return result;
+    if (boxes.size() < 2)
+        return EachOnItsOwn(*opened, boxes, budget);
     const PictureFile& file = opened->file;
     const PictureInfo* info = &opened->info;
     const QSize decoded = info->stored;
@@ -94,7 +95,7 @@ DecodedSizes DecodePictureSizes(const QString& path, const std::vector<QSize>& b
     // its own. BMP has its own reader; what is too large to hold is streamed
     // per size.
     if (!DecodedWhole(info->format) || wholeBytes > kOneDecodeBytes)
-        return EachOnItsOwn(path, boxes, budget);
+        return EachOnItsOwn(*opened, boxes, budget);
 
     DecodeBudget::Ticket ticket;
     if (budget)

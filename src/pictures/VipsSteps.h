@@ -47,6 +47,10 @@ struct OpenedPicture {
 };
 std::optional<OpenedPicture> OpenToDecode(const QString& path, QString* why);
 
+// DecodePicture of a picture already opened and identified.
+Decoded DecodeOpened(const OpenedPicture& opened, const DecodeOptions& options,
+                     DecodeBudget* budget);
+
 // Builds DecodedPicture, whose constructor is the engine's own.
 struct PictureDecoder {
     static DecodedPicture make(VipsImageRef image, bool severalFrames, DecodeBudget::Ticket t) {

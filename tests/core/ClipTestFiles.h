@@ -116,9 +116,9 @@ inline std::pair<double, double> TopAndBottomBrightness(const QString& path, int
 // hevc-turned.mov   2 s, HEVC with AAC, a 90° display matrix, the left half
 //                   black and the right white as stored
 // vp9.webm          2 s, VP9 without sound
-// short.mp4         0.3 s, MPEG-4 part 2 with AAC
+// short.mp4         0.3 s, MPEG-4 Visual (mpeg4) with AAC
 // hlg.mp4          2 s, 10-bit HEVC in HLG (as phones record HDR), no sound
-// long.mp4          30 s at 640x480, MPEG-4 part 2 (long enough to cancel)
+// long.mp4          30 s at 640x480, MPEG-4 Visual (long enough to cancel)
 inline QString TestClip(const QString& name) {
     static QTemporaryDir folder;
     static QSet<QString> made;
