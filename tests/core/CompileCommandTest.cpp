@@ -13,9 +13,14 @@
 
 namespace {
 const QDateTime kNow(QDate(2024, 3, 5), QTime(10, 0));
-const char* const kThreeSlides =
-    R"({"slides": [{"PicturePath": "a.jpg"}, {"PicturePath": "b.jpg"}, {"PicturePath": "c.jpg"}],
-        "compile": {"FirstPageName": "Trip", "Directory": "out"}})";
+
+// A show of the three pictures the fixture writes, with these compile keys.
+QByteArray ThreeSlides(const QByteArray& compile) {
+    return R"({"slides": [{"PicturePath": "a.jpg"}, {"PicturePath": "b.jpg"},
+                          {"PicturePath": "c.jpg"}], "compile": {)" +
+           compile + "}}";
+}
+const QByteArray kThreeSlides = ThreeSlides(R"("FirstPageName": "Trip", "Directory": "out")");
 
 class Command : public ::testing::Test {
 protected:
@@ -29,18 +34,18 @@ protected:
     void Write(const QString& name, const QByteArray& bytes) {
         WriteFile(dir.filePath(name), bytes);
     }
+    CommandContext Context(FileSystem& fs, QTextStream& standardOutput) {
+        return {fs, dir.filePath("program"), dir.path(), dir.path(), kNow, standardOutput, err};
+    }
     int Run(FileSystem& fs, const QString& show = "show.json") {
         outText.clear();
         errText.clear();
-        CommandContext c{fs, dir.filePath("program"), dir.path(), dir.path(), kNow, out, err};
+        CommandContext c = Context(fs, out);
         return RunCommandLine({"pevrano-slideshow", "compile", show}, c);
     }
-    int Run(const char* json, FaultyFileSystem::Fault fault = nullptr) {
+    int Run(const QByteArray& json, FaultyFileSystem::Fault fault = nullptr) {
         Write("show.json", json);
-        FaultyFileSystem fs(
-            local, fault ? fault : [](const QString&, const QString&) {
-                return std::optional<FsResult>();
-            });
+        FaultyFileSystem fs(local, std::move(fault));
         return Run(fs);
     }
     QString LastLine() const { return errText.trimmed().split('\n').last(); }
@@ -51,13 +56,7 @@ protected:
     LocalFileSystem local;
 };
 
-FaultyFileSystem::Fault Failing(const char* op, const char* pathEnd, FsResult result) {
-    return [=](const QString& o, const QString& path) -> std::optional<FsResult> {
-        if (o == op && path.endsWith(pathEnd))
-            return result;
-        return std::nullopt;
-    };
-}
+using Fs = FaultyFileSystem;
 } // namespace
 
 TEST_F(Command, RunsThatStopGiveStatusOneAndTheReason) {
@@ -65,13 +64,13 @@ TEST_F(Command, RunsThatStopGiveStatusOneAndTheReason) {
     EXPECT_EQ(LastLine(), "error: a slide show needs at least 3 slides; show.json has 2");
 
     const FsResult denied{FsError::AccessDenied, "Permission denied", 13};
-    EXPECT_EQ(Run(kThreeSlides, Failing("create", "/trip/", denied)), 1);
+    EXPECT_EQ(Run(kThreeSlides, Fs::Failing("create", "/trip/", denied)), 1);
     EXPECT_EQ(errText.count("[File Error!]"), 1); // not asked again
     EXPECT_EQ(LastLine(), "error: cannot create the show folder " + dir.filePath("out/trip/") +
                               ": Permission denied");
 
     const FsResult full{FsError::Other, "No space left on device", 28};
-    EXPECT_EQ(Run(kThreeSlides, Failing("write", "netscape.htm", full)), 1);
+    EXPECT_EQ(Run(kThreeSlides, Fs::Failing("write", "netscape.htm", full)), 1);
     EXPECT_EQ(LastLine(), "error: cannot write " + dir.filePath("out/trip/pix/netscape.htm") +
                               ": No space left on device");
 
@@ -86,7 +85,7 @@ TEST_F(Command, RunsThatStopGiveStatusOneAndTheReason) {
 
 TEST_F(Command, RefusedDriveEndsTheRunWithOneLine) {
     Write("show.json", kThreeSlides);
-    FaultyFileSystem cd(local, [](const QString&, const QString&) { return std::nullopt; });
+    FaultyFileSystem cd(local);
     cd.drives[dir.filePath("out")] = DriveType::CdRom;
     EXPECT_EQ(Run(cd), 1);
     EXPECT_EQ(LastLine(), "error: the directory " + dir.filePath("out") +
@@ -102,18 +101,7 @@ TEST_F(Command, BadShowFilesAndCommandLinesGiveStatusTwo) {
     EXPECT_TRUE(errText.startsWith("error: " + dir.filePath("show.json") + ":3:21: "));
     EXPECT_EQ(errText.count('\n'), 1);
 
-    // A name that is empty once filtered is refused as the prompt refuses it.
-    EXPECT_EQ(Run(R"({"slides": [{"PicturePath": "a.jpg"}, {"PicturePath": "b.jpg"},
-                                 {"PicturePath": "c.jpg"}],
-                      "compile": {"ShowFolderName": "../..", "Directory": "out"}})"),
-              1);
-    EXPECT_TRUE(errText.contains("[Please type in a Name.]\n"
-                                 "    Name needed, Please type in a Name.\n"));
-    EXPECT_EQ(LastLine(),
-              "error: ShowFolderName is empty once the characters ? \\ : * < > | . / are dropped");
-    EXPECT_TRUE(QDir(dir.filePath("out")).isEmpty());
-
-    CommandContext c{local, "", "", dir.path(), kNow, out, err};
+    CommandContext c = Context(local, out);
     EXPECT_EQ(RunCommandLine({"pevrano-slideshow", "compile"}, c), 2);
     EXPECT_EQ(LastLine(), "error: compile takes one show file; see \"pevrano-slideshow "
                           "compile --help\"");
@@ -160,7 +148,7 @@ TEST_F(Command, FifoAndTooLongNames) {
                                                {"PicturePath": "c.jpg"}],
         "compile": {"Directory": "long", "FirstPageName": ")" +
                                 QByteArray(252, 'p') + "\"}}";
-    EXPECT_EQ(Run(longPage.constData()), 1);
+    EXPECT_EQ(Run(longPage), 1);
     EXPECT_TRUE(LastLine().contains("File name too long: " + QString(252, 'p') + ".htm"));
     EXPECT_TRUE(QDir(dir.filePath("long")).isEmpty());
 }
@@ -169,7 +157,7 @@ TEST_F(Command, FifoAndTooLongNames) {
 // refused instead of reading the current folder.
 TEST_F(Command, DoubleDashAndEmptyShowName) {
     Write("-trip.json", kThreeSlides);
-    CommandContext c{local, dir.filePath("program"), dir.path(), dir.path(), kNow, out, err};
+    CommandContext c = Context(local, out);
     EXPECT_EQ(RunCommandLine({"pevrano-slideshow", "compile", "--", "-trip.json"}, c), 0)
         << errText.toStdString();
     EXPECT_EQ(outText, dir.filePath("out/trip/trip.htm") + "\n");
@@ -182,25 +170,28 @@ TEST_F(Command, DoubleDashAndEmptyShowName) {
                            .repeated(3));
 }
 
-// Names of blanks only are refused as empty ones are: no folder " " and no
-// page "   .htm".
-TEST_F(Command, BlankNamesAreRefused) {
+// A name that is empty once filtered, or of blanks only, is refused as the
+// prompt refuses it: no folder " " and no page "   .htm".
+TEST_F(Command, EmptyAndBlankNamesAreRefused) {
     const struct {
         const char* compile;
+        const char* prompt;
         const char* reason;
     } cases[] = {
-        {R"("FirstPageName": "   ")", "error: FirstPageName holds only blanks"},
-        {R"("FirstPageName": "trip", "ShowFolderName": " ")",
+        {R"("ShowFolderName": "../..")",
+         "[Please type in a Name.]\n    Name needed, Please type in a Name.\n",
+         "error: ShowFolderName is empty once the characters ? \\ : * < > | . / are dropped"},
+        {R"("FirstPageName": "   ")", "[Please type in a Name.]",
+         "error: FirstPageName holds only blanks"},
+        {R"("FirstPageName": "trip", "ShowFolderName": " ")", "[Please type in a Name.]",
          "error: ShowFolderName holds only blanks"},
     };
     for (const auto& c : cases) {
-        const QByteArray json = R"({"slides": [{"PicturePath": "a.jpg"}, {"PicturePath": "b.jpg"},
-            {"PicturePath": "c.jpg"}], "compile": {"Directory": "out", )" +
-                                QByteArray(c.compile) + "}}";
-        EXPECT_EQ(Run(json.constData()), 1) << c.reason;
-        EXPECT_TRUE(errText.contains("[Please type in a Name.]")) << c.reason;
+        SCOPED_TRACE(c.reason);
+        EXPECT_EQ(Run(ThreeSlides(R"("Directory": "out", )" + QByteArray(c.compile))), 1);
+        EXPECT_TRUE(errText.contains(c.prompt));
         EXPECT_EQ(LastLine(), c.reason);
-        EXPECT_TRUE(QDir(dir.filePath("out")).isEmpty()) << c.reason;
+        EXPECT_TRUE(QDir(dir.filePath("out")).isEmpty());
     }
 }
 
@@ -208,7 +199,7 @@ TEST_F(Command, BlankNamesAreRefused) {
 // Successfully"; the summary and the last lines name the file and the reason.
 TEST_F(Command, FailedCopyIsNoSuccess) {
     EXPECT_EQ(Run(kThreeSlides,
-                  Failing("copy", "pic2.jpg", {FsError::Other, "No space left on device", 28})),
+                  Fs::Failing("copy", "pic2.jpg", {FsError::Other, "No space left on device", 28})),
               1);
     EXPECT_FALSE(errText.contains("[Compiled Successfully]"));
     EXPECT_TRUE(errText.contains("[Slide Show Not Complete]\n    Your files were put in the your "
@@ -269,8 +260,7 @@ TEST_F(Command, UnwritableStandardOutputIsAFailure) {
         ASSERT_TRUE(full.open(QIODevice::WriteOnly));
         QTextStream fullOut(&full);
         errText.clear();
-        CommandContext c{local, dir.filePath("program"), dir.path(), dir.path(), kNow, fullOut,
-                         err};
+        CommandContext c = Context(local, fullOut);
         EXPECT_EQ(RunCommandLine(command, c), status) << command.join(' ').toStdString();
         if (status == 1)
             EXPECT_EQ(LastLine(), "error: cannot write to standard output")

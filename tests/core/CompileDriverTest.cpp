@@ -14,12 +14,10 @@
 
 namespace {
 const QDateTime kNow(QDate(2024, 3, 5), QTime(10, 0));
+const FsResult kDiskFull{FsError::Other, "No space left on device", 28};
 
 SlideShowProject Project(int slides, const QString& folder = "/pics") {
-    QStringList paths;
-    for (int k = 1; k <= slides; ++k)
-        paths << QStringLiteral("%1/p%2.jpg").arg(folder).arg(k);
-    return MakeShow(paths, Background::OneColor);
+    return MakeShow(slides, Background::OneColor, folder);
 }
 
 // Runs that stop early touch no file: any file-system call fails the test.
@@ -153,11 +151,17 @@ protected:
 };
 } // namespace
 
-TEST_F(CompileRun, ViewNowOpensTheOpeningPage) {
+// The show keeps its captions as typed; only the classic pages show a double
+// quote as an apostrophe. Viewing it now opens the opening page.
+TEST_F(CompileRun, ViewNowOpensTheOpeningPageAndCaptionsKeepTheirQuotes) {
+    p.slide(1).Caption = "the \"big\" day";
     Answer(MsgResult::Yes);
     ASSERT_EQ(Compile(local), CompileOutcome::Compiled);
     EXPECT_EQ(host.events.last(), "open " + show + "my show.htm");
     EXPECT_TRUE(QFile::exists(show + "my show.htm"));
+    EXPECT_EQ(p.slide(1).Caption, "the \"big\" day");
+    EXPECT_TRUE(ReadFile(show + "pix/slideshw.htm").contains(">the 'big' day</DIV>"));
+    EXPECT_TRUE(ReadFile(show + "pix/allcode.js").contains("\"the \\'big\\' day\""));
 }
 
 // With the player on, index.html and its files stand beside the classic
@@ -186,12 +190,7 @@ TEST_F(CompileRun, FailingPageWriteStopsTheRunAndKeepsTheProject) {
     p.slide(1).Caption = "the \"big\" day";
     p.names.FirstPageName = "before";
     p.settings.TitleMessage = "old message";
-    FaultyFileSystem full(local,
-                          [](const QString& op, const QString& path) -> std::optional<FsResult> {
-                              if (op == "write" && path.endsWith("allcode.js"))
-                                  return FsResult{FsError::Other, "No space left on device", 28};
-                              return std::nullopt;
-                          });
+    FaultyFileSystem full(local, FaultyFileSystem::Failing("write", "allcode.js", kDiskFull));
     Answer(std::nullopt, "New message");
     EXPECT_EQ(Compile(full), CompileOutcome::WriteFailed);
 
@@ -228,17 +227,6 @@ TEST_F(CompileRun, DriveRootAsDirectory) {
     EXPECT_FALSE(made.join("\n").contains("//"));
 }
 
-// The show keeps its captions as typed; only the classic pages show a double
-// quote as an apostrophe.
-TEST_F(CompileRun, CaptionQuotesChangeInTheClassicPagesOnly) {
-    p.slide(1).Caption = "the \"big\" day";
-    Answer();
-    ASSERT_EQ(Compile(local), CompileOutcome::Compiled);
-    EXPECT_EQ(p.slide(1).Caption, "the \"big\" day");
-    EXPECT_TRUE(ReadFile(show + "pix/slideshw.htm").contains(">the 'big' day</DIV>"));
-    EXPECT_TRUE(ReadFile(show + "pix/allcode.js").contains("\"the \\'big\\' day\""));
-}
-
 // Copies that fail keep their "Error occurred!" box each; the run then ends
 // with a summary naming every missing file and the system's reason, never
 // with "Compiled Successfully".
@@ -246,7 +234,7 @@ TEST_F(CompileRun, FailedCopiesEndInASummaryInsteadOfSuccess) {
     FaultyFileSystem full(
         local, [](const QString& op, const QString& path) -> std::optional<FsResult> {
             if (op == "copy" && (path.endsWith("pic2.jpg") || path.endsWith("photo.jar")))
-                return FsResult{FsError::Other, "No space left on device", 28};
+                return kDiskFull;
             return std::nullopt;
         });
     Answer();
@@ -281,6 +269,6 @@ TEST_F(CompileRun, SummaryOfManyMissingFilesIsCut) {
     const QStringList lines = msgs.at(msgs.size() - 2).text.split("\r\n");
     ASSERT_EQ(lines.size(), 22);
     EXPECT_EQ(lines[1],
-              "Cannot read " + root.filePath("pictures/p4.jpg") + "; it is not in the show");
+              "Cannot read " + root.filePath("pictures/photo4.jpg") + "; it is not in the show");
     EXPECT_EQ(lines.last(), "and 2 more");
 }

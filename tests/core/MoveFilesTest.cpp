@@ -209,11 +209,7 @@ TEST_F(MoveFilesTest, FailedCopiesAreReportedOneByOneAndTheRunGoesOn) {
     p.slide(2).PicturePath = sources + "vanished.jpg";
     p.slide(3).PicturePath.clear(); // left empty after the check: skipped quietly
     QFile::remove(program + "/photo.jar");
-    fault = [](const QString& op, const QString& path) -> std::optional<FsResult> {
-        if (op == "copy" && path.endsWith("pix/fraleft.jpg"))
-            return FsResultFromErrno(ENOSPC);
-        return std::nullopt;
-    };
+    fault = FaultyFileSystem::Failing("copy", "pix/fraleft.jpg", FsResultFromErrno(ENOSPC));
     answer("show", target);
     run();
 

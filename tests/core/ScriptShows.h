@@ -80,9 +80,10 @@ inline SlideShowProject MakeShow(const QStringList& pictures, Background mode) {
     return p;
 }
 
-inline SlideShowProject MakeShow(int slides, Background mode) {
+inline SlideShowProject MakeShow(int slides, Background mode,
+                                 const QString& folder = QStringLiteral("/pics")) {
     QStringList paths;
     for (int k = 1; k <= slides; ++k)
-        paths << QStringLiteral("/pics/photo%1.jpg").arg(k);
+        paths << QStringLiteral("%1/photo%2.jpg").arg(folder).arg(k);
     return MakeShow(paths, mode);
 }

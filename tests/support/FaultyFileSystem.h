@@ -9,13 +9,24 @@
 
 // Passes every call on to another file system, except those a test chooses to
 // fail: `fault` sees the operation ("create", "copy", "write") and the target
-// path and returns the failure to report, or nullopt to let the call through.
-// Directories named in `drives` are on that kind of drive.
+// path and returns the failure to report, or nullopt to let the call through;
+// without one every call goes through. Directories named in `drives` are on
+// that kind of drive.
 class FaultyFileSystem : public FileSystem {
 public:
     using Fault = std::function<std::optional<FsResult>(const QString& op, const QString& path)>;
 
-    FaultyFileSystem(FileSystem& inner, Fault fault) : inner(inner), fault(std::move(fault)) {}
+    explicit FaultyFileSystem(FileSystem& inner, Fault fault = nullptr)
+        : inner(inner), fault(std::move(fault)) {}
+
+    // The commonest fault: `op` on a path ending in `pathEnd` gives `result`.
+    static Fault Failing(const QString& op, const QString& pathEnd, const FsResult& result) {
+        return [=](const QString& o, const QString& path) -> std::optional<FsResult> {
+            if (o == op && path.endsWith(pathEnd))
+                return result;
+            return std::nullopt;
+        };
+    }
 
     FsResult createDirectory(const QString& path) override {
         return pass(QStringLiteral("create"), path, [&] { return inner.createDirectory(path); });
@@ -39,8 +50,9 @@ public:
 
 private:
     template <typename Call> FsResult pass(const QString& op, const QString& path, Call call) {
-        if (std::optional<FsResult> r = fault(op, path))
-            return *r;
+        if (fault)
+            if (std::optional<FsResult> r = fault(op, path))
+                return *r;
         return call();
     }
 
