@@ -1,6 +1,7 @@
 // Publishing to real servers started here on 127.0.0.1: `rclone serve sftp`
 // and `rclone serve webdav`, each with a user and a password. What arrived,
 // and in what order, is read from the server's own log.
+#include "CoreApplication.h"
 #include "RcloneServer.h"
 #include "TestFiles.h"
 #include "platform/LocalFileSystem.h"
@@ -8,7 +9,6 @@
 #include "publish/PublishRecord.h"
 #include "publish/RemoteSetup.h"
 
-#include <QCoreApplication>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -19,32 +19,6 @@
 
 namespace {
 const QString kPassword = QStringLiteral("s3cret-Pass");
-
-// The event loop the rclone runs need. It goes when the tests end, before
-// Qt's own statics do (destroyed after them, it crashed at exit).
-class ApplicationEnvironment : public ::testing::Environment {
-public:
-    void TearDown() override { app.reset(); }
-    std::unique_ptr<QCoreApplication> app;
-};
-// gtest owns the environments it is given.
-ApplicationEnvironment* const environment = static_cast<ApplicationEnvironment*>(
-    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment));
-
-void NeedApplication() {
-    static int argc = 1;
-    static char name[] = "core_tests";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance())
-        environment->app = std::make_unique<QCoreApplication>(argc, argv);
-}
-
-// A run in `dir` of the publish command, the program folder in it.
-PublishContext Context(FileSystem& fs, const QTemporaryDir& dir, QTextStream& out,
-                       QTextStream& err) {
-    const QString program = dir.filePath("program"), cache = dir.filePath("cache");
-    return {fs, program, dir.path(), dir.path(), cache, QDateTime::currentDateTime(), out, err};
-}
 
 QString Show(int slides, const QString& caption2 = "second") {
     QString list;
@@ -58,20 +32,52 @@ QString Show(int slides, const QString& caption2 = "second") {
         .arg(list);
 }
 
-class Publish : public ::testing::TestWithParam<RcloneServer::Kind> {
+// A folder with the program folder, four pictures and an rclone
+// configuration of its own, where the publish command runs.
+class PublishFolder {
 protected:
-    void SetUp() override {
-        NeedApplication();
+    void WriteSources(int pictureSize) {
+        NeedCoreApplication();
         ASSERT_TRUE(dir.isValid());
-        // Pictures large enough to stop the server while they travel.
-        const QString test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        if (test.contains("Stopped"))
-            pictureSize = 3 << 20;
         WriteProgramFolder(dir.filePath("program"));
         for (int k = 1; k <= 4; ++k)
             WriteFile(dir.filePath(QStringLiteral("p%1.jpg").arg(k)),
                       TinyPicture(".jpg", QByteArray(pictureSize, static_cast<char>('a' + k))));
         rclone.environment.insert("RCLONE_CONFIG", dir.filePath("rclone.conf"));
+    }
+    // Publishes `show` to `target` (none when empty); `during` runs every
+    // 20 ms meanwhile.
+    int Send(const QString& show, const QString& target = "site:shows",
+             const std::function<void()>& during = {}) {
+        WriteFile(dir.filePath("show.json"), show.toUtf8());
+        outText.clear();
+        errText.clear();
+        const QString program = dir.filePath("program"), cache = dir.filePath("cache");
+        const QDateTime now = QDateTime::currentDateTime();
+        PublishContext c{fs, program, dir.path(), dir.path(), cache, now, out, err};
+        c.rclone = rclone;
+        QTimer watch;
+        if (during) {
+            QObject::connect(&watch, &QTimer::timeout, during);
+            watch.start(20);
+        }
+        return RunPublishCommand(
+            target.isEmpty() ? QStringList{"show.json"} : QStringList{"show.json", target}, c);
+    }
+
+    QTemporaryDir dir;
+    LocalFileSystem fs;
+    RcloneProgram rclone;
+    QString outText, errText;
+    QTextStream out{&outText}, err{&errText};
+};
+
+class Publish : public ::testing::TestWithParam<RcloneServer::Kind>, protected PublishFolder {
+protected:
+    void SetUp() override {
+        // Pictures large enough to stop the server while they travel.
+        const QString test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        WriteSources(test.contains("Stopped") ? 3 << 20 : 20000);
         // Bounded time: a server that went away is not waited for long.
         rclone.environment.insert("RCLONE_RETRIES", "1");
         rclone.environment.insert("RCLONE_LOW_LEVEL_RETRIES", "1");
@@ -90,20 +96,6 @@ protected:
                 "u",
                 password};
     }
-    int Run(const QString& show, const QString& target = "site:shows",
-            const std::function<void()>& during = {}) {
-        WriteFile(dir.filePath("show.json"), show.toUtf8());
-        outText.clear();
-        errText.clear();
-        PublishContext c = Context(fs, dir, out, err);
-        c.rclone = rclone;
-        QTimer watch;
-        if (during) {
-            QObject::connect(&watch, &QTimer::timeout, during);
-            watch.start(20);
-        }
-        return RunPublishCommand({"show.json", target}, c);
-    }
     // Someone else's file, put there through the server.
     void Put(const QString& path, const QByteArray& bytes) {
         ASSERT_TRUE(RcloneCall::Run(rclone, {"rcat", "site:" + path}, bytes).ok());
@@ -115,13 +107,7 @@ protected:
         return server->arrivals().filter(QRegularExpression("/pix/pic\\d+\\.jpg$"));
     }
 
-    int pictureSize = 20000;
-    QTemporaryDir dir;
-    LocalFileSystem fs;
-    RcloneProgram rclone;
     std::unique_ptr<RcloneServer> server;
-    QString outText, errText;
-    QTextStream out{&outText}, err{&errText};
 };
 
 TEST_P(Publish, OnlyWhatChangedArrivesPagesAfterPicturesAndNoPasswordShows) {
@@ -135,7 +121,7 @@ TEST_P(Publish, OnlyWhatChangedArrivesPagesAfterPicturesAndNoPasswordShows) {
                 seen << QString::fromUtf8(line).replace(QChar(0), ' ');
         }
     };
-    ASSERT_EQ(Run(Show(3), "site:shows", readCommandLines), 0) << errText.toStdString();
+    ASSERT_EQ(Send(Show(3), "site:shows", readCommandLines), 0) << errText.toStdString();
     EXPECT_EQ(outText, "https://example.org/shows/trip/trip.htm\n");
     EXPECT_EQ(Served("pix/pic1.jpg").size(), QFileInfo(dir.filePath("p1.jpg")).size());
     EXPECT_TRUE(Served("pix/allcode.js").contains("second"));
@@ -159,7 +145,7 @@ TEST_P(Publish, OnlyWhatChangedArrivesPagesAfterPicturesAndNoPasswordShows) {
     EXPECT_EQ(PictureArrivals().size(), 3);
 
     // A caption changed to one of the same length arrives; no picture is sent again.
-    ASSERT_EQ(Run(Show(3, "SECOND")), 0) << errText.toStdString();
+    ASSERT_EQ(Send(Show(3, "SECOND")), 0) << errText.toStdString();
     EXPECT_TRUE(Served("pix/allcode.js").contains("SECOND"));
     EXPECT_EQ(PictureArrivals().size(), 3);
 
@@ -171,9 +157,9 @@ TEST_P(Publish, OnlyWhatChangedArrivesPagesAfterPicturesAndNoPasswordShows) {
 }
 
 TEST_P(Publish, RemovedSlidesGoForeignFilesStayAndAClashSendsNothing) {
-    ASSERT_EQ(Run(Show(4)), 0) << errText.toStdString();
+    ASSERT_EQ(Send(Show(4)), 0) << errText.toStdString();
     Put("shows/trip/notes.txt", "mine");
-    ASSERT_EQ(Run(Show(3)), 0) << errText.toStdString();
+    ASSERT_EQ(Send(Show(3)), 0) << errText.toStdString();
     EXPECT_FALSE(QFile::exists(dir.filePath("served/shows/trip/pix/pic4.jpg")));
     EXPECT_TRUE(QFile::exists(dir.filePath("served/shows/trip/pix/pic3.jpg")));
     EXPECT_EQ(Served("notes.txt"), "mine");
@@ -181,7 +167,7 @@ TEST_P(Publish, RemovedSlidesGoForeignFilesStayAndAClashSendsNothing) {
     // Someone else's show folder of the same name elsewhere.
     Put("other/trip/pix/pic2.jpg", "theirs");
     const qsizetype before = server->arrivals().size();
-    EXPECT_EQ(Run(Show(3), "site:other"), 1);
+    EXPECT_EQ(Send(Show(3), "site:other"), 1);
     EXPECT_TRUE(errText.contains("pix/pic2.jpg")) << errText.toStdString();
     EXPECT_TRUE(errText.contains("Nothing was sent"));
     EXPECT_EQ(server->arrivals().size(), before);
@@ -191,14 +177,14 @@ TEST_P(Publish, RemovedSlidesGoForeignFilesStayAndAClashSendsNothing) {
     // files there count for nothing.
     PublishRecord claim{{"pix/pic2.jpg", {6, QByteArray(64, 'a')}}};
     Put("other/trip/publish.json", RecordJson(claim) + QByteArray(17 << 20, ' '));
-    EXPECT_EQ(Run(Show(3), "site:other"), 1);
+    EXPECT_EQ(Send(Show(3), "site:other"), 1);
     EXPECT_TRUE(errText.contains("pix/pic2.jpg")) << errText.toStdString();
     EXPECT_EQ(ReadFile(dir.filePath("served/other/trip/pix/pic2.jpg")), "theirs");
 }
 
 TEST_P(Publish, AWrongPasswordIsRefusedInPlainWords) {
     ASSERT_EQ(MakeRemote(rclone, Details("wrong", "not-the-password")), std::nullopt);
-    EXPECT_EQ(Run(Show(3), "wrong:shows"), 1);
+    EXPECT_EQ(Send(Show(3), "wrong:shows"), 1);
     EXPECT_TRUE(errText.contains("refused the user name or password")) << errText.toStdString();
     EXPECT_TRUE(errText.contains("rclone: ")); // rclone's own message too
 }
@@ -207,19 +193,19 @@ TEST_P(Publish, AServerStoppedHalfWayFailsAndTheNextPublishFinishes) {
     rclone.environment.insert("RCLONE_BWLIMIT", "4M");
     const int port = server->port();
     bool stopped = false;
-    EXPECT_EQ(Run(Show(4), "site:shows",
-                  [&] {
-                      if (!stopped && !PictureArrivals().isEmpty()) {
-                          server->stop();
-                          stopped = true;
-                      }
-                  }),
+    EXPECT_EQ(Send(Show(4), "site:shows",
+                   [&] {
+                       if (!stopped && !PictureArrivals().isEmpty()) {
+                           server->stop();
+                           stopped = true;
+                       }
+                   }),
               1);
     EXPECT_TRUE(stopped);
     EXPECT_TRUE(errText.contains("publish again to finish it")) << errText.toStdString();
     rclone.environment.remove("RCLONE_BWLIMIT");
     ASSERT_TRUE(server->start(port));
-    ASSERT_EQ(Run(Show(4)), 0) << errText.toStdString();
+    ASSERT_EQ(Send(Show(4)), 0) << errText.toStdString();
     for (int k = 1; k <= 4; ++k)
         EXPECT_EQ(Served(QStringLiteral("pix/pic%1.jpg").arg(k)).size(),
                   QFileInfo(dir.filePath(QStringLiteral("p%1.jpg").arg(k))).size())
@@ -232,25 +218,16 @@ INSTANTIATE_TEST_SUITE_P(Servers, Publish,
                              return info.param == RcloneServer::Kind::Sftp ? "Sftp" : "WebDav";
                          });
 
-TEST(PublishErrors, RcloneMissingAndAnUnknownRemote) {
-    NeedApplication();
-    QTemporaryDir dir;
-    WriteProgramFolder(dir.filePath("program"));
-    for (const char* name : {"p1.jpg", "p2.jpg", "p3.jpg"})
-        WriteFile(dir.filePath(name), TinyPicture(".jpg"));
-    WriteFile(dir.filePath("show.json"), Show(3).toUtf8());
-    LocalFileSystem fs;
-    QString outText, errText;
-    QTextStream out(&outText), err(&errText);
-    PublishContext c = Context(fs, dir, out, err);
-    c.rclone.environment.insert("RCLONE_CONFIG", dir.filePath("rclone.conf"));
-    EXPECT_EQ(RunPublishCommand({"show.json", "nowhere:x"}, c), 1);
+class PublishErrors : public ::testing::Test, protected PublishFolder {};
+
+TEST_F(PublishErrors, RcloneMissingAndAnUnknownRemote) {
+    WriteSources(0);
+    EXPECT_EQ(Send(Show(3), "nowhere:x"), 1);
     EXPECT_TRUE(errText.contains("There is no remote named \"nowhere\"")) << errText.toStdString();
-    c.rclone.program = dir.filePath("no-rclone-here");
-    errText.clear();
-    EXPECT_EQ(RunPublishCommand({"show.json", "nowhere:x"}, c), 1);
+    rclone.program = dir.filePath("no-rclone-here");
+    EXPECT_EQ(Send(Show(3), "nowhere:x"), 1);
     EXPECT_TRUE(errText.contains("Debian package \"rclone\"")) << errText.toStdString();
-    EXPECT_EQ(RunPublishCommand({"show.json"}, c), 2);
+    EXPECT_EQ(Send(Show(3), ""), 2);
     // Nothing is left in the cache.
     EXPECT_TRUE(QDir(dir.filePath("cache/publish")).isEmpty());
 }
