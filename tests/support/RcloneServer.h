@@ -19,7 +19,6 @@ public:
     bool start(int port = 0);
     void stop();
 
-    Kind kind() const { return serverKind; }
     int port() const { return listening; }
     QString address() const; // WebDAV's URL, SFTP's host
     // The paths of files written, in the order they were opened for writing.

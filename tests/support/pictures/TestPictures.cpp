@@ -43,10 +43,6 @@ QTransform ShowTransform(int orientation) {
 }
 } // namespace
 
-QImage Oriented(const QImage& image, int orientation) {
-    return image.transformed(ShowTransform(orientation));
-}
-
 QImage StoredFor(const QImage& upright, int orientation) {
     return upright.transformed(ShowTransform(orientation).inverted());
 }

@@ -18,11 +18,8 @@ bool CanWriteHeic();
 // file's rotation gets `image` again. False when it could not be written.
 bool WriteHeic(const QImage& image, const QString& path, int quality = 60, int orientation = 1);
 
-// `image` turned as a viewer turns a picture stored with EXIF `orientation`
-// (1 to 8) to show it upright.
-QImage Oriented(const QImage& image, int orientation);
-// The inverse: the pixels a camera stores for a picture that shows as
-// `upright` with EXIF `orientation`.
+// The pixels a camera stores for a picture that shows as `upright` with EXIF
+// `orientation` (1 to 8).
 QImage StoredFor(const QImage& upright, int orientation);
 
 // Writes `image` in the format of the path's extension: .heic/.heif through
