@@ -35,11 +35,6 @@ const browsers = {
     appVersion: '9.80 (Windows NT 6.1; U; en)',
     userAgent: 'Opera/9.80 (Windows NT 6.1; U; en) Presto/2.12.388 Version/12.16',
   },
-  netscape4: {
-    appName: 'Netscape',
-    appVersion: '4.7 [en] (WinNT; I)',
-    userAgent: 'Mozilla/4.7 [en] (WinNT; I)',
-  },
 };
 
 const button = (value) => ({ value, title: '' });

@@ -162,12 +162,11 @@ async function main() {
     // browser calls itself Netscape, so the page without transitions).
     const slides = await openView(opening, 'Buttons and Captions');
     await expectPicture(slides, 1, 'first slide');
-    await slides.click('input[name="ff"]');
-    await expectPicture(slides, 2, 'after Forward');
-    await slides.click('input[name="ff"]');
-    await expectPicture(slides, 3, 'after a second Forward');
-    await slides.click('input[name="bb"]');
-    await expectPicture(slides, 2, 'after Back');
+    for (const [button, n, what] of [['ff', 2, 'after Forward'],
+      ['ff', 3, 'after a second Forward'], ['bb', 2, 'after Back']]) {
+      await slides.click(`input[name="${button}"]`);
+      await expectPicture(slides, n, what);
+    }
     await slides.click('input[name="aut"]');
     await slides.waitForFunction(() => /^Stop #/.test(document.getElementsByName('aut')[0].value),
         null, { timeout: (delaySeconds + 3) * 1000 });
@@ -201,12 +200,11 @@ async function main() {
     await keys.goto(pix + 'ssnobnoc.htm');
     await expectPicture(keys, 1, 'keyboard page start');
     await keys.focus('input[name="bb"]');
-    await keys.keyboard.press('f');
-    await expectPicture(keys, 2, 'after F');
-    await keys.keyboard.press('f');
-    await expectPicture(keys, 3, 'after a second F');
-    await keys.keyboard.press('b');
-    await expectPicture(keys, 2, 'after B');
+    for (const [key, n, what] of [['f', 2, 'after F'], ['f', 3, 'after a second F'],
+      ['b', 2, 'after B']]) {
+      await keys.keyboard.press(key);
+      await expectPicture(keys, n, what);
+    }
     await keys.close();
 
     assert.ok(dialogs.some((d) => d.startsWith('alert: Use these keys')),
