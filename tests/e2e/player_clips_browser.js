@@ -218,6 +218,7 @@ async function looks(folder) {
 
   const phone = await open(folder, '#2', PHONE);
   await until(phone, clipIs(2, {}), null, 'the clip plays on a phone');
+  await phone.screenshot({ path: path.join(work, 'clip-phone.png') });
   const box = await phone.evaluate(() => {
     const r = document.querySelector('#stage video.on').getBoundingClientRect();
     return [r.left, r.top, r.right, r.bottom, innerWidth, innerHeight,
@@ -225,18 +226,25 @@ async function looks(folder) {
   });
   assert.ok(box[0] >= 0 && box[1] >= 0 && box[2] <= box[4] && box[3] <= box[5] &&
     box[6] <= box[4] && box[7] <= box[5], `clip outside the phone's screen: ${box}`);
+  // A tap in the middle pauses the clip, which then carries a play mark.
+  await phone.touchscreen.tap(195, 350);
+  await phone.waitForTimeout(300);
+  const tapped = await quietly(phone, `(${media})`, 2);
+  assert.ok(tapped.paused && tapped.time < 1.9 && tapped.label === 'Play',
+    `a tap in the middle: ${JSON.stringify(tapped)}`);
+  const mark = () => phone.evaluate(() => getComputedStyle(document.getElementById('stage'), '::after').content);
+  assert.notStrictEqual(await mark(), 'none', 'no play mark on the paused clip');
   // The phone loads the phone size of the poster when one was written.
   const poster = await phone.getAttribute('#stage video.on', 'poster');
   if (fs.existsSync(path.join(folder, 'pix', 'phone', 'pic2.jpg'))) assert.match(poster, /phone\/pic2\.jpg$/);
   await axe(phone, 'phone with a clip');
-  await phone.screenshot({ path: path.join(work, 'clip-phone.png') });
-  await phone.touchscreen.tap(195, 350);
-  await phone.waitForTimeout(300);
-  const tapped = await quietly(phone, `(${media})`, 2);
-  assert.ok(tapped.paused && tapped.label === 'Play', `a tap in the middle: ${JSON.stringify(tapped)}`);
-  const mark = () => phone.evaluate(() => getComputedStyle(document.getElementById('stage'), '::after').content);
-  assert.notStrictEqual(await mark(), 'none', 'no play mark on the paused clip');
   await phone.screenshot({ path: path.join(work, 'clip-phone-paused.png') });
+  // A show without a song has Mute for its clips with sound.
+  const muted = () => phone.evaluate(() => document.querySelector('#stage video.on').muted);
+  await phone.getByRole('button', { name: 'Mute' }).tap();
+  assert.ok(await muted(), 'Mute leaves the clip\'s sound on');
+  await phone.getByRole('button', { name: 'Mute' }).tap();
+  assert.ok(!(await muted()), 'Mute turned off leaves the clip muted');
   await phone.getByRole('button', { name: 'Next' }).click();
   await expectSlide(phone, 3, 'Next from a paused clip');
   assert.strictEqual(await mark(), 'none', 'the play mark stays on a picture');
