@@ -21,23 +21,26 @@ const DESKTOP = { viewport: { width: 1280, height: 800 } };
 const href = (folder, hash) => pathToFileURL(path.join(folder, 'index.html')).href + (hash || '');
 
 // Two-second clips made by ffmpeg from its own test sources, with and
-// without sound, and the frame at 0.5 s as the poster.
+// without sound, a longer one, and the frame at 0.5 s as the poster.
 function ffmpeg(args) {
   execFileSync('ffmpeg', ['-v', 'error', '-y', ...args], { stdio: ['ignore', 'ignore', 'pipe'] });
 }
 function makeClips() {
   const video = ['-f', 'lavfi', '-i', 'testsrc=size=320x240:rate=25'];
-  const clips = { sound: path.join(work, 'sound.mp4'), silent: path.join(work, 'silent.mp4') };
-  const h264 = ['-t', '2', '-c:v', 'libx264', '-pix_fmt', 'yuv420p', '-movflags', '+faststart'];
-  ffmpeg([...video, '-f', 'lavfi', '-i', 'sine', ...h264, '-c:a', 'aac', clips.sound]);
-  ffmpeg([...video, ...h264, '-an', clips.silent]);
+  const clips = { sound: path.join(work, 'sound.mp4'), silent: path.join(work, 'silent.mp4'),
+    long: path.join(work, 'long.mp4') };
+  const h264 = ['-c:v', 'libx264', '-pix_fmt', 'yuv420p', '-movflags', '+faststart'];
+  ffmpeg([...video, '-f', 'lavfi', '-i', 'sine', '-t', '2', ...h264, '-c:a', 'aac', clips.sound]);
+  ffmpeg([...video, '-t', '2', ...h264, '-an', clips.silent]);
+  // Longer than the shortest delay, 3 s.
+  ffmpeg([...video, '-t', '5', ...h264, '-an', clips.long]);
   const poster = path.join(work, 'poster.jpg');
   // Larger than a phone's screen, so the compile writes a phone size of it.
   ffmpeg(['-ss', '0.5', '-i', clips.sound, '-frames:v', '1', '-vf', 'scale=1600:1200', poster]);
   return Object.assign(clips, { poster });
 }
 
-// A show whose slides `clipAt` names (slide number to 'sound' or 'silent')
+// A show whose slides `clipAt` names (slide number to 'sound', 'silent' or 'long')
 // are clips. The compile takes the poster as their picture; the data line of
 // each slide then gets the clip's two fields and the clip is put in pix.
 function clipShow(name, count, clipAt, clips, extra) {
@@ -134,7 +137,7 @@ async function autoRun(folder) {
   await page.keyboard.press('p');
   await pausedFor(page, 1000, 'P on a clip playing on its own');
   await page.getByRole('button', { name: 'Play' }).click();
-  await until(page, clipIs(2, {}), null, 'the Play button plays the clip');
+  await until(page, clipIs(2, { muted: false, song: false }), null, 'the Play button plays the clip');
   assert.strictEqual(await page.getAttribute('#play', 'aria-label'), 'Pause');
   await page.waitForFunction(() => location.hash === '#3', null, { timeout: 4000 })
     .catch(() => assert.fail('the auto run did not move on at the clip\'s end'));
@@ -164,6 +167,8 @@ async function autoRun(folder) {
   await expectSlide(page, 1, 'leaving the clip');
   assert.ok(await page.evaluate(() => [...document.querySelectorAll('video')].every((v) => v.paused)),
     'the clip plays on after leaving its slide');
+  await page.waitForFunction(() => !document.querySelector('audio').paused, null, { timeout: 2000 })
+    .catch(() => assert.fail('the song stays paused after leaving the clip'));
   await done(page);
 }
 async function pausedFor(page, ms, what) {
@@ -172,6 +177,20 @@ async function pausedFor(page, ms, what) {
   const still = await quietly(page, `(${media})`, 2);
   assert.ok(still.on && still.paused && still.time === paused.time && still.label === 'Play',
     `${what}: the clip or the run goes on: ${JSON.stringify(still)}`);
+}
+
+// With a delay shorter than the clip (3 s, the clip 5 s), the auto run still
+// waits for its end.
+async function shortDelay(folder) {
+  const page = await open(folder, '#2', DESKTOP);
+  await until(page, clipIs(2, {}), null, 'the clip plays');
+  await page.keyboard.press('p');
+  await page.keyboard.press('p');
+  await until(page, `(function(){const m=(${media})(2);m.ok=m.on&&m.time>3.6;return m;})`, null,
+    'the clip cut at the delay', 8000);
+  await page.waitForFunction(() => location.hash === '#3', null, { timeout: 3000 })
+    .catch(() => assert.fail('no move at the end of the clip'));
+  await done(page);
 }
 
 // Stepping through a long show of pictures and clips: never more than three
@@ -283,6 +302,7 @@ async function main() {
   const withSong = { SongPath: path.join(work, 'song.wav'), NumSecDelay: 5 };
   await sound(clipShow('clip song', 5, show, clips, withSong));
   await autoRun(clipShow('clip run', 5, show, clips, withSong));
+  await shortDelay(clipShow('clip short delay', 3, { 2: 'long' }, clips, { NumSecDelay: 3 }));
   const every3 = {};
   for (let k = 3; k <= 60; k += 3) every3[k] = k % 2 ? 'sound' : 'silent';
   await longShow(clipShow('clip long', 60, every3, clips, {}), 60);
