@@ -10,6 +10,7 @@
 //   node player_clips_browser.js <pevrano-slideshow> <folder of example pictures>
 const { execFileSync } = require('child_process');
 const fs = require('fs');
+const http = require('http');
 const path = require('path');
 const zlib = require('zlib');
 const { pathToFileURL } = require('url');
@@ -189,6 +190,55 @@ async function shortDelay(folder) {
   await done(page);
 }
 
+// Serves the show folder on 127.0.0.1, every clip 1.5 s late.
+function slowServer(folder) {
+  const server = http.createServer((req, res) => {
+    const file = path.join(folder, decodeURIComponent(new URL(req.url, 'http://x').pathname));
+    if (!file.startsWith(folder) || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
+      res.writeHead(404);
+      return res.end();
+    }
+    const type = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
+      '.jpg': 'image/jpeg', '.mp4': 'video/mp4' }[path.extname(file)] || 'application/octet-stream';
+    setTimeout(() => {
+      res.writeHead(200, { 'Content-Type': type, 'Cache-Control': 'no-store' });
+      res.end(fs.readFileSync(file));
+    }, type === 'video/mp4' ? 1500 : 0);
+  });
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
+}
+
+// A step away from a clip still on its way stops it for good: it is not
+// started again off the stage (Chromium pauses a muted clip it cannot see,
+// other browsers may not; so every start is recorded).
+async function leftEarly(folder) {
+  const server = await slowServer(folder);
+  try {
+    const context = await browser().newContext(DESKTOP);
+    const page = await context.newPage();
+    page.on('pageerror', (e) => problems.push(`script error: ${e.message}`));
+    await page.addInitScript(() => {
+      window.starts = [];
+      document.addEventListener('play', (e) => {
+        const v = e.target;
+        if (v.localName === 'video') window.starts.push(location.hash + ' ' + v.getAttribute('src'));
+      }, true);
+    });
+    await page.goto(`http://127.0.0.1:${server.address().port}/index.html#1`);
+    await page.waitForSelector('#stage img.on[data-decoded]', { timeout: 10000 });
+    await page.keyboard.press('ArrowRight');
+    await page.waitForSelector('#stage video.on', { timeout: 3000 });
+    await page.waitForTimeout(300);
+    await page.keyboard.press('ArrowRight');
+    await page.waitForTimeout(3000);
+    const starts = await page.evaluate(() => window.starts);
+    assert.deepStrictEqual(starts.filter((s) => !s.startsWith('#2 ')), [], 'a clip started off the stage');
+    await context.close();
+  } finally {
+    server.close();
+  }
+}
+
 // Stepping through a long show of pictures and clips: never more than three
 // elements with a full source, a clip ahead is loaded as a neighbour.
 async function longShow(folder, count) {
@@ -297,7 +347,9 @@ async function main() {
   const show = { 2: 'sound', 4: 'silent' };
   const withSong = { SongPath: path.join(work, 'song.wav'), NumSecDelay: 5 };
   await sound(clipShow('clip song', 5, show, clips, withSong));
-  await autoRun(clipShow('clip run', 5, show, clips, withSong));
+  const run5 = clipShow('clip run', 5, show, clips, withSong);
+  await autoRun(run5);
+  await leftEarly(run5);
   await shortDelay(clipShow('clip short delay', 3, { 2: 'long' }, clips, { NumSecDelay: 3 }));
   const every3 = {};
   for (let k = 3; k <= 60; k += 3) every3[k] = k % 2 ? 'sound' : 'silent';

@@ -331,12 +331,18 @@
   function clip() {
     return shown && shown.pause && shown.slide === current && shown.getAttribute('src') ? shown : null;
   }
-  function startClip(v) {
-    v.muted = silent || !heard;
+  function startClip(v, quiet) {
+    v.muted = quiet || silent || !heard;
     v.preload = 'auto';
-    var playing = v.play();
-    // Refused with sound, it plays without.
-    if (playing) playing.catch(function () { if (!v.muted) { v.muted = true; v.play().catch(noop); } });
+    // Refused with sound, it plays without; refused even so, the auto run
+    // waits the delay, as on a picture. A pause or a step away before it
+    // started is no refusal.
+    v.play().catch(function (e) {
+      if (e.name !== 'NotAllowedError' || v !== clip()) return;
+      if (!v.muted) return startClip(v, true);
+      clearTimeout(timer);
+      if (running) timer = setTimeout(advance, show.delay * 1000);
+    });
   }
 
   function swap(img) {
