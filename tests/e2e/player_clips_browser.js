@@ -10,13 +10,12 @@
 //   node player_clips_browser.js <pevrano-slideshow> <folder of example pictures>
 const { execFileSync } = require('child_process');
 const fs = require('fs');
-const http = require('http');
 const path = require('path');
 const zlib = require('zlib');
 const { pathToFileURL } = require('url');
 const assert = require('assert');
-const { work, pictures, problems, writeWav, compile, open, done, expectSlide, axe, run, browser } =
-  require('./player_support');
+const { work, pictures, problems, writeWav, compile, open, done, expectSlide, axe, slowServer, run,
+  browser } = require('./player_support');
 
 const PHONE = { viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true, deviceScaleFactor: 3 };
 const DESKTOP = { viewport: { width: 1280, height: 800 } };
@@ -190,29 +189,11 @@ async function shortDelay(folder) {
   await done(page);
 }
 
-// Serves the show folder on 127.0.0.1, every clip 1.5 s late.
-function slowServer(folder) {
-  const server = http.createServer((req, res) => {
-    const file = path.join(folder, decodeURIComponent(new URL(req.url, 'http://x').pathname));
-    if (!file.startsWith(folder) || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
-      res.writeHead(404);
-      return res.end();
-    }
-    const type = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
-      '.jpg': 'image/jpeg', '.mp4': 'video/mp4' }[path.extname(file)] || 'application/octet-stream';
-    setTimeout(() => {
-      res.writeHead(200, { 'Content-Type': type, 'Cache-Control': 'no-store' });
-      res.end(fs.readFileSync(file));
-    }, type === 'video/mp4' ? 1500 : 0);
-  });
-  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
-}
-
 // A step away from a clip still on its way stops it for good: it is not
 // started again off the stage (Chromium pauses a muted clip it cannot see,
 // other browsers may not; so every start is recorded).
 async function leftEarly(folder) {
-  const server = await slowServer(folder);
+  const server = await slowServer(folder, { '.mp4': 1500 });
   try {
     const context = await browser().newContext(DESKTOP);
     const page = await context.newPage();
