@@ -23,6 +23,30 @@ from sizes_vs_vipsthumbnail import compile_show, timed, write_show
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
 
+def rounds_against_cp(program, show, work, rounds):
+    """In alternating rounds, `cp -r` of work/first and a compile of `show`
+    into a new folder; their times and the compiles' peak memory."""
+    cp_times, compile_times, peaks = [], [], []
+    for r in range(rounds):
+        def copy():
+            seconds, _ = timed(["cp", "-r", os.path.join(work, "first"),
+                                os.path.join(work, f"cp{r}")], check=True)
+            cp_times.append(seconds)
+
+        def again():
+            seconds, peak = compile_show(program, show, os.path.join(work, f"out{r}"))
+            compile_times.append(seconds)
+            peaks.append(peak)
+
+        for step in ([copy, again] if r % 2 == 0 else [again, copy]):
+            step()
+        print(f"round {r + 1}: cp -r {cp_times[-1]:.3f} s, second compile "
+              f"{compile_times[-1]:.3f} s, peak {peaks[-1]:.0f} MB", flush=True)
+        shutil.rmtree(os.path.join(work, f"cp{r}"))
+        shutil.rmtree(os.path.join(work, f"out{r}"))
+    return cp_times, compile_times, peaks
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--build", default=os.path.join(ROOT, "build"))
@@ -47,24 +71,7 @@ def main():
         first, peak = compile_show(program, show, os.path.join(work, "first"))
         print(f"first compile (fills the cache): {first:.1f} s, peak {peak:.0f} MB", flush=True)
 
-        cp_times, compile_times, peaks = [], [], []
-        for r in range(args.rounds):
-            def copy():
-                seconds, _ = timed(["cp", "-r", os.path.join(work, "first"),
-                                    os.path.join(work, f"cp{r}")], check=True)
-                cp_times.append(seconds)
-
-            def again():
-                seconds, peak = compile_show(program, show, os.path.join(work, f"out{r}"))
-                compile_times.append(seconds)
-                peaks.append(peak)
-
-            for step in ([copy, again] if r % 2 == 0 else [again, copy]):
-                step()
-            print(f"round {r + 1}: cp -r {cp_times[-1]:.2f} s, second compile "
-                  f"{compile_times[-1]:.2f} s, peak {peaks[-1]:.0f} MB", flush=True)
-            shutil.rmtree(os.path.join(work, f"cp{r}"))
-            shutil.rmtree(os.path.join(work, f"out{r}"))
+        cp_times, compile_times, peaks = rounds_against_cp(program, show, work, args.rounds)
         cp = statistics.median(cp_times)
         comp = statistics.median(compile_times)
         print()

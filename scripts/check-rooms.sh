@@ -29,7 +29,7 @@ video: platform pictures
 support: project platform
 sorter: project platform pictures document
 colortool: project platform support document
-compiler: project platform pictures document
+compiler: project platform pictures document video
 captionstyle: project platform compiler document
 publish: project platform pictures compiler document
 editor: project platform pictures document support sorter colortool captionstyle compiler publish

@@ -28,6 +28,16 @@ public:
     virtual void setProgress(int value) = 0;
     virtual void hideProgress() = 0;
     virtual void setBusy(bool busy) = 0;
+    // While a clip encodes in the step after `value`: `seconds` of its
+    // `duration` are done, for the bar to fill that step with.
+    virtual void setClipProgress(int value, double seconds, double duration) {
+        (void)value;
+        (void)seconds;
+        (void)duration;
+    }
+    // Whether the user asked to stop the run; asked while a clip encodes,
+    // which then stops at once.
+    virtual bool cancelRequested() { return false; }
 
     // Opens a document with the desktop's default application (tHyperJump).
     virtual void openDocument(const QString& path) = 0;

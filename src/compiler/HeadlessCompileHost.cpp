@@ -68,3 +68,14 @@ void HeadlessCompileHost::setProgress(int value) {
     log << "Copying files: " << tenth * 10 << "% (" << value << " of " << progressMaximum << ")\n";
     log.flush();
 }
+
+void HeadlessCompileHost::setClipProgress(int value, double seconds, double duration) {
+    const int tenth = duration > 0 ? qBound(0, int(seconds * 10 / duration), 10) : 0;
+    if (value == clipStep && tenth == clipTenth)
+        return;
+    clipStep = value;
+    clipTenth = tenth;
+    log << "Encoding a clip: " << tenth * 10 << "% (" << QString::number(seconds, 'f', 1) << " of "
+        << QString::number(duration, 'f', 1) << " s)\n";
+    log.flush();
+}

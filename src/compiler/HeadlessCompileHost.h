@@ -23,6 +23,7 @@ public:
     void setProgress(int value) override;
     void hideProgress() override;
     void setBusy(bool) override {}
+    void setClipProgress(int value, double seconds, double duration) override;
     void openDocument(const QString&) override {}
 
     ConsolePrompter& consolePrompter() { return console; }
@@ -49,4 +50,6 @@ private:
     int folderAsks = 0;
     int progressMaximum = 0;
     int lastTenth = -1;
+    int clipStep = -1; // the step of the clip last reported, and its tenth
+    int clipTenth = -1;
 };

@@ -1,5 +1,6 @@
 #include "compiler/OutputFolder.h"
 
+#include "compiler/ClipCopies.h"
 #include "compiler/CompileHost.h"
 #include "compiler/PageText.h"
 #include "compiler/PictureCopies.h"
@@ -9,10 +10,12 @@
 #include "platform/FileSystem.h"
 #include "platform/Prompter.h"
 #include "project/SlideShowProject.h"
+#include "video/ClipPlan.h"
 
 #include <QDir>
 #include <QFile>
 #include <QStringList>
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <optional>
@@ -103,13 +106,14 @@ public:
     ProgressBar& operator=(const ProgressBar&) = delete;
 
     void advance(int by = 1) {
-        value += by;
-        host.setProgress(value);
+        done += by;
+        host.setProgress(done);
     }
+    int value() const { return done; }
 
 private:
     CompileHost& host;
-    int value = 0;
+    int done = 0;
 };
 
 // Copies one file into pix under a fixed name and leaves it writable by its
@@ -124,6 +128,13 @@ public:
             return false;
         return place(fs.copyFile(from, pix + name), pix + name);
     }
+
+    // Puts a file no one writes again (a clip from the cache) into pix.
+    bool link(const QString& from, const QString& name) {
+        return place(fs.linkOrCopyFile(from, pix + name), pix + name);
+    }
+
+    QString pathOf(const QString& name) const { return pix + name; }
 
     // Writes a copy the engine made.
     bool write(const QByteArray& bytes, const QString& name) {
@@ -156,11 +167,13 @@ QString PageFileName(const SlideShowProject& p) {
     return p.names.FirstPageName + QStringLiteral(".htm");
 }
 
-// What the picture copies of one run share: the memory of the decodes in
-// flight and the cache of sizes.
+// What the picture and clip copies of one run share: the memory of the
+// decodes in flight, the cache of sizes and the clip tools, looked for once.
 struct PictureWork {
     DecodeBudget budget;
     std::optional<SizeCache> cache;
+    std::optional<ClipTools> tools;
+    ClipRequest clips;
 };
 
 // One file of the copies: its source, its name in pix and how far the
@@ -170,6 +183,7 @@ struct PixCopy {
     QString name;
     int advance = 1;
     bool picture = false; // a slide, background or opening-page picture
+    bool clip = false;    // a slide's video clip: `name` is its poster's
 };
 
 // Every copy of a run, in order, under the names settled in p.names.pix.
@@ -179,7 +193,8 @@ std::vector<PixCopy> CopyPlan(const SlideShowProject& p, const QString& programF
     const int count = p.SlideCount();
     std::vector<PixCopy> plan;
     for (int k = 1; k <= count; ++k)
-        plan.push_back({p.slide(k).PicturePath, PixPictureName(p, k), 1, true});
+        plan.push_back(
+            {p.slide(k).PicturePath, PixPictureName(p, k), 1, true, !PixClipName(p, k).isEmpty()});
     const bool pictureBackgrounds = !s.UseColTrueUsePicFalse;
     if (pictureBackgrounds && s.optIntBkImgOptionForm == 1) {
         for (int k = 1; k <= count; ++k)
@@ -223,6 +238,11 @@ std::optional<QString> TooLongName(const SlideShowProject& p, FileSystem& fs,
         if (!c.from.isEmpty() && !c.name.isEmpty()) {
             names << c.name;
             paths << pix + c.name;
+        }
+    for (const QString& clip : p.names.pix.clips)
+        if (!clip.isEmpty()) {
+            names << clip;
+            paths << pix + clip;
         }
     // The smaller sizes: "picK.jpg" one folder further down.
     if (WantsPictureSizes(p.settings) && p.SlideCount() > 0) {
@@ -271,34 +291,76 @@ void PlacePicture(const PixCopy& c, const PictureCopies& made, int slide, PixCop
         names.phoneSizes[i] = made.phone.size;
 }
 
+// Makes one slide's clip and puts it into pix under its name, its poster
+// under the slide picture's and the poster's sizes as a picture's. False
+// when the run was cancelled while it encoded.
+bool PlaceClip(const PixCopy& c, int slide, PictureWork& work, CompileHost& host, PixCopier& pix,
+               const ProgressBar& bar, PictureReport& report, PixFiles& names) {
+    const int i = slide - 1;
+    const ClipCopies made =
+        MakeClipCopies(work.tools, c.from, pix.pathOf(names.clips[i]), work.clips, work.budget,
+                       work.cache ? &*work.cache : nullptr, [&](double seconds, double duration) {
+                           host.setClipProgress(bar.value(), seconds, duration);
+                           return !host.cancelRequested();
+                       });
+    if (made.cancelled)
+        return false;
+    if (made.leftOut) {
+        report.leftOut << QDir::toNativeSeparators(c.from) + QStringLiteral(" (") + made.refusal +
+                              u')';
+        host.pictureLeftOut(c.from);
+    }
+    if (made.leftOut || !(made.placed || pix.link(made.clipFile, names.clips[i]))) {
+        // Neither the player nor a page shows what is not there.
+        names.clips[i].clear();
+        return true;
+    }
+    names.clipSounds[i] = made.sound;
+    if (pix.write(made.poster.bytes, c.name))
+        names.fullSizes[i] = made.poster.size;
+    if (made.thumb.made() && pix.write(made.thumb.bytes, PixThumbName(slide)))
+        names.thumbSizes[i] = made.thumb.size;
+    if (made.phone.made() && pix.write(made.phone.bytes, PixPhoneName(slide)))
+        names.phoneSizes[i] = made.phone.size;
+    return true;
+}
+
 // Copies [first, last) of the plan (`slides`: the slide pictures, which lead
 // it). Every picture goes through the engine on worker threads, which checks
 // its content and makes what the show needs of it; each is placed as soon as
 // it is ready, in the plan's order. The slide pictures are fitted and sized
-// as `request` asks.
-void CopyRange(std::vector<PixCopy>::const_iterator first,
+// as `request` asks. Clips are made one at a time as their turn comes, while
+// the workers go on with the pictures after them. False when the run was
+// cancelled.
+bool CopyRange(std::vector<PixCopy>::const_iterator first,
                std::vector<PixCopy>::const_iterator last, bool slides,
                const PictureRequest& request, PictureWork& work, CompileHost& host, PixCopier& pix,
                ProgressBar& bar, PictureReport& report, PixFiles& names) {
     QStringList sources;
     for (auto it = first; it != last; ++it)
-        sources << (it->picture ? it->from : QString());
+        sources << (it->picture && !it->clip ? it->from : QString());
+    bool cancelled = false;
     // The smaller sizes are steps of their own, made or not.
     const int sizeSteps = slides && request.sizes ? kSizesPerPicture : 0;
     const auto finish = [&](int i, const PictureCopies& made) {
         const PixCopy& c = first[i];
-        if (!c.picture)
+        if (c.clip)
+            cancelled = !PlaceClip(c, i + 1, work, host, pix, bar, report, names);
+        else if (!c.picture)
             pix.copy(c.from, c.name);
         else if (!c.from.isEmpty())
             PlacePicture(c, made, slides ? i + 1 : 0, pix, host, report, names);
-        if (c.advance + sizeSteps != 0)
+        if (!cancelled && c.advance + sizeSteps != 0)
             bar.advance(c.advance + sizeSteps);
+        return !cancelled;
     };
     CopiesInOrder(sources, slides ? request : PictureRequest{}, work.budget,
                   work.cache ? &*work.cache : nullptr, finish);
+    return !cancelled;
 }
 
-void CopyEverything(SlideShowProject& p, CompileHost& host, FileSystem& fs,
+// False when the run was cancelled.
+bool CopyEverything(SlideShowProject& p, CompileHost& host, FileSystem& fs,
                     const QString& programFolder) {
     const int count = p.SlideCount();
     const ShowSettings& s = p.settings;
@@ -314,11 +376,19 @@ void CopyEverything(SlideShowProject& p, CompileHost& host, FileSystem& fs,
     PixCopier pix(ui, fs, p.names.OutputFolder + QStringLiteral("pix/"));
     const std::vector<PixCopy> plan = CopyPlan(p, programFolder);
     PictureReport report;
-    PictureWork work{DecodeBudget(), SizeCache::inUserCache(qint64(s.SizesCacheMB) << 20)};
+    const bool clips =
+        std::any_of(plan.begin(), plan.end(), [](const PixCopy& c) { return c.clip; });
+    PictureWork work{DecodeBudget(), SizeCache::inUserCache(qint64(s.SizesCacheMB) << 20),
+                     clips ? FindClipTools() : std::nullopt,
+                     ClipRequest{request.fitBox.value_or(kDefaultClipBox), request.sizes}};
     PixFiles& names = p.names.pix;
     // The slide pictures lead the plan; only they are fitted and sized.
-    CopyRange(plan.begin(), plan.begin() + count, true, request, work, host, pix, bar, report,
-              names);
+    if (!CopyRange(plan.begin(), plan.begin() + count, true, request, work, host, pix, bar, report,
+                   names)) {
+        if (work.cache)
+            work.cache->trim();
+        return false;
+    }
     if (!report.unfitted.isEmpty()) {
         const QString list = kCrLf + report.unfitted.join(kCrLf);
         if (request.fitBox)
@@ -357,6 +427,7 @@ void CopyEverything(SlideShowProject& p, CompileHost& host, FileSystem& fs,
     if (!told.isEmpty())
         ui.messageBox({told.join(kCrLf + kCrLf), QStringLiteral("Pictures for the web"),
                        MsgButtons::Ok, MsgIcon::Exclamation, std::nullopt});
+    return true;
 }
 
 } // namespace
@@ -398,7 +469,8 @@ void MoveFiles(SlideShowProject& p, CompileHost& host, FileSystem& fs,
                            QStringLiteral("Your Directory and folder is: ") + p.names.OutputFolder,
                        QStringLiteral("Pevrano Slide Show"), MsgButtons::Ok, MsgIcon::Exclamation,
                        std::nullopt});
-        CopyEverything(p, host, fs, programFolder);
+        if (!CopyEverything(p, host, fs, programFolder))
+            p.flags.CompileCancelled = true;
         return;
     }
 }

@@ -68,7 +68,10 @@ PictureCopies MakeCopies(const QString& source, const PictureRequest& request, D
         wanted.push_back({&made.thumb, QStringLiteral("thumb q%1").arg(kSizesJpegQuality)});
     bool allFound = true;
     for (Wanted& w : wanted) {
-        w.key = cache ? SizeCache::key(source, base + w.key) : QString();
+        w.key = !cache ? QString()
+                : request.cacheIdentity.isEmpty()
+                    ? SizeCache::key(source, base + w.key)
+                    : SizeCache::keyOf(request.cacheIdentity, base + w.key);
         if (const auto hit = cache ? cache->find(w.key) : std::nullopt) {
             *w.into = {hit->bytes, hit->size};
             w.found = true;
@@ -118,20 +121,25 @@ PictureCopies MakeCopies(const QString& source, const PictureRequest& request, D
 
 void CopiesInOrder(const QStringList& sources, const PictureRequest& request, DecodeBudget& budget,
                    const SizeCache* cache,
-                   const std::function<void(int index, const PictureCopies&)>& done) {
+                   const std::function<bool(int index, const PictureCopies&)>& done) {
     QThreadPool* pool = QThreadPool::globalInstance();
     // Enough queued behind the running ones that no worker waits for the
     // caller's writes; few enough that encoded copies do not pile up.
     const int inFlight = 2 * std::max(1, pool->maxThreadCount());
     std::deque<std::pair<int, QFuture<PictureCopies>>> running;
+    bool goOn = true;
     const auto finishOldest = [&] {
         auto [index, future] = std::move(running.front());
         running.pop_front();
-        done(index, future.result());
+        // Those still running after a stop are waited for, not handed over.
+        const PictureCopies made = future.result();
+        goOn = goOn && done(index, made);
     };
-    for (int i = 0; i < sources.size(); ++i) {
+    for (int i = 0; goOn && i < sources.size(); ++i) {
         if (static_cast<int>(running.size()) >= inFlight)
             finishOldest();
+        if (!goOn)
+            break;
         const QString source = sources[i];
         running.emplace_back(i, source.isEmpty()
                                     ? QtFuture::makeReadyFuture(PictureCopies{})

@@ -25,6 +25,10 @@ inline constexpr int kFullJpegQuality = 90;
 struct PictureRequest {
     std::optional<QSize> fitBox; // the full copy fitted to this box; none: as it is
     bool sizes = false;          // a thumbnail and, when it is larger, a phone size too
+    // Keys the cached sizes by this instead of the source file's identity
+    // (SizeCache::identity): for a picture made for the run, such as a
+    // clip's poster, whose file is new each time.
+    QString cacheIdentity;
 };
 
 // One copy made by the engine: its bytes and upright size.
@@ -64,7 +68,8 @@ PictureCopies MakeCopies(const QString& source, const PictureRequest& request, D
 // MakeCopies for every one of `sources` on worker threads, each result
 // handed to `done` on the calling thread in the order of `sources` (empty
 // sources get an empty result without a worker). Only a few pictures are in
-// flight at a time, so memory stays low however long the list.
+// flight at a time, so memory stays low however long the list. When `done`
+// returns false no more are made or handed over.
 void CopiesInOrder(const QStringList& sources, const PictureRequest& request, DecodeBudget& budget,
                    const SizeCache* cache,
-                   const std::function<void(int index, const PictureCopies&)>& done);
+                   const std::function<bool(int index, const PictureCopies&)>& done);

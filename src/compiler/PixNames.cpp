@@ -5,6 +5,7 @@
 #include "pictures/PictureEngine.h"
 #include "platform/FilePaths.h"
 #include "platform/RegularFile.h"
+#include "video/ClipIdentify.h"
 
 #include <QFile>
 #include <QSet>
@@ -59,6 +60,14 @@ QString PictureCopyName(const QString& stem, const QString& source, QList<LeftOu
         return {};
     }
     return stem + PixPictureExtension(source, *format);
+}
+
+// Whether the content of `source` announces a video clip (whether it plays
+// is for the clip copies to find out).
+bool IsClipSource(const QString& source) {
+    QFile file;
+    return !source.isEmpty() && OpenRegularFile(file, source, nullptr) &&
+           ClipContainerOfHeader(file.read(256)).has_value();
 }
 
 QString SongCopyName(const QString& source, QList<LeftOutSource>& leftOut) {
@@ -123,7 +132,13 @@ QList<LeftOutSource> SettlePixFiles(SlideShowProject& p) {
     for (int k = 1; k <= count; ++k) {
         const QString stem = QStringLiteral("pic") + IntText(k);
         const QString& source = p.slide(k).PicturePath;
-        const QString name = PictureCopyName(stem, source, leftOut);
+        // A clip shows its poster wherever a picture shows.
+        const bool clip = IsClipSource(source);
+        pix.clips << (clip ? QStringLiteral("vid") + IntText(k) + QStringLiteral(".mp4")
+                           : QString());
+        pix.clipSounds << false;
+        const QString name =
+            clip ? stem + QStringLiteral(".jpg") : PictureCopyName(stem, source, leftOut);
         // The classic pages still name a picture left out.
         pix.pictures << (name.isEmpty() && !source.isEmpty() ? stem + QStringLiteral(".jpg")
                                                              : name);

@@ -49,7 +49,9 @@ struct LeftOutSource {
 // name the compile writes, and then is "opening" + extension. A source that
 // is not what it claims is left out: its name stays empty (a slide picture
 // keeps "pic<k>.jpg" for the classic pages, which still name it) and it is
-// returned. The written sizes start invalid; the copies fill them.
+// returned. A slide picture whose content announces a video clip gets
+// "vid" + k + ".mp4" for the clip and "pic<k>.jpg" for its poster. The
+// written sizes start invalid; the copies fill them.
 QList<LeftOutSource> SettlePixFiles(SlideShowProject& p);
 
 // The table's names, for the page writers. Slide k is 1-based.
@@ -67,6 +69,10 @@ inline QString PixSongName(const SlideShowProject& p) {
 }
 inline QString PixOpeningPictureName(const SlideShowProject& p) {
     return p.names.pix.openingPicture;
+}
+// Slide k's clip in pix ("vid3.mp4"); empty for a picture.
+inline QString PixClipName(const SlideShowProject& p, int k) {
+    return p.names.pix.clips.value(k - 1);
 }
 // Whether slide k's thumbnail was written (else pages show the picture).
 inline bool PixThumbWritten(const SlideShowProject& p, int k) {

@@ -37,21 +37,24 @@ QString SlideEntry(const SlideShowProject& p, int k) {
     const QSize thumb = p.names.pix.thumbSizes.value(k - 1);
     const QSize phone = p.names.pix.phoneSizes.value(k - 1);
     const BackgroundMode mode = BackgroundModeOf(settings);
+    // A clip left out has no poster either.
+    const QString clip = full.isValid() ? PixClipName(p, k) : QString();
     const QString back = StoredColorToHtml(
         mode == BackgroundMode::ColorPerSlide ? s.PicBackColor : p.slot(0).PicBackColor);
     const QString backPicture = mode == BackgroundMode::PicturePerSlide && !s.BkPicture.isEmpty()
                                     ? PixSlideBackgroundName(p, k)
                                     : QString();
-    const QStringList fields{ScriptLiteral(full.isValid() ? PixPictureName(p, k) : QString()),
-                             Number(full.isValid() ? full.width() : 0),
-                             Number(full.isValid() ? full.height() : 0),
-                             ScriptLiteral(s.Caption),
-                             ScriptLiteral(back),
-                             ScriptLiteral(StoredColorToHtml(s.CapForeColor)),
-                             ScriptLiteral(StoredColorToHtml(s.CapBackColor)),
-                             ScriptLiteral(backPicture),
-                             Number(thumb.isValid() ? thumb.width() : 0),
-                             Number(phone.isValid() ? phone.width() : 0)};
+    const QStringList fields{
+        ScriptLiteral(full.isValid() ? PixPictureName(p, k) : QString()),
+        Number(full.isValid() ? full.width() : 0), Number(full.isValid() ? full.height() : 0),
+        ScriptLiteral(s.Caption), ScriptLiteral(back),
+        ScriptLiteral(StoredColorToHtml(s.CapForeColor)),
+        ScriptLiteral(StoredColorToHtml(s.CapBackColor)), ScriptLiteral(backPicture),
+        Number(thumb.isValid() ? thumb.width() : 0), Number(phone.isValid() ? phone.width() : 0),
+        // A clip: its name in pix (the fields above
+        // describe its poster) and whether it has sound.
+        ScriptLiteral(clip),
+        Number(!clip.isEmpty() && p.names.pix.clipSounds.value(k - 1) ? 1 : 0)};
     return QLatin1Char('[') + fields.join(QLatin1Char(',')) + QLatin1Char(']');
 }
 

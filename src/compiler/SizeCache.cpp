@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QtEndian>
@@ -20,6 +21,31 @@ constexpr int kHeaderBytes = 4 + 8 + 32;
 
 QByteArray Checksum(const QByteArray& sizeAndBytes) {
     return QCryptographicHash::hash(sizeAndBytes, QCryptographicHash::Sha256);
+}
+
+// A file entry's data beside its small entry.
+const QString kFileSuffix = QStringLiteral(".file");
+
+struct FileSum {
+    qint64 length = 0;
+    QByteArray sha256;
+};
+
+// The length and checksum of a file entry's data, read in pieces.
+std::optional<FileSum> SumOf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!hash.addData(&file))
+        return std::nullopt;
+    return FileSum{file.size(), hash.result()};
+}
+
+QByteArray FileEntryBytes(const FileSum& sum) {
+    QByteArray b(8, '\0');
+    qToLittleEndian<qint64>(sum.length, b.data());
+    return QByteArrayLiteral("file") + b + sum.sha256;
 }
 
 QByteArray SizeBytes(QSize size) {
@@ -40,20 +66,29 @@ std::optional<SizeCache> SizeCache::inUserCache(qint64 maxBytes) {
     return SizeCache(base + QStringLiteral("/sizes"), maxBytes);
 }
 
-QString SizeCache::key(const QString& source, const QString& parameters) {
+QString SizeCache::identity(const QString& source) {
     struct stat st {};
     const QString absolute = QFileInfo(source).absoluteFilePath();
     if (::stat(QFile::encodeName(absolute).constData(), &st) != 0 || !S_ISREG(st.st_mode))
         return {};
-    const QString identity = QStringLiteral("%1\n%2\n%3.%4\n%5\n%6\n")
-                                 .arg(absolute)
-                                 .arg(qint64(st.st_size))
-                                 .arg(qint64(st.st_mtim.tv_sec))
-                                 .arg(qint64(st.st_mtim.tv_nsec))
-                                 .arg(quint64(st.st_ino))
-                                 .arg(parameters);
-    return QString::fromLatin1(
-        QCryptographicHash::hash(identity.toUtf8(), QCryptographicHash::Sha256).toHex());
+    return QStringLiteral("%1\n%2\n%3.%4\n%5\n")
+        .arg(absolute)
+        .arg(qint64(st.st_size))
+        .arg(qint64(st.st_mtim.tv_sec))
+        .arg(qint64(st.st_mtim.tv_nsec))
+        .arg(quint64(st.st_ino));
+}
+
+QString SizeCache::keyOf(const QString& identity, const QString& parameters) {
+    if (identity.isEmpty())
+        return {};
+    return QString::fromLatin1(QCryptographicHash::hash((identity + parameters + u'\n').toUtf8(),
+                                                        QCryptographicHash::Sha256)
+                                   .toHex());
+}
+
+QString SizeCache::key(const QString& source, const QString& parameters) {
+    return keyOf(identity(source), parameters);
 }
 
 QString SizeCache::pathOf(const QString& key) const {
@@ -95,6 +130,38 @@ void SizeCache::store(const QString& key, const Entry& entry) const {
     file.commit(); // a failed write leaves no entry
 }
 
+QString SizeCache::filePath(const QString& key) const {
+    const QString path = pathOf(key) + kFileSuffix;
+    QDir().mkpath(QFileInfo(path).path());
+    return path;
+}
+
+bool SizeCache::storeFile(const QString& key) const {
+    if (key.isEmpty())
+        return false;
+    const std::optional<FileSum> sum = SumOf(pathOf(key) + kFileSuffix);
+    if (!sum || sum->length <= 0)
+        return false;
+    store(key, {FileEntryBytes(*sum), {}});
+    return true;
+}
+
+std::optional<QString> SizeCache::findFile(const QString& key) const {
+    const std::optional<Entry> entry = find(key);
+    if (!entry)
+        return std::nullopt;
+    const QString path = pathOf(key) + kFileSuffix;
+    const std::optional<FileSum> sum = SumOf(path);
+    if (!sum || FileEntryBytes(*sum) != entry->bytes) {
+        // Damaged or gone: made again.
+        QFile::remove(path);
+        QFile::remove(pathOf(key));
+        return std::nullopt;
+    }
+    QFile(path).setFileTime(QDateTime::currentDateTimeUtc(), QFileDevice::FileModificationTime);
+    return path;
+}
+
 void SizeCache::trim() const {
     struct Item {
         QString path;
@@ -102,20 +169,31 @@ void SizeCache::trim() const {
         QDateTime used;
     };
     std::vector<Item> items;
+    QHash<QString, qint64> bytesOf;
     qint64 total = 0;
     for (const QFileInfo& sub : QDir(dir).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
         for (const QFileInfo& f : QDir(sub.filePath()).entryInfoList(QDir::Files)) {
             items.push_back({f.filePath(), f.size(), f.lastModified()});
+            bytesOf.insert(f.filePath(), f.size());
             total += f.size();
         }
     if (total <= maxBytes)
         return;
     std::sort(items.begin(), items.end(),
               [](const Item& a, const Item& b) { return a.used < b.used; });
+    const auto remove = [&](const QString& path) {
+        const auto it = bytesOf.find(path);
+        if (it != bytesOf.end() && QFile::remove(path)) {
+            total -= *it;
+            bytesOf.erase(it);
+        }
+    };
     for (const Item& item : items) {
         if (total <= maxBytes)
             break;
-        if (QFile::remove(item.path))
-            total -= item.bytes;
+        remove(item.path);
+        // A file entry is of no use without its small entry, nor the other way.
+        remove(item.path.endsWith(kFileSuffix) ? item.path.chopped(kFileSuffix.size())
+                                               : item.path + kFileSuffix);
     }
 }

@@ -25,6 +25,13 @@ public:
     // The key of one size of `source`; empty when the file cannot be
     // looked at (it is then never cached).
     static QString key(const QString& source, const QString& parameters);
+    // What tells `source` apart from any other file or version of it: its
+    // path, size, modification time and inode; empty when it cannot be
+    // looked at.
+    static QString identity(const QString& source);
+    // The key of what `parameters` make of the file of `identity` (empty
+    // when `identity` is).
+    static QString keyOf(const QString& identity, const QString& parameters);
 
     struct Entry {
         QByteArray bytes;
@@ -34,8 +41,19 @@ public:
     // removed. A hit counts as a use.
     std::optional<Entry> find(const QString& key) const;
     void store(const QString& key, const Entry& entry) const;
+
+    // File entries keep what is too large to be read whole (a clip) as a
+    // file of its own, which callers link or copy out; beside it a small
+    // entry holds its length and checksum. filePath() is where a new one is
+    // written (its folder made), storeFile() then checks it in; findFile()
+    // gives the path of a whole one (a hit counts as a use) or removes a
+    // damaged one.
+    QString filePath(const QString& key) const;
+    bool storeFile(const QString& key) const;
+    std::optional<QString> findFile(const QString& key) const;
+
     // Removes the least recently used entries until the cache is within its
-    // bound.
+    // bound (a file entry and its small entry go together).
     void trim() const;
 
     const QString& folder() const { return dir; }

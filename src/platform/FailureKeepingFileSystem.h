@@ -24,6 +24,9 @@ public:
     FsResult copyFile(const QString& from, const QString& to) override {
         return keep(inner.copyFile(from, to), QStringLiteral("copy"), to, from);
     }
+    FsResult linkOrCopyFile(const QString& from, const QString& to) override {
+        return keep(inner.linkOrCopyFile(from, to), QStringLiteral("copy"), to, from);
+    }
     FsResult makeOwnerWritable(const QString& path) override {
         return keep(inner.makeOwnerWritable(path), QStringLiteral("attributes"), path);
     }

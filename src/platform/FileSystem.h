@@ -41,6 +41,12 @@ public:
     virtual FsResult createDirectory(const QString& path) = 0;
     // Copies one file, replacing nothing: the destination is new.
     virtual FsResult copyFile(const QString& from, const QString& to) = 0;
+    // The same as copyFile, but a hard link where both names lie on one file
+    // system (nothing copied): for files no one writes again, such as the
+    // cache's clips.
+    virtual FsResult linkOrCopyFile(const QString& from, const QString& to) {
+        return copyFile(from, to);
+    }
     // Leaves a copied file writable by its owner (a read-only source stays
     // editable in the show).
     virtual FsResult makeOwnerWritable(const QString& path) = 0;

@@ -150,6 +150,21 @@ FsResult LocalFileSystem::copyFile(const QString& from, const QString& to) {
     return FsResult::success();
 }
 
+FsResult LocalFileSystem::linkOrCopyFile(const QString& from, const QString& to) {
+    if (HasNul(from) || HasNul(to))
+        return FsResultFromErrno(EINVAL);
+    struct stat st {};
+    errno = 0;
+    // Only a regular file is linked; a link to anything else is no copy.
+    if (::lstat(QFile::encodeName(from).constData(), &st) == 0 && S_ISREG(st.st_mode) &&
+        ::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return FsResult::success();
+    if (errno == EEXIST)
+        return FsResultFromErrno(errno);
+    // Another file system, or one without hard links: copied.
+    return copyFile(from, to);
+}
+
 FsResult LocalFileSystem::makeOwnerWritable(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
     struct stat st {};

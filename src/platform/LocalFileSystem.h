@@ -7,6 +7,7 @@ class LocalFileSystem : public FileSystem {
 public:
     FsResult createDirectory(const QString& path) override;
     FsResult copyFile(const QString& from, const QString& to) override;
+    FsResult linkOrCopyFile(const QString& from, const QString& to) override;
     FsResult makeOwnerWritable(const QString& path) override;
     DriveType driveType(const QString& directory) override;
     FsResult writeFile(const QString& path, const QByteArray& bytes) override;

@@ -87,6 +87,11 @@ struct PixFiles {
     QString sharedBackground; // "bgimg.jpg"
     QString song;             // "thesong.mp3"
     QString openingPicture;   // the opening page's picture
+    // A slide whose source is a video clip: "vid<k>.mp4" (its picture name
+    // is then its poster's), empty for a picture; whether the clip written
+    // has sound.
+    QStringList clips;
+    QList<bool> clipSounds;
     // Upright sizes of what was written; an invalid size: not written.
     QList<QSize> fullSizes;
     QList<QSize> thumbSizes;

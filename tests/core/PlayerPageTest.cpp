@@ -38,9 +38,9 @@ TEST(PlayerPage, DataNamesTheSizesWrittenAndThePlayableSong) {
     const QString script = QString::fromUtf8(files.script);
     EXPECT_TRUE(script.startsWith("var pevranoShow = {\"delay\":4,\"song\":\"thesong.mp3\""));
     EXPECT_TRUE(script.contains(R"(["pic1.jpg",3000,4000,"\u003cb\u003ebold\u003c/b\u003e",)"));
-    EXPECT_TRUE(script.contains(R"(,"bkimg1.gif",135,960])"));
+    EXPECT_TRUE(script.contains(R"(,"bkimg1.gif",135,960,"",0])"));
     EXPECT_TRUE(script.contains(R"(["pic2.gif",300,200,)"));
-    EXPECT_TRUE(script.contains(R"(,"bkimg2.gif",240,0])"));
+    EXPECT_TRUE(script.contains(R"(,"bkimg2.gif",240,0,"",0])"));
     EXPECT_TRUE(script.contains(R"(["",0,0,)")); // not written: no picture, no size
     EXPECT_TRUE(script.contains("function fromHash()")) << "the player's code follows the data";
     EXPECT_TRUE(files.style.contains("#stage"));

@@ -4,15 +4,15 @@ find_program(NODE_PROGRAM node)
 if(NODE_PROGRAM)
   add_test(NAME player_script_syntax
            COMMAND ${NODE_PROGRAM} --check ${PROJECT_SOURCE_DIR}/src/compiler/player/player.js)
-  # player_page_in_chromium: player_browser.js; player_page_in_use: player_use_browser.js.
-  foreach(name chromium use)
-    set(script player_browser.js)
-    if(name STREQUAL "use")
-      set(script player_use_browser.js)
-    endif()
-    add_test(NAME player_page_in_${name}
+  # Each test with its script.
+  foreach(pair player_page_in_chromium:player_browser.js player_page_in_use:player_use_browser.js
+               player_page_with_clips:player_clips_browser.js)
+    string(REPLACE ":" ";" parts ${pair})
+    list(GET parts 0 test)
+    list(GET parts 1 script)
+    add_test(NAME ${test}
              COMMAND ${NODE_PROGRAM} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/${script}
                      $<TARGET_FILE:pevrano-slideshow> ${PROJECT_SOURCE_DIR}/examples/pictures)
-    set_tests_properties(player_page_in_${name} PROPERTIES ENVIRONMENT "${TEST_ENV}" TIMEOUT 300)
+    set_tests_properties(${test} PROPERTIES ENVIRONMENT "${TEST_ENV}" TIMEOUT 300)
   endforeach()
 endif()

@@ -8,6 +8,7 @@
 const { chromium, options } = require('./chromium');
 const { execFileSync } = require('child_process');
 const fs = require('fs');
+const http = require('http');
 const os = require('os');
 const path = require('path');
 const { pathToFileURL } = require('url');
@@ -160,6 +161,26 @@ async function swipe(page, fromX, toX) {
   }
   await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
 }
+// Serves the show folder on 127.0.0.1, each file of an extension that
+// `late` names (as '.jpg': 1500) that many milliseconds late.
+function slowServer(folder, late) {
+  const server = http.createServer((req, res) => {
+    const file = path.join(folder, decodeURIComponent(new URL(req.url, 'http://x').pathname));
+    if (!file.startsWith(folder) || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
+      res.writeHead(404);
+      return res.end();
+    }
+    const ext = path.extname(file);
+    const type = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
+      '.jpg': 'image/jpeg', '.mp4': 'video/mp4' }[ext] || 'application/octet-stream';
+    setTimeout(() => {
+      res.writeHead(200, { 'Content-Type': type, 'Cache-Control': 'no-store' });
+      res.end(fs.readFileSync(file));
+    }, late[ext] || 0);
+  });
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
+}
+
 async function launch() {
   browser = await chromium.launch(options());
   return browser;
@@ -183,4 +204,4 @@ async function run(checks, what) {
 }
 
 module.exports = { work, pictures, DELAY, TRICKY, problems, writeWav, compile, makeJpeg, open, done,
-  state, expectSlide, expectFits, axe, swipe, run, browser: () => browser };
+  state, expectSlide, expectFits, axe, swipe, slowServer, run, browser: () => browser };

@@ -8,12 +8,11 @@
 //
 //   node player_use_browser.js <pevrano-slideshow> <folder of example pictures>
 const fs = require('fs');
-const http = require('http');
 const path = require('path');
 const { pathToFileURL } = require('url');
 const assert = require('assert');
-const { work, problems, writeWav, compile, makeJpeg, open, done, state, expectSlide, axe, run,
-  browser } = require('./player_support');
+const { work, problems, writeWav, compile, makeJpeg, open, done, state, expectSlide, axe, slowServer,
+  run, browser } = require('./player_support');
 
 const PHONE = { viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true, deviceScaleFactor: 3 };
 const DESKTOP = { viewport: { width: 1280, height: 800 } };
@@ -40,28 +39,10 @@ async function song(folder) {
   await context.close();
 }
 
-// Serves the show folder on 127.0.0.1, every picture 1.5 s late.
-function slowServer(folder) {
-  const server = http.createServer((req, res) => {
-    const file = path.join(folder, decodeURIComponent(new URL(req.url, 'http://x').pathname));
-    if (!file.startsWith(folder) || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
-      res.writeHead(404);
-      return res.end();
-    }
-    const type = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
-      '.jpg': 'image/jpeg' }[path.extname(file)] || 'application/octet-stream';
-    setTimeout(() => {
-      res.writeHead(200, { 'Content-Type': type, 'Cache-Control': 'no-store' });
-      res.end(fs.readFileSync(file));
-    }, type === 'image/jpeg' ? 1500 : 0);
-  });
-  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
-}
-
 // During the auto run, a jump to a picture still on its way is neither
 // overridden by the old timer nor announced before its picture shows.
 async function slowJumps(folder) {
-  const server = await slowServer(folder);
+  const server = await slowServer(folder, { '.jpg': 1500 });
   const base = `http://127.0.0.1:${server.address().port}/index.html`;
   try {
     for (const [keys, target] of [[['End'], 12], [['ArrowRight', 'ArrowRight'], 7]]) {

@@ -7,6 +7,7 @@
 #include "compiler/CompileCommand.h"
 #include "compiler/PictureCopies.h"
 #include "compiler/SizeCache.h"
+#include "core/SourceShow.h"
 #include "core/TestFiles.h"
 #include "pictures/PictureEngine.h"
 #include "pictures/ui/PictureImage.h"
@@ -52,25 +53,7 @@ protected:
     // Compiles the slides (paths under src/) with the settings given into
     // out/<folder>; the exit status.
     int compile(const QStringList& slides, const QString& folder, QJsonObject settings = {}) {
-        QJsonArray list;
-        for (const QString& s : slides)
-            list.append(QJsonObject{{"PicturePath", "src/" + s}, {"Caption", s}});
-        settings.insert("PictureSizes", true);
-        settings.insert("Player", true);
-        const QJsonObject show{{"slides", list},
-                               {"settings", settings},
-                               {"compile", QJsonObject{{"FirstPageName", "Show"},
-                                                       {"ShowFolderName", folder},
-                                                       {"Directory", "out"}}}};
-        WriteFile(dir.filePath("show.json"), QJsonDocument(show).toJson());
-        LocalFileSystem fs;
-        outText.clear();
-        errText.clear();
-        QTextStream out(&outText), err(&errText);
-        CommandContext c{fs,         dir.filePath("program"),      dir.path(),
-                         dir.path(), QDateTime::currentDateTime(), out,
-                         err};
-        return RunCommandLine({"pevrano-slideshow", "compile", dir.filePath("show.json")}, c);
+        return CompileSourceShow(dir.path(), slides, folder, settings, outText, errText);
     }
     QString pix(const QString& folder) const { return dir.filePath("out/" + folder + "/pix/"); }
     QString playerData(const QString& folder) const {

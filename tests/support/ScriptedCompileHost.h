@@ -8,6 +8,7 @@
 #include <deque>
 #include <optional>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 // A compile host for tests: the name prompts take queued names (nullopt is
@@ -36,8 +37,16 @@ public:
     void hideProgress() override { events << "progress hidden"; }
     void setBusy(bool busy) override { events << (busy ? "busy" : "not busy"); }
     void openDocument(const QString& path) override { events << "open " + path; }
+    void setClipProgress(int value, double seconds, double) override {
+        clipProgress.push_back({value, seconds});
+    }
+    bool cancelRequested() override {
+        return cancelAfterClipReports && clipProgress.size() >= *cancelAfterClipReports;
+    }
 
     std::vector<int> progress;
+    std::vector<std::pair<int, double>> clipProgress;  // the step, and the seconds encoded
+    std::optional<std::size_t> cancelAfterClipReports; // Cancel pressed after this many
 
 private:
     static void answer(std::deque<std::optional<QString>>& queue, QString& name,

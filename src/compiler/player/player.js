@@ -10,8 +10,9 @@
   var slides = show.slides;
   var n = slides.length;
   // The fields of one slide, in the order the compile writes them.
+  // A clip's picture fields describe its poster.
   var NAME = 0, W = 1, H = 2, CAPTION = 3, BACK = 4, FORE = 5, CAPBACK = 6, BKIMG = 7,
-    TW = 8, PW = 9;
+    TW = 8, PW = 9, CLIP = 10, SOUND = 11;
   var DURATION = 800;
 
   function $(id) { return doc.getElementById(id); }
@@ -27,24 +28,78 @@
   function url(name) { return 'pix/' + name.split('/').map(encodeURIComponent).join('/'); }
   function sized(name) { return 'pic' + name + '.jpg'; }
 
-  // Three picture elements serve the current slide and its two neighbours,
-  // so a show of any length holds no more than three full pictures.
-  var pool = [];
-  for (var i = 0; i < 3; i++) {
-    var made = doc.createElement('img');
-    made.decoding = 'async';
-    made.draggable = false;
+  // Three elements serve the current slide and its two neighbours, a picture
+  // or a clip each, so a show of any length holds no more than three full
+  // pictures or clips.
+  function element(tag) {
+    var made = doc.createElement(tag);
     made.slide = -1;
-    stage.appendChild(made);
-    pool.push(made);
+    if (tag === 'img') {
+      made.decoding = 'async';
+      made.draggable = false;
+    } else {
+      made.playsInline = true;
+      made.muted = true;
+      made.preload = 'metadata';
+      made.addEventListener('play', clipChanged);
+      made.addEventListener('pause', clipChanged);
+      made.addEventListener('ended', function () { if (made === clip() && running) advance(); });
+      // A clip that cannot be played shows its poster and the auto run waits
+      // the delay instead.
+      made.addEventListener('error', function () {
+        if (!made.getAttribute('src')) return;
+        made.removeAttribute('src');
+        made.load();
+        if (made === shown) restart();
+      });
+    }
+    return made;
+  }
+  var pool = [];
+  for (var i = 0; i < 3; i++) pool.push(stage.appendChild(element('img')));
+
+  // A clip given up drops its source at once, not when it is collected.
+  function release(el) {
+    if (!el.pause) return;
+    el.pause();
+    el.removeAttribute('src');
+    el.load();
   }
 
-  function fill(img, k) {
-    if (img.slide === k) return;
-    var s = slides[k];
+  // The poster's size is chosen as a srcset of the three would choose it.
+  function poster(s, k) {
+    var need = innerWidth * (window.devicePixelRatio || 1), best = '';
+    [[s[TW], 'thumbs/' + sized(k + 1)], [s[PW], 'phone/' + sized(k + 1)], [s[W], s[NAME]]]
+      .some(function (c) {
+        if (c[0]) best = c[1];
+        return c[0] >= need;
+      });
+    return best && url(best);
+  }
+
+  function fill(j, k) {
+    var img = pool[j], s = slides[k], tag = s[CLIP] ? 'video' : 'img';
+    if (img.slide === k) return img;
+    if (img.localName !== tag) {
+      var made = element(tag);
+      stage.replaceChild(made, img);
+      release(img);
+      pool[j] = img = made;
+    }
     img.slide = k;
     img.ready = null;
-    img.alt = 'Slide ' + (k + 1) + ' of ' + n;
+    img.removeAttribute('data-decoded');
+    var name = 'Slide ' + (k + 1) + ' of ' + n;
+    if (s[CLIP]) {
+      img.setAttribute('aria-label', name + ', clip');
+      var still = poster(s, k);
+      if (still) img.poster = still;
+      else img.removeAttribute('poster');
+      sizes(img, s);
+      img.src = url(s[CLIP]);
+      return img;
+    }
+    img.alt = name;
     var set = [];
     if (s[TW]) set.push(url('thumbs/' + sized(k + 1)) + ' ' + s[TW] + 'w');
     if (s[PW]) set.push(url('phone/' + sized(k + 1)) + ' ' + s[PW] + 'w');
@@ -55,6 +110,14 @@
     } else {
       img.removeAttribute('srcset');
     }
+    sizes(img, s);
+    // A slide left without a picture shows its background alone.
+    if (s[NAME]) img.src = url(s[NAME]);
+    else img.removeAttribute('src');
+    return img;
+  }
+
+  function sizes(img, s) {
     if (s[W] && s[H]) {
       img.width = s[W];
       img.height = s[H];
@@ -62,18 +125,20 @@
       img.removeAttribute('width');
       img.removeAttribute('height');
     }
-    // A slide left without a picture shows its background alone.
-    if (s[NAME]) img.src = url(s[NAME]);
-    else img.removeAttribute('src');
   }
 
-  // Resolves once the picture is decoded, or could not be: a missing picture
-  // must not stop the auto run, and shows the slide's background alone.
+  // Resolves once the picture (a clip's poster) is decoded, or could not be:
+  // a missing picture must not stop the auto run, and shows the slide's
+  // background alone.
   function decoded(img) {
     if (!img.ready) {
-      var k = img.slide;
-      img.ready = (img.decode ? img.decode() : Promise.resolve()).catch(function () {
-        if (img.slide === k && !img.naturalWidth) {
+      var k = img.slide, pic = img;
+      if (img.pause) {
+        pic = new Image();
+        pic.src = img.poster;
+      }
+      img.ready = (pic.decode ? pic.decode() : Promise.resolve()).catch(function () {
+        if (pic === img && img.slide === k && !img.naturalWidth) {
           img.removeAttribute('srcset');
           img.removeAttribute('src');
         }
@@ -235,14 +300,14 @@
       try { history.replaceState(null, '', '#' + (k + 1)); } catch (e) { /* a sandboxed page */ }
     }
     if (k === current) return restart();
+    // Leaving a clip stops it.
+    if (shown && shown.pause) shown.pause();
     finish();
     current = k;
+    label();
     markStrip();
     var img = holder(k);
-    if (!img) {
-      for (var j = 0; j < pool.length && !img; j++) if (pool[j] !== shown) img = pool[j];
-      fill(img, k);
-    }
+    for (var j = 0; j < pool.length && !img; j++) if (pool[j] !== shown) img = fill(j, k);
     var mine = ++turn;
     clearTimeout(waiting);
     waiting = setTimeout(function () { stage.classList.add('wait'); }, 250);
@@ -257,7 +322,26 @@
       caption(s);
       background(s);
       swap(img);
+      if (clip()) startClip(img);
       schedule(mine);
+    });
+  }
+
+  // The clip on the stage, while it has a source to play.
+  function clip() {
+    return shown && shown.pause && shown.slide === current && shown.getAttribute('src') ? shown : null;
+  }
+  function startClip(v, quiet) {
+    v.muted = quiet || silent || !heard;
+    v.preload = 'auto';
+    // Refused with sound, it plays without; refused even so, the auto run
+    // waits the delay, as on a picture. A pause or a step away before it
+    // started is no refusal.
+    v.play().catch(function (e) {
+      if (e.name !== 'NotAllowedError' || v !== clip()) return;
+      if (!v.muted) return startClip(v, true);
+      clearTimeout(timer);
+      if (running) timer = setTimeout(advance, show.delay * 1000);
     });
   }
 
@@ -289,36 +373,51 @@
       if (holder(k)) return;
       for (var j = 0; j < pool.length; j++) {
         var img = pool[j];
-        if (img !== shown && keep.indexOf(img.slide) < 0) {
-          fill(img, k);
-          decoded(img);
-          return;
-        }
+        if (img !== shown && keep.indexOf(img.slide) < 0) return decoded(fill(j, k));
       }
     });
+    // A clip left behind waits at its start, its poster shown again.
+    pool.forEach(function (el) { if (el !== shown && el.played && el.played.length) el.load(); });
   }
 
   // ---- Auto run: each slide stays the show's delay from when its picture
-  // is decoded; after the last comes the first; nothing runs while hidden.
+  // is decoded, a clip until its end; after the last comes the first;
+  // nothing runs while hidden.
   var running = false, timer = 0;
+  function advance() { go(current + 1 < n ? current + 1 : 0); }
   function schedule(mine) {
     clearTimeout(timer);
     timer = 0;
-    if (!running || doc.hidden || mine !== turn || zoom > 1) return;
-    timer = setTimeout(function () { go(current + 1 < n ? current + 1 : 0); }, show.delay * 1000);
+    if (!running || doc.hidden || mine !== turn || zoom > 1 || clip()) return;
+    timer = setTimeout(advance, show.delay * 1000);
   }
   function restart() {
     clearTimeout(timer);
     var img = holder(current), mine = turn;
     if (img) decoded(img).then(function () { schedule(mine); });
   }
+  // Play and Pause start and stop the auto run and the clip together; a clip
+  // playing on its own counts as playing.
   function play(on) {
     running = on;
     doc.body.classList.toggle('running', on);
     wake();
+    var v = clip();
+    if (v && on) startClip(v);
+    else if (v) v.pause();
+    label();
+    if (on) restart(); else clearTimeout(timer);
+  }
+  function toggle() {
+    var v = clip();
+    play(!running && !(v && !v.paused));
+  }
+  function label() {
+    var v = clip(), on = running || !!(v && !v.paused);
     playButton.classList.toggle('running', on);
     playButton.setAttribute('aria-label', on ? 'Pause' : 'Play');
-    if (on) restart(); else clearTimeout(timer);
+    // A clip at rest carries a play mark.
+    stage.classList.toggle('halt', !!v && v.paused);
   }
   doc.addEventListener('visibilitychange', restart);
 
@@ -328,7 +427,7 @@
   $('prev').addEventListener('click', function () { step(-1); });
   $('next').addEventListener('click', function () { step(1); });
   $('last').addEventListener('click', function () { go(n - 1); });
-  playButton.addEventListener('click', function () { play(!running); });
+  playButton.addEventListener('click', toggle);
 
   function fromHash() {
     var m = /^#(\d{1,7})$/.exec(location.hash);
@@ -415,7 +514,11 @@
       Math.abs(e.clientX - lastTap.x) < 40 && Math.abs(e.clientY - lastTap.y) < 40;
     lastTap = double ? null : { t: e.timeStamp, x: e.clientX, y: e.clientY };
     if (zoom > 1) { if (double) zoomTo(1, 0, 0, true); return; }
-    if (at >= 1 / 3 && at <= 2 / 3) { if (double) zoomTo(2.5, e.clientX, e.clientY, true); return; }
+    // The middle of a clip plays and pauses it; of a picture, zooms in.
+    if (at >= 1 / 3 && at <= 2 / 3) {
+      if (clip()) { if (!p.woke) toggle(); } else if (double) zoomTo(2.5, e.clientX, e.clientY, true);
+      return;
+    }
     lastTap = null;
     if (!p.woke) step(at < 1 / 3 ? -1 : 1);
   }
@@ -464,7 +567,8 @@
       slides.forEach(function (s, k) {
         var b = doc.createElement('button');
         b.type = 'button';
-        b.setAttribute('aria-label', 'Slide ' + (k + 1));
+        b.setAttribute('aria-label', 'Slide ' + (k + 1) + (s[CLIP] ? ', clip' : ''));
+        if (s[CLIP]) b.className = 'clip';
         if (s[TW]) {
           var t = doc.createElement('img');
           t.loading = 'lazy';
@@ -502,34 +606,48 @@
     });
   }
 
-  // ---- The song: browsers play sound only after a tap, click or key.
-  var audio = null;
+  // ---- Sound: browsers play it only after a tap, click or key (not
+  // Escape). Until then clips play muted and the song waits; each later one
+  // tries again. The song pauses while a clip with sound plays.
+  var audio = null, heard = false, silent = false;
   if (show.song) {
     audio = doc.createElement('audio');
     audio.loop = true;
     audio.preload = 'none';
     audio.src = url(show.song);
     doc.body.appendChild(audio);
+  }
+  function mix() {
+    if (!audio) return;
+    var v = clip();
+    if (v && slides[current][SOUND] && !v.paused) audio.pause();
+    else if (heard && audio.paused) audio.play().catch(noop);
+  }
+  function clipChanged() {
+    label();
+    mix();
+  }
+  function hear(e) {
+    var user = navigator.userActivation;
+    if (e.key === 'Escape' || (user && !user.isActive)) return;
+    if (!heard) {
+      heard = true;
+      var v = clip();
+      if (v) v.muted = silent;
+    }
+    mix();
+  }
+  ['pointerup', 'touchend', 'click', 'keydown'].forEach(function (type) {
+    window.addEventListener(type, hear, true);
+  });
+  if (audio || slides.some(function (s) { return s[SOUND]; })) {
     muteButton.hidden = false;
-    // The first tap, click or key (not Escape) that the browser takes as
-    // the user's starts the song; until it plays, every later one tries
-    // again, and so does Mute turned off.
-    var starts = ['pointerup', 'touchend', 'click', 'keydown'];
-    var listen = function (on) {
-      starts.forEach(function (type) {
-        (on ? window.addEventListener : window.removeEventListener).call(window, type, startSong, true);
-      });
-    };
-    var startSong = function (e) {
-      if (e && e.key === 'Escape') return;
-      var playing = audio.play();
-      if (playing && playing.then) playing.then(function () { listen(false); }, noop);
-    };
-    listen(true);
     muteButton.addEventListener('click', function () {
-      audio.muted = !audio.muted;
-      muteButton.setAttribute('aria-pressed', String(audio.muted));
-      if (!audio.muted && audio.paused) startSong();
+      silent = !silent;
+      muteButton.setAttribute('aria-pressed', String(silent));
+      if (audio) audio.muted = silent;
+      var v = clip();
+      if (v) v.muted = silent || !heard;
     });
   }
 
@@ -544,7 +662,7 @@
       case 'ArrowRight': case 'PageDown': step(1); break;
       case 'Home': go(0); break;
       case 'End': go(n - 1); break;
-      case 'p': case 'P': play(!running); break;
+      case 'p': case 'P': toggle(); break;
       case 't': case 'T': toggleStrip(); break;
       case 'f': case 'F': toggleFull(); break;
       default: return;

@@ -6,8 +6,15 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QUrl>
+#include <algorithm>
 
 namespace {
+// The bar counts files; each file's step has this many parts, which a clip
+// fills as it encodes.
+constexpr int kStepParts = 100;
+// The clip dialog's bar counts tenths of seconds.
+constexpr int kClipParts = 10;
+
 // Shows the name prompt in `mode` and keeps what was typed in `name`, which
 // is empty while the prompt is open.
 void AskName(NamePrompt::Mode mode, QString& name, SlideShowProject& p, Prompter& ui,
@@ -43,20 +50,54 @@ void WindowCompileHost::stopSongPreview() {
 void WindowCompileHost::showProgress(int maximum) {
     if (!bar)
         return;
-    bar->setRange(0, maximum);
+    bar->setRange(0, maximum * kStepParts);
     bar->setValue(0);
     bar->setVisible(true);
 }
 
 void WindowCompileHost::setProgress(int value) {
+    closeClipProgress();
     if (!bar)
         return;
-    bar->setValue(value);
+    bar->setValue(value * kStepParts);
     // The copies run on the one thread: let the bar paint between them.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+void WindowCompileHost::setClipProgress(int value, double seconds, double duration) {
+    const double part = duration > 0 ? std::clamp(seconds / duration, 0.0, 1.0) : 0.0;
+    if (bar)
+        bar->setValue(value * kStepParts + int(part * (kStepParts - 1)));
+    if (!clipDialog) {
+        clipDialog = new QProgressDialog(QStringLiteral("Making a video clip for the web..."),
+                                         QStringLiteral("Cancel"), 0, 1, window);
+        clipDialog->setObjectName(QStringLiteral("dlgClipProgress"));
+        clipDialog->setWindowTitle(QStringLiteral("Pevrano Slide Show"));
+        clipDialog->setAccessibleName(QStringLiteral("Making a video clip"));
+        clipDialog->setWindowModality(Qt::WindowModal);
+        clipDialog->setAutoClose(false);
+        clipDialog->setAutoReset(false);
+        clipDialog->setMinimumDuration(0);
+        clipDialog->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    clipDialog->setMaximum(std::max(1, int(duration * kClipParts)));
+    clipDialog->setValue(int(seconds * kClipParts));
+    // The dialog is modal: Cancel is the only input the window takes now.
+    QCoreApplication::processEvents();
+}
+
+bool WindowCompileHost::cancelRequested() {
+    cancelled = cancelled || (clipDialog && clipDialog->wasCanceled());
+    return cancelled;
+}
+
+void WindowCompileHost::closeClipProgress() {
+    if (clipDialog)
+        clipDialog->close();
+}
+
 void WindowCompileHost::hideProgress() {
+    closeClipProgress();
     if (bar)
         bar->setVisible(false);
 }
