@@ -245,6 +245,7 @@ TEST_F(ClipSlidesTest, TheSorterShowsTheClipAndSwapsItUndone) {
     AddThroughDialog({picture, clip});
     ASSERT_EQ(project().SlideCount(), 2);
     ui.clear();
+    ui.queueMessageAnswer(MsgResult::Yes); // the sorter's "Continue ?"
     QImage thumbnail;
     QTimer::singleShot(0, [&] {
         auto* w = qobject_cast<SorterWindow*>(QApplication::activeModalWidget());
