@@ -10,6 +10,7 @@
 
 #include <QEvent>
 #include <QPushButton>
+#include <utility>
 
 namespace {
 // The button's distance from the preview's lower left corner.
@@ -76,20 +77,17 @@ void ClipPlayback::playClip() {
         return;
     PlayShownClip();
     clipPlayer->setFocus(Qt::OtherFocusReason);
+    focusBack = true;
 }
 
 void ClipPlayback::PlayShownClip() {
     if (shownClip.isEmpty())
         return;
-    const bool buttonHadFocus = playButton->hasFocus();
     place();
     form.song().commands().HoldForClip();
     clipPlayer->play(shownClip);
+    focusBack = false;
     refreshButton();
-    // The button hides while the clip plays: the keyboard stays in the
-    // preview rather than jumping elsewhere.
-    if (buttonHadFocus)
-        clipPlayer->setFocus(Qt::OtherFocusReason);
 }
 
 void ClipPlayback::stop() {
@@ -100,10 +98,10 @@ bool ClipPlayback::playing() const {
     return clipPlayer->playing();
 }
 
-void ClipPlayback::playerStopped(bool atEnd, bool hadFocus) {
+void ClipPlayback::playerStopped(bool atEnd, bool byViewer) {
     form.song().commands().ResumeAfterClip();
     refreshButton();
-    if (hadFocus && playButton->isVisible())
+    if (std::exchange(focusBack, false) && (atEnd || byViewer) && playButton->isVisible())
         playButton->setFocus(Qt::OtherFocusReason);
     emit finished(atEnd);
 }

@@ -39,11 +39,14 @@ signals:
 private:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void place();
-    void playerStopped(bool atEnd, bool hadFocus);
+    void playerStopped(bool atEnd, bool byViewer);
     void refreshButton();
 
     MainWindow& form;
     QPushButton* playButton;
     ClipPlayer* clipPlayer;
     QString shownClip; // the slide shown when it is a clip
+    // Played from the button: the keyboard comes back to it when the clip
+    // ends or is stopped on the player.
+    bool focusBack = false;
 };

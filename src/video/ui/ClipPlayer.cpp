@@ -76,25 +76,24 @@ void ClipPlayer::statusChanged(QMediaPlayer::MediaStatus status) {
     }
 }
 
-void ClipPlayer::finish(bool atEnd) {
+void ClipPlayer::finish(bool atEnd, bool byViewer) {
     clip.clear();
     player->stop();
     // The next clip starts from a clean source, not the last one's frame.
     player->setSource(QUrl());
-    const bool hadFocus = hasFocus();
     hide();
-    emit stopped(atEnd, hadFocus);
+    emit stopped(atEnd, byViewer);
 }
 
 void ClipPlayer::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
-        stop();
+    if (event->button() == Qt::LeftButton && playing())
+        finish(false, true);
     QWidget::mouseReleaseEvent(event);
 }
 
 void ClipPlayer::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Space) {
-        stop();
+    if ((event->key() == Qt::Key_Escape || event->key() == Qt::Key_Space) && playing()) {
+        finish(false, true);
         return;
     }
     QWidget::keyPressEvent(event);

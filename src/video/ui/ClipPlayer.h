@@ -31,8 +31,9 @@ public:
 
 signals:
     // The player stopped and hid: `atEnd` when the clip played to its end
-    // (else stop() or a failure), `hadFocus` when it had the keyboard.
-    void stopped(bool atEnd, bool hadFocus);
+    // (else stop() or a failure), `byViewer` when a click or a key on the
+    // player stopped it.
+    void stopped(bool atEnd, bool byViewer);
     // The backend could not play the clip (plain text).
     void failed(const QString& message);
 
@@ -43,7 +44,7 @@ protected:
 private:
     void makePlayer();
     void statusChanged(QMediaPlayer::MediaStatus status);
-    void finish(bool atEnd);
+    void finish(bool atEnd, bool byViewer = false);
 
     QVideoWidget* video = nullptr;
     std::unique_ptr<QAudioOutput> output;
