@@ -16,6 +16,8 @@ ClipPlayer::ClipPlayer(QWidget* parent) : QWidget(parent) {
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
     hide();
+    progressCheck.setInterval(1000);
+    connect(&progressCheck, &QTimer::timeout, this, &ClipPlayer::checkProgress);
 }
 
 ClipPlayer::~ClipPlayer() {
@@ -57,6 +59,23 @@ void ClipPlayer::play(const QString& path) {
     raise();
     player->setSource(QUrl::fromLocalFile(path));
     player->play();
+    lastPosition = -1;
+    stillChecks = 0;
+    progressCheck.start();
+}
+
+void ClipPlayer::checkProgress() {
+    constexpr int kMaxStillChecks = 10;
+    if (!playing())
+        return;
+    const qint64 position = player->position();
+    if (position != lastPosition) {
+        lastPosition = position;
+        stillChecks = 0;
+    } else if (++stillChecks >= kMaxStillChecks) {
+        finish(false);
+        emit failed(QStringLiteral("it stopped making progress."));
+    }
 }
 
 void ClipPlayer::stop() {
@@ -78,6 +97,7 @@ void ClipPlayer::statusChanged(QMediaPlayer::MediaStatus status) {
 
 void ClipPlayer::finish(bool atEnd, bool byViewer) {
     clip.clear();
+    progressCheck.stop();
     player->stop();
     // The next clip starts from a clean source, not the last one's frame.
     player->setSource(QUrl());

@@ -2,6 +2,7 @@
 
 #include <QMediaPlayer>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 
@@ -45,9 +46,16 @@ private:
     void makePlayer();
     void statusChanged(QMediaPlayer::MediaStatus status);
     void finish(bool atEnd, bool byViewer = false);
+    void checkProgress();
 
     QVideoWidget* video = nullptr;
     std::unique_ptr<QAudioOutput> output;
     std::unique_ptr<QMediaPlayer> player;
     QString clip; // the clip playing, empty when none
+    // A backend that stops making progress (a video surface that never
+    // started on a busy machine) would otherwise hold the preview, and auto
+    // run, forever.
+    QTimer progressCheck;
+    qint64 lastPosition = -1;
+    int stillChecks = 0;
 };
