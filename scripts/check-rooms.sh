@@ -27,12 +27,12 @@ platform: project
 document: project platform pictures
 video: platform pictures
 support: project platform
-sorter: project platform pictures document
+sorter: project platform pictures document video
 colortool: project platform support document
 compiler: project platform pictures document video
 captionstyle: project platform compiler document
 publish: project platform pictures compiler document
-editor: project platform pictures document support sorter colortool captionstyle compiler publish
+editor: project platform pictures document support sorter colortool captionstyle compiler publish video
 TABLE
 }
 

@@ -10,7 +10,8 @@ BUILD_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libvips-dev libvips-tools
   libheif-dev
-  gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
+  # The song preview and "Play Clip"; the libav plugin decodes H.264 and HEVC.
+  gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-libav
   rclone
   ffmpeg
 )

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <algorithm>
+#include <utility>
 
 BackgroundSong::BackgroundSong(ShowSettings& settings, ToolPreferences& tool, MediaPlayer& player,
                                Prompter& ui)
@@ -63,10 +64,28 @@ void BackgroundSong::setSoundOn(bool ticked) {
         return;
     player.stop();
     player.setSource(settings.SongPath);
-    if (ticked)
+    startAfterClip = ticked && heldForClip;
+    if (ticked && !heldForClip)
         player.play(kPlayCount);
     else
         player.stop();
+}
+
+void BackgroundSong::HoldForClip() {
+    if (std::exchange(heldForClip, true))
+        return;
+    player.pause();
+}
+
+void BackgroundSong::ResumeAfterClip() {
+    if (!std::exchange(heldForClip, false))
+        return;
+    if (!tool.SoundOn || settings.SongPath.isEmpty())
+        return;
+    if (std::exchange(startAfterClip, false))
+        player.play(kPlayCount);
+    else
+        player.resume();
 }
 
 void BackgroundSong::ShowStoredSong() {

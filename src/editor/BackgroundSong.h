@@ -33,6 +33,10 @@ public:
     // the player follow the new show's song.
     void ShowStoredSong();
 
+    // While a clip plays in the window the song waits, and goes on after.
+    void HoldForClip();
+    void ResumeAfterClip();
+
     const QString& labelText() const { return label; }
     // The song's file name without its folder; empty when there is no song.
     const QString& SongFileName() const { return fileName; }
@@ -46,4 +50,7 @@ private:
     Prompter& ui;
     QString label;
     QString fileName;
+    bool heldForClip = false;
+    // "Sound On" was ticked while a clip played: the song starts after it.
+    bool startAfterClip = false;
 };

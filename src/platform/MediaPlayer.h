@@ -19,6 +19,10 @@ public:
     // Plays the file `times` times over, one after another.
     virtual void play(int times) = 0;
     virtual void stop() = 0;
+    // Holds a play where it is, and goes on from there; resume() does
+    // nothing when nothing was paused since the last command.
+    virtual void pause() = 0;
+    virtual void resume() = 0;
 
     void setFailureHandler(FailureHandler handler) { onFailure = std::move(handler); }
 

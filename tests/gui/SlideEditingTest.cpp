@@ -19,9 +19,14 @@
 using SlideEditingTest = MainWindowTest;
 
 namespace {
-// The first filter lists every format the tool takes; the newer formats get
-// filters of their own after the first four.
-const QStringList kFilters{"Picture Files (jpg gif bmp png webp tif heic avif) (*.bmp *.gif "
+// The first filter lists every format the tool takes, pictures and video
+// clips; then the clips, then the pictures, whose newer formats get filters
+// of their own after the first four.
+const QStringList kFilters{"Pictures and Videos (jpg gif bmp png webp tif heic avif mp4 mov m4v "
+                           "webm) (*.bmp *.gif *.jpeg *.jpg *.png *.webp *.tif *.tiff *.heic "
+                           "*.heif *.avif *.mp4 *.mov *.m4v *.webm)",
+                           "Videos (mp4 mov m4v webm) (*.mp4 *.mov *.m4v *.webm)",
+                           "Picture Files (jpg gif bmp png webp tif heic avif) (*.bmp *.gif "
                            "*.jpeg *.jpg *.png *.webp *.tif *.tiff *.heic *.heif *.avif)",
                            "JPEG JPG (*.jpeg *.jpg)",
                            "GIF (*.gif)",

@@ -3,7 +3,9 @@
 #include "pictures/ui/ShownPictures.h"
 #include "platform/FilePaths.h"
 
+#include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QtConcurrent/QtConcurrentMap>
 
 bool CanAddPicture(const QString& path) {
@@ -11,11 +13,12 @@ bool CanAddPicture(const QString& path) {
 }
 
 bool MayBePicture(const QString& path) {
-    return HasPictureExtension(path) || ShownSize(path).has_value();
+    return QDir::match(SlideNamePatterns(), QFileInfo(path).fileName()) || IsClipFile(path) ||
+           ShownSize(path).has_value();
 }
 
 PictureChecks::PictureChecks(const QStringList& paths)
-    : checks(QtConcurrent::mapped(paths, &CanAddPicture)) {
+    : checks(QtConcurrent::mapped(paths, &CheckSlideFile)) {
     watcher.setFuture(checks);
 }
 
@@ -24,7 +27,7 @@ PictureChecks::~PictureChecks() {
     checks.waitForFinished();
 }
 
-bool PictureChecks::canShow(int index) {
+SlideFileCheck PictureChecks::check(int index) {
     if (!checks.isResultReadyAt(index) && !checks.isFinished()) {
         QEventLoop loop;
         QObject::connect(&watcher, &QFutureWatcherBase::resultReadyAt, &loop, [&](int) {
@@ -35,7 +38,7 @@ bool PictureChecks::canShow(int index) {
         if (!checks.isResultReadyAt(index) && !checks.isFinished())
             loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
-    return checks.isResultReadyAt(index) && checks.resultAt(index);
+    return checks.isResultReadyAt(index) ? checks.resultAt(index) : SlideFileCheck::Unusable;
 }
 
 void PictureChecks::cancel() {

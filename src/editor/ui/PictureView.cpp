@@ -3,6 +3,7 @@
 #include "pictures/PictureEngine.h"
 #include "pictures/ui/ShownPictures.h"
 #include "platform/ui/AccessibleControls.h"
+#include "video/ui/ShownSlides.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -23,8 +24,8 @@ QSize PictureView::decodeBox() const {
 }
 
 bool PictureView::load(const QString& path) {
-    QImage decoded =
-        fit == Fit::Contain ? DecodeToFit(path, decodeBox()) : DecodeToCover(path, decodeBox());
+    QImage decoded = fit == Fit::Contain ? DecodeSlideToFit(path, decodeBox())
+                                         : DecodeToCover(path, decodeBox());
     if (decoded.isNull())
         return false;
     showDecoded(path, decoded);
@@ -112,7 +113,10 @@ void PictureView::resizeEvent(QResizeEvent* event) {
 void PictureView::redecodeIfTooSmall() {
     if (shownPath.isEmpty())
         return;
-    const std::optional<QSize> source = ShownSize(shownPath);
+    // A contained view shows slides (pictures or clips), a covering one
+    // backgrounds (pictures only).
+    const std::optional<QSize> source =
+        fit == Fit::Contain ? SlideShownSize(shownPath) : ShownSize(shownPath);
     if (!source)
         return;
     const QSize wanted =

@@ -1,13 +1,14 @@
 #include "editor/ui/PreviewNavigation.h"
 
 #include "editor/ui/AutoRunDelay.h"
+#include "editor/ui/ClipPlayback.h"
 #include "editor/ui/FocusMoves.h"
 #include "editor/ui/MainWindow.h"
 #include "editor/ui/PictureView.h"
-#include "pictures/ui/ShownPictures.h"
 #include "platform/Prompter.h"
 #include "platform/ui/ColorSwatch.h"
 #include "project/ColorText.h"
+#include "video/ui/ShownSlides.h"
 
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -43,7 +44,11 @@ PreviewNavigation::PreviewNavigation(MainWindow& f, AutoRunDelay& d) : form(f), 
                 [this, i] { pressNavigationButton(i); });
     connect(form.ui.Timer1, &QTimer::timeout, this, &PreviewNavigation::autoRunTick);
     form.ui.cmdFB[AutoRun]->installEventFilter(this);
+    clipPlayback = std::make_unique<ClipPlayback>(form);
+    connect(clipPlayback.get(), &ClipPlayback::finished, this, &PreviewNavigation::clipFinished);
 }
+
+PreviewNavigation::~PreviewNavigation() = default;
 
 bool PreviewNavigation::eventFilter(QObject* watched, QEvent* event) {
     if (watched == form.ui.cmdFB[AutoRun] && event->type() == QEvent::FocusOut &&
@@ -177,6 +182,19 @@ void PreviewNavigation::autoRunTick() {
 
     p.setCurrentSlide(static_cast<qint16>(tick.next));
     Prefetch(p.slide(tick.next).PicturePath);
+    if (clipPlayback->ClipShown()) {
+        form.ui.Timer1->stop();
+        clipPlayback->PlayShownClip();
+    }
+}
+
+void PreviewNavigation::clipFinished(bool atEnd) {
+    if (!AutoRunning())
+        return;
+    if (atEnd)
+        autoRunTick();
+    if (AutoRunning() && !clipPlayback->playing())
+        form.ui.Timer1->start(form.project().settings.NumSecDelay * 1000);
 }
 
 void PreviewNavigation::navigationButtonLeft(int index) {
@@ -202,6 +220,12 @@ void PreviewNavigation::ShowNextAfterStop() {
 }
 
 bool PreviewNavigation::ShowPicture(const QString& path) {
+    const bool shown = DecodeAndShow(path);
+    clipPlayback->SlideShown(shown ? path : QString());
+    return shown;
+}
+
+bool PreviewNavigation::DecodeAndShow(const QString& path) {
     if (path.isEmpty())
         return false;
     PictureView& view = *form.ui.Image1;
@@ -210,7 +234,7 @@ bool PreviewNavigation::ShowPicture(const QString& path) {
     if (ahead.path == path && ahead.box == box && ahead.image.isValid())
         image = ahead.image.result();
     else
-        image = DecodeToFit(path, box);
+        image = DecodeSlideToFit(path, box);
     if (ahead.path == path)
         ahead = {};
     if (image.isNull())
@@ -226,7 +250,7 @@ void PreviewNavigation::Prefetch(const QString& path) {
         return;
     // The task holds copies only, so an abandoned prefetch just finishes
     // on its own.
-    ahead = {path, box, QtConcurrent::run([path, box] { return DecodeToFit(path, box); })};
+    ahead = {path, box, QtConcurrent::run([path, box] { return DecodeSlideToFit(path, box); })};
 }
 
 void PreviewNavigation::ShowBackgroundPicture(const QString& path) {

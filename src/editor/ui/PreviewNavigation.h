@@ -5,10 +5,12 @@
 #include <QObject>
 #include <QSize>
 #include <QString>
+#include <memory>
 
 #include "editor/PreviewSteps.h"
 
 class AutoRunDelay;
+class ClipPlayback;
 class MainWindow;
 struct Slide;
 
@@ -19,6 +21,7 @@ class PreviewNavigation : public QObject {
     Q_OBJECT
 public:
     PreviewNavigation(MainWindow& form, AutoRunDelay& delay);
+    ~PreviewNavigation() override;
 
     enum Button { Forward = 0, FastForward = 1, AutoRun = 2, Rewind = 3, Back = 4 };
 
@@ -35,9 +38,12 @@ public:
     // Stops auto run: timer off, caption "Auto Run", delay controls enabled.
     void StopAutoRun();
 
-    // Shows a picture in Image1, taking the decoded-ahead picture when it is
-    // the one; false when it cannot be shown.
+    // Shows a slide's picture (or a clip's poster) in Image1, taking the
+    // decoded-ahead picture when it is the one; false when it cannot be
+    // shown. A clip playing stops.
     bool ShowPicture(const QString& path);
+    // "Play Clip" on the preview.
+    ClipPlayback& clips() { return *clipPlayback; }
     // Starts decoding a picture that is likely to be shown next.
     void Prefetch(const QString& path);
     // ImageBk shows the picture; an empty path or a picture that cannot be
@@ -58,10 +64,15 @@ private:
     // Shows slide n after a step, then decodes ahead the slide one further
     // step in the same direction.
     void StepTo(int n, int direction);
+    bool DecodeAndShow(const QString& path);
+    // Auto run plays a clip slide and moves on at its end rather than after
+    // the delay; a clip stopped before its end leaves the delay to run.
+    void clipFinished(bool atEnd);
 
     MainWindow& form;
     AutoRunDelay& delay;
     AutoRunState autoRun;
+    std::unique_ptr<ClipPlayback> clipPlayback;
     struct Ahead {
         QString path;
         QSize box;

@@ -14,6 +14,8 @@
 #include "platform/ui/ColorSwatch.h"
 #include "project/ColorText.h"
 #include "project/ShowLimits.h"
+#include "video/ClipTools.h"
+#include "video/ui/ShownSlides.h"
 
 #include <QAction>
 #include <QFocusEvent>
@@ -22,6 +24,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <utility>
 
 SlideEditing::SlideEditing(MainWindow& f, PreviewNavigation& n) : form(f), navigation(n) {
     MainWindowControls& ui = form.ui;
@@ -50,7 +53,10 @@ FileDialogRequest SlideEditing::PictureDialog(const QString& title, bool multiSe
     FileDialogRequest request;
     request.title = title;
     request.directory = last.isEmpty() ? WithTrailingSeparator(ProgramFolder()) : last;
-    request.filters = PictureFileFilters();
+    // Backgrounds are pictures only; slides may be clips too.
+    const EditorFlags& flags = form.project().flags;
+    request.filters = flags.PickingBkPicture || flags.OpenPgBkPicChanged ? PictureFileFilters()
+                                                                         : SlideFileFilters();
     request.multiSelect = multiSelect;
     return request;
 }
@@ -90,6 +96,8 @@ DroppedPicturesOutcome SlideEditing::AddDroppedPictures(const QStringList& files
     // drop's message.
     if (!files.isEmpty())
         AddUnlessFull([&] { AddPictures(files, &outcome); });
+    if (outcome.clipsWithoutTools > 0)
+        ShowMissingClipTools();
     return outcome;
 }
 
@@ -128,9 +136,19 @@ void SlideEditing::AddPictures(const QStringList& paths, DroppedPicturesOutcome*
     bar.setValue(0);
     bar.show();
     QString lastAdded;
+    bool toldMissingTools = false;
     for (int i = 0; i < paths.size(); ++i) {
         const qint16 before = p.SlideCount();
-        AddOneChecked(paths[i], checks.canShow(i), collect);
+        const SlideFileCheck check = checks.check(i);
+        if (check == SlideFileCheck::NoClipTools) {
+            // Said once for the selection, however many clips it holds.
+            if (collect)
+                ++collect->clipsWithoutTools;
+            else if (!std::exchange(toldMissingTools, true))
+                ShowMissingClipTools();
+            continue;
+        }
+        AddOneChecked(paths[i], check != SlideFileCheck::Unusable, collect);
         if (p.SlideCount() != before)
             lastAdded = paths[i];
         form.RefreshSorterAvailability(p.SlideCount() <= kSorterSlideLimit);
@@ -182,6 +200,8 @@ void SlideEditing::AddOneChecked(const QString& path, bool canShow,
 void SlideEditing::AddFirstOfOne(const QString& path) {
     SlideShowProject& p = form.project();
     p.tool.DirectoryLastOpenned = GetFileDirectory(path);
+    if (RefuseClipWithoutTools(path))
+        return;
     if (!ShowInImage1(path)) {
         ShowSingleFileError();
         return;
@@ -225,6 +245,10 @@ void SlideEditing::PickOutFileNameFromPath(const QString& path) {
         ShowSingleFileError();
     };
     if (!flags.OpenPgBkPicChanged && !flags.PickingBkPicture) {
+        if (RefuseClipWithoutTools(path)) {
+            ReplacePending = false;
+            return;
+        }
         if (!ShowInImage1(path))
             return fail();
         form.ui.cmdChangePic->setEnabled(true);
@@ -271,6 +295,18 @@ void SlideEditing::ShowBkPictureOf(int slot) {
     const SlideShowProject& p = form.project();
     if (!p.settings.UseColTrueUsePicFalse && slot >= 0)
         navigation.ShowBackgroundPicture(p.slot(slot).BkPicture);
+}
+
+bool SlideEditing::RefuseClipWithoutTools(const QString& path) {
+    if (!IsClipFile(path) || FindClipTools())
+        return false;
+    ShowMissingClipTools();
+    return true;
+}
+
+void SlideEditing::ShowMissingClipTools() {
+    form.prompter().inform(MissingClipToolsText(), QStringLiteral("Video Clips"),
+                           MsgIcon::Exclamation);
 }
 
 void SlideEditing::ShowSingleFileError() {

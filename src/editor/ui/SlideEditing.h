@@ -15,6 +15,8 @@ struct FileDialogRequest;
 struct DroppedPicturesOutcome {
     QStringList refused; // pictures that cannot be shown
     int leftOut = 0;     // pictures past the show's limit, not tried
+    // Clips refused because ffmpeg is missing, said apart (MissingClipToolsText).
+    int clipsWithoutTools = 0;
 };
 
 // Adding pictures as slides (one or many), replacing and deleting the current
@@ -68,6 +70,9 @@ private:
     bool ShowInImage1(const QString& path);
     void ShowBkPictureOf(int slot);
     void ShowSingleFileError();
+    // A clip offered while ffmpeg is missing is refused, and said so.
+    bool RefuseClipWithoutTools(const QString& path);
+    void ShowMissingClipTools();
 
     MainWindow& form;
     PreviewNavigation& navigation;

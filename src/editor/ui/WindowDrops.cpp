@@ -8,6 +8,7 @@
 #include "editor/ui/SongControls.h"
 #include "platform/FilePaths.h"
 #include "platform/Prompter.h"
+#include "video/ui/ShownSlides.h"
 
 #include <QDir>
 #include <QDropEvent>
@@ -21,11 +22,11 @@ bool IsShowFile(const QString& path) {
     return path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive) && QFileInfo(path).isFile();
 }
 
-// The pictures directly inside a folder, in name order.
+// The pictures and clips directly inside a folder, in name order.
 QStringList PicturesIn(const QString& folder) {
     QStringList paths;
     const QDir dir(folder);
-    const QStringList names = dir.entryList(PictureNamePatterns(), QDir::Files | QDir::Readable,
+    const QStringList names = dir.entryList(SlideNamePatterns(), QDir::Files | QDir::Readable,
                                             QDir::Name | QDir::IgnoreCase);
     for (const QString& name : names)
         paths << dir.filePath(name);

@@ -2,6 +2,7 @@
 
 #include <QAudioOutput>
 #include <QUrl>
+#include <utility>
 
 QtMediaPlayer::QtMediaPlayer(QObject* parent) : QObject(parent) {}
 
@@ -46,6 +47,7 @@ void QtMediaPlayer::setSource(const QString& path) {
 }
 
 void QtMediaPlayer::play(int times) {
+    paused = false;
     failedSinceCommand = false;
     completed = 0;
     remaining = times;
@@ -53,8 +55,21 @@ void QtMediaPlayer::play(int times) {
         backend().play();
 }
 
+void QtMediaPlayer::pause() {
+    if (player && !backendFailed && player->playbackState() == QMediaPlayer::PlayingState) {
+        player->pause();
+        paused = true;
+    }
+}
+
+void QtMediaPlayer::resume() {
+    if (std::exchange(paused, false) && player && !backendFailed && remaining > 0)
+        player->play();
+}
+
 void QtMediaPlayer::stop() {
     remaining = 0;
+    paused = false;
     // After a failure nothing plays, and the backend, which still calls
     // itself playing, would wait a second for a stop that cannot happen.
     if (player && !backendFailed)

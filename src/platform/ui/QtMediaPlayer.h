@@ -21,6 +21,8 @@ public:
     void setSource(const QString& path) override;
     void play(int times) override;
     void stop() override;
+    void pause() override;
+    void resume() override;
 
     // Complete plays since the last play().
     int completedPlays() const { return completed; }
@@ -40,6 +42,7 @@ private:
     std::unique_ptr<QMediaPlayer> player;
     std::unique_ptr<QAudioOutput> output;
     int remaining = 0;
+    bool paused = false;
     int completed = 0;
     // The backend raised an error; it is replaced before the next file.
     bool backendFailed = false;

@@ -1,12 +1,12 @@
 #include "sorter/ui/SorterWindow.h"
 
-#include "pictures/ui/ShownPictures.h"
 #include "platform/ui/NamedControl.h"
 #include "project/SlideShowProject.h"
 #include "sorter/SwapListener.h"
 #include "sorter/ui/ThumbnailCanvas.h"
 #include "sorter/ui/ThumbnailStore.h"
 #include "ui_SorterWindow.h"
+#include "video/ui/ShownSlides.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -246,8 +246,8 @@ void SorterWindow::fillSwapSlot(int s, int k) {
     showSwapPicture(s);
     // The slot is far larger than a thumbnail: its own decode, off the window
     // thread; until it arrives the thumbnail stands in.
-    swapDecodes[s].setFuture(
-        QtConcurrent::run(&swapPool, &DecodeToSize, path, swapPicture[s]->contentsRect().size()));
+    swapDecodes[s].setFuture(QtConcurrent::run(&swapPool, &DecodeSlideToSize, path,
+                                               swapPicture[s]->contentsRect().size()));
 }
 
 void SorterWindow::showSwapPicture(int s) {

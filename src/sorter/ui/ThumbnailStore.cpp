@@ -1,6 +1,6 @@
 #include "sorter/ui/ThumbnailStore.h"
 
-#include "pictures/ui/ShownPictures.h"
+#include "video/ui/ShownSlides.h"
 
 #include <QBuffer>
 #include <QMutexLocker>
@@ -143,7 +143,7 @@ void ThumbnailStore::work() {
     Job job;
     while (takeJob(job)) {
         Thumbnail made;
-        made.image = DecodeToSize(job.path, job.size);
+        made.image = DecodeSlideToSize(job.path, job.size);
         made.size = made.image.size();
         if (made.image.sizeInBytes() > kPackAbove) {
             made.packed = Packed(made.image);
