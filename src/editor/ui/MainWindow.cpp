@@ -49,9 +49,8 @@ private:
 };
 } // namespace
 
-MainWindow::MainWindow(Prompter& prompter, QWidget* parent)
-    : QMainWindow(parent), ui(BuildForm1Layout(*this)), ask(prompter) {
-    setObjectName(QStringLiteral("Form1"));
+MainWindow::MainWindow(Prompter& prompter, QWidget* parent) : QMainWindow(parent), ask(prompter) {
+    ui.setUp(*this);
     // The first block of slots is made before any settings are taken: its
     // slots start with the built-in colours and without a background picture.
     slideShow.GrowSlots();

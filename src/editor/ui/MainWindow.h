@@ -53,7 +53,7 @@ struct MainWindowSeams {
 // show. Every modal question goes through the Prompter.
 //
 // How the window is organised:
-// - `ui` holds every control (MainWindowControls.h), built by BuildForm1Layout,
+// - `ui` holds every control (MainWindowControls.h), laid out in MainWindow.ui,
 //   named after the tool's own control names. Controls are public so every
 //   concern can reach them. Swatches of show-wide colours (picActiveColor,
 //   the three caption swatches, lblCaption, picBackColor, picButBakColor)

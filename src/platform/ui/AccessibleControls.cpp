@@ -71,20 +71,28 @@ void InstallFactoryOnce() {
     }();
     Q_UNUSED(installed);
 }
+
+// Gives the widget its description kind. An interface made before (a
+// Designer file names its controls as it builds them, which makes one while
+// accessibility is active) is dropped, so the next is made for the kind.
+void SetKind(QWidget* widget, const QString& kind) {
+    InstallFactoryOnce();
+    widget->setProperty(kKind, kind);
+    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(widget))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
 } // namespace
 
 namespace AccessibleControls {
 
 void MakeButton(QWidget* widget, const QString& name) {
-    InstallFactoryOnce();
-    widget->setProperty(kKind, QStringLiteral("button"));
+    SetKind(widget, QStringLiteral("button"));
     widget->setAccessibleName(name);
     widget->setFocusPolicy(Qt::StrongFocus);
 }
 
 void NameDisplay(QWidget* widget, const QString& name) {
-    InstallFactoryOnce();
-    widget->setProperty(kKind, QStringLiteral("display"));
+    SetKind(widget, QStringLiteral("display"));
     widget->setAccessibleName(name);
 }
 
@@ -94,7 +102,6 @@ bool IsPressKey(int key) {
 
 } // namespace AccessibleControls
 
-ValueLabel::ValueLabel(const QString& caption, const QString& text, QWidget* parent)
-    : QLabel(text, parent), captionText(caption) {
+ValueLabel::ValueLabel(QWidget* parent) : QLabel(parent) {
     InstallFactoryOnce();
 }

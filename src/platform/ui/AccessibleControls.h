@@ -27,12 +27,15 @@ bool IsPressKey(int key);
 } // namespace AccessibleControls
 
 // A label showing a value whose caption stands elsewhere: screen readers
-// read both, following the text ("Pictures Selected: 3").
+// read both, following the text ("Pictures Selected: 3"). A Designer file
+// sets the caption through its "caption" property.
 class ValueLabel : public QLabel {
     Q_OBJECT
+    Q_PROPERTY(QString caption READ caption WRITE setCaption)
 public:
-    ValueLabel(const QString& caption, const QString& text, QWidget* parent = nullptr);
+    explicit ValueLabel(QWidget* parent = nullptr);
     const QString& caption() const { return captionText; }
+    void setCaption(const QString& caption) { captionText = caption; }
 
 private:
     QString captionText;
