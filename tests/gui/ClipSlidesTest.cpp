@@ -368,3 +368,29 @@ TEST_F(ClipSlidesTest, AutoRunPlaysAClipAndMovesOnAtItsEnd) {
     EXPECT_EQ(form->ui.Timer1->interval(), 59000);
     nav.StopAutoRun();
 }
+
+// Undo and Delete change the slide shown, and so stop the clip playing.
+TEST_F(ClipSlidesTest, UndoAndDeleteStopTheClip) {
+    AddThroughDialog({MakePicture(folder(), "a.png"), Clip("h264-aac.mp4")});
+    ASSERT_TRUE(PlayButton()->isVisible());
+    ClipPlayer* player = clips().player();
+    PlayButton()->click();
+    ASSERT_TRUE(player->playing());
+    Undo()->trigger();
+    EXPECT_EQ(project().SlideCount(), 0);
+    EXPECT_FALSE(player->playing());
+    EXPECT_FALSE(PlayButton()->isVisible());
+
+    form->findChild<QAction*>(QStringLiteral("mnuRedo"))->trigger();
+    form->navigation().ShowSlide(2);
+    project().setCurrentSlide(2);
+    ASSERT_TRUE(PlayButton()->isVisible());
+    PlayButton()->click();
+    ASSERT_TRUE(player->playing());
+    ui.queueMessageAnswer(MsgResult::Yes);
+    form->ui.cmdDelete->click();
+    EXPECT_EQ(project().SlideCount(), 1);
+    EXPECT_FALSE(player->playing());
+    EXPECT_FALSE(player->isVisible());
+    EXPECT_FALSE(PlayButton()->isVisible());
+}
