@@ -126,9 +126,17 @@ TEST_F(ClipSlidesTest, ClipsAreAddedByContentAndDamagedOnesRefused) {
     const QString fake = MakeBrokenPicture(folder(), "holiday.mp4");
     const QString cut = CutOff("h264-aac.mp4", 0.6);
     const QString good = MakePicture(folder(), "good.png");
+    // A video track without a single frame (a fragmented file keeps the track).
+    const QString zero = dir.filePath("zero.mp4");
+    ASSERT_TRUE(RunFfmpeg(
+        {"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25:duration=1,trim=end_frame=0", "-c:v",
+         "libx264", "-pix_fmt", "yuv420p", "-movflags", "frag_keyframe+empty_moov", zero}));
     const Case cases[] = {
         {"text named .mp4, alone", {fake}, "There was a problem with this file, please try again."},
         {"cut-off clip, alone", {cut}, "There was a problem with this file, please try again."},
+        {"clip of no frames, alone",
+         {zero},
+         "There was a problem with this file, please try again."},
         {"cut-off clip in a selection",
          {cut, good},
          "There was a problem with picture file " + cut + " this file will not be used."},
