@@ -126,9 +126,17 @@ TEST_F(ClipSlidesTest, ClipsAreAddedByContentAndDamagedOnesRefused) {
     const QString fake = MakeBrokenPicture(folder(), "holiday.mp4");
     const QString cut = CutOff("h264-aac.mp4", 0.6);
     const QString good = MakePicture(folder(), "good.png");
+    // A video track without a single frame (a fragmented file keeps the track).
+    const QString zero = dir.filePath("zero.mp4");
+    ASSERT_TRUE(RunFfmpeg(
+        {"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25:duration=1,trim=end_frame=0", "-c:v",
+         "libx264", "-pix_fmt", "yuv420p", "-movflags", "frag_keyframe+empty_moov", zero}));
     const Case cases[] = {
         {"text named .mp4, alone", {fake}, "There was a problem with this file, please try again."},
         {"cut-off clip, alone", {cut}, "There was a problem with this file, please try again."},
+        {"clip of no frames, alone",
+         {zero},
+         "There was a problem with this file, please try again."},
         {"cut-off clip in a selection",
          {cut, good},
          "There was a problem with picture file " + cut + " this file will not be used."},
@@ -367,4 +375,30 @@ TEST_F(ClipSlidesTest, AutoRunPlaysAClipAndMovesOnAtItsEnd) {
     EXPECT_TRUE(form->ui.Timer1->isActive());
     EXPECT_EQ(form->ui.Timer1->interval(), 59000);
     nav.StopAutoRun();
+}
+
+// Undo and Delete change the slide shown, and so stop the clip playing.
+TEST_F(ClipSlidesTest, UndoAndDeleteStopTheClip) {
+    AddThroughDialog({MakePicture(folder(), "a.png"), Clip("h264-aac.mp4")});
+    ASSERT_TRUE(PlayButton()->isVisible());
+    ClipPlayer* player = clips().player();
+    PlayButton()->click();
+    ASSERT_TRUE(player->playing());
+    Undo()->trigger();
+    EXPECT_EQ(project().SlideCount(), 0);
+    EXPECT_FALSE(player->playing());
+    EXPECT_FALSE(PlayButton()->isVisible());
+
+    form->findChild<QAction*>(QStringLiteral("mnuRedo"))->trigger();
+    form->navigation().ShowSlide(2);
+    project().setCurrentSlide(2);
+    ASSERT_TRUE(PlayButton()->isVisible());
+    PlayButton()->click();
+    ASSERT_TRUE(player->playing());
+    ui.queueMessageAnswer(MsgResult::Yes);
+    form->ui.cmdDelete->click();
+    EXPECT_EQ(project().SlideCount(), 1);
+    EXPECT_FALSE(player->playing());
+    EXPECT_FALSE(player->isVisible());
+    EXPECT_FALSE(PlayButton()->isVisible());
 }

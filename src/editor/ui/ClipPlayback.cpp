@@ -46,12 +46,13 @@ bool ClipPlayback::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ClipPlayback::place() {
+    // Run before the stage lays out its own layers, so measured from the
+    // stage itself: the clip plays where the picture is drawn.
     const QRect stage = form.ui.preview->rect();
-    // Where the picture is drawn, inside its border of background.
-    clipPlayer->setGeometry(form.ui.Image1->geometry().adjusted(14, 14, -14, -14));
+    constexpr int m = PreviewStage::kPictureMargin;
+    clipPlayer->setGeometry(stage.adjusted(m, m, -m, -m));
     playButton->adjustSize();
-    playButton->move(stage.left() + kButtonInset,
-                     stage.bottom() - playButton->height() - kButtonInset + 1);
+    playButton->move(kButtonInset, stage.height() - playButton->height() - kButtonInset);
 }
 
 void ClipPlayback::SlideShown(const QString& path) {

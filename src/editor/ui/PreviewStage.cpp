@@ -9,7 +9,7 @@ PreviewStage::PreviewStage(QWidget* parent)
     : QWidget(parent), imageBk(new PictureView(PictureView::Fit::Cover, this)),
       newBkGnd(new ColorSwatch(this)), image1(new PictureView(PictureView::Fit::Contain, this)) {
     newBkGnd->setFrameStyle(QFrame::NoFrame);
-    image1->setMargin(14);
+    image1->setMargin(kPictureMargin);
     image1->setClickableOnPictureOnly(true);
     newBkGnd->raise();
     image1->raise();

@@ -15,6 +15,9 @@ class PreviewStage : public QWidget {
 public:
     explicit PreviewStage(QWidget* parent = nullptr);
 
+    // The border of background kept around the slide picture.
+    static constexpr int kPictureMargin = 14;
+
     PictureView* picture() const { return image1; }
     PictureView* background() const { return imageBk; }
     ColorSwatch* colorSwatch() const { return newBkGnd; }
