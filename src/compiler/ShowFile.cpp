@@ -5,7 +5,6 @@
 #include "platform/RegularFile.h"
 #include "project/ColorText.h"
 #include "project/CompileChoices.h"
-#include "project/DefaultCaptionFont.h"
 #include "project/ShowLimits.h"
 #include "project/ShowValues.h"
 #include "project/ToolPreferences.h"
