@@ -3,8 +3,8 @@
 // show file and the user's settings, and a window on the value read back
 // shows it again.
 #include "MainWindowFixture.h"
-#include "compiler/ShowFile.h"
-#include "compiler/ShowFileWriter.h"
+#include "document/ShowFile.h"
+#include "document/ShowFileWriter.h"
 #include "editor/ui/OptionsWindow.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/TiedSettings.h"
