@@ -12,9 +12,9 @@ src=${1:-$(dirname "$0")/../src}
 cd "$src"
 
 # The model (project/) and the picture engine use nothing of ours; the
-# document sits on the model; the compiler and the side windows stand on
-# those; the editor, on top, opens the side windows and publishes, and
-# nothing includes it.
+# document (the show, its undo stack, the show file's reader and writer) sits
+# on the model; the compiler and the side windows stand on those; the editor,
+# on top, opens the side windows and publishes, and nothing includes it.
 read_table() {
     if [ -n "${2:-}" ]; then
         cat "$2"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "project/DefaultCaptionFont.h"
+#include "project/ShowValues.h"
 
 #include <QString>
 #include <QStringList>

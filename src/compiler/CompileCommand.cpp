@@ -4,7 +4,7 @@
 #include "compiler/HeadlessCompileHost.h"
 #include "compiler/OutputFolder.h"
 #include "compiler/OutsideSources.h"
-#include "compiler/ShowFile.h"
+#include "document/ShowFile.h"
 #include "platform/FailureKeepingFileSystem.h"
 #include "platform/FilePaths.h"
 #include "project/ShowLimits.h"

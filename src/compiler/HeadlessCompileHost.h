@@ -1,7 +1,7 @@
 #pragma once
 
 #include "compiler/CompileHost.h"
-#include "compiler/ShowFile.h"
+#include "document/ShowFile.h"
 #include "platform/ConsolePrompter.h"
 
 #include <QDate>

@@ -1,15 +1,12 @@
 #pragma once
 
+#include "project/FileNameText.h"
+
 #include <QDate>
 #include <QString>
 
-// Rules of the page and folder names asked for by the name prompt.
-
-// The characters the prompt drops: ? \ : * < > | . / and control characters.
-bool IsRefusedNameChar(QChar c);
-// The text without the refused characters, so a name can never hold a path
-// separator or "..".
-QString FilterNameText(const QString& text);
+// Rules of the page and folder names asked for by the name prompt, which
+// drops the characters FileNameText.h refuses.
 // A name that is empty or only blanks, refused by the prompt: a folder " " or
 // a page "   .htm" is no name a person can see.
 bool IsBlankName(const QString& name);

@@ -1,7 +1,7 @@
 #include "compiler/OutsideSources.h"
 
 #include "compiler/ScriptParts.h"
-#include "compiler/ShowFile.h"
+#include "document/ShowFile.h"
 #include "platform/FilePaths.h"
 #include "project/SlideShowProject.h"
 

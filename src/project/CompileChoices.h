@@ -17,6 +17,9 @@
 struct CompileChoice {
     // The key in the settings file and in a show file's "settings".
     const char* name;
+    // The options window's control that shows and sets the choice, by its
+    // object name (TiedSettings.h).
+    const char* control;
     std::variant<bool ShowSettings::*, qint16 ShowSettings::*> field;
     // The whole numbers a number may hold.
     qint16 low = 0;
@@ -24,12 +27,12 @@ struct CompileChoice {
 };
 
 inline constexpr CompileChoice kCompileChoices[] = {
-    {"FitPictures", &ShowSettings::FitPictures},
-    {"FitWidth", &ShowSettings::FitWidth, kFitSideMin, kFitSideMax},
-    {"FitHeight", &ShowSettings::FitHeight, kFitSideMin, kFitSideMax},
-    {"PictureSizes", &ShowSettings::PictureSizes},
-    {"Player", &ShowSettings::Player},
-    {"SizesCacheMB", &ShowSettings::SizesCacheMB, kSizesCacheMin, kSizesCacheMax},
+    {"FitPictures", "ckFitPictures", &ShowSettings::FitPictures},
+    {"FitWidth", "txtFitWidth", &ShowSettings::FitWidth, kFitSideMin, kFitSideMax},
+    {"FitHeight", "txtFitHeight", &ShowSettings::FitHeight, kFitSideMin, kFitSideMax},
+    {"PictureSizes", "ckPictureSizes", &ShowSettings::PictureSizes},
+    {"Player", "ckPlayer", &ShowSettings::Player},
+    {"SizesCacheMB", "spnSizesCache", &ShowSettings::SizesCacheMB, kSizesCacheMin, kSizesCacheMax},
 };
 
 // The choice of that name, or none.

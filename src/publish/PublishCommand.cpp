@@ -1,7 +1,7 @@
 #include "publish/PublishCommand.h"
 
 #include "compiler/HeadlessCompileHost.h"
-#include "compiler/ShowFile.h"
+#include "document/ShowFile.h"
 #include "platform/FailureKeepingFileSystem.h"
 #include "publish/PublishTexts.h"
 #include "publish/Publisher.h"

@@ -2,7 +2,7 @@
 #include "captionstyle/CaptionFontLists.h"
 #include "captionstyle/SamplePage.h"
 #include "captionstyle/StyleSets.h"
-#include "project/DefaultCaptionFont.h"
+#include "project/ShowValues.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

@@ -10,7 +10,7 @@
 // and review the diff before committing it.
 #include "TestFiles.h"
 #include "compiler/CompileCommand.h"
-#include "compiler/ShowFile.h"
+#include "document/ShowFile.h"
 #include "platform/LocalFileSystem.h"
 
 #include <QDirIterator>

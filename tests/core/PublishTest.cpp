@@ -2,8 +2,8 @@
 // in what order, the record read back from a remote, rclone's log and
 // errors, the configuration edit that carries a password, the addresses.
 #include "TestFiles.h"
-#include "compiler/ShowFile.h"
-#include "compiler/ShowFileWriter.h"
+#include "document/ShowFile.h"
+#include "document/ShowFileWriter.h"
 #include "publish/PublishPlan.h"
 #include "publish/PublishTexts.h"
 #include "publish/RcloneLog.h"

@@ -1,4 +1,4 @@
-#include "compiler/ShowFile.h"
+#include "document/ShowFile.h"
 
 #include "core/TestFiles.h"
 

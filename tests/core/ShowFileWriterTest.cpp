@@ -1,8 +1,8 @@
 // Show files written and read back, and saves that fail half way.
-#include "compiler/ShowFileWriter.h"
+#include "document/ShowFileWriter.h"
 #include "ScriptShows.h"
-#include "compiler/ShowFileState.h"
 #include "core/TestFiles.h"
+#include "document/ShowFileState.h"
 
 #include <QDir>
 #include <QFile>

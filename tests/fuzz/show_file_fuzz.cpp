@@ -1,6 +1,6 @@
 // The show file of the headless compile: any bytes give a show or one line
 // saying what is wrong, never a crash.
-#include "compiler/ShowFile.h"
+#include "document/ShowFile.h"
 
 #include <cstddef>
 #include <cstdint>

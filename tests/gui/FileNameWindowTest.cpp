@@ -1,9 +1,9 @@
 #include "GuiTestSupport.h"
 #include "ScriptedPrompter.h"
-#include "compiler/ShowFileState.h"
 #include "compiler/ui/NamePrompt.h"
 #include "compiler/ui/WindowCompileHost.h"
 #include "core/PrintQt.h"
+#include "document/ShowFileState.h"
 #include "project/SlideShowProject.h"
 
 #include <QApplication>

@@ -3,8 +3,8 @@
 // without saving leaves nothing behind.
 #include "GuiTestSupport.h"
 #include "MainWindowFixture.h"
-#include "compiler/ShowFileState.h"
 #include "core/TestFiles.h"
+#include "document/ShowFileState.h"
 #include "editor/ui/ShowFileCommands.h"
 #include "editor/ui/undo/EditHistory.h"
 #include "platform/ProgramFolder.h"

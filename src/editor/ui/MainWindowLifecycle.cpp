@@ -11,7 +11,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/ToolSettings.h"
 #include "platform/ui/ColorSwatch.h"
-#include "project/DefaultCaptionFont.h"
+#include "project/ShowValues.h"
 #include "support/ui/cToolTip.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "editor/ui/OptionsWindow.h"
 
-#include "editor/FitSideEntry.h"
 #include "editor/SkipAmountEntry.h"
 #include "editor/ui/AutoRunDelay.h"
 #include "editor/ui/PictureView.h"
+#include "editor/ui/TiedSettings.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompter.h"
 #include "platform/ui/NamedControl.h"
@@ -31,6 +31,8 @@ OptionsWindow::OptionsWindow(SlideShowProject& project, Prompter& prompter, Opti
       prompter(prompter), hooks(std::move(hooks)) {
     ui->setupUi(this);
     setUpControls();
+    // Before the window's own handlers, so those see the value stored.
+    tied = new TiedSettings(*this, project.settings);
     CheckOptions();
     connectHandlers();
 }
@@ -54,79 +56,35 @@ void OptionsWindow::setUpControls() {
     fitDigits(ui->txtFitWidth, QStringLiteral("00000"));
     fitDigits(ui->txtFitHeight, QStringLiteral("00000"));
     ui->VScrollopt->setFixedHeight(ui->txtFFRev->sizeHint().height() + 8);
-    ui->spnSizesCache->setRange(kSizesCacheMin, kSizesCacheMax);
 }
 
 void OptionsWindow::connectHandlers() {
-    connect(ui->ckFlashing, &QCheckBox::toggled, this, [this] { toggleFlashing(); });
     connect(ui->ckSameCaption, &QCheckBox::toggled, this, [this] { toggleSameCaption(); });
     connect(ui->cmdOpenBkPic, &QPushButton::clicked, this, [this] { chooseBackgroundPicture(); });
-    for (int i = 0; i < 2; ++i) {
-        connect(optBkGndImgOptForm[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on)
-                useBackgroundPictureOption(i);
-        });
-        connect(optPicBkGndColorOptionFrm[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on)
-                useBackgroundColorOption(i);
-        });
-    }
     connect(ui->txtFFRev, &QLineEdit::textChanged, this, [this] { fastForwardStepTyped(); });
     // Only the digit keys type into the box, Backspace refused too.
     ui->txtFFRev->installEventFilter(new DigitKeyFilter(ui->txtFFRev));
     ui->txtFFRev->installEventFilter(this);
+    // The skip box types what the scroll bar, tied to the amount, holds.
     connect(ui->VScrollopt, &QScrollBar::valueChanged, this, [this] { scrollOptions(); });
     connect(ui->cmdReset, &QPushButton::clicked, this, [this] { resetOptions(); });
     connect(ui->cmdOk, &QPushButton::clicked, this, [this] { acceptOptions(); });
-    connect(ui->ckFitPictures, &QCheckBox::toggled, this, [this] { toggleFitPictures(); });
-    connect(ui->ckPictureSizes, &QCheckBox::toggled, this, [this] { togglePictureSizes(); });
-    connect(ui->ckPlayer, &QCheckBox::toggled, this, [this](bool on) {
-        project.settings.Player = on;
-        ShowSizesChoice();
-    });
-    connect(ui->spnSizesCache, &QSpinBox::valueChanged, this,
-            [this](int mb) { project.settings.SizesCacheMB = qint16(mb); });
-    for (QLineEdit* box : {ui->txtFitWidth, ui->txtFitHeight}) {
+    connect(ui->ckPlayer, &QCheckBox::toggled, this, [this] { ShowSizesChoice(); });
+    for (QLineEdit* box : {ui->txtFitWidth, ui->txtFitHeight})
         box->installEventFilter(new DigitKeyFilter(box));
-        box->installEventFilter(this);
-    }
 }
 
 void OptionsWindow::CheckOptions() {
-    const ShowSettings& s = project.settings;
-    optPicBkGndColorOptionFrm[s.SameBkColorEverySlide ? 0 : 1]->setChecked(true);
-    optBkGndImgOptForm[s.optIntBkImgOptionForm == 1 ? 1 : 0]->setChecked(true);
-    {
-        // Showing the stored amount is not an edit of it.
-        const QSignalBlocker blockText(ui->txtFFRev);
-        const QSignalBlocker blockScroll(ui->VScrollopt);
-        ui->txtFFRev->setText(QString::number(s.AmountOfSlidesFFRev));
-        ui->VScrollopt->setValue(s.AmountOfSlidesFFRev);
-    }
-    ui->ckFlashing->setChecked(s.Flashing == 1);
-    {
-        const QSignalBlocker block(ui->ckFitPictures);
-        ui->ckFitPictures->setChecked(s.FitPictures);
-        const QSignalBlocker blockPlayer(ui->ckPlayer);
-        ui->ckPlayer->setChecked(s.Player);
-        const QSignalBlocker blockCache(ui->spnSizesCache);
-        ui->spnSizesCache->setValue(s.SizesCacheMB);
-    }
-    ShowSizesChoice();
-    ui->txtFitWidth->setText(QString::number(s.FitWidth));
-    ui->txtFitHeight->setText(QString::number(s.FitHeight));
     if (project.settings.OpenPgBkPic.isEmpty())
         project.settings.OpenPgBkPic = QDir(ProgramFolder()).filePath(QStringLiteral("film.gif"));
-    showOpeningPagePicture();
-}
-
-void OptionsWindow::showOpeningPagePicture() {
-    if (!ui->PicBxOpenBkPic->load(project.settings.OpenPgBkPic))
-        ui->PicBxOpenBkPic->clear();
-}
-
-void OptionsWindow::toggleFlashing() {
-    project.settings.Flashing = ui->ckFlashing->isChecked() ? 1 : 0;
+    tied->show();
+    {
+        // The stored amount, which the scroll bar may not reach; showing it
+        // is not an edit of it.
+        const QSignalBlocker blockText(ui->txtFFRev);
+        ui->txtFFRev->setText(QString::number(project.settings.AmountOfSlidesFFRev));
+    }
+    ShowSizesChoice();
 }
 
 void OptionsWindow::toggleSameCaption() {
@@ -158,23 +116,13 @@ void OptionsWindow::chooseBackgroundPicture() {
     // the main window's next Change Picture would take its file for the
     // opening page instead of the slide.
     project.flags.OpenPgBkPicChanged = false;
-    showOpeningPagePicture();
-}
-
-void OptionsWindow::useBackgroundPictureOption(int index) {
-    project.settings.optIntBkImgOptionForm = static_cast<qint16>(index);
-}
-
-void OptionsWindow::useBackgroundColorOption(int index) {
-    project.settings.SameBkColorEverySlide = index == 0;
+    tied->show();
+    ShowSizesChoice();
 }
 
 bool OptionsWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ui->txtFFRev && event->type() == QEvent::FocusOut)
         takeFastForwardStep();
-    if ((watched == ui->txtFitWidth || watched == ui->txtFitHeight) &&
-        event->type() == QEvent::FocusOut)
-        takeFitSide();
     return QDialog::eventFilter(watched, event);
 }
 
@@ -182,27 +130,28 @@ void OptionsWindow::fastForwardStepTyped() {
     const SkipBoxUpdate update = SkipBoxChanged(ui->txtFFRev->text());
     if (update.text != ui->txtFFRev->text())
         ui->txtFFRev->setText(update.text); // runs this handler again
-    if (update.amount) {
-        project.settings.AmountOfSlidesFFRev = *update.amount;
-        ui->VScrollopt->setValue(*update.amount);
-    }
+    if (update.amount)
+        takeSkipAmount(*update.amount);
 }
 
 void OptionsWindow::takeFastForwardStep() {
     const SkipBoxUpdate update = SkipBoxLeft(ui->txtFFRev->text());
     if (update.text != ui->txtFFRev->text())
         ui->txtFFRev->setText(update.text);
-    if (update.amount) {
-        ui->VScrollopt->setValue(*update.amount);
-        project.settings.AmountOfSlidesFFRev = *update.amount;
-    }
+    if (update.amount)
+        takeSkipAmount(*update.amount);
+}
+
+void OptionsWindow::takeSkipAmount(qint16 amount) {
+    ui->VScrollopt->setValue(amount);
+    // Stored even when the scroll bar stood there already.
+    tied->take(ui->VScrollopt);
 }
 
 void OptionsWindow::scrollOptions() {
     const int value = ui->VScrollopt->value();
     if (ui->txtFFRev->text() != QString::number(value))
         ui->txtFFRev->setText(QString::number(value));
-    project.settings.AmountOfSlidesFFRev = static_cast<qint16>(value);
 }
 
 void OptionsWindow::resetOptions() {
@@ -224,28 +173,12 @@ void OptionsWindow::acceptOptions() {
     accept();
 }
 
-void OptionsWindow::toggleFitPictures() {
-    project.settings.FitPictures = ui->ckFitPictures->isChecked();
-}
-
 // The player page needs the sizes: while it is on, the sizes' box shows them
 // on and cannot be cleared.
 void OptionsWindow::ShowSizesChoice() {
     const QSignalBlocker block(ui->ckPictureSizes);
     ui->ckPictureSizes->setChecked(WantsPictureSizes(project.settings));
     ui->ckPictureSizes->setEnabled(!project.settings.Player);
-}
-
-void OptionsWindow::togglePictureSizes() {
-    project.settings.PictureSizes = ui->ckPictureSizes->isChecked();
-}
-
-void OptionsWindow::takeFitSide() {
-    ShowSettings& s = project.settings;
-    s.FitWidth = FitSideEntered(ui->txtFitWidth->text(), s.FitWidth);
-    s.FitHeight = FitSideEntered(ui->txtFitHeight->text(), s.FitHeight);
-    ui->txtFitWidth->setText(QString::number(s.FitWidth));
-    ui->txtFitHeight->setText(QString::number(s.FitHeight));
 }
 
 void OptionsWindow::showEvent(QShowEvent* event) {
@@ -262,8 +195,8 @@ void OptionsWindow::done(int result) {
 }
 
 void OptionsWindow::confirmClose() {
-    // Closing with Enter leaves a typed side without losing the focus.
-    takeFitSide();
+    // Closing with Enter leaves a typed number without losing the focus.
+    tied->takeTyped();
     const ShowSettings& s = project.settings;
     if ((s.SameBkColorEverySlide || s.optIntBkImgOptionForm == 0) && hooks.FillBackgrounds)
         hooks.FillBackgrounds();

@@ -11,6 +11,7 @@ class OptionsWindow;
 class Prompter;
 class QRadioButton;
 class SlideShowProject;
+class TiedSettings;
 
 // What the options window asks of the main window.
 struct OptionsHooks {
@@ -27,9 +28,10 @@ struct OptionsHooks {
 };
 
 // The options window: show-wide preferences that are not on the main window,
-// and the reset of the whole project. Every change applies at once; closing
-// by any means keeps them. Controls of an array share one object name and
-// carry their index in the dynamic property "Index".
+// and the reset of the whole project. Each control that holds a setting is
+// tied to its row of the settings tables (TiedSettings), which names it.
+// Every change applies at once; closing by any means keeps them. Controls of an array share one
+// object name and carry their index in the dynamic property "Index".
 class OptionsWindow : public QDialog {
     Q_OBJECT
 public:
@@ -40,21 +42,16 @@ public:
     // Closing: spreads the shared background and tells the main window.
     void done(int result) override;
 
+    // Every control shows the settings.
     void CheckOptions();
-    void toggleFlashing();
     void toggleSameCaption();
     void chooseBackgroundPicture();
-    void useBackgroundPictureOption(int index);
-    void useBackgroundColorOption(int index);
     void fastForwardStepTyped();
     void takeFastForwardStep();
     void scrollOptions();
     void resetOptions();
     void acceptOptions();
-    void toggleFitPictures();
-    void togglePictureSizes();
     void ShowSizesChoice();
-    void takeFitSide();
 
     // The controls, named as in the Designer file; the members of an array
     // are reached through the arrays below.
@@ -69,11 +66,14 @@ protected:
 private:
     void setUpControls();
     void connectHandlers();
-    void showOpeningPagePicture();
+    void takeSkipAmount(qint16 amount);
     void confirmClose();
 
     SlideShowProject& project;
     Prompter& prompter;
     OptionsHooks hooks;
+    // The controls tied to their rows of the settings tables; owned by the
+    // window.
+    TiedSettings* tied = nullptr;
     bool unloaded = false;
 };

@@ -1,7 +1,7 @@
 #include "editor/ui/ShowFileCommands.h"
 
-#include "compiler/ShowFileWriter.h"
 #include "document/ShowDocument.h"
+#include "document/ShowFileWriter.h"
 #include "editor/ui/MainWindow.h"
 #include "editor/ui/undo/EditHistory.h"
 #include "platform/ProgramFolder.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "compiler/ShowFileState.h"
+#include "document/ShowFileState.h"
 #include "editor/RecoveryFolder.h"
 
 #include <QFuture>

@@ -1,6 +1,6 @@
-#include "compiler/ShowFileWriter.h"
+#include "document/ShowFileWriter.h"
 
-#include "compiler/ShowFile.h"
+#include "document/ShowFile.h"
 #include "project/ColorText.h"
 #include "project/CompileChoices.h"
 #include "project/ShowValues.h"

@@ -1,11 +1,9 @@
-#include "compiler/ShowFile.h"
+#include "document/ShowFile.h"
 
-#include "compiler/NameRules.h"
-#include "compiler/PageText.h"
 #include "platform/RegularFile.h"
 #include "project/ColorText.h"
 #include "project/CompileChoices.h"
-#include "project/DefaultCaptionFont.h"
+#include "project/FileNameText.h"
 #include "project/ShowLimits.h"
 #include "project/ShowValues.h"
 #include "project/ToolPreferences.h"

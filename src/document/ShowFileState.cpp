@@ -1,6 +1,6 @@
-#include "compiler/ShowFileState.h"
+#include "document/ShowFileState.h"
 
-#include "compiler/ShowFileWriter.h"
+#include "document/ShowFileWriter.h"
 #include "platform/RegularFile.h"
 
 #include <QCryptographicHash>

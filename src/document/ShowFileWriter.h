@@ -1,6 +1,6 @@
 #pragma once
 
-#include "compiler/ShowFile.h"
+#include "document/ShowFile.h"
 #include "project/SlideShowProject.h"
 
 #include <QByteArray>
