@@ -48,12 +48,14 @@ int main(int argc, char** argv) {
     window.showFiles().setRecoveryFolder(config.filePath("recovery"));
     SlideShowProject& p = window.project();
     const QString caption = QString(400, QLatin1Char('x'));
-    for (int k = 1; k <= SlideShowProject::kMaxSlides; ++k) {
-        p.AppendPicture(QStringLiteral("/pictures/holiday/picture-%1.jpg").arg(k));
-        p.slide(k).Caption = caption + QString::number(k);
+    {
+        const EditStep add(window.history(), EditKind::AddPictures);
+        for (int k = 1; k <= SlideShowProject::kMaxSlides; ++k) {
+            p.AppendPicture(QStringLiteral("/pictures/holiday/picture-%1.jpg").arg(k));
+            p.slide(k).Caption = caption + QString::number(k);
+        }
     }
     window.show();
-    window.history().TakeOutsideChanges();
     RunEventsFor(4000); // the first recovery write
 
     constexpr int kIdleMs = 5000;

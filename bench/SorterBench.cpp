@@ -6,6 +6,7 @@
 // slides: a swap and its redraw, scrolling, size changes, and the peak memory
 // of the open sorter. Prints the figures.
 #include "ScriptedPrompter.h"
+#include "document/ShowDocument.h"
 #include "project/SlideShowProject.h"
 #include "sorter/ui/SorterWindow.h"
 #include "sorter/ui/ThumbnailStore.h"
@@ -52,16 +53,17 @@ void WaitUntilLoaded(const SorterWindow& w) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
-std::unique_ptr<SlideShowProject> Show(const QStringList& paths, int slides) {
-    auto p = std::make_unique<SlideShowProject>();
-    p->GrowSlots();
+std::unique_ptr<ShowDocument> Show(const QStringList& paths, int slides) {
+    auto d = std::make_unique<ShowDocument>();
+    SlideShowProject& p = d->workingShow();
+    p.GrowSlots();
     for (int k = 0; k < slides; ++k)
-        p->AppendPicture(paths[k % paths.size()]);
-    return p;
+        p.AppendPicture(paths[k % paths.size()]);
+    return d;
 }
 
 // Opens the sorter on the project and waits for every thumbnail.
-double OpenSorter(SlideShowProject& p, Prompter& ui, std::unique_ptr<SorterWindow>& w) {
+double OpenSorter(ShowDocument& p, Prompter& ui, std::unique_ptr<SorterWindow>& w) {
     QElapsedTimer clock;
     clock.start();
     w = std::make_unique<SorterWindow>(p, ui);

@@ -5,6 +5,7 @@
 #include "colortool/ColorSchemeFile.h"
 #include "colortool/ColorToolHost.h"
 #include "colortool/ListSearch.h"
+#include "document/ShowDocument.h"
 #include "platform/Prompter.h"
 #include "project/SlideShowProject.h"
 
@@ -12,9 +13,9 @@
 
 inline const QString kChartColorsFile = QStringLiteral("StartUpColors");
 
-ColorChart::ColorChart(SlideShowProject& project, ColorToolHost& host, Prompter& ui,
+ColorChart::ColorChart(ShowDocument& document, ColorToolHost& host, Prompter& ui,
                        QString programFolder, QString dataFolder)
-    : project(project), host(host), ui(ui), programFolder(std::move(programFolder)),
+    : document(document), host(host), ui(ui), programFolder(std::move(programFolder)),
       folder(std::move(dataFolder)) {}
 
 namespace {
@@ -33,7 +34,7 @@ void ColorChart::Load() {
     UserColorsChanged = false;
     SelectedOK = false;
     LoadColors();
-    if (const auto preset = PresetColor(project, boxes[kChartBoxes])) {
+    if (const auto preset = PresetColor(document.show(), boxes[kChartBoxes])) {
         // Only the two value views follow the preset; the channel boxes and
         // sliders keep chart box 0 until the next colour action.
         active = *preset;
@@ -188,22 +189,28 @@ void ColorChart::chooseFromColorDialog() {
 }
 
 bool ColorChart::chooseSampleFont() {
-    ShowSettings& s = project.settings;
-    if (s.FontInUse.isEmpty())
-        s.FontInUse = QStringLiteral("MS Sans Serif");
-    if (s.FontSizeInUse.isEmpty())
-        s.FontSizeInUse = QStringLiteral("12");
+    // An empty font or size takes its default, kept even when the dialog is
+    // cancelled; either way one step of the show.
+    const ShowSettings& s = document.show().settings;
+    QString family = s.FontInUse.isEmpty() ? QStringLiteral("MS Sans Serif") : s.FontInUse;
+    QString size = s.FontSizeInUse.isEmpty() ? QStringLiteral("12") : s.FontSizeInUse;
     FontChoice initial;
-    initial.family = s.FontInUse;
-    initial.pointSize = s.FontSizeInUse.toInt();
+    initial.family = family;
+    initial.pointSize = size.toInt();
     const auto chosen = ui.chooseFont(initial);
+    if (chosen) {
+        family = chosen->family;
+        size = QString::number(chosen->pointSize);
+    }
+    document.Change(EditKind::CaptionFont, [&family, &size](SlideShowProject& show) {
+        show.settings.FontInUse = family;
+        show.settings.FontSizeInUse = size;
+    });
     if (!chosen)
         return false;
     sampleFontFamily = chosen->family;
     sampleFontSize = chosen->pointSize;
     host.setCaptionBoxFont(chosen->family, chosen->pointSize);
-    s.FontInUse = chosen->family;
-    s.FontSizeInUse = QString::number(chosen->pointSize);
     if (putOnClipboard)
         putOnClipboard(chosen->family);
     return true;
@@ -211,7 +218,7 @@ bool ColorChart::chooseSampleFont() {
 
 bool ColorChart::finish() {
     if (!SelectedOK) {
-        DropColorToolTargets(project);
+        DropColorToolTargets(document.flags());
         return true;
     }
     bool saved = true;
@@ -225,7 +232,7 @@ bool ColorChart::finish() {
                           QDir::toNativeSeparators(path) + QLatin1Char('.'),
                       QStringLiteral("File Error"), MsgIcon::Critical);
     }
-    HandBackColor(project, host, active);
+    HandBackColor(document, host, active);
     SelectedOK = false;
     return saved;
 }

@@ -9,11 +9,13 @@
 
 class ColorToolHost;
 class Prompter;
-class SlideShowProject;
+class ShowDocument;
 
 // The colour tool Tintara without its widgets: the chart and user boxes, the
 // active colour and every view of it, the channel boxes, the sliders and
 // their sample, the named colours, and the hand-over with the main window.
+// What it gives the show (the chosen colour, the sample font) is a step of
+// the show's document at once.
 // The window shows this state after each call and passes the user's input
 // in; the clipboard is reached through `putOnClipboard`.
 class ColorChart {
@@ -25,7 +27,7 @@ public:
 
     // The chart colours and the colour names are read from programFolder,
     // the user colours from dataFolder, where they are also written.
-    ColorChart(SlideShowProject& project, ColorToolHost& host, Prompter& ui, QString programFolder,
+    ColorChart(ShowDocument& document, ColorToolHost& host, Prompter& ui, QString programFolder,
                QString dataFolder);
 
     std::function<void(const QString&)> putOnClipboard;
@@ -82,7 +84,7 @@ public:
     bool SelectedOK = false;
 
 private:
-    SlideShowProject& project;
+    ShowDocument& document;
     ColorToolHost& host;
     Prompter& ui;
     QString programFolder;

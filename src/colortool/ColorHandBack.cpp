@@ -1,7 +1,17 @@
 #include "colortool/ColorHandBack.h"
 
 #include "colortool/ColorToolHost.h"
+#include "document/ShowDocument.h"
+#include "project/BackgroundFill.h"
+#include "project/ColorText.h"
 #include "project/SlideShowProject.h"
+
+namespace {
+// The slide the main window's colour commands store into.
+Slide& CurrentSlot(SlideShowProject& show) {
+    return show.slot(show.CurrentSlide() <= 0 ? 0 : show.CurrentSlide() - 1);
+}
+} // namespace
 
 std::optional<ColorValue> PresetColor(const SlideShowProject& project, ColorValue firstUserColor) {
     const EditorFlags& f = project.flags;
@@ -19,30 +29,46 @@ std::optional<ColorValue> PresetColor(const SlideShowProject& project, ColorValu
     return s.NewSlideBackColor;
 }
 
-void HandBackColor(SlideShowProject& project, ColorToolHost& host, ColorValue color) {
-    EditorFlags& f = project.flags;
-    ShowSettings& s = project.settings;
+void HandBackColor(ShowDocument& document, ColorToolHost& host, ColorValue color) {
+    EditorFlags& f = document.flags();
+    const ShowSettings& s = document.show().settings;
     if (f.PickingCapForeColor) {
-        s.CaptionForeColor = color;
+        document.Change(EditKind::CaptionColors, [color](SlideShowProject& show) {
+            show.settings.CaptionForeColor = color;
+            CurrentSlot(show).CapForeColor = StoredColorText(color);
+        });
         host.setCaptionBoxForeColor(color);
     } else if (f.PickingCapBackColor) {
-        s.CaptionBackColor = color;
+        document.Change(EditKind::CaptionColors, [color](SlideShowProject& show) {
+            show.settings.CaptionBackColor = color;
+            CurrentSlot(show).CapBackColor = StoredColorText(color);
+        });
         host.setCaptionBoxBackColor(color);
     } else if (f.PickingCapFrameColor) {
         f.PickingCapFrameColor = false;
-        s.CaptionFrameColor = color;
+        document.Change(EditKind::ShowColors, [color](SlideShowProject& show) {
+            show.settings.CaptionFrameColor = color;
+        });
     } else if (f.ColorToolStandalone) {
-        project.tool.ActiveColor = color;
+        document.preferences().ActiveColor = color;
         f.ColorToolStandalone = false;
     } else if (s.UseColTrueUsePicFalse) {
-        s.NewSlideBackColor = color;
+        // The main window's ChangelblNewBkGnd: the current slide takes the
+        // colour, and every slide when they all share one.
+        document.Change(EditKind::SlideBackground, [color](SlideShowProject& show) {
+            show.settings.NewSlideBackColor = color;
+            show.settings.UseColTrueUsePicFalse = true;
+            if (show.CurrentSlide() == 0)
+                show.setCurrentSlide(1);
+            CurrentSlot(show).PicBackColor = StoredColorText(color);
+            FillBackgrounds(show, 0);
+        });
         f.ColorToolClosed = true;
-        host.ChangelblNewBkGnd();
     }
     host.refreshSwatches();
 }
 
-void DropColorToolTargets(SlideShowProject& project) {
-    project.flags.PickingCapFrameColor = false;
-    project.flags.ColorToolStandalone = false;
+void DropColorToolTargets(EditorFlags& flags) {
+    flags.PickingCapFrameColor = false;
+    flags.ColorToolStandalone = false;
 }

@@ -4,9 +4,9 @@
 
 #include <QString>
 
-// What the colour tool reaches of the main window beyond the project's
-// show-wide colours: the palette boxes it mirrors, the caption box, the
-// slide background sample and the swatches that show the settings.
+// What the colour tool reaches of the main window beyond the show, which it
+// changes through the show's document: the palette boxes it mirrors, the
+// caption box and the swatches.
 class ColorToolHost {
 public:
     virtual ~ColorToolHost() = default;
@@ -18,9 +18,6 @@ public:
     virtual void setCaptionBoxBackColor(ColorValue color) = 0;
     // txtCaption's font.
     virtual void setCaptionBoxFont(const QString& family, int pointSize) = 0;
-    // Repaints the swatches after a show-wide colour changed.
+    // Repaints the swatches after the active colour changed.
     virtual void refreshSwatches() = 0;
-    // The main window's ChangelblNewBkGnd: shows the background colour swatch
-    // on lblNewBkGnd, stores it in the current slide and fills the others.
-    virtual void ChangelblNewBkGnd() = 0;
 };

@@ -15,8 +15,18 @@ ShowDocument::~ShowDocument() {
 void ShowDocument::Apply(ShowEdit edit) {
     if (edit.change.IsEmpty())
         return;
+    // The command may merge into the one before it and be gone after the push.
+    const ShowChange change = edit.change;
     stack.push(new ShowEditCommand(*this, std::move(edit)));
+    emit applied(change);
     emit changed();
+}
+
+void ShowDocument::Change(EditKind kind, const std::function<void(SlideShowProject&)>& edit,
+                          quint64 mergeKey) {
+    SlideShowProject after = current;
+    edit(after);
+    Apply(MakeEdit(kind, ShowChange::Between(current, after), mergeKey));
 }
 
 void ShowDocument::Restart(bool unsaved) {

@@ -3,6 +3,7 @@
 #include "colortool/ColorHandBack.h"
 #include "colortool/ColorSchemeFile.h"
 #include "colortool/ListSearch.h"
+#include "project/ColorText.h"
 
 TEST_F(ColorToolTest, DecimalAndHexEntryCorrectTheBoxes) {
     chart.Load();
@@ -76,15 +77,20 @@ TEST_F(ColorToolTest, SelectedOkHandsTheColourToTheFirstPendingTarget) {
     // The caption text colour's way back is in the window test.
     EditorFlags& f = project.flags;
     f.PickingCapFrameColor = true;
-    HandBackColor(project, host, 43);
+    HandBackColor(document, host, 43);
     EXPECT_EQ(project.settings.CaptionFrameColor, 43u);
     EXPECT_FALSE(f.PickingCapFrameColor);
+    EXPECT_EQ(document.undoStack().undoText(), "Colours");
 
+    // A background colour is the current slide's, as the main window's own
+    // command stores it, in a step of its own.
     project.settings.UseColTrueUsePicFalse = true;
-    HandBackColor(project, host, 44);
+    HandBackColor(document, host, 44);
     EXPECT_EQ(project.settings.NewSlideBackColor, 44u);
+    EXPECT_EQ(project.slot(0).PicBackColor, StoredColorText(44));
     EXPECT_TRUE(f.ColorToolClosed);
-    EXPECT_EQ(host.backgroundChanges, 1);
+    EXPECT_EQ(document.undoStack().undoText(), "Background");
+    EXPECT_EQ(document.undoStack().count(), 2);
 
     // A close without Selected OK hands nothing back and leaves no stale
     // frame or stand-alone target for the next opening.

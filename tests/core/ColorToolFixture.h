@@ -4,6 +4,7 @@
 #include "TestFiles.h"
 #include "colortool/ColorChart.h"
 #include "colortool/ColorToolHost.h"
+#include "document/ShowDocument.h"
 #include "project/SlideShowProject.h"
 
 #include <QTemporaryDir>
@@ -13,7 +14,6 @@
 // Stands for the main window: remembers its palette.
 struct FakeColorHost : ColorToolHost {
     std::array<ColorValue, 14> palette{};
-    int backgroundChanges = 0;
 
     void setPaletteColor(int i, ColorValue c) override { palette.at(std::size_t(i)) = c; }
     ColorValue paletteColor(int i) const override { return palette.at(std::size_t(i)); }
@@ -21,16 +21,17 @@ struct FakeColorHost : ColorToolHost {
     void setCaptionBoxBackColor(ColorValue) override {}
     void setCaptionBoxFont(const QString&, int) override {}
     void refreshSwatches() override {}
-    void ChangelblNewBkGnd() override { ++backgroundChanges; }
 };
 
 // A colour tool over a folder of its data files, with the clipboard caught.
 struct ColorToolTest : ::testing::Test {
     QTemporaryDir dir;
-    SlideShowProject project;
+    ShowDocument document;
+    // The show as the main window edits it in place.
+    SlideShowProject& project = document.workingShow();
     FakeColorHost host;
     ScriptedPrompter ui;
-    ColorChart chart{project, host, ui, dir.path(), dir.path()};
+    ColorChart chart{document, host, ui, dir.path(), dir.path()};
     QString clipboard;
 
     ColorToolTest() {

@@ -86,3 +86,36 @@ TEST_F(Document, UndoRedoSaveAndRestartSayWhatTheyDid) {
     doc.Restart();
     EXPECT_FALSE(doc.IsModified());
 }
+
+// A window's change made on a copy of the show: one step named for its
+// kind, at once in the show and told with the change; nothing when it
+// changed nothing; the changes made under one merge key are one step.
+TEST_F(Document, ChangesMadeOnACopyAreNamedStepsOfTheirKind) {
+    QList<int> appliedSlots;
+    QObject::connect(&doc, &ShowDocument::applied, [&](const ShowChange& change) {
+        appliedSlots << change.FirstChangedSlide(true);
+    });
+    doc.Change(EditKind::SwapPictures,
+               [](SlideShowProject& show) { show.slide(1).Caption = QStringLiteral("swapped"); });
+    EXPECT_EQ(doc.show().slide(1).Caption, "swapped");
+    EXPECT_EQ(doc.undoStack().undoText(), "Swap Pictures");
+    EXPECT_EQ(appliedSlots, QList<int>{1});
+    EXPECT_TRUE(doc.IsModified());
+
+    doc.Change(EditKind::CaptionFont, [](SlideShowProject&) {});
+    EXPECT_EQ(doc.undoStack().count(), 1);
+
+    const quint64 key = doc.NewMergeKey();
+    EXPECT_NE(doc.NewMergeKey(), key);
+    for (const char* font : {"A", "Ab", "Abc"})
+        doc.Change(
+            EditKind::CaptionFont,
+            [font](SlideShowProject& show) { show.settings.FontInUse = QString::fromLatin1(font); },
+            key);
+    EXPECT_EQ(doc.undoStack().count(), 2);
+    EXPECT_EQ(doc.undoStack().undoText(), "Caption Font");
+    doc.undoStack().undo();
+    EXPECT_TRUE(doc.show().settings.FontInUse.isEmpty());
+    EXPECT_EQ(doc.show().slide(1).Caption, "swapped");
+    EXPECT_EQ(changed, 5);
+}

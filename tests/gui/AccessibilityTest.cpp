@@ -60,7 +60,7 @@ TEST(Accessibility, EveryWindowNamesItsControls) {
     ExpectUsable(&splash);
 
     QTemporaryDir folder;
-    CaptionStylePreview style(form.project().settings, ui, nullptr, folder.path());
+    CaptionStylePreview style(form.document(), ui, nullptr, folder.path());
     ExpectUsable(&style);
 }
 

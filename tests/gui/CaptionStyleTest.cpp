@@ -2,6 +2,7 @@
 #include "captionstyle/ui/CaptionStylePreview.h"
 #include "captionstyle/ui/SampleBrowser.h"
 #include "core/TestFiles.h"
+#include "document/ShowDocument.h"
 #include "editor/ui/CaptionStyleCommand.h"
 #include "platform/ui/ColorSwatch.h"
 #include "project/ShowSettings.h"
@@ -16,11 +17,13 @@
 namespace {
 struct CaptionStyle : ::testing::Test {
     QTemporaryDir folder;
-    ShowSettings settings;
+    ShowDocument document;
+    // The show's settings as the document holds them.
+    ShowSettings& settings = document.workingShow().settings;
     ScriptedPrompter ask;
 
     std::unique_ptr<CaptionStylePreview> open() {
-        return std::make_unique<CaptionStylePreview>(settings, ask, nullptr, folder.path());
+        return std::make_unique<CaptionStylePreview>(document, ask, nullptr, folder.path());
     }
     static void leave(QComboBox* box) {
         QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);

@@ -8,6 +8,7 @@
 #include "editor/ui/ShowFileCommands.h"
 #include "editor/ui/SongControls.h"
 #include "platform/ui/ColorSwatch.h"
+#include "project/ShowLimits.h"
 
 #include <QAction>
 #include <QApplication>
@@ -251,19 +252,62 @@ TEST_F(EditHistoryTest, KeepsTheLastTwoHundredSteps) {
     EXPECT_EQ(Saved(), oldest);
 }
 
-// A colour the colour tool or a caption font the caption style preview hands
-// back becomes a step of its own when the main window is active again.
+// Another window's change reaches the document while the main window is in
+// the middle of an edit (a long add runs the event loop): each stays a step
+// of its own, and the main window shows the other window's change once its
+// edit has ended.
 TEST_F(EditHistoryTest, ChangesFromOtherWindowsAreStepsOfTheirOwn) {
     AddThroughDialog(MakePictures(2));
     const QByteArray before = Saved();
-    project().settings.FontInUse = QStringLiteral("Handed Back Font");
-    emit form->activated();
-    EXPECT_EQ(undo->text(), "Undo Caption Font");
-    form->ui.txtCaption->setText(QStringLiteral("kept"));
-    form->ui.cmdAddCaption->click();
+    const auto handBackFont = [this] {
+        form->document().Change(EditKind::CaptionFont, [](SlideShowProject& show) {
+            show.settings.FontInUse = QStringLiteral("Handed Back Font");
+        });
+    };
+    {
+        const EditStep step(history(), EditKind::Caption);
+        project().slide(1).Caption = QStringLiteral("kept");
+        handBackFont();
+        EXPECT_EQ(undo->text(), "Undo Caption Font");
+        EXPECT_NE(form->ui.txtCaption->font().family(), "Handed Back Font");
+    }
+    EXPECT_EQ(undo->text(), "Undo Caption");
+    EXPECT_EQ(form->ui.txtCaption->font().family(), "Handed Back Font");
     undo->trigger();
+    EXPECT_EQ(project().slide(1).Caption, "");
+    EXPECT_EQ(project().settings.FontInUse, "Handed Back Font");
     undo->trigger();
     EXPECT_EQ(Saved(), before);
+    EXPECT_NE(form->ui.txtCaption->font().family(), "Handed Back Font");
+}
+
+// What a compile keeps with the show (names, title, output folder) is one
+// step of its own, and only when it differs from what the show held.
+TEST_F(EditHistoryTest, TheCompilesAnswersAreOneStepWhenTheyDiffer) {
+    AddThroughDialog(MakePictures(kMinSlidesToCompile));
+    ui.queueFiles({dir.filePath("kept.json")});
+    ASSERT_TRUE(form->showFiles().SaveShowAs());
+    QString folder = dir.filePath("out/");
+    form->seams.compile = [&] {
+        project().names.FirstPageName = QStringLiteral("index");
+        project().names.OutputFolder = folder;
+        project().settings.TitleMessage = QStringLiteral("Trip");
+    };
+    form->ui.cmdFinish->click();
+    EXPECT_EQ(undo->text(), "Undo Names and Folder");
+    EXPECT_EQ(history().stack().count(), 2);
+    EXPECT_TRUE(form->showFiles().IsModified());
+    ASSERT_TRUE(form->showFiles().SaveShow());
+    // The same answers again: nothing to take back, nothing unsaved.
+    form->ui.cmdFinish->click();
+    EXPECT_EQ(history().stack().count(), 2);
+    EXPECT_FALSE(form->showFiles().IsModified());
+    folder = dir.filePath("elsewhere/");
+    form->ui.cmdFinish->click();
+    EXPECT_EQ(history().stack().count(), 3);
+    undo->trigger();
+    EXPECT_EQ(project().names.OutputFolder, dir.filePath("out/"));
+    EXPECT_FALSE(form->showFiles().IsModified());
 }
 
 TEST_F(EditHistoryTest, DroppedPicturesAndFoldersAreAdded) {

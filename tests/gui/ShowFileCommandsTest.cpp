@@ -90,8 +90,10 @@ TEST_F(ShowFiles, SaveQuestionAnswersAndCaption) {
     ASSERT_TRUE(files().OpenShowFile(path));
     EXPECT_EQ(project().SlideCount(), 2);
     EXPECT_EQ(form->windowTitle(), "Picture #1 - trip.json");
-    project().slide(1).Caption = QStringLiteral("changed");
-    form->history().TakeOutsideChanges();
+    {
+        const EditStep step(form->history(), EditKind::Caption);
+        project().slide(1).Caption = QStringLiteral("changed");
+    }
     EXPECT_EQ(form->windowTitle(), "Picture #1 - trip.json*");
     // Closing asks too; Cancel keeps the window open.
     ui.queueMessageAnswer(MsgResult::Cancel);
@@ -478,8 +480,12 @@ TEST_F(ShowFiles, WindowAndCommandLineCompileAlike) {
     typist.start(5);
     QProgressBar bar(form.get());
     bool songStopped = false;
-    ASSERT_EQ(CompileFromWindow(project(), form.get(), ui, &bar, [&] { songStopped = true; }),
-              CompileOutcome::Compiled);
+    {
+        // As the window's command runs it: what the compile keeps is a step.
+        const EditStep keep(form->history(), EditKind::KeptAnswers);
+        ASSERT_EQ(CompileFromWindow(project(), form.get(), ui, &bar, [&] { songStopped = true; }),
+                  CompileOutcome::Compiled);
+    }
     typist.stop();
     // The folder is proposed from the page name; the song stopped, the
     // progress and the busy cursor are gone, the program folder's files found.
@@ -493,8 +499,7 @@ TEST_F(ShowFiles, WindowAndCommandLineCompileAlike) {
         EXPECT_NE(m.title, "File Copy Error");
 
     // The names the window used go into the file for the command line, and
-    // are one step of the show (the window takes them after its compile).
-    form->history().TakeOutsideChanges();
+    // are one step of the show.
     EXPECT_TRUE(files().IsModified());
     EXPECT_EQ(form->findChild<QAction*>("mnuUndo")->text(), "Undo Names and Folder");
     project().names.OutputFolder = dir.filePath("cli/show/");

@@ -3,15 +3,21 @@
 // without saving leaves nothing behind.
 #include "GuiTestSupport.h"
 #include "MainWindowFixture.h"
+#include "captionstyle/ui/CaptionStylePreview.h"
+#include "colortool/ui/TintaraWindow.h"
 #include "core/TestFiles.h"
 #include "document/ShowFileState.h"
+#include "editor/ui/ColorToolWiring.h"
 #include "editor/ui/ShowFileCommands.h"
 #include "editor/ui/undo/EditHistory.h"
 #include "platform/ProgramFolder.h"
+#include "project/ColorText.h"
 #include "sorter/ui/SorterWindow.h"
 #include "sorter/ui/ThumbnailStore.h"
 
 #include <QAccessible>
+#include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -121,8 +127,7 @@ TEST_F(ShowRecovery, ASwapPressedWithoutInputIsKept) {
     ui.queueFiles({dir.filePath("sorted.json")});
     ASSERT_TRUE(files().SaveShowAs());
     const QString first = project().slide(1).PicturePath;
-    SorterWindow sorter(project(), ui, form.get());
-    sorter.reportSwapsTo(&form->history());
+    SorterWindow sorter(form->document(), ui, form.get());
     sorter.show();
     ASSERT_TRUE(RunEventsUntil([&] { return !sorter.thumbnails().loading(); }));
     RunEventsFor(1500); // the sorter settled, its activation long past
@@ -182,4 +187,125 @@ TEST_F(ShowRecovery, AClosedWindowsShowIsGoneWithIt) {
     files().StartUp(QString());
     EXPECT_EQ(ui.messages().size(), asked + 1);
     EXPECT_EQ(project().SlideCount(), 2);
+}
+
+// A change made in each side window (the picture sorter, the colour tool,
+// the caption style preview), with the main window never activated: it is a
+// step of the Edit menu at once, under the name the main window's own
+// command gives it, marks the show unsaved, shows in the main window's
+// controls and reaches the recovery file; undone, the controls show the show
+// as it was.
+TEST_F(ShowRecovery, SideWindowChangesAreStepsAtOnce) {
+    ConnectColorTool(*form);
+    AddThroughDialog(MakePictures(2));
+    {
+        const EditStep step(form->history(), EditKind::Caption);
+        project().slide(1).Caption = QStringLiteral("one");
+        project().slide(2).Caption = QStringLiteral("two");
+    }
+    project().setCurrentSlide(1);
+    form->ShowCurrentSlide();
+    ui.queueFiles({dir.filePath("side.json")});
+    ASSERT_TRUE(files().SaveShowAs());
+    RunEventsFor(500);
+    QAction* undo = form->findChild<QAction*>(QStringLiteral("mnuUndo"));
+    ASSERT_NE(undo, nullptr);
+    project().tool.UseColorTool = true;
+    // The colour tool on screen (one closed may wait for its deletion).
+    const auto tool = [&]() -> TintaraWindow* {
+        for (TintaraWindow* open : form->findChildren<TintaraWindow*>())
+            if (open->isVisible())
+                return open;
+        return nullptr;
+    };
+
+    std::unique_ptr<SorterWindow> sorter;
+    std::unique_ptr<CaptionStylePreview> preview;
+    QString previewFont;
+    struct SideWindowEdit {
+        const char* window;
+        // Makes the change in the side window.
+        std::function<void()> make;
+        const char* undoText;
+        // The changed value as the main window shows it, and as a show
+        // holds it.
+        std::function<QString()> shown;
+        std::function<QString(const SlideShowProject&)> stored;
+    };
+    const SideWindowEdit edits[] = {
+        {"picture sorter",
+         [&] {
+             sorter = std::make_unique<SorterWindow>(form->document(), ui, form.get());
+             sorter->show();
+             ASSERT_TRUE(RunEventsUntil([&] { return !sorter->thumbnails().loading(); }));
+             sorter->choosePicture(0);
+             sorter->choosePicture(1);
+             sorter->swapPictures();
+         },
+         "Undo Swap Pictures", [&] { return form->ui.txtCaption->text(); },
+         [](const SlideShowProject& show) { return show.slide(1).Caption; }},
+        {"colour tool, caption text colour",
+         [&] {
+             form->ui.cmdCapForeColor->click();
+             ASSERT_NE(tool(), nullptr);
+             for (int c = 0; c < 3; ++c) {
+                 auto* channel = Control<QLineEdit>(*tool(), "txtColValue", c);
+                 channel->clear();
+                 QTest::keyClicks(channel, QString::number(c + 7));
+             }
+             Control<QPushButton>(*tool(), "cmdDecColVal")->click();
+             Control<QPushButton>(*tool(), "cmdExit")->click();
+         },
+         "Undo Caption Colours", [&] { return StoredColorText(form->CaptionBoxForeColor()); },
+         [](const SlideShowProject& show) {
+             return StoredColorText(show.settings.CaptionForeColor);
+         }},
+        {"colour tool, sample font",
+         [&] {
+             form->ui.ShowCTform->click();
+             ASSERT_NE(tool(), nullptr);
+             ui.queueFont(FontChoice{QStringLiteral("Tintara Sample Font"), 14});
+             Control<QPushButton>(*tool(), "cmdFont")->click();
+         },
+         "Undo Caption Font", [&] { return form->ui.txtCaption->font().family(); },
+         [](const SlideShowProject& show) { return show.settings.FontInUse; }},
+        {"caption style preview",
+         [&] {
+             preview =
+                 std::make_unique<CaptionStylePreview>(form->document(), ui, nullptr, folder());
+             auto* fonts = Control<QComboBox>(*preview, "cboFonts");
+             ASSERT_GT(fonts->count(), 1);
+             const int k = fonts->itemText(0) == project().settings.FontInUse ? 1 : 0;
+             fonts->setCurrentIndex(k);
+             preview->confirmFont();
+         },
+         "Undo Caption Font", [&] { return form->ui.txtCaption->font().family(); },
+         [](const SlideShowProject& show) { return show.settings.FontInUse; }},
+    };
+    for (const SideWindowEdit& edit : edits) {
+        SCOPED_TRACE(edit.window);
+        const QString before = edit.shown();
+        ASSERT_EQ(edit.stored(project()), before);
+        const int steps = form->history().stack().index();
+        edit.make();
+        EXPECT_EQ(form->history().stack().index(), steps + 1);
+        EXPECT_EQ(undo->text(), edit.undoText);
+        EXPECT_EQ(form->windowTitle(), "Picture #1 - side.json*");
+        const QString after = edit.stored(project());
+        EXPECT_NE(after, before);
+        EXPECT_EQ(edit.shown(), after);
+        const auto recovered = Recovered(files());
+        ASSERT_TRUE(recovered.has_value());
+        EXPECT_EQ(edit.stored(recovered->show.project), after);
+
+        undo->trigger();
+        EXPECT_EQ(edit.stored(project()), before);
+        EXPECT_EQ(edit.shown(), before);
+        EXPECT_EQ(form->windowTitle(), "Picture #1 - side.json");
+        if (tool())
+            tool()->close();
+        sorter.reset();
+        preview.reset();
+        RunEventsFor(50);
+    }
 }

@@ -34,7 +34,7 @@ struct SorterTest : MainWindowTest {
         return Control<ThumbnailCanvas>(w, "Picture1");
     }
     std::unique_ptr<SorterWindow> Open() {
-        auto w = std::make_unique<SorterWindow>(project(), ui, form.get());
+        auto w = std::make_unique<SorterWindow>(form->document(), ui, form.get());
         w->show();
         EXPECT_TRUE(RunEventsUntil([&] { return !w->thumbnails().loading(); }));
         return w;

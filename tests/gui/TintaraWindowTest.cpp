@@ -33,7 +33,7 @@ struct TintaraTest : ColorToolTest {
         write("UserDefColors.col", QByteArray("\"123456\"\r\n").repeated(14));
         // The main window's palette, read from that file at start.
         host.palette = LoadUserColors(dir.path());
-        tool = std::make_unique<TintaraWindow>(project, host, ui, dir.path(), dir.path());
+        tool = std::make_unique<TintaraWindow>(document, host, ui, dir.path(), dir.path());
         tool->setAttribute(Qt::WA_DeleteOnClose, false);
         tool->show();
     }
@@ -161,7 +161,7 @@ TEST_F(TintaraTest, ChosenSchemeIsTheOneImportedAndStaysAfterReopening) {
 
     // Opened again, the tool shows the palette, not the file left unchanged.
     tool.reset();
-    tool = std::make_unique<TintaraWindow>(project, host, ui, dir.path(), dir.path());
+    tool = std::make_unique<TintaraWindow>(document, host, ui, dir.path(), dir.path());
     EXPECT_EQ(box(21)->color(), RgbColor(0, 0, 0xAA));
 }
 

@@ -73,8 +73,11 @@ TEST_F(WindowDropsTest, RefusedFilesAreNamedInOneMessageAfterTheDrop) {
 // added, and the message says how many were left out and why.
 TEST_F(WindowDropsTest, AFolderPastTheLimitSaysHowManyWereLeftOut) {
     const QString kept = MakePicture(dir.filePath("kept"), "k.jpg");
-    for (int k = 1; k <= 997; ++k)
-        project().AppendPicture(kept);
+    {
+        const EditStep step(form->history(), EditKind::AddPictures);
+        for (int k = 1; k <= 997; ++k)
+            project().AppendPicture(kept);
+    }
     form->ShowCurrentSlide();
     const QString many = dir.filePath("many");
     const QString bad = MakeBrokenPicture(many, "a.jpg");

@@ -2,6 +2,7 @@
 
 #include "captionstyle/CaptionFontLists.h"
 #include "captionstyle/ui/SampleBrowser.h"
+#include "document/ShowDocument.h"
 #include "platform/Prompter.h"
 #include "project/ShowSettings.h"
 #include "ui_CaptionStylePreview.h"
@@ -16,12 +17,12 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 
-CaptionStylePreview::CaptionStylePreview(ShowSettings& settings, Prompter& prompter,
+CaptionStylePreview::CaptionStylePreview(ShowDocument& document, Prompter& prompter,
                                          std::function<SampleStyle()> showColors, QString folder,
                                          QWidget* parent)
     : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::CaptionStylePreview>()),
-      settings(settings), ask(prompter), showColors(std::move(showColors)),
-      folder(std::move(folder)) {
+      document(document), stepKey(document.NewMergeKey()), ask(prompter),
+      showColors(std::move(showColors)), folder(std::move(folder)) {
     ui->setupUi(this);
     // The lists complete as the window says, never by Qt's own completer.
     for (QComboBox* box : {ui->cboFonts, ui->cboFontSize, ui->cboRecommedFonts, ui->cboMySettings})
@@ -61,6 +62,7 @@ void CaptionStylePreview::load() {
         if (!family.isEmpty())
             ui->cboFonts->addItem(family);
     QApplication::restoreOverrideCursor();
+    const ShowSettings& settings = document.show().settings;
     setFontText(settings.FontInUse.isEmpty() ? QStringLiteral("Times New Roman")
                                              : settings.FontInUse);
 
@@ -94,7 +96,7 @@ void CaptionStylePreview::setFontText(const QString& text) {
             ui->cboFonts->setCurrentIndex(index);
         ui->cboFonts->setEditText(text);
     }
-    settings.FontInUse = ui->cboFonts->currentText();
+    keepFont(ui->cboFonts->currentText());
 }
 
 void CaptionStylePreview::setSizeText(const QString& text) {
@@ -126,7 +128,7 @@ void CaptionStylePreview::completeFontName() {
         edit->cursorBackward(true, static_cast<int>(entry.size() - typed.size()));
         fontSelectionInProgress = false;
     }
-    settings.FontInUse = ui->cboFonts->currentText();
+    keepFont(ui->cboFonts->currentText());
 }
 
 void CaptionStylePreview::confirmFont() {
@@ -135,18 +137,30 @@ void CaptionStylePreview::confirmFont() {
         ask.inform(QStringLiteral("Sorry, but there is no match for '") + text +
                        QStringLiteral("'."),
                    QStringLiteral("Find Results"));
-    settings.FontInUse = ui->cboFonts->currentText();
+    keepFont(ui->cboFonts->currentText());
 }
 
 void CaptionStylePreview::takeFontSize() {
-    settings.FontSizeInUse = ui->cboFontSize->currentText();
+    keepSize(ui->cboFontSize->currentText());
+}
+
+void CaptionStylePreview::keepFont(const QString& font) {
+    document.Change(
+        EditKind::CaptionFont, [&font](SlideShowProject& show) { show.settings.FontInUse = font; },
+        stepKey);
+}
+
+void CaptionStylePreview::keepSize(const QString& size) {
+    document.Change(
+        EditKind::CaptionFont,
+        [&size](SlideShowProject& show) { show.settings.FontSizeInUse = size; }, stepKey);
 }
 
 void CaptionStylePreview::correctFontSize() {
     const QString size = CorrectedFontSize(ui->cboFontSize->currentText());
     if (size != ui->cboFontSize->currentText())
         setSizeText(size);
-    settings.FontSizeInUse = size;
+    keepSize(size);
 }
 
 void CaptionStylePreview::selectRecommended(int index) {

@@ -12,13 +12,15 @@ class CaptionStylePreview;
 }
 class Prompter;
 class SampleBrowser;
-struct ShowSettings;
+class ShowDocument;
 
 // The caption style preview "Actual Html Preview" (objectName frmPreview):
 // the caption font and size (FontInUse, FontSizeInUse) chosen from the
 // installed fonts, the sizes or the recommended pairs, tried on a sample page
 // in an embedded browser, and kept as named sets in the sets file of the
-// writable program folder.
+// writable program folder. The font and size the boxes take are the show's
+// at once: every change of them while the window is open is one step of the
+// show's document.
 //
 // Built without showing it, the window reads the fonts and the sets file but
 // starts no browser; the browser (and the web engine with it) is made the
@@ -30,7 +32,7 @@ public:
     // `showColors` gives the show's current colours for the sample (font,
     // size and caption are the window's own); `folder` holds the sets file
     // and the sample page.
-    CaptionStylePreview(ShowSettings& settings, Prompter& prompter,
+    CaptionStylePreview(ShowDocument& document, Prompter& prompter,
                         std::function<SampleStyle()> showColors, QString folder,
                         QWidget* parent = nullptr);
     ~CaptionStylePreview() override;
@@ -77,9 +79,14 @@ private:
     void setSizeText(const QString& text);
     void selectRecommended(int index);
     void fileProblem(const QString& reason);
+    // The show takes the font name or size.
+    void keepFont(const QString& font);
+    void keepSize(const QString& size);
 
     std::unique_ptr<Ui::CaptionStylePreview> ui;
-    ShowSettings& settings;
+    ShowDocument& document;
+    // The one step this opening's changes make.
+    quint64 stepKey;
     Prompter& ask;
     std::function<SampleStyle()> showColors;
     QString folder;

@@ -2,6 +2,7 @@
 #include "captionstyle/ui/CaptionStylePreview.h"
 
 #include "captionstyle/ui/SampleBrowser.h"
+#include "document/ShowDocument.h"
 #include "project/ShowSettings.h"
 #include "ui_CaptionStylePreview.h"
 
@@ -31,8 +32,8 @@ void CaptionStylePreview::showEvent(QShowEvent* event) {
 
 void CaptionStylePreview::showSample() {
     SampleStyle style = showColors ? showColors() : SampleStyle{};
-    style.font = settings.FontInUse;
-    style.size = settings.FontSizeInUse;
+    style.font = document.show().settings.FontInUse;
+    style.size = document.show().settings.FontSizeInUse;
     style.caption = ui->txtSampleCap->text();
     QString error;
     const auto path = WriteSamplePage(folder, style, error);

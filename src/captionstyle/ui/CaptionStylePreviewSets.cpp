@@ -2,6 +2,7 @@
 // the sets file read on opening and written on closing.
 #include "captionstyle/ui/CaptionStylePreview.h"
 
+#include "document/ShowDocument.h"
 #include "platform/Prompter.h"
 #include "project/ShowSettings.h"
 #include "ui_CaptionStylePreview.h"
@@ -25,8 +26,8 @@ void CaptionStylePreview::saveSettings() {
                           QStringLiteral("Enter a Settings Name"), QStringLiteral("MySettings1")});
         if (!name || name->isEmpty())
             return;
-        const StyleSet set{*name, settings.FontInUse, settings.FontSizeInUse,
-                           ui->txtSampleCap->text()};
+        const StyleSet set{*name, document.show().settings.FontInUse,
+                           document.show().settings.FontSizeInUse, ui->txtSampleCap->text()};
         if (AddStyleSet(sets, set) != AddSetOutcome::Duplicate) {
             ui->cboMySettings->addItem(*name);
             setsChanged = true;

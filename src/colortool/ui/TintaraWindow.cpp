@@ -15,11 +15,11 @@
 #include <QSignalBlocker>
 #include <QStyle>
 
-TintaraWindow::TintaraWindow(SlideShowProject& project, ColorToolHost& host, Prompter& prompter,
+TintaraWindow::TintaraWindow(ShowDocument& document, ColorToolHost& host, Prompter& prompter,
                              const QString& programFolder, const QString& dataFolder,
                              QWidget* parent)
     : QMainWindow(parent, Qt::Window), ui(std::make_unique<Ui::TintaraWindow>()), ask(prompter),
-      colors(project, host, prompter, programFolder, dataFolder), dataFolder(dataFolder) {
+      colors(document, host, prompter, programFolder, dataFolder), dataFolder(dataFolder) {
     setAttribute(Qt::WA_DeleteOnClose);
     colors.putOnClipboard = [](const QString& text) {
         QClipboard* clipboard = QGuiApplication::clipboard();

@@ -19,7 +19,7 @@ class QLabel;
 class QLineEdit;
 class QSlider;
 class SchemeSaveWindow;
-class SlideShowProject;
+class ShowDocument;
 
 // The colour tool "Tintara" (objectName frmMyColorChart): a thin window over
 // ColorChart. Every handler passes the user's input to the chart and shows
@@ -31,7 +31,7 @@ class SlideShowProject;
 class TintaraWindow : public QMainWindow {
     Q_OBJECT
 public:
-    TintaraWindow(SlideShowProject& project, ColorToolHost& host, Prompter& prompter,
+    TintaraWindow(ShowDocument& document, ColorToolHost& host, Prompter& prompter,
                   const QString& programFolder, const QString& dataFolder,
                   QWidget* parent = nullptr);
     ~TintaraWindow() override;

@@ -16,8 +16,9 @@ void ConnectCaptionStyle(MainWindow& window, const QString& folder) {
         };
         // A window of its own (not a dialog of the main window, which hides),
         // made anew for every opening and gone when closed.
-        auto* preview = new CaptionStylePreview(window.project().settings, window.prompter(),
-                                                colors, folder, &window);
+        // Each font or size it takes is a step of the show at once.
+        auto* preview =
+            new CaptionStylePreview(window.document(), window.prompter(), colors, folder, &window);
         preview->setAttribute(Qt::WA_DeleteOnClose);
         QObject::connect(preview, &CaptionStylePreview::closed, &window,
                          [&window] { window.show(); });

@@ -41,7 +41,6 @@ public:
         form.ui.txtCaption->setFont(font);
     }
     void refreshSwatches() override { form.update(); }
-    void ChangelblNewBkGnd() override { form.colors().commands().ChangelblNewBkGnd(); }
 
 private:
     MainWindow& form;
@@ -85,7 +84,7 @@ void ConnectColorTool(MainWindow& form) {
     form.seams.showColorTool = [&form, host, window, dialogs] {
         Prompter& ask = dialogs ? *dialogs : form.prompter();
         if (!*window)
-            *window = new TintaraWindow(form.project(), *host, ask, ProgramFolder(),
+            *window = new TintaraWindow(form.document(), *host, ask, ProgramFolder(),
                                         WritableProgramFolder(), &form);
         TintaraWindow* tool = *window;
         tool->show();

@@ -89,7 +89,15 @@ void ColorWorkbench::connectControls() {
     connect(ui.lblNewBkGnd, &ColorSwatch::clicked, this,
             step(background, [this] { colors.applyBackColorToSlide(); }));
 
-    connect(&form, &MainWindow::activated, this, [this] { colors.windowActivated(); });
+    connect(&form, &MainWindow::activated, this, [this] {
+        // What the window finishes of another window's hand-over is a step:
+        // the caption colours of the current slide, or the backgrounds.
+        const EditorFlags& f = form.project().flags;
+        const EditStep edit(form.history(), f.PickingCapForeColor || f.PickingCapBackColor
+                                                ? EditKind::CaptionColors
+                                                : EditKind::SlideBackground);
+        colors.windowActivated();
+    });
 }
 
 void ColorWorkbench::refreshSwatches() {

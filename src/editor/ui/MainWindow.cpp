@@ -83,15 +83,13 @@ MainWindow::MainWindow(Prompter& prompter, QWidget* parent) : QMainWindow(parent
             return;
         // A menu entry leaves the focus in the caption box being typed in.
         CommitPendingEdit();
-        // What other windows changed stays apart from what the compile keeps.
-        editHistory->TakeOutsideChanges();
         if (seams.compile) {
+            // The names the compile used are kept with the show: one step of
+            // its own, when they differ.
+            const EditStep keep(*editHistory, EditKind::KeptAnswers);
             const CommandsOffWhileCompiling off(*this, compileRunning);
             seams.compile();
         }
-        // The names the compile used are kept with the show: one step of its
-        // own, when they differ.
-        editHistory->TakeOutsideChanges();
         // What other windows left pending while the compile ran.
         if (isActiveWindow())
             emit activated();
@@ -112,9 +110,6 @@ MainWindow::MainWindow(Prompter& prompter, QWidget* parent) : QMainWindow(parent
     lifecycle->startUp();
     showFileCommands = std::make_unique<ShowFileCommands>(*this);
     editHistory->Reset();
-    // After the concerns: what other windows left pending has been applied
-    // by then.
-    connect(this, &MainWindow::activated, editHistory.get(), &EditHistory::TakeOutsideChanges);
     new WindowDrops(*this);
 }
 
@@ -142,6 +137,7 @@ void MainWindow::ShowProjectInWindow(bool songChanged) {
         songControls->ShowStoredSong();
     ShowCaptionText({});
     ShowCurrentSlide();
+    ApplyCaptionFont();
 }
 
 void MainWindow::CommitPendingEdit() {
@@ -153,9 +149,6 @@ void MainWindow::CommitPendingEdit() {
         autoRunDelay->takeTypedDelay();
         ui.txtPicTimeSec->setModified(false);
     }
-    // What other windows left in the show is a step before whatever comes
-    // next (a save, an undo, a compile).
-    editHistory->TakeOutsideChanges();
 }
 
 void MainWindow::ShowCaptionText(const QString& text) {

@@ -110,7 +110,7 @@ public:
     bool CompileRunning() const { return compileRunning; }
     // The caption and delay boxes store what was typed when they lose the
     // focus; a command that leaves the focus where it is (a save shortcut)
-    // stores the box being edited first, and what other windows changed.
+    // stores the box being edited first.
     void CommitPendingEdit();
     // The caption box shows `text` (a slide's caption, or nothing): the
     // window's own filling of the box, which is no edit of the show.
@@ -155,7 +155,8 @@ public:
     // The caption box takes the caption font FontInUse.
     void ApplyCaptionFont();
     // Shows a whole project put in place behind the window's back (a show
-    // opened or started afresh): the show-wide values and the current slide.
+    // opened or started afresh, a step undone, another window's change): the
+    // show-wide values, the caption font and the current slide.
     // `songChanged` false (an undone edit that left the song alone) keeps the
     // song preview playing on.
     void ShowProjectInWindow(bool songChanged = true);

@@ -1,7 +1,6 @@
 #include "editor/ui/OpenSorter.h"
 
 #include "editor/ui/MainWindow.h"
-#include "editor/ui/undo/EditHistory.h"
 #include "sorter/SorterOpening.h"
 #include "sorter/ui/SorterWindow.h"
 
@@ -19,9 +18,8 @@ void ConnectPictureSorter(MainWindow& window) {
             break;
         }
         {
-            SorterWindow sorter(window.project(), window.prompter(), &window);
-            // Each swap becomes a step the Edit menu can take back.
-            sorter.reportSwapsTo(&window.history());
+            // Each swap is a step the Edit menu can take back.
+            SorterWindow sorter(window.document(), window.prompter(), &window);
             sorter.exec();
         }
         window.ShowCurrentSlide();

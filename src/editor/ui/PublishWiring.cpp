@@ -27,11 +27,12 @@ void ConnectPublishCommand(MainWindow& window) {
         PublishWindowContext context{
             &window, window.prompter(), host, ProgramFolder(),
             QStandardPaths::writableLocation(QStandardPaths::CacheLocation)};
-        PublishFromWindow(window.project(), context);
-        // Captions may have lost their quotes, the names and the target
-        // changed: the window shows the show again, and the changes are one
-        // step of the show's history.
+        {
+            // The names and the target the publish keeps with the show are
+            // one step of its history, when they differ.
+            const EditStep keep(window.history(), EditKind::KeptAnswers);
+            PublishFromWindow(window.project(), context);
+        }
         window.ShowCurrentSlide();
-        window.history().TakeOutsideChanges();
     });
 }

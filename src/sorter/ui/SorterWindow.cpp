@@ -1,8 +1,8 @@
 #include "sorter/ui/SorterWindow.h"
 
+#include "document/ShowDocument.h"
 #include "platform/ui/NamedControl.h"
 #include "project/SlideShowProject.h"
-#include "sorter/SwapListener.h"
 #include "sorter/ui/ThumbnailCanvas.h"
 #include "sorter/ui/ThumbnailStore.h"
 #include "ui_SorterWindow.h"
@@ -33,8 +33,8 @@ ScaleRule RuleFor(const QWidget* control) {
 }
 } // namespace
 
-SorterWindow::SorterWindow(SlideShowProject& p, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::SorterWindow>()), project(p), ask(prompter) {
+SorterWindow::SorterWindow(ShowDocument& d, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::SorterWindow>()), document(d), ask(prompter) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     ui->setupUi(this);
     swapPicture = {ui->imgSwap_0, ui->imgSwap_1};
@@ -51,6 +51,7 @@ SorterWindow::SorterWindow(SlideShowProject& p, Prompter& prompter, QWidget* par
             places.push_back({control, control->geometry(), RuleFor(control)});
     setFixedSize(size());
 
+    const SlideShowProject& project = document.show();
     pictureCount = project.SlideCount();
     ui->lblNumPicSel->setText(QStringLiteral("Number of Pictures Selected: ") +
                               QString::number(pictureCount));
@@ -276,9 +277,8 @@ void SorterWindow::swapPictures() {
     }
     const int a = choice.index(0);
     const int b = choice.index(1);
-    SwapSlides(project, a, b);
-    if (swaps)
-        swaps->Swapped(a, b);
+    document.Change(EditKind::SwapPictures,
+                    [a, b](SlideShowProject& show) { SwapSlides(show, a, b); });
     store->swap(a, b);
     ui->Picture1->updateThumbnail(a);
     ui->Picture1->updateThumbnail(b);

@@ -17,14 +17,13 @@ class SorterWindow;
 }
 class Prompter;
 class QLabel;
-class SlideShowProject;
-class SwapListener;
+class ShowDocument;
 class ThumbnailStore;
 
 // The picture sorter (objectName AllImages): every slide as a numbered
 // thumbnail in a scrolling grid; two pictures chosen into the swap slots
-// change places in the project when the swap button is pressed. Modal; it
-// edits the project in place. The controls are in SorterWindow.ui, placed for
+// change places in the show when the swap button is pressed, each swap a
+// step of the show's document at once. Modal. The controls are in SorterWindow.ui, placed for
 // an 800 x 600 screen and scaled to the screen in use.
 //
 // Thumbnails are decoded at their size on worker threads (ThumbnailStore)
@@ -36,11 +35,8 @@ class ThumbnailStore;
 class SorterWindow : public QDialog {
     Q_OBJECT
 public:
-    SorterWindow(SlideShowProject& project, Prompter& prompter, QWidget* parent = nullptr);
+    SorterWindow(ShowDocument& document, Prompter& prompter, QWidget* parent = nullptr);
     ~SorterWindow() override;
-
-    // Each swap is reported to `listener` (none: not reported).
-    void reportSwapsTo(SwapListener* listener) { swaps = listener; }
 
     const SwapSlots& swapSlots() const { return choice; }
     const ThumbnailStore& thumbnails() const { return *store; }
@@ -87,7 +83,7 @@ private:
     std::array<QLabel*, 2> swapPicture{};
     std::array<QLabel*, 2> swapNumber{};
     std::array<QLabel*, 2> swapCaption{};
-    SlideShowProject& project;
+    ShowDocument& document;
     Prompter& ask;
     qint16 pictureCount = 0;
     std::vector<Place> places;
@@ -96,7 +92,6 @@ private:
     ThumbnailGrid layout{kDesignThumbnailSize, 368};
     ThumbnailStore* store = nullptr;
     SwapSlots choice;
-    SwapListener* swaps = nullptr;
     int highlight = -1;
     // The swap slots' pictures decode on threads of their own: the global pool
     // serves Qt's painting, which must never wait behind a decode.

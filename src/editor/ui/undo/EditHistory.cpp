@@ -2,58 +2,11 @@
 
 #include "editor/ui/MainWindow.h"
 #include "editor/ui/PreviewNavigation.h"
-#include "sorter/SwapSlots.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-
-namespace {
-// How each kind of edit is named in the Edit menu, and whether undoing it
-// brings its slide into view (show-wide edits leave the preview where it is).
-struct KindLook {
-    const char* text;
-    bool showsItsSlide;
-};
-constexpr KindLook kKinds[] = {
-    {"Add Picture(s)", true},    // AddPictures
-    {"Change Picture", true},    // ReplacePicture
-    {"Delete Picture", true},    // DeletePicture
-    {"Caption", true},           // Caption
-    {"Caption Colours", true},   // CaptionColors
-    {"Background", true},        // SlideBackground
-    {"Colours", false},          // ShowColors
-    {"Song", false},             // Song
-    {"Caption Font", false},     // CaptionFont
-    {"Delay", false},            // Delay
-    {"Options", false},          // Options
-    {"Names and Folder", false}, // KeptAnswers
-};
-static_assert(std::size(kKinds) == static_cast<std::size_t>(EditKind::KeptAnswers) + 1);
-
-ShowEdit MakeEdit(EditKind kind, ShowChange change, quint64 mergeKey) {
-    const KindLook& look = kKinds[static_cast<std::size_t>(kind)];
-    return {QString::fromLatin1(look.text), std::move(change),
-            mergeKey != 0 ? static_cast<int>(kind) : -1, mergeKey, look.showsItsSlide};
-}
-
-// What another window's change was, from what it touched.
-EditKind OutsideKind(const ShowChange& change) {
-    if (change.ChangesFont())
-        return EditKind::CaptionFont;
-    if (change.ChangesSlideField(&Slide::CapForeColor) ||
-        change.ChangesSlideField(&Slide::CapBackColor))
-        return EditKind::CaptionColors;
-    if (change.ChangesSlideField(&Slide::PicBackColor) ||
-        change.ChangesSlideField(&Slide::BkPicture))
-        return EditKind::SlideBackground;
-    if (change.ChangesSlides())
-        return EditKind::Caption;
-    if (change.ChangesAnswers() && !change.ChangesSettings())
-        return EditKind::KeptAnswers;
-    return EditKind::ShowColors;
-}
-} // namespace
+#include <QScopedValueRollback>
 
 EditHistory::EditHistory(MainWindow& form, ShowDocument& document)
     : QObject(&form), form(form), document(document) {
@@ -62,6 +15,7 @@ EditHistory::EditHistory(MainWindow& form, ShowDocument& document)
     connect(&undoStack, &QUndoStack::indexChanged, this, &EditHistory::RefreshActions);
     connect(&undoStack, &QUndoStack::cleanChanged, this, &EditHistory::RefreshActions);
     connect(&document, &ShowDocument::stepped, this, &EditHistory::Applied);
+    connect(&document, &ShowDocument::applied, this, &EditHistory::TakeApplied);
     RefreshActions();
 }
 
@@ -97,7 +51,6 @@ void EditHistory::RefreshActions() {
 
 void EditHistory::Begin(EditKind kind, quint64 mergeKey) {
     if (depth == 0) {
-        TakeOutsideChanges();
         outerKind = kind;
         outerKey = mergeKey;
     }
@@ -105,57 +58,55 @@ void EditHistory::Begin(EditKind kind, quint64 mergeKey) {
 }
 
 void EditHistory::End() {
-    if (depth > 0 && --depth == 0)
+    if (depth > 0 && --depth == 0) {
         Record(outerKind, outerKey);
-}
-
-void EditHistory::TakeOutsideChanges() {
-    if (depth > 0)
-        return;
-    ShowChange change = ShowChange::Between(baseline, document.show());
-    if (!change.IsEmpty()) {
-        const EditKind kind = OutsideKind(change);
-        baseline = document.show();
-        document.Apply(MakeEdit(kind, std::move(change), 0));
+        if (std::exchange(outsideChangePending, false))
+            ShowOutsideChange();
     }
 }
 
 void EditHistory::Record(EditKind kind, quint64 mergeKey) {
     ShowChange change = ShowChange::Between(baseline, document.show());
     baseline = document.show();
+    const QScopedValueRollback own(recording, true);
     document.Apply(MakeEdit(kind, std::move(change), mergeKey));
 }
 
-void EditHistory::Swapped(int a, int b) {
-    // The show before the swap (swapping again undoes it): what other
-    // windows changed before it stays a step of its own.
-    SlideShowProject before = document.show();
-    SwapSlides(before, a, b);
-    ShowChange outside = ShowChange::Between(baseline, before);
-    ShowChange swap = ShowChange::Between(before, document.show());
-    baseline = document.show();
-    if (!outside.IsEmpty()) {
-        const EditKind kind = OutsideKind(outside);
-        document.Apply(MakeEdit(kind, std::move(outside), 0));
-    }
-    document.Apply({QStringLiteral("Swap Pictures"), std::move(swap), -1, 0, true});
+void EditHistory::TakeApplied(const ShowChange& change) {
+    if (recording)
+        return;
+    // The show the window edits has the change already; an edit under way
+    // compares with a base that has it too, so the step keeps only its own.
+    const QString song = baseline.settings.SongPath;
+    change.Redo(baseline);
+    outsideSongChanged = outsideSongChanged || baseline.settings.SongPath != song;
+    if (depth > 0)
+        outsideChangePending = true;
+    else
+        ShowOutsideChange();
+}
+
+void EditHistory::ShowOutsideChange() {
+    // Showing the show is no edit of it.
+    ++depth;
+    form.ShowProjectInWindow(std::exchange(outsideSongChanged, false));
+    --depth;
 }
 
 void EditHistory::Reset(bool unsaved) {
     baseline = document.show();
     depth = 0;
+    outsideChangePending = false;
     document.Restart(unsaved);
 }
 
 void EditHistory::Undo() {
     form.CommitPendingEdit();
-    TakeOutsideChanges();
     document.undoStack().undo();
 }
 
 void EditHistory::Redo() {
     form.CommitPendingEdit();
-    TakeOutsideChanges();
     // A change made since the last undo has already dropped what could be
     // redone.
     document.undoStack().redo();

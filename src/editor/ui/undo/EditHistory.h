@@ -1,8 +1,8 @@
 #pragma once
 
+#include "document/EditKind.h"
 #include "document/ShowDocument.h"
 #include "project/SlideShowProject.h"
-#include "sorter/SwapListener.h"
 
 #include <QObject>
 #include <QtGlobal>
@@ -12,33 +12,13 @@ class QAction;
 class QMenu;
 class QUndoStack;
 
-// The kinds of edit the Edit menu takes back, each with its own name there
-// ("Undo Caption").
-enum class EditKind {
-    AddPictures,
-    ReplacePicture,
-    DeletePicture,
-    Caption,
-    CaptionColors,
-    SlideBackground,
-    ShowColors,
-    Song,
-    CaptionFont,
-    Delay,
-    Options,
-    // The names, title, output folder and publish target a compile or a
-    // publish keeps with the show.
-    KeptAnswers,
-};
-
 // The Edit menu over the window's document, and the bridge from the
 // window's controls to it. Every command that edits the show runs inside an
 // EditStep; when the outermost step ends, what changed since the last step
-// becomes one named change of the document. Changes other windows make (the
-// colour tool, the caption style preview) become a step of their own when
-// the main window is next activated or the next step begins. The picture
-// sorter reports its swaps one by one (Swapped), each one step.
-class EditHistory : public QObject, public SwapListener {
+// becomes one named change of the document. Other windows (the picture
+// sorter, the colour tool, the caption style preview) apply their changes to
+// the document themselves; the window shows each one at once.
+class EditHistory : public QObject {
     Q_OBJECT
 public:
     static constexpr int kUndoSteps = ShowDocument::kUndoSteps;
@@ -55,10 +35,6 @@ public:
     void End();
     // True while an edit is under way.
     bool Editing() const { return depth > 0; }
-    // Records what other windows changed, unless an edit is under way.
-    void TakeOutsideChanges();
-    // Two slides the sorter has just swapped.
-    void Swapped(int a, int b) override;
 
     // The show was replaced (new, opened, restored, or set up at start):
     // nothing to take back. A restored show counts as unsaved.
@@ -76,6 +52,10 @@ signals:
 
 private:
     void Record(EditKind kind, quint64 mergeKey);
+    // Another window applied `change` to the document: the comparison base
+    // takes it too, and the window shows it (after the edit under way).
+    void TakeApplied(const ShowChange& change);
+    void ShowOutsideChange();
     // The window shows `slide` (0 keeps the current one) after an undo or
     // redo, and the copy follows.
     void Applied(int slide);
@@ -87,6 +67,11 @@ private:
     // The show as of the last step: what the next step compares with.
     SlideShowProject baseline;
     int depth = 0;
+    // True while this history applies its own step.
+    bool recording = false;
+    // Another window changed the show during an edit; shown when it ends.
+    bool outsideChangePending = false;
+    bool outsideSongChanged = false;
     EditKind outerKind = EditKind::Caption;
     quint64 outerKey = 0;
     QMenu* editMenu = nullptr;
