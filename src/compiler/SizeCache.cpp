@@ -171,8 +171,15 @@ void SizeCache::trim() const {
     std::vector<Item> items;
     QHash<QString, qint64> bytesOf;
     qint64 total = 0;
+    const QDateTime stale = QDateTime::currentDateTimeUtc().addDays(-1);
     for (const QFileInfo& sub : QDir(dir).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
-        for (const QFileInfo& f : QDir(sub.filePath()).entryInfoList(QDir::Files)) {
+        for (const QFileInfo& f : QDir(sub.filePath()).entryInfoList(QDir::Files | QDir::Hidden)) {
+            // A clip's part left by a run that was killed while it encoded.
+            if (f.fileName().startsWith(u'.')) {
+                if (f.fileName().endsWith(QLatin1String(".part")) && f.lastModified() < stale)
+                    QFile::remove(f.filePath());
+                continue;
+            }
             items.push_back({f.filePath(), f.size(), f.lastModified()});
             bytesOf.insert(f.filePath(), f.size());
             total += f.size();
