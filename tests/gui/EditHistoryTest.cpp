@@ -19,7 +19,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QSettings>
 #include <QTest>
 
 namespace {
@@ -34,12 +33,6 @@ protected:
         redo = form->findChild<QAction*>(QStringLiteral("mnuRedo"));
         ASSERT_NE(undo, nullptr);
         ASSERT_NE(redo, nullptr);
-    }
-    // The shows saved here stay off the recent list other tests read.
-    void TearDown() override {
-        QSettings(QStringLiteral("Pevrano"), QStringLiteral("Settings"))
-            .remove(QStringLiteral("RecentShows"));
-        MainWindowTest::TearDown();
     }
     // The show as its file would hold it.
     QByteArray Saved() { return form->showFiles().document().Json(project()); }
@@ -202,8 +195,7 @@ TEST_F(EditHistoryTest, CtrlZInATextBoxUndoesTheTyping) {
 TEST_F(EditHistoryTest, TheUnsavedMarkFollowsTheSavedShow) {
     AddThroughDialog(MakePictures(2));
     const QString path = dir.filePath("trip.json");
-    ui.queueFiles({path});
-    ASSERT_TRUE(form->showFiles().SaveShowAs());
+    ASSERT_TRUE(SaveAs(path));
     EXPECT_TRUE(history().stack().isClean());
     EXPECT_EQ(form->windowTitle(), "Picture #2 - trip.json");
 
@@ -285,8 +277,7 @@ TEST_F(EditHistoryTest, ChangesFromOtherWindowsAreStepsOfTheirOwn) {
 // step of its own, and only when it differs from what the show held.
 TEST_F(EditHistoryTest, TheCompilesAnswersAreOneStepWhenTheyDiffer) {
     AddThroughDialog(MakePictures(kMinSlidesToCompile));
-    ui.queueFiles({dir.filePath("kept.json")});
-    ASSERT_TRUE(form->showFiles().SaveShowAs());
+    ASSERT_TRUE(SaveAs(dir.filePath("kept.json")));
     QString folder = dir.filePath("out/");
     form->seams.compile = [&] {
         project().names.FirstPageName = QStringLiteral("index");
@@ -368,8 +359,7 @@ TEST_F(EditHistoryTest, DroppedFilesOfOtherKindsAreNamedAndSkipped) {
 TEST_F(EditHistoryTest, ADroppedShowAsksToSaveTheChangesFirst) {
     AddThroughDialog(MakePictures(2));
     const QString path = dir.filePath("trip.json");
-    ui.queueFiles({path});
-    ASSERT_TRUE(form->showFiles().SaveShowAs());
+    ASSERT_TRUE(SaveAs(path));
     form->showFiles().NewShow(); // saved: nothing to ask
     AddThroughDialog(MakePictures(1, "other"));
     ui.clear();
@@ -393,8 +383,7 @@ TEST_F(EditHistoryTest, ADroppedShowAsksToSaveTheChangesFirst) {
 // no step and no unsaved mark.
 TEST_F(EditHistoryTest, ToolPreferencesAreNoStepOfTheShow) {
     AddThroughDialog(MakePictures(2));
-    ui.queueFiles({dir.filePath("kept.json")});
-    ASSERT_TRUE(form->showFiles().SaveShowAs());
+    ASSERT_TRUE(SaveAs(dir.filePath("kept.json")));
     const int steps = history().stack().count();
     const ToolPreferences before = project().tool;
     form->ui.PicMFormColors[3]->click();

@@ -3,6 +3,7 @@
 #include "GuiTestSupport.h"
 #include "ScriptedPrompter.h"
 #include "editor/ui/MainWindow.h"
+#include "editor/ui/ShowFileCommands.h"
 #include "editor/ui/SlideEditing.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QFile>
 #include <QImage>
 #include <QMimeData>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -83,6 +85,11 @@ protected:
         form->show();
         RunEventsFor(20);
     }
+    // The shows saved here stay off the recent list other tests read.
+    void TearDown() override {
+        QSettings(QStringLiteral("Pevrano"), QStringLiteral("Settings"))
+            .remove(QStringLiteral("RecentShows"));
+    }
 
     SlideShowProject& project() { return form->project(); }
     QString folder() const { return dir.path(); }
@@ -93,6 +100,11 @@ protected:
             paths << MakePicture(dir.filePath(sub), QStringLiteral("p%1.jpg").arg(i),
                                  QColor::fromHsv((i * 37) % 360, 200, 200));
         return paths;
+    }
+    // Saves the show as the file, answering Save As's dialog with it.
+    [[nodiscard]] bool SaveAs(const QString& path) {
+        ui.queueFiles({path});
+        return form->showFiles().SaveShowAs();
     }
     // Adds the pictures through the Add command in one selection.
     void AddThroughDialog(const QStringList& paths) {

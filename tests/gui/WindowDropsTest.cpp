@@ -12,18 +12,11 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSettings>
 #include <QTimer>
 
 namespace {
 class WindowDropsTest : public MainWindowTest {
 protected:
-    // The shows saved here stay off the recent list other tests read.
-    void TearDown() override {
-        QSettings(QStringLiteral("Pevrano"), QStringLiteral("Settings"))
-            .remove(QStringLiteral("RecentShows"));
-        MainWindowTest::TearDown();
-    }
     QAction* Action(const char* name) { return form->findChild<QAction*>(name); }
 };
 } // namespace
