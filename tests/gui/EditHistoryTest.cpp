@@ -329,26 +329,9 @@ TEST_F(EditHistoryTest, DroppedPicturesAndFoldersAreAdded) {
     EXPECT_EQ(form->ui.txtCaption->text(), "");
 }
 
-TEST_F(EditHistoryTest, DroppedFilesOfOtherKindsAreNamedAndSkipped) {
-    const QString text = MakeBrokenPicture(folder(), "letter.txt");
-    const QString broken = MakeBrokenPicture(folder(), "broken.jpg");
-    const QString good = MakePicture(folder(), "good.jpg");
-    DropAndHandle({text, good, broken});
-    // The picture checks are the Add command's; the unreadable picture and
-    // the file of another kind are named in the drop's one message.
-    ASSERT_EQ(project().SlideCount(), 1);
-    EXPECT_EQ(project().slide(1).PicturePath, good);
-    const auto messages = ui.messages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].title, "File Error");
-    EXPECT_EQ(messages[0].text,
-              "There was a problem with 1 picture file(s), these files will not be used.\n\n"
-              "1 file(s) were not added: pictures (JPEG, PNG, GIF, BMP, WebP, TIFF, HEIC, AVIF) "
-              "and folders of pictures can be dropped together; a show file or a song is dropped "
-              "on its own.");
-    EXPECT_EQ(messages[0].details, broken + "\n" + text);
-
-    // A song on its own becomes the show's song.
+// A song dropped on its own becomes the show's song, one step. Pictures and
+// files of other kinds refused: WindowDropsTest.
+TEST_F(EditHistoryTest, ADroppedSongIsTheShowsSong) {
     const QString song = MakeBrokenPicture(folder(), "tune.mp3");
     DropAndHandle({song});
     EXPECT_EQ(project().settings.SongPath, song);
