@@ -2,6 +2,7 @@
 
 #include "GuiTestSupport.h"
 #include "ScriptedPrompter.h"
+#include "core/TestFiles.h"
 #include "editor/ui/MainWindow.h"
 #include "editor/ui/ShowFileCommands.h"
 #include "editor/ui/SlideEditing.h"
@@ -25,11 +26,8 @@ inline QString MakeGif(const QString& folder, const QString& name) {
                                          0x00, 0x80, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00, 0x00,
                                          0xFF, 0x2C, 0x00, 0x00, 0x00, 0x00, 0x02, 0x00, 0x02,
                                          0x00, 0x00, 0x02, 0x03, 0x44, 0x1E, 0x05, 0x00, 0x3B};
-    QDir().mkpath(folder);
     const QString path = QDir(folder).filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(reinterpret_cast<const char*>(kGif), sizeof kGif);
+    WriteFile(path, QByteArray(reinterpret_cast<const char*>(kGif), sizeof kGif));
     return path;
 }
 
@@ -67,11 +65,8 @@ inline QString MakeJpegBomb(const QString& folder, const QString& name, quint16 
 
 // A file with a picture's name that holds no picture.
 inline QString MakeBrokenPicture(const QString& folder, const QString& name) {
-    QDir().mkpath(folder);
     const QString path = QDir(folder).filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("this is no picture at all, just some text in a file");
+    WriteFile(path, "this is no picture at all, just some text in a file");
     return path;
 }
 
