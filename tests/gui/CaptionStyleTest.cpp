@@ -166,25 +166,21 @@ TEST_F(CaptionStyle, FileWithMoreSetsIsReplacedOnlyWhenTheUserAgrees) {
 // A sets file that cannot be read whole is reported and, unchanged, kept.
 TEST_F(CaptionStyle, DamagedSetsFileIsReportedAndKept) {
     const QByteArray damaged = "\"A\"\r\n\"Arial\"\r\n\"8\"\r\n\"x\"\r\n\"B\"\r\n";
-    QFile file(QDir(folder.path()).filePath("MySettings"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(damaged);
-    file.close();
+    const QString path = QDir(folder.path()).filePath("MySettings");
+    WriteFile(path, damaged);
     open()->close();
     ASSERT_EQ(ask.messages().size(), 1u);
     EXPECT_EQ(ask.messages()[0].text,
               "There was a problem with this file! 62 Input past end of file");
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), damaged);
-    file.close();
+    EXPECT_EQ(ReadFile(path), damaged);
 
     // A FIFO in its place is not read (nothing waits for a writer) and is
     // reported the same way.
-    ASSERT_TRUE(file.remove());
-    ASSERT_TRUE(MakeFifo(file.fileName()));
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(MakeFifo(path));
     ask.clear();
     {
-        FifoWatchdog watchdog(file.fileName());
+        FifoWatchdog watchdog(path);
         open()->close();
         EXPECT_FALSE(watchdog.fired());
     }

@@ -19,7 +19,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QSettings>
 #include <QTest>
 
 namespace {
@@ -34,12 +33,6 @@ protected:
         redo = form->findChild<QAction*>(QStringLiteral("mnuRedo"));
         ASSERT_NE(undo, nullptr);
         ASSERT_NE(redo, nullptr);
-    }
-    // The shows saved here stay off the recent list other tests read.
-    void TearDown() override {
-        QSettings(QStringLiteral("Pevrano"), QStringLiteral("Settings"))
-            .remove(QStringLiteral("RecentShows"));
-        MainWindowTest::TearDown();
     }
     // The show as its file would hold it.
     QByteArray Saved() { return form->showFiles().document().Json(project()); }
@@ -202,8 +195,7 @@ TEST_F(EditHistoryTest, CtrlZInATextBoxUndoesTheTyping) {
 TEST_F(EditHistoryTest, TheUnsavedMarkFollowsTheSavedShow) {
     AddThroughDialog(MakePictures(2));
     const QString path = dir.filePath("trip.json");
-    ui.queueFiles({path});
-    ASSERT_TRUE(form->showFiles().SaveShowAs());
+    ASSERT_TRUE(SaveAs(path));
     EXPECT_TRUE(history().stack().isClean());
     EXPECT_EQ(form->windowTitle(), "Picture #2 - trip.json");
 
@@ -285,8 +277,7 @@ TEST_F(EditHistoryTest, ChangesFromOtherWindowsAreStepsOfTheirOwn) {
 // step of its own, and only when it differs from what the show held.
 TEST_F(EditHistoryTest, TheCompilesAnswersAreOneStepWhenTheyDiffer) {
     AddThroughDialog(MakePictures(kMinSlidesToCompile));
-    ui.queueFiles({dir.filePath("kept.json")});
-    ASSERT_TRUE(form->showFiles().SaveShowAs());
+    ASSERT_TRUE(SaveAs(dir.filePath("kept.json")));
     QString folder = dir.filePath("out/");
     form->seams.compile = [&] {
         project().names.FirstPageName = QStringLiteral("index");
@@ -338,26 +329,9 @@ TEST_F(EditHistoryTest, DroppedPicturesAndFoldersAreAdded) {
     EXPECT_EQ(form->ui.txtCaption->text(), "");
 }
 
-TEST_F(EditHistoryTest, DroppedFilesOfOtherKindsAreNamedAndSkipped) {
-    const QString text = MakeBrokenPicture(folder(), "letter.txt");
-    const QString broken = MakeBrokenPicture(folder(), "broken.jpg");
-    const QString good = MakePicture(folder(), "good.jpg");
-    DropAndHandle({text, good, broken});
-    // The picture checks are the Add command's; the unreadable picture and
-    // the file of another kind are named in the drop's one message.
-    ASSERT_EQ(project().SlideCount(), 1);
-    EXPECT_EQ(project().slide(1).PicturePath, good);
-    const auto messages = ui.messages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].title, "File Error");
-    EXPECT_EQ(messages[0].text,
-              "There was a problem with 1 picture file(s), these files will not be used.\n\n"
-              "1 file(s) were not added: pictures (JPEG, PNG, GIF, BMP, WebP, TIFF, HEIC, AVIF) "
-              "and folders of pictures can be dropped together; a show file or a song is dropped "
-              "on its own.");
-    EXPECT_EQ(messages[0].details, broken + "\n" + text);
-
-    // A song on its own becomes the show's song.
+// A song dropped on its own becomes the show's song, one step. Pictures and
+// files of other kinds refused: WindowDropsTest.
+TEST_F(EditHistoryTest, ADroppedSongIsTheShowsSong) {
     const QString song = MakeBrokenPicture(folder(), "tune.mp3");
     DropAndHandle({song});
     EXPECT_EQ(project().settings.SongPath, song);
@@ -368,8 +342,7 @@ TEST_F(EditHistoryTest, DroppedFilesOfOtherKindsAreNamedAndSkipped) {
 TEST_F(EditHistoryTest, ADroppedShowAsksToSaveTheChangesFirst) {
     AddThroughDialog(MakePictures(2));
     const QString path = dir.filePath("trip.json");
-    ui.queueFiles({path});
-    ASSERT_TRUE(form->showFiles().SaveShowAs());
+    ASSERT_TRUE(SaveAs(path));
     form->showFiles().NewShow(); // saved: nothing to ask
     AddThroughDialog(MakePictures(1, "other"));
     ui.clear();
@@ -393,8 +366,7 @@ TEST_F(EditHistoryTest, ADroppedShowAsksToSaveTheChangesFirst) {
 // no step and no unsaved mark.
 TEST_F(EditHistoryTest, ToolPreferencesAreNoStepOfTheShow) {
     AddThroughDialog(MakePictures(2));
-    ui.queueFiles({dir.filePath("kept.json")});
-    ASSERT_TRUE(form->showFiles().SaveShowAs());
+    ASSERT_TRUE(SaveAs(dir.filePath("kept.json")));
     const int steps = history().stack().count();
     const ToolPreferences before = project().tool;
     form->ui.PicMFormColors[3]->click();

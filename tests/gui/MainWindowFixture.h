@@ -2,7 +2,9 @@
 
 #include "GuiTestSupport.h"
 #include "ScriptedPrompter.h"
+#include "core/TestFiles.h"
 #include "editor/ui/MainWindow.h"
+#include "editor/ui/ShowFileCommands.h"
 #include "editor/ui/SlideEditing.h"
 
 #include <QApplication>
@@ -12,6 +14,7 @@
 #include <QFile>
 #include <QImage>
 #include <QMimeData>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -23,11 +26,8 @@ inline QString MakeGif(const QString& folder, const QString& name) {
                                          0x00, 0x80, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00, 0x00,
                                          0xFF, 0x2C, 0x00, 0x00, 0x00, 0x00, 0x02, 0x00, 0x02,
                                          0x00, 0x00, 0x02, 0x03, 0x44, 0x1E, 0x05, 0x00, 0x3B};
-    QDir().mkpath(folder);
     const QString path = QDir(folder).filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(reinterpret_cast<const char*>(kGif), sizeof kGif);
+    WriteFile(path, QByteArray(reinterpret_cast<const char*>(kGif), sizeof kGif));
     return path;
 }
 
@@ -65,11 +65,8 @@ inline QString MakeJpegBomb(const QString& folder, const QString& name, quint16 
 
 // A file with a picture's name that holds no picture.
 inline QString MakeBrokenPicture(const QString& folder, const QString& name) {
-    QDir().mkpath(folder);
     const QString path = QDir(folder).filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("this is no picture at all, just some text in a file");
+    WriteFile(path, "this is no picture at all, just some text in a file");
     return path;
 }
 
@@ -83,6 +80,11 @@ protected:
         form->show();
         RunEventsFor(20);
     }
+    // The shows saved here stay off the recent list other tests read.
+    void TearDown() override {
+        QSettings(QStringLiteral("Pevrano"), QStringLiteral("Settings"))
+            .remove(QStringLiteral("RecentShows"));
+    }
 
     SlideShowProject& project() { return form->project(); }
     QString folder() const { return dir.path(); }
@@ -93,6 +95,11 @@ protected:
             paths << MakePicture(dir.filePath(sub), QStringLiteral("p%1.jpg").arg(i),
                                  QColor::fromHsv((i * 37) % 360, 200, 200));
         return paths;
+    }
+    // Saves the show as the file, answering Save As's dialog with it.
+    [[nodiscard]] bool SaveAs(const QString& path) {
+        ui.queueFiles({path});
+        return form->showFiles().SaveShowAs();
     }
     // Adds the pictures through the Add command in one selection.
     void AddThroughDialog(const QStringList& paths) {

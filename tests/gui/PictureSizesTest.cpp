@@ -2,13 +2,14 @@
 // engine: the thumbnail, the phone size and the fitted full copy, their
 // filter and the pictures too large for Qt's readers.
 #include "GifWriter.h"
+#include "QuarterColors.h"
 #include "compiler/PictureCopies.h"
 #include "core/PrintQt.h"
+#include "core/TestFiles.h"
 #include "pictures/ui/PictureImage.h"
 
 #include <QBuffer>
 #include <QColorSpace>
-#include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
@@ -27,9 +28,7 @@ QImage Halves(QSize size, QColor left, QColor right, QImage::Format format = QIm
 }
 
 bool Near(QColor a, QColor b) {
-    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
-               std::abs(a.blue() - b.blue()) <
-           60;
+    return ColorDistance(a, b) < 60;
 }
 
 struct Copy {
@@ -170,11 +169,7 @@ TEST_F(PictureSizes, SmallGifBmpAndBrokenPictures) {
     EXPECT_FALSE(small.phone.made());
 
     const QString gifPath = dir.filePath("wide.gif");
-    {
-        QFile gif(gifPath);
-        ASSERT_TRUE(gif.open(QIODevice::WriteOnly));
-        gif.write(EncodeGif(ToIndexed(Halves({1600, 1200}, Qt::red, Qt::blue))));
-    }
+    WriteFile(gifPath, EncodeGif(ToIndexed(Halves({1600, 1200}, Qt::red, Qt::blue))));
     const PictureCopies g = copies(gifPath, {QSize(800, 800), true});
     EXPECT_TRUE(g.copyAsItIs);
     EXPECT_EQ(Read(g.thumb.bytes).format, "jpeg");
@@ -187,11 +182,8 @@ TEST_F(PictureSizes, SmallGifBmpAndBrokenPictures) {
     EXPECT_EQ(Read(b.phone.bytes).image.size(), QSize(1280, 427));
     EXPECT_TRUE(Near(Read(b.phone.bytes).image.pixelColor(2, 200), Qt::red));
 
-    QFile broken(dir.filePath("broken.jpg"));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("not a picture");
-    broken.close();
-    const PictureCopies x = copies(broken.fileName(), sizes);
+    WriteFile(dir.filePath("broken.jpg"), "not a picture");
+    const PictureCopies x = copies(dir.filePath("broken.jpg"), sizes);
     EXPECT_TRUE(x.leftOut);
     EXPECT_FALSE(x.thumb.made() || x.phone.made());
     const PictureCopies missing = copies(dir.filePath("gone.jpg"), sizes);

@@ -26,13 +26,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-void Write(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 // Answers the publish dialog and, once pictures travel, cancels when told to;
 // closes the progress window when the publish ended, keeping what it said.
 struct WindowScript {
@@ -84,13 +77,13 @@ TEST(PublishWindow, CancelThenFinishThenAnotherPathAfterAClash) {
     for (const char* name : {"program/wood.gif", "program/photo.jar", "program/ssbc.jpg",
                              "program/ssbnoc.jpg", "program/ssnobnoc.jpg", "program/catalog.jpg",
                              "program/fraleft.jpg", "program/fraright.jpg"})
-        Write(dir.filePath(name), TinyPicture(QFileInfo(name).suffix().prepend('.')));
+        WriteFile(dir.filePath(name), TinyPicture(QFileInfo(name).suffix().prepend('.')));
     SlideShowProject p;
     p.GrowSlots(); // the first block of slots, as the window's start makes it
     p.settings.OpenPgBkPic = dir.filePath("program/wood.gif");
     for (int k = 1; k <= 3; ++k) {
         const QString picture = dir.filePath(QStringLiteral("p%1.jpg").arg(k));
-        Write(picture, TinyPicture(".jpg", QByteArray(2 << 20, static_cast<char>('a' + k))));
+        WriteFile(picture, TinyPicture(".jpg", QByteArray(2 << 20, static_cast<char>('a' + k))));
         p.AppendPicture(picture);
         p.slide(k).Caption = QStringLiteral("slide %1").arg(k);
     }
@@ -171,10 +164,7 @@ TEST(PublishWindow, NewRemoteFormAndEveryControlNamed) {
     form.accept();
     EXPECT_EQ(form.result(), QDialog::Accepted);
     EXPECT_TRUE(ui.questions().empty());
-    const QByteArray config = [&] {
-        QFile f(dir.filePath("rclone.conf"));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }();
+    const QByteArray config = ReadFile(dir.filePath("rclone.conf"));
     EXPECT_TRUE(config.contains("[my site]\npass = ")) << config.toStdString();
     EXPECT_TRUE(config.contains("url = https://example.org/dav/"));
     EXPECT_FALSE(config.contains("pa55-word"));

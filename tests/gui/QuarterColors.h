@@ -7,6 +7,12 @@
 #include <string>
 #include <utility>
 
+// How far apart two colours are: the sum of their channels' differences.
+inline int ColorDistance(const QColor& a, const QColor& b) {
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+           std::abs(a.blue() - b.blue());
+}
+
 // The colours at the middle of each quarter of a picture as it shows, named:
 // "red green blue yellow" for the test pictures' Quarters() upright; a
 // colour that is none of the five gives its #rrggbb, a see-through one
@@ -23,10 +29,7 @@ inline std::string QuarterColors(const QImage& image) {
                                           {QColor(Qt::blue), "blue"},
                                           {QColor(Qt::yellow), "yellow"},
                                           {QColor(Qt::white), "white"}})
-            if (c.alpha() == 255 && std::abs(c.red() - known.red()) +
-                                            std::abs(c.green() - known.green()) +
-                                            std::abs(c.blue() - known.blue()) <
-                                        90)
+            if (c.alpha() == 255 && ColorDistance(c, known) < 90)
                 name = QString::fromLatin1(word);
         names << name;
     }

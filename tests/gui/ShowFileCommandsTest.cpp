@@ -33,10 +33,21 @@ class ShowFiles : public MainWindowTest {
 protected:
     ShowFileCommands& files() { return form->showFiles(); }
     QString WriteShow(const QString& name, const QByteArray& json) {
-        QFile f(dir.filePath(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(json);
-        return f.fileName();
+        WriteFile(dir.filePath(name), json);
+        return dir.filePath(name);
+    }
+    // Writes the recovery file now and waits until it is on disk.
+    void WriteRecovery() {
+        files().WriteRecoveryNow();
+        files().WaitForRecovery();
+    }
+    // A new window in place of this one (gone without closing), started with
+    // the show and restoring what the recovery folder offers.
+    void Restart(const QString& data, const QString& show = {}) {
+        form = std::make_unique<MainWindow>(ui);
+        files().setRecoveryFolder(data);
+        ui.queueMessageAnswer(MsgResult::Yes);
+        files().StartUp(show);
     }
 };
 
@@ -147,8 +158,7 @@ TEST_F(ShowFiles, OpenWithAMissingPictureAndKeysOfANewerVersion) {
 TEST_F(ShowFiles, SavingOverAShowChangedOnDiskAsks) {
     AddThroughDialog(MakePictures(3));
     const QString path = dir.filePath("both.json");
-    ui.queueFiles({path});
-    ASSERT_TRUE(files().SaveShowAs());
+    ASSERT_TRUE(SaveAs(path));
     MainWindow other(ui);
     ASSERT_TRUE(other.showFiles().OpenShowFile(path));
     other.project().slide(1).Caption = QStringLiteral("from the other window");
@@ -185,26 +195,15 @@ TEST_F(ShowFiles, RecoveryAfterACrash) {
     files().setRecoveryFolder(dir.filePath("data"));
     AddThroughDialog(MakePictures(3));
     const QString path = dir.filePath("crash.json");
-    ui.queueFiles({path});
-    ASSERT_TRUE(files().SaveShowAs());
-    // A caption still being typed is saved by the shortcut too.
-    form->ui.txtCaption->setFocus();
-    form->ui.txtCaption->selectAll();
-    QTest::keyClicks(form->ui.txtCaption, "typed, then saved");
-    form->findChild<QAction*>("mnuSaveShow")->trigger();
-    EXPECT_TRUE(ReadFile(path).contains("typed, then saved"));
+    ASSERT_TRUE(SaveAs(path));
     project().slide(2).Caption = QStringLiteral("unsaved ünïcode");
-    files().WriteRecoveryNow();
-    files().WaitForRecovery();
+    WriteRecovery();
     const QString recovery = files().RecoveryPath();
     ASSERT_TRUE(QFile::exists(recovery));
     form.reset();
 
     // Started again with the same show: restored, and not read over.
-    form = std::make_unique<MainWindow>(ui);
-    files().setRecoveryFolder(dir.filePath("data"));
-    ui.queueMessageAnswer(MsgResult::Yes);
-    files().StartUp(path);
+    Restart(dir.filePath("data"), path);
     EXPECT_TRUE(ui.messages().back().text.contains("Restore"));
     ASSERT_EQ(project().SlideCount(), 3);
     EXPECT_EQ(project().slide(2).Caption, "unsaved ünïcode");
@@ -232,19 +231,14 @@ TEST_F(ShowFiles, RestoredShowAsksBeforeSavingOverAShowSavedAfterTheCrash) {
     files().setRecoveryFolder(data);
     AddThroughDialog(MakePictures(3));
     const QString path = dir.filePath("shared.json");
-    ui.queueFiles({path});
-    ASSERT_TRUE(files().SaveShowAs());
+    ASSERT_TRUE(SaveAs(path));
     const auto crash = [&](const QString& caption) {
         project().slide(1).Caption = caption;
-        files().WriteRecoveryNow();
-        files().WaitForRecovery();
+        WriteRecovery();
         form.reset();
     };
     const auto restart = [&] {
-        form = std::make_unique<MainWindow>(ui);
-        files().setRecoveryFolder(data);
-        ui.queueMessageAnswer(MsgResult::Yes); // restore
-        files().StartUp(QString());
+        Restart(data);
         ASSERT_EQ(files().document().path, path);
     };
     {
@@ -287,8 +281,7 @@ TEST_F(ShowFiles, WindowOfAProcessThatDies) {
     files().setRecoveryFolder(data);
     AddThroughDialog(MakePictures(2));
     project().slide(1).Caption = QStringLiteral("typed in the window that died");
-    files().WriteRecoveryNow();
-    files().WaitForRecovery();
+    WriteRecovery();
     std::printf("written: %s\n", qPrintable(files().RecoveryPath()));
     std::fflush(stdout);
     RunEventsFor(60000); // killed long before
@@ -300,8 +293,7 @@ TEST_F(ShowFiles, SecondWindowsRecoveryAfterItsProcessDied) {
     const QString data = dir.filePath("data");
     files().setRecoveryFolder(data);
     AddThroughDialog(MakePictures(1));
-    files().WriteRecoveryNow();
-    files().WaitForRecovery();
+    WriteRecovery();
     EXPECT_EQ(files().RecoveryPath(), QDir(data).filePath("recovery.json"));
 
     QProcess second;
@@ -329,10 +321,7 @@ TEST_F(ShowFiles, SecondWindowsRecoveryAfterItsProcessDied) {
     ASSERT_TRUE(form->close());
     form.reset();
 
-    form = std::make_unique<MainWindow>(ui);
-    files().setRecoveryFolder(data);
-    ui.queueMessageAnswer(MsgResult::Yes);
-    files().StartUp(QString());
+    Restart(data);
     EXPECT_EQ(ui.messages().back().text, "Pevrano Slide Show did not close properly. Restore the "
                                          "unsaved changes to Untitled?");
     ASSERT_EQ(project().SlideCount(), 2);
@@ -404,14 +393,12 @@ TEST_F(ShowFiles, EveryRecoveryFileLeftBehindIsOfferedNewestFirst) {
 TEST_F(ShowFiles, CaptionBeingTypedReachesTheSorterAndTheRecoveryFile) {
     files().setRecoveryFolder(dir.filePath("data"));
     AddThroughDialog(MakePictures(3));
-    ui.queueFiles({dir.filePath("typed.json")});
-    ASSERT_TRUE(files().SaveShowAs());
+    ASSERT_TRUE(SaveAs(dir.filePath("typed.json")));
     form->ui.txtCaption->setFocus();
     form->ui.txtCaption->selectAll();
     QTest::keyClicks(form->ui.txtCaption, "still typing");
     EXPECT_EQ(form->windowTitle(), "Picture #3 - typed.json*");
-    files().WriteRecoveryNow();
-    files().WaitForRecovery();
+    WriteRecovery();
     EXPECT_TRUE(ReadFile(files().RecoveryPath()).contains("still typing"));
 
     QString seen;

@@ -88,8 +88,7 @@ TEST_F(ShowRecovery, ASlowAddIsKept) {
 // delay set through the delay box's accessible value.
 TEST_F(ShowRecovery, AnEditWithoutAnyInputEventIsKept) {
     AddThroughDialog(MakePictures(2));
-    ui.queueFiles({dir.filePath("read.json")});
-    ASSERT_TRUE(files().SaveShowAs());
+    ASSERT_TRUE(SaveAs(dir.filePath("read.json")));
     EXPECT_EQ(form->windowTitle(), "Picture #2 - read.json");
     RunEventsFor(1500);
     QAccessibleInterface* box = QAccessible::queryAccessibleInterface(form->ui.txtCaption);
@@ -124,8 +123,7 @@ TEST_F(ShowRecovery, AnEditWithoutAnyInputEventIsKept) {
 // marked and kept.
 TEST_F(ShowRecovery, ASwapPressedWithoutInputIsKept) {
     AddThroughDialog(MakePictures(3));
-    ui.queueFiles({dir.filePath("sorted.json")});
-    ASSERT_TRUE(files().SaveShowAs());
+    ASSERT_TRUE(SaveAs(dir.filePath("sorted.json")));
     const QString first = project().slide(1).PicturePath;
     SorterWindow sorter(form->document(), ui, form.get());
     sorter.show();
@@ -205,8 +203,7 @@ TEST_F(ShowRecovery, SideWindowChangesAreStepsAtOnce) {
     }
     project().setCurrentSlide(1);
     form->ShowCurrentSlide();
-    ui.queueFiles({dir.filePath("side.json")});
-    ASSERT_TRUE(files().SaveShowAs());
+    ASSERT_TRUE(SaveAs(dir.filePath("side.json")));
     RunEventsFor(500);
     QAction* undo = form->findChild<QAction*>(QStringLiteral("mnuUndo"));
     ASSERT_NE(undo, nullptr);

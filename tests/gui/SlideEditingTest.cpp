@@ -1,6 +1,7 @@
 #include "editor/ui/SlideEditing.h"
 #include "MainWindowFixture.h"
 #include "compiler/ui/NamePrompt.h"
+#include "core/TestFiles.h"
 #include "editor/ui/CompileWiring.h"
 #include "editor/ui/PictureView.h"
 #include "platform/ProgramFolder.h"
@@ -14,7 +15,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
-#include <sys/stat.h>
 
 using SlideEditingTest = MainWindowTest;
 
@@ -99,7 +99,7 @@ TEST_F(SlideEditingTest, BombsAndBrokenFilesAreReportedAndSkipped) {
     const QString good2 = MakePicture(pics, "good2.bmp");
     // A FIFO named like a picture is refused at once, not waited on.
     const QString fifo = pics + "/fifo.jpg";
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(MakeFifo(fifo));
     AddThroughDialog({good1, bomb, broken, huge, cut, fifo, good2});
 
     ASSERT_EQ(project().SlideCount(), 2);
