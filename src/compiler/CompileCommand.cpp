@@ -158,18 +158,18 @@ int Compile(const QString& showPath, CommandContext& c) {
     ui.answer(QStringLiteral("View your Slide Show now?"), MsgResult::No);
     ui.answerFolder(directory);
 
-    SlideShowProject& p = show.project;
+    const SlideShowProject& p = show.project;
     FailureKeepingFileSystem fs(c.fs);
-    CompileOutcome outcome;
+    CompileResult result;
     try {
-        outcome = CompileShow(p, host, fs, c.programFolder, c.now);
+        result = CompileShow(p, host, fs, c.programFolder, c.now);
     } catch (const RepeatedQuestion&) {
         c.err << "error: the directory " << directory
               << " can not hold the show: " << ui.lastMessage().text << '\n';
         return kCompileFailed;
     }
 
-    switch (outcome) {
+    switch (result.outcome) {
     case CompileOutcome::Compiled:
     case CompileOutcome::Incomplete:
         break;
@@ -214,7 +214,9 @@ int Compile(const QString& showPath, CommandContext& c) {
         for (const QString& line : outside)
             c.err << "    " << line << '\n';
     }
-    c.out << InFolder(p.names.OutputFolder, p.names.FirstPageName + QStringLiteral(".htm")) << '\n';
+    c.out << InFolder(result.answers.OutputFolder,
+                      result.answers.FirstPageName + QStringLiteral(".htm"))
+          << '\n';
     return missing == 0 ? kCompiled : kCompileFailed;
 }
 

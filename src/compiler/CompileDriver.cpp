@@ -18,7 +18,6 @@
 #include "project/SlideShowProject.h"
 
 #include <array>
-#include <utility>
 
 namespace {
 const QString kCrLf2 = QStringLiteral("\r\n\r\n");
@@ -192,42 +191,42 @@ bool CheckFinishedProduct(const SlideShowProject& p, Prompter& ui) {
     return answer == MsgResult::Yes;
 }
 
-CompileOutcome CompileShow(SlideShowProject& p, CompileHost& host, FileSystem& fs,
-                           const QString& programFolder, const QDateTime& now) {
+CompileResult CompileShow(const SlideShowProject& show, CompileHost& host, FileSystem& fs,
+                          const QString& programFolder, const QDateTime& now) {
+    const ShowChange::KeptAnswers asked = ShowChange::KeptAnswers::Of(show);
     Prompter& ui = host.prompter();
-    if (p.SlideCount() < kMinSlidesToCompile) {
+    if (show.SlideCount() < kMinSlidesToCompile) {
         ui.messageBox({QStringLiteral("Sorry you need at least 3 pictures to make a slide "
                                       "show...\r\n\r\nI'm sure you have some pictures around..."),
                        QStringLiteral("Pevrano Slide Show"), MsgButtons::Ok, MsgIcon::None,
                        std::nullopt});
-        return CompileOutcome::TooFewSlides;
+        return {CompileOutcome::TooFewSlides, asked};
     }
     if (ui.messageBox({QStringLiteral("Are you ready to compile your slide show now?"),
                        QStringLiteral("Compile your Slide Show Now?"), MsgButtons::YesNo,
                        MsgIcon::Question, std::nullopt}) != MsgResult::Yes)
-        return CompileOutcome::NotConfirmed;
-    if (!CheckFinishedProduct(p, ui))
-        return CompileOutcome::WentBack;
+        return {CompileOutcome::NotConfirmed, asked};
+    if (!CheckFinishedProduct(show, ui))
+        return {CompileOutcome::WentBack, asked};
     host.stopSongPreview();
 
-    // A failed write leaves the project as it was before the run.
-    const CompileNames namesBefore = p.names;
-    const QString messageBefore = p.settings.TitleMessage;
-
+    // The run's own copy: the prompts answer into it and the copies' names
+    // settle in it, whatever the caller's show does meanwhile.
+    SlideShowProject p = show;
+    p.flags.CompileCancelled = false;
     host.AskPageName(p);
-    if (std::exchange(p.flags.CompileCancelled, false))
-        return CompileOutcome::Cancelled;
+    if (p.flags.CompileCancelled)
+        return {CompileOutcome::Cancelled, asked};
     // Kept so the closing message can name every file that failed.
     FailureKeepingFileSystem files(fs);
     MoveFiles(p, host, files, programFolder);
-    if (std::exchange(p.flags.CompileCancelled, false))
-        return CompileOutcome::Cancelled;
+    if (p.flags.CompileCancelled)
+        return {CompileOutcome::Cancelled, asked};
 
-    if (!WriteAllPages(p, ui, files, now)) {
-        p.names = namesBefore;
-        p.settings.TitleMessage = messageBefore;
-        return CompileOutcome::WriteFailed;
-    }
+    // A run that did not finish keeps nothing: the show's answers stay as
+    // they were.
+    if (!WriteAllPages(p, ui, files, now))
+        return {CompileOutcome::WriteFailed, asked};
 
     const QString folder = p.names.OutputFolder;
     const QStringList missing = MissingFiles(files, host);
@@ -236,5 +235,6 @@ CompileOutcome CompileShow(SlideShowProject& p, CompileHost& host, FileSystem& f
                        QStringLiteral("View your Slide Show now?"), MsgButtons::YesNo,
                        MsgIcon::Question, std::nullopt}) == MsgResult::Yes)
         host.openDocument(InFolder(folder, p.names.FirstPageName + QStringLiteral(".htm")));
-    return missing.isEmpty() ? CompileOutcome::Compiled : CompileOutcome::Incomplete;
+    return {missing.isEmpty() ? CompileOutcome::Compiled : CompileOutcome::Incomplete,
+            ShowChange::KeptAnswers::Of(p)};
 }

@@ -29,6 +29,10 @@ void ShowDocument::Change(EditKind kind, const std::function<void(SlideShowProje
     Apply(MakeEdit(kind, ShowChange::Between(current, after), mergeKey));
 }
 
+void ShowDocument::KeepAnswers(const ShowChange::KeptAnswers& answers) {
+    Change(EditKind::KeptAnswers, [&answers](SlideShowProject& show) { answers.PutInto(show); });
+}
+
 void ShowDocument::Restart(bool unsaved) {
     stack.clear();
     // An empty stack keeps its clean state through clear(): a show restored

@@ -40,6 +40,10 @@ public:
     // step of `kind` (none when nothing changed).
     void Change(EditKind kind, const std::function<void(SlideShowProject&)>& edit,
                 quint64 mergeKey = 0);
+    // Keeps with the show the answers a compile or a publish was given (the
+    // names, title, output folder, publish target): one step of their own,
+    // none when the show holds them already.
+    void KeepAnswers(const ShowChange::KeptAnswers& answers);
     // A merge key no edit has used yet: the changes one window makes under it
     // are one step.
     quint64 NewMergeKey() { return ++lastMergeKey; }

@@ -10,24 +10,24 @@ ShowSettings ShowPart(ShowSettings s) {
     return s;
 }
 
-ShowChange::KeptAnswers AnswersOf(const SlideShowProject& p) {
-    return {p.names.FirstPageName, p.names.ShowFolderName, p.names.OutputFolder,
-            p.settings.TitleMessage, p.publish};
-}
-
-void PutAnswers(SlideShowProject& p, const ShowChange::KeptAnswers& a) {
-    p.names.FirstPageName = a.FirstPageName;
-    p.names.ShowFolderName = a.ShowFolderName;
-    p.names.OutputFolder = a.OutputFolder;
-    p.settings.TitleMessage = a.TitleMessage;
-    p.publish = a.publish;
-}
-
 const Slide& SlotOf(const SlideShowProject& p, int index) {
     static const Slide none;
     return index <= p.SlideCapacity() ? p.slot(index) : none;
 }
 } // namespace
+
+ShowChange::KeptAnswers ShowChange::KeptAnswers::Of(const SlideShowProject& show) {
+    return {show.names.FirstPageName, show.names.ShowFolderName, show.names.OutputFolder,
+            show.settings.TitleMessage, show.publish};
+}
+
+void ShowChange::KeptAnswers::PutInto(SlideShowProject& show) const {
+    show.names.FirstPageName = FirstPageName;
+    show.names.ShowFolderName = ShowFolderName;
+    show.names.OutputFolder = OutputFolder;
+    show.settings.TitleMessage = TitleMessage;
+    show.publish = publish;
+}
 
 ShowChange ShowChange::Between(const SlideShowProject& before, const SlideShowProject& after) {
     ShowChange c;
@@ -38,8 +38,8 @@ ShowChange ShowChange::Between(const SlideShowProject& before, const SlideShowPr
     c.currentAfter = after.CurrentSlide();
     c.settingsBefore = ShowPart(before.settings);
     c.settingsAfter = ShowPart(after.settings);
-    c.answersBefore = AnswersOf(before);
-    c.answersAfter = AnswersOf(after);
+    c.answersBefore = KeptAnswers::Of(before);
+    c.answersAfter = KeptAnswers::Of(after);
     const int last = std::max(c.capacityBefore, c.capacityAfter);
     for (int i = 0; i <= last; ++i) {
         const Slide& a = SlotOf(before, i);
@@ -72,7 +72,7 @@ void ShowChange::Apply(SlideShowProject& project, bool forward) const {
             project.slot(s.index) = forward ? s.after : s.before;
     project.setSlideCount(forward ? countAfter : countBefore);
     project.settings = forward ? settingsAfter : settingsBefore;
-    PutAnswers(project, forward ? answersAfter : answersBefore);
+    (forward ? answersAfter : answersBefore).PutInto(project);
 }
 
 ShowChange ShowChange::Then(const ShowChange& next) const {

@@ -51,6 +51,11 @@ public:
         QString TitleMessage;
         PublishTarget publish;
         friend bool operator==(const KeptAnswers&, const KeptAnswers&) = default;
+
+        // The answers `show` holds now.
+        static KeptAnswers Of(const SlideShowProject& show);
+        // Puts these answers into `show`, leaving the rest of it as it is.
+        void PutInto(SlideShowProject& show) const;
     };
 
 private:

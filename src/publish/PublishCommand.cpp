@@ -172,10 +172,9 @@ int RunPublishCommand(const QStringList& arguments, PublishContext& c) {
     }
     HeadlessCompileHost host(show.answers, c.now.date(), c.err);
     host.answerCompileQuestions();
-    CompileOutcome outcome;
     FailureKeepingFileSystem fs(c.fs);
-    const auto staged =
-        CompileForPublish(show.project, host, fs, c.programFolder, c.now, staging.path, outcome);
+    const std::optional<StagedShow> staged =
+        CompileForPublish(show.project, host, fs, c.programFolder, c.now, staging.path).staged;
     QStringList missing = host.picturesLeftOut();
     for (const auto& f : fs.failures())
         if (f.operation == u"copy" || f.operation == u"write")

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <utility>
 
 StagingCompileHost::StagingCompileHost(CompileHost& inner, QString directory)
     : inner(inner), ui(inner.prompter()), directory(std::move(directory)) {}
@@ -60,19 +61,19 @@ QString MakeStagingFolder(const QString& cacheFolder) {
     return staging.path();
 }
 
-std::optional<StagedShow> CompileForPublish(SlideShowProject& p, CompileHost& host, FileSystem& fs,
-                                            const QString& programFolder, const QDateTime& now,
-                                            const QString& staging, CompileOutcome& outcome) {
-    const QString outputFolder = p.names.OutputFolder;
+StagingResult CompileForPublish(const SlideShowProject& show, CompileHost& host, FileSystem& fs,
+                                const QString& programFolder, const QDateTime& now,
+                                const QString& staging) {
     StagingCompileHost stagingHost(host, staging);
-    outcome = CompileShow(p, stagingHost, fs, programFolder, now);
+    StagingResult r{CompileShow(show, stagingHost, fs, programFolder, now), std::nullopt};
     // The pictures left out are the caller's to judge.
     for (const QString& source : stagingHost.picturesLeftOut())
         host.pictureLeftOut(source);
-    const QString compiled = p.names.OutputFolder;
-    p.names.OutputFolder = outputFolder;
-    if (outcome != CompileOutcome::Compiled && outcome != CompileOutcome::Incomplete)
-        return std::nullopt;
-    return StagedShow{QDir::cleanPath(QDir::fromNativeSeparators(compiled)),
-                      p.names.FirstPageName + QStringLiteral(".htm")};
+    ShowChange::KeptAnswers& answers = r.compile.answers;
+    const QString compiled = std::exchange(answers.OutputFolder, show.names.OutputFolder);
+    if (r.compile.outcome == CompileOutcome::Compiled ||
+        r.compile.outcome == CompileOutcome::Incomplete)
+        r.staged = StagedShow{QDir::cleanPath(QDir::fromNativeSeparators(compiled)),
+                              answers.FirstPageName + QStringLiteral(".htm")};
+    return r;
 }

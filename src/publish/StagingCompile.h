@@ -55,10 +55,16 @@ private:
 // more than a day ago by a publish that was killed are removed.
 QString MakeStagingFolder(const QString& cacheFolder);
 
-// Compiles the show into `staging` through the compile driver. The show keeps
-// the names it was compiled under, but not the staging folder: its own
-// OutputFolder stays what it was. nullopt with `outcome` set when the
-// compile did not finish.
-std::optional<StagedShow> CompileForPublish(SlideShowProject& p, CompileHost& host, FileSystem& fs,
-                                            const QString& programFolder, const QDateTime& now,
-                                            const QString& staging, CompileOutcome& outcome);
+// What compiling for a publish ended with: the compile's result (the answers
+// with the show's own OutputFolder, not the staging folder) and, when it
+// finished, the compiled show.
+struct StagingResult {
+    CompileResult compile;
+    std::optional<StagedShow> staged;
+};
+
+// Compiles the show into `staging` through the compile driver; the show is
+// read only.
+StagingResult CompileForPublish(const SlideShowProject& show, CompileHost& host, FileSystem& fs,
+                                const QString& programFolder, const QDateTime& now,
+                                const QString& staging);

@@ -21,7 +21,7 @@ SlideShowProject Project(int slides, const QString& folder = "/pics") {
 }
 
 // Runs that stop early touch no file: any file-system call fails the test.
-CompileOutcome CompileUntouched(SlideShowProject& p, ScriptedCompileHost& host) {
+CompileResult CompileUntouched(const SlideShowProject& p, ScriptedCompileHost& host) {
     LocalFileSystem local;
     FaultyFileSystem untouched(local, [](const QString&, const QString& path) {
         ADD_FAILURE() << "file system used: " << path.toStdString();
@@ -48,36 +48,36 @@ QString CheckText(const SlideShowProject& p, MsgResult answer, bool* proceed = n
 TEST(CompileDriver, TooFewSlidesOrNoToTheConfirmationChangeNothing) {
     SlideShowProject two = Project(2);
     ScriptedCompileHost host;
-    EXPECT_EQ(CompileUntouched(two, host), CompileOutcome::TooFewSlides);
+    EXPECT_EQ(CompileUntouched(two, host).outcome, CompileOutcome::TooFewSlides);
     const MessageBoxRequest few = host.ui.messages().at(0);
     EXPECT_EQ(few.text, "Sorry you need at least 3 pictures to make a slide show...\r\n\r\n"
                         "I'm sure you have some pictures around...");
 
     SlideShowProject p = Project(3);
-    p.slide(2).Caption = "say \"cheese\"";
     host.ui.clear();
     host.ui.queueMessageAnswer(MsgResult::No);
-    EXPECT_EQ(CompileUntouched(p, host), CompileOutcome::NotConfirmed);
+    EXPECT_EQ(CompileUntouched(p, host).outcome, CompileOutcome::NotConfirmed);
     EXPECT_EQ(host.ui.messages().at(0).buttons, MsgButtons::YesNo);
-    EXPECT_EQ(p.slide(2).Caption, "say \"cheese\"");
     EXPECT_TRUE(host.events.isEmpty());
 }
 
-TEST(CompileDriver, CancelInEitherNamePromptTouchesNoFileNorTheCaptions) {
+// A cancelled run keeps nothing: the answers it returns are the show's own,
+// not the page name typed before the Cancel.
+TEST(CompileDriver, CancelInEitherNamePromptTouchesNoFileAndKeepsNothing) {
     SlideShowProject p = Project(3);
-    p.slide(1).Caption = "say \"cheese\" at Ann's";
+    p.names.FirstPageName = "before";
     ScriptedCompileHost host;
     host.ui.queueMessageAnswer(MsgResult::Yes);
     host.pageNames.push_back(std::nullopt);
-    EXPECT_EQ(CompileUntouched(p, host), CompileOutcome::Cancelled);
-    EXPECT_EQ(p.slide(1).Caption, "say \"cheese\" at Ann's");
-    EXPECT_FALSE(p.flags.CompileCancelled);
+    EXPECT_EQ(CompileUntouched(p, host).outcome, CompileOutcome::Cancelled);
 
     host.ui.queueMessageAnswer(MsgResult::Yes);
     host.pageNames.push_back("My Show");
     host.folderNames.push_back(std::nullopt);
-    EXPECT_EQ(CompileUntouched(p, host), CompileOutcome::Cancelled);
-    EXPECT_FALSE(p.flags.CompileCancelled);
+    const CompileResult cancelled = CompileUntouched(p, host);
+    EXPECT_EQ(cancelled.outcome, CompileOutcome::Cancelled);
+    EXPECT_EQ(cancelled.answers, ShowChange::KeptAnswers::Of(p));
+    EXPECT_EQ(cancelled.answers.FirstPageName, "before");
     EXPECT_EQ(host.events, QStringList({"stop song", "page prompt", "stop song", "page prompt",
                                         "folder prompt"}));
 }
@@ -109,7 +109,7 @@ TEST(CompileDriver, CheckListsMissingPicturesAndCaptions) {
     ScriptedCompileHost host;
     host.ui.queueMessageAnswer(MsgResult::Yes);
     host.ui.queueMessageAnswer(MsgResult::No);
-    EXPECT_EQ(CompileUntouched(p, host), CompileOutcome::WentBack);
+    EXPECT_EQ(CompileUntouched(p, host).outcome, CompileOutcome::WentBack);
     EXPECT_TRUE(host.events.isEmpty());
 }
 
@@ -139,8 +139,12 @@ protected:
         if (view)
             host.ui.queueMessageAnswer(*view);
     }
+    // The show is handed over read only, as the window and the command line
+    // hand theirs.
     CompileOutcome Compile(FileSystem& fs) {
-        return CompileShow(p, host, fs, root.filePath("program"), kNow);
+        const SlideShowProject& show = p;
+        result = CompileShow(show, host, fs, root.filePath("program"), kNow);
+        return result.outcome;
     }
 
     QTemporaryDir root;
@@ -148,6 +152,7 @@ protected:
     SlideShowProject p;
     ScriptedCompileHost host;
     LocalFileSystem local;
+    CompileResult result;
 };
 } // namespace
 
@@ -159,9 +164,29 @@ TEST_F(CompileRun, ViewNowOpensTheOpeningPageAndCaptionsKeepTheirQuotes) {
     ASSERT_EQ(Compile(local), CompileOutcome::Compiled);
     EXPECT_EQ(host.events.last(), "open " + show + "my show.htm");
     EXPECT_TRUE(QFile::exists(show + "my show.htm"));
-    EXPECT_EQ(p.slide(1).Caption, "the \"big\" day");
     EXPECT_TRUE(ReadFile(show + "pix/slideshw.htm").contains(">the 'big' day</DIV>"));
     EXPECT_TRUE(ReadFile(show + "pix/allcode.js").contains("\"the \\'big\\' day\""));
+}
+
+// The run answers its questions into a copy of its own: the show handed to
+// it is read only and comes back as it was (no names, no title, no names of
+// the copies in pix); the answers it keeps come back in the result.
+TEST_F(CompileRun, TheShowIsLeftAsItWasAndTheAnswersComeBack) {
+    p.publish = {"site", "shows", "https://example.org/"};
+    p.names.pix = PixFiles{}; // as a show comes from a file or the window
+    const SlideShowProject before = p;
+    Answer(MsgResult::No, "Hello");
+    ASSERT_EQ(Compile(local), CompileOutcome::Compiled);
+    EXPECT_TRUE(QFile::exists(show + "pix/pic3.jpg"));
+
+    EXPECT_TRUE(ShowChange::Between(before, p).IsEmpty());
+    EXPECT_EQ(ShowChange::KeptAnswers::Of(p), ShowChange::KeptAnswers::Of(before));
+    EXPECT_FALSE(p.names.pix.settled);
+    EXPECT_TRUE(p.names.pix.pictures.isEmpty());
+    EXPECT_TRUE(p.names.pix.fullSizes.isEmpty());
+    EXPECT_FALSE(p.flags.CompileCancelled);
+    const ShowChange::KeptAnswers expected{"my show", "show", show, "Hello", p.publish};
+    EXPECT_EQ(result.answers, expected);
 }
 
 // With the player on, index.html and its files stand beside the classic
@@ -185,9 +210,8 @@ TEST_F(CompileRun, PlayerPageBesideTheClassicPages) {
 }
 
 // A page that cannot be written stops the run with a box naming the file and
-// the reason; the project is as it was.
-TEST_F(CompileRun, FailingPageWriteStopsTheRunAndKeepsTheProject) {
-    p.slide(1).Caption = "the \"big\" day";
+// the reason; the run keeps none of its answers.
+TEST_F(CompileRun, FailingPageWriteStopsTheRunAndKeepsNothing) {
     p.names.FirstPageName = "before";
     p.settings.TitleMessage = "old message";
     FaultyFileSystem full(local, FaultyFileSystem::Failing("write", "allcode.js", kDiskFull));
@@ -203,11 +227,11 @@ TEST_F(CompileRun, FailingPageWriteStopsTheRunAndKeepsTheProject) {
     EXPECT_TRUE(QFile::exists(show + "pix/ssnobnoc.htm"));
     EXPECT_FALSE(QFile::exists(show + "pix/netscape.htm"));
 
-    EXPECT_EQ(p.slide(1).Caption, "the \"big\" day");
-    EXPECT_EQ(QStringList({p.names.FirstPageName, p.names.ShowFolderName, p.names.OutputFolder}),
-              QStringList({"before", "", ""}));
-    EXPECT_EQ(p.settings.TitleMessage, "old message");
-    EXPECT_FALSE(p.flags.CompileCancelled);
+    // Nothing of the run is kept: the answers are the show's own.
+    const ShowChange::KeptAnswers& kept = result.answers;
+    EXPECT_EQ(QStringList(
+                  {kept.FirstPageName, kept.ShowFolderName, kept.OutputFolder, kept.TitleMessage}),
+              QStringList({"before", "", "", "old message"}));
 }
 
 // A directory at the root of a drive gets no doubled separator.
@@ -219,7 +243,7 @@ TEST_F(CompileRun, DriveRootAsDirectory) {
     });
     Answer(MsgResult::No, "Root", "/");
     ASSERT_EQ(Compile(paper), CompileOutcome::Compiled);
-    EXPECT_EQ(p.names.OutputFolder, "/show/");
+    EXPECT_EQ(result.answers.OutputFolder, "/show/");
     ASSERT_FALSE(made.isEmpty());
     EXPECT_EQ(made[0], "create /show/");
     EXPECT_TRUE(made.contains("copy /show/pix/pic1.jpg"));

@@ -279,10 +279,13 @@ TEST_F(EditHistoryTest, TheCompilesAnswersAreOneStepWhenTheyDiffer) {
     AddThroughDialog(MakePictures(kMinSlidesToCompile));
     ASSERT_TRUE(SaveAs(dir.filePath("kept.json")));
     QString folder = dir.filePath("out/");
+    // The compile hands back what the show keeps; the window keeps it.
     form->seams.compile = [&] {
-        project().names.FirstPageName = QStringLiteral("index");
-        project().names.OutputFolder = folder;
-        project().settings.TitleMessage = QStringLiteral("Trip");
+        ShowChange::KeptAnswers kept = ShowChange::KeptAnswers::Of(project());
+        kept.FirstPageName = QStringLiteral("index");
+        kept.OutputFolder = folder;
+        kept.TitleMessage = QStringLiteral("Trip");
+        return std::optional(kept);
     };
     form->ui.cmdFinish->click();
     EXPECT_EQ(undo->text(), "Undo Names and Folder");
@@ -296,6 +299,8 @@ TEST_F(EditHistoryTest, TheCompilesAnswersAreOneStepWhenTheyDiffer) {
     folder = dir.filePath("elsewhere/");
     form->ui.cmdFinish->click();
     EXPECT_EQ(history().stack().count(), 3);
+    EXPECT_EQ(project().names.OutputFolder, folder);
+    EXPECT_EQ(project().settings.TitleMessage, "Trip");
     undo->trigger();
     EXPECT_EQ(project().names.OutputFolder, dir.filePath("out/"));
     EXPECT_FALSE(form->showFiles().IsModified());

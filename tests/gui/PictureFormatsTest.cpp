@@ -242,7 +242,8 @@ TEST_F(PictureFormatsTest, EveryFormatCompilesToPicturesEveryPageShows) {
     });
     typist.start(5);
     QProgressBar bar(form.get());
-    ASSERT_EQ(CompileFromWindow(project(), form.get(), ui, &bar, [] {}), CompileOutcome::Compiled);
+    ASSERT_EQ(CompileFromWindow(project(), form.get(), ui, &bar, [] {}).outcome,
+              CompileOutcome::Compiled);
     typist.stop();
     const QString winPix = dir.filePath("win/formats/pix/");
     ExpectFormatCopies(winPix);

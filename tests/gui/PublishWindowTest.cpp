@@ -107,7 +107,11 @@ TEST(PublishWindow, CancelThenFinishThenAnotherPathAfterAClash) {
         QTimer timer;
         QObject::connect(&timer, &QTimer::timeout, [&] { script.tick(); });
         timer.start(20);
-        return PublishFromWindow(p, c);
+        // The window keeps what the publish hands back; true when it differs.
+        const ShowChange::KeptAnswers kept = PublishFromWindow(p, c);
+        const bool changed = kept != ShowChange::KeptAnswers::Of(p);
+        kept.PutInto(p);
+        return changed;
     };
 
     rclone.environment.insert("RCLONE_BWLIMIT", "1M");

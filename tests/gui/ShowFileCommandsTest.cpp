@@ -467,13 +467,12 @@ TEST_F(ShowFiles, WindowAndCommandLineCompileAlike) {
     typist.start(5);
     QProgressBar bar(form.get());
     bool songStopped = false;
-    {
-        // As the window's command runs it: what the compile keeps is a step.
-        const EditStep keep(form->history(), EditKind::KeptAnswers);
-        ASSERT_EQ(CompileFromWindow(project(), form.get(), ui, &bar, [&] { songStopped = true; }),
-                  CompileOutcome::Compiled);
-    }
+    const CompileResult compiled = CompileFromWindow(form->document().show(), form.get(), ui, &bar,
+                                                     [&] { songStopped = true; });
     typist.stop();
+    ASSERT_EQ(compiled.outcome, CompileOutcome::Compiled);
+    // As the window's command does: what the compile keeps is a step.
+    form->document().KeepAnswers(compiled.answers);
     // The folder is proposed from the page name; the song stopped, the
     // progress and the busy cursor are gone, the program folder's files found.
     ASSERT_EQ(proposed.size(), 2);

@@ -62,7 +62,10 @@ TEST_F(SlideEditingTest, SeveralFilesAreAddedInTheDialogsOrder) {
     EXPECT_EQ(form->ui.Image1->path(), c);
     // From three slides on the menu reaches the compile too.
     int compiles = 0;
-    form->seams.compile = [&] { ++compiles; };
+    form->seams.compile = [&] {
+        ++compiles;
+        return std::optional<ShowChange::KeptAnswers>();
+    };
     form->ui.mnuFinish->trigger();
     EXPECT_EQ(compiles, 1);
 

@@ -6,9 +6,9 @@
 
 #include <QDateTime>
 
-CompileOutcome CompileFromWindow(SlideShowProject& p, QWidget* window, Prompter& ui,
-                                 QProgressBar* PBar1, std::function<void()> stopSongPreview) {
+CompileResult CompileFromWindow(const SlideShowProject& show, QWidget* window, Prompter& ui,
+                                QProgressBar* PBar1, std::function<void()> stopSongPreview) {
     WindowCompileHost host(window, ui, PBar1, std::move(stopSongPreview));
     LocalFileSystem fs;
-    return CompileShow(p, host, fs, ProgramFolder(), QDateTime::currentDateTime());
+    return CompileShow(show, host, fs, ProgramFolder(), QDateTime::currentDateTime());
 }

@@ -6,8 +6,10 @@
 
 void ConnectCompileCommand(MainWindow& window) {
     window.seams.compile = [&window] {
-        CompileFromWindow(window.project(), &window, window.prompter(), window.ui.PBar1,
-                          [&window] { window.song().StopPreview(); });
+        const CompileResult result =
+            CompileFromWindow(window.document().show(), &window, window.prompter(), window.ui.PBar1,
+                              [&window] { window.song().StopPreview(); });
         window.ShowCurrentSlide();
+        return std::optional(result.answers);
     };
 }

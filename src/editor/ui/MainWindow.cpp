@@ -84,11 +84,15 @@ MainWindow::MainWindow(Prompter& prompter, QWidget* parent) : QMainWindow(parent
         // A menu entry leaves the focus in the caption box being typed in.
         CommitPendingEdit();
         if (seams.compile) {
+            std::optional<ShowChange::KeptAnswers> kept;
+            {
+                const CommandsOffWhileCompiling off(*this, compileRunning);
+                kept = seams.compile();
+            }
             // The names the compile used are kept with the show: one step of
             // its own, when they differ.
-            const EditStep keep(*editHistory, EditKind::KeptAnswers);
-            const CommandsOffWhileCompiling off(*this, compileRunning);
-            seams.compile();
+            if (kept)
+                showDocument.KeepAnswers(*kept);
         }
         // What other windows left pending while the compile ran.
         if (isActiveWindow())

@@ -3,11 +3,13 @@
 #include "document/ShowDocument.h"
 #include "editor/ui/MainWindowControls.h"
 #include "project/ColorValue.h"
+#include "project/ShowChange.h"
 #include "project/SlideShowProject.h"
 
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class PreviewNavigation;
 class Prompter;
@@ -27,9 +29,10 @@ class EditHistory;
 // unset hook leaves the command doing nothing, except where noted.
 struct MainWindowSeams {
     // cmdFinish and its menu entry: compile the slide show (set by
-    // ConnectCompileCommand). Availability (kMinSlidesToCompile slides or
-    // more) stays here.
-    std::function<void()> compile;
+    // ConnectCompileCommand), returning the answers the show keeps (nullopt:
+    // none). Availability (kMinSlidesToCompile slides or more) and keeping
+    // the answers stay here.
+    std::function<std::optional<ShowChange::KeptAnswers>()> compile;
     // cmdAllImages and mnuSortPictures: the picture sorter's opening step.
     // When the sorter closes it calls MainWindow::ShowCurrentSlide().
     std::function<void()> openSorter;

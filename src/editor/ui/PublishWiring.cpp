@@ -3,7 +3,6 @@
 #include "compiler/ui/WindowCompileHost.h"
 #include "editor/ui/MainWindow.h"
 #include "editor/ui/SongControls.h"
-#include "editor/ui/undo/EditHistory.h"
 #include "platform/ProgramFolder.h"
 #include "publish/ui/PublishFromWindow.h"
 
@@ -27,12 +26,10 @@ void ConnectPublishCommand(MainWindow& window) {
         PublishWindowContext context{
             &window, window.prompter(), host, ProgramFolder(),
             QStandardPaths::writableLocation(QStandardPaths::CacheLocation)};
-        {
-            // The names and the target the publish keeps with the show are
-            // one step of its history, when they differ.
-            const EditStep keep(window.history(), EditKind::KeptAnswers);
-            PublishFromWindow(window.project(), context);
-        }
+        const ShowChange::KeptAnswers kept = PublishFromWindow(window.document().show(), context);
+        // The names and the target the publish keeps with the show are one
+        // step of its history, when they differ.
+        window.document().KeepAnswers(kept);
         window.ShowCurrentSlide();
     });
 }

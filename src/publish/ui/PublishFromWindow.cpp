@@ -55,29 +55,33 @@ struct Staging {
 };
 } // namespace
 
-bool PublishFromWindow(SlideShowProject& p, PublishWindowContext& c) {
-    const PublishTarget before = p.publish;
-    auto target = AskTarget(p.publish, c);
+ShowChange::KeptAnswers PublishFromWindow(const SlideShowProject& show, PublishWindowContext& c) {
+    ShowChange::KeptAnswers kept = ShowChange::KeptAnswers::Of(show);
+    auto target = AskTarget(kept.publish, c);
     if (!target)
-        return false;
-    p.publish = *target;
+        return kept;
+    kept.publish = *target;
 
     Staging staging{MakeStagingFolder(c.cacheFolder)};
     if (staging.path.isEmpty()) {
         Tell(c.ui, QStringLiteral("No staging folder could be made in %1.").arg(c.cacheFolder));
-        return p.publish != before;
+        return kept;
     }
     LocalFileSystem local;
     FailureKeepingFileSystem fs(local);
-    CompileOutcome outcome;
-    const auto staged = CompileForPublish(p, c.host, fs, c.programFolder,
-                                          QDateTime::currentDateTime(), staging.path, outcome);
+    const StagingResult compiled = CompileForPublish(show, c.host, fs, c.programFolder,
+                                                     QDateTime::currentDateTime(), staging.path);
+    // The names the compile was answered, with the target chosen here.
+    const PublishTarget chosen = kept.publish;
+    kept = compiled.compile.answers;
+    kept.publish = chosen;
+    const auto& staged = compiled.staged;
     if (!staged)
-        return p.publish != before;
+        return kept;
     // The copy errors were shown as they came; a show with files missing
     // would replace a complete one on the remote.
     const bool incomplete =
-        outcome == CompileOutcome::Incomplete ||
+        compiled.compile.outcome == CompileOutcome::Incomplete ||
         std::any_of(fs.failures().begin(), fs.failures().end(), [](const auto& f) {
             return f.operation == u"copy" || f.operation == u"write";
         });
@@ -86,15 +90,15 @@ bool PublishFromWindow(SlideShowProject& p, PublishWindowContext& c) {
                                         "without them?"),
                          kTitle, MsgButtons::YesNo, MsgIcon::Exclamation, MsgResult::No}) !=
             MsgResult::Yes)
-        return p.publish != before;
+        return kept;
 
     const bool player =
         QFileInfo::exists(QDir(staged->folder).filePath(QStringLiteral("index.html")));
     for (;;) {
-        Publisher publisher(
-            c.rclone, {staged->folder, staged->openingPage, p.publish.remote, p.publish.path});
+        Publisher publisher(c.rclone, {staged->folder, staged->openingPage, kept.publish.remote,
+                                       kept.publish.path});
         PublishProgressWindow window(publisher,
-                                     AddressesOf(p.publish.address,
+                                     AddressesOf(kept.publish.address,
                                                  QFileInfo(staged->folder).fileName(),
                                                  staged->openingPage, player),
                                      c.window);
@@ -102,10 +106,10 @@ bool PublishFromWindow(SlideShowProject& p, PublishWindowContext& c) {
         window.exec();
         if (!window.anotherPathWanted())
             break;
-        target = AskTarget(p.publish, c);
+        target = AskTarget(kept.publish, c);
         if (!target)
             break;
-        p.publish = *target;
+        kept.publish = *target;
     }
-    return p.publish != before;
+    return kept;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "project/ShowChange.h"
 #include "publish/RcloneCall.h"
 
 #include <QString>
@@ -22,6 +23,7 @@ struct PublishWindowContext {
 
 // File > Publish Show...: asks where to (PublishDialog, with New Remote...),
 // compiles the show into a staging folder in the user's cache and sends it
-// with the progress window. The project keeps the target in `publish`.
-// Returns true when the show's target changed (the show has unsaved changes).
-bool PublishFromWindow(SlideShowProject& p, PublishWindowContext& c);
+// with the progress window. The show is read only: what it keeps (the
+// target last chosen, the names the compile was answered) is returned, the
+// show's own answers when nothing was chosen.
+ShowChange::KeptAnswers PublishFromWindow(const SlideShowProject& show, PublishWindowContext& c);
