@@ -9,6 +9,7 @@
 #include "TestFiles.h"
 #include "compiler/CompileCommand.h"
 #include "compiler/OutputFolder.h"
+#include "compiler/SizeCache.h"
 #include "platform/LocalFileSystem.h"
 
 #include <QDirIterator>
@@ -277,4 +278,49 @@ TEST_F(ClipCompile, CancelMidEncodeLeavesNoClip) {
     EXPECT_EQ(FilesUnder(dir.filePath("cache"), "*.part"), QStringList());
     EXPECT_EQ(FilesUnder(dir.filePath("cache"), "*.file"), QStringList());
     EXPECT_FALSE(QFile::exists(pix("show") + "pic3.jpg")) << "nothing after the cancel";
+}
+
+// File entries in the cache: a whole one is found, a damaged one removed;
+// a trim takes a file entry and its small entry together, oldest first,
+// and of the parts of encodes only those left for a day.
+TEST(ClipCache, FileEntriesAreCheckedAndTrimmedWhole) {
+    QTemporaryDir dir;
+    WriteFile(dir.filePath("clip.mp4"), "a clip");
+    SizeCache cache(dir.filePath("cache"), 1500);
+    const auto put = [&](const QString& parameters) {
+        const QString key = SizeCache::key(dir.filePath("clip.mp4"), parameters);
+        WriteFile(cache.filePath(key), QByteArray(1000, 'v'));
+        EXPECT_TRUE(cache.storeFile(key));
+        return key;
+    };
+    const QString older = put("older");
+    const QDateTime past = QDateTime::currentDateTimeUtc().addDays(-2);
+    for (const QString& file : FilesUnder(dir.filePath("cache"), older + "*")) {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.setFileTime(past, QFileDevice::FileModificationTime);
+    }
+    const QString newer = put("newer");
+    const QString folder = QFileInfo(cache.filePath(newer)).path();
+    WriteFile(folder + "/.running.part", "encoding");
+    WriteFile(folder + "/.killed.part", "left");
+    {
+        QFile killed(folder + "/.killed.part");
+        ASSERT_TRUE(killed.open(QIODevice::ReadWrite));
+        killed.setFileTime(past, QFileDevice::FileModificationTime);
+    }
+    const auto found = cache.findFile(newer);
+    ASSERT_TRUE(found);
+    EXPECT_EQ(ReadFile(*found), QByteArray(1000, 'v'));
+
+    cache.trim();
+    EXPECT_FALSE(cache.findFile(older));
+    EXPECT_TRUE(cache.findFile(newer));
+    EXPECT_EQ(FilesUnder(dir.filePath("cache"), older + "*"), QStringList()) << "no half entry";
+    EXPECT_TRUE(QFile::exists(folder + "/.running.part"));
+    EXPECT_FALSE(QFile::exists(folder + "/.killed.part"));
+
+    WriteFile(*found, QByteArray(1000, 'w'));
+    EXPECT_FALSE(cache.findFile(newer)) << "a damaged entry is never used";
+    EXPECT_EQ(FilesUnder(dir.filePath("cache"), newer + "*"), QStringList());
 }
