@@ -74,7 +74,8 @@ void WindowCompileHost::setClipProgress(int value, double seconds, double durati
         clipDialog->setObjectName(QStringLiteral("dlgClipProgress"));
         clipDialog->setWindowTitle(QStringLiteral("Pevrano Slide Show"));
         clipDialog->setAccessibleName(QStringLiteral("Making a video clip"));
-        clipDialog->setWindowModality(Qt::WindowModal);
+        // Every window waits: the sorter too could change the show mid-run.
+        clipDialog->setWindowModality(Qt::ApplicationModal);
         clipDialog->setAutoClose(false);
         clipDialog->setAutoReset(false);
         clipDialog->setMinimumDuration(0);
@@ -82,7 +83,7 @@ void WindowCompileHost::setClipProgress(int value, double seconds, double durati
     }
     clipDialog->setMaximum(std::max(1, int(duration * kClipParts)));
     clipDialog->setValue(int(seconds * kClipParts));
-    // The dialog is modal: Cancel is the only input the window takes now.
+    // The dialog is modal: Cancel is the only input the program takes now.
     QCoreApplication::processEvents();
 }
 
