@@ -54,14 +54,17 @@ QJsonObject Settings(const ShowSettings& s, const Folders& folder, const QJsonOb
     return o;
 }
 
+// Text a show may leave blank is written only when it holds something.
+void InsertText(QJsonObject& o, QStringView key, const QString& text) {
+    if (!text.isEmpty())
+        o.insert(key, text);
+}
+
 QJsonObject Names(const SlideShowProject& p, const Folders& folder, const QJsonObject& others) {
     QJsonObject o = others;
-    if (!p.names.FirstPageName.isEmpty())
-        o.insert(u"FirstPageName", p.names.FirstPageName);
-    if (!p.names.ShowFolderName.isEmpty())
-        o.insert(u"ShowFolderName", p.names.ShowFolderName);
-    if (!p.settings.TitleMessage.isEmpty())
-        o.insert(u"TitleMessage", p.settings.TitleMessage);
+    InsertText(o, u"FirstPageName", p.names.FirstPageName);
+    InsertText(o, u"ShowFolderName", p.names.ShowFolderName);
+    InsertText(o, u"TitleMessage", p.settings.TitleMessage);
     // The show folder ends in a separator; the compile picks its parent.
     if (!p.names.OutputFolder.isEmpty()) {
         const QString output = QDir::cleanPath(QDir::fromNativeSeparators(p.names.OutputFolder));
@@ -113,12 +116,9 @@ QByteArray ShowFileJson(const SlideShowProject& p, const QString& showFolder, co
         top.insert(u"compile", names);
     // Where the show was published; the password stays with rclone.
     QJsonObject publish = kept.publish;
-    if (!p.publish.remote.isEmpty())
-        publish.insert(u"remote", p.publish.remote);
-    if (!p.publish.path.isEmpty())
-        publish.insert(u"path", p.publish.path);
-    if (!p.publish.address.isEmpty())
-        publish.insert(u"address", p.publish.address);
+    InsertText(publish, u"remote", p.publish.remote);
+    InsertText(publish, u"path", p.publish.path);
+    InsertText(publish, u"address", p.publish.address);
     if (!publish.isEmpty())
         top.insert(u"publish", publish);
     return QJsonDocument(top).toJson(QJsonDocument::Indented);

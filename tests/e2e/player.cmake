@@ -7,9 +7,9 @@ if(NODE_PROGRAM)
   # Each test with its script.
   foreach(pair player_page_in_chromium:player_browser.js player_page_in_use:player_use_browser.js
                player_page_with_clips:player_clips_browser.js)
-    string(REPLACE ":" ";" parts ${pair})
-    list(GET parts 0 test)
-    list(GET parts 1 script)
+    string(REPLACE ":" ";" test_and_script ${pair})
+    list(GET test_and_script 0 test)
+    list(GET test_and_script 1 script)
     add_test(NAME ${test}
              COMMAND ${NODE_PROGRAM} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/${script}
                      $<TARGET_FILE:pevrano-slideshow> ${PROJECT_SOURCE_DIR}/examples/pictures)
